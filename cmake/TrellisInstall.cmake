@@ -1,0 +1,27 @@
+# Installs the library, its headers by folder, a CMake package and a pkg-config file.
+include(CMakePackageConfigHelpers)
+
+install(TARGETS trellis EXPORT TrellisTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/trellis)
+
+foreach(folder IN ITEMS platform host foundation edit tree droplist scroll choice datepicker button)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/${folder})
+    install(DIRECTORY ${folder}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/trellis/${folder}
+      FILES_MATCHING PATTERN "*.h" PATTERN "backend/sdl" EXCLUDE)
+  endif()
+endforeach()
+
+install(EXPORT TrellisTargets NAMESPACE Trellis:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Trellis)
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/TrellisConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/TrellisConfig.cmake
+  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Trellis)
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/TrellisConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/TrellisConfig.cmake ${PROJECT_BINARY_DIR}/TrellisConfigVersion.cmake
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Trellis)
+
+configure_file(${PROJECT_SOURCE_DIR}/cmake/trellis.pc.in ${PROJECT_BINARY_DIR}/trellis.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/trellis.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

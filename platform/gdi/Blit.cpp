@@ -1,0 +1,262 @@
+// Block transfers between device contexts, and reading pixels back as DIB rows.
+#include <cstring>
+#include <vector>
+
+#include "platform/gdi/DeviceContext.h"
+
+namespace platform {
+
+namespace {
+
+// A source DC is only read within its bounds; the clip of a source is not applied, as on the
+// platform.
+struct Transfer {
+  RECT dst;       // clipped device rectangle in the destination
+  int srcX;       // source device pixel that dst.left maps to
+  int srcY;
+};
+
+// Clips a same-size transfer to both the destination clip and the source bounds.
+bool ClipTransfer(const DeviceContext& dst, POINT d, const DeviceContext& src, POINT s, int cx,
+                  int cy, Transfer& out) {
+  RECT r{d.x, d.y, ClampCoord(std::int64_t(d.x) + cx), ClampCoord(std::int64_t(d.y) + cy)};
+  // The source bounds, moved into destination coordinates.
+  const RECT srcBounds{ClampCoord(std::int64_t(src.bounds.left) - s.x + d.x),
+                       ClampCoord(std::int64_t(src.bounds.top) - s.y + d.y),
+                       ClampCoord(std::int64_t(src.bounds.right) - s.x + d.x),
+                       ClampCoord(std::int64_t(src.bounds.bottom) - s.y + d.y)};
+  if (!dst.ClipDeviceRect(r) || !IntersectInto(r, srcBounds)) return false;
+  out = {r, s.x + (r.left - d.x), s.y + (r.top - d.y)};
+  return true;
+}
+
+Pixel CombineSource(DWORD rop, Pixel src, Pixel dst) {
+  switch (rop) {
+    case SRCPAINT: return src | dst;
+    case SRCAND: return src & dst;
+    case SRCINVERT: return src ^ dst;
+    default: return src;
+  }
+}
+
+bool UsesSource(DWORD rop) {
+  return rop == SRCCOPY || rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT;
+}
+
+// Maps each destination column or row of a stretch to its source column or row (nearest
+// neighbour, sampling at pixel centres); mirrored when the signs of the extents differ.
+void BuildMap(std::vector<int>& map, int first, int count, int dstExtent, int srcStart,
+              int srcExtent) {
+  map.resize(count);
+  const std::int64_t d = dstExtent, s = srcExtent;
+  for (int i = 0; i < count; ++i) {
+    const std::int64_t offset = (2 * std::int64_t(first + i) + 1) * s / (2 * d);
+    map[i] = int(srcStart + offset);
+  }
+}
+
+// Copies pixels for a stretch with nearest-neighbour sampling. `transparent` skips source pixels
+// of that value; kNoKey copies all.
+constexpr std::uint64_t kNoKey = ~std::uint64_t(0);
+
+bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceContext& src, int sx,
+                     int sy, int scx, int scy, DWORD rop, std::uint64_t key) {
+  if (!dst.surface || !src.surface || cx == 0 || cy == 0 || scx == 0 || scy == 0) return true;
+  // Normalise the destination to positive extents; a negative one mirrors the source instead.
+  POINT d = dst.ToDevice(x, y);
+  const POINT s = src.ToDevice(sx, sy);
+  std::int64_t dcx = cx, dcy = cy, sStartX = s.x, sStartY = s.y, scxs = scx, scys = scy;
+  if (dcx < 0) {
+    d.x = ClampCoord(d.x + dcx);
+    dcx = -dcx;
+    sStartX += scxs;
+    scxs = -scxs;
+  }
+  if (dcy < 0) {
+    d.y = ClampCoord(d.y + dcy);
+    dcy = -dcy;
+    sStartY += scys;
+    scys = -scys;
+  }
+  // Mirrored sources sample from the far edge inwards.
+  if (scxs < 0) sStartX -= 1;
+  if (scys < 0) sStartY -= 1;
+  RECT r{d.x, d.y, ClampCoord(d.x + dcx), ClampCoord(d.y + dcy)};
+  if (!dst.ClipDeviceRect(r)) return true;
+  std::vector<int> xmap, ymap;
+  BuildMap(xmap, r.left - d.x, r.right - r.left, int(dcx), int(sStartX), int(scxs));
+  BuildMap(ymap, r.top - d.y, r.bottom - r.top, int(dcy), int(sStartY), int(scys));
+
+  // Reading and writing one surface: sample from a copy of the source rows.
+  Surface copy;
+  const Surface* from = src.surface;
+  POINT fromOffset = src.surfaceOffset;
+  if (src.surface == dst.surface) {
+    copy.Allocate(src.surface->Width(), src.surface->Height());
+    if (copy.Empty()) return false;
+    for (int row = 0; row < copy.Height(); ++row)
+      std::memcpy(copy.Row(row), src.surface->Row(row), sizeof(Pixel) * copy.Width());
+    from = &copy;
+  }
+  const RECT& sb = src.bounds;
+  const bool identityX = scxs == dcx && r.left - d.x + sStartX == xmap[0] &&
+                         xmap.back() - xmap[0] == r.right - r.left - 1;
+  for (int row = 0; row < r.bottom - r.top; ++row) {
+    const int syy = ymap[row];
+    if (syy < sb.top || syy >= sb.bottom) continue;
+    const Pixel* srcRow = from->Row(syy + fromOffset.y) + fromOffset.x;
+    Pixel* out = dst.SurfacePixel(r.left, r.top + row);
+    if (identityX && key == kNoKey && rop == SRCCOPY && xmap[0] >= sb.left &&
+        xmap.back() < sb.right) {
+      std::memcpy(out, srcRow + xmap[0], sizeof(Pixel) * xmap.size());
+      continue;
+    }
+    for (std::size_t col = 0; col < xmap.size(); ++col) {
+      const int sxx = xmap[col];
+      if (sxx < sb.left || sxx >= sb.right) continue;
+      const Pixel p = srcRow[sxx];
+      if (p == key) continue;
+      out[col] = CombineSource(rop, p, out[col]);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+}  // namespace platform
+
+using namespace platform;
+
+BOOL BitBlt(HDC hdst, int x, int y, int cx, int cy, HDC hsrc, int sx, int sy, DWORD rop) {
+  DeviceContext* dst = ResolveDC(hdst);
+  if (!dst) return FALSE;
+  if (!UsesSource(rop)) return PatBlt(hdst, x, y, cx, cy, rop);
+  DeviceContext* src = ResolveDC(hsrc);
+  if (!src) return FALSE;
+  if (cx < 0 || cy < 0) return StretchBlt(hdst, x, y, cx, cy, hsrc, sx, sy, cx, cy, rop);
+  if (!dst->surface || !src->surface) return TRUE;
+  Transfer t;
+  if (!ClipTransfer(*dst, dst->ToDevice(x, y), *src, src->ToDevice(sx, sy), cx, cy, t))
+    return TRUE;
+  const int width = t.dst.right - t.dst.left;
+  const int height = t.dst.bottom - t.dst.top;
+  // Rows of one surface may overlap: walk them in the direction that reads before it writes.
+  const bool sameSurface = dst->surface == src->surface;
+  const bool upwards = sameSurface &&
+                       t.dst.top + dst->surfaceOffset.y > t.srcY + src->surfaceOffset.y;
+  for (int i = 0; i < height; ++i) {
+    const int row = upwards ? height - 1 - i : i;
+    Pixel* out = dst->SurfacePixel(t.dst.left, t.dst.top + row);
+    const Pixel* in = src->SurfacePixel(t.srcX, t.srcY + row);
+    if (rop == SRCCOPY) {
+      std::memmove(out, in, sizeof(Pixel) * width);
+    } else if (sameSurface) {
+      std::vector<Pixel> line(in, in + width);
+      for (int col = 0; col < width; ++col) out[col] = CombineSource(rop, line[col], out[col]);
+    } else {
+      for (int col = 0; col < width; ++col) out[col] = CombineSource(rop, in[col], out[col]);
+    }
+  }
+  return TRUE;
+}
+
+BOOL StretchBlt(HDC hdst, int x, int y, int cx, int cy, HDC hsrc, int sx, int sy, int scx,
+                int scy, DWORD rop) {
+  DeviceContext* dst = ResolveDC(hdst);
+  if (!dst) return FALSE;
+  if (!UsesSource(rop)) return PatBlt(hdst, x, y, cx, cy, rop);
+  DeviceContext* src = ResolveDC(hsrc);
+  if (!src) return FALSE;
+  return StretchTransfer(*dst, x, y, cx, cy, *src, sx, sy, scx, scy, rop, kNoKey) ? TRUE : FALSE;
+}
+
+BOOL TransparentBlt(HDC hdst, int x, int y, int cx, int cy, HDC hsrc, int sx, int sy, int scx,
+                    int scy, UINT transparent) {
+  DeviceContext* dst = ResolveDC(hdst);
+  DeviceContext* src = ResolveDC(hsrc);
+  // The platform refuses mirroring here.
+  if (!dst || !src || cx < 0 || cy < 0 || scx < 0 || scy < 0) return FALSE;
+  return StretchTransfer(*dst, x, y, cx, cy, *src, sx, sy, scx, scy, SRCCOPY,
+                         PixelFromColor(transparent & 0x00FFFFFF))
+             ? TRUE
+             : FALSE;
+}
+
+namespace {
+
+// Validates a DIB description for 24- or 32-bit uncompressed rows; returns the row stride.
+std::size_t DibStride(const BITMAPINFOHEADER& h) {
+  if (h.biPlanes != 1 || h.biCompression != BI_RGB) return 0;
+  if (h.biBitCount != 24 && h.biBitCount != 32) return 0;
+  if (h.biWidth <= 0 || h.biHeight == 0) return 0;
+  return ((std::size_t(h.biWidth) * h.biBitCount + 31) / 32) * 4;
+}
+
+}  // namespace
+
+int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO info,
+              UINT usage) {
+  GdiBitmap* bitmap = Resolve<GdiBitmap>(hbm);
+  if (!ResolveDC(hdc) || !bitmap || !info || usage != DIB_RGB_COLORS) return 0;
+  BITMAPINFOHEADER& h = info->bmiHeader;
+  if (h.biSize < sizeof(BITMAPINFOHEADER)) return 0;
+  const Surface& s = bitmap->surface;
+  if (!bits && h.biBitCount == 0) {
+    // Describe the bitmap, as the platform does when asked for no bits.
+    h.biWidth = s.Width();
+    h.biHeight = s.Height();
+    h.biPlanes = 1;
+    h.biBitCount = 32;
+    h.biCompression = BI_RGB;
+    h.biSizeImage = DWORD(s.Width()) * s.Height() * 4;
+    return 1;
+  }
+  const std::size_t stride = DibStride(h);
+  if (!stride || h.biWidth != s.Width()) return 0;
+  const bool topDown = h.biHeight < 0;
+  const std::int64_t height = topDown ? -std::int64_t(h.biHeight) : h.biHeight;
+  if (height != s.Height()) return 0;
+  if (!bits) return int(std::min<std::int64_t>(lines, height - std::min<std::int64_t>(start, height)));
+  // Scan line k counts from the bottom of a bottom-up DIB and from the top of a top-down one.
+  UINT copied = 0;
+  for (UINT k = start; k < start + std::int64_t(lines) && k < height; ++k, ++copied) {
+    const int y = topDown ? int(k) : int(height - 1 - k);
+    auto* out = static_cast<BYTE*>(bits) + stride * (k - start);
+    const Pixel* in = s.Row(y);
+    for (int x = 0; x < s.Width(); ++x) {
+      const Pixel p = in[x];
+      if (h.biBitCount == 32) {
+        std::memcpy(out + 4 * x, &p, 4);
+      } else {
+        out[3 * x] = BYTE(p);
+        out[3 * x + 1] = BYTE(p >> 8);
+        out[3 * x + 2] = BYTE(p >> 16);
+      }
+    }
+  }
+  return int(copied);
+}
+
+int SetDIBits(HDC, HBITMAP hbm, UINT start, UINT lines, const void* bits, const BITMAPINFO* info,
+              UINT usage) {
+  GdiBitmap* bitmap = Resolve<GdiBitmap>(hbm);
+  if (!bitmap || !info || !bits || usage != DIB_RGB_COLORS) return 0;
+  const BITMAPINFOHEADER& h = info->bmiHeader;
+  const std::size_t stride = DibStride(h);
+  Surface& s = bitmap->surface;
+  if (!stride || h.biWidth != s.Width()) return 0;
+  const bool topDown = h.biHeight < 0;
+  const std::int64_t height = topDown ? -std::int64_t(h.biHeight) : h.biHeight;
+  if (height != s.Height()) return 0;
+  UINT copied = 0;
+  for (UINT k = start; k < start + std::int64_t(lines) && k < height; ++k, ++copied) {
+    const int y = topDown ? int(k) : int(height - 1 - k);
+    const auto* in = static_cast<const BYTE*>(bits) + stride * (k - start);
+    Pixel* out = s.Row(y);
+    const int bpp = h.biBitCount / 8;
+    for (int x = 0; x < s.Width(); ++x)
+      out[x] = Pixel(in[bpp * x]) | Pixel(in[bpp * x + 1]) << 8 | Pixel(in[bpp * x + 2]) << 16;
+  }
+  return int(copied);
+}

@@ -1,0 +1,88 @@
+// The platform object behind an HDC, and the coordinate and clipping arithmetic every drawing
+// function shares.
+//
+// Three coordinate spaces meet here:
+//   logical  - what callers pass; device = logical - window origin + viewport origin
+//   device   - the DC's own pixels, (0, 0) at the top-left of its bitmap or window area
+//   surface  - pixels of the surface drawn on; surface = device + surfaceOffset
+// A DC may only touch `bounds` (device coordinates), further narrowed by its clip rectangle.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "platform/gdi/GdiObjects.h"
+
+namespace platform {
+
+struct DcState {
+  POINT windowOrg{0, 0};
+  POINT viewportOrg{0, 0};
+  bool hasClip = false;
+  RECT clip{};  // device coordinates
+  GdiPen* pen = nullptr;
+  GdiBrush* brush = nullptr;
+  GdiFont* font = nullptr;
+  GdiBitmap* bitmap = nullptr;  // memory DCs only
+  int bkMode = OPAQUE;
+  COLORREF bkColor = RGB(255, 255, 255);
+  COLORREF textColor = RGB(0, 0, 0);
+  int rop2 = R2_COPYPEN;
+  int stretchMode = COLORONCOLOR;
+  UINT textAlign = TA_LEFT | TA_TOP;
+  POINT position{0, 0};  // logical
+};
+
+struct DeviceContext : PlatformObject {
+  static constexpr ObjectKind kKind = ObjectKind::DeviceContext;
+  DeviceContext() : PlatformObject(kKind) {}
+  ~DeviceContext() override;
+
+  bool memory = false;            // made by CreateCompatibleDC: draws on its selected bitmap
+  Surface* surface = nullptr;     // what it draws on; null draws nothing
+  POINT surfaceOffset{0, 0};      // surface pixel of device (0, 0)
+  RECT bounds{};                  // device rectangle it may touch
+  DcState state;
+  std::vector<DcState> saved;     // SaveDC stack
+
+  // Selects an object, keeping the selection counts right; returns the previous one.
+  GdiObject* Select(GdiObject* object);
+
+  POINT ToDevice(int x, int y) const;
+  // The device rectangle drawing may touch: the bounds narrowed by the clip rectangle.
+  RECT DeviceClip() const;
+  // A logical rectangle in device coordinates, normalised only by the caller's wish.
+  RECT ToDeviceRect(const RECT& r) const;
+  // A device rectangle clipped to DeviceClip(); false when nothing is left.
+  bool ClipDeviceRect(RECT& r) const;
+  Pixel* SurfacePixel(int dx, int dy) const {
+    return surface->Row(dy + surfaceOffset.y) + dx + surfaceOffset.x;
+  }
+};
+
+// Rectangle helpers shared by the raster code (64-bit safe against huge coordinates).
+inline bool RectIsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+inline bool IntersectInto(RECT& r, const RECT& with) {
+  r.left = std::max(r.left, with.left);
+  r.top = std::max(r.top, with.top);
+  r.right = std::min(r.right, with.right);
+  r.bottom = std::min(r.bottom, with.bottom);
+  return !RectIsEmpty(r);
+}
+// Clamps a 64-bit coordinate into LONG range so rectangle arithmetic never overflows.
+inline LONG ClampCoord(std::int64_t v) {
+  constexpr std::int64_t kLimit = std::int64_t(1) << 30;
+  return static_cast<LONG>(std::clamp<std::int64_t>(v, -kLimit, kLimit));
+}
+
+// Applies a binary raster operation (R2_*) of pen colour `pen` onto `dst`.
+Pixel ApplyRop2(int rop2, Pixel pen, Pixel dst);
+
+// Fills a device rectangle with one colour, clipped; ignores the raster operation, as ExtTextOut's
+// opaque fill and FillSolidRect do.
+void FillDeviceRect(DeviceContext& dc, RECT deviceRect, Pixel color);
+
+DeviceContext* ResolveDC(HDC hdc);
+
+}  // namespace platform

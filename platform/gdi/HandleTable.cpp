@@ -1,0 +1,42 @@
+#include "platform/gdi/HandleTable.h"
+
+namespace platform {
+
+void* HandleTable::Insert(std::unique_ptr<PlatformObject> object) {
+  std::uint32_t index;
+  if (!m_free.empty()) {
+    index = m_free.back();
+    m_free.pop_back();
+  } else {
+    index = static_cast<std::uint32_t>(m_slots.size());
+    m_slots.emplace_back();
+  }
+  Slot& slot = m_slots[index];
+  const auto value = ((std::uintptr_t(index) + 1) << kGenerationBits) | slot.generation;
+  object->handle = reinterpret_cast<void*>(value);
+  slot.object = std::move(object);
+  ++m_live;
+  return reinterpret_cast<void*>(value);
+}
+
+bool HandleTable::Erase(const void* handle) {
+  if (!Find(handle)) return false;
+  const auto value = reinterpret_cast<std::uintptr_t>(handle);
+  const std::uintptr_t index = (value >> kGenerationBits) - 1;
+  Slot& slot = m_slots[index];
+  // Take the object out first: its destructor may free other handles.
+  std::unique_ptr<PlatformObject> object = std::move(slot.object);
+  // Generation 0 is never handed out, so a null-looking or zeroed handle never matches.
+  slot.generation = (slot.generation & kGenerationMask) == kGenerationMask ? 1 : slot.generation + 1;
+  m_free.push_back(static_cast<std::uint32_t>(index));
+  --m_live;
+  object.reset();
+  return true;
+}
+
+HandleTable& Handles() {
+  static HandleTable table;
+  return table;
+}
+
+}  // namespace platform

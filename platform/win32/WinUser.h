@@ -1,0 +1,43 @@
+// The USER subset: rectangles, brush fills and text layout. Windows, messages and input join
+// these with the screen.
+#pragma once
+
+#include "platform/win32/WinGdi.h"
+
+// ---- rectangles (half-open: right and bottom are outside)
+BOOL SetRect(LPRECT r, int left, int top, int right, int bottom);
+BOOL SetRectEmpty(LPRECT r);
+BOOL CopyRect(LPRECT dst, const RECT* src);
+BOOL IsRectEmpty(const RECT* r);
+BOOL EqualRect(const RECT* a, const RECT* b);
+BOOL PtInRect(const RECT* r, POINT pt);
+BOOL OffsetRect(LPRECT r, int dx, int dy);
+BOOL InflateRect(LPRECT r, int dx, int dy);
+BOOL IntersectRect(LPRECT dst, const RECT* a, const RECT* b);
+BOOL UnionRect(LPRECT dst, const RECT* a, const RECT* b);
+BOOL SubtractRect(LPRECT dst, const RECT* a, const RECT* b);
+
+// ---- brush fills
+int FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
+int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush);
+BOOL InvertRect(HDC hdc, const RECT* rect);
+
+// ---- text layout
+constexpr UINT DT_TOP = 0x0000;
+constexpr UINT DT_LEFT = 0x0000;
+constexpr UINT DT_CENTER = 0x0001;
+constexpr UINT DT_RIGHT = 0x0002;
+constexpr UINT DT_VCENTER = 0x0004;
+constexpr UINT DT_BOTTOM = 0x0008;
+constexpr UINT DT_WORDBREAK = 0x0010;
+constexpr UINT DT_SINGLELINE = 0x0020;
+constexpr UINT DT_EXPANDTABS = 0x0040;
+constexpr UINT DT_NOCLIP = 0x0100;
+constexpr UINT DT_CALCRECT = 0x0400;
+constexpr UINT DT_NOPREFIX = 0x0800;
+constexpr UINT DT_END_ELLIPSIS = 0x8000;
+
+// Draws text into a rectangle; returns the height of the text (the offset of its bottom from the
+// rectangle's top with DT_VCENTER or DT_BOTTOM), 0 on failure. count -1 means a terminated string.
+int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format);
+#define DrawText DrawTextW

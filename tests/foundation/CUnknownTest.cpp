@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "foundation/CUnknown.h"
+#include "platform/com/CComPtr.h"
+
+namespace {
+
+// Counts its own destructions so tests can see when Release deletes.
+class Probe : public CUnknown {
+ public:
+  explicit Probe(int* deaths) : m_deaths(deaths) {}
+  ~Probe() override { ++*m_deaths; }
+
+ private:
+  int* m_deaths;
+};
+
+constexpr IID kOther = {0x12345678, 0x1, 0x2, {1, 2, 3, 4, 5, 6, 7, 8}};
+
+}  // namespace
+
+TEST(CUnknown, ReleaseToZeroDeletesAndReturnsZero) {
+  int deaths = 0;
+  auto* probe = new Probe(&deaths);
+  EXPECT_EQ(probe->AddRef(), 1u);
+  EXPECT_EQ(probe->AddRef(), 2u);
+  EXPECT_EQ(probe->Release(), 1u);
+  EXPECT_EQ(deaths, 0);
+  EXPECT_EQ(probe->Release(), 0u);
+  EXPECT_EQ(deaths, 1);
+}
+
+TEST(CUnknown, QueryInterfaceAnswersOnlyIUnknown) {
+  int deaths = 0;
+  CComPtr<Probe> probe(new Probe(&deaths));
+  void* out = reinterpret_cast<void*>(0x1234);
+  EXPECT_EQ(probe->QueryInterface(kOther, &out), E_FAIL);
+  EXPECT_EQ(out, reinterpret_cast<void*>(0x1234));
+  // The failed query took no reference: one AddRef/Release pair shows the count is still 1.
+  EXPECT_EQ(probe->AddRef(), 2u);
+  probe->Release();
+
+  EXPECT_EQ(probe->QueryInterface(IID_IUnknown, &out), S_OK);
+  EXPECT_EQ(out, static_cast<IUnknown*>(probe.p));
+  static_cast<IUnknown*>(out)->Release();
+
+  IUnknown* unknown = nullptr;
+  EXPECT_EQ(probe->GetUnknown(&unknown), S_OK);
+  EXPECT_EQ(unknown, static_cast<IUnknown*>(probe.p));
+  unknown->Release();
+  probe.Release();
+  EXPECT_EQ(deaths, 1);
+}
+
+TEST(CUnknown, NamesAreOwnedCopies) {
+  CUnknown a;
+  EXPECT_EQ(a.GetName(), nullptr);
+  wchar_t name[] = L"Tree.Scroll";
+  EXPECT_EQ(a.SetName(name), 1);
+  name[0] = L'X';
+  EXPECT_STREQ(a.GetName(), L"Tree.Scroll");
+  // Setting the name it already holds keeps one valid copy.
+  EXPECT_EQ(a.SetName(a.GetName()), 1);
+  EXPECT_STREQ(a.GetName(), L"Tree.Scroll");
+  CUnknown b(a);
+  EXPECT_NE(b.GetName(), a.GetName());
+  EXPECT_STREQ(b.GetName(), L"Tree.Scroll");
+  a.SetName(nullptr);
+  EXPECT_EQ(a.GetName(), nullptr);
+}
+
+TEST(CComPtr, HoldsExactlyOneReference) {
+  int deaths = 0;
+  {
+    CComPtr<Probe> a(new Probe(&deaths));
+    CComPtr<Probe> b = a;
+    CComPtr<Probe> c = std::move(b);
+    EXPECT_FALSE(b);
+    a = c;  // self-equal assignment keeps the count right
+  }
+  EXPECT_EQ(deaths, 1);
+}
