@@ -15,9 +15,12 @@ namespace platform::text {
 
 class FontConfig {
  public:
-  // Made on first use and never destroyed: stock fonts hold font instances that use the faces
-  // until the very end of the process.
+  // Made on first use, released at exit. Font instances outlive it without harm: the registry
+  // that keeps them is never destroyed, so no instance touches a face after this goes.
   static FontConfig& Get();
+  ~FontConfig();
+  FontConfig(const FontConfig&) = delete;
+  FontConfig& operator=(const FontConfig&) = delete;
 
   // The faces to look a character up in, best first: the family asked for, then DejaVu Sans,
   // then WenQuanYi Micro Hei, then the rest, each in the weight and slant nearest the request.
