@@ -10,8 +10,9 @@
 namespace {
 
 constexpr double kGoalSeconds = 3e-6;
-constexpr const wchar_t* kLatinLine = L"The quick brown fox jumps over a lazy do";  // 40
-constexpr const wchar_t* kChineseLine = L"文件编辑视图插入格式工具窗口帮助设置选项";  // 20
+constexpr const wchar_t* kLatinLine = L"The quick brown fox jumps over a lazy do";    // 40
+// Twenty characters.
+constexpr const wchar_t* kChineseLine = L"文件编辑视图插入格式工具窗口帮助设置选项";
 constexpr const wchar_t* kParagraph =
     L"Owner-drawn controls paint every pixel themselves, so the text engine decides how "
     L"wide a word is, where a line breaks and which pixels turn dark.";
@@ -48,9 +49,9 @@ class TextCanvas {
 };
 
 void ReportGoal(benchmark::State& state) {
-  state.counters["x_goal"] = benchmark::Counter(double(state.iterations()) * kGoalSeconds,
-                                                benchmark::Counter::kIsRate |
-                                                    benchmark::Counter::kInvert);
+  state.counters["x_goal"] =
+      benchmark::Counter(double(state.iterations()) * kGoalSeconds,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_DrawTextLatinLine(benchmark::State& state) {

@@ -35,10 +35,10 @@ void BlendRow(Pixel* dst, const std::uint8_t* coverage, int count, Pixel color) 
     const __m128i low = _mm_srli_epi16(
         _mm_add_epi16(_mm_mullo_epi16(src, aLow), _mm_mullo_epi16(dLow, _mm_sub_epi16(full, aLow))),
         8);
-    const __m128i high = _mm_srli_epi16(
-        _mm_add_epi16(_mm_mullo_epi16(src, aHigh),
-                      _mm_mullo_epi16(dHigh, _mm_sub_epi16(full, aHigh))),
-        8);
+    const __m128i high =
+        _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(src, aHigh),
+                                     _mm_mullo_epi16(dHigh, _mm_sub_epi16(full, aHigh))),
+                       8);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + x), _mm_packus_epi16(low, high));
   }
 #endif

@@ -34,8 +34,7 @@ void PaintLines(DeviceContext& dc, FontInstance& font, const std::vector<TextLin
   const int lineHeight = font.Metrics().height;
   std::int64_t y = top;
   for (const TextLine& line : lines) {
-    const POINT origin = dc.ToDevice(ClampCoord(LineLeft(rect, line.width, format)),
-                                     ClampCoord(y));
+    const POINT origin = dc.ToDevice(ClampCoord(LineLeft(rect, line.width, format)), ClampCoord(y));
     painter.PaintRun(origin, {line.text.data(), line.text.size(), line.advances.data()});
     std::int64_t x = origin.x;
     std::size_t next = 0;
@@ -62,7 +61,10 @@ int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
   }
   FontInstance& font = SelectedFont(*dc);
   const std::int64_t width = std::int64_t(rect->right) - rect->left;
-  const std::vector<TextLine> lines = LayoutText(font, {text, length}, format, width);
+  // Measuring reports the whole text: callers size a rectangle with it, often starting from an
+  // empty one that any ellipsis would shrink the text into.
+  const UINT layoutFormat = format & DT_CALCRECT ? format & ~DT_END_ELLIPSIS : format;
+  const std::vector<TextLine> lines = LayoutText(font, {text, length}, layoutFormat, width);
   const std::int64_t height = std::int64_t(lines.size()) * font.Metrics().height;
   if (format & DT_CALCRECT) {
     std::int64_t widest = 0;

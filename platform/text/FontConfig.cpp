@@ -15,8 +15,8 @@ namespace {
 // Exactly the files that fonts-dejavu-core and fonts-wqy-microhei install. The DejaVu folder may
 // also hold fonts-dejavu-extra (condensed, oblique, light...), which must not change any match.
 constexpr std::array kDejaVuFiles{
-    "DejaVuSans.ttf",     "DejaVuSans-Bold.ttf",  "DejaVuSansMono.ttf",
-    "DejaVuSansMono-Bold.ttf", "DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf",
+    "DejaVuSans.ttf",          "DejaVuSans-Bold.ttf", "DejaVuSansMono.ttf",
+    "DejaVuSansMono-Bold.ttf", "DejaVuSerif.ttf",     "DejaVuSerif-Bold.ttf",
 };
 constexpr std::array kWqyFiles{"wqy-microhei.ttc"};
 
@@ -66,9 +66,9 @@ FontConfig::FontConfig() {
     FcCharSet* charset = nullptr;
     FcPatternGetCharSet(font, FC_CHARSET, 0, &charset);
     m_faces.push_back(std::make_unique<FontFace>(
-        m_library, StringOf(font, FC_FILE), IntegerOf(font, FC_INDEX, 0),
-        StringOf(font, FC_FAMILY), IntegerOf(font, FC_WEIGHT, FC_WEIGHT_REGULAR),
-        IntegerOf(font, FC_SLANT, FC_SLANT_ROMAN), charset));
+        m_library, StringOf(font, FC_FILE), IntegerOf(font, FC_INDEX, 0), StringOf(font, FC_FAMILY),
+        IntegerOf(font, FC_WEIGHT, FC_WEIGHT_REGULAR), IntegerOf(font, FC_SLANT, FC_SLANT_ROMAN),
+        charset));
   }
 }
 

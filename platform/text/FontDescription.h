@@ -11,7 +11,7 @@ namespace platform::text {
 
 struct FontDescription {
   static constexpr int kDefaultPixelSize = 12;  // for lfHeight 0
-  static constexpr int kMaxPixelSize = 1024;     // larger requests are drawn at this size
+  static constexpr int kMaxPixelSize = 1024;    // larger requests are drawn at this size
 
   std::string family;  // a pinned family (FaceNames.h)
   int pixelSize = kDefaultPixelSize;

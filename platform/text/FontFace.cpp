@@ -6,8 +6,8 @@
 
 namespace platform::text {
 
-FontFace::FontFace(FT_Library library, std::string file, int index, std::string family,
-                   int weight, int slant, const FcCharSet* charset)
+FontFace::FontFace(FT_Library library, std::string file, int index, std::string family, int weight,
+                   int slant, const FcCharSet* charset)
     : m_library(library),
       m_file(std::move(file)),
       m_index(index),

@@ -26,8 +26,8 @@ FontInstance::FontInstance(FontDescription description) : m_description(std::mov
   const bool bold = m_description.weight >= FW_SEMIBOLD;
   // Synthetic bold widens strokes by about a sixteenth of the em, at least one pixel.
   const int embolden = std::max(1, m_description.pixelSize / 16);
-  for (FontFace* face : config.FacesFor(m_description.family, m_description.weight,
-                                        m_description.italic)) {
+  for (FontFace* face :
+       config.FacesFor(m_description.family, m_description.weight, m_description.italic)) {
     if (m_faces.size() == kMaxFaces) break;
     FaceSlot slot;
     slot.face = face;

@@ -15,9 +15,9 @@ struct Glyph {
   bool rendered = false;  // coverage is known (possibly empty)
   std::uint8_t face = 0;  // slot in the font instance's face list
   std::uint32_t index = 0;
-  int advance = 0;        // whole pixels, the only width the text engine knows
-  int left = 0;           // coverage offset from the pen position on the baseline
-  int top = 0;            // rows from the top of the coverage up to the baseline
+  int advance = 0;  // whole pixels, the only width the text engine knows
+  int left = 0;     // coverage offset from the pen position on the baseline
+  int top = 0;      // rows from the top of the coverage up to the baseline
   int width = 0;
   int height = 0;
   int stride = 0;  // bytes per coverage row: width rounded up to 4, padded with zero coverage

@@ -29,7 +29,8 @@ void GlyphPainter::PaintRun(POINT origin, const GlyphRun& run) {
   if (m_opaque) Fill(origin.x, origin.y, origin.x + width, origin.y + metrics.height, m_backColor);
 
   // No glyph's ink reaches further from its pen position than this.
-  const std::int64_t margin = 2 * std::int64_t(m_font.Description().pixelSize) + metrics.maxCharWidth;
+  const std::int64_t margin =
+      2 * std::int64_t(m_font.Description().pixelSize) + metrics.maxCharWidth;
   const std::int64_t baseline = std::int64_t(origin.y) + metrics.ascent;
   if (baseline + margin <= m_clip.top || baseline - margin >= m_clip.bottom) return;
   std::int64_t pen = origin.x;

@@ -20,8 +20,7 @@ struct Synthesis {
 
 // Fills glyph.coverage, left, top, width and height and marks it rendered; a glyph that cannot
 // be loaded is rendered empty.
-void RasterizeGlyph(FT_FaceRec_* face, FT_SizeRec_* size, const Synthesis& synthesis,
-                    Glyph& glyph);
+void RasterizeGlyph(FT_FaceRec_* face, FT_SizeRec_* size, const Synthesis& synthesis, Glyph& glyph);
 
 // How many glyphs have been rasterised since the process started: drawing the same glyph of the
 // same font again must not add to it.

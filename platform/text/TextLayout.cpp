@@ -93,8 +93,8 @@ class Layouter {
     std::size_t i = begin;
     while (i < end) {
       std::size_t wordEnd = i;
-      if (!IsSpace(m_text[i]))
-        do ++wordEnd;
+      if (!IsSpace(m_text[i])) do
+          ++wordEnd;
         while (wordEnd < end && !CanBreakBefore(wordEnd));
       std::size_t spaceEnd = wordEnd;
       while (spaceEnd < end && IsSpace(m_text[spaceEnd])) ++spaceEnd;

@@ -14,10 +14,10 @@
 namespace platform::text {
 
 struct TextLine {
-  std::wstring text;                // what is drawn: prefixes taken out, an ellipsis put in
-  std::vector<int> advances;        // one per character of `text`
-  std::vector<std::size_t> marks;   // characters underlined by an '&' prefix
-  std::int64_t width = 0;           // the sum of `advances`
+  std::wstring text;               // what is drawn: prefixes taken out, an ellipsis put in
+  std::vector<int> advances;       // one per character of `text`
+  std::vector<std::size_t> marks;  // characters underlined by an '&' prefix
+  std::int64_t width = 0;          // the sum of `advances`
 };
 
 // The lines of `text` for a DT_ `format` in a rectangle `width` pixels wide. Text that is not

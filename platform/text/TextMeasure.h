@@ -10,9 +10,14 @@
 
 namespace platform::text {
 
-// wchar_t holds one code point on Linux; negative values become code points no font has.
+// One code point past Unicode, which no font has: every wchar_t value that is not a code point
+// (negative or too large) becomes this one, so such text cannot fill the glyph cache.
+inline constexpr char32_t kNotACodePoint = 0x110000;
+
+// wchar_t holds one code point on Linux.
 inline char32_t CodePoint(wchar_t c) {
-  return static_cast<char32_t>(static_cast<std::make_unsigned_t<wchar_t>>(c));
+  const auto value = static_cast<std::make_unsigned_t<wchar_t>>(c);
+  return value < kNotACodePoint ? static_cast<char32_t>(value) : kNotACodePoint;
 }
 
 inline std::int64_t RunWidth(FontInstance& font, const wchar_t* text, std::size_t count) {

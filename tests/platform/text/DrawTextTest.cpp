@@ -84,7 +84,8 @@ TEST(TextLayout, TabsExpandToStops) {
 
 TEST(TextLayout, EndEllipsisFitsTheWidth) {
   const int width = Width(L"Trellis...");
-  auto lines = LayoutText(Tahoma12(), L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS, width);
+  auto lines =
+      LayoutText(Tahoma12(), L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS, width);
   EXPECT_EQ(lines[0].text, L"Trellis...");
   EXPECT_EQ(lines[0].width, width);
   lines = LayoutText(Tahoma12(), L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS, width - 1);
@@ -92,7 +93,8 @@ TEST(TextLayout, EndEllipsisFitsTheWidth) {
   // Text that fits is left alone; a prefix mark cut off with its character goes too.
   lines = LayoutText(Tahoma12(), L"Fits", DT_SINGLELINE | DT_END_ELLIPSIS, 1000);
   EXPECT_EQ(lines[0].text, L"Fits");
-  lines = LayoutText(Tahoma12(), L"Save &as copy", DT_SINGLELINE | DT_END_ELLIPSIS, Width(L"Sa..."));
+  lines =
+      LayoutText(Tahoma12(), L"Save &as copy", DT_SINGLELINE | DT_END_ELLIPSIS, Width(L"Sa..."));
   EXPECT_EQ(lines[0].text, L"Sa...");
   EXPECT_TRUE(lines[0].marks.empty());
 }
@@ -118,6 +120,9 @@ TEST(DrawTextCall, ReturnsHeightsAndCalculatesRectangles) {
       CalcRect(canvas.dc(), L"aa bb c", DT_WORDBREAK, {0, 0, Width(L"aa bb") + 3, 0});
   EXPECT_EQ(wrapped.right, Width(L"aa bb"));
   EXPECT_EQ(wrapped.bottom, 2 * kLine);
+  const RECT ellipsis =
+      CalcRect(canvas.dc(), L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS);
+  EXPECT_EQ(ellipsis.right, single.right);
   const RECT prefixed = CalcRect(canvas.dc(), L"&&&File", DT_SINGLELINE);
   EXPECT_EQ(prefixed.right - prefixed.left, Width(L"&File"));
 }
@@ -183,7 +188,8 @@ TEST(DrawTextCall, EllipsisDrawsInsideTheRectangle) {
   SelectedFont font(canvas.dc());
   SetBkColor(canvas.dc(), RGB(255, 0, 0));
   RECT r{0, 0, Width(L"Trellis..."), 20};
-  DrawTextW(canvas.dc(), L"Trellis draws text", -1, &r, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
+  DrawTextW(canvas.dc(), L"Trellis draws text", -1, &r,
+            DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
   EXPECT_EQ(InkBounds(canvas).right, r.right);
 }
 

@@ -36,13 +36,20 @@ TEST(FaceNames, WindowsNamesMapToPinnedFamilies) {
     const wchar_t* face;
     const char* family;
   } cases[] = {
-      {L"宋体", "DejaVu Sans"},          {L"SimSun", "DejaVu Sans"},
-      {L"新宋体", "DejaVu Sans"},        {L"Arial", "DejaVu Sans"},
-      {L"Tahoma", "DejaVu Sans"},        {L"MS Shell Dlg", "DejaVu Sans"},
-      {L"Microsoft YaHei", "DejaVu Sans"}, {L"微软雅黑", "DejaVu Sans"},
-      {L"Segoe UI", "DejaVu Sans"},      {L"", "DejaVu Sans"},
-      {L"No Such Face", "DejaVu Sans"},  {L"courier new", "DejaVu Sans Mono"},
-      {L"Times New Roman", "DejaVu Serif"}, {L"DEJAVU SERIF", "DejaVu Serif"},
+      {L"宋体", "DejaVu Sans"},
+      {L"SimSun", "DejaVu Sans"},
+      {L"新宋体", "DejaVu Sans"},
+      {L"Arial", "DejaVu Sans"},
+      {L"Tahoma", "DejaVu Sans"},
+      {L"MS Shell Dlg", "DejaVu Sans"},
+      {L"Microsoft YaHei", "DejaVu Sans"},
+      {L"微软雅黑", "DejaVu Sans"},
+      {L"Segoe UI", "DejaVu Sans"},
+      {L"", "DejaVu Sans"},
+      {L"No Such Face", "DejaVu Sans"},
+      {L"courier new", "DejaVu Sans Mono"},
+      {L"Times New Roman", "DejaVu Serif"},
+      {L"DEJAVU SERIF", "DejaVu Serif"},
       {L" WenQuanYi Micro Hei ", "WenQuanYi Micro Hei"},
       {L"文泉驿微米黑", "WenQuanYi Micro Hei"},
   };
