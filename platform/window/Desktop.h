@@ -21,8 +21,8 @@ namespace platform {
 class EventSource {
  public:
   virtual ~EventSource() = default;
-  // Blocks until input has been queued or the clock has reached `wakeAt` (when given); false
-  // when no more input can ever come.
+  // Blocks until input has been queued (InputRouter::Push) or the clock, which the backend
+  // keeps moving (SetNow), has reached `wakeAt` when given. False when no more input can come.
   virtual bool WaitForInput(std::optional<ULONGLONG> wakeAt) = 0;
 };
 

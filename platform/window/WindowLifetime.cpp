@@ -21,7 +21,6 @@ void RunCreationHook(HWND hwnd) {
   if (pending.hook) pending.hook(hwnd, pending.context);
 }
 
-LONG ClampPosition(int v) { return ClampCoord(v); }
 LONG ClampSize(int v) { return std::clamp(v, 0, Surface::kMaxSide); }
 
 // WM_DESTROY goes to a window before its children.
@@ -105,17 +104,16 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
   w->extraBytes.resize(static_cast<std::size_t>(windowClass->windowExtraBytes));
   w->owner = owner;
   w->parent = parentWindow;
-  const LONG left = ClampPosition(x), top = ClampPosition(y);
+  const LONG left = ClampCoord(x), top = ClampCoord(y);
   w->rect = {left, top, left + ClampSize(width), top + ClampSize(height)};
   const HWND hwnd = Register<Window, HWND>(std::move(object));
   ++windowClass->liveWindows;
+  // Children join at the bottom, so the first created stays on top, as on the platform;
+  // top-level windows go on top of their band.
+  parentWindow->children.push_back(w);
   if (IsTopLevel(*w)) {
-    parentWindow->children.push_back(w);
     PlaceInZOrder(*w, HWND_TOP);
     ResizeBacking(*w);
-  } else {
-    // Children join at the bottom: the first created stays on top, as on the platform.
-    parentWindow->children.push_back(w);
   }
 
   RunCreationHook(hwnd);

@@ -119,6 +119,7 @@ TEST_F(CWndTest, AControlHandlesItsOwnNotificationsFirst) {
   unset.hwndFrom = nullptr;
   parent.SendMessage(WM_NOTIFY, 4096, reinterpret_cast<LPARAM>(&unset));
   EXPECT_EQ(parent.notified, (std::vector<UINT>{kCodeForParent, 3, 3}));
+  EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 0, 0), 0);  // no header at all
 }
 
 class ReflectedBar : public CScrollBar {
