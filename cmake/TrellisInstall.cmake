@@ -23,6 +23,8 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/TrellisConfigVersion.cmak
 install(FILES ${PROJECT_BINARY_DIR}/TrellisConfig.cmake ${PROJECT_BINARY_DIR}/TrellisConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Trellis)
 
+# The prefix is found relative to the .pc file, so the package can be installed anywhere.
+file(RELATIVE_PATH TRELLIS_PC_TO_PREFIX "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/trellis.pc.in ${PROJECT_BINARY_DIR}/trellis.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/trellis.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 

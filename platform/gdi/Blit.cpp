@@ -43,16 +43,51 @@ bool UsesSource(DWORD rop) {
   return rop == SRCCOPY || rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT;
 }
 
-// Maps each destination column or row of a stretch to its source column or row (nearest
-// neighbour, sampling at pixel centres); mirrored when the signs of the extents differ.
-void BuildMap(std::vector<int>& map, int first, int count, int dstExtent, int srcStart,
-              int srcExtent) {
-  map.resize(count);
-  const std::int64_t d = dstExtent, s = srcExtent;
-  for (int i = 0; i < count; ++i) {
-    const std::int64_t offset = (2 * std::int64_t(first + i) + 1) * s / (2 * d);
-    map[i] = int(srcStart + offset);
+// Walks the source columns or rows that a stretch samples for consecutive destination pixels
+// (nearest neighbour at pixel centres; backwards when the source extent is negative). The
+// quotient (2i + 1) * |s| / (2d) is stepped incrementally: a division per pixel would cost more
+// than the copy.
+class SampleWalk {
+ public:
+  SampleWalk(int first, int dstExtent, int srcStart, int srcExtent)
+      : m_d2(2 * std::int64_t(dstExtent)),
+        m_sign(srcExtent < 0 ? -1 : 1),
+        m_srcStart(srcStart) {
+    const std::int64_t s = srcExtent < 0 ? -std::int64_t(srcExtent) : srcExtent;
+    const std::int64_t start = (2 * std::int64_t(first) + 1) * s;
+    m_quotient = start / m_d2;
+    m_remainder = start % m_d2;
+    m_stepQuotient = (2 * s) / m_d2;
+    m_stepRemainder = (2 * s) % m_d2;
   }
+  int Current() const { return int(m_srcStart + m_sign * m_quotient); }
+  void Next() {
+    m_quotient += m_stepQuotient;
+    m_remainder += m_stepRemainder;
+    if (m_remainder >= m_d2) {
+      m_remainder -= m_d2;
+      ++m_quotient;
+    }
+  }
+
+ private:
+  std::int64_t m_d2;
+  int m_sign;
+  std::int64_t m_srcStart;
+  std::int64_t m_quotient = 0, m_remainder = 0, m_stepQuotient = 0, m_stepRemainder = 0;
+};
+
+// Stores one source row into `count` destination rows. A short row is first copied into a
+// local line, which the compiler keeps in registers across the run.
+void CopyRun(Pixel* out, std::ptrdiff_t stride, int count, const Pixel* in, int width) {
+  constexpr int kLine = 32;
+  if (width > kLine) {
+    for (int i = 0; i < count; ++i, out += stride) CopyPixels(out, in, width);
+    return;
+  }
+  Pixel line[kLine];
+  CopyPixels(line, in, width);
+  for (int i = 0; i < count; ++i, out += stride) CopyPixels(out, line, width);
 }
 
 // Copies pixels for a stretch with nearest-neighbour sampling. `transparent` skips source pixels
@@ -63,17 +98,19 @@ bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceCon
                      int sy, int scx, int scy, DWORD rop, std::uint64_t key) {
   if (!dst.surface || !src.surface || cx == 0 || cy == 0 || scx == 0 || scy == 0) return true;
   // Normalise the destination to positive extents; a negative one mirrors the source instead.
+  // As on the platform, a negative extent counts back from its corner inclusively, so
+  // (x + cx - 1, -cx) mirrors into the same pixels that (x, cx) covers.
   POINT d = dst.ToDevice(x, y);
   const POINT s = src.ToDevice(sx, sy);
   std::int64_t dcx = cx, dcy = cy, sStartX = s.x, sStartY = s.y, scxs = scx, scys = scy;
   if (dcx < 0) {
-    d.x = ClampCoord(d.x + dcx);
+    d.x = ClampCoord(d.x + dcx + 1);
     dcx = -dcx;
     sStartX += scxs;
     scxs = -scxs;
   }
   if (dcy < 0) {
-    d.y = ClampCoord(d.y + dcy);
+    d.y = ClampCoord(d.y + dcy + 1);
     dcy = -dcy;
     sStartY += scys;
     scys = -scys;
@@ -83,9 +120,21 @@ bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceCon
   if (scys < 0) sStartY -= 1;
   RECT r{d.x, d.y, ClampCoord(d.x + dcx), ClampCoord(d.y + dcy)};
   if (!dst.ClipDeviceRect(r)) return true;
-  std::vector<int> xmap, ymap;
-  BuildMap(xmap, r.left - d.x, r.right - r.left, int(dcx), int(sStartX), int(scxs));
-  BuildMap(ymap, r.top - d.y, r.bottom - r.top, int(dcy), int(sStartY), int(scys));
+  const int width = r.right - r.left;
+  const RECT& sb = src.bounds;
+  // Unscaled columns of a plain copy need no column map: each row is a straight copy.
+  const int firstColumn = int(sStartX + (r.left - d.x));
+  const bool rowCopy = key == kNoKey && rop == SRCCOPY && scxs == dcx &&
+                       firstColumn >= sb.left && firstColumn + width <= sb.right;
+  std::vector<int> xmap;
+  if (!rowCopy) {
+    xmap.resize(std::size_t(width));
+    SampleWalk columns(r.left - d.x, int(dcx), int(sStartX), int(scxs));
+    for (int& column : xmap) {
+      column = columns.Current();
+      columns.Next();
+    }
+  }
 
   // Reading and writing one surface: sample from a copy of the source rows.
   Surface copy;
@@ -98,26 +147,34 @@ bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceCon
       std::memcpy(copy.Row(row), src.surface->Row(row), sizeof(Pixel) * copy.Width());
     from = &copy;
   }
-  const RECT& sb = src.bounds;
-  const bool identityX = scxs == dcx && r.left - d.x + sStartX == xmap[0] &&
-                         xmap.back() - xmap[0] == r.right - r.left - 1;
-  for (int row = 0; row < r.bottom - r.top; ++row) {
-    const int syy = ymap[row];
+  const std::ptrdiff_t stride = dst.surface->Width();
+  Pixel* const topLeft = dst.SurfacePixel(r.left, r.top);
+  const int height = r.bottom - r.top;
+  SampleWalk rows(r.top - d.y, int(dcy), int(sStartY), int(scys));
+  for (int row = 0; row < height;) {
+    // Enlarging samples one source row for a run of destination rows.
+    const int syy = rows.Current();
+    int run = 0;
+    do {
+      ++run;
+      rows.Next();
+    } while (row + run < height && rows.Current() == syy);
+    Pixel* out = topLeft + stride * row;
+    row += run;
     if (syy < sb.top || syy >= sb.bottom) continue;
     const Pixel* srcRow = from->Row(syy + fromOffset.y) + fromOffset.x;
-    Pixel* out = dst.SurfacePixel(r.left, r.top + row);
-    if (identityX && key == kNoKey && rop == SRCCOPY && xmap[0] >= sb.left &&
-        xmap.back() < sb.right) {
-      std::memcpy(out, srcRow + xmap[0], sizeof(Pixel) * xmap.size());
+    if (rowCopy) {
+      CopyRun(out, stride, run, srcRow + firstColumn, width);
       continue;
     }
-    for (std::size_t col = 0; col < xmap.size(); ++col) {
+    for (int col = 0; col < width; ++col) {
       const int sxx = xmap[col];
       if (sxx < sb.left || sxx >= sb.right) continue;
       const Pixel p = srcRow[sxx];
       if (p == key) continue;
       out[col] = CombineSource(rop, p, out[col]);
     }
+    for (int again = 1; again < run; ++again) CopyPixels(out + stride * again, out, width);
   }
   return true;
 }
@@ -145,17 +202,26 @@ BOOL BitBlt(HDC hdst, int x, int y, int cx, int cy, HDC hsrc, int sx, int sy, DW
   const bool sameSurface = dst->surface == src->surface;
   const bool upwards = sameSurface &&
                        t.dst.top + dst->surfaceOffset.y > t.srcY + src->surfaceOffset.y;
-  for (int i = 0; i < height; ++i) {
-    const int row = upwards ? height - 1 - i : i;
-    Pixel* out = dst->SurfacePixel(t.dst.left, t.dst.top + row);
-    const Pixel* in = src->SurfacePixel(t.srcX, t.srcY + row);
-    if (rop == SRCCOPY) {
+  std::ptrdiff_t outStride = dst->surface->Width(), inStride = src->surface->Width();
+  Pixel* out = dst->SurfacePixel(t.dst.left, t.dst.top);
+  const Pixel* in = src->SurfacePixel(t.srcX, t.srcY);
+  if (upwards) {
+    out += outStride * (height - 1);
+    in += inStride * (height - 1);
+    outStride = -outStride;
+    inStride = -inStride;
+  }
+  if (rop == SRCCOPY && !sameSurface) {
+    for (int row = 0; row < height; ++row, out += outStride, in += inStride)
+      CopyPixels(out, in, width);
+  } else if (rop == SRCCOPY) {
+    for (int row = 0; row < height; ++row, out += outStride, in += inStride)
       std::memmove(out, in, sizeof(Pixel) * width);
-    } else if (sameSurface) {
-      std::vector<Pixel> line(in, in + width);
+  } else {
+    std::vector<Pixel> line(width);
+    for (int row = 0; row < height; ++row, out += outStride, in += inStride) {
+      line.assign(in, in + width);  // a copy, in case the rows overlap
       for (int col = 0; col < width; ++col) out[col] = CombineSource(rop, line[col], out[col]);
-    } else {
-      for (int col = 0; col < width; ++col) out[col] = CombineSource(rop, in[col], out[col]);
     }
   }
   return TRUE;

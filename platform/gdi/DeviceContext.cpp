@@ -67,11 +67,6 @@ GdiObject* DeviceContext::Select(GdiObject* object) {
   return previous;
 }
 
-POINT DeviceContext::ToDevice(int x, int y) const {
-  return {ClampCoord(std::int64_t(x) - state.windowOrg.x + state.viewportOrg.x),
-          ClampCoord(std::int64_t(y) - state.windowOrg.y + state.viewportOrg.y)};
-}
-
 RECT DeviceContext::DeviceClip() const {
   RECT r = bounds;
   if (state.hasClip) IntersectInto(r, state.clip);
@@ -87,8 +82,6 @@ RECT DeviceContext::ToDeviceRect(const RECT& r) const {
 bool DeviceContext::ClipDeviceRect(RECT& r) const {
   return surface && IntersectInto(r, DeviceClip());
 }
-
-DeviceContext* ResolveDC(HDC hdc) { return Resolve<DeviceContext>(hdc); }
 
 }  // namespace platform
 

@@ -10,11 +10,28 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "platform/gdi/GdiObjects.h"
 
 namespace platform {
+
+// Rectangle helpers shared by the raster code (64-bit safe against huge coordinates).
+inline bool RectIsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+inline bool IntersectInto(RECT& r, const RECT& with) {
+  r.left = std::max(r.left, with.left);
+  r.top = std::max(r.top, with.top);
+  r.right = std::min(r.right, with.right);
+  r.bottom = std::min(r.bottom, with.bottom);
+  return !RectIsEmpty(r);
+}
+// Clamps a 64-bit coordinate into LONG range so rectangle arithmetic never overflows.
+inline LONG ClampCoord(std::int64_t v) {
+  constexpr std::int64_t kLimit = std::int64_t(1) << 30;
+  return static_cast<LONG>(std::clamp<std::int64_t>(v, -kLimit, kLimit));
+}
 
 struct DcState {
   POINT windowOrg{0, 0};
@@ -49,7 +66,10 @@ struct DeviceContext : PlatformObject {
   // Selects an object, keeping the selection counts right; returns the previous one.
   GdiObject* Select(GdiObject* object);
 
-  POINT ToDevice(int x, int y) const;
+  POINT ToDevice(int x, int y) const {
+    return {ClampCoord(std::int64_t(x) - state.windowOrg.x + state.viewportOrg.x),
+            ClampCoord(std::int64_t(y) - state.windowOrg.y + state.viewportOrg.y)};
+  }
   // The device rectangle drawing may touch: the bounds narrowed by the clip rectangle.
   RECT DeviceClip() const;
   // A logical rectangle in device coordinates, normalised only by the caller's wish.
@@ -61,21 +81,6 @@ struct DeviceContext : PlatformObject {
   }
 };
 
-// Rectangle helpers shared by the raster code (64-bit safe against huge coordinates).
-inline bool RectIsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
-inline bool IntersectInto(RECT& r, const RECT& with) {
-  r.left = std::max(r.left, with.left);
-  r.top = std::max(r.top, with.top);
-  r.right = std::min(r.right, with.right);
-  r.bottom = std::min(r.bottom, with.bottom);
-  return !RectIsEmpty(r);
-}
-// Clamps a 64-bit coordinate into LONG range so rectangle arithmetic never overflows.
-inline LONG ClampCoord(std::int64_t v) {
-  constexpr std::int64_t kLimit = std::int64_t(1) << 30;
-  return static_cast<LONG>(std::clamp<std::int64_t>(v, -kLimit, kLimit));
-}
-
 // Applies a binary raster operation (R2_*) of pen colour `pen` onto `dst`.
 Pixel ApplyRop2(int rop2, Pixel pen, Pixel dst);
 
@@ -83,6 +88,27 @@ Pixel ApplyRop2(int rop2, Pixel pen, Pixel dst);
 // opaque fill and FillSolidRect do.
 void FillDeviceRect(DeviceContext& dc, RECT deviceRect, Pixel color);
 
-DeviceContext* ResolveDC(HDC hdc);
+inline DeviceContext* ResolveDC(HDC hdc) { return Resolve<DeviceContext>(hdc); }
+
+// Copies a row of pixels between rows that do not overlap. Short rows are common (glyphs,
+// bitmaps of 13 px, one-row stretches) and a library call per row would cost more than the copy,
+// so they are copied as two overlapping blocks of a fixed size, which compile to a few moves.
+inline void CopyPixels(Pixel* out, const Pixel* in, int count) {
+  const auto blocks = [&](auto size) {
+    std::memcpy(out, in, sizeof(Pixel) * size);
+    std::memcpy(out + count - size, in + count - size, sizeof(Pixel) * size);
+  };
+  if (count >= 32) {
+    std::memcpy(out, in, sizeof(Pixel) * std::size_t(count));
+  } else if (count >= 16) {
+    blocks(std::integral_constant<int, 16>{});
+  } else if (count >= 8) {
+    blocks(std::integral_constant<int, 8>{});
+  } else if (count >= 4) {
+    blocks(std::integral_constant<int, 4>{});
+  } else {
+    for (int i = 0; i < count; ++i) out[i] = in[i];
+  }
+}
 
 }  // namespace platform

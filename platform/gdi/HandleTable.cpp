@@ -34,9 +34,4 @@ bool HandleTable::Erase(const void* handle) {
   return true;
 }
 
-HandleTable& Handles() {
-  static HandleTable table;
-  return table;
-}
-
 }  // namespace platform

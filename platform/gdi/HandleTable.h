@@ -64,7 +64,12 @@ class HandleTable {
   std::size_t m_live = 0;
 };
 
-HandleTable& Handles();
+// The process's one table. It is never destroyed, so objects that outlive main's statics (a
+// global font, a leaked bitmap) can still be deleted safely at exit.
+inline HandleTable& Handles() {
+  static HandleTable* const table = new HandleTable;
+  return *table;
+}
 
 // The object of the wanted kind behind a handle, or null (stale, made up, or another kind).
 template <class T>

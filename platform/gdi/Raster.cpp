@@ -3,12 +3,18 @@
 // Lines follow the platform's rule: the start point is drawn, the end point is not, so that
 // joined segments never draw a pixel twice. Rectangles and fills cover left..right-1 and
 // top..bottom-1.
+#include <algorithm>
 #include <cstdlib>
+#include <cwchar>
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/win32/WinUser.h"
 
 namespace platform {
+
+namespace {
+constexpr int kShortRow = 32;
+}
 
 Pixel ApplyRop2(int rop2, Pixel pen, Pixel dst) {
   constexpr Pixel kMask = 0x00FFFFFF;
@@ -35,10 +41,19 @@ Pixel ApplyRop2(int rop2, Pixel pen, Pixel dst) {
 void FillDeviceRect(DeviceContext& dc, RECT r, Pixel color) {
   if (!dc.ClipDeviceRect(r)) return;
   const int width = r.right - r.left;
-  for (int y = r.top; y < r.bottom; ++y) {
-    Pixel* row = dc.SurfacePixel(r.left, y);
-    for (int x = 0; x < width; ++x) row[x] = color;
+  const std::ptrdiff_t stride = dc.surface->Width();
+  Pixel* row = dc.SurfacePixel(r.left, r.top);
+  if (width < kShortRow) {
+    // Short rows: a call per row costs more than the stores themselves.
+    Pixel pattern[kShortRow];
+    std::fill_n(pattern, kShortRow, color);
+    for (int y = r.top; y < r.bottom; ++y, row += stride) CopyPixels(row, pattern, width);
+    return;
   }
+  // wchar_t is 32 bits here, so the C library's tuned wide fill is a 32-bit pixel fill.
+  static_assert(sizeof(wchar_t) == sizeof(Pixel));
+  for (int y = r.top; y < r.bottom; ++y, row += stride)
+    std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(color), std::size_t(width));
 }
 
 namespace {

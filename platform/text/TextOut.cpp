@@ -17,3 +17,11 @@ BOOL ExtTextOutW(HDC hdc, int, int, UINT options, const RECT* rect, LPCWSTR, UIN
 
 // FIXME: measuring comes with the font engine; until then nothing can be measured.
 BOOL GetTextExtentPoint32W(HDC, LPCWSTR, int, LPSIZE) { return FALSE; }
+// FIXME: interim until the font engine lands (not to be committed).
+HFONT CreateFontIndirectW(const LOGFONTW* lf) {
+  if (!lf) return nullptr;
+  auto font = std::make_unique<GdiFont>();
+  font->logfont = *lf;
+  return Register<GdiFont, HFONT>(std::move(font));
+}
+int DrawTextW(HDC, LPCWSTR, int, LPRECT, UINT) { return 0; }

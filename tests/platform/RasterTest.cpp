@@ -1,0 +1,202 @@
+// Raster rules of lines, rectangles and fills, and how the GDI refuses bad handles.
+#include <gtest/gtest.h>
+
+#include "platform/gdi/HandleTable.h"
+#include "tests/support/Pixels.h"
+
+using trellis::test::Canvas;
+
+namespace {
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// Selects a new solid pen for the lifetime of the object.
+struct PenScope {
+  PenScope(HDC dc, COLORREF c, int width = 1, int style = PS_SOLID)
+      : dc(dc), pen(CreatePen(style, width, c)), old(SelectObject(dc, pen)) {}
+  ~PenScope() {
+    SelectObject(dc, old);
+    DeleteObject(pen);
+  }
+  HDC dc;
+  HPEN pen;
+  HGDIOBJ old;
+};
+}  // namespace
+
+TEST(Lines, EndPointIsExcludedInEveryDirection) {
+  Canvas c(20, 20);
+  PenScope pen(c.dc(), kRed);
+  MoveToEx(c.dc(), 2, 2, nullptr);
+  LineTo(c.dc(), 10, 2);  // right
+  EXPECT_EQ(c.Count(kRed), 8);
+  EXPECT_EQ(c.At(10, 2), kWhite);
+  LineTo(c.dc(), 10, 9);  // down from the excluded end: (10,2) is the start, so now drawn
+  EXPECT_EQ(c.At(10, 2), kRed);
+  EXPECT_EQ(c.At(10, 9), kWhite);
+  LineTo(c.dc(), 3, 2);  // diagonal back up-left: 7 steps, 7 pixels
+  EXPECT_EQ(c.Count(kRed), 8 + 7 + 7);
+  POINT pos{};
+  GetCurrentPositionEx(c.dc(), &pos);
+  EXPECT_EQ(pos.x, 3);
+  EXPECT_EQ(pos.y, 2);
+  // A zero-length line draws nothing.
+  Canvas d(4, 4);
+  PenScope pen2(d.dc(), kRed);
+  MoveToEx(d.dc(), 1, 1, nullptr);
+  LineTo(d.dc(), 1, 1);
+  EXPECT_EQ(d.Count(kRed), 0);
+}
+
+TEST(Lines, ClipAndWindowOriginApply) {
+  Canvas c(20, 20);
+  PenScope pen(c.dc(), kRed);
+  SetWindowOrgEx(c.dc(), 5, 5, nullptr);  // logical (5,5) is device (0,0)
+  IntersectClipRect(c.dc(), 5, 5, 10, 30);  // logical; device x 0..4
+  MoveToEx(c.dc(), 0, 6, nullptr);
+  LineTo(c.dc(), 100000000, 6);  // far past the surface; must stop early and stay clipped
+  EXPECT_EQ(c.Count(kRed), 5);
+  EXPECT_EQ(c.At(0, 1), kRed);
+  EXPECT_EQ(c.At(4, 1), kRed);
+  EXPECT_EQ(c.At(5, 1), kWhite);
+  RECT box{};
+  EXPECT_EQ(GetClipBox(c.dc(), &box), SIMPLEREGION);
+  EXPECT_EQ(box.left, 5);
+  EXPECT_EQ(box.right, 10);
+  EXPECT_EQ(box.bottom, 25);  // the bitmap's bottom edge, in logical coordinates
+}
+
+TEST(Lines, NotTwiceRestoresAndNullPenDrawsNothing) {
+  Canvas c(10, 10, RGB(10, 200, 30));
+  PenScope pen(c.dc(), kRed);
+  SetROP2(c.dc(), R2_NOT);
+  MoveToEx(c.dc(), 0, 5, nullptr);
+  LineTo(c.dc(), 10, 5);
+  EXPECT_EQ(c.At(3, 5), RGB(245, 55, 225));
+  MoveToEx(c.dc(), 0, 5, nullptr);
+  LineTo(c.dc(), 10, 5);
+  EXPECT_EQ(c.Count(RGB(10, 200, 30)), 100);
+  SetROP2(c.dc(), R2_COPYPEN);
+  SelectObject(c.dc(), GetStockObject(NULL_PEN));
+  LineTo(c.dc(), 0, 0);
+  EXPECT_EQ(c.Count(RGB(10, 200, 30)), 100);
+  SelectObject(c.dc(), pen.pen);
+}
+
+TEST(Rectangles, OutlineInsideAndInteriorFromTheBrush) {
+  Canvas c(12, 12);
+  PenScope pen(c.dc(), kBlack);
+  HBRUSH brush = CreateSolidBrush(kRed);
+  HGDIOBJ old = SelectObject(c.dc(), brush);
+  Rectangle(c.dc(), 2, 2, 8, 7);
+  EXPECT_EQ(c.Count(kBlack), 2 * 6 + 2 * 3);
+  EXPECT_EQ(c.Count(kRed), 4 * 3);
+  EXPECT_EQ(c.At(7, 6), kBlack);
+  EXPECT_EQ(c.At(8, 7), kWhite);
+  // A null pen fills one pixel less in each direction.
+  SelectObject(c.dc(), GetStockObject(NULL_PEN));
+  Canvas d(12, 12);
+  SelectObject(d.dc(), brush);
+  SelectObject(d.dc(), GetStockObject(NULL_PEN));
+  Rectangle(d.dc(), 0, 0, 4, 4);
+  EXPECT_EQ(d.Count(kRed), 9);
+  SelectObject(d.dc(), GetStockObject(WHITE_BRUSH));
+  SelectObject(c.dc(), old);
+  SelectObject(c.dc(), pen.pen);
+  EXPECT_TRUE(DeleteObject(brush));
+}
+
+TEST(Rectangles, FillRectIgnoresRop2AndInvertedRectsDrawNothing) {
+  Canvas c(8, 8);
+  HBRUSH brush = CreateSolidBrush(kRed);
+  SetROP2(c.dc(), R2_NOT);
+  RECT r{1, 1, 4, 3};
+  EXPECT_EQ(FillRect(c.dc(), &r, brush), 1);
+  EXPECT_EQ(c.Count(kRed), 6);
+  RECT inverted{6, 6, 2, 2};
+  FillRect(c.dc(), &inverted, brush);
+  EXPECT_EQ(c.Count(kRed), 6);
+  EXPECT_EQ(FillRect(c.dc(), nullptr, brush), 0);
+  EXPECT_EQ(FillRect(c.dc(), &r, nullptr), 0);
+  DeleteObject(brush);
+}
+
+TEST(Pixels, SetAndGetFollowOriginAndClip) {
+  Canvas c(6, 6);
+  SetViewportOrgEx(c.dc(), 2, 1, nullptr);
+  EXPECT_EQ(SetPixel(c.dc(), 0, 0, kRed), kRed);
+  EXPECT_EQ(c.At(2, 1), kRed);
+  EXPECT_EQ(GetPixel(c.dc(), 0, 0), kRed);
+  EXPECT_EQ(SetPixel(c.dc(), 10, 0, kRed), CLR_INVALID);
+  EXPECT_EQ(GetPixel(c.dc(), -3, 0), CLR_INVALID);
+}
+
+TEST(Handles, StaleMadeUpAndWrongKindHandlesAreRefused) {
+  HBRUSH brush = CreateSolidBrush(kRed);
+  ASSERT_TRUE(DeleteObject(brush));
+  EXPECT_FALSE(DeleteObject(brush));  // second delete of the same handle
+  Canvas c(4, 4);
+  RECT r{0, 0, 4, 4};
+  EXPECT_EQ(FillRect(c.dc(), &r, brush), 0);
+  EXPECT_EQ(SelectObject(c.dc(), brush), nullptr);
+  EXPECT_EQ(SelectObject(reinterpret_cast<HDC>(0x12345), GetStockObject(BLACK_PEN)), nullptr);
+  EXPECT_EQ(SelectObject(nullptr, GetStockObject(BLACK_PEN)), nullptr);
+  EXPECT_EQ(SetBkColor(nullptr, kRed), CLR_INVALID);
+  EXPECT_FALSE(DeleteDC(reinterpret_cast<HDC>(GetStockObject(BLACK_PEN))));
+  EXPECT_FALSE(LineTo(nullptr, 1, 1));
+  EXPECT_FALSE(BitBlt(c.dc(), 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
+}
+
+TEST(Handles, SelectedObjectsCannotBeDeletedAndBitmapsSitInOneDc) {
+  HDC a = CreateCompatibleDC(nullptr);
+  HDC b = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(a, 4, 4);
+  HGDIOBJ old = SelectObject(a, bitmap);
+  ASSERT_NE(old, nullptr);
+  EXPECT_EQ(SelectObject(b, bitmap), nullptr);
+  EXPECT_FALSE(DeleteObject(bitmap));
+  SelectObject(a, old);
+  EXPECT_NE(SelectObject(b, bitmap), nullptr);
+  // Deleting the DC releases what it had selected.
+  DeleteDC(b);
+  EXPECT_TRUE(DeleteObject(bitmap));
+  DeleteDC(a);
+  // Stock objects survive any number of deletes.
+  EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));
+  EXPECT_EQ(GetObjectType(GetStockObject(WHITE_BRUSH)), OBJ_BRUSH);
+}
+
+TEST(Handles, HugeAndNegativeBitmapsAreRefusedWithoutLeaking) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const std::size_t live = platform::Handles().LiveCount();
+  EXPECT_EQ(CreateCompatibleBitmap(dc, 100000, 100000), nullptr);
+  EXPECT_EQ(CreateCompatibleBitmap(dc, -1, 10), nullptr);
+  EXPECT_EQ(CreateBitmap(1 << 20, 1 << 20, 1, 32, nullptr), nullptr);
+  EXPECT_EQ(CreateBitmap(4, 4, 1, 1, nullptr), nullptr);  // only colour bitmaps
+  EXPECT_EQ(platform::Handles().LiveCount(), live);
+  // A zero size gives the platform's one-pixel bitmap.
+  HBITMAP tiny = CreateCompatibleBitmap(dc, 0, 5);
+  BITMAP bm{};
+  ASSERT_EQ(GetObjectW(tiny, sizeof bm, &bm), int(sizeof bm));
+  EXPECT_EQ(bm.bmWidth, 1);
+  EXPECT_EQ(bm.bmHeight, 1);
+  EXPECT_EQ(GetObjectW(tiny, 3, &bm), 0);  // buffer too small
+  DeleteObject(tiny);
+  DeleteDC(dc);
+}
+
+TEST(Handles, SaveAndRestoreBringBackModesAndObjects) {
+  Canvas c(4, 4);
+  HPEN pen = CreatePen(PS_SOLID, 1, kRed);
+  const int level = SaveDC(c.dc());
+  HGDIOBJ stock = SelectObject(c.dc(), pen);
+  SetBkColor(c.dc(), kRed);
+  SetWindowOrgEx(c.dc(), 3, 3, nullptr);
+  EXPECT_FALSE(DeleteObject(pen));
+  ASSERT_TRUE(RestoreDC(c.dc(), level));
+  EXPECT_EQ(GetCurrentObject(c.dc(), OBJ_PEN), stock);
+  EXPECT_EQ(GetBkColor(c.dc()), kWhite);
+  EXPECT_TRUE(DeleteObject(pen));
+  EXPECT_FALSE(RestoreDC(c.dc(), 1));  // nothing saved any more
+}

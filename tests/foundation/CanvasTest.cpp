@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "foundation/CLightCanvas.h"
+#include "foundation/CMemDC.h"
+#include "tests/support/Pixels.h"
+
+using trellis::test::Canvas;
+
+namespace {
+
+// A CDC wrapper over a test canvas that does not own the DC.
+struct Borrowed : CDC {
+  explicit Borrowed(HDC hdc) { m_hDC = m_hAttribDC = hdc; }
+  ~Borrowed() override { m_hDC = m_hAttribDC = nullptr; }
+};
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+}  // namespace
+
+TEST(LightCanvas, RestoresWhatItFoundBeforeTheFirstChange) {
+  Canvas target(4, 4);
+  Borrowed dc(target.dc());
+  dc.SetBkColor(RGB(1, 2, 3));
+  dc.SetTextColor(RGB(4, 5, 6));
+  dc.SetBkMode(OPAQUE);
+  {
+    CLightCanvas canvas(&dc);
+    EXPECT_EQ(canvas.SetBkColor(kRed), 1);
+    EXPECT_EQ(canvas.SetBkColor(kBlue), 1);
+    canvas.SetTextColor(kRed);
+    canvas.SetTextColor(kBlue);
+    canvas.SetBkMode(TRANSPARENT);
+    canvas.SetBkMode(OPAQUE);
+    EXPECT_EQ(dc.GetBkColor(), kBlue);
+    canvas.Restore();
+    EXPECT_EQ(dc.GetBkColor(), RGB(1, 2, 3));
+    EXPECT_EQ(dc.GetTextColor(), RGB(4, 5, 6));
+    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
+    // After Restore nothing is remembered: a new change is remembered afresh.
+    canvas.SetBkColor(kRed);
+  }
+  EXPECT_EQ(dc.GetBkColor(), RGB(1, 2, 3));
+}
+
+TEST(LightCanvas, FontsAreSelectedBackAndFreed) {
+  Canvas target(4, 4);
+  Borrowed dc(target.dc());
+  const HGDIOBJ original = GetCurrentObject(dc.m_hDC, OBJ_FONT);
+  LOGFONTW lf{};
+  lf.lfHeight = -12;
+  {
+    CLightCanvas canvas(&dc);
+    ASSERT_EQ(canvas.SetFont(lf), 1);
+    lf.lfWeight = FW_BOLD;
+    ASSERT_EQ(canvas.SetFont(lf), 1);
+    EXPECT_NE(GetCurrentObject(dc.m_hDC, OBJ_FONT), original);
+  }
+  EXPECT_EQ(GetCurrentObject(dc.m_hDC, OBJ_FONT), original);
+}
+
+TEST(LightCanvas, FillRectSkipsNoColourAndKeepsTheBackground) {
+  Canvas target(8, 8, kBlue);
+  Borrowed dc(target.dc());
+  dc.SetBkColor(RGB(9, 9, 9));
+  CLightCanvas canvas(&dc);
+  EXPECT_EQ(canvas.FillRect({0, 0, 8, 8}, 0xFFFFFFFF), 1);
+  EXPECT_EQ(target.Count(kBlue), 64);
+  EXPECT_EQ(canvas.FillRect({2, 2, 5, 4}, kRed), 1);
+  EXPECT_EQ(target.Count(kRed), 6);
+  EXPECT_EQ(target.At(2, 2), kRed);
+  EXPECT_EQ(target.At(5, 4), kBlue);
+  EXPECT_EQ(dc.GetBkColor(), RGB(9, 9, 9));
+}
+
+TEST(LightCanvas, DrawLineContinuesFromTheCurrentPositionOnANegativeEnd) {
+  Canvas target(10, 10);
+  Borrowed dc(target.dc());
+  CLightCanvas canvas(&dc);
+  const HGDIOBJ pen = GetCurrentObject(dc.m_hDC, OBJ_PEN);
+  canvas.DrawLine(1, 1, kRed, 6, 1);  // (1,1)..(5,1); the end point is not drawn
+  canvas.DrawLine(6, 4, kBlue);       // from (6,1) down to (6,3)
+  EXPECT_EQ(target.Count(kRed, {0, 1, 10, 2}), 5);
+  EXPECT_EQ(target.At(6, 1), kBlue);
+  EXPECT_EQ(target.At(6, 3), kBlue);
+  EXPECT_EQ(target.At(6, 4), RGB(255, 255, 255));
+  EXPECT_EQ(GetCurrentObject(dc.m_hDC, OBJ_PEN), pen);
+}
+
+TEST(LightCanvas, DrawBitmapStretchesTheWholeBitmap) {
+  Canvas target(12, 12);
+  Borrowed dc(target.dc());
+  CBitmap bitmap;
+  const DWORD bits[2] = {0x00FF0000, 0x000000FF};  // one red and one blue pixel, BGRX
+  ASSERT_TRUE(bitmap.CreateBitmap(2, 1, 1, 32, bits));
+  CLightCanvas canvas(&dc);
+  EXPECT_EQ(canvas.DrawBitmap(0, 0, 8, 4, nullptr), 0);
+  EXPECT_EQ(canvas.DrawBitmap(2, 2, 8, 4, &bitmap), 1);
+  EXPECT_EQ(target.Count(kRed, {2, 2, 6, 6}), 16);
+  EXPECT_EQ(target.Count(kBlue, {6, 2, 10, 6}), 16);
+  // The bitmap is free again: it can be selected elsewhere.
+  CDC other;
+  other.CreateCompatibleDC(nullptr);
+  EXPECT_NE(other.SelectObject(&bitmap), nullptr);
+}
+
+TEST(LightCanvas, WithoutAContextEveryOperationFailsQuietly) {
+  CLightCanvas canvas(nullptr);
+  RECT r{0, 0, 1, 1};
+  EXPECT_EQ(canvas.SetBkMode(OPAQUE), 0);
+  EXPECT_EQ(canvas.SetBkColor(0), 0);
+  EXPECT_EQ(canvas.SetTextColor(0), 0);
+  EXPECT_EQ(canvas.SetFont(LOGFONTW{}), 0);
+  EXPECT_EQ(canvas.FillRect(r, 0), 0);
+  EXPECT_EQ(canvas.DrawText(L"x", &r, 0), 0);
+  EXPECT_EQ(canvas.DrawLine(1, 1, 0), 0);
+  EXPECT_EQ(canvas.Restore(), 1);
+}
+
+TEST(MemDC, CopiesTheRectangleOnceWhenDestroyed) {
+  Canvas target(20, 20, kBlue);
+  Borrowed dc(target.dc());
+  dc.SetWindowOrg(-3, -3);  // the painter works in the target's logical coordinates
+  const RECT area{2, 2, 10, 8};
+  {
+    CMemDC mem(&dc, &area);
+    ASSERT_TRUE(mem.IsBuffering());
+    mem.FillSolidRect(&area, kRed);
+    mem.SetPixel(2, 2, RGB(0, 255, 0));
+    // Nothing reaches the target before the end of the scope.
+    EXPECT_EQ(target.Count(kRed), 0);
+  }
+  EXPECT_EQ(target.Count(kRed) + 1, 8 * 6);
+  EXPECT_EQ(target.At(5, 5), RGB(0, 255, 0));
+  EXPECT_EQ(target.At(4, 4), kBlue);
+}
+
+TEST(MemDC, BuffersTheClipBoxByDefault) {
+  Canvas target(20, 20, kBlue);
+  Borrowed dc(target.dc());
+  IntersectClipRect(dc.m_hDC, 4, 5, 9, 7);
+  CMemDC mem(&dc);
+  EXPECT_EQ(mem.GetRect(), CRect(4, 5, 9, 7));
+}
+
+TEST(MemDC, DrawsStraightThroughOnAPrintingContext) {
+  Canvas target(10, 10, kBlue);
+  Borrowed dc(target.dc());
+  dc.m_bPrinting = TRUE;
+  const RECT area{0, 0, 10, 10};
+  {
+    CMemDC mem(&dc, &area);
+    EXPECT_FALSE(mem.IsBuffering());
+    mem.FillSolidRect(1, 1, 2, 2, kRed);
+    EXPECT_EQ(target.Count(kRed), 4);  // already on the target
+    // A copy at the end would paint the red square back over this.
+    dc.FillSolidRect(0, 0, 10, 10, kBlue);
+  }
+  EXPECT_EQ(target.Count(kBlue), 100);
+  // The shared context belongs to the target and is still alive.
+  EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(target.dc())), OBJ_MEMDC);
+}
