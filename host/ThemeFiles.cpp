@@ -1,5 +1,7 @@
 #include "host/ThemeFiles.h"
 
+#include <dlfcn.h>
+
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -23,6 +25,14 @@ std::filesystem::path FileIn(const std::filesystem::path& folder, const std::str
   return std::filesystem::is_regular_file(candidate, error) ? candidate : std::filesystem::path();
 }
 
+// The installed theme folder, found from where this library was loaded from rather than from
+// the prefix it was built for, so an installed tree can be moved.
+std::filesystem::path InstalledThemeDir() {
+  Dl_info info{};
+  if (!dladdr(reinterpret_cast<void*>(&FindThemeFile), &info) || !info.dli_fname) return {};
+  return std::filesystem::path(info.dli_fname).parent_path() / TRELLIS_THEMES_FROM_LIBDIR;
+}
+
 }  // namespace
 
 std::filesystem::path FindThemeFile(const wchar_t* name) {
@@ -34,6 +44,8 @@ std::filesystem::path FindThemeFile(const wchar_t* name) {
   if (const char* overrideDir = std::getenv("TRELLIS_THEME_DIR"); overrideDir && *overrideDir) {
     return FileIn(overrideDir, file);
   }
-  if (auto found = FileIn(TRELLIS_SOURCE_THEME_DIR, file); !found.empty()) return found;
-  return FileIn(TRELLIS_INSTALL_THEME_DIR, file);
+  if (const auto installed = InstalledThemeDir(); !installed.empty()) {
+    if (auto found = FileIn(installed, file); !found.empty()) return found;
+  }
+  return FileIn(TRELLIS_SOURCE_THEME_DIR, file);
 }

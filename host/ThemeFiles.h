@@ -2,8 +2,9 @@
 // first of these folders that has one:
 //   1. $TRELLIS_THEME_DIR, when set: then it is the only folder searched, so a mistyped override
 //      fails loudly instead of quietly showing the built-in look;
-//   2. the source tree's themes/ (a library run from its build tree);
-//   3. <prefix>/share/trellis/themes (an installed library).
+//   2. share/trellis/themes beside the library's own lib folder (an installed library, wherever
+//      its prefix was moved);
+//   3. the source tree's themes/ (a library run from its build tree).
 #pragma once
 
 #include <filesystem>
