@@ -7,7 +7,7 @@ install(TARGETS trellis EXPORT TrellisTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/trellis)
 
-foreach(folder IN ITEMS platform host foundation edit tree droplist scroll choice datepicker button)
+foreach(folder IN ITEMS platform host foundation edit tree droplist scroll choice datepicker button resources)
   if(EXISTS ${PROJECT_SOURCE_DIR}/${folder})
     install(DIRECTORY ${folder}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/trellis/${folder}
       FILES_MATCHING PATTERN "*.h" PATTERN "backend/sdl" EXCLUDE)

@@ -1,7 +1,9 @@
 #include "platform/mfc/CGdiObject.h"
 
+#include "platform/mfc/AfxModuleState.h"
 #include "platform/mfc/CDC.h"
 #include "platform/mfc/TempHandleMap.h"
+#include "platform/win32/WinRes.h"
 
 namespace {
 
@@ -55,6 +57,14 @@ void CGdiObject::DeleteTempMap() { GdiMap().DeleteTemps(); }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int cx, int cy) {
   return Attach(::CreateCompatibleBitmap(dc ? dc->GetSafeHdc() : nullptr, cx, cy));
+}
+
+BOOL CBitmap::LoadBitmap(UINT id) { return LoadBitmap(MAKEINTRESOURCEW(id)); }
+
+BOOL CBitmap::LoadBitmap(LPCWSTR name) {
+  // Refused before loading, so a bitmap this object cannot take is never made and leaked.
+  if (m_hObject) return FALSE;
+  return Attach(::LoadBitmapW(AfxFindResourceHandle(name, RT_BITMAP), name));
 }
 
 CSize CBitmap::GetBitmapDimension() const {

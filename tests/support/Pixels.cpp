@@ -43,6 +43,16 @@ COLORREF Canvas::At(int x, int y) const {
   return row.empty() ? CLR_INVALID : row[static_cast<std::size_t>(x)];
 }
 
+COLORREF BitmapPixel(HBITMAP bitmap, int x, int y) {
+  BITMAP bm{};
+  if (!GetObjectW(bitmap, sizeof bm, &bm) || x < 0 || y < 0 || x >= bm.bmWidth || y >= bm.bmHeight)
+    return CLR_INVALID;
+  HDC dc = CreateCompatibleDC(nullptr);
+  const auto row = ReadRow(dc, bitmap, bm.bmWidth, bm.bmHeight, y);
+  DeleteDC(dc);
+  return row.empty() ? CLR_INVALID : row[static_cast<std::size_t>(x)];
+}
+
 int Canvas::Count(COLORREF color, const RECT& rect) const {
   int n = 0;
   for (int y = std::max(0, int(rect.top)); y < std::min(m_height, int(rect.bottom)); ++y) {

@@ -30,4 +30,7 @@ class Canvas {
   HGDIOBJ m_oldBitmap = nullptr;
 };
 
+// The pixel of a bitmap (selected into a DC or not); CLR_INVALID outside it or for a bad handle.
+COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
+
 }  // namespace trellis::test

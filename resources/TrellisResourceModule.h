@@ -1,0 +1,6 @@
+// The library's own resource module, registered under the name "trellis" on first use.
+#pragma once
+
+#include "platform/win32/WinDef.h"
+
+HINSTANCE TrellisResourceModule();

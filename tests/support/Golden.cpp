@@ -1,0 +1,133 @@
+#include "tests/support/Golden.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "platform/gdi/GdiObjects.h"
+#include "platform/image/Png.h"
+
+namespace trellis::test {
+
+namespace fs = std::filesystem;
+using platform::Pixel;
+using platform::Surface;
+
+namespace {
+
+constexpr Pixel kDiffMark = 0xFF0000;  // red
+
+bool IsValidName(std::string_view name) {
+  if (name.empty() || name.front() == '/' || name.back() == '/') return false;
+  const bool charactersOk = std::all_of(name.begin(), name.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           c == '_' || c == '-' || c == '/';
+  });
+  return charactersOk && name.find("//") == std::string_view::npos;
+}
+
+bool UpdateRequested() {
+  const char* update = std::getenv("TRELLIS_UPDATE_GOLDEN");
+  return update && std::string_view(update) == "1";
+}
+
+fs::path OutputDirectory() {
+  const char* dir = std::getenv("TRELLIS_TEST_OUTPUT");
+  return dir && *dir ? fs::path(dir) : fs::current_path() / "test-output";
+}
+
+int ChannelDelta(Pixel a, Pixel b) {
+  int delta = 0;
+  for (int shift = 0; shift < 24; shift += 8)
+    delta = std::max(delta, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
+  return delta;
+}
+
+// The golden faded towards white, so the red marks stand out.
+Pixel Faded(Pixel p) {
+  Pixel out = 0;
+  for (int shift = 0; shift < 24; shift += 8)
+    out |= Pixel(0xC0 + ((p >> shift) & 0xFF) / 4) << shift;
+  return out;
+}
+
+// Counts the pixels that differ by more than the tolerance and draws them into `diff`.
+int CountDifferences(const Surface& actual, const Surface& golden, int channel, Surface& diff) {
+  diff.Allocate(golden.Width(), golden.Height());
+  int differing = 0;
+  for (int y = 0; y < golden.Height(); ++y) {
+    for (int x = 0; x < golden.Width(); ++x) {
+      const bool differs = ChannelDelta(actual.Row(y)[x], golden.Row(y)[x]) > channel;
+      differing += differs;
+      diff.Row(y)[x] = differs ? kDiffMark : Faded(golden.Row(y)[x]);
+    }
+  }
+  return differing;
+}
+
+bool SaveCreatingFolders(const Surface& image, const fs::path& path) {
+  std::error_code error;
+  fs::create_directories(path.parent_path(), error);
+  return platform::SavePng(image, path);
+}
+
+// Writes what the failure is about next to each other in the output folder and says where.
+::testing::AssertionResult Failure(const std::string& problem, std::string_view name,
+                                   const Surface& actual, const Surface* diff) {
+  auto failure = ::testing::AssertionFailure() << problem;
+  const std::string out = (OutputDirectory() / std::string(name)).string();
+  const fs::path actualPath = out + ".actual.png";
+  if (SaveCreatingFolders(actual, actualPath))
+    failure << "; the actual picture is " << actualPath.string();
+  else
+    failure << "; the actual picture could not be written to " << actualPath.string();
+  const fs::path diffPath = out + ".diff.png";
+  if (diff && SaveCreatingFolders(*diff, diffPath))
+    failure << "; the diff is " << diffPath.string();
+  return failure;
+}
+
+}  // namespace
+
+::testing::AssertionResult MatchesGolden(const Surface& actual, std::string_view name,
+                                         GoldenTolerance tolerance) {
+  if (!IsValidName(name))
+    return ::testing::AssertionFailure() << "bad golden name '" << name << "'";
+  if (actual.Empty())
+    return ::testing::AssertionFailure() << "no picture to compare with " << name;
+  const fs::path golden = fs::path(TRELLIS_GOLDEN_DIR) / (std::string(name) + ".png");
+  if (UpdateRequested()) {
+    if (!SaveCreatingFolders(actual, golden))
+      return ::testing::AssertionFailure() << "could not write the golden " << golden.string();
+    return ::testing::AssertionSuccess() << "wrote the golden " << golden.string();
+  }
+
+  Surface expected;
+  if (!platform::LoadPng(golden, expected))
+    return Failure("no readable golden " + golden.string() +
+                       " (run with TRELLIS_UPDATE_GOLDEN=1 to make it)",
+                   name, actual, nullptr);
+  if (expected.Width() != actual.Width() || expected.Height() != actual.Height())
+    return Failure(std::string(name) + " is " + std::to_string(actual.Width()) + "x" +
+                       std::to_string(actual.Height()) + " but its golden is " +
+                       std::to_string(expected.Width()) + "x" + std::to_string(expected.Height()),
+                   name, actual, nullptr);
+  Surface diff;
+  const int differing = CountDifferences(actual, expected, tolerance.channel, diff);
+  if (differing <= tolerance.pixels) return ::testing::AssertionSuccess();
+  return Failure(std::string(name) + ": " + std::to_string(differing) +
+                     " pixels differ by more than " + std::to_string(tolerance.channel) +
+                     " per channel (" + std::to_string(tolerance.pixels) + " allowed)",
+                 name, actual, &diff);
+}
+
+::testing::AssertionResult MatchesGolden(HBITMAP actual, std::string_view name,
+                                         GoldenTolerance tolerance) {
+  const platform::GdiBitmap* bitmap = platform::Resolve<platform::GdiBitmap>(actual);
+  if (!bitmap) return ::testing::AssertionFailure() << "not a bitmap to compare with " << name;
+  return MatchesGolden(bitmap->surface, name, tolerance);
+}
+
+}  // namespace trellis::test
