@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "host/ThemeParser.h"
 #include "host/Utf8.h"
@@ -26,6 +27,10 @@ COLORREF CThemePalette::GetColor(const wchar_t* key) const {
   return m_pTable->FindColor(key).value_or(0);
 }
 
+CFont* CThemePalette::GetFont(const wchar_t* key) const { return m_pTable->FindFont(key); }
+
+CBitmap* CThemePalette::GetBitmap(const wchar_t* key) const { return m_pTable->FindBitmap(key); }
+
 std::optional<ThemeError> CThemePalette::LoadFile(const std::filesystem::path& file) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(file, error);
@@ -47,6 +52,6 @@ std::optional<ThemeError> CThemePalette::LoadText(std::string_view text,
   if (auto error = ParseTheme(text, spec)) return error;
   auto table = std::make_unique<ThemeTable>();
   if (auto error = table->Build(spec, imageDir)) return error;
-  m_pTable = std::move(table);
+  m_vecRetired.push_back(std::exchange(m_pTable, std::move(table)));
   return std::nullopt;
 }

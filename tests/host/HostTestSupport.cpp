@@ -3,7 +3,25 @@
 #include <fstream>
 #include <random>
 
+#include "platform/image/Png.h"
+
 namespace trellis::test {
+
+CSize SizeOf(CBitmap* bitmap) {
+  BITMAP bm{};
+  if (!bitmap || !bitmap->GetBitmap(&bm)) return {0, 0};
+  return {bm.bmWidth, bm.bmHeight};
+}
+
+void WritePng(const std::filesystem::path& file, int width, int height, COLORREF color) {
+  platform::Surface surface;
+  ASSERT_TRUE(surface.Allocate(width, height));
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) surface.Row(y)[x] = platform::PixelFromColor(color);
+  }
+  std::filesystem::create_directories(file.parent_path());
+  ASSERT_TRUE(platform::SavePng(surface, file));
+}
 
 TempDir::TempDir() {
   std::random_device seed;

@@ -8,6 +8,7 @@
 
 #include "host/CGlobalEnv.h"
 #include "platform/com/IUnknown.h"
+#include "platform/mfc/CGdiObject.h"
 
 namespace trellis::test {
 
@@ -16,6 +17,12 @@ inline ULONG RefCount(IUnknown* object) {
   object->AddRef();
   return object->Release();
 }
+
+// The pixel size of a bitmap, 0 x 0 for none.
+CSize SizeOf(CBitmap* bitmap);
+
+// Writes a one-colour PNG, making its folder.
+void WritePng(const std::filesystem::path& file, int width, int height, COLORREF color);
 
 // Every test that touches the process-wide environment leaves none behind for the next one.
 class HostEnvTest : public ::testing::Test {

@@ -9,6 +9,8 @@
 #include "host/ThemeFiles.h"
 #include "host/ThemeParser.h"
 #include "platform/com/CComPtr.h"
+#include "platform/mfc/CDC.h"
+#include "tests/host/HostTestSupport.h"
 
 namespace {
 
@@ -49,6 +51,9 @@ const wchar_t* const kBitmapKeys[] = {
     L"Radio.bmp.disable.checked",
 };
 
+// The colour the radio leaves out of its images.
+constexpr COLORREF kRadioTransparent = RGB(255, 0, 0);
+
 class ShippedTheme : public ::testing::TestWithParam<const wchar_t*> {
  protected:
   std::filesystem::path File() const { return FindThemeFile(GetParam()); }
@@ -70,6 +75,23 @@ TEST_P(ShippedTheme, LoadsAndDefinesEveryKeyTheControlsRead) {
   CComPtr<CThemePalette> palette(new CThemePalette);
   const auto loadError = palette->LoadFile(File());
   ASSERT_FALSE(loadError) << loadError->Describe();
+  for (const wchar_t* key : kFontKeys) EXPECT_NE(palette->GetFont(key), nullptr) << key;
+
+  // The radio images: a 13-pixel box whose corners are the key colour the radio leaves out and
+  // whose middle is drawn.
+  CDC dc;
+  ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+  for (const wchar_t* key : kBitmapKeys) {
+    CBitmap* bitmap = palette->GetBitmap(key);
+    ASSERT_NE(bitmap, nullptr) << key;
+    EXPECT_EQ(trellis::test::SizeOf(bitmap), CSize(13, 13)) << key;
+    CBitmap* old = dc.SelectObject(bitmap);
+    EXPECT_EQ(dc.GetPixel(0, 0), kRadioTransparent) << key;
+    EXPECT_EQ(dc.GetPixel(12, 12), kRadioTransparent) << key;
+    EXPECT_NE(dc.GetPixel(6, 6), kRadioTransparent) << key;
+    EXPECT_NE(dc.GetPixel(6, 1), kRadioTransparent) << key;  // the ring
+    dc.SelectObject(old);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, ShippedTheme, ::testing::Values(L"default", L"dark"),
