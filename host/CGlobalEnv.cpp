@@ -1,5 +1,6 @@
 #include "host/CGlobalEnv.h"
 
+#include "host/CPngBitmapFactory.h"
 #include "host/CThemePalette.h"
 #include "host/ThemeFiles.h"
 
@@ -48,5 +49,6 @@ CComPtr<CGlobalEnv> CGlobalEnv::MakeDefault() {
   // Without its theme the environment has no palette at all, which every control handles,
   // rather than an empty one that would look like a theme of black.
   if (!file.empty() && !palette->LoadFile(file)) env->SetPalette(palette);
+  env->SetBitmapFactory(new CPngBitmapFactory);
   return env;
 }

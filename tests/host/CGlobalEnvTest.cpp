@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "host/CGlobalEnv.h"
+#include "host/CPngBitmapFactory.h"
 #include "host/CThemePalette.h"
 #include "tests/host/HostTestSupport.h"
 
@@ -30,6 +31,7 @@ TEST_F(CGlobalEnvTest, DefaultEnvironmentIsMadeOnceWithTheDefaultTheme) {
   ASSERT_NE(palette, nullptr);
   EXPECT_EQ(palette->GetColor(L"Edit.TextBack.normal"), RGB(0xFF, 0xFF, 0xFF));
   EXPECT_EQ(env->GetMainWindow(), nullptr);
+  EXPECT_NE(dynamic_cast<CPngBitmapFactory*>(env->GetBitmapFactory()), nullptr);
 
   CGlobalEnv::ResetGlobalEnv();
   EXPECT_NE(CGlobalEnv::GetGlobalEnv().p, env.p);
@@ -64,6 +66,11 @@ TEST_F(CGlobalEnvTest, HoldsWhatTheHostGivesIt) {
   EXPECT_EQ(RefCount(palette), 2u);
   env->SetPalette(nullptr);
   EXPECT_EQ(RefCount(palette), 1u);
+
+  CComPtr<CPngBitmapFactory> factory(new CPngBitmapFactory);
+  env->SetBitmapFactory(factory);
+  EXPECT_EQ(env->GetBitmapFactory(), static_cast<IBitmapFactory*>(factory.p));
+  EXPECT_EQ(RefCount(factory), 2u);
 
   const HWND window = reinterpret_cast<HWND>(0x4000);  // only stored, never used
   env->SetMainWindow(window);
