@@ -40,7 +40,9 @@ LPARAM CGlobalEnv::PackageToLParam(CUnknown* package) {
   return reinterpret_cast<LPARAM>(package);
 }
 
-CUnknown* CGlobalEnv::PackageFromLParam(LPARAM lParam) { return reinterpret_cast<CUnknown*>(lParam); }
+CUnknown* CGlobalEnv::PackageFromLParam(LPARAM lParam) {
+  return reinterpret_cast<CUnknown*>(lParam);
+}
 
 CComPtr<CGlobalEnv> CGlobalEnv::MakeDefault() {
   CComPtr<CGlobalEnv> env(new CGlobalEnv);

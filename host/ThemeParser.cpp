@@ -89,7 +89,8 @@ Result ReadFont(int line, std::string_view value, LOGFONTW& out) {
     value.remove_prefix(comma + 1);
   }
   if (count < 3 || count > 4) {
-    return Refuse(line, L"bad font: expected 'face, pixel height, weight' and optionally ', italic'");
+    return Refuse(line,
+                  L"bad font: expected 'face, pixel height, weight' and optionally ', italic'");
   }
   bool validFace = false;
   const std::wstring face = WidenUtf8(fields[0], &validFace);
@@ -170,8 +171,8 @@ class LineReader {
   Result Define(int line, Kind kind, const std::wstring& key, std::string_view value) {
     const auto [first, fresh] = m_definedOn.try_emplace({kind, key}, line);
     if (!fresh) {
-      return Refuse(line, L"'" + key + L"' is already defined on line " +
-                              std::to_wstring(first->second));
+      return Refuse(line,
+                    L"'" + key + L"' is already defined on line " + std::to_wstring(first->second));
     }
     if (kind == Kind::Color) {
       COLORREF color = 0;

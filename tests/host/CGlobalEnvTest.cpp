@@ -37,6 +37,15 @@ TEST_F(CGlobalEnvTest, DefaultEnvironmentIsMadeOnceWithTheDefaultTheme) {
   EXPECT_NE(CGlobalEnv::GetGlobalEnv().p, env.p);
 }
 
+TEST_F(CGlobalEnvTest, DefaultEnvironmentWithoutItsThemeHasNoPalette) {
+  trellis::test::TempDir empty;
+  trellis::test::ThemeDirOverride override(empty.path());
+  CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
+  ASSERT_TRUE(env);
+  EXPECT_EQ(env->GetPalette(), nullptr);
+  EXPECT_NE(env->GetBitmapFactory(), nullptr);
+}
+
 TEST_F(CGlobalEnvTest, SetGlobalEnvInstallsReplacesAndRemoves) {
   int deaths = 0;
   CGlobalEnv* first = new CGlobalEnv;
@@ -56,25 +65,6 @@ TEST_F(CGlobalEnvTest, SetGlobalEnvInstallsReplacesAndRemoves) {
   CGlobalEnv::SetGlobalEnv(nullptr);
   EXPECT_FALSE(CGlobalEnv::GetGlobalEnv());
   EXPECT_EQ(RefCount(second), 1u);
-}
-
-TEST_F(CGlobalEnvTest, HoldsWhatTheHostGivesIt) {
-  CComPtr<CGlobalEnv> env(new CGlobalEnv);
-  CComPtr<CThemePalette> palette(new CThemePalette);
-  env->SetPalette(palette);
-  EXPECT_EQ(env->GetPalette(), static_cast<IUnknown*>(palette.p));
-  EXPECT_EQ(RefCount(palette), 2u);
-  env->SetPalette(nullptr);
-  EXPECT_EQ(RefCount(palette), 1u);
-
-  CComPtr<CPngBitmapFactory> factory(new CPngBitmapFactory);
-  env->SetBitmapFactory(factory);
-  EXPECT_EQ(env->GetBitmapFactory(), static_cast<IBitmapFactory*>(factory.p));
-  EXPECT_EQ(RefCount(factory), 2u);
-
-  const HWND window = reinterpret_cast<HWND>(0x4000);  // only stored, never used
-  env->SetMainWindow(window);
-  EXPECT_EQ(env->GetMainWindow(), window);
 }
 
 TEST_F(CGlobalEnvTest, PackageOutlivesItsSenderUntilTheNextOne) {

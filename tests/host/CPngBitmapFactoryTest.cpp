@@ -3,8 +3,8 @@
 #include "host/CPngBitmapFactory.h"
 #include "tests/host/HostTestSupport.h"
 
-using trellis::test::TempDir;
 using trellis::test::SizeOf;
+using trellis::test::TempDir;
 using trellis::test::WritePng;
 
 TEST(CPngBitmapFactory, LoadsNamedImagesOnceAndKeepsThem) {

@@ -58,7 +58,9 @@ TEST(CThemePalette, LoadFileReadsTheFileAndRefusesWhatIsNotATheme) {
 TEST(CThemePalette, FontsAreOwnedDescribedAndKeptAcrossReloads) {
   CComPtr<CThemePalette> palette(new CThemePalette);
   ASSERT_FALSE(palette->LoadText(
-      "Rows = #000000\nfont Rows = DejaVu Sans, 12, 700\nfont Slanted = DejaVu Sans, 9, 400, italic\n",
+      "Rows = #000000\n"
+      "font Rows = DejaVu Sans, 12, 700\n"
+      "font Slanted = DejaVu Sans, 9, 400, italic\n",
       {}));
   CFont* rows = palette->GetFont(L"Rows");
   ASSERT_NE(rows, nullptr);

@@ -1,24 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "host/ThemeFiles.h"
 #include "tests/host/HostTestSupport.h"
 
 using trellis::test::TempDir;
-
-namespace {
-
-// Sets TRELLIS_THEME_DIR for one test and removes it after.
-class ThemeDirOverride {
- public:
-  explicit ThemeDirOverride(const std::filesystem::path& dir) {
-    setenv("TRELLIS_THEME_DIR", dir.c_str(), 1);
-  }
-  ~ThemeDirOverride() { unsetenv("TRELLIS_THEME_DIR"); }
-};
-
-}  // namespace
+using trellis::test::ThemeDirOverride;
 
 TEST(ThemeFiles, ShippedThemesAreFoundByName) {
   for (const wchar_t* name : {L"default", L"dark"}) {

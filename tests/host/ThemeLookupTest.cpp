@@ -16,10 +16,10 @@ class ThemeLookupTest : public trellis::test::HostEnvTest {
  protected:
   void SetUp() override {
     trellis::test::WritePng(m_images.path() / "known.png", 2, 2, RGB(1, 2, 3));
-    ASSERT_FALSE(m_palette->LoadText(
-        "Known = #102030\nNoColour = none\nfont Known = DejaVu Sans, 12, 400\n"
-        "bitmap Known = known.png\n",
-        m_images.path()));
+    ASSERT_FALSE(
+        m_palette->LoadText("Known = #102030\nNoColour = none\nfont Known = DejaVu Sans, 12, 400\n"
+                            "bitmap Known = known.png\n",
+                            m_images.path()));
     m_env->SetPalette(m_palette);
     CGlobalEnv::SetGlobalEnv(m_env);
   }
@@ -73,7 +73,8 @@ TEST_F(ThemeLookupTest, NoEnvironmentNoPaletteOrAnotherKindGiveZero) {
 TEST_F(ThemeLookupTest, LookupsLeaveReferenceCountsAsTheyWere) {
   const ULONG paletteRefs = RefCount(m_palette);
   const ULONG envRefs = RefCount(m_env);
-  for (const wchar_t* key : {L"Known", L"Known.missing", L"", static_cast<const wchar_t*>(nullptr)}) {
+  for (const wchar_t* key :
+       {L"Known", L"Known.missing", L"", static_cast<const wchar_t*>(nullptr)}) {
     ThemeColor(key);
     ThemeFont(key);
     ThemeBitmap(key);
