@@ -39,6 +39,7 @@ constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_KEYLAST = 0x0109;
+constexpr UINT WM_IME_COMPOSITION = 0x010F;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_HSCROLL = 0x0114;
@@ -61,6 +62,8 @@ constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;
 
+// WM_COMMAND notification of a button
+constexpr WORD BN_CLICKED = 0;
 // WM_SIZE
 constexpr WPARAM SIZE_RESTORED = 0;
 // WM_ACTIVATE
