@@ -117,7 +117,8 @@ bool CElementHost::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
         break;
       case WM_TIMER: handled = RouteTimer(wParam); break;
       case WM_ELEMENT_MENUCOMMAND:
-        if (CElementContainer* target = FindById(DWORD(wParam))) target->OnMenuCommand(DWORD(lParam));
+        if (CElementContainer* target = FindById(DWORD(wParam)))
+          target->OnMenuCommand(DWORD(lParam));
         handled = true;
         break;
       case WM_SETCURSOR:

@@ -1,7 +1,6 @@
 // The pop-up menu window: opening, input and closing. Painting is in CMenuWndPaint.cpp.
 #include "host/CMenuWnd.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "host/CElementHost.h"

@@ -1,6 +1,4 @@
 // The pop-up menu's look: theme colours and font, measuring, and painting.
-#include <algorithm>
-
 #include "host/CMenuWnd.h"
 #include "host/FrameworkTheme.h"
 #include "host/ThemeLookup.h"

@@ -33,8 +33,10 @@ int PlaceOnAxis(int anchor, int length, Align align, int lo, int hi) {
   int start = align == Align::Start    ? anchor
               : align == Align::Center ? anchor - length / 2
                                        : anchor - length;
-  if (align == Align::Start && length > roomAfter && roomBefore > roomAfter) start = anchor - length;
-  if (align == Align::End && length > roomBefore && roomAfter > roomBefore) start = anchor;
+  if (align == Align::Start && length > roomAfter && roomBefore > roomAfter)
+    start = anchor - length;
+  if (align == Align::End && length > roomBefore && roomAfter > roomBefore)
+    start = anchor;
   return ShiftInside(start, length, lo, hi);
 }
 
@@ -63,8 +65,10 @@ POINT PlaceMenu(POINT anchor, SIZE size, UINT tpmFlags, const RECT& screen, cons
                PlaceOnAxis(anchor.y, size.cy, vertical, screen.top, screen.bottom)};
   if (!avoid || !Overlaps(corner, size, *avoid)) return corner;
   if (tpmFlags & TPM_VERTICAL)
-    corner.y = AvoidOnAxis(size.cy, vertical, avoid->top, avoid->bottom, screen.top, screen.bottom);
+    corner.y =
+        AvoidOnAxis(size.cy, vertical, avoid->top, avoid->bottom, screen.top, screen.bottom);
   else
-    corner.x = AvoidOnAxis(size.cx, horizontal, avoid->left, avoid->right, screen.left, screen.right);
+    corner.x =
+        AvoidOnAxis(size.cx, horizontal, avoid->left, avoid->right, screen.left, screen.right);
   return corner;
 }

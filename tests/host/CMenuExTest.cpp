@@ -16,18 +16,15 @@ namespace {
 
 using platform::MouseButton;
 
-constexpr DWORD kOpenerId = 7;
-
-// Opens a menu like the edit box's context menu: on the right button, at the pointer, from a
-// CMenuEx that is gone as soon as tracking returns.
+// Opens a menu as the edit box does: on the right button, at the pointer, from a CMenuEx that
+// is gone as soon as tracking returns.
 class MenuOpener : public CElementContainer {
  public:
   int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override {
     if (!CElementContainer::InitObject(name, info)) return 0;
-    for (UINT msg : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_RBUTTONUP}) RegisterMessage(msg);
+    for (UINT msg : {WM_LBUTTONDOWN, WM_RBUTTONUP}) RegisterMessage(msg);
     return 1;
   }
-
   BOOL Open(POINT screen) {
     CMenuEx menu(openMode, backgroundMode);
     menu.AppendMenuEx(MF_ENABLED, 1, L"撤销");
@@ -39,7 +36,6 @@ class MenuOpener : public CElementContainer {
     return menu.TrackPopupMenuWithContainerID(tpmFlags, screen.x, screen.y, GetWndContainer(),
                                               GetID(), nullptr);
   }
-
   int OnMenuCommand(DWORD id) override {
     commands.push_back(id);
     return 1;
@@ -48,37 +44,34 @@ class MenuOpener : public CElementContainer {
     ++leftPresses;
     return 1;
   }
-  int OnRButtonDown(POINT pt) override { return openOnPress ? OpenAt(pt) : 1; }
-  int OnRButtonUp(POINT pt) override { return openOnPress ? 1 : OpenAt(pt); }
+  int OnRButtonUp(POINT pt) override { return Open(ToScreen(pt)); }
 
   UINT tpmFlags = TPM_RIGHTBUTTON;
   CMenuEx::OPEN_MODE openMode = CMenuEx::OPEN_DOWN;
   CMenuEx::MENUBK_MODE backgroundMode = CMenuEx::MENUBK_SOLID;
-  bool openOnPress = false;
   std::vector<DWORD> commands;
   int leftPresses = 0;
 
  private:
-  int OpenAt(POINT pt) {
-    const CRect place = GetContainerRect();
-    POINT screen{place.left + pt.x, place.top + pt.y};
+  POINT ToScreen(POINT pt) const {
+    POINT screen{GetContainerRect().left + pt.x, GetContainerRect().top + pt.y};
     ::ClientToScreen(GetVMWindow(), &screen);
-    Open(screen);
-    return 1;
+    return screen;
   }
 };
 
 // Item indexes of the opener's menu.
 enum : int { kUndo, kCutGreyed, kCopy, kSeparator, kPaste, kSelectAll };
+using Commands = std::vector<DWORD>;
 
 class MenuTest : public trellis::test::HostEnvTest {
  protected:
   void SetUp() override {
-    // The host fills the screen, so every point of it is a place to open the menu at.
+    // The host fills the screen, so the menu can be opened anywhere on it.
     ASSERT_TRUE(host.CreateHost(L"host", CRect(1, 1, 799, 599)));
     _CONTAINER_INFO info;
     info.SetSize(798, 598);
-    info.SetId(kOpenerId);
+    info.SetId(7);
     info.SetParent(host.Root());
     ASSERT_TRUE(opener->InitObject(L"opener", &info));
     screen.PumpUntilIdle();
@@ -88,11 +81,11 @@ class MenuTest : public trellis::test::HostEnvTest {
   CMenuWnd* OpenAt(int x, int y) {
     screen.Click(x, y, MouseButton::Right);
     screen.PumpUntilIdle();
-    return CMenuWnd::FromMenuWindow(::GetFocus());
+    m_hMenu = ::GetFocus();
+    return CMenuWnd::FromMenuWindow(m_hMenu);
   }
   static CPoint Center(CMenuWnd* menu, int item) { return menu->GetItemRect(item).CenterPoint(); }
-  void ClickItem(CMenuWnd* menu, int item, MouseButton button = MouseButton::Left) {
-    const CPoint at = Center(menu, item);
+  void Click(CPoint at, MouseButton button = MouseButton::Left) {
     screen.Click(at.x, at.y, button);
     screen.PumpUntilIdle();
   }
@@ -100,58 +93,51 @@ class MenuTest : public trellis::test::HostEnvTest {
     screen.KeyPress(vk);
     screen.PumpUntilIdle();
   }
-  // Whether the menu is closed and the keyboard is back with the host window.
-  bool ClosedBackToHost(HWND menu) const { return !::IsWindow(menu) && ::GetFocus() == host.m_hWnd; }
+  // The last menu opened is gone and the keyboard is back with the host window.
+  bool ClosedBackToHost() const { return !::IsWindow(m_hMenu) && ::GetFocus() == host.m_hWnd; }
 
   platform::headless::HeadlessScreen screen{800, 600};
   CElementHostWnd host;
   std::unique_ptr<MenuOpener> opener = std::make_unique<MenuOpener>();
+  HWND m_hMenu = nullptr;
 };
 
-TEST_F(MenuTest, OpensAsAnOwnedTopmostPopupAtThePoint) {
+TEST_F(MenuTest, OpensOwnedAndTopmostAtThePointAndChoosesOnRelease) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
-  EXPECT_TRUE(menu->IsWindowVisible());
-  EXPECT_EQ(::GetParent(menu->m_hWnd), host.m_hWnd);
-  EXPECT_EQ(menu->GetExStyle() & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST), WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
-  EXPECT_EQ(::GetCapture(), menu->m_hWnd);
+  EXPECT_EQ(::GetParent(m_hMenu), host.m_hWnd);
+  const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  EXPECT_EQ(menu->GetExStyle() & exStyle, exStyle);
   CRect window;
   menu->GetWindowRect(&window);
   EXPECT_EQ(window.TopLeft(), CPoint(150, 120));
-}
-
-TEST_F(MenuTest, AClickChoosesOnReleaseAndTheChoiceReachesTheElement) {
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  const HWND hwnd = menu->m_hWnd;
   const CPoint copy = Center(menu, kCopy);
   screen.MouseDown(copy.x, copy.y);
   screen.PumpUntilIdle();
-  EXPECT_TRUE(::IsWindow(hwnd));
   EXPECT_TRUE(opener->commands.empty());
   screen.MouseUp(copy.x, copy.y);
   screen.PumpUntilIdle();
-  EXPECT_EQ(opener->commands, std::vector<DWORD>{3});
-  EXPECT_TRUE(ClosedBackToHost(hwnd));
+  EXPECT_EQ(opener->commands, Commands{3});
+  EXPECT_TRUE(ClosedBackToHost());
 }
 
-TEST_F(MenuTest, GreyedItemsAndSeparatorsCannotBeChosen) {
+TEST_F(MenuTest, GreyedItemsAndSeparatorsCannotBeChosenAndEscapeCloses) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
-  const HWND hwnd = menu->m_hWnd;
-  ClickItem(menu, kCutGreyed);
-  ClickItem(menu, kSeparator);
+  Click(Center(menu, kCutGreyed));
+  Click(Center(menu, kSeparator));
   Key(VK_RETURN);  // nothing is highlighted
-  EXPECT_TRUE(::IsWindowVisible(hwnd));
+  EXPECT_TRUE(menu->IsWindowVisible());
+  Key(VK_ESCAPE);
+  EXPECT_TRUE(ClosedBackToHost());
   EXPECT_TRUE(opener->commands.empty());
 }
 
 TEST_F(MenuTest, TheKeyboardWalksChoosableItemsAndEnterChooses) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
-  const HWND hwnd = menu->m_hWnd;
-  // Each row: key, highlighted item after it.
-  const std::pair<UINT, int> walk[] = {{VK_DOWN, kUndo},  {VK_DOWN, kCopy}, {VK_DOWN, kPaste},
+  // Each row: a key, then the highlighted item.
+  const std::pair<UINT, int> walk[] = {{VK_DOWN, kUndo},      {VK_DOWN, kCopy}, {VK_DOWN, kPaste},
                                        {VK_DOWN, kSelectAll}, {VK_DOWN, kUndo}, {VK_UP, kSelectAll},
                                        {VK_UP, kPaste}};
   for (const auto& [key, hot] : walk) {
@@ -159,105 +145,64 @@ TEST_F(MenuTest, TheKeyboardWalksChoosableItemsAndEnterChooses) {
     ASSERT_EQ(menu->GetHotItem(), hot) << "after key " << key;
   }
   Key(VK_RETURN);
-  EXPECT_EQ(opener->commands, std::vector<DWORD>{4});
-  EXPECT_TRUE(ClosedBackToHost(hwnd));
-}
-
-TEST_F(MenuTest, EscapeClosesWithoutAChoice) {
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  const HWND hwnd = menu->m_hWnd;
-  Key(VK_DOWN);
-  Key(VK_ESCAPE);
-  EXPECT_TRUE(ClosedBackToHost(hwnd));
-  EXPECT_EQ(::GetActiveWindow(), host.m_hWnd);
-  EXPECT_TRUE(opener->commands.empty());
+  EXPECT_EQ(opener->commands, Commands{4});
+  EXPECT_TRUE(ClosedBackToHost());
 }
 
 TEST_F(MenuTest, APressOutsideClosesTheMenuAndGoesNowhereElse) {
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  const HWND hwnd = menu->m_hWnd;
-  screen.Click(100, 100);
-  screen.PumpUntilIdle();
-  EXPECT_TRUE(ClosedBackToHost(hwnd));
-  EXPECT_TRUE(opener->commands.empty());
+  ASSERT_NE(OpenAt(150, 120), nullptr);
+  Click({100, 100});
+  EXPECT_TRUE(ClosedBackToHost());
   EXPECT_EQ(opener->leftPresses, 0);
-  // The capture went with the menu: the next click is the element's again.
-  screen.Click(100, 100);
-  screen.PumpUntilIdle();
+  Click({100, 100});
   EXPECT_EQ(opener->leftPresses, 1);
+  EXPECT_TRUE(opener->commands.empty());
 }
 
 TEST_F(MenuTest, TheRightButtonChoosesOnlyWhenAskedFor) {
   opener->tpmFlags = TPM_LEFTBUTTON;
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
-  ClickItem(menu, kUndo, MouseButton::Right);
+  Click(Center(menu, kUndo), MouseButton::Right);
   EXPECT_TRUE(opener->commands.empty());
-  ClickItem(menu, kUndo, MouseButton::Left);
-  EXPECT_EQ(opener->commands, std::vector<DWORD>{1});
-
+  Click(Center(menu, kUndo));
   opener->tpmFlags = TPM_RIGHTBUTTON;
-  menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  ClickItem(menu, kPaste, MouseButton::Right);
-  EXPECT_EQ(opener->commands, (std::vector<DWORD>{1, 4}));
-}
-
-TEST_F(MenuTest, APressThatOpensTheMenuCanDragOntoAnItem) {
-  opener->openOnPress = true;
-  screen.MouseDown(150, 120, MouseButton::Right);
-  screen.PumpUntilIdle();
-  CMenuWnd* menu = CMenuWnd::FromMenuWindow(::GetFocus());
-  ASSERT_NE(menu, nullptr);
-  // Releasing where it was pressed, on the menu's corner, leaves it open.
-  screen.MouseUp(150, 120, MouseButton::Right);
-  screen.PumpUntilIdle();
-  ASSERT_TRUE(menu->IsWindowVisible());
-  const CPoint copy = Center(menu, kCopy);
-  screen.MouseDown(150, 120, MouseButton::Right);
-  screen.MouseMove(copy.x, copy.y);
-  screen.MouseUp(copy.x, copy.y, MouseButton::Right);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(opener->commands, std::vector<DWORD>{3});
+  ASSERT_NE(menu = OpenAt(150, 120), nullptr);
+  Click(Center(menu, kPaste), MouseButton::Right);
+  EXPECT_EQ(opener->commands, (Commands{1, 4}));
 }
 
 TEST_F(MenuTest, TheHoveredRowIsHighlightedAndFollowsThePointer) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
-  const COLORREF background = ThemeColor(L"Menu.Background"), hot = ThemeColor(L"Menu.SelBack");
-  ASSERT_NE(background, hot);
-  // A point of each row away from its text.
-  const auto rowColor = [&](int item) {
-    const CRect row = menu->GetItemRect(item);
-    return screen.PixelAt(row.right - 3, row.CenterPoint().y);
+  const COLORREF plain = ThemeColor(L"Menu.Background"), hot = ThemeColor(L"Menu.SelBack");
+  ASSERT_NE(plain, hot);
+  // Each row's colour away from its text.
+  const auto colors = [&] {
+    std::vector<COLORREF> out;
+    for (int item : {kUndo, kCutGreyed, kCopy}) {
+      const CRect row = menu->GetItemRect(item);
+      out.push_back(screen.PixelAt(row.right - 3, row.CenterPoint().y));
+    }
+    return out;
   };
-  const auto hover = [&](POINT at) {
+  const auto hover = [&](CPoint at) {
     screen.MouseMove(at.x, at.y);
     screen.PumpUntilIdle();
+    return colors();
   };
-  EXPECT_EQ(rowColor(kUndo), background);
-  hover(Center(menu, kUndo));
-  EXPECT_EQ(rowColor(kUndo), hot);
-  EXPECT_EQ(rowColor(kCopy), background);
+  using Colors = std::vector<COLORREF>;
+  EXPECT_EQ(hover(Center(menu, kUndo)), (Colors{hot, plain, plain}));
+  EXPECT_EQ(hover(Center(menu, kCopy)), (Colors{plain, plain, hot}));
+  EXPECT_EQ(hover(Center(menu, kCutGreyed)), (Colors{plain, plain, plain}));
   hover(Center(menu, kCopy));
-  EXPECT_EQ(rowColor(kUndo), background);
-  EXPECT_EQ(rowColor(kCopy), hot);
-  // Greyed rows and the world outside highlight nothing.
-  hover(Center(menu, kCutGreyed));
-  EXPECT_EQ(rowColor(kCutGreyed), background);
-  EXPECT_EQ(rowColor(kCopy), background);
-  hover(Center(menu, kPaste));
-  hover({600, 500});
-  EXPECT_EQ(rowColor(kPaste), background);
+  EXPECT_EQ(hover({600, 500}), (Colors{plain, plain, plain}));
 }
 
 TEST_F(MenuTest, AnOpenMenuLooksRight) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
-  const CPoint copy = Center(menu, kCopy);
-  screen.MouseMove(copy.x, copy.y);
+  screen.MouseMove(Center(menu, kCopy).x, Center(menu, kCopy).y);
   screen.PumpUntilIdle();
   CRect window;
   menu->GetWindowRect(&window);
@@ -275,89 +220,67 @@ TEST_F(MenuTest, TheGradientBackgroundDeepensDownwards) {
   ASSERT_NE(menu, nullptr);
   CRect window;
   menu->GetWindowRect(&window);
-  const COLORREF background = ThemeColor(L"Menu.Background");
   const COLORREF top = screen.PixelAt(window.right - 3, window.top + 1);
   const COLORREF bottom = screen.PixelAt(window.right - 3, window.bottom - 2);
-  EXPECT_EQ(top, background);
-  EXPECT_NE(bottom, background);
-  // Towards the separator colour, which the default theme has darker than the background.
-  EXPECT_LT(GetGValue(bottom), GetGValue(background));
+  EXPECT_EQ(top, ThemeColor(L"Menu.Background"));
+  EXPECT_LT(GetGValue(bottom), GetGValue(top));  // towards the darker separator colour
 }
 
 TEST_F(MenuTest, StaysOnTheScreenAndHonoursTheOpenMode) {
-  CMenuWnd* menu = OpenAt(790, 590);
-  ASSERT_NE(menu, nullptr);
   CRect window;
-  menu->GetWindowRect(&window);
-  // No room below or to the right: it opens up and to the left of the point.
-  EXPECT_EQ(window.BottomRight(), CPoint(790, 590));
+  ASSERT_NE(OpenAt(790, 590), nullptr);
+  ::GetWindowRect(m_hMenu, &window);
+  EXPECT_EQ(window.BottomRight(), CPoint(790, 590));  // flipped up and to the left
   Key(VK_ESCAPE);
-
   opener->openMode = CMenuEx::OPEN_UP;
-  menu = OpenAt(300, 400);
-  ASSERT_NE(menu, nullptr);
-  menu->GetWindowRect(&window);
-  EXPECT_EQ(window.left, 300);
-  EXPECT_EQ(window.bottom, 400);
+  ASSERT_NE(OpenAt(300, 400), nullptr);
+  ::GetWindowRect(m_hMenu, &window);
+  EXPECT_EQ(CPoint(window.left, window.bottom), CPoint(300, 400));
+}
+
+TEST_F(MenuTest, OpeningAnotherMenuClosesTheFirst) {
+  ASSERT_NE(OpenAt(150, 120), nullptr);
+  const HWND first = m_hMenu;
+  ASSERT_TRUE(opener->Open({400, 300}));
+  screen.PumpUntilIdle();
+  EXPECT_FALSE(::IsWindow(first));
+  CMenuWnd* second = CMenuWnd::FromMenuWindow(::GetFocus());
+  ASSERT_NE(second, nullptr);
+  Click(Center(second, kSelectAll));
+  EXPECT_EQ(opener->commands, Commands{6});
 }
 
 TEST_F(MenuTest, TheMenuOutlivesItsElementQuietly) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
-  const HWND hwnd = menu->m_hWnd;
   const CPoint undo = Center(menu, kUndo);
   opener.reset();
-  screen.Click(undo.x, undo.y);
-  screen.PumpUntilIdle();
-  EXPECT_TRUE(ClosedBackToHost(hwnd));
+  Click(undo);
+  EXPECT_TRUE(ClosedBackToHost());
 }
 
 TEST_F(MenuTest, DestroyingTheOwnerTakesTheOpenMenuWithIt) {
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  const HWND hwnd = menu->m_hWnd;
+  ASSERT_NE(OpenAt(150, 120), nullptr);
   host.DestroyWindow();
-  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_FALSE(::IsWindow(m_hMenu));
   screen.Click(150, 130);
   screen.KeyPress(VK_RETURN);
   EXPECT_TRUE(screen.PumpUntilIdle());
   EXPECT_TRUE(opener->commands.empty());
 }
 
-TEST_F(MenuTest, OpeningAnotherMenuClosesTheFirst) {
-  CMenuWnd* first = OpenAt(150, 120);
-  ASSERT_NE(first, nullptr);
-  const HWND firstWnd = first->m_hWnd;
-  ASSERT_TRUE(opener->Open({400, 300}));
-  screen.PumpUntilIdle();
-  EXPECT_FALSE(::IsWindow(firstWnd));
-  CMenuWnd* second = CMenuWnd::FromMenuWindow(::GetFocus());
-  ASSERT_NE(second, nullptr);
-  ClickItem(second, kSelectAll);
-  EXPECT_EQ(opener->commands, std::vector<DWORD>{6});
-}
-
-TEST_F(MenuTest, RefusesToTrackWithoutItemsOrOwner) {
-  CMenuEx empty;
-  EXPECT_FALSE(empty.TrackPopupMenuWithContainerID(0, 10, 10, &host, kOpenerId, nullptr));
-
+TEST_F(MenuTest, RefusesBadInput) {
   CMenuEx menu;
-  ASSERT_TRUE(menu.AppendMenuEx(MF_ENABLED, 1, L"one"));
-  EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, nullptr, kOpenerId, nullptr));
+  EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, &host, 7, nullptr));  // no items
+  EXPECT_FALSE(menu.AppendMenuEx(0x0002, 1, L"an unknown flag"));
+  EXPECT_FALSE(menu.AppendMenuEx(MF_ENABLED, 1, nullptr));
+  EXPECT_TRUE(menu.AppendMenuEx(MF_SEPARATOR, 0, nullptr));
+  EXPECT_EQ(menu.GetMenuItemCount(), 1);
   CWnd unattached;
-  EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, &unattached, kOpenerId, nullptr));
+  EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, nullptr, 7, nullptr));
+  EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, &unattached, 7, nullptr));
   EXPECT_EQ(::GetFocus(), host.m_hWnd);
   EXPECT_EQ(::GetCapture(), nullptr);
-}
-
-TEST_F(MenuTest, AppendRefusesUnknownFlagsAndMissingText) {
-  CMenuEx menu;
-  EXPECT_FALSE(menu.AppendMenuEx(0x0002, 1, L"disabled is not a look of ours"));
-  EXPECT_FALSE(menu.AppendMenuEx(MF_ENABLED, 1, nullptr));
-  EXPECT_EQ(menu.GetMenuItemCount(), 0);
-  EXPECT_TRUE(menu.AppendMenuEx(MF_SEPARATOR, 0, nullptr));
-  EXPECT_TRUE(menu.AppendMenuEx(MF_GRAYED, 2, L""));
-  EXPECT_EQ(menu.GetMenuItemCount(), 2);
 }
 
 }  // namespace
