@@ -27,3 +27,6 @@ install(FILES ${PROJECT_BINARY_DIR}/TrellisConfig.cmake ${PROJECT_BINARY_DIR}/Tr
 file(RELATIVE_PATH TRELLIS_PC_TO_PREFIX "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/trellis.pc.in ${PROJECT_BINARY_DIR}/trellis.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/trellis.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+# The shipped themes, where the installed library looks for them (host/ThemeFiles.h).
+install(DIRECTORY themes/ DESTINATION ${CMAKE_INSTALL_DATADIR}/trellis/themes)

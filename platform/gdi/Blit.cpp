@@ -69,6 +69,19 @@ class SampleWalk {
       ++m_quotient;
     }
   }
+  // How many pixels from here on, at most `limit`, sample the current source pixel: more than
+  // one only when enlarging.
+  int Run(int limit) const {
+    if (m_stepQuotient > 0) return 1;
+    if (m_stepRemainder == 0) return limit;
+    const std::int64_t steps = (m_d2 - m_remainder + m_stepRemainder - 1) / m_stepRemainder;
+    return int(std::min<std::int64_t>(steps, limit));
+  }
+  void Advance(int count) {
+    m_remainder += count * m_stepRemainder;
+    m_quotient += count * m_stepQuotient + m_remainder / m_d2;
+    m_remainder %= m_d2;
+  }
 
  private:
   std::int64_t m_d2;
@@ -154,11 +167,8 @@ bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceCon
   for (int row = 0; row < height;) {
     // Enlarging samples one source row for a run of destination rows.
     const int syy = rows.Current();
-    int run = 0;
-    do {
-      ++run;
-      rows.Next();
-    } while (row + run < height && rows.Current() == syy);
+    const int run = rows.Run(height - row);
+    rows.Advance(run);
     Pixel* out = topLeft + stride * row;
     row += run;
     if (syy < sb.top || syy >= sb.bottom) continue;

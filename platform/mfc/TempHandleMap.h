@@ -19,6 +19,11 @@ class TempHandleMap {
 
   void SetPermanent(void* h, Wrapper* w) { m_permanent[h] = w; }
   void RemovePermanent(void* h) { m_permanent.erase(h); }
+  // The permanent wrapper of a handle, or null; never makes a temporary one.
+  Wrapper* Permanent(void* h) const {
+    const auto it = m_permanent.find(h);
+    return it == m_permanent.end() ? nullptr : it->second;
+  }
 
   Wrapper* FromHandle(void* h) {
     if (!h) return nullptr;

@@ -1,8 +1,9 @@
-// The USER subset: rectangles, brush fills and text layout. Windows, messages and input join
-// these with the screen.
+// The USER subset: rectangles, brush fills and text layout here; windows (WinWindow.h),
+// messages and painting (WinMessages.h), and input, focus, cursors and timers (WinInput.h).
 #pragma once
 
 #include "platform/win32/WinGdi.h"
+#include "platform/win32/WinInput.h"
 
 // ---- rectangles (half-open: right and bottom are outside)
 BOOL SetRect(LPRECT r, int left, int top, int right, int bottom);

@@ -101,3 +101,19 @@ TEST(GetDIBits, RowsComeBottomUpUnlessAskedTopDown) {
   info.bmiHeader.biWidth = 4;
   EXPECT_EQ(GetDIBits(c.dc(), c.bitmap(), 0, 2, bits.data(), &info, DIB_RGB_COLORS), 0);
 }
+
+TEST(StretchBlt, SamplesPixelCentresForEveryRatio) {
+  // Each destination pixel i takes source pixel floor((2i + 1) * s / (2d)): checked against the
+  // formula for shrinking, enlarging and odd ratios in both directions.
+  Canvas src(7, 5);
+  Gradient(src);
+  for (int dw : {1, 3, 7, 10, 23})
+    for (int dh : {1, 4, 5, 13}) {
+      Canvas dst(dw, dh);
+      ASSERT_TRUE(StretchBlt(dst.dc(), 0, 0, dw, dh, src.dc(), 0, 0, 7, 5, SRCCOPY));
+      for (int y = 0; y < dh; ++y)
+        for (int x = 0; x < dw; ++x)
+          ASSERT_EQ(dst.At(x, y), GradientAt((2 * x + 1) * 7 / (2 * dw), (2 * y + 1) * 5 / (2 * dh)))
+              << dw << "x" << dh << " at " << x << "," << y;
+    }
+}

@@ -1,7 +1,12 @@
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 #include "foundation/CLightCanvas.h"
 #include "foundation/CMemDC.h"
+#include "host/CThemePalette.h"
+#include "host/ThemeFiles.h"
+#include "platform/com/CComPtr.h"
 
 int main() {
   CDC dc;
@@ -18,6 +23,20 @@ int main() {
   }
   const bool ok = dc.GetPixel(4, 4) == RGB(1, 2, 3);
   dc.SelectObject(old);
-  std::puts(ok ? "consumer: ok" : "consumer: wrong pixel");
-  return ok ? 0 : 1;
+  if (!ok) {
+    std::puts("consumer: wrong pixel");
+    return 1;
+  }
+
+  // The installed library finds the themes installed beside it, not those of its source tree.
+  const std::filesystem::path theme = FindThemeFile(L"default");
+  const bool installed = theme.string().find("/share/trellis/themes/") != std::string::npos;
+  CComPtr<CThemePalette> palette(new CThemePalette);
+  if (!installed || palette->LoadFile(theme)) {
+    std::printf("consumer: the installed default theme was not found or not loaded (%s)\n",
+                theme.c_str());
+    return 1;
+  }
+  std::puts("consumer: ok");
+  return 0;
 }

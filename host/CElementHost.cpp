@@ -1,0 +1,340 @@
+// Message routing from a host window to its elements.
+//
+// Sections: life cycle; routing; mouse; keys and focus; paint; timers; cursor; services.
+#include "host/CElementHost.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/mfc/CPaintDC.h"
+#include "platform/mfc/CWnd.h"
+
+namespace {
+
+// Shown elements in paint order: by layer, and within a layer parents before children and
+// earlier siblings before later ones.
+void CollectShown(CElementContainer* e, std::vector<CElementContainer*>& out) {
+  if (!e->IsActive()) return;
+  out.push_back(e);
+  for (CElementContainer* child : e->GetChildren()) CollectShown(child, out);
+}
+
+std::vector<CElementContainer*> PaintOrder(CElementContainer* root) {
+  std::vector<CElementContainer*> order;
+  CollectShown(root, order);
+  std::stable_sort(order.begin(), order.end(),
+                   [](auto* a, auto* b) { return a->GetLayer() < b->GetLayer(); });
+  return order;
+}
+
+bool InSubtree(const CElementContainer* e, const CElementContainer* root) {
+  for (; e; e = e->GetParent())
+    if (e == root) return true;
+  return false;
+}
+
+POINT ToElement(const CElementContainer* e, POINT client) {
+  const CRect place = e->GetContainerRect();
+  return {client.x - place.left, client.y - place.top};
+}
+
+bool IsMouseMessage(UINT msg) {
+  switch (msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+// ---- life cycle
+
+CElementHost::CElementHost(HWND window) : m_hWnd(window) {
+  m_root.m_pHost = this;
+  m_root.SetName(L"root");
+  RECT client{};
+  ::GetClientRect(window, &client);
+  m_root.m_rcContainer = client;
+}
+
+CElementHost::~CElementHost() {
+  for (auto& [hostId, timer] : m_mapTimers) ::KillTimer(m_hWnd, hostId);
+  // Elements still in the tree outlive the window: they simply leave it.
+  for (CElementContainer* child : std::vector(m_root.GetChildren())) child->Detach();
+  m_root.m_pHost = nullptr;
+}
+
+// ---- routing
+
+bool CElementHost::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  const bool outerSkip = m_bSkip;
+  m_bSkip = false;
+  bool handled = false;
+  result = 0;
+  if (IsMouseMessage(msg)) {
+    handled = RouteMouse(msg, wParam, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  } else {
+    switch (msg) {
+      case WM_PAINT: handled = RoutePaint(); break;
+      case WM_ERASEBKGND:
+        // Elements paint the whole client area themselves, root background included.
+        handled = true;
+        result = 1;
+        break;
+      case WM_SIZE:
+        m_root.m_rcContainer = CRect(0, 0, LOWORD(lParam), HIWORD(lParam));
+        m_root.InvalidContainerRect(0, nullptr);
+        break;
+      case WM_MOUSEWHEEL: {
+        POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ::ScreenToClient(m_hWnd, &pt);
+        CElementContainer* target = m_root.HitTest(pt);
+        while (target && !target->IsRegistered(WM_MOUSEWHEEL)) target = target->GetParent();
+        if (!target) target = m_pFocus;
+        handled = target && Deliver(target, msg, wParam, lParam, pt);
+        break;
+      }
+      case WM_MOUSELEAVE:
+        m_bTrackingLeave = false;
+        UpdateHover(nullptr);
+        break;
+      case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != m_hWnd) m_pCapture = nullptr;
+        break;
+      case WM_KEYDOWN:
+      case WM_KEYUP:
+      case WM_CHAR:
+      case WM_IME_COMPOSITION: handled = RouteKey(msg, wParam, lParam); break;
+      case WM_SETFOCUS:
+      case WM_KILLFOCUS:
+        if (m_pFocus && m_pFocus->IsRegistered(WM_SETFOCUS))
+          m_pFocus->OnSetWndFocus(msg == WM_SETFOCUS);
+        break;
+      case WM_TIMER: handled = RouteTimer(wParam); break;
+      case WM_SETCURSOR:
+        handled = RouteSetCursor(wParam, lParam);
+        result = handled;
+        break;
+      default: break;
+    }
+  }
+  handled = handled || m_bSkip;
+  m_bSkip = outerSkip;
+  return handled;
+}
+
+bool CElementHost::Deliver(CElementContainer* element, UINT msg, WPARAM wParam, LPARAM lParam,
+                           POINT client) {
+  CElementContainer* target = element;
+  while (target && !target->IsRegistered(msg)) target = target->GetParent();
+  if (!target) return false;
+  for (CElementContainer* a = target->GetParent(); a; a = a->GetParent())
+    if (a->OnChildsProc(target, msg, wParam, lParam)) return true;
+  if (target->OnFilter(msg, wParam, lParam)) return true;
+  const POINT pt = ToElement(target, client);
+  switch (msg) {
+    case WM_MOUSEMOVE: return target->OnMouseMove(pt.x, pt.y, DWORD(wParam));
+    case WM_LBUTTONDOWN: return target->OnLButtonDown(pt);
+    case WM_LBUTTONUP: return target->OnLButtonUp(pt);
+    case WM_LBUTTONDBLCLK: return target->OnDBClick(int(wParam), pt);
+    case WM_RBUTTONDOWN: return target->OnRButtonDown(pt);
+    case WM_RBUTTONUP: return target->OnRButtonUp(pt);
+    case WM_MOUSEWHEEL:
+      return target->OnMouseWheel(LOWORD(wParam), static_cast<SHORT>(HIWORD(wParam)), pt);
+    case WM_MOUSELEAVE: return target->OnMouseLeave();
+    case WM_KEYDOWN:
+      return target->OnKeyDown(UINT(wParam), LOWORD(lParam), HIWORD(lParam));
+    case WM_KEYUP: return target->OnKeyUp(UINT(wParam), LOWORD(lParam), HIWORD(lParam));
+    case WM_CHAR: return target->OnChar(UINT(wParam), LOWORD(lParam), HIWORD(lParam));
+    case WM_SETCURSOR: return target->OnSetCursor(LOWORD(lParam), lParam);
+    default: return target->OnWindowProc(msg, wParam, lParam, pt);
+  }
+}
+
+// ---- mouse
+
+void CElementHost::UpdateHover(CElementContainer* under) {
+  if (under == m_pHover) return;
+  CElementContainer* left = m_pHover;
+  m_pHover = under;
+  if (left && left->IsRegistered(WM_MOUSELEAVE)) left->OnMouseLeave();
+  if (under && !m_bTrackingLeave) {
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
+    m_bTrackingLeave = ::TrackMouseEvent(&track);
+  }
+}
+
+bool CElementHost::RouteMouse(UINT msg, WPARAM wParam, POINT client) {
+  CElementContainer* under = m_root.HitTest(client);
+  if (under == &m_root) under = nullptr;
+  UpdateHover(under);
+  CElementContainer* target = m_pCapture ? m_pCapture : under;
+  return target && Deliver(target, msg, wParam, 0, client);
+}
+
+// ---- keys and focus
+
+bool CElementHost::RouteKey(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (m_pFocus && Deliver(m_pFocus, msg, wParam, lParam, {0, 0})) return true;
+  if (msg == WM_KEYDOWN && wParam == VK_TAB && !m_bSkip)
+    return MoveFocusByTab(::GetKeyState(VK_SHIFT) < 0);
+  return false;
+}
+
+bool CElementHost::MoveFocusByTab(bool backwards) {
+  std::vector<CElementContainer*> all;
+  CollectShown(&m_root, all);
+  std::erase_if(all, [](CElementContainer* e) {
+    return !e->IsEnable() || !e->IsRegistered(WM_SETFOCUS);
+  });
+  if (all.empty()) return false;
+  auto it = std::find(all.begin(), all.end(), m_pFocus);
+  std::size_t next;
+  if (it == all.end()) next = backwards ? all.size() - 1 : 0;
+  else {
+    const std::size_t at = std::size_t(it - all.begin());
+    next = backwards ? (at + all.size() - 1) % all.size() : (at + 1) % all.size();
+  }
+  SetFocus(all[next]);
+  return true;
+}
+
+void CElementHost::SetFocus(CElementContainer* element) {
+  if (::GetFocus() != m_hWnd) ::SetFocus(m_hWnd);
+  if (element == m_pFocus) return;
+  CElementContainer* old = m_pFocus;
+  m_pFocus = element;
+  if (old && old->IsRegistered(WM_SETFOCUS)) old->OnSetFocus(0);
+  // The old element's handler may have moved the focus again.
+  if (element && element == m_pFocus && element->IsRegistered(WM_SETFOCUS)) element->OnSetFocus(1);
+}
+
+// ---- paint
+
+bool CElementHost::RoutePaint() {
+  CWnd* wnd = CWnd::FromHandle(m_hWnd);
+  CPaintDC dc(wnd);
+  const CRect update = dc.m_ps.rcPaint;
+  if (update.IsRectEmpty()) return true;
+  // The root is the window's background.
+  dc.FillSolidRect(&update, m_root.GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL));
+  for (CElementContainer* e : PaintOrder(&m_root)) {
+    if (e == &m_root || !e->IsRegistered(WM_PAINT)) continue;
+    const CRect place = e->GetContainerRect();
+    // An element is seen only inside its ancestors.
+    CRect clip = place & update;
+    for (const CElementContainer* a = e->GetParent(); a && a != &m_root; a = a->GetParent())
+      clip &= a->GetContainerRect();
+    if (clip.IsRectEmpty()) continue;
+    const int saved = dc.SaveDC();
+    dc.SetViewportOrg(place.left, place.top);
+    clip.OffsetRect(-place.left, -place.top);
+    dc.IntersectClipRect(&clip);
+    if (e->IsRegistered(WM_ERASEBKGND)) e->OnEraseBackground(&dc);
+    e->OnPaint(&dc);
+    if (e->m_bDebugView) {
+      CBrush frame(RGB(255, 0, 255));
+      const CRect all = e->GetDrawRect();
+      dc.FrameRect(&all, &frame);
+    }
+    dc.RestoreDC(saved);
+  }
+  return true;
+}
+
+void CElementHost::Invalidate(const RECT& clientRect) { ::InvalidateRect(m_hWnd, &clientRect, FALSE); }
+
+// ---- timers
+
+void CElementHost::StartTimer(CElementContainer* element, DWORD id, UINT ms) {
+  StopTimer(element, id);
+  const UINT_PTR hostId = m_nextTimerId++;
+  if (::SetTimer(m_hWnd, hostId, ms, nullptr)) m_mapTimers[hostId] = {element, id};
+}
+
+void CElementHost::StopTimer(CElementContainer* element, DWORD id) {
+  for (auto it = m_mapTimers.begin(); it != m_mapTimers.end(); ++it) {
+    if (it->second.first == element && it->second.second == id) {
+      ::KillTimer(m_hWnd, it->first);
+      m_mapTimers.erase(it);
+      return;
+    }
+  }
+}
+
+bool CElementHost::RouteTimer(UINT_PTR hostId) {
+  const auto it = m_mapTimers.find(hostId);
+  if (it == m_mapTimers.end()) return false;
+  auto [element, id] = it->second;
+  // Hidden elements keep their timers but do not tick.
+  if (element->IsActive()) element->OnTimer(id);
+  return true;
+}
+
+// ---- cursor
+
+bool CElementHost::RouteSetCursor(WPARAM wParam, LPARAM lParam) {
+  if (reinterpret_cast<HWND>(wParam) != m_hWnd || LOWORD(lParam) != HTCLIENT) return false;
+  CElementContainer* target = m_pCapture ? m_pCapture : m_pHover;
+  return target && Deliver(target, WM_SETCURSOR, wParam, lParam, {0, 0});
+}
+
+// ---- services
+
+void CElementHost::SetCapture(CElementContainer* element) {
+  m_pCapture = element;
+  if (::GetCapture() != m_hWnd) ::SetCapture(m_hWnd);
+}
+
+void CElementHost::ReleaseCapture(CElementContainer* element) {
+  if (m_pCapture != element) return;
+  m_pCapture = nullptr;
+  if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+}
+
+void CElementHost::Forget(CElementContainer* element, bool keepTimers) {
+  if (InSubtree(m_pFocus, element)) m_pFocus = nullptr;
+  if (InSubtree(m_pHover, element)) m_pHover = nullptr;
+  if (InSubtree(m_pCapture, element)) {
+    m_pCapture = nullptr;
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+  }
+  if (keepTimers) return;
+  for (auto it = m_mapTimers.begin(); it != m_mapTimers.end();) {
+    if (InSubtree(it->second.first, element)) {
+      ::KillTimer(m_hWnd, it->first);
+      it = m_mapTimers.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+CElementContainer* CElementHost::FindById(DWORD id) {
+  std::vector<CElementContainer*> stack{&m_root};
+  while (!stack.empty()) {
+    CElementContainer* e = stack.back();
+    stack.pop_back();
+    if (e != &m_root && e->GetID() == id) return e;
+    const auto& children = e->GetChildren();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) stack.push_back(*it);
+  }
+  return nullptr;
+}
+
+void CElementHost::Broadcast(UINT msg, WPARAM wParam, LPARAM lParam) {
+  std::vector<CElementContainer*> all;
+  std::vector<CElementContainer*> stack{&m_root};
+  while (!stack.empty()) {
+    CElementContainer* e = stack.back();
+    stack.pop_back();
+    all.push_back(e);
+    for (CElementContainer* child : e->GetChildren()) stack.push_back(child);
+  }
+  for (CElementContainer* e : all) e->OnBroadcastCommand(msg, wParam, lParam);
+}

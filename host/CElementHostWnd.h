@@ -1,0 +1,32 @@
+// A window that hosts elements: its messages go to its CElementHost first, and whatever the
+// elements leave goes on to the window's default handling.
+//
+//   CElementHostWnd wnd;
+//   wnd.CreateHost(L"Gallery", CRect(0, 0, 640, 480));
+//   _CONTAINER_INFO info;             // size, position, id, parent = wnd.Root()
+//   label.InitObject(L"caption", &info);
+#pragma once
+
+#include <memory>
+
+#include "host/CElementHost.h"
+#include "platform/mfc/CWnd.h"
+
+class CElementHostWnd : public CWnd {
+ public:
+  CElementHostWnd() = default;
+  ~CElementHostWnd() override;
+
+  // A top-level window (or a child of `parent`) with the given client rectangle and style.
+  BOOL CreateHost(LPCWSTR title, const RECT& rect, DWORD style = WS_POPUP | WS_VISIBLE | WS_BORDER,
+                  HWND parent = nullptr);
+  // Null before the window is created and after it is destroyed.
+  CElementHost* Host() const { return m_pHost.get(); }
+  CElementContainer* Root() const { return m_pHost ? m_pHost->Root() : nullptr; }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  std::unique_ptr<CElementHost> m_pHost;
+};

@@ -1,0 +1,56 @@
+// The host environment the controls reach from anywhere: the theme palette, the bitmap factory,
+// the host's main window, and the way a counted notification package travels in an LPARAM.
+//
+// One environment serves the process. It is used from the user-interface thread only, like
+// every control, so the slot that holds it is not locked.
+#pragma once
+
+#include "foundation/CUnknown.h"
+#include "host/IBitmapFactory.h"
+#include "platform/com/CComPtr.h"
+
+class CGlobalEnv : public CUnknown {
+ public:
+  // The environment, made on first use with the default theme (when it can be found and read)
+  // and a factory of PNG images. Null only after SetGlobalEnv(nullptr).
+  static CComPtr<CGlobalEnv> GetGlobalEnv();
+  // Puts `env` in place of the current environment (a host's own, or a test's); null leaves the
+  // process with no environment at all.
+  static void SetGlobalEnv(CGlobalEnv* env);
+  // Drops the current environment; the next GetGlobalEnv makes a fresh default one.
+  static void ResetGlobalEnv();
+
+  CGlobalEnv() = default;
+  CGlobalEnv(const CGlobalEnv&) = delete;
+  CGlobalEnv& operator=(const CGlobalEnv&) = delete;
+
+  // The palette, usually a CThemePalette, possibly null or something else: callers cast it at
+  // run time. No reference is added; it stays valid while this environment holds it.
+  IUnknown* GetPalette() const { return m_pPalette; }
+  void SetPalette(IUnknown* palette) { m_pPalette = palette; }
+  // No reference is added, as for the palette.
+  IBitmapFactory* GetBitmapFactory() const { return m_pBitmapFactory; }
+  void SetBitmapFactory(IBitmapFactory* factory) { m_pBitmapFactory = factory; }
+  // The host's main window: owner of pop-ups and the frame of screen conversions. Callers check
+  // it with IsWindow, since the host may have destroyed it.
+  HWND GetMainWindow() const { return m_hMainWindow; }
+  void SetMainWindow(HWND window) { m_hMainWindow = window; }
+
+  // Turns a counted notification package into the LPARAM of its message: the pointer itself.
+  // The environment adds a reference and keeps it until the next package or until it goes
+  // itself, so a receiver may read the package for as long as its handler runs, even when the
+  // sender has already dropped its own reference, and releases nothing. A receiver that keeps
+  // the package longer adds its own reference. Null gives 0.
+  LPARAM PackageToLParam(CUnknown* package);
+  // The package behind such an LPARAM (no reference added); the receiver casts it to the
+  // package type the message promises.
+  static CUnknown* PackageFromLParam(LPARAM lParam);
+
+ private:
+  static CComPtr<CGlobalEnv> MakeDefault();
+
+  CComPtr<IUnknown> m_pPalette;
+  CComPtr<IBitmapFactory> m_pBitmapFactory;
+  HWND m_hMainWindow = nullptr;
+  CComPtr<CUnknown> m_pLastPackage;
+};

@@ -1,0 +1,15 @@
+#include "host/CPngBitmapFactory.h"
+
+#include "host/Utf8.h"
+#include "platform/image/Png.h"
+
+CBitmap* CPngBitmapFactory::GetBitmap(const wchar_t* source, const wchar_t* name) {
+  if (!source || !*source || !name || !*name) return nullptr;
+  std::filesystem::path file = std::filesystem::path(NarrowUtf8(source)) / NarrowUtf8(name);
+  if (!file.has_extension()) file += ".png";
+  if (const auto it = m_mapLoaded.find(file); it != m_mapLoaded.end()) return it->second.get();
+
+  auto bitmap = std::make_unique<CBitmap>();
+  if (!bitmap->Attach(platform::LoadBitmapPng(file))) return nullptr;
+  return m_mapLoaded.emplace(file, std::move(bitmap)).first->second.get();
+}

@@ -1,0 +1,191 @@
+// The scroll bar element: geometry, input and painting.
+#include "host/CVerticalScrollbar.h"
+
+#include "host/ThemeLookup.h"
+#include "platform/mfc/CPaintDC.h"
+
+int CVerticalScrollbar::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
+  if (!CElementControl::InitObject(name, info)) return 0;
+  for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSELEAVE, WM_TIMER})
+    RegisterMessage(msg);
+  return 1;
+}
+
+void CVerticalScrollbar::InitVScrollBar(int style) {
+  m_nStyle = style;
+  InvalidContainerRect(0, nullptr);
+}
+
+void CVerticalScrollbar::SetWidth(int width) { m_nWidth = std::max(1, width); }
+
+void CVerticalScrollbar::SetRowNumber(int rows) {
+  m_nRows = std::max(0, rows);
+  m_nFirst = std::clamp(m_nFirst, 0, Geometry().MaxFirst());
+  InvalidContainerRect(0, nullptr);
+}
+
+void CVerticalScrollbar::SetPageSize(int page) {
+  m_nPage = std::max(0, page);
+  m_nFirst = std::clamp(m_nFirst, 0, Geometry().MaxFirst());
+  InvalidContainerRect(0, nullptr);
+}
+
+void CVerticalScrollbar::UpdateThumbPos(int first) {
+  const int clamped = std::clamp(first, 0, Geometry().MaxFirst());
+  if (clamped == m_nFirst) return;
+  m_nFirst = clamped;
+  InvalidContainerRect(0, nullptr);
+}
+
+int CVerticalScrollbar::ArrowSize() const {
+  return (m_nStyle & VSCROLL_STYLE_ARROWS) ? std::min(GetDrawRect().Width(), GetDrawRect().Height() / 2) : 0;
+}
+
+ScrollGeometry CVerticalScrollbar::Geometry() const {
+  const int arrow = ArrowSize();
+  return {arrow, std::max(0, GetDrawRect().Height() - 2 * arrow), m_nRows, m_nPage};
+}
+
+CRect CVerticalScrollbar::ThumbRect() const {
+  const ScrollGeometry g = Geometry();
+  const int top = g.ThumbTop(m_nFirst);
+  return CRect(0, top, GetDrawRect().Width(), top + g.ThumbLength());
+}
+
+CVerticalScrollbar::Part CVerticalScrollbar::HitPart(POINT pt) const {
+  const CRect all = GetDrawRect();
+  if (!all.PtInRect(pt)) return Part::None;
+  const int arrow = ArrowSize();
+  if (pt.y < arrow) return Part::UpArrow;
+  if (pt.y >= all.bottom - arrow) return Part::DownArrow;
+  if (!Geometry().Scrollable()) return Part::None;
+  const CRect thumb = ThumbRect();
+  if (pt.y < thumb.top) return Part::PageUp;
+  if (pt.y >= thumb.bottom) return Part::PageDown;
+  return Part::Thumb;
+}
+
+void CVerticalScrollbar::ScrollTo(int first) {
+  first = std::clamp(first, 0, Geometry().MaxFirst());
+  if (first == m_nFirst) return;
+  m_nFirst = first;
+  InvalidContainerRect(0, nullptr);
+  SendControlMessage(WM_ELEMENT_VSCROLL, VSCROLL_REPORT_FIRST_ROW, m_nFirst);
+}
+
+void CVerticalScrollbar::Step(Part part) {
+  const int page = std::max(1, m_nPage);
+  switch (part) {
+    case Part::UpArrow: ScrollTo(m_nFirst - 1); break;
+    case Part::DownArrow: ScrollTo(m_nFirst + 1); break;
+    case Part::PageUp:
+      // Paging stops once the thumb reaches the pointer.
+      if (HitPart(GetMousePoint()) == Part::PageUp) ScrollTo(m_nFirst - page);
+      break;
+    case Part::PageDown:
+      if (HitPart(GetMousePoint()) == Part::PageDown) ScrollTo(m_nFirst + page);
+      break;
+    default: break;
+  }
+}
+
+int CVerticalScrollbar::OnLButtonDown(POINT pt) {
+  if (!IsEnable()) return 1;
+  m_held = HitPart(pt);
+  if (m_held == Part::None) return 1;
+  SetCapture();
+  if (m_held == Part::Thumb) {
+    m_nDragOffset = pt.y - ThumbRect().top;
+  } else {
+    Step(m_held);
+    m_bRepeating = false;
+    StartTimer(kRepeatTimer, kRepeatDelay);
+  }
+  InvalidContainerRect(0, nullptr);
+  return 1;
+}
+
+int CVerticalScrollbar::OnLButtonUp(POINT) {
+  if (m_held == Part::None) return 1;
+  m_held = Part::None;
+  StopTimer(kRepeatTimer);
+  ReleaseCapture();
+  InvalidContainerRect(0, nullptr);
+  return 1;
+}
+
+int CVerticalScrollbar::OnMouseMove(int x, int y, DWORD) {
+  if (m_held == Part::Thumb) {
+    ScrollTo(Geometry().FirstForThumbTop(y - m_nDragOffset));
+    return 1;
+  }
+  const bool hover = HitPart({x, y}) == Part::Thumb;
+  if (hover != m_bThumbHover) {
+    m_bThumbHover = hover;
+    InvalidContainerRect(0, nullptr);
+  }
+  return 1;
+}
+
+int CVerticalScrollbar::OnMouseLeave() {
+  if (m_bThumbHover) {
+    m_bThumbHover = false;
+    InvalidContainerRect(0, nullptr);
+  }
+  return 1;
+}
+
+int CVerticalScrollbar::OnTimer(DWORD id) {
+  if (id != kRepeatTimer) return 0;
+  if (m_held == Part::None || m_held == Part::Thumb) {
+    StopTimer(kRepeatTimer);
+    return 1;
+  }
+  if (!m_bRepeating) {
+    m_bRepeating = true;
+    StartTimer(kRepeatTimer, kRepeatRate);
+  }
+  Step(m_held);
+  return 1;
+}
+
+namespace {
+
+// A small filled triangle pointing up or down, centred in `box`.
+void DrawArrow(CDC& dc, const CRect& box, bool up, COLORREF color) {
+  const int cx = box.left + box.Width() / 2;
+  const int half = std::max(1, std::min(box.Width(), box.Height()) / 4);
+  const int top = box.top + (box.Height() - half) / 2;
+  for (int row = 0; row < half; ++row) {
+    const int width = up ? row : half - 1 - row;
+    dc.FillSolidRect(cx - width, top + row, 2 * width + 1, 1, color);
+  }
+}
+
+}  // namespace
+
+int CVerticalScrollbar::OnPaint(CPaintDC* paintDC) {
+  if (!paintDC) return 0;
+  CDC& dc = *paintDC;
+  const CRect all = GetDrawRect();
+  dc.FillSolidRect(&all, ThemeColor(L"ScrollBar.Track"));
+  if (m_nStyle & VSCROLL_STYLE_FRAME) {
+    CBrush frame(GetColor(COLOR_PART_FRAME, COLOR_STATE_NORMAL));
+    dc.FrameRect(&all, &frame);
+  }
+  const int arrow = ArrowSize();
+  if (arrow > 0) {
+    const COLORREF arrowColor = ThemeColor(L"ScrollBar.Arrow");
+    DrawArrow(dc, CRect(0, 0, all.Width(), arrow), true, arrowColor);
+    DrawArrow(dc, CRect(0, all.bottom - arrow, all.Width(), all.bottom), false, arrowColor);
+  }
+  if (Geometry().Scrollable()) {
+    const wchar_t* key = m_held == Part::Thumb ? L"ScrollBar.Thumb.push"
+                         : m_bThumbHover        ? L"ScrollBar.Thumb.hover"
+                                                : L"ScrollBar.Thumb";
+    CRect thumb = ThumbRect();
+    if (m_nStyle & VSCROLL_STYLE_FRAME) thumb.DeflateRect(1, 0);
+    dc.FillSolidRect(&thumb, ThemeColor(key));
+  }
+  return 1;
+}

@@ -1,0 +1,66 @@
+// The framework's vertical scroll bar element. It draws a track and a thumb (and arrow buttons
+// in the boxed style), scrolls by line, page and thumb drag, repeats while an arrow or the track
+// is held, and reports each new first row to its parent as message 0x540 with wParam 1.
+#pragma once
+
+#include "host/CElementControl.h"
+#include "host/ScrollGeometry.h"
+
+// The report a scroll bar sends to its parent's OnControlMessage.
+constexpr UINT WM_ELEMENT_VSCROLL = 0x540;
+constexpr WPARAM VSCROLL_REPORT_FIRST_ROW = 1;
+
+// InitVScrollBar style bits.
+constexpr int VSCROLL_STYLE_ARROWS = 0x1;  // arrow buttons at both ends
+constexpr int VSCROLL_STYLE_FRAME = 0x2;   // a frame around the track
+
+class CVerticalScrollbar : public CElementControl {
+ public:
+  CVerticalScrollbar() = default;
+  CVerticalScrollbar(const CVerticalScrollbar&) = default;
+  CVerticalScrollbar& operator=(const CVerticalScrollbar&) = default;
+  ~CVerticalScrollbar() override = default;
+
+  int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;
+  void InitVScrollBar(int style);
+  // The width the bar asks its parent for.
+  void SetWidth(int width);
+  int GetWidth() const { return m_nWidth; }
+  void SetRowNumber(int rows);
+  void SetPageSize(int page);
+  // Moves the thumb to show `first` as the first row, without reporting.
+  void UpdateThumbPos(int first);
+  int GetFirstRow() const { return m_nFirst; }
+
+ protected:
+  int OnPaint(CPaintDC* dc) override;
+  int OnLButtonDown(POINT pt) override;
+  int OnLButtonUp(POINT pt) override;
+  int OnMouseMove(int x, int y, DWORD flags) override;
+  int OnMouseLeave() override;
+  int OnTimer(DWORD id) override;
+
+ private:
+  enum class Part { None, UpArrow, DownArrow, PageUp, PageDown, Thumb };
+  ScrollGeometry Geometry() const;
+  CRect ThumbRect() const;
+  Part HitPart(POINT pt) const;
+  // Scrolls by whole rows from the held part; reports when the first row changes.
+  void Step(Part part);
+  void ScrollTo(int first);
+  int ArrowSize() const;
+
+  static constexpr DWORD kRepeatTimer = 1;
+  static constexpr UINT kRepeatDelay = 400;
+  static constexpr UINT kRepeatRate = 60;
+
+  int m_nStyle = 0;
+  int m_nWidth = 9;
+  int m_nRows = 0;
+  int m_nPage = 0;
+  int m_nFirst = 0;
+  Part m_held = Part::None;    // the part the button went down on
+  bool m_bThumbHover = false;
+  int m_nDragOffset = 0;       // pointer y minus thumb top when the drag began
+  bool m_bRepeating = false;   // the repeat timer switched to its fast rate
+};

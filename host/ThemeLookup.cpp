@@ -1,0 +1,27 @@
+#include "host/ThemeLookup.h"
+
+#include "host/CGlobalEnv.h"
+#include "host/CThemePalette.h"
+
+namespace {
+
+// The lookup rule, once for the three kinds: Result{} (0 or null) whenever there is no key or
+// no theme palette. The palette is held by a reference of the lookup's own, so it stays alive
+// for the call even if the environment changes palettes meanwhile.
+template <class Result>
+Result Lookup(const wchar_t* key, Result (CThemePalette::*get)(const wchar_t*) const) {
+  if (!key || !*key) return Result{};
+  CComPtr<CThemePalette> palette;
+  if (CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv()) {
+    if (IUnknown* unknown = env->GetPalette()) palette = dynamic_cast<CThemePalette*>(unknown);
+  }
+  return palette ? (palette->*get)(key) : Result{};
+}
+
+}  // namespace
+
+COLORREF ThemeColor(const wchar_t* key) { return Lookup(key, &CThemePalette::GetColor); }
+
+CFont* ThemeFont(const wchar_t* key) { return Lookup(key, &CThemePalette::GetFont); }
+
+CBitmap* ThemeBitmap(const wchar_t* key) { return Lookup(key, &CThemePalette::GetBitmap); }

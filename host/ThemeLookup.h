@@ -1,0 +1,14 @@
+// The palette lookups every control makes, written once. Each takes the environment, takes its
+// palette when that is a CThemePalette (holding a reference for the lookup), and drops both.
+// A null or empty key, no environment, no palette or a palette of another kind gives 0 (null).
+#pragma once
+
+#include "platform/win32/WinDef.h"
+
+class CBitmap;
+class CFont;
+
+COLORREF ThemeColor(const wchar_t* key);
+// The palette keeps fonts and bitmaps; they stay valid while the environment holds that palette.
+CFont* ThemeFont(const wchar_t* key);
+CBitmap* ThemeBitmap(const wchar_t* key);

@@ -1,0 +1,75 @@
+// The headless backend: a screen in memory, a clock that moves only when told, and input
+// injected at screen coordinates. Tests, tools and the gallery's image mode drive the platform
+// through this one class.
+//
+//   HeadlessScreen screen(800, 600);      // a fresh, empty desktop of that size
+//   ... create windows ...
+//   screen.PumpUntilIdle();               // paint and handle everything that is ready
+//   screen.Click(40, 30);                 // queue a press and release at screen (40, 30)
+//   screen.KeyPress(VK_DOWN);             // queue a key press and release
+//   screen.TypeText(L"abc");              // queue characters for the focus window
+//   screen.PumpUntilIdle();
+//   screen.AdvanceTime(250);              // move the clock; due timers fire as it passes them
+//   COLORREF c = screen.PixelAt(40, 30);  // what the user would see there
+//
+// Injecting only queues input: nothing happens until the queue is pumped, and each event is
+// routed when the queue reaches it, so a press that takes the capture sends the following
+// release to the capturing window. Only one screen exists at a time; making one destroys the
+// windows of the previous desktop, and destroying it destroys its windows and leaves an empty
+// desktop of the default size.
+#pragma once
+
+#include <string_view>
+
+#include "platform/gdi/Surface.h"
+#include "platform/window/RawInput.h"
+
+namespace platform::headless {
+
+class HeadlessScreen {
+ public:
+  explicit HeadlessScreen(int width = 1280, int height = 800);
+  ~HeadlessScreen();
+  HeadlessScreen(const HeadlessScreen&) = delete;
+  HeadlessScreen& operator=(const HeadlessScreen&) = delete;
+
+  int Width() const;
+  int Height() const;
+
+  // ---- pointer, at screen coordinates
+  void MouseMove(int x, int y);
+  // A press or release away from the pointer moves it there first.
+  void MouseDown(int x, int y, MouseButton button = MouseButton::Left);
+  void MouseUp(int x, int y, MouseButton button = MouseButton::Left);
+  void Click(int x, int y, MouseButton button = MouseButton::Left);
+  // Wheel turns at the pointer; one notch is WHEEL_DELTA, positive away from the user.
+  void MouseWheel(int delta);
+
+  // ---- keyboard
+  void KeyDown(UINT vk);
+  void KeyUp(UINT vk);
+  void KeyPress(UINT vk);
+  // Characters as a text-input method delivers them: WM_CHAR to the focus window, no keys.
+  void TypeText(std::wstring_view text);
+
+  // ---- time and messages
+  ULONGLONG Now() const;
+  // Moves the clock forward, stopping at each moment a timer falls due to pump the queue, so
+  // a 100 ms timer fires three times in AdvanceTime(300).
+  void AdvanceTime(DWORD milliseconds);
+  // Handles everything ready now; false when WM_QUIT was posted (its code: QuitCode()).
+  bool PumpUntilIdle();
+  int QuitCode() const;
+
+  // ---- the picture
+  // The composed screen at (x, y); CLR_INVALID outside it.
+  COLORREF PixelAt(int x, int y);
+  // The composed screen, valid until the next call that changes windows or pumps messages.
+  const Surface& Composed();
+
+ private:
+  void Queue(RawInput input);
+  void MoveIfElsewhere(int x, int y);
+};
+
+}  // namespace platform::headless

@@ -1,0 +1,81 @@
+// DrawText: text laid out in a rectangle (TextLayout), then painted line by line.
+#include <cwchar>
+
+#include "platform/text/FontRegistry.h"
+#include "platform/text/GlyphPainter.h"
+#include "platform/text/TextLayout.h"
+#include "platform/win32/WinUser.h"
+
+using namespace platform;
+using namespace platform::text;
+
+namespace {
+
+std::int64_t LineLeft(const RECT& rect, std::int64_t lineWidth, UINT format) {
+  const std::int64_t width = std::int64_t(rect.right) - rect.left;
+  if (format & DT_CENTER) return rect.left + (width - lineWidth) / 2;
+  if (format & DT_RIGHT) return rect.right - lineWidth;
+  return rect.left;
+}
+
+// DT_VCENTER and DT_BOTTOM place a single line only; more lines always start at the top.
+std::int64_t TextTop(const RECT& rect, std::int64_t height, UINT format) {
+  if (!(format & DT_SINGLELINE)) return rect.top;
+  if (format & DT_VCENTER) return rect.top + (std::int64_t(rect.bottom) - rect.top - height) / 2;
+  if (format & DT_BOTTOM) return std::int64_t(rect.bottom) - height;
+  return rect.top;
+}
+
+void PaintLines(DeviceContext& dc, FontInstance& font, const std::vector<TextLine>& lines,
+                const RECT& rect, std::int64_t top, UINT format) {
+  RECT clip = dc.DeviceClip();
+  if (!(format & DT_NOCLIP)) IntersectInto(clip, dc.ToDeviceRect(rect));
+  GlyphPainter painter(dc, font, clip);
+  const int lineHeight = font.Metrics().height;
+  std::int64_t y = top;
+  for (const TextLine& line : lines) {
+    const POINT origin = dc.ToDevice(ClampCoord(LineLeft(rect, line.width, format)), ClampCoord(y));
+    painter.PaintRun(origin, {line.text.data(), line.text.size(), line.advances.data()});
+    std::int64_t x = origin.x;
+    std::size_t next = 0;
+    for (std::size_t mark : line.marks) {
+      for (; next < mark; ++next) x += line.advances[next];
+      painter.Underline(x, origin.y, line.advances[mark]);
+    }
+    y += lineHeight;
+  }
+}
+
+}  // namespace
+
+int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
+  DeviceContext* dc = ResolveDC(hdc);
+  if (!dc || !text || !rect || count < -1) return 0;
+  const std::size_t length = count == -1 ? std::wcslen(text) : static_cast<std::size_t>(count);
+  if (length == 0) {
+    if (format & DT_CALCRECT) {
+      rect->right = rect->left;
+      rect->bottom = rect->top;
+    }
+    return 0;
+  }
+  FontInstance& font = SelectedFont(*dc);
+  const std::int64_t width = std::int64_t(rect->right) - rect->left;
+  // Measuring reports the whole text: callers size a rectangle with it, often starting from an
+  // empty one that any ellipsis would shrink the text into.
+  const UINT layoutFormat = format & DT_CALCRECT ? format & ~DT_END_ELLIPSIS : format;
+  const std::vector<TextLine> lines = LayoutText(font, {text, length}, layoutFormat, width);
+  const std::int64_t height = std::int64_t(lines.size()) * font.Metrics().height;
+  if (format & DT_CALCRECT) {
+    std::int64_t widest = 0;
+    for (const TextLine& line : lines) widest = std::max(widest, line.width);
+    rect->right = ClampCoord(rect->left + widest);
+    rect->bottom = ClampCoord(rect->top + height);
+    return ClampCoord(height);
+  }
+  const std::int64_t top = TextTop(*rect, height, format);
+  PaintLines(*dc, font, lines, *rect, top, format);
+  if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
+    return ClampCoord(top - rect->top + height);
+  return ClampCoord(height);
+}

@@ -1,0 +1,111 @@
+#include "platform/window/Desktop.h"
+
+#include "platform/gdi/DeviceContext.h"
+
+namespace platform {
+
+namespace {
+
+constexpr COLORREF kDesktopColor = RGB(0x3A, 0x6E, 0xA5);
+constexpr wchar_t kDesktopClass[] = L"#32769";
+
+std::unique_ptr<Desktop>& Slot() {
+  // The handle table and the class registry must outlive the desktop kept here: touching them
+  // first makes them finish construction first, so they are destroyed after it.
+  Handles();
+  Classes();
+  static std::unique_ptr<Desktop> desktop;
+  return desktop;
+}
+
+WindowClass* DesktopClass() {
+  if (WindowClass* c = Classes().Find(kDesktopClass)) return c;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.lpszClassName = kDesktopClass;
+  Classes().Register(wc);
+  return Classes().Find(kDesktopClass);
+}
+
+// Frees a window tree without messages: for process exit, when nobody is left to tell.
+void DropTree(Window* w) {
+  for (Window* child : w->children) DropTree(child);
+  w->children.clear();
+  --w->windowClass->liveWindows;
+  Handles().Erase(w->handle);
+}
+
+}  // namespace
+
+Desktop& Desktop::Current() {
+  auto& slot = Slot();
+  if (!slot) slot.reset(new Desktop(kDefaultWidth, kDefaultHeight));
+  return *slot;
+}
+
+void Desktop::Reset(int width, int height) {
+  auto& slot = Slot();
+  if (slot) slot->DestroyAllWindows();
+  slot.reset();
+  slot.reset(new Desktop(width, height));
+}
+
+Desktop::Desktop(int width, int height) {
+  if (!Surface::SizeAllowed(width, height)) {
+    width = kDefaultWidth;
+    height = kDefaultHeight;
+  }
+  auto root = std::make_unique<Window>();
+  root->windowClass = DesktopClass();
+  ++root->windowClass->liveWindows;
+  root->proc = DefWindowProcW;
+  root->style = WS_VISIBLE | WS_CLIPCHILDREN;
+  root->rect = {0, 0, width, height};
+  root->backing = std::make_unique<Surface>();
+  if (root->backing->Allocate(width, height)) {
+    const Pixel fill = PixelFromColor(kDesktopColor);
+    for (int y = 0; y < height; ++y) std::fill_n(root->backing->Row(y), width, fill);
+  }
+  m_root = root.get();
+  Handles().Insert(std::move(root));
+}
+
+Desktop::~Desktop() {
+  for (const WindowDc& entry : dcs) {
+    if (DeviceContext* dc = ResolveDC(entry.hdc)) {
+      dc->surface = nullptr;
+      dc->bounds = {0, 0, 0, 0};
+    }
+  }
+  DropTree(m_root);
+}
+
+void Desktop::DestroyAllWindows() {
+  std::vector<HWND> tops;
+  for (Window* w : m_root->children) tops.push_back(w->Handle());
+  for (HWND h : tops) DestroyWindow(h);
+}
+
+const Surface& Desktop::Compose() {
+  const Surface& desktop = *m_root->backing;
+  if (m_screen.Width() != desktop.Width() || m_screen.Height() != desktop.Height())
+    m_screen.Allocate(desktop.Width(), desktop.Height());
+  if (m_screen.Empty()) return m_screen;
+  for (int y = 0; y < m_screen.Height(); ++y)
+    std::copy_n(desktop.Row(y), m_screen.Width(), m_screen.Row(y));
+  const RECT screenRect = m_screen.Bounds();
+  for (auto it = m_root->children.rbegin(); it != m_root->children.rend(); ++it) {
+    const Window& w = **it;
+    if (!(w.style & WS_VISIBLE) || !w.backing || w.backing->Empty()) continue;
+    RECT r = ScreenRectOf(w);
+    const POINT origin{r.left, r.top};
+    if (!IntersectInto(r, screenRect)) continue;
+    for (int y = r.top; y < r.bottom; ++y)
+      std::copy_n(w.backing->Row(y - origin.y) + (r.left - origin.x), r.right - r.left,
+                  m_screen.Row(y) + r.left);
+  }
+  return m_screen;
+}
+
+}  // namespace platform

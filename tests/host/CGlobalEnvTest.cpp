@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "host/CGlobalEnv.h"
+#include "host/CPngBitmapFactory.h"
+#include "host/CThemePalette.h"
+#include "tests/host/HostTestSupport.h"
+
+using trellis::test::HostEnvTest;
+using trellis::test::RefCount;
+
+namespace {
+
+class Package : public CUnknown {
+ public:
+  explicit Package(int* deaths) : m_deaths(deaths) {}
+  ~Package() override { ++*m_deaths; }
+
+ private:
+  int* m_deaths;
+};
+
+}  // namespace
+
+using CGlobalEnvTest = HostEnvTest;
+
+TEST_F(CGlobalEnvTest, DefaultEnvironmentIsMadeOnceWithTheDefaultTheme) {
+  CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
+  ASSERT_TRUE(env);
+  EXPECT_EQ(CGlobalEnv::GetGlobalEnv().p, env.p);
+  auto* palette = dynamic_cast<CThemePalette*>(env->GetPalette());
+  ASSERT_NE(palette, nullptr);
+  EXPECT_EQ(palette->GetColor(L"Edit.TextBack.normal"), RGB(0xFF, 0xFF, 0xFF));
+  EXPECT_EQ(env->GetMainWindow(), nullptr);
+  EXPECT_NE(dynamic_cast<CPngBitmapFactory*>(env->GetBitmapFactory()), nullptr);
+
+  CGlobalEnv::ResetGlobalEnv();
+  EXPECT_NE(CGlobalEnv::GetGlobalEnv().p, env.p);
+}
+
+TEST_F(CGlobalEnvTest, DefaultEnvironmentWithoutItsThemeHasNoPalette) {
+  trellis::test::TempDir empty;
+  trellis::test::ThemeDirOverride override(empty.path());
+  CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
+  ASSERT_TRUE(env);
+  EXPECT_EQ(env->GetPalette(), nullptr);
+  EXPECT_NE(env->GetBitmapFactory(), nullptr);
+}
+
+TEST_F(CGlobalEnvTest, SetGlobalEnvInstallsReplacesAndRemoves) {
+  int deaths = 0;
+  CGlobalEnv* first = new CGlobalEnv;
+  first->PackageToLParam(new Package(&deaths));  // dies with its environment
+  CGlobalEnv::SetGlobalEnv(first);
+  EXPECT_EQ(CGlobalEnv::GetGlobalEnv().p, first);
+  EXPECT_EQ(RefCount(first), 1u);  // the slot's reference only
+
+  CComPtr<CGlobalEnv> second(new CGlobalEnv);
+  CGlobalEnv::SetGlobalEnv(second);
+  EXPECT_EQ(deaths, 1);  // the first environment was released, and its package with it
+  EXPECT_EQ(CGlobalEnv::GetGlobalEnv().p, second.p);
+  // Installing the installed one again must not free it on the way.
+  CGlobalEnv::SetGlobalEnv(second);
+  EXPECT_EQ(RefCount(second), 2u);
+
+  CGlobalEnv::SetGlobalEnv(nullptr);
+  EXPECT_FALSE(CGlobalEnv::GetGlobalEnv());
+  EXPECT_EQ(RefCount(second), 1u);
+}
+
+TEST_F(CGlobalEnvTest, PackageOutlivesItsSenderUntilTheNextOne) {
+  int deaths = 0;
+  CComPtr<CGlobalEnv> env(new CGlobalEnv);
+  EXPECT_EQ(env->PackageToLParam(nullptr), 0);
+
+  LPARAM lParam = 0;
+  {
+    CComPtr<Package> sent(new Package(&deaths));
+    lParam = env->PackageToLParam(sent);
+    EXPECT_EQ(CGlobalEnv::PackageFromLParam(lParam), static_cast<CUnknown*>(sent.p));
+    EXPECT_EQ(RefCount(sent), 2u);
+  }
+  // The sender has dropped its reference; the receiver may still read the package.
+  EXPECT_EQ(deaths, 0);
+  EXPECT_EQ(RefCount(CGlobalEnv::PackageFromLParam(lParam)), 1u);
+
+  env->PackageToLParam(new Package(&deaths));
+  EXPECT_EQ(deaths, 1);
+  env = nullptr;
+  EXPECT_EQ(deaths, 2);
+}

@@ -1,0 +1,54 @@
+#include "tests/host/HostTestSupport.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+
+#include "platform/image/Png.h"
+
+namespace trellis::test {
+
+CSize SizeOf(CBitmap* bitmap) {
+  BITMAP bm{};
+  if (!bitmap || !bitmap->GetBitmap(&bm)) return {0, 0};
+  return {bm.bmWidth, bm.bmHeight};
+}
+
+void WritePng(const std::filesystem::path& file, int width, int height, COLORREF color) {
+  platform::Surface surface;
+  ASSERT_TRUE(surface.Allocate(width, height));
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) surface.Row(y)[x] = platform::PixelFromColor(color);
+  }
+  std::filesystem::create_directories(file.parent_path());
+  ASSERT_TRUE(platform::SavePng(surface, file));
+}
+
+TempDir::TempDir() {
+  std::random_device seed;
+  const auto base = std::filesystem::temp_directory_path();
+  do {
+    m_path = base / ("trellis-host-test-" + std::to_string(seed()));
+  } while (!std::filesystem::create_directory(m_path));
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(m_path, ignored);
+}
+
+std::filesystem::path TempDir::Write(const std::filesystem::path& relative,
+                                     std::string_view bytes) const {
+  const std::filesystem::path file = m_path / relative;
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+  return file;
+}
+
+ThemeDirOverride::ThemeDirOverride(const std::filesystem::path& dir) {
+  setenv("TRELLIS_THEME_DIR", dir.c_str(), 1);
+}
+
+ThemeDirOverride::~ThemeDirOverride() { unsetenv("TRELLIS_THEME_DIR"); }
+
+}  // namespace trellis::test

@@ -1,0 +1,57 @@
+// Shared helpers of the host tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string_view>
+
+#include "host/CGlobalEnv.h"
+#include "platform/com/IUnknown.h"
+#include "platform/mfc/CGdiObject.h"
+
+namespace trellis::test {
+
+// The reference count of a counted object, read without changing it.
+inline ULONG RefCount(IUnknown* object) {
+  object->AddRef();
+  return object->Release();
+}
+
+// The pixel size of a bitmap, 0 x 0 for none.
+CSize SizeOf(CBitmap* bitmap);
+
+// Writes a one-colour PNG, making its folder.
+void WritePng(const std::filesystem::path& file, int width, int height, COLORREF color);
+
+// Every test that touches the process-wide environment leaves none behind for the next one.
+class HostEnvTest : public ::testing::Test {
+ protected:
+  void TearDown() override { CGlobalEnv::ResetGlobalEnv(); }
+};
+
+// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return m_path; }
+  std::filesystem::path Write(const std::filesystem::path& relative, std::string_view bytes) const;
+
+ private:
+  std::filesystem::path m_path;
+};
+
+// Points TRELLIS_THEME_DIR at a folder for one test and removes it after.
+class ThemeDirOverride {
+ public:
+  explicit ThemeDirOverride(const std::filesystem::path& dir);
+  ~ThemeDirOverride();
+  ThemeDirOverride(const ThemeDirOverride&) = delete;
+  ThemeDirOverride& operator=(const ThemeDirOverride&) = delete;
+};
+
+}  // namespace trellis::test

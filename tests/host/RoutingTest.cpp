@@ -1,0 +1,213 @@
+// The framework's message routing, driven as a user would: input at screen coordinates
+// through the host window, the platform clock, and pixels read back.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/CElementHost.h"
+#include "platform/mfc/CPaintDC.h"
+#include "tests/support/HostFixture.h"
+
+using trellis::test::HostFixture;
+
+namespace {
+
+// Logs each handler call as a short line, so tests can check order as well as arrival.
+class Probe : public CElementControl {
+ public:
+  std::vector<std::string> log;
+  CRect lastClip;
+  CPoint lastOrigin;
+  int paints = 0;
+  bool skipOnKey = false;
+
+  using CElementContainer::RegisterMessage;
+
+ protected:
+  int OnLButtonDown(POINT pt) override { return Note("down", pt); }
+  int OnLButtonUp(POINT pt) override { return Note("up", pt); }
+  int OnMouseMove(int x, int y, DWORD) override { return Note("move", {x, y}); }
+  int OnMouseLeave() override { return Note("leave"); }
+  int OnSetFocus(int gained) override { return Note(gained ? "focus" : "blur"); }
+  int OnTimer(DWORD id) override { return Note("timer" + std::to_string(id)); }
+  // Leaves every key unhandled, so the framework's own key handling may follow.
+  int OnKeyDown(UINT vk, UINT, UINT) override {
+    if (skipOnKey) SkipMsg();
+    Note("key" + std::to_string(vk));
+    return 0;
+  }
+  int OnChar(UINT ch, int, int) override { return Note("char" + std::to_string(ch)); }
+  int OnUserMessage(UINT msg, WPARAM w, LPARAM) override {
+    return Note("user" + std::to_string(msg) + ":" + std::to_string(w));
+  }
+  int OnPaint(CPaintDC* dc) override {
+    dc->GetClipBox(&lastClip);
+    lastOrigin = dc->GetViewportOrg();
+    const CRect all = GetDrawRect();
+    dc->FillSolidRect(&all, RGB(0, 128, 0));
+    ++paints;
+    return 1;
+  }
+
+ private:
+  int Note(const std::string& what, POINT pt) {
+    return Note(what + "@" + std::to_string(pt.x) + "," + std::to_string(pt.y));
+  }
+  int Note(const std::string& what) {
+    log.push_back(what);
+    return 1;
+  }
+};
+
+class Routing : public HostFixture {
+ protected:
+  // A probe at (x, y) that registered exactly the given messages.
+  void Place(Probe& p, int x, int y, int cx, int cy, std::initializer_list<UINT> msgs, DWORD id = 0) {
+    _CONTAINER_INFO info = Info(x, y, cx, cy, id);
+    p.InitObject(L"probe", &info);
+    for (UINT m : msgs) p.RegisterMessage(m);
+    Pump();
+    p.log.clear();
+  }
+};
+
+}  // namespace
+
+TEST_F(Routing, OnlyRegisteredMessagesReachHandlers) {
+  Probe p;
+  Place(p, 10, 10, 50, 30, {WM_LBUTTONUP});
+  Click(p, 5, 6);
+  EXPECT_EQ(p.log, (std::vector<std::string>{"up@5,6"}));
+}
+
+TEST_F(Routing, CaptureKeepsTheMouseAfterItLeaves) {
+  Probe p, other;
+  Place(p, 10, 10, 50, 30, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE});
+  Place(other, 100, 10, 50, 30, {WM_MOUSEMOVE, WM_LBUTTONUP});
+  Press(p, 5, 5);
+  p.SetCapture();
+  MoveTo(other, 10, 10);
+  Release(other, 10, 10);
+  EXPECT_TRUE(other.log.empty());
+  // Points stay in the capturing element's coordinates, outside it too.
+  EXPECT_EQ(p.log,
+            (std::vector<std::string>{"move@5,5", "down@5,5", "move@100,10", "up@100,10"}));
+  p.ReleaseCapture();
+  MoveTo(other, 11, 10);
+  EXPECT_EQ(other.log, (std::vector<std::string>{"move@11,10"}));
+}
+
+TEST_F(Routing, LeavingAnElementSendsMouseLeave) {
+  Probe a, b;
+  Place(a, 10, 10, 50, 30, {WM_MOUSEMOVE, WM_MOUSELEAVE});
+  Place(b, 60, 10, 50, 30, {WM_MOUSEMOVE, WM_MOUSELEAVE});
+  MoveTo(a, 1, 1);
+  MoveTo(b, 1, 1);
+  EXPECT_EQ(a.log, (std::vector<std::string>{"move@1,1", "leave"}));
+  // Leaving the window altogether.
+  screen.MouseMove(700, 500);
+  Pump();
+  EXPECT_EQ(b.log, (std::vector<std::string>{"move@1,1", "leave"}));
+}
+
+TEST_F(Routing, FocusMovesWithNotificationsAndTakesTheKeys) {
+  Probe a, b;
+  Place(a, 10, 10, 50, 30, {WM_SETFOCUS, WM_KEYDOWN, WM_CHAR});
+  Place(b, 60, 10, 50, 30, {WM_SETFOCUS, WM_KEYDOWN});
+  a.SetFocus();
+  Key('X');
+  b.SetFocus();
+  Key(VK_DOWN);
+  EXPECT_EQ(a.log, (std::vector<std::string>{"focus", "key88", "char120", "blur"}));
+  EXPECT_EQ(b.log, (std::vector<std::string>{"focus", "key40"}));
+  EXPECT_TRUE(b.IsFocus());
+  EXPECT_FALSE(a.IsFocus());
+}
+
+TEST_F(Routing, TabMovesFocusUnlessAHandlerSkips) {
+  Probe a, b;
+  Place(a, 10, 10, 50, 30, {WM_SETFOCUS, WM_KEYDOWN});
+  Place(b, 60, 10, 50, 30, {WM_SETFOCUS});
+  a.SetFocus();
+  a.skipOnKey = true;
+  Key(VK_TAB);
+  EXPECT_TRUE(a.IsFocus());
+  a.skipOnKey = false;
+  Key(VK_TAB);
+  EXPECT_TRUE(b.IsFocus());
+}
+
+TEST_F(Routing, TimersTickOnThePlatformClockAndStop) {
+  Probe p;
+  Place(p, 10, 10, 50, 30, {WM_TIMER});
+  p.StartTimer(7, 100);
+  Advance(350);
+  EXPECT_EQ(p.log, (std::vector<std::string>{"timer7", "timer7", "timer7"}));
+  p.StopTimer(7);
+  Advance(500);
+  EXPECT_EQ(p.log.size(), 3u);
+  // A released element's timers die with its place in the window.
+  p.StartTimer(8, 50);
+  p.ReleaseObject();
+  Advance(200);
+  EXPECT_EQ(p.log.size(), 3u);
+}
+
+TEST_F(Routing, PaintGetsTheElementOriginAndItsInvalidPart) {
+  Probe p;
+  Place(p, 30, 40, 60, 50, {WM_PAINT});
+  p.paints = 0;
+  p.InvalidContainerRect(0, CRect(10, 5, 20, 15));
+  Pump();
+  ASSERT_EQ(p.paints, 1);
+  EXPECT_EQ(p.lastClip, CRect(10, 5, 20, 15));
+  EXPECT_EQ(p.lastOrigin, CPoint(30, 40));
+  EXPECT_EQ(PixelAt(p, 0, 0), RGB(0, 128, 0));
+  EXPECT_NE(PixelAt(p, 60, 0), RGB(0, 128, 0));
+}
+
+TEST_F(Routing, HigherLayersLieOnTop) {
+  Probe low, high;
+  Place(high, 10, 10, 50, 30, {WM_LBUTTONDOWN});
+  Place(low, 10, 10, 50, 30, {WM_LBUTTONDOWN});
+  high.SetLayer(low.GetLayer() + 1);
+  Click(low, 3, 3);
+  EXPECT_TRUE(low.log.empty());
+  EXPECT_EQ(high.log.size(), 1u);
+  // A hidden element lets clicks through.
+  high.Show(0, 0);
+  Advance(1000);  // not a double click
+  Click(low, 4, 4);
+  EXPECT_EQ(low.log, (std::vector<std::string>{"down@4,4"}));
+}
+
+TEST_F(Routing, ElementsReachEachOtherByIdAndTheirParentByControlMessage) {
+  Probe a, b;
+  Place(a, 10, 10, 50, 30, {}, 11);
+  Place(b, 60, 10, 50, 30, {}, 12);
+  a.SendMessageW(12, WM_USER + 1, 5, 0);
+  EXPECT_EQ(b.log, (std::vector<std::string>{"user1025:5"}));
+  EXPECT_EQ(a.SendMessageW(99, WM_USER, 0, 0), 0);
+  NMHDR hdr{nullptr, a.GetID(), 42};
+  a.SendControlMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hdr));
+  ASSERT_EQ(parent.notices.size(), 1u);
+  EXPECT_EQ(parent.notices[0].from, 11u);
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{42}));
+}
+
+TEST_F(Routing, AnElementDestroyedWhileCapturedOrFocusedLeavesNothingBehind) {
+  auto* p = new Probe;
+  Place(*p, 10, 10, 50, 30, {WM_LBUTTONDOWN, WM_SETFOCUS, WM_TIMER});
+  p->SetFocus();
+  p->SetCapture();
+  p->StartTimer(1, 10);
+  CElementHost* host = window.Host();
+  delete p;
+  EXPECT_EQ(host->Focus(), nullptr);
+  EXPECT_EQ(host->Capture(), nullptr);
+  screen.Click(40, 50);
+  Key(VK_SPACE);
+  Advance(100);
+  SUCCEED();
+}

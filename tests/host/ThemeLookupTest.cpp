@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "host/CGlobalEnv.h"
+#include "host/CThemePalette.h"
+#include "host/ThemeLookup.h"
+#include "tests/host/HostTestSupport.h"
+
+using trellis::test::RefCount;
+
+namespace {
+
+// Counted, but not a palette: what a host might put in the palette slot by mistake.
+class NotAPalette : public CUnknown {};
+
+class ThemeLookupTest : public trellis::test::HostEnvTest {
+ protected:
+  void SetUp() override {
+    trellis::test::WritePng(m_images.path() / "known.png", 2, 2, RGB(1, 2, 3));
+    ASSERT_FALSE(
+        m_palette->LoadText("Known = #102030\nNoColour = none\nfont Known = DejaVu Sans, 12, 400\n"
+                            "bitmap Known = known.png\n",
+                            m_images.path()));
+    m_env->SetPalette(m_palette);
+    CGlobalEnv::SetGlobalEnv(m_env);
+  }
+
+  trellis::test::TempDir m_images;
+  CComPtr<CGlobalEnv> m_env = new CGlobalEnv;
+  CComPtr<CThemePalette> m_palette = new CThemePalette;
+};
+
+}  // namespace
+
+TEST_F(ThemeLookupTest, KnownKeysGiveTheirColourAndNothingElseIsInvented) {
+  EXPECT_EQ(ThemeColor(L"Known"), RGB(0x10, 0x20, 0x30));
+  EXPECT_EQ(ThemeColor(L"NoColour"), 0xFFFFFFFFu);
+  EXPECT_EQ(ThemeColor(nullptr), 0u);
+  EXPECT_EQ(ThemeColor(L""), 0u);
+  // A key the theme lacks is black, not some default that would hide the gap.
+  EXPECT_EQ(ThemeColor(L"Known.missing"), 0u);
+  EXPECT_EQ(ThemeColor(L"known"), 0u);  // keys are case-sensitive
+
+  EXPECT_EQ(ThemeFont(L"Known"), m_palette->GetFont(L"Known"));
+  EXPECT_NE(ThemeFont(L"Known"), nullptr);
+  EXPECT_EQ(ThemeFont(L"NoColour"), nullptr);  // a colour key is not a font key
+  EXPECT_EQ(ThemeFont(nullptr), nullptr);
+  EXPECT_EQ(ThemeFont(L""), nullptr);
+
+  EXPECT_EQ(ThemeBitmap(L"Known"), m_palette->GetBitmap(L"Known"));
+  EXPECT_NE(ThemeBitmap(L"Known"), nullptr);
+  EXPECT_EQ(ThemeBitmap(L"NoColour"), nullptr);
+  EXPECT_EQ(ThemeBitmap(nullptr), nullptr);
+  EXPECT_EQ(ThemeBitmap(L""), nullptr);
+}
+
+TEST_F(ThemeLookupTest, NoEnvironmentNoPaletteOrAnotherKindGiveZero) {
+  m_env->SetPalette(new NotAPalette);
+  EXPECT_EQ(ThemeColor(L"Known"), 0u);
+  EXPECT_EQ(ThemeFont(L"Known"), nullptr);
+  EXPECT_EQ(ThemeBitmap(L"Known"), nullptr);
+
+  m_env->SetPalette(nullptr);
+  EXPECT_EQ(ThemeColor(L"Known"), 0u);
+  EXPECT_EQ(ThemeFont(L"Known"), nullptr);
+  EXPECT_EQ(ThemeBitmap(L"Known"), nullptr);
+
+  CGlobalEnv::SetGlobalEnv(nullptr);
+  EXPECT_EQ(ThemeColor(L"Known"), 0u);
+  EXPECT_EQ(ThemeFont(L"Known"), nullptr);
+  EXPECT_EQ(ThemeBitmap(L"Known"), nullptr);
+}
+
+TEST_F(ThemeLookupTest, LookupsLeaveReferenceCountsAsTheyWere) {
+  const ULONG paletteRefs = RefCount(m_palette);
+  const ULONG envRefs = RefCount(m_env);
+  for (const wchar_t* key :
+       {L"Known", L"Known.missing", L"", static_cast<const wchar_t*>(nullptr)}) {
+    ThemeColor(key);
+    ThemeFont(key);
+    ThemeBitmap(key);
+  }
+  EXPECT_EQ(RefCount(m_palette), paletteRefs);
+  EXPECT_EQ(RefCount(m_env), envRefs);
+}

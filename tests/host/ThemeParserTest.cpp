@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "host/ThemeParser.h"
+
+namespace {
+
+// The error for a theme text, or a failure when it was accepted.
+ThemeError RefusalOf(std::string_view text) {
+  ThemeSpec spec;
+  std::optional<ThemeError> error = ParseTheme(text, spec);
+  EXPECT_TRUE(error.has_value()) << "accepted: " << text;
+  return error.value_or(ThemeError{});
+}
+
+bool Mentions(const ThemeError& error, const std::wstring& words) {
+  return error.strReason.find(words) != std::wstring::npos;
+}
+
+}  // namespace
+
+TEST(ThemeParser, ReadsEveryKindOfLine) {
+  ThemeSpec spec;
+  const auto error = ParseTheme(
+      "\xEF\xBB\xBF# comment\r\n"
+      "\n"
+      "   Edit.TextBack.diasble   =   #F0e0D0  \r\n"
+      "Button.BackGround=none\n"
+      "font DropListWnd = DejaVu Sans, 12, 400\n"
+      "font Slanted = DejaVu Sans , 9 , 700 , italic\n"
+      "bitmap Radio.bmp.normal = radio/normal.png",  // no newline at the end
+      spec);
+  ASSERT_FALSE(error) << error->Describe();
+  EXPECT_EQ(spec.mapColors.at(L"Edit.TextBack.diasble"), RGB(0xF0, 0xE0, 0xD0));
+  EXPECT_EQ(spec.mapColors.at(L"Button.BackGround"), 0xFFFFFFFFu);
+
+  const LOGFONTW& font = spec.mapFonts.at(L"DropListWnd").logfont;
+  EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans");
+  EXPECT_EQ(font.lfHeight, -12);  // character height in pixels
+  EXPECT_EQ(font.lfWeight, 400);
+  EXPECT_EQ(font.lfItalic, 0);
+  EXPECT_EQ(spec.mapFonts.at(L"DropListWnd").nLine, 5);
+  const LOGFONTW& slanted = spec.mapFonts.at(L"Slanted").logfont;
+  EXPECT_EQ(slanted.lfWeight, 700);
+  EXPECT_EQ(slanted.lfItalic, 1);
+
+  EXPECT_EQ(spec.mapBitmaps.at(L"Radio.bmp.normal").strPath, "radio/normal.png");
+  EXPECT_EQ(spec.mapBitmaps.at(L"Radio.bmp.normal").nLine, 7);
+  EXPECT_EQ(spec.mapColors.size(), 2u);
+}
+
+TEST(ThemeParser, KindsHaveSeparateKeys) {
+  ThemeSpec spec;
+  EXPECT_FALSE(ParseTheme("Same = #000000\nfont Same = A, 9, 400\nbitmap Same = a.png\n", spec));
+}
+
+TEST(ThemeParser, RefusalsNameTheLineAndTheFault) {
+  struct Case {
+    const char* text;
+    int line;
+    const wchar_t* words;
+  };
+  const Case cases[] = {
+      {"A = #000000\nB = #12345\n", 2, L"bad colour '#12345'"},
+      {"B = #12G456\n", 1, L"bad colour"},
+      {"B = 123456\n", 1, L"bad colour"},
+      {"B = #1234567\n", 1, L"bad colour"},
+      {"# fine\n\ncolour B = #123456\n", 3, L"unknown directive 'colour'"},
+      {"A = #000000\nB #123456\n", 2, L"missing '='"},
+      {"A = #000000\nA = #111111\n", 2, L"'A' is already defined on line 1"},
+      {"font F = A, 9, 400\nfont F = B, 9, 400\n", 2, L"already defined on line 1"},
+      {"bitmap P = a.png\n\nbitmap P = b.png\n", 3, L"already defined on line 1"},
+      {" = #000000\n", 1, L"missing key"},
+      {"A.b c = #000000\n", 1, L"unknown directive 'A.b'"},
+      {"font = A, 9, 400\n", 1, L"missing key"},
+      {"A/b = #000000\n", 1, L"bad key"},
+      {"A =\n", 1, L"missing value"},
+      {"bitmap P = \n", 1, L"missing value"},
+      {"font F = DejaVu Sans, 12\n", 1, L"bad font"},
+      {"font F = DejaVu Sans, 12, 400, italic, 3\n", 1, L"bad font"},
+      {"font F = , 12, 400\n", 1, L"face name is empty"},
+      {"font F = DejaVu Sans, 0, 400\n", 1, L"bad font height '0'"},
+      {"font F = DejaVu Sans, 99999, 400\n", 1, L"bad font height"},
+      {"font F = DejaVu Sans, 12px, 400\n", 1, L"bad font height"},
+      {"font F = DejaVu Sans, 12, 5000\n", 1, L"bad font weight"},
+      {"font F = DejaVu Sans, 12, 400, bold\n", 1, L"bad font style 'bold'"},
+      {"font F = A Face Name Longer Than Thirty One Chars, 12, 400\n", 1, L"longer than 31"},
+      {"font F = \xC3\x28, 12, 400\n", 1, L"not valid UTF-8"},
+  };
+  for (const Case& c : cases) {
+    const ThemeError error = RefusalOf(c.text);
+    EXPECT_EQ(error.nLine, c.line) << c.text;
+    EXPECT_TRUE(Mentions(error, c.words)) << c.text;
+    EXPECT_EQ(error.Describe().rfind(L"line " + std::to_wstring(c.line) + L": ", 0), 0u) << c.text;
+  }
+}

@@ -1,0 +1,221 @@
+// DrawText: the layout (prefixes, breaks, wrapping, tabs, ellipses), what it returns and
+// measures, and where it puts ink.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "platform/text/FontRegistry.h"
+#include "platform/text/TextLayout.h"
+#include "tests/platform/text/TextTestSupport.h"
+
+using namespace trellis::test;
+using platform::text::LayoutText;
+using platform::text::TextLine;
+
+namespace {
+
+constexpr int kLine = 14;  // Tahoma -12: the cell height pinned in the font tests
+
+platform::text::FontInstance& Tahoma12() {
+  static const auto instance = platform::text::SharedInstance(LogFont({L"Tahoma", -12}));
+  return *instance;
+}
+
+std::vector<std::wstring> Texts(const std::vector<TextLine>& lines) {
+  std::vector<std::wstring> out;
+  for (const TextLine& line : lines) out.push_back(line.text);
+  return out;
+}
+
+int Width(const wchar_t* text) {
+  int width = 0;
+  for (const wchar_t* p = text; *p; ++p) width += Tahoma12().Advance(static_cast<char32_t>(*p));
+  return width;
+}
+
+RECT CalcRect(HDC dc, const wchar_t* text, UINT format, RECT start = {10, 20, 10, 20}) {
+  DrawTextW(dc, text, -1, &start, format | DT_CALCRECT);
+  return start;
+}
+
+}  // namespace
+
+TEST(TextLayout, PrefixesAreTakenOutAndMarked) {
+  auto lines = LayoutText(Tahoma12(), L"&File && &Edit&", DT_SINGLELINE, 1000);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].text, L"File & Edit&");
+  EXPECT_EQ(lines[0].marks, (std::vector<std::size_t>{0, 7}));
+  lines = LayoutText(Tahoma12(), L"&File", DT_SINGLELINE | DT_NOPREFIX, 1000);
+  EXPECT_EQ(lines[0].text, L"&File");
+  EXPECT_TRUE(lines[0].marks.empty());
+}
+
+TEST(TextLayout, LineBreaksUnlessSingleLine) {
+  EXPECT_EQ(Texts(LayoutText(Tahoma12(), L"one\ntwo\r\nthree\rfour\n", 0, 1000)),
+            (std::vector<std::wstring>{L"one", L"two", L"three", L"four"}));
+  EXPECT_EQ(Texts(LayoutText(Tahoma12(), L"a\n\nb", 0, 1000)),
+            (std::vector<std::wstring>{L"a", L"", L"b"}));
+  EXPECT_EQ(LayoutText(Tahoma12(), L"one\ntwo", DT_SINGLELINE, 1000).size(), 1u);
+}
+
+TEST(TextLayout, WordBreakKeepsWordsWhole) {
+  const int width = Width(L"aa bb");
+  auto lines = LayoutText(Tahoma12(), L"aa bb cc dd", DT_WORDBREAK, width);
+  EXPECT_EQ(Texts(lines), (std::vector<std::wstring>{L"aa bb", L"cc dd"}));
+  for (const TextLine& line : lines) EXPECT_LE(line.width, width);
+  // One pixel less and every word goes on its own line; a word wider than a line stays whole.
+  EXPECT_EQ(Texts(LayoutText(Tahoma12(), L"aa bb  cc", DT_WORDBREAK, width - 1)),
+            (std::vector<std::wstring>{L"aa", L"bb", L"cc"}));
+  EXPECT_EQ(Texts(LayoutText(Tahoma12(), L"incomprehensibilities ok", DT_WORDBREAK, 10)),
+            (std::vector<std::wstring>{L"incomprehensibilities", L"ok"}));
+  // Chinese breaks between characters, but closing punctuation never starts a line.
+  EXPECT_EQ(Texts(LayoutText(Tahoma12(), L"文件编辑，视图", DT_WORDBREAK, 36)),
+            (std::vector<std::wstring>{L"文件编", L"辑，视", L"图"}));
+}
+
+TEST(TextLayout, TabsExpandToStops) {
+  const int stop = 8 * Tahoma12().Metrics().aveCharWidth;
+  auto lines = LayoutText(Tahoma12(), L"ab\tc", DT_SINGLELINE | DT_EXPANDTABS, 1000);
+  EXPECT_EQ(lines[0].width, stop + Width(L"c"));
+  lines = LayoutText(Tahoma12(), L"ab\tc", DT_SINGLELINE, 1000);
+  EXPECT_EQ(lines[0].width, Width(L"abc"));
+}
+
+TEST(TextLayout, EndEllipsisFitsTheWidth) {
+  const int width = Width(L"Trellis...");
+  auto lines =
+      LayoutText(Tahoma12(), L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS, width);
+  EXPECT_EQ(lines[0].text, L"Trellis...");
+  EXPECT_EQ(lines[0].width, width);
+  lines = LayoutText(Tahoma12(), L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS, width - 1);
+  EXPECT_EQ(lines[0].text, L"Trelli...");
+  // Text that fits is left alone; a prefix mark cut off with its character goes too.
+  lines = LayoutText(Tahoma12(), L"Fits", DT_SINGLELINE | DT_END_ELLIPSIS, 1000);
+  EXPECT_EQ(lines[0].text, L"Fits");
+  lines =
+      LayoutText(Tahoma12(), L"Save &as copy", DT_SINGLELINE | DT_END_ELLIPSIS, Width(L"Sa..."));
+  EXPECT_EQ(lines[0].text, L"Sa...");
+  EXPECT_TRUE(lines[0].marks.empty());
+}
+
+TEST(DrawTextCall, ReturnsHeightsAndCalculatesRectangles) {
+  Canvas canvas(200, 100);
+  SelectedFont font(canvas.dc());
+  RECT r{10, 20, 200, 100};
+  EXPECT_EQ(DrawTextW(canvas.dc(), L"Single", -1, &r, DT_SINGLELINE), kLine);
+  EXPECT_EQ(DrawTextW(canvas.dc(), L"one\ntwo\nthree", -1, &r, 0), 3 * kLine);
+  // DT_VCENTER and DT_BOTTOM return where the text ends, measured from the top.
+  EXPECT_EQ(DrawTextW(canvas.dc(), L"Mid", -1, &r, DT_SINGLELINE | DT_VCENTER), 33 + kLine);
+  EXPECT_EQ(DrawTextW(canvas.dc(), L"Low", -1, &r, DT_SINGLELINE | DT_BOTTOM), 80);
+  EXPECT_EQ(DrawTextW(canvas.dc(), L"Top", -1, &r, DT_VCENTER), kLine);  // single lines only
+
+  const RECT single = CalcRect(canvas.dc(), L"Trellis draws text", DT_SINGLELINE);
+  EXPECT_EQ(single.left, 10);
+  EXPECT_EQ(single.top, 20);
+  EXPECT_EQ(single.right, 10 + 102);
+  EXPECT_EQ(single.bottom, 20 + kLine);
+  // Wrapped text keeps the width it was given, less what no line uses.
+  const RECT wrapped =
+      CalcRect(canvas.dc(), L"aa bb c", DT_WORDBREAK, {0, 0, Width(L"aa bb") + 3, 0});
+  EXPECT_EQ(wrapped.right, Width(L"aa bb"));
+  EXPECT_EQ(wrapped.bottom, 2 * kLine);
+  const RECT ellipsis =
+      CalcRect(canvas.dc(), L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS);
+  EXPECT_EQ(ellipsis.right, single.right);
+  const RECT prefixed = CalcRect(canvas.dc(), L"&&&File", DT_SINGLELINE);
+  EXPECT_EQ(prefixed.right - prefixed.left, Width(L"&File"));
+}
+
+TEST(DrawTextCall, PlacesInkByAlignment) {
+  const int width = Width(L"Wide");
+  const struct {
+    UINT format;
+    RECT ink;  // the cell the text must be drawn in
+  } cases[] = {
+      {DT_SINGLELINE | DT_LEFT, {10, 10, 10 + width, 10 + kLine}},
+      {DT_SINGLELINE | DT_CENTER, {10 + (100 - width) / 2, 10, 10 + (100 - width) / 2 + width, 24}},
+      {DT_SINGLELINE | DT_RIGHT, {110 - width, 10, 110, 10 + kLine}},
+      {DT_SINGLELINE | DT_VCENTER, {10, 10 + 13, 10 + width, 10 + 13 + kLine}},
+      {DT_SINGLELINE | DT_BOTTOM | DT_RIGHT, {110 - width, 50 - kLine, 110, 50}},
+  };
+  for (const auto& c : cases) {
+    Canvas canvas(120, 60);
+    SelectedFont font(canvas.dc());
+    SetBkColor(canvas.dc(), RGB(255, 0, 0));  // opaque: ink is exactly the cell
+    RECT r{10, 10, 110, 50};
+    DrawTextW(canvas.dc(), L"Wide", -1, &r, c.format);
+    const RECT ink = InkBounds(canvas);
+    EXPECT_TRUE(EqualRect(&ink, &c.ink))
+        << c.format << ": " << ink.left << "," << ink.top << "," << ink.right << "," << ink.bottom;
+  }
+}
+
+TEST(DrawTextCall, UnderlinesThePrefixedCharacter) {
+  Canvas canvas(80, 20);
+  SelectedFont font(canvas.dc());
+  SetBkMode(canvas.dc(), TRANSPARENT);
+  SetTextColor(canvas.dc(), RGB(0, 0, 255));
+  RECT r{0, 0, 80, 20};
+  DrawTextW(canvas.dc(), L"a&bc", -1, &r, DT_SINGLELINE);
+  // The underline row is solid under 'b' only.
+  const int a = Width(L"a"), b = Width(L"b");
+  const int row = Metrics(canvas.dc()).tmAscent;
+  EXPECT_EQ(canvas.Count(RGB(0, 0, 255), {a, row, a + b, row + 1}), b);
+  EXPECT_EQ(InkCount(canvas, {0, row, a, row + 1}), 0);
+  EXPECT_EQ(InkCount(canvas, {a + b, row, 80, row + 1}), 0);
+}
+
+TEST(DrawTextCall, ClipsToTheRectangleUnlessNoClip) {
+  for (UINT extra : {0u, UINT(DT_NOCLIP)}) {
+    Canvas canvas(120, 30);
+    SelectedFont font(canvas.dc(), {L"Tahoma", -20});
+    RECT r{10, 5, 40, 25};
+    DrawTextW(canvas.dc(), L"WWWWWW", -1, &r, DT_SINGLELINE | extra);
+    const int outside = InkCount(canvas, {40, 0, 120, 30});
+    EXPECT_EQ(outside > 0, extra == DT_NOCLIP);
+    // The DC's own clip holds either way.
+    Canvas narrow(120, 30);
+    SelectedFont font2(narrow.dc(), {L"Tahoma", -20});
+    IntersectClipRect(narrow.dc(), 0, 0, 20, 30);
+    DrawTextW(narrow.dc(), L"WWWWWW", -1, &r, DT_SINGLELINE | extra);
+    EXPECT_EQ(InkCount(narrow, {20, 0, 120, 30}), 0);
+  }
+}
+
+TEST(DrawTextCall, EllipsisDrawsInsideTheRectangle) {
+  Canvas canvas(200, 20);
+  SelectedFont font(canvas.dc());
+  SetBkColor(canvas.dc(), RGB(255, 0, 0));
+  RECT r{0, 0, Width(L"Trellis..."), 20};
+  DrawTextW(canvas.dc(), L"Trellis draws text", -1, &r,
+            DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
+  EXPECT_EQ(InkBounds(canvas).right, r.right);
+}
+
+TEST(DrawTextCall, RefusesBadInput) {
+  Canvas canvas(20, 20);
+  RECT r{0, 0, 20, 20};
+  EXPECT_EQ(DrawTextW(nullptr, L"a", -1, &r, 0), 0);
+  EXPECT_EQ(DrawTextW(canvas.dc(), nullptr, -1, &r, 0), 0);
+  EXPECT_EQ(DrawTextW(canvas.dc(), L"a", -1, nullptr, 0), 0);
+  EXPECT_EQ(DrawTextW(canvas.dc(), L"a", -2, &r, 0), 0);
+  RECT calc{5, 5, 50, 50};
+  EXPECT_EQ(DrawTextW(canvas.dc(), L"", -1, &calc, DT_CALCRECT), 0);
+  EXPECT_EQ(calc.right, 5);
+  EXPECT_EQ(calc.bottom, 5);
+  // Only `count` characters count, terminator or not.
+  SelectedFont font(canvas.dc());
+  RECT partial{0, 0, 0, 0};
+  DrawTextW(canvas.dc(), L"abcdef", 3, &partial, DT_CALCRECT | DT_SINGLELINE);
+  EXPECT_EQ(partial.right, Width(L"abc"));
+  // Inverted and huge rectangles are drawn into without harm.
+  RECT inverted{20, 20, 0, 0};
+  EXPECT_EQ(DrawTextW(canvas.dc(), L"word wrap here", -1, &inverted, DT_WORDBREAK | DT_CENTER),
+            3 * kLine);
+  EXPECT_EQ(canvas.Count(RGB(255, 255, 255)), 400);
+  RECT huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+  EXPECT_GT(DrawTextW(canvas.dc(), L"big", -1, &huge, DT_SINGLELINE | DT_VCENTER | DT_CENTER), 0);
+  RECT far{INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX};
+  EXPECT_EQ(DrawTextW(canvas.dc(), L"far\nfar", -1, &far, DT_CALCRECT), 2 * kLine);
+}

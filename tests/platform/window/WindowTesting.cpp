@@ -1,0 +1,88 @@
+#include "tests/platform/window/WindowTesting.h"
+
+#include <algorithm>
+
+namespace trellis::test {
+
+WindowTest* WindowTest::s_current = nullptr;
+
+namespace {
+
+void RegisterTestClasses(WNDPROC proc) {
+  static const bool registered = [proc] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.cbWndExtra = 16;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = CreateSolidBrush(kBackground);  // kept for the life of the process
+    wc.lpszClassName = kLogClass;
+    RegisterClassExW(&wc);
+    wc.style = 0;
+    wc.hbrBackground = nullptr;
+    wc.lpszClassName = kPlainClass;
+    RegisterClassExW(&wc);
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+WindowTest::WindowTest() {
+  RegisterTestClasses(&WindowTest::Proc);
+  s_current = this;
+}
+
+WindowTest::~WindowTest() { s_current = nullptr; }
+
+LRESULT CALLBACK WindowTest::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  WindowTest* self = s_current;
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  self->m_log.push_back({hwnd, message, wParam, lParam});
+  auto it = self->m_handlers.find({hwnd, message});
+  if (it == self->m_handlers.end()) it = self->m_handlers.find({nullptr, message});
+  if (it != self->m_handlers.end()) {
+    const Handler handler = it->second;  // the handler may replace itself
+    return handler(wParam, lParam);
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+HWND WindowTest::Make(DWORD style, RECT rect, HWND parent, DWORD exStyle,
+                      const wchar_t* className, UINT id) {
+  return CreateWindowExW(exStyle, className, L"", style, rect.left, rect.top,
+                         rect.right - rect.left, rect.bottom - rect.top, parent,
+                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
+}
+
+std::vector<Logged> WindowTest::Received(std::vector<UINT> only) const {
+  std::vector<Logged> out;
+  for (const Logged& l : m_log)
+    if (only.empty() || std::find(only.begin(), only.end(), l.message) != only.end()) out.push_back(l);
+  return out;
+}
+
+std::vector<UINT> WindowTest::MessagesTo(HWND hwnd, std::vector<UINT> only) const {
+  std::vector<UINT> out;
+  for (const Logged& l : Received(only))
+    if (l.hwnd == hwnd) out.push_back(l.message);
+  return out;
+}
+
+void WindowTest::PaintWith(HWND hwnd, COLORREF color) {
+  On(hwnd, WM_PAINT, [hwnd, color](WPARAM, LPARAM) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+    EndPaint(hwnd, &ps);
+    return LRESULT(0);
+  });
+}
+
+}  // namespace trellis::test

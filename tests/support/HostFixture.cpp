@@ -1,0 +1,100 @@
+#include "tests/support/HostFixture.h"
+
+#include "host/CGlobalEnv.h"
+
+namespace trellis::test {
+
+std::vector<UINT> RecordingParent::NotifyCodes() const {
+  std::vector<UINT> codes;
+  for (const Notice& n : notices)
+    if (n.msg == WM_NOTIFY) codes.push_back(n.code);
+  return codes;
+}
+
+int RecordingParent::OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) {
+  UINT code = 0;
+  if (msg == WM_NOTIFY && lParam) code = reinterpret_cast<const NMHDR*>(lParam)->code;
+  notices.push_back({fromId, msg, wParam, lParam, code});
+  return 1;
+}
+
+HostFixture::HostFixture() {
+  window.CreateHost(L"test host",
+                    CRect(kWindowX, kWindowY, kWindowX + kWindowWidth, kWindowY + kWindowHeight));
+  _CONTAINER_INFO info;
+  info.SetSize(kWindowWidth, kWindowHeight);
+  info.SetParent(window.Root());
+  parent.InitObject(L"parent", &info);
+  Pump();
+}
+
+HostFixture::~HostFixture() {
+  window.DestroyWindow();
+  // Each test starts from the default environment, whatever the previous one installed.
+  CGlobalEnv::ResetGlobalEnv();
+}
+
+_CONTAINER_INFO HostFixture::Info(int x, int y, int cx, int cy, DWORD id, ULONG_PTR style) {
+  _CONTAINER_INFO info;
+  info.SetPosition(x, y);
+  info.SetSize(cx, cy);
+  info.SetId(id);
+  info.SetStyle(style);
+  info.SetParent(&parent);
+  return info;
+}
+
+POINT HostFixture::ScreenPoint(const CElementContainer& element, int x, int y) const {
+  const CRect place = element.GetContainerRect();
+  POINT pt{place.left + x, place.top + y};
+  ::ClientToScreen(window.m_hWnd, &pt);
+  return pt;
+}
+
+void HostFixture::MoveTo(const CElementContainer& e, int x, int y) {
+  const POINT pt = ScreenPoint(e, x, y);
+  screen.MouseMove(pt.x, pt.y);
+  Pump();
+}
+
+void HostFixture::Press(const CElementContainer& e, int x, int y) {
+  const POINT pt = ScreenPoint(e, x, y);
+  screen.MouseDown(pt.x, pt.y);
+  Pump();
+}
+
+void HostFixture::Release(const CElementContainer& e, int x, int y) {
+  const POINT pt = ScreenPoint(e, x, y);
+  screen.MouseUp(pt.x, pt.y);
+  Pump();
+}
+
+void HostFixture::Click(const CElementContainer& e, int x, int y) {
+  const POINT pt = ScreenPoint(e, x, y);
+  screen.Click(pt.x, pt.y);
+  Pump();
+}
+
+void HostFixture::RightClick(const CElementContainer& e, int x, int y) {
+  const POINT pt = ScreenPoint(e, x, y);
+  screen.Click(pt.x, pt.y, platform::MouseButton::Right);
+  Pump();
+}
+
+void HostFixture::Key(UINT vk) {
+  screen.KeyPress(vk);
+  Pump();
+}
+
+void HostFixture::Type(std::wstring_view text) {
+  screen.TypeText(text);
+  Pump();
+}
+
+COLORREF HostFixture::PixelAt(const CElementContainer& e, int x, int y) {
+  Pump();
+  const POINT pt = ScreenPoint(e, x, y);
+  return screen.PixelAt(pt.x, pt.y);
+}
+
+}  // namespace trellis::test

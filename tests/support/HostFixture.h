@@ -1,0 +1,68 @@
+// A desktop for element tests: a headless screen, a host window on it, and a parent element
+// that records what its children tell it. Tests place elements under `parent`, drive them with
+// input at element coordinates, move the clock and read pixels back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "host/CElementControl.h"
+#include "host/CElementHostWnd.h"
+#include "platform/backend/headless/HeadlessScreen.h"
+
+namespace trellis::test {
+
+// One message a child sent its parent with SendControlMessage.
+struct Notice {
+  DWORD from;
+  UINT msg;
+  WPARAM wParam;
+  LPARAM lParam;
+  UINT code;  // the NMHDR code of a WM_NOTIFY, else 0
+};
+
+// The parent element: fills the host window and records every control message.
+class RecordingParent : public CElementControl {
+ public:
+  std::vector<Notice> notices;
+  // Codes of the WM_NOTIFY messages, in order.
+  std::vector<UINT> NotifyCodes() const;
+
+ protected:
+  int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
+};
+
+class HostFixture : public ::testing::Test {
+ protected:
+  static constexpr int kWindowX = 20;
+  static constexpr int kWindowY = 30;
+  static constexpr int kWindowWidth = 400;
+  static constexpr int kWindowHeight = 300;
+
+  HostFixture();
+  ~HostFixture() override;
+
+  // A creation record for a child of `parent` at (x, y) with the given size.
+  _CONTAINER_INFO Info(int x, int y, int cx, int cy, DWORD id = 0, ULONG_PTR style = 0);
+  // The screen point of a point in an element's coordinates.
+  POINT ScreenPoint(const CElementContainer& element, int x, int y) const;
+
+  void Pump() { screen.PumpUntilIdle(); }
+  void MoveTo(const CElementContainer& e, int x, int y);
+  void Press(const CElementContainer& e, int x, int y);
+  void Release(const CElementContainer& e, int x, int y);
+  void Click(const CElementContainer& e, int x, int y);
+  void RightClick(const CElementContainer& e, int x, int y);
+  void Key(UINT vk);
+  void Type(std::wstring_view text);
+  void Advance(DWORD ms) { screen.AdvanceTime(ms); }
+  // What the user sees at a point of an element, after everything pending is painted.
+  COLORREF PixelAt(const CElementContainer& e, int x, int y);
+
+  platform::headless::HeadlessScreen screen{800, 600};
+  CElementHostWnd window;
+  RecordingParent parent;
+};
+
+}  // namespace trellis::test
