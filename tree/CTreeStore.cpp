@@ -52,6 +52,10 @@ int CTreeStore::GetItemById(int id, _TREE_ITEM& out) const {
   return 1;
 }
 
+void CTreeStore::GetFocusItem(_TREE_ITEM& out) const {
+  if (IsRecord(m_nFocusItem)) out = m_vecItems[m_nFocusItem];
+}
+
 int CTreeStore::SetItemByID(int id, const _TREE_ITEM* src) {
   if (!src || !IsRecord(id)) return 0;
   _TREE_ITEM& item = m_vecItems[id];

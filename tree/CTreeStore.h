@@ -44,6 +44,8 @@ class CTreeStore {
   // Items from `id` itself up to, not including, the root whose bShowBtn is 0.
   int GetFatherItemsBtnNoShow(int id) const;
   int GetFocusItem() const { return m_nFocusItem; }
+  // Copies the focus record when the focus names one; `out` is left alone otherwise.
+  void GetFocusItem(_TREE_ITEM& out) const;
   int GetHoverItem() const { return m_nHoverItem; }
   void SetTipsValue(std::vector<_TREE_ITEM_TIP> tips) { m_vecTips = std::move(tips); }
 
@@ -68,7 +70,8 @@ class CTreeStore {
   // Removes the children of `id` and their descendants and closes `id`. 0 when `id` is not an
   // item (the root included) or has no children.
   int DelItemChild(int id);
-  // Removes item `id` and its descendants.
+  // Removes item `id` and its descendants; its later siblings close up. A focus on them moves
+  // to the parent, which for a top-level item is the root: no item has the focus.
   void DelItemValue(int id);
 
   // The shown list (CTreeStoreShown.cpp): depth first, children after their parent when it is open.

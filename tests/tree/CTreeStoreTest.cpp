@@ -124,6 +124,10 @@ TEST(TreeStore, LookUpsRefuseBadIdsAndLeaveTheirOutputs) {
     EXPECT_EQ(store.GetItemParentStr(bad, path), 0);
     EXPECT_EQ(store.GetItemInParentPos(bad), -1);
   }
+  for (int bad : kBadIds) {
+    store.m_nFocusItem = bad;
+    store.GetFocusItem(out);
+  }
   store.GetItemChildItem(0, list);
   EXPECT_EQ(store.GetItemParentStr(0, path), 0);
   EXPECT_EQ(store.SetItemByID(1, nullptr), 0);
@@ -147,6 +151,10 @@ TEST(TreeStore, LookUpsFetchWhatTheyName) {
   EXPECT_EQ(store.GetNextItem(TREE_NEXT_CHILD, 3, out), 0);
   EXPECT_EQ(store.GetNextItem(TREE_ITEM_NEXT(3), 1, out), 0);
   EXPECT_EQ(store.GetNextItem(TREE_ITEM_NEXT(INT_MIN), 1, out), 0);
+
+  store.m_nFocusItem = 3;
+  store.GetFocusItem(out);
+  EXPECT_EQ(out.strText, L"c");
 
   std::vector<int> list;
   store.GetItemChildItem(1, list);
