@@ -88,18 +88,6 @@ TEST(TreeDelete, RemovingAFocusedTopLevelItemLeavesNoFocus) {
   EXPECT_EQ(store.GetFocusItem(), 0);
 }
 
-TEST(TreeDelete, RefusalsChangeNothing) {
-  DeleteTree store;
-  store.m_nFocusItem = 6;
-  for (int bad : {0, -1, 10, INT_MIN, INT_MAX, 3 /* childless */}) {
-    EXPECT_EQ(store.DelItemChild(bad), 0);
-    if (bad != 3) store.DelItemValue(bad);
-  }
-  EXPECT_EQ(store.GetItem(), 10);
-  EXPECT_EQ(store.GetFocusItem(), 6);
-  ExpectConsistent(store);
-}
-
 TEST(TreeDelete, DeletingEverythingGivesAFreshTree) {
   DeleteTree store;
   store.OpenAll();
