@@ -158,7 +158,7 @@ void SdlSession::ShowCursor() {
 // ---- the clipboard
 
 std::wstring SdlSession::Text() {
-  if (!SDL_HasClipboardText()) return {};
+  // An empty string when the system has no text; null only when memory ran out.
   char* utf8 = SDL_GetClipboardText();
   std::wstring text = WideFromUtf8(utf8 ? utf8 : "");
   SDL_free(utf8);
