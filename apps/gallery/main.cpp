@@ -7,6 +7,9 @@
 
 #include "apps/gallery/Pages.h"
 #include "apps/gallery/Photographer.h"
+#ifdef TRELLIS_HAVE_SDL
+#include "platform/backend/sdl/SdlScreen.h"
+#endif
 
 namespace {
 
@@ -42,9 +45,30 @@ int RunPictures(const std::string& dir) {
   return 0;
 }
 
+#ifdef TRELLIS_HAVE_SDL
+// Opens the gallery in a window; returns -1 when there is no display to open it on.
+int RunWindow() {
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return -1;
+  platform::sdl::SdlScreen screen;
+  if (!screen.Open(L"Trellis gallery", kWidth, kHeight)) {
+    std::fprintf(stderr, "gallery: no window (%s)\n", screen.Error().c_str());
+    return -1;
+  }
+  CElementHostWnd window;
+  window.CreateHost(L"Trellis gallery", CRect(0, 0, kWidth, kHeight), WS_POPUP | WS_VISIBLE);
+  GalleryBoard board(window.Root(), kWidth);
+  BuildAllPages(board);
+  return screen.Run();
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const Options options = Parse(argc, argv);
+#ifdef TRELLIS_HAVE_SDL
+  if (options.pngDir.empty())
+    if (const int code = RunWindow(); code >= 0) return code;
+#endif
   return RunPictures(options.pngDir.empty() ? "gallery-out" : options.pngDir);
 }
