@@ -43,7 +43,8 @@ int CElementButtonSys::PaintPicType(CPaintDC* dc) {
   CLightCanvas canvas(dc);
   if (dc) canvas.FillRect(draw, m_clrShowBack);
   auto drawImage = [&](const std::wstring& name) {
-    CBitmap* bitmap = factory ? factory->GetBitmap(m_strImageSource.c_str(), name.c_str()) : nullptr;
+    CBitmap* bitmap =
+        factory ? factory->GetBitmap(m_strImageSource.c_str(), name.c_str()) : nullptr;
     BITMAP bm{};
     if (!bitmap || !bitmap->GetBitmap(&bm)) return;
     const POINT at = button::CentreIn(draw, bm.bmWidth, bm.bmHeight);

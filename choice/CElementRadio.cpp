@@ -13,28 +13,29 @@
 
 namespace {
 // Pure red is left out of the default images.
-constexpr COLORREF kDefaultBmpTransparent = 0x000000FF;
+constexpr COLORREF kKeyRed = 0x000000FF;
 }  // namespace
 
 using Radio = CElementRadio;
 
 const std::pair<Radio::RADIO_BMP_KEY, Radio::RADIO_BMP_ID_INFO>
     CElementRadio::sm_pairRadioStatusDefaultBmp[10] = {
-        {{COLOR_STATE_NORMAL, RADIO_UNCHECKED}, {L"Radio.bmp.normal", kDefaultBmpTransparent}},
-        {{COLOR_STATE_NORMAL, RADIO_CHECKED}, {L"Radio.bmp.normal.checked", kDefaultBmpTransparent}},
-        {{COLOR_STATE_DISABLE, RADIO_UNCHECKED}, {L"Radio.bmp.disable", kDefaultBmpTransparent}},
-        {{COLOR_STATE_DISABLE, RADIO_CHECKED}, {L"Radio.bmp.disable.checked", kDefaultBmpTransparent}},
+        {{COLOR_STATE_NORMAL, RADIO_UNCHECKED}, {L"Radio.bmp.normal", kKeyRed}},
+        {{COLOR_STATE_NORMAL, RADIO_CHECKED}, {L"Radio.bmp.normal.checked", kKeyRed}},
+        {{COLOR_STATE_DISABLE, RADIO_UNCHECKED}, {L"Radio.bmp.disable", kKeyRed}},
+        {{COLOR_STATE_DISABLE, RADIO_CHECKED}, {L"Radio.bmp.disable.checked", kKeyRed}},
         // Focus and hover have no images of their own.
-        {{COLOR_STATE_FOCUS, RADIO_UNCHECKED}, {L"Radio.bmp.normal", kDefaultBmpTransparent}},
-        {{COLOR_STATE_FOCUS, RADIO_CHECKED}, {L"Radio.bmp.normal.checked", kDefaultBmpTransparent}},
-        {{COLOR_STATE_HOVER, RADIO_UNCHECKED}, {L"Radio.bmp.normal", kDefaultBmpTransparent}},
-        {{COLOR_STATE_HOVER, RADIO_CHECKED}, {L"Radio.bmp.normal.checked", kDefaultBmpTransparent}},
-        {{COLOR_STATE_PUSH, RADIO_UNCHECKED}, {L"Radio.bmp.pushed", kDefaultBmpTransparent}},
-        {{COLOR_STATE_PUSH, RADIO_CHECKED}, {L"Radio.bmp.normal.checked", kDefaultBmpTransparent}},
+        {{COLOR_STATE_FOCUS, RADIO_UNCHECKED}, {L"Radio.bmp.normal", kKeyRed}},
+        {{COLOR_STATE_FOCUS, RADIO_CHECKED}, {L"Radio.bmp.normal.checked", kKeyRed}},
+        {{COLOR_STATE_HOVER, RADIO_UNCHECKED}, {L"Radio.bmp.normal", kKeyRed}},
+        {{COLOR_STATE_HOVER, RADIO_CHECKED}, {L"Radio.bmp.normal.checked", kKeyRed}},
+        {{COLOR_STATE_PUSH, RADIO_UNCHECKED}, {L"Radio.bmp.pushed", kKeyRed}},
+        {{COLOR_STATE_PUSH, RADIO_CHECKED}, {L"Radio.bmp.normal.checked", kKeyRed}},
 };
 
 // One background for every state; the caption differs only when disabled.
-const std::pair<Radio::RADIO_COLOR_KEY, const wchar_t*> CElementRadio::sm_pairRadioColorDefault[10] = {
+const std::pair<Radio::RADIO_COLOR_KEY, const wchar_t*>
+    CElementRadio::sm_pairRadioColorDefault[10] = {
     {{COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL}, L"Radio.CLR.BackGroundNormal"},
     {{COLOR_PART_BACKGROUND, COLOR_STATE_DISABLE}, L"Radio.CLR.BackGroundNormal"},
     {{COLOR_PART_BACKGROUND, COLOR_STATE_FOCUS}, L"Radio.CLR.BackGroundNormal"},
@@ -153,7 +154,8 @@ int CElementRadio::InitRadioDefaultBmp() {
   CComPtr<CThemePalette> palette = ThemePalette();
   if (!palette) return 0;
   for (const auto& [key, id] : sm_pairRadioStatusDefaultBmp)
-    sm_mapRadioStatusDefaultBmp[key] = {palette->GetBitmap(id.strBmpKey.c_str()), id.clrTransparent};
+    sm_mapRadioStatusDefaultBmp[key] = {palette->GetBitmap(id.strBmpKey.c_str()),
+                                        id.clrTransparent};
   return 1;
 }
 

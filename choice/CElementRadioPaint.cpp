@@ -18,7 +18,8 @@ int CElementRadio::OnPaint(CPaintDC* dc) {
   CLightCanvas canvas(&memory);
   const CRect draw = GetDrawRect();
   canvas.SetBkMode(TRANSPARENT);
-  canvas.FillRect(draw, GetColor(COLOR_PART_BACKGROUND, radio::ColorStatus(m_dwStatus, IsEnable())));
+  const DWORD state = radio::ColorStatus(m_dwStatus, IsEnable());
+  canvas.FillRect(draw, GetColor(COLOR_PART_BACKGROUND, state));
   DrawCheck(canvas);
   DrawTextW(canvas);
   canvas.Restore();

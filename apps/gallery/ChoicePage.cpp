@@ -15,7 +15,8 @@ constexpr int kRowGap = 10;
 // Picture buttons stand on a neutral grey so the images' edges show in either theme.
 constexpr COLORREF kPictureBackground = RGB(0x9A, 0x9A, 0x9A);
 
-_CONTAINER_INFO InfoAt(CElementContainer* parent, int x, int y, int cx, int cy, const wchar_t* text) {
+_CONTAINER_INFO InfoAt(CElementContainer* parent, int x, int y, int cx, int cy,
+                       const wchar_t* text) {
   _CONTAINER_INFO info;
   info.SetPosition(x, y);
   info.SetSize(cx, cy);
@@ -60,7 +61,8 @@ void ChoicePage::ShowcaseButton::ShowLook(DWORD look) {
   }
 }
 
-ChoicePage::ChoicePage(CElementContainer* parent, POINT origin, const std::filesystem::path& images) {
+ChoicePage::ChoicePage(CElementContainer* parent, POINT origin,
+                       const std::filesystem::path& images) {
   int y = origin.y;
   for (int checked = 0; checked < 2; ++checked) {
     for (int c = 0; c < 5; ++c) {
@@ -87,8 +89,9 @@ ChoicePage::ChoicePage(CElementContainer* parent, POINT origin, const std::files
     _CONTAINER_INFO info = InfoAt(parent, origin.x + c * kColumnWidth, y, kControlWidth,
                                   kButtonHeight, kLookNames[c]);
     m_colorButtons[c].InitObject(L"button", &info);
-    _CONTAINER_INFO picture = InfoAt(parent, origin.x + c * kColumnWidth, y + kButtonHeight + kRowGap,
-                                     kPictureSize, kPictureSize, nullptr);
+    _CONTAINER_INFO picture = InfoAt(parent, origin.x + c * kColumnWidth,
+                                     y + kButtonHeight + kRowGap, kPictureSize, kPictureSize,
+                                     nullptr);
     ShowcaseButton& pictureButton = m_pictureButtons[c];
     pictureButton.InitObject(L"picture", &picture);
     pictureButton.SetButtonType(BUTTON_TYPE_PICTURE);

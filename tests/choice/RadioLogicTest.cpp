@@ -19,7 +19,8 @@ TEST(RadioPress, FollowsTheEventTable) {
   EXPECT_TRUE(Same(radio::AfterDown(kIdle), kPressed));
   // Moves with the left button alone keep a press; any other flags end it.
   EXPECT_TRUE(Same(radio::AfterMove(kPressed, MK_LBUTTON), kPressed));
-  EXPECT_TRUE(Same(radio::AfterMove(kPressed, MK_LBUTTON | MK_RBUTTON), {COLOR_STATE_HOVER, false}));
+  const PressState cancelled{COLOR_STATE_HOVER, false};
+  EXPECT_TRUE(Same(radio::AfterMove(kPressed, MK_LBUTTON | MK_RBUTTON), cancelled));
   EXPECT_TRUE(Same(radio::AfterMove(kPressed, MK_LBUTTON | MK_SHIFT), {COLOR_STATE_HOVER, false}));
   EXPECT_TRUE(Same(radio::AfterMove(kPressed, 0), {COLOR_STATE_HOVER, false}));
   EXPECT_TRUE(Same(radio::AfterMove(kIdle, MK_LBUTTON), {COLOR_STATE_HOVER, false}));

@@ -51,6 +51,7 @@ class Radio : public HostFixture {
 
 TEST_F(Radio, AClickChecksItAndEveryClickNotifiesEvenWhenChecked) {
   EXPECT_EQ(Box(), kFaceNormal);
+  EXPECT_EQ(PixelAt(radio, 0, 4), kBackground);  // the image's red corner is left out
   ClickRadio();
   EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_CHECKED);
   EXPECT_EQ(Box(), kDotChecked);
