@@ -97,6 +97,23 @@ int CLightCanvas::DrawBitmap(int x, int y, int cx, int cy, CBitmap* bitmap) {
   return 1;
 }
 
+int CLightCanvas::DrawBitmapKeyed(int x, int y, CBitmap* bitmap, COLORREF transparent) {
+  if (!m_pDC || !bitmap || !bitmap->m_hObject) return 0;
+  CDC* memory = MemoryDC();
+  if (!memory) return 0;
+  BITMAP bm{};
+  if (!bitmap->GetBitmap(&bm)) return 0;
+  const HGDIOBJ previous = ::SelectObject(memory->m_hDC, bitmap->m_hObject);
+  if (!previous) return 0;
+  if (transparent == 0xFFFFFFFF)
+    m_pDC->BitBlt(x, y, bm.bmWidth, bm.bmHeight, memory, 0, 0, SRCCOPY);
+  else
+    m_pDC->TransparentBlt(x, y, bm.bmWidth, bm.bmHeight, memory, 0, 0, bm.bmWidth, bm.bmHeight,
+                          transparent);
+  ::SelectObject(memory->m_hDC, previous);
+  return 1;
+}
+
 int CLightCanvas::Restore() {
   if (m_pDC) {
     if (m_hOldFont) ::SelectObject(m_pDC->m_hDC, m_hOldFont);

@@ -26,6 +26,9 @@ class CLightCanvas : public CUnknown {
   int DrawLine(int x1, int y1, COLORREF color, int x2 = -1, int y2 = -1);
   // Stretches the whole bitmap into the rectangle; 0 without a bitmap.
   int DrawBitmap(int x, int y, int cx, int cy, CBitmap* bitmap);
+  // Draws the whole bitmap at its own size, leaving out the pixels of colour `transparent`;
+  // 0xFFFFFFFF copies it opaquely. 0 without a bitmap.
+  int DrawBitmapKeyed(int x, int y, CBitmap* bitmap, COLORREF transparent);
 
   virtual int Restore();
 

@@ -11,14 +11,19 @@ namespace {
 template <class Result>
 Result Lookup(const wchar_t* key, Result (CThemePalette::*get)(const wchar_t*) const) {
   if (!key || !*key) return Result{};
-  CComPtr<CThemePalette> palette;
-  if (CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv()) {
-    if (IUnknown* unknown = env->GetPalette()) palette = dynamic_cast<CThemePalette*>(unknown);
-  }
+  CComPtr<CThemePalette> palette = ThemePalette();
   return palette ? (palette->*get)(key) : Result{};
 }
 
 }  // namespace
+
+CComPtr<CThemePalette> ThemePalette() {
+  CComPtr<CThemePalette> palette;
+  if (CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv()) {
+    if (IUnknown* unknown = env->GetPalette()) palette = dynamic_cast<CThemePalette*>(unknown);
+  }
+  return palette;
+}
 
 COLORREF ThemeColor(const wchar_t* key) { return Lookup(key, &CThemePalette::GetColor); }
 

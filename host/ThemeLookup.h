@@ -3,10 +3,17 @@
 // A null or empty key, no environment, no palette or a palette of another kind gives 0 (null).
 #pragma once
 
+#include "platform/com/CComPtr.h"
 #include "platform/win32/WinDef.h"
 
 class CBitmap;
 class CFont;
+class CThemePalette;
+
+// The palette the lookups below read, with a reference held by the result; null when the
+// environment has none (or one of another kind). For callers that must tell "no palette" from
+// "no such key", or that read many keys at once.
+CComPtr<CThemePalette> ThemePalette();
 
 COLORREF ThemeColor(const wchar_t* key);
 // The palette keeps fonts and bitmaps; they stay valid while the environment holds that palette.

@@ -95,7 +95,9 @@ void BuildFrameworkPage(GalleryBoard& board) {
   board.Pose(hover, PoseKind::Hover, {7, 45});
   auto* dragging = MakeScrollBar(board, L"dragging", VSCROLL_STYLE_ARROWS | VSCROLL_STYLE_FRAME);
   board.Pose(dragging, PoseKind::Pushed, {7, 50});
+}
 
+void BuildMenuPage(GalleryBoard& board) {
   board.Section(L"Menu");
   auto* demo = board.Make<MenuDemo>();
   _CONTAINER_INFO info = board.Cell(200, 22, L"right click: open menu", 120);

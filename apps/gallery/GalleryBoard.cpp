@@ -57,6 +57,18 @@ _CONTAINER_INFO GalleryBoard::Cell(int cx, int cy, const wchar_t* caption, DWORD
   return info;
 }
 
+POINT GalleryBoard::Area(int cx, int cy) {
+  if (m_x > kMargin) {
+    m_y += m_rowHeight + kGap;
+    m_x = kMargin;
+    m_rowHeight = 0;
+  }
+  const POINT origin{m_x, m_y};
+  m_x += cx + kGap;
+  m_rowHeight = std::max(m_rowHeight, cy);
+  return origin;
+}
+
 void GalleryBoard::Pose(CElementContainer* e, PoseKind kind, POINT pt) {
   m_poses.push_back({e, kind, pt, nullptr, nullptr, CRect()});
 }

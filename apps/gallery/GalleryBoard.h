@@ -65,6 +65,10 @@ class GalleryBoard {
     m_owned.push_back(e);
     return e;
   }
+  // Room for a page that lays itself out: its top-left corner in the root's coordinates.
+  POINT Area(int cx, int cy);
+  // Keeps any object (a page that holds its own controls) as long as the board.
+  void Keep(std::shared_ptr<void> object) { m_kept.push_back(std::move(object)); }
   void Pose(CElementContainer* e, PoseKind kind, POINT pt = {4, 4});
   void PoseCustom(CElementContainer* e, std::function<void(GalleryActor&)> act,
                   std::function<void(GalleryActor&)> undo, const CRect& area = CRect());
@@ -86,5 +90,6 @@ class GalleryBoard {
   int m_y = kMargin;
   int m_rowHeight = 0;
   std::vector<CElementContainer*> m_owned;  // one reference each
+  std::vector<std::shared_ptr<void>> m_kept;
   std::vector<GalleryPose> m_poses;
 };

@@ -1,3 +1,12 @@
 #include "apps/gallery/Pages.h"
 
-void BuildAllPages(GalleryBoard& board) { BuildFrameworkPage(board); }
+#include "apps/gallery/ChoicePage.h"
+
+void BuildAllPages(GalleryBoard& board) {
+  BuildFrameworkPage(board);
+  board.Section(L"Radio, radio group and system button");
+  const CSize size = ChoicePage::Size();
+  const POINT origin = board.Area(size.cx, size.cy);
+  board.Keep(std::make_shared<ChoicePage>(board.Root(), origin, TRELLIS_GALLERY_IMAGES));
+  BuildMenuPage(board);
+}

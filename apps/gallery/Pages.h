@@ -4,6 +4,8 @@
 #include "apps/gallery/GalleryBoard.h"
 
 void BuildFrameworkPage(GalleryBoard& board);
+// Last, so the open menu falls on empty space in the picture.
+void BuildMenuPage(GalleryBoard& board);
 
 // Every page, in the gallery's order.
 void BuildAllPages(GalleryBoard& board);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "apps/gallery/Pages.h"
 #include "platform/image/Png.h"
 
 namespace {
@@ -102,4 +103,21 @@ bool PhotographBoard(platform::headless::HeadlessScreen& screen, CElementHostWnd
     actor.Settle();
   }
   return platform::SavePng(picture, path);
+}
+
+bool DrawGalleryPicture(int width, const std::string& path) {
+  // Room below the last section for the menu it opens.
+  constexpr int kPopupRoom = 150;
+  constexpr int kScreenHeight = 2000;
+  constexpr int kInset = 20;
+  platform::headless::HeadlessScreen screen(width + 2 * kInset, kScreenHeight);
+  CElementHostWnd window;
+  window.CreateHost(L"Trellis gallery", CRect(kInset, kInset, kInset + width, kInset + 100));
+  GalleryBoard board(window.Root(), width);
+  BuildAllPages(board);
+  const int height = std::min(board.Extent().cy + kPopupRoom, kScreenHeight - 2 * kInset);
+  CRect frame;
+  window.GetWindowRect(&frame);
+  window.MoveWindow(frame.left, frame.top, frame.Width(), frame.Height() - 100 + height);
+  return PhotographBoard(screen, window, board, path);
 }

@@ -11,3 +11,6 @@
 // Returns false when the picture cannot be written.
 bool PhotographBoard(platform::headless::HeadlessScreen& screen, CElementHostWnd& window,
                      GalleryBoard& board, const std::string& path);
+
+// The whole gallery as one picture of the given width, as tall as its pages need.
+bool DrawGalleryPicture(int width, const std::string& path);

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kWidth = 960;
-constexpr int kHeight = 720;
+constexpr int kHeight = 800;
 
 struct Options {
   std::string pngDir;
@@ -30,14 +30,9 @@ Options Parse(int argc, char** argv) {
 }
 
 int RunPictures(const std::string& dir) {
-  platform::headless::HeadlessScreen screen(kWidth + 40, kHeight + 40);
-  CElementHostWnd window;
-  window.CreateHost(L"Trellis gallery", CRect(20, 20, 20 + kWidth, 20 + kHeight));
-  GalleryBoard board(window.Root(), kWidth);
-  BuildAllPages(board);
   std::filesystem::create_directories(dir);
   const std::string path = (std::filesystem::path(dir) / "gallery.png").string();
-  if (!PhotographBoard(screen, window, board, path)) {
+  if (!DrawGalleryPicture(kWidth, path)) {
     std::fprintf(stderr, "gallery: could not write %s\n", path.c_str());
     return 1;
   }

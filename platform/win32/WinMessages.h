@@ -62,8 +62,10 @@ constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;
 
-// WM_COMMAND notification of a button
+// Notification codes of a button
 constexpr WORD BN_CLICKED = 0;
+constexpr WORD BN_SETFOCUS = 6;
+constexpr WORD BN_KILLFOCUS = 7;
 // WM_SIZE
 constexpr WPARAM SIZE_RESTORED = 0;
 // WM_ACTIVATE

@@ -1,0 +1,103 @@
+// The system button's life cycle, colours, images and caption.
+#include "button/CElementButtonSys.h"
+
+#include <vector>
+
+#include "host/ThemeLookup.h"
+
+namespace {
+
+// The palette keys of each state, in the order the colour table is filled.
+struct StateKeys {
+  DWORD state;
+  const wchar_t* panel;
+  const wchar_t* shade;
+  const wchar_t* text;
+};
+constexpr StateKeys kStateKeys[] = {
+    {COLOR_STATE_NORMAL, L"Button.panel.normal", L"Button.shade.normal", L"Button.text.normal"},
+    {COLOR_STATE_HOVER, L"Button.panel.hover", L"Button.shade.hover", L"Button.text.hover"},
+    {COLOR_STATE_PUSH, L"Button.panel.push", L"Button.shade.push", L"Button.text.push"},
+    {COLOR_STATE_FOCUS, L"Button.panel.focus", L"Button.shade.focus", L"Button.text.focus"},
+    {COLOR_STATE_DISABLE, L"Button.panel.diasble", L"Button.shade.diasble", L"Button.text.diasble"},
+};
+// The frame colour covers the whole button in every state.
+constexpr const wchar_t* kFrameKey = L"Button.BackGround";
+constexpr LONG kCaptionWeight = 800;
+// Enough for most captions in one read; longer ones are read again at their length.
+constexpr int kCaptionFirstRead = 1024;
+
+}  // namespace
+
+CElementButtonSys::CElementButtonSys() {
+  ResetColor();
+  LOGFONTW font{};
+  GetFont(&font);
+  font.lfWeight = kCaptionWeight;
+  SetFont(font);
+}
+
+void CElementButtonSys::SetShowColor(DWORD state) {
+  if (IsPicture()) return;
+  m_clrShowBack = GetColor(COLOR_PART_BACKGROUND, state);
+  m_clrShowFrame = GetColor(COLOR_PART_FRAME, state);
+  m_clrShowPanel = GetColor(COLOR_PART_PANEL, state);
+  m_clrShowShade = GetColor(COLOR_PART_SHADE, state);
+  m_clrShowText = GetColor(COLOR_PART_TEXT, state);
+}
+
+int CElementButtonSys::ResetColor() {
+  for (const StateKeys& keys : kStateKeys) {
+    SetColor(GetColorEx(kFrameKey), COLOR_PART_FRAME, keys.state);
+    SetColor(GetColorEx(keys.panel), COLOR_PART_PANEL, keys.state);
+    SetColor(GetColorEx(keys.shade), COLOR_PART_SHADE, keys.state);
+    SetColor(GetColorEx(keys.text), COLOR_PART_TEXT, keys.state);
+  }
+  SetShowColor(COLOR_STATE_NORMAL);
+  return 1;
+}
+
+COLORREF CElementButtonSys::GetColorEx(const wchar_t* key) const { return ThemeColor(key); }
+
+int CElementButtonSys::SetImage(const wchar_t* source, const wchar_t* normal, const wchar_t* hover,
+                                const wchar_t* pushed, const wchar_t* fifth) {
+  if (!source || !normal) return 0;
+  m_strImageSource = source;
+  m_strImageNormal = normal;
+  m_strImageHover = hover ? hover : normal;
+  m_strImagePushed = pushed ? pushed : normal;
+  m_strImageFifth = fifth ? fifth : normal;
+  return 1;
+}
+
+int CElementButtonSys::GetTextInfo() {
+  std::vector<wchar_t> buffer(kCaptionFirstRead);
+  m_nTextLen = GetText(buffer.data(), kCaptionFirstRead);
+  if (m_nTextLen < 1) {
+    m_strText.clear();
+    return 1;
+  }
+  if (m_nTextLen >= kCaptionFirstRead) {
+    buffer.resize(std::size_t(m_nTextLen) + 1);
+    GetText(buffer.data(), m_nTextLen + 1);
+  }
+  m_strText.assign(buffer.data(), std::size_t(m_nTextLen));
+  return 1;
+}
+
+int CElementButtonSys::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
+  if (!CElementControl::InitObject(name, info)) return 0;
+  for (UINT msg : {WM_PAINT, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_SIZE, WM_ERASEBKGND,
+                   WM_SETFOCUS})
+    RegisterMessage(msg);
+  // The framework tells an element that the pointer left only when it asks to be told.
+  RegisterMessage(WM_MOUSELEAVE);
+  m_bPushed = m_bHover = m_bFocus = m_bFifthImage = FALSE;
+  SetShowColor(COLOR_STATE_NORMAL);
+  if (CElementContainer* parent = info->Parent()) SetLayer(parent->GetLayer() + 1);
+  return 1;
+}
+
+int CElementButtonSys::OnEraseBackground(CDC*) { return 1; }
+
+int CElementButtonSys::OnSize(UINT, int, int) { return 1; }

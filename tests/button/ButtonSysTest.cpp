@@ -1,0 +1,234 @@
+// The system button through the host window: its clicks, focus notifications and looks in
+// both kinds.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "button/CElementButtonSys.h"
+#include "host/CGlobalEnv.h"
+#include "tests/choice/ChoiceTestSupport.h"
+#include "tests/support/HostFixture.h"
+
+using trellis::test::ApartFromDoubleClick;
+using trellis::test::HostFixture;
+using trellis::test::SolidBitmap;
+
+namespace {
+
+constexpr DWORD kId = 12;
+constexpr int kWidth = 80;
+constexpr int kHeight = 24;
+
+// One frame colour a state, so that any pixel of a captionless button tells its look.
+const struct {
+  DWORD state;
+  COLORREF color;
+} kLooks[] = {{COLOR_STATE_NORMAL, RGB(1, 0, 0)},
+              {COLOR_STATE_HOVER, RGB(2, 0, 0)},
+              {COLOR_STATE_PUSH, RGB(3, 0, 0)},
+              {COLOR_STATE_FOCUS, RGB(4, 0, 0)},
+              {COLOR_STATE_DISABLE, RGB(5, 0, 0)}};
+
+COLORREF LookOf(DWORD state) {
+  for (const auto& look : kLooks)
+    if (look.state == state) return look.color;
+  return CLR_INVALID;
+}
+
+class ButtonSys : public HostFixture {
+ protected:
+  ButtonSys() {
+    _CONTAINER_INFO info = Info(20, 20, kWidth, kHeight, kId);
+    button.InitObject(L"button", &info);
+    for (const auto& look : kLooks) button.SetColor(look.color, COLOR_PART_FRAME, look.state);
+    button.SetShowColor(COLOR_STATE_NORMAL);
+    button.InvalidContainerRect(0, nullptr);
+  }
+  COLORREF Look() { return PixelAt(button, 2, 2); }
+  void PressButton(int x) {
+    Advance(ApartFromDoubleClick());
+    Press(button, x, 10);
+  }
+
+  CElementButtonSys button;
+};
+
+}  // namespace
+
+TEST_F(ButtonSys, ReleaseAnywhereAfterAPressClicksAndShowsHover) {
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_NORMAL));
+  PressButton(10);
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_PUSH));
+  MoveTo(button, 300, 200);
+  Release(button, 300, 200);
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_HOVER));
+  ASSERT_EQ(parent.notices.size(), 1u);
+  EXPECT_EQ(parent.notices[0].msg, UINT(WM_NOTIFY));
+  EXPECT_EQ(parent.notices[0].from, kId);
+  EXPECT_EQ(parent.notices[0].wParam, WPARAM(0));
+  EXPECT_EQ(parent.notices[0].code, UINT(BN_CLICKED));
+  // A release over the button after a press elsewhere is a click too.
+  Advance(ApartFromDoubleClick());
+  Press(parent, 300, 200);
+  MoveTo(button, 10, 10);
+  Release(button, 10, 10);
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{BN_CLICKED, BN_CLICKED}));
+}
+
+TEST_F(ButtonSys, AMoveWithAnotherButtonHeldDoesNotCancelThePress) {
+  PressButton(10);
+  const POINT at = ScreenPoint(button, 10, 10);
+  screen.MouseDown(at.x, at.y, platform::MouseButton::Right);
+  MoveTo(button, 12, 10);
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_PUSH));
+  Release(button, 12, 10);
+  screen.MouseUp(at.x, at.y, platform::MouseButton::Right);
+  Pump();
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{BN_CLICKED}));
+}
+
+TEST_F(ButtonSys, HoverComesOnTheFirstMoveAndLeavingWhileFocusedKeepsIt) {
+  MoveTo(button, 10, 10);
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_HOVER));
+  MoveTo(button, 300, 200);
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_NORMAL));
+  button.SetFocus();
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_FOCUS));
+  MoveTo(button, 10, 10);
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_HOVER));
+  MoveTo(button, 300, 200);
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_HOVER));
+  parent.SetFocus();
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_NORMAL));
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{BN_SETFOCUS, BN_KILLFOCUS}));
+}
+
+TEST_F(ButtonSys, ADisabledButtonIsSilentAndKeepsItsLookUntilEnabled) {
+  button.Enable(0);
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_DISABLE));
+  PressButton(10);
+  MoveTo(button, 12, 10);
+  Release(button, 12, 10);
+  button.SetFocus();
+  parent.SetFocus();
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_DISABLE));
+  EXPECT_TRUE(parent.notices.empty());
+  button.Enable(1);
+  EXPECT_EQ(Look(), LookOf(COLOR_STATE_NORMAL));
+}
+
+TEST_F(ButtonSys, DisablingDuringAPressLetsTheMouseGo) {
+  PressButton(10);
+  button.Enable(0);
+  EXPECT_FALSE(button.HasCapture());
+  Release(button, 10, 10);
+  EXPECT_TRUE(parent.notices.empty());
+  button.Enable(1);
+  PressButton(10);
+  EXPECT_TRUE(button.HasCapture());
+  Release(button, 10, 10);
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{BN_CLICKED}));
+}
+
+TEST_F(ButtonSys, TheFrameColourHidesTheBackgroundAndAnEmptyCaptionDrawsOnlyFills) {
+  button.SetColor(RGB(0, 90, 0), COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
+  button.SetShowColor(COLOR_STATE_NORMAL);
+  button.InvalidContainerRect(0, nullptr);
+  EXPECT_EQ(PixelAt(button, kWidth / 2, kHeight / 2), LookOf(COLOR_STATE_NORMAL));
+  button.SetColor(COLOR_NONE, COLOR_PART_FRAME, COLOR_STATE_NORMAL);
+  button.SetShowColor(COLOR_STATE_NORMAL);
+  button.InvalidContainerRect(0, nullptr);
+  EXPECT_EQ(PixelAt(button, kWidth / 2, kHeight / 2), RGB(0, 90, 0));
+}
+
+TEST_F(ButtonSys, TheCaptionTakesTheTextColourOfTheLook) {
+  button.SetText(L"OK");
+  button.SetColor(RGB(250, 250, 250), COLOR_PART_TEXT, COLOR_STATE_HOVER);
+  MoveTo(button, 2, 2);
+  // The caption is extra bold and centred: its middle column has text-coloured pixels.
+  int bright = 0;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = kWidth / 2 - 8; x < kWidth / 2 + 8; ++x)
+      bright += PixelAt(button, x, y) == RGB(250, 250, 250);
+  EXPECT_GT(bright, 10);
+  LOGFONTW font{};
+  button.GetFont(&font);
+  EXPECT_EQ(font.lfWeight, 800);
+}
+
+// ---- the picture kind
+
+namespace {
+
+// Images by name, from one source; counts what it was asked.
+class TestFactory : public CUnknownTmp<IBitmapFactory> {
+ public:
+  CBitmap* GetBitmap(const wchar_t* source, const wchar_t* name) override {
+    if (!source || std::wstring(source) != L"icons" || !name) return nullptr;
+    const auto it = images.find(name);
+    return it == images.end() ? nullptr : &it->second;
+  }
+  std::map<std::wstring, CBitmap> images;
+};
+
+class PictureButton : public ButtonSys {
+ protected:
+  PictureButton() {
+    for (const auto& [name, color] :
+         {std::pair{L"normal", RGB(200, 0, 0)}, std::pair{L"hover", RGB(0, 200, 0)},
+          std::pair{L"pushed", RGB(0, 0, 200)}, std::pair{L"fifth", RGB(200, 200, 0)}})
+      SolidBitmap(factory->images[name], 10, 6, color);
+    CGlobalEnv::GetGlobalEnv()->SetBitmapFactory(factory);
+    button.SetButtonType(BUTTON_TYPE_PICTURE);
+    button.SetBKColor(RGB(9, 9, 9));
+  }
+  // The middle of the 80 x 24 button, where the 10 x 6 images are centred at (35, 9).
+  COLORREF Middle() { return PixelAt(button, 40, 12); }
+
+  CComPtr<TestFactory> factory{new TestFactory};
+};
+
+}  // namespace
+
+TEST_F(PictureButton, ShowsTheImageOfEachStateCentredOnItsBackground) {
+  ASSERT_EQ(button.SetImage(L"icons", L"normal", L"hover", L"pushed", L"fifth"), 1);
+  button.InvalidContainerRect(0, nullptr);
+  EXPECT_EQ(Middle(), RGB(200, 0, 0));
+  EXPECT_EQ(PixelAt(button, 35, 9), RGB(200, 0, 0));
+  EXPECT_EQ(PixelAt(button, 44, 14), RGB(200, 0, 0));
+  EXPECT_EQ(PixelAt(button, 34, 9), RGB(9, 9, 9));
+  EXPECT_EQ(PixelAt(button, 45, 15), RGB(9, 9, 9));
+  MoveTo(button, 2, 2);
+  EXPECT_EQ(Middle(), RGB(0, 200, 0));
+  PressButton(2);
+  EXPECT_EQ(Middle(), RGB(0, 0, 200));
+  button.SetFifthImage(TRUE);
+  button.InvalidContainerRect(0, nullptr);
+  EXPECT_EQ(Middle(), RGB(200, 200, 0));
+  Release(button, 2, 2);
+  // Focus does not change the picture, nor the background the host gave.
+  button.SetFifthImage(FALSE);
+  button.SetFocus();
+  EXPECT_EQ(Middle(), RGB(0, 200, 0));
+  EXPECT_EQ(PixelAt(button, 1, 1), RGB(9, 9, 9));
+}
+
+TEST_F(PictureButton, MissingNamesFallBackToTheNormalImageAndBadOnesAreRefused) {
+  EXPECT_EQ(button.SetImage(nullptr, L"normal", nullptr, nullptr, nullptr), 0);
+  EXPECT_EQ(button.SetImage(L"icons", nullptr, nullptr, nullptr, nullptr), 0);
+  ASSERT_EQ(button.SetImage(L"icons", L"normal", nullptr, nullptr, nullptr), 1);
+  EXPECT_EQ(button.SetImage(L"icons", nullptr, L"hover", nullptr, nullptr), 0);
+  button.InvalidContainerRect(0, nullptr);
+  EXPECT_EQ(Middle(), RGB(200, 0, 0));
+  MoveTo(button, 2, 2);
+  EXPECT_EQ(Middle(), RGB(200, 0, 0));
+  PressButton(2);
+  EXPECT_EQ(Middle(), RGB(200, 0, 0));
+  Release(button, 2, 2);
+  // An image the factory lacks draws nothing over the background.
+  ASSERT_EQ(button.SetImage(L"icons", L"absent", nullptr, nullptr, nullptr), 1);
+  button.InvalidContainerRect(0, nullptr);
+  EXPECT_EQ(Middle(), RGB(9, 9, 9));
+  EXPECT_EQ(parent.NotifyCodes().size(), 1u);
+}

@@ -1,0 +1,77 @@
+// The gallery's page of radios, a group and system buttons, in the default and dark themes.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string_view>
+
+#include "apps/gallery/ChoicePage.h"
+#include "host/CElementHostWnd.h"
+#include "host/CGlobalEnv.h"
+#include "host/CPngBitmapFactory.h"
+#include "host/CThemePalette.h"
+#include "host/ThemeFiles.h"
+#include "platform/backend/headless/HeadlessScreen.h"
+#include "tests/support/Golden.h"
+
+namespace {
+
+constexpr POINT kOrigin{8, 8};
+
+class ChoicePageLooks : public ::testing::Test {
+ protected:
+  ~ChoicePageLooks() override {
+    window.DestroyWindow();
+    CGlobalEnv::ResetGlobalEnv();
+  }
+
+  // The window and the page's parent take the framework's colours of the theme they are made in.
+  void Open(const wchar_t* theme) {
+    CComPtr<CThemePalette> palette(new CThemePalette);
+    ASSERT_FALSE(palette->LoadFile(FindThemeFile(theme)));
+    CComPtr<CGlobalEnv> env(new CGlobalEnv);
+    env->SetPalette(palette);
+    env->SetBitmapFactory(new CPngBitmapFactory);
+    CGlobalEnv::SetGlobalEnv(env);
+    window.CreateHost(L"choice page", CRect(0, 0, kWidth, kHeight), WS_POPUP | WS_VISIBLE);
+    parent = std::make_unique<CElementControl>();
+    _CONTAINER_INFO info;
+    info.SetSize(kWidth, kHeight);
+    info.SetParent(window.Root());
+    parent->InitObject(L"page", &info);
+  }
+
+  ::testing::AssertionResult Matches(std::string_view golden) {
+    screen.PumpUntilIdle();
+    const platform::Surface& shown = screen.Composed();
+    platform::Surface page;
+    page.Allocate(kWidth, kHeight);
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) page.Row(y)[x] = shown.Row(y)[x];
+    return trellis::test::MatchesGolden(page, golden);
+  }
+
+  static constexpr int kWidth = 2 * kOrigin.x + 512;
+  static constexpr int kHeight = 2 * kOrigin.y + 200;
+  platform::headless::HeadlessScreen screen{kWidth + 40, kHeight + 40};
+  CElementHostWnd window;
+  std::unique_ptr<CElementControl> parent;
+};
+
+}  // namespace
+
+TEST_F(ChoicePageLooks, FitsTheRoomItClaims) {
+  EXPECT_LE(ChoicePage::Size().cx + 2 * kOrigin.x, kWidth);
+  EXPECT_LE(ChoicePage::Size().cy + 2 * kOrigin.y, kHeight);
+}
+
+TEST_F(ChoicePageLooks, DefaultTheme) {
+  Open(L"default");
+  ChoicePage page(parent.get(), kOrigin, TRELLIS_GALLERY_IMAGES);
+  EXPECT_TRUE(Matches("choice/page_default"));
+}
+
+TEST_F(ChoicePageLooks, DarkTheme) {
+  Open(L"dark");
+  ChoicePage page(parent.get(), kOrigin, TRELLIS_GALLERY_IMAGES);
+  EXPECT_TRUE(Matches("choice/page_dark"));
+}

@@ -1,0 +1,142 @@
+// The radio group through real clicks: it unchecks the previous choice, and neither side
+// dangles when the other goes first.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "choice/CElementRadio.h"
+#include "choice/CRatioGroup.h"
+#include "tests/choice/ChoiceTestSupport.h"
+#include "tests/support/HostFixture.h"
+
+using trellis::test::ApartFromDoubleClick;
+using trellis::test::HostFixture;
+
+namespace {
+
+constexpr auto kChecked = CElementRadio::RADIO_CHECKED;
+constexpr auto kUnchecked = CElementRadio::RADIO_UNCHECKED;
+
+class RatioGroup : public HostFixture {
+ protected:
+  RatioGroup() {
+    for (int i = 0; i < 3; ++i) Place(radios[i], DWORD(i + 1), i);
+  }
+  void Place(CElementRadio& radio, DWORD id, int row) {
+    _CONTAINER_INFO info = Info(10, 10 + 30 * row, 120, 21, id);
+    radio.InitObject(L"radio", &info);
+  }
+  void ClickOn(CElementRadio& radio) {
+    Advance(ApartFromDoubleClick());
+    Click(radio, 30, 10);
+  }
+  // The check states of the three radios, as 0s and 1s.
+  std::vector<int> Checks() const {
+    return {radios[0].GetCheck(), radios[1].GetCheck(), radios[2].GetCheck()};
+  }
+
+  CElementRadio radios[3];
+};
+
+}  // namespace
+
+TEST_F(RatioGroup, EachClickUnchecksThePreviousChoiceButNotAHostCheck) {
+  CRatioGroup group;
+  EXPECT_EQ(group.AddRadioToGroup(radios, 3), 1);
+  radios[0].SetCheck(kChecked);
+  ClickOn(radios[1]);
+  // The group has no selection yet, so the host's check stays.
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 1, 0}));
+  ClickOn(radios[2]);
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 1}));
+  ClickOn(radios[0]);
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 0}));
+  // The selected radio again: nothing changes, but its parent hears of it.
+  ClickOn(radios[0]);
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 0}));
+  EXPECT_EQ(parent.NotifyCodes().size(), 4u);
+}
+
+TEST_F(RatioGroup, RefusesNullsAndAddsNothingForACountOfZero) {
+  CRatioGroup group;
+  EXPECT_EQ(group.AddRadioToGroup(nullptr), 0);
+  EXPECT_EQ(group.AddRadioToGroup(nullptr, 3), 0);
+  EXPECT_EQ(group.AddRadioToGroup(radios, 0), 1);
+  ClickOn(radios[0]);
+  ClickOn(radios[1]);
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 1, 0}));
+}
+
+TEST_F(RatioGroup, OfTwoRadiosWithOneIdOnlyTheLastAddedIsUnchecked) {
+  radios[2].SetID(1);
+  CRatioGroup group;
+  group.AddRadioToGroup(radios, 3);
+  ClickOn(radios[0]);  // selects id 1, which the group knows as radios[2]
+  ClickOn(radios[1]);
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 1, 0}));
+  ClickOn(radios[2]);
+  ClickOn(radios[1]);
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 1, 0}));
+}
+
+TEST_F(RatioGroup, AClickedIdTheGroupDoesNotListStillBecomesTheSelection) {
+  CRatioGroup group;
+  group.AddRadioToGroup(&radios[0]);
+  group.AddRadioToGroup(&radios[1]);
+  // A copy calls the same group but is not listed in it.
+  CElementRadio copy(radios[1]);
+  copy.SetID(9);
+  Place(copy, 9, 2);
+  ClickOn(radios[0]);
+  ClickOn(copy);
+  EXPECT_EQ(radios[0].GetCheck(), kUnchecked);
+  ClickOn(radios[1]);  // the selection, 9, is not listed: nothing to uncheck
+  EXPECT_EQ(copy.GetCheck(), kChecked);
+  EXPECT_EQ(radios[1].GetCheck(), kChecked);
+}
+
+TEST_F(RatioGroup, AGroupThatGoesFirstLeavesItsRadiosWorking) {
+  {
+    CRatioGroup group;
+    group.AddRadioToGroup(radios, 3);
+    ClickOn(radios[0]);
+  }
+  ClickOn(radios[1]);
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 1, 0}));
+  EXPECT_EQ(parent.NotifyCodes().size(), 2u);
+}
+
+TEST_F(RatioGroup, ARadioThatGoesFirstLeavesEveryGroupThatListsIt) {
+  CRatioGroup group;
+  group.AddRadioToGroup(radios, 3);
+  auto extra = std::make_unique<CElementRadio>();
+  Place(*extra, 4, 3);
+  group.AddRadioToGroup(extra.get());
+  ClickOn(*extra);
+  CRatioGroup copy(group);  // lists the extra radio too
+  extra.reset();
+  ClickOn(radios[0]);  // the selection, 4, is gone: nothing to uncheck, nothing followed
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 0}));
+  copy.AddRadioToGroup(&radios[2]);  // radios[2] now calls the copy
+  ClickOn(radios[2]);
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 1}));
+}
+
+TEST_F(RatioGroup, ACopyListsTheSameRadiosWhichKeepCallingTheOriginal) {
+  auto group = std::make_unique<CRatioGroup>();
+  group->AddRadioToGroup(radios, 3);
+  ClickOn(radios[0]);
+  CRatioGroup copy(*group);
+  ClickOn(radios[1]);  // the original unchecks
+  EXPECT_EQ(Checks(), (std::vector<int>{0, 1, 0}));
+  {
+    CRatioGroup assigned;
+    assigned = copy;
+    assigned = assigned;
+  }
+  ClickOn(radios[2]);  // a copy that went took nothing with it
+  EXPECT_EQ(Checks(), (std::vector<int>{0, 0, 1}));
+  group.reset();
+  ClickOn(radios[0]);  // the original went: no group any more
+  EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 1}));
+}
