@@ -1,11 +1,11 @@
 #include "host/CPngBitmapFactory.h"
 
-#include "host/Utf8.h"
+#include "platform/text/Utf8.h"
 #include "platform/image/Png.h"
 
 CBitmap* CPngBitmapFactory::GetBitmap(const wchar_t* source, const wchar_t* name) {
   if (!source || !*source || !name || !*name) return nullptr;
-  std::filesystem::path file = std::filesystem::path(NarrowUtf8(source)) / NarrowUtf8(name);
+  std::filesystem::path file = std::filesystem::path(platform::Utf8FromWide(source)) / platform::Utf8FromWide(name);
   if (!file.has_extension()) file += ".png";
   if (const auto it = m_mapLoaded.find(file); it != m_mapLoaded.end()) return it->second.get();
 

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "host/ThemeParser.h"
-#include "host/Utf8.h"
+#include "platform/text/Utf8.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ namespace {
 constexpr std::uintmax_t kMaxThemeFileBytes = 1 << 20;
 
 std::wstring ShownPath(const std::filesystem::path& file) {
-  return L"'" + WidenUtf8(file.string()) + L"'";
+  return L"'" + platform::WideFromUtf8(file.string()) + L"'";
 }
 
 }  // namespace

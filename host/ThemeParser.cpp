@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <utility>
 
-#include "host/Utf8.h"
+#include "platform/text/Utf8.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ std::string_view Trim(std::string_view s) {
 
 ThemeError Refuse(int line, std::wstring reason) { return ThemeError{line, std::move(reason)}; }
 
-std::wstring Quoted(std::string_view s) { return L"'" + WidenUtf8(s) + L"'"; }
+std::wstring Quoted(std::string_view s) { return L"'" + platform::WideFromUtf8(s) + L"'"; }
 
 bool IsKeyChar(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
@@ -93,7 +93,7 @@ Result ReadFont(int line, std::string_view value, LOGFONTW& out) {
                   L"bad font: expected 'face, pixel height, weight' and optionally ', italic'");
   }
   bool validFace = false;
-  const std::wstring face = WidenUtf8(fields[0], &validFace);
+  const std::wstring face = platform::WideFromUtf8(fields[0], &validFace);
   if (face.empty()) return Refuse(line, L"bad font: the face name is empty");
   if (!validFace) return Refuse(line, L"bad font: the face name is not valid UTF-8");
   if (face.size() >= LF_FACESIZE) {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "host/Utf8.h"
+#include "platform/text/Utf8.h"
 #include "platform/image/Png.h"
 
 namespace {
@@ -30,7 +30,7 @@ std::optional<ThemeError> ThemeTable::Build(const ThemeSpec& spec,
   for (const auto& [key, entry] : spec.mapBitmaps) {
     auto bitmap = std::make_unique<CBitmap>();
     if (!bitmap->Attach(platform::LoadBitmapPng(imageDir / entry.strPath))) {
-      return ThemeError{entry.nLine, L"cannot load the image '" + WidenUtf8(entry.strPath) +
+      return ThemeError{entry.nLine, L"cannot load the image '" + platform::WideFromUtf8(entry.strPath) +
                                          L"' for '" + key + L"'"};
     }
     bitmaps.emplace(key, std::move(bitmap));

@@ -11,6 +11,7 @@ bool IsScalarValue(char32_t c) { return c <= 0x10FFFF && !(c >= 0xD800 && c <= 0
 struct Decoded {
   char32_t code;
   std::size_t length;
+  bool bad = false;  // a malformed sequence, replaced
 };
 
 // The code point at the start of `s` (not empty); a bad sequence consumes what was read of it.
@@ -27,26 +28,28 @@ Decoded DecodeOne(std::string_view s) {
   } else if ((lead & 0xF8) == 0xF0) {
     extra = 3, code = lead & 0x07, smallest = 0x10000;
   } else {
-    return {kReplacement, 1};
+    return {kReplacement, 1, true};
   }
   std::size_t used = 1;
   for (; used <= extra; ++used) {
-    if (used >= s.size()) return {kReplacement, used};
+    if (used >= s.size()) return {kReplacement, used, true};
     const auto next = static_cast<unsigned char>(s[used]);
-    if ((next & 0xC0) != 0x80) return {kReplacement, used};
+    if ((next & 0xC0) != 0x80) return {kReplacement, used, true};
     code = (code << 6) | (next & 0x3F);
   }
-  if (code < smallest || !IsScalarValue(code)) return {kReplacement, used};
+  if (code < smallest || !IsScalarValue(code)) return {kReplacement, used, true};
   return {code, used};
 }
 
 }  // namespace
 
-std::wstring WideFromUtf8(std::string_view utf8) {
+std::wstring WideFromUtf8(std::string_view utf8, bool* valid) {
   std::wstring out;
   out.reserve(utf8.size());
+  if (valid) *valid = true;
   while (!utf8.empty()) {
     const Decoded d = DecodeOne(utf8);
+    if (d.bad && valid) *valid = false;
     out.push_back(static_cast<wchar_t>(d.code));
     utf8.remove_prefix(d.length);
   }

@@ -6,8 +6,9 @@
 
 namespace platform {
 
-// Each malformed, overlong, surrogate or out-of-range sequence becomes one U+FFFD.
-std::wstring WideFromUtf8(std::string_view utf8);
+// Each malformed, overlong, surrogate or out-of-range sequence becomes one U+FFFD; *valid (when
+// given) tells whether there was none.
+std::wstring WideFromUtf8(std::string_view utf8, bool* valid = nullptr);
 // Values that are not Unicode scalar values (surrogates, beyond U+10FFFF) become U+FFFD.
 std::string Utf8FromWide(std::wstring_view wide);
 

@@ -36,3 +36,14 @@ TEST(PlatformUtf8, EachBadSequenceBecomesOneReplacement) {
 }
 
 }  // namespace
+
+TEST(Utf8, ValidityTellsAReplacementFromAGenuineOne) {
+  bool valid = false;
+  EXPECT_EQ(platform::WideFromUtf8("a\xEF\xBF\xBDz", &valid), L"a\uFFFDz");  // a real U+FFFD
+  EXPECT_TRUE(valid);
+  for (const char* bad : {"\xC3\x28", "\xC0\xAF", "\xED\xA0\x80", "ab\xE4\xB8", "\xFF"}) {
+    valid = true;
+    platform::WideFromUtf8(bad, &valid);
+    EXPECT_FALSE(valid) << bad;
+  }
+}
