@@ -1,5 +1,7 @@
 // The framework's own elements: labels, check boxes and the scroll bar.
 #include "apps/gallery/Pages.h"
+#include "foundation/CElementCheckBox.h"
+#include "foundation/CElementLabel.h"
 #include "host/CMenuEx.h"
 #include "host/CVerticalScrollbar.h"
 #include "platform/mfc/CWnd.h"
@@ -39,17 +41,17 @@ class MenuDemo : public CElementControl {
       {1, L"打开 Open"}, {2, L"复制 Copy"}, {3, L"粘贴 Paste"}};
 };
 
-CElementControl* MakeLabel(GalleryBoard& board, const wchar_t* text, const wchar_t* caption,
+CElementLabel* MakeLabel(GalleryBoard& board, const wchar_t* text, const wchar_t* caption,
                            ULONG_PTR style = ELEMENT_STYLE_LABEL) {
-  auto* label = board.Make<CElementControl>();
+  auto* label = board.Make<CElementLabel>();
   _CONTAINER_INFO info = board.Cell(150, 22, caption, 0, style);
   info.SetText(text);
   label->InitObject(L"label", &info);
   return label;
 }
 
-CElementControl* MakeCheckBox(GalleryBoard& board, const wchar_t* caption, DWORD id) {
-  auto* box = board.Make<CElementControl>();
+CElementCheckBox* MakeCheckBox(GalleryBoard& board, const wchar_t* caption, DWORD id) {
+  auto* box = board.Make<CElementCheckBox>();
   _CONTAINER_INFO info = board.Cell(110, 22, caption, id, ELEMENT_STYLE_CHECKBOX);
   info.SetText(L"选项 Option");
   box->InitObject(L"check", &info);

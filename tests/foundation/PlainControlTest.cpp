@@ -2,6 +2,8 @@
 // tells its parent.
 #include <gtest/gtest.h>
 
+#include "foundation/CElementCheckBox.h"
+#include "foundation/CElementLabel.h"
 #include "host/CElementHost.h"
 #include "tests/support/HostFixture.h"
 
@@ -23,7 +25,7 @@ class PlainControl : public HostFixture {};
 }  // namespace
 
 TEST_F(PlainControl, ALabelShowsItsText) {
-  CElementControl label;
+  CElementLabel label;
   _CONTAINER_INFO info = Info(10, 10, 120, 20, 3);
   info.SetText(L"标签 Label");
   label.InitObject(L"label", &info);
@@ -36,7 +38,7 @@ TEST_F(PlainControl, ALabelShowsItsText) {
 }
 
 TEST_F(PlainControl, ACheckBoxTogglesOnACompletedClickAndTellsItsParent) {
-  CElementControl box;
+  CElementCheckBox box;
   _CONTAINER_INFO info = Info(10, 10, 120, 20, 5, ELEMENT_STYLE_CHECKBOX);
   info.SetText(L"Check");
   box.InitObject(L"check", &info);
@@ -64,7 +66,7 @@ TEST_F(PlainControl, ACheckBoxTogglesOnACompletedClickAndTellsItsParent) {
 }
 
 TEST_F(PlainControl, ACheckBoxShowsItsMarkAndFocusAndIgnoresInputWhenDisabled) {
-  CElementControl box;
+  CElementCheckBox box;
   _CONTAINER_INFO info = Info(10, 10, 120, 20, 5, ELEMENT_STYLE_CHECKBOX);
   info.SetText(L"Check");
   box.InitObject(L"check", &info);
