@@ -6,7 +6,7 @@
 
 int CVerticalScrollbar::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!CElementControl::InitObject(name, info)) return 0;
-  for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSELEAVE, WM_TIMER})
+  for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSELEAVE, WM_TIMER})
     RegisterMessage(msg);
   return 1;
 }
@@ -104,6 +104,8 @@ int CVerticalScrollbar::OnLButtonDown(POINT pt) {
   InvalidContainerRect(0, nullptr);
   return 1;
 }
+
+int CVerticalScrollbar::OnDBClick(int, POINT pt) { return OnLButtonDown(pt); }
 
 int CVerticalScrollbar::OnLButtonUp(POINT) {
   if (m_held == Part::None) return 1;

@@ -36,6 +36,8 @@ class CVerticalScrollbar : public CElementControl {
   int OnPaint(CPaintDC* dc) override;
   int OnLButtonDown(POINT pt) override;
   int OnLButtonUp(POINT pt) override;
+  // A quick second click scrolls again, as a press does.
+  int OnDBClick(int flags, POINT pt) override;
   int OnMouseMove(int x, int y, DWORD flags) override;
   int OnMouseLeave() override;
   int OnTimer(DWORD id) override;

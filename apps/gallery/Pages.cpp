@@ -1,0 +1,3 @@
+#include "apps/gallery/Pages.h"
+
+void BuildAllPages(GalleryBoard& board) { BuildFrameworkPage(board); }

@@ -1,0 +1,91 @@
+// The framework's scroll bar: its arithmetic alone, then the element under a user's hands.
+#include <gtest/gtest.h>
+
+#include "host/CVerticalScrollbar.h"
+#include "tests/support/HostFixture.h"
+
+using trellis::test::HostFixture;
+
+TEST(ScrollGeometry, ThumbAndFirstRowMapBothWays) {
+  const ScrollGeometry g{10, 100, 50, 10};
+  EXPECT_EQ(g.MaxFirst(), 40);
+  EXPECT_EQ(g.ThumbLength(), 20);
+  EXPECT_EQ(g.ThumbTop(0), 10);
+  EXPECT_EQ(g.ThumbTop(40), 90);
+  EXPECT_EQ(g.ThumbTop(999), 90);  // clamped
+  for (int first = 0; first <= 40; ++first) EXPECT_EQ(g.FirstForThumbTop(g.ThumbTop(first)), first);
+  EXPECT_EQ(g.FirstForThumbTop(-500), 0);
+  EXPECT_EQ(g.FirstForThumbTop(500), 40);
+  // A huge list keeps a thumb one can grab; a list that fits does not scroll.
+  EXPECT_EQ((ScrollGeometry{0, 100, 1000000, 10}).ThumbLength(), ScrollGeometry::kMinThumb);
+  const ScrollGeometry fits{0, 100, 5, 10};
+  EXPECT_FALSE(fits.Scrollable());
+  EXPECT_EQ(fits.ThumbTop(3), 0);
+  EXPECT_EQ(fits.FirstForThumbTop(50), 0);
+  EXPECT_FALSE((ScrollGeometry{0, 100, 50, 0}).Scrollable());
+}
+
+namespace {
+
+class Scrollbar : public HostFixture {
+ protected:
+  Scrollbar() {
+    _CONTAINER_INFO info = Info(50, 20, 14, 120, 9);
+    bar.InitObject(L"bar", &info);
+    bar.InitVScrollBar(VSCROLL_STYLE_ARROWS);
+    bar.SetRowNumber(100);
+    bar.SetPageSize(10);
+    Pump();
+  }
+  // The first rows reported to the parent, in order.
+  std::vector<LPARAM> Reports() const {
+    std::vector<LPARAM> rows;
+    for (const auto& n : parent.notices)
+      if (n.msg == WM_ELEMENT_VSCROLL && n.wParam == VSCROLL_REPORT_FIRST_ROW) rows.push_back(n.lParam);
+    return rows;
+  }
+  CVerticalScrollbar bar;
+};
+
+}  // namespace
+
+TEST_F(Scrollbar, ArrowsStepAndRepeatWhileHeld) {
+  Click(bar, 7, 115);  // down arrow
+  EXPECT_EQ(Reports(), (std::vector<LPARAM>{1}));
+  Press(bar, 7, 115);
+  Advance(400 + 3 * 60);  // the delay, then three repeats
+  Release(bar, 7, 115);
+  EXPECT_EQ(bar.GetFirstRow(), 6);
+  Advance(500);
+  EXPECT_EQ(bar.GetFirstRow(), 6);  // no repeat after the release
+  Click(bar, 7, 2);  // up arrow
+  EXPECT_EQ(Reports().back(), 5);
+}
+
+TEST_F(Scrollbar, TrackClicksPageAndTheThumbDrags) {
+  Click(bar, 7, 100);  // below the thumb
+  EXPECT_EQ(bar.GetFirstRow(), 10);
+  // Drag the thumb to the bottom; each move reports the row under it.
+  const int thumbY = 14 + (92 - 12) * 10 / 90 + 6;
+  Press(bar, 7, thumbY);
+  MoveTo(bar, 7, thumbY + 40);
+  MoveTo(bar, 7, 500);
+  Release(bar, 7, 500);
+  EXPECT_EQ(bar.GetFirstRow(), 90);
+  EXPECT_EQ(Reports().back(), 90);
+  // Setting the position from outside moves the thumb without a report.
+  const std::size_t reports = Reports().size();
+  bar.UpdateThumbPos(3);
+  EXPECT_EQ(bar.GetFirstRow(), 3);
+  EXPECT_EQ(Reports().size(), reports);
+  // Fewer rows clamp the position.
+  bar.SetRowNumber(8);
+  EXPECT_EQ(bar.GetFirstRow(), 0);
+}
+
+TEST_F(Scrollbar, ADisabledBarIgnoresTheMouse) {
+  bar.Enable(0);
+  Click(bar, 7, 115);
+  Click(bar, 7, 100);
+  EXPECT_TRUE(Reports().empty());
+}
