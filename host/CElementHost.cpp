@@ -116,6 +116,11 @@ bool CElementHost::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
           m_pFocus->OnSetWndFocus(msg == WM_SETFOCUS);
         break;
       case WM_TIMER: handled = RouteTimer(wParam); break;
+      case WM_ELEMENT_MENUCOMMAND:
+        if (CElementContainer* target = FindById(DWORD(wParam)))
+          target->OnMenuCommand(DWORD(lParam));
+        handled = true;
+        break;
       case WM_SETCURSOR:
         handled = RouteSetCursor(wParam, lParam);
         result = handled;

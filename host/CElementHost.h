@@ -8,6 +8,7 @@
 //   paint       each shown element in layer order, through the window's paint context with the
 //               origin at the element's corner and the clip at its invalid part
 //   timers      element timers ride on window timers of the host window
+//   menu choice WM_ELEMENT_MENUCOMMAND to the element of that id, if it is still there
 // A message reaches an element only when it registered it; when the element itself did not, the
 // nearest ancestor that did receives it. Ancestors see it first in OnChildsProc, the element
 // in OnFilter. SkipMsg stops the default processing of the window.
@@ -17,6 +18,9 @@
 #include <utility>
 
 #include "host/CElementContainer.h"
+
+// A choice from a pop-up menu for the element with id wParam: its OnMenuCommand(lParam).
+constexpr UINT WM_ELEMENT_MENUCOMMAND = WM_APP + 1;
 
 class CElementHost {
  public:

@@ -1,8 +1,43 @@
 // The framework's own elements: labels, check boxes and the scroll bar.
 #include "apps/gallery/Pages.h"
+#include "host/CMenuEx.h"
 #include "host/CVerticalScrollbar.h"
+#include "platform/mfc/CWnd.h"
 
 namespace {
+
+// A label whose right click opens the framework's menu and which shows the last choice.
+class MenuDemo : public CElementControl {
+ public:
+  int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override {
+    if (!CElementControl::InitObject(name, info)) return 0;
+    RegisterMessage(WM_RBUTTONUP);
+    return 1;
+  }
+
+ protected:
+  int OnRButtonUp(POINT pt) override {
+    CMenuEx menu(CMenuEx::OPEN_DOWN, CMenuEx::MENUBK_GRADIENT);
+    for (const auto& [id, text] : kItems) menu.AppendMenuEx(MF_ENABLED, id, text);
+    menu.AppendMenuEx(MF_GRAYED, 9, L"不可用 Unavailable");
+    menu.AppendMenuEx(MF_SEPARATOR, 0, L"");
+    menu.AppendMenuEx(MF_ENABLED, 10, L"关于 About");
+    POINT at{GetContainerRect().left + pt.x, GetContainerRect().top + pt.y};
+    ::ClientToScreen(GetVMWindow(), &at);
+    menu.TrackPopupMenuWithContainerID(TPM_RIGHTBUTTON, at.x, at.y, GetWndContainer(), GetID(), nullptr);
+    return 1;
+  }
+  int OnMenuCommand(DWORD id) override {
+    CString text;
+    text.Format(L"Chose item %u", id);
+    SetText(text);
+    return 1;
+  }
+
+ private:
+  static constexpr std::pair<DWORD, const wchar_t*> kItems[] = {
+      {1, L"打开 Open"}, {2, L"复制 Copy"}, {3, L"粘贴 Paste"}};
+};
 
 CElementControl* MakeLabel(GalleryBoard& board, const wchar_t* text, const wchar_t* caption,
                            ULONG_PTR style = ELEMENT_STYLE_LABEL) {
@@ -60,4 +95,21 @@ void BuildFrameworkPage(GalleryBoard& board) {
   board.Pose(hover, PoseKind::Hover, {7, 45});
   auto* dragging = MakeScrollBar(board, L"dragging", VSCROLL_STYLE_ARROWS | VSCROLL_STYLE_FRAME);
   board.Pose(dragging, PoseKind::Pushed, {7, 50});
+
+  board.Section(L"Menu");
+  auto* demo = board.Make<MenuDemo>();
+  _CONTAINER_INFO info = board.Cell(200, 22, L"right click: open menu", 120);
+  info.SetText(L"Right-click here");
+  demo->InitObject(L"menu demo", &info);
+  // Open it, rest the pointer on the third row, and take in the menu below the label.
+  const CRect place = demo->GetContainerRect();
+  board.PoseCustom(
+      demo,
+      [demo](GalleryActor& actor) {
+        actor.RightClick(*demo, {10, 10});
+        actor.Settle();
+        actor.MoveTo(*demo, {40, 10 + 1 + 3 + 22 * 2 + 11});
+      },
+      [](GalleryActor& actor) { actor.Key(VK_ESCAPE); },
+      CRect(place.left, place.top, place.left + 260, place.top + 170));
 }

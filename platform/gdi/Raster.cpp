@@ -128,25 +128,30 @@ void DrawSegment(DeviceContext& dc, POINT a, POINT b) {
 
 using namespace platform;
 
-COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
+namespace {
+
+// The surface pixel of a logical point, or null when it lies outside the clip.
+Pixel* VisiblePixel(HDC hdc, int x, int y) {
   DeviceContext* dc = ResolveDC(hdc);
-  if (!dc || !dc->surface) return CLR_INVALID;
+  if (!dc || !dc->surface) return nullptr;
   const POINT p = dc->ToDevice(x, y);
   const RECT clip = dc->DeviceClip();
-  if (p.x < clip.left || p.x >= clip.right || p.y < clip.top || p.y >= clip.bottom)
-    return CLR_INVALID;
-  *dc->SurfacePixel(p.x, p.y) = PixelFromColor(color);
+  if (p.x < clip.left || p.x >= clip.right || p.y < clip.top || p.y >= clip.bottom) return nullptr;
+  return dc->SurfacePixel(p.x, p.y);
+}
+
+}  // namespace
+
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
+  Pixel* pixel = VisiblePixel(hdc, x, y);
+  if (!pixel) return CLR_INVALID;
+  *pixel = PixelFromColor(color);
   return color & 0x00FFFFFF;
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
-  DeviceContext* dc = ResolveDC(hdc);
-  if (!dc || !dc->surface) return CLR_INVALID;
-  const POINT p = dc->ToDevice(x, y);
-  const RECT clip = dc->DeviceClip();
-  if (p.x < clip.left || p.x >= clip.right || p.y < clip.top || p.y >= clip.bottom)
-    return CLR_INVALID;
-  return ColorFromPixel(*dc->SurfacePixel(p.x, p.y));
+  const Pixel* pixel = VisiblePixel(hdc, x, y);
+  return pixel ? ColorFromPixel(*pixel) : CLR_INVALID;
 }
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT old) {

@@ -1,0 +1,139 @@
+// The pop-up menu window: opening, input and closing. Painting is in CMenuWndPaint.cpp.
+#include "host/CMenuWnd.h"
+
+#include <memory>
+
+#include "host/CElementHost.h"
+#include "host/MenuPlacement.h"
+#include "platform/win32/WinInput.h"
+
+// ---- opening
+
+CMenuWnd::CMenuWnd(MenuTrack track) : m_track(std::move(track)) {}
+
+bool CMenuWnd::Open(MenuTrack track) {
+  if (track.items.empty() || !::IsWindow(track.owner)) return false;
+  std::unique_ptr<CMenuWnd> menu(new CMenuWnd(std::move(track)));
+  menu->Prepare();
+  // The client area plus the one-pixel WS_BORDER frame on each side.
+  const CSize client = menu->m_layout.ClientSize();
+  const SIZE size{client.cx + 2, client.cy + 2};
+  const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  const MenuTrack& t = menu->m_track;
+  const POINT corner = PlaceMenu(t.anchor, size, t.tpmFlags, screen, t.avoid ? &*t.avoid : nullptr);
+  if (!menu->CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, nullptr, L"", WS_POPUP | WS_BORDER,
+                      corner.x, corner.y, size.cx, size.cy, t.owner, nullptr))
+    return false;
+  CMenuWnd* self = menu.release();
+  self->m_bOwnsSelf = true;
+  const HWND hwnd = self->m_hWnd;
+  ::ShowWindow(hwnd, SW_SHOW);
+  ::SetFocus(hwnd);
+  ::SetCapture(hwnd);
+  // Whatever the owner did on losing the focus may have closed the menu already.
+  return ::IsWindow(hwnd) && ::IsWindowVisible(hwnd);
+}
+
+CMenuWnd* CMenuWnd::FromMenuWindow(HWND hwnd) {
+  return dynamic_cast<CMenuWnd*>(CWnd::FromHandlePermanent(hwnd));
+}
+
+CRect CMenuWnd::GetItemRect(int index) const {
+  CRect row = m_layout.RowRect(index);
+  if (!row.IsRectEmpty()) ClientToScreen(&row);
+  return row;
+}
+
+// ---- input
+
+bool CMenuWnd::IsOutside(CPoint client) const {
+  CPoint screen = client;
+  ClientToScreen(&screen);
+  CRect window;
+  GetWindowRect(&window);
+  return !window.PtInRect(screen);
+}
+
+int CMenuWnd::ChoosableRowAt(CPoint client) const {
+  const int row = m_layout.RowAt(client);
+  return row >= 0 && m_track.items[std::size_t(row)].IsChoosable() ? row : -1;
+}
+
+void CMenuWnd::SetHot(int index) {
+  if (index == m_nHot) return;
+  CRect old = m_layout.RowRect(m_nHot), now = m_layout.RowRect(index);
+  m_nHot = index;
+  if (!old.IsRectEmpty()) InvalidateRect(&old, FALSE);
+  if (!now.IsRectEmpty()) InvalidateRect(&now, FALSE);
+}
+
+void CMenuWnd::Press(CPoint client) {
+  if (IsOutside(client)) return Close(std::nullopt);
+  SetHot(ChoosableRowAt(client));
+}
+
+void CMenuWnd::Release(CPoint client) {
+  // A release off a choosable row, such as the one ending the press that opened the menu,
+  // leaves the menu open.
+  const int row = ChoosableRowAt(client);
+  if (row >= 0) Close(m_track.items[std::size_t(row)].nID);
+}
+
+void CMenuWnd::OnMouseMove(UINT, CPoint point) { SetHot(ChoosableRowAt(point)); }
+void CMenuWnd::OnLButtonDown(UINT, CPoint point) { Press(point); }
+void CMenuWnd::OnLButtonDblClk(UINT, CPoint point) { Press(point); }
+void CMenuWnd::OnRButtonDown(UINT, CPoint point) { Press(point); }
+void CMenuWnd::OnRButtonDblClk(UINT, CPoint point) { Press(point); }
+void CMenuWnd::OnMButtonDown(UINT, CPoint point) { Press(point); }
+void CMenuWnd::OnLButtonUp(UINT, CPoint point) { Release(point); }
+
+void CMenuWnd::OnRButtonUp(UINT, CPoint point) {
+  if (m_track.tpmFlags & TPM_RIGHTBUTTON) Release(point);
+}
+
+void CMenuWnd::OnKeyDown(UINT ch, UINT, UINT) {
+  switch (ch) {
+    case VK_UP: SetHot(NextChoosableItem(m_track.items, m_nHot, -1)); break;
+    case VK_DOWN: SetHot(NextChoosableItem(m_track.items, m_nHot, +1)); break;
+    case VK_RETURN:
+      if (m_nHot >= 0) Close(m_track.items[std::size_t(m_nHot)].nID);
+      break;
+    case VK_ESCAPE: Close(std::nullopt); break;
+    default: break;
+  }
+}
+
+void CMenuWnd::OnActivate(UINT state, CWnd* other, BOOL minimized) {
+  CWnd::OnActivate(state, other, minimized);
+  if (state == WA_INACTIVE) Close(std::nullopt);
+}
+
+void CMenuWnd::OnCaptureChanged(CWnd* wnd) {
+  if (!wnd || wnd->GetSafeHwnd() != m_hWnd) Close(std::nullopt);
+}
+
+void CMenuWnd::OnCancelMode() { Close(std::nullopt); }
+
+// ---- closing
+
+void CMenuWnd::Close(std::optional<DWORD> command) {
+  // Hidden means closing already, or being destroyed along with the owner.
+  if (m_bClosing || !IsWindowVisible()) return;
+  m_bClosing = true;
+  const HWND self = m_hWnd, owner = m_track.owner;
+  const DWORD containerId = m_track.containerId;
+  // A menu closing because another window took the activation (a second menu, say) leaves the
+  // focus where that window put it.
+  const bool active = ::GetActiveWindow() == self;
+  if (::GetCapture() == self) ::ReleaseCapture();
+  ::ShowWindow(self, SW_HIDE);
+  if (::IsWindow(owner)) {
+    if (active) ::SetFocus(owner);
+    if (command) ::PostMessageW(owner, WM_ELEMENT_MENUCOMMAND, containerId, LPARAM(*command));
+  }
+  ::DestroyWindow(self);
+}
+
+void CMenuWnd::PostNcDestroy() {
+  if (m_bOwnsSelf) delete this;
+}

@@ -1,0 +1,99 @@
+// The window of an open pop-up menu. It holds its own copy of the items, deletes itself when it
+// closes, and posts the choice to its owner as WM_ELEMENT_MENUCOMMAND.
+//
+// While open it holds the mouse capture and the keyboard focus:
+//   press outside the window             closes without a choice; the press goes nowhere else
+//   pointer over a choosable row         highlights it; anywhere else nothing is highlighted
+//   release over a choosable row         chooses it (the right button too with TPM_RIGHTBUTTON)
+//   Up / Down                            highlights the next choosable row, wrapping around
+//   Enter                                chooses the highlighted row, if any
+//   Escape; losing capture or activation closes without a choice
+// Closing hands the focus back to the owner. The owner's destruction takes the menu with it.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "host/MenuItem.h"
+#include "host/MenuLayout.h"
+#include "platform/mfc/CGdiObject.h"
+#include "platform/mfc/CWnd.h"
+
+// What a CMenuEx hands to its pop-up.
+struct MenuTrack {
+  std::vector<MenuItem> items;
+  bool gradient = false;
+  UINT tpmFlags = 0;  // already resolved against the open mode
+  POINT anchor{};     // screen coordinates
+  std::optional<RECT> avoid;
+  HWND owner = nullptr;
+  DWORD containerId = 0;
+};
+
+class CMenuWnd : public CWnd {
+ public:
+  // Shows a menu; false when the owner is not a window or the window cannot be made. The
+  // object then lives as long as its window.
+  static bool Open(MenuTrack track);
+
+  // The open menu of a window, null for any other window.
+  static CMenuWnd* FromMenuWindow(HWND hwnd);
+  // An item's row in screen coordinates; empty for an index outside the items.
+  CRect GetItemRect(int index) const;
+  // The highlighted item, -1 for none.
+  int GetHotItem() const { return m_nHot; }
+
+ protected:
+  void OnPaint() override;
+  void OnMouseMove(UINT flags, CPoint point) override;
+  void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnLButtonDblClk(UINT flags, CPoint point) override;
+  void OnLButtonUp(UINT flags, CPoint point) override;
+  void OnRButtonDown(UINT flags, CPoint point) override;
+  void OnRButtonDblClk(UINT flags, CPoint point) override;
+  void OnRButtonUp(UINT flags, CPoint point) override;
+  void OnMButtonDown(UINT flags, CPoint point) override;
+  void OnKeyDown(UINT ch, UINT repeat, UINT flags) override;
+  void OnActivate(UINT state, CWnd* other, BOOL minimized) override;
+  void OnCaptureChanged(CWnd* wnd) override;
+  void OnCancelMode() override;
+  void PostNcDestroy() override;
+
+ private:
+  // The menu's colours, read from the theme when it opens.
+  struct Look {
+    COLORREF background = 0;
+    COLORREF frame = 0;
+    COLORREF text = 0;
+    COLORREF textDisabled = 0;
+    COLORREF selBack = 0;
+    COLORREF selText = 0;
+    COLORREF separator = 0;
+  };
+
+  explicit CMenuWnd(MenuTrack track);
+  // Reads the look and font from the theme and measures the items.
+  void Prepare();
+  // A press anywhere: outside the window it closes the menu, inside it highlights.
+  void Press(CPoint client);
+  void Release(CPoint client);
+  void SetHot(int index);
+  int ChoosableRowAt(CPoint client) const;
+  bool IsOutside(CPoint client) const;
+  // Closes the window (deleting this object) and, given a command, posts it to the owner. The
+  // caller returns at once afterwards.
+  void Close(std::optional<DWORD> command);
+
+  // Painting (CMenuWndPaint.cpp).
+  void PaintBackground(CDC& dc) const;
+  void PaintRow(CDC& dc, int index) const;
+  void PaintFrame() const;
+
+  MenuTrack m_track;
+  Look m_look;
+  CFont m_font;
+  MenuLayout m_layout{{}, {}, 0};
+  int m_nHot = -1;
+  bool m_bClosing = false;
+  bool m_bOwnsSelf = false;  // set once the window exists; PostNcDestroy deletes the object
+};

@@ -1,0 +1,286 @@
+// The pop-up menu driven as a user drives it: an element opens it, input arrives at screen
+// coordinates, and the choice comes back to the element's OnMenuCommand.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "host/CElementHostWnd.h"
+#include "host/CMenuEx.h"
+#include "host/CMenuWnd.h"
+#include "host/ThemeLookup.h"
+#include "platform/backend/headless/HeadlessScreen.h"
+#include "tests/host/HostTestSupport.h"
+#include "tests/support/Golden.h"
+
+namespace {
+
+using platform::MouseButton;
+
+// Opens a menu as the edit box does: on the right button, at the pointer, from a CMenuEx that
+// is gone as soon as tracking returns.
+class MenuOpener : public CElementContainer {
+ public:
+  int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override {
+    if (!CElementContainer::InitObject(name, info)) return 0;
+    for (UINT msg : {WM_LBUTTONDOWN, WM_RBUTTONUP}) RegisterMessage(msg);
+    return 1;
+  }
+  BOOL Open(POINT screen) {
+    CMenuEx menu(openMode, backgroundMode);
+    menu.AppendMenuEx(MF_ENABLED, 1, L"撤销");
+    menu.AppendMenuEx(MF_GRAYED, 2, L"剪切");
+    menu.AppendMenuEx(MF_ENABLED, 3, L"拷贝");
+    menu.AppendMenuEx(MF_SEPARATOR, 0, nullptr);
+    menu.AppendMenuEx(MF_ENABLED, 4, L"粘贴");
+    menu.AppendMenuEx(MF_ENABLED, 6, L"全选 Select all");
+    return menu.TrackPopupMenuWithContainerID(tpmFlags, screen.x, screen.y, GetWndContainer(),
+                                              GetID(), nullptr);
+  }
+  int OnMenuCommand(DWORD id) override {
+    commands.push_back(id);
+    return 1;
+  }
+  int OnLButtonDown(POINT) override {
+    ++leftPresses;
+    return 1;
+  }
+  int OnRButtonUp(POINT pt) override { return Open(ToScreen(pt)); }
+
+  UINT tpmFlags = TPM_RIGHTBUTTON;
+  CMenuEx::OPEN_MODE openMode = CMenuEx::OPEN_DOWN;
+  CMenuEx::MENUBK_MODE backgroundMode = CMenuEx::MENUBK_SOLID;
+  std::vector<DWORD> commands;
+  int leftPresses = 0;
+
+ private:
+  POINT ToScreen(POINT pt) const {
+    POINT screen{GetContainerRect().left + pt.x, GetContainerRect().top + pt.y};
+    ::ClientToScreen(GetVMWindow(), &screen);
+    return screen;
+  }
+};
+
+// Item indexes of the opener's menu.
+enum : int { kUndo, kCutGreyed, kCopy, kSeparator, kPaste, kSelectAll };
+using Commands = std::vector<DWORD>;
+
+class MenuTest : public trellis::test::HostEnvTest {
+ protected:
+  void SetUp() override {
+    // The host fills the screen, so the menu can be opened anywhere on it.
+    ASSERT_TRUE(host.CreateHost(L"host", CRect(1, 1, 799, 599)));
+    _CONTAINER_INFO info;
+    info.SetSize(798, 598);
+    info.SetId(7);
+    info.SetParent(host.Root());
+    ASSERT_TRUE(opener->InitObject(L"opener", &info));
+    screen.PumpUntilIdle();
+  }
+
+  // Right-clicks the opener at a screen point; the menu that opened, or null.
+  CMenuWnd* OpenAt(int x, int y) {
+    screen.Click(x, y, MouseButton::Right);
+    screen.PumpUntilIdle();
+    m_hMenu = ::GetFocus();
+    return CMenuWnd::FromMenuWindow(m_hMenu);
+  }
+  static CPoint Center(CMenuWnd* menu, int item) { return menu->GetItemRect(item).CenterPoint(); }
+  void Click(CPoint at, MouseButton button = MouseButton::Left) {
+    screen.Click(at.x, at.y, button);
+    screen.PumpUntilIdle();
+  }
+  void Key(UINT vk) {
+    screen.KeyPress(vk);
+    screen.PumpUntilIdle();
+  }
+  // The last menu opened is gone and the keyboard is back with the host window.
+  bool ClosedBackToHost() const { return !::IsWindow(m_hMenu) && ::GetFocus() == host.m_hWnd; }
+
+  platform::headless::HeadlessScreen screen{800, 600};
+  CElementHostWnd host;
+  std::unique_ptr<MenuOpener> opener = std::make_unique<MenuOpener>();
+  HWND m_hMenu = nullptr;
+};
+
+TEST_F(MenuTest, OpensOwnedAndTopmostAtThePointAndChoosesOnRelease) {
+  CMenuWnd* menu = OpenAt(150, 120);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(::GetParent(m_hMenu), host.m_hWnd);
+  const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  EXPECT_EQ(menu->GetExStyle() & exStyle, exStyle);
+  CRect window;
+  menu->GetWindowRect(&window);
+  EXPECT_EQ(window.TopLeft(), CPoint(150, 120));
+  const CPoint copy = Center(menu, kCopy);
+  screen.MouseDown(copy.x, copy.y);
+  screen.PumpUntilIdle();
+  EXPECT_TRUE(opener->commands.empty());
+  screen.MouseUp(copy.x, copy.y);
+  screen.PumpUntilIdle();
+  EXPECT_EQ(opener->commands, Commands{3});
+  EXPECT_TRUE(ClosedBackToHost());
+}
+
+TEST_F(MenuTest, GreyedItemsAndSeparatorsCannotBeChosenAndEscapeCloses) {
+  CMenuWnd* menu = OpenAt(150, 120);
+  ASSERT_NE(menu, nullptr);
+  Click(Center(menu, kCutGreyed));
+  Click(Center(menu, kSeparator));
+  Key(VK_RETURN);  // nothing is highlighted
+  EXPECT_TRUE(menu->IsWindowVisible());
+  Key(VK_ESCAPE);
+  EXPECT_TRUE(ClosedBackToHost());
+  EXPECT_TRUE(opener->commands.empty());
+}
+
+TEST_F(MenuTest, TheKeyboardWalksChoosableItemsAndEnterChooses) {
+  CMenuWnd* menu = OpenAt(150, 120);
+  ASSERT_NE(menu, nullptr);
+  // Each row: a key, then the highlighted item.
+  const std::pair<UINT, int> walk[] = {{VK_DOWN, kUndo},      {VK_DOWN, kCopy}, {VK_DOWN, kPaste},
+                                       {VK_DOWN, kSelectAll}, {VK_DOWN, kUndo}, {VK_UP, kSelectAll},
+                                       {VK_UP, kPaste}};
+  for (const auto& [key, hot] : walk) {
+    Key(key);
+    ASSERT_EQ(menu->GetHotItem(), hot) << "after key " << key;
+  }
+  Key(VK_RETURN);
+  EXPECT_EQ(opener->commands, Commands{4});
+  EXPECT_TRUE(ClosedBackToHost());
+}
+
+TEST_F(MenuTest, APressOutsideClosesTheMenuAndGoesNowhereElse) {
+  ASSERT_NE(OpenAt(150, 120), nullptr);
+  Click({100, 100});
+  EXPECT_TRUE(ClosedBackToHost());
+  EXPECT_EQ(opener->leftPresses, 0);
+  Click({100, 100});
+  EXPECT_EQ(opener->leftPresses, 1);
+  EXPECT_TRUE(opener->commands.empty());
+}
+
+TEST_F(MenuTest, TheRightButtonChoosesOnlyWhenAskedFor) {
+  opener->tpmFlags = TPM_LEFTBUTTON;
+  CMenuWnd* menu = OpenAt(150, 120);
+  ASSERT_NE(menu, nullptr);
+  Click(Center(menu, kUndo), MouseButton::Right);
+  EXPECT_TRUE(opener->commands.empty());
+  Click(Center(menu, kUndo));
+  opener->tpmFlags = TPM_RIGHTBUTTON;
+  ASSERT_NE(menu = OpenAt(150, 120), nullptr);
+  Click(Center(menu, kPaste), MouseButton::Right);
+  EXPECT_EQ(opener->commands, (Commands{1, 4}));
+}
+
+TEST_F(MenuTest, TheHoveredRowIsHighlightedAndFollowsThePointer) {
+  CMenuWnd* menu = OpenAt(150, 120);
+  ASSERT_NE(menu, nullptr);
+  const COLORREF plain = ThemeColor(L"Menu.Background"), hot = ThemeColor(L"Menu.SelBack");
+  ASSERT_NE(plain, hot);
+  // Each row's colour away from its text.
+  const auto colors = [&] {
+    std::vector<COLORREF> out;
+    for (int item : {kUndo, kCutGreyed, kCopy}) {
+      const CRect row = menu->GetItemRect(item);
+      out.push_back(screen.PixelAt(row.right - 3, row.CenterPoint().y));
+    }
+    return out;
+  };
+  const auto hover = [&](CPoint at) {
+    screen.MouseMove(at.x, at.y);
+    screen.PumpUntilIdle();
+    return colors();
+  };
+  using Colors = std::vector<COLORREF>;
+  EXPECT_EQ(hover(Center(menu, kUndo)), (Colors{hot, plain, plain}));
+  EXPECT_EQ(hover(Center(menu, kCopy)), (Colors{plain, plain, hot}));
+  EXPECT_EQ(hover(Center(menu, kCutGreyed)), (Colors{plain, plain, plain}));
+  hover(Center(menu, kCopy));
+  EXPECT_EQ(hover({600, 500}), (Colors{plain, plain, plain}));
+}
+
+TEST_F(MenuTest, AnOpenMenuLooksRight) {
+  CMenuWnd* menu = OpenAt(150, 120);
+  ASSERT_NE(menu, nullptr);
+  screen.MouseMove(Center(menu, kCopy).x, Center(menu, kCopy).y);
+  screen.PumpUntilIdle();
+  CRect window;
+  menu->GetWindowRect(&window);
+  const platform::Surface& composed = screen.Composed();
+  platform::Surface picture;
+  ASSERT_TRUE(picture.Allocate(window.Width(), window.Height()));
+  for (int y = 0; y < window.Height(); ++y)
+    std::copy_n(composed.Row(window.top + y) + window.left, window.Width(), picture.Row(y));
+  EXPECT_TRUE(trellis::test::MatchesGolden(picture, "host/menu_open"));
+}
+
+TEST_F(MenuTest, TheGradientBackgroundDeepensDownwards) {
+  opener->backgroundMode = CMenuEx::MENUBK_GRADIENT;
+  CMenuWnd* menu = OpenAt(150, 120);
+  ASSERT_NE(menu, nullptr);
+  CRect window;
+  menu->GetWindowRect(&window);
+  const COLORREF top = screen.PixelAt(window.right - 3, window.top + 1);
+  const COLORREF bottom = screen.PixelAt(window.right - 3, window.bottom - 2);
+  EXPECT_EQ(top, ThemeColor(L"Menu.Background"));
+  EXPECT_LT(GetGValue(bottom), GetGValue(top));  // towards the darker separator colour
+}
+
+TEST_F(MenuTest, StaysOnTheScreenAndHonoursTheOpenMode) {
+  CRect window;
+  ASSERT_NE(OpenAt(790, 590), nullptr);
+  ::GetWindowRect(m_hMenu, &window);
+  EXPECT_EQ(window.BottomRight(), CPoint(790, 590));  // flipped up and to the left
+  Key(VK_ESCAPE);
+  opener->openMode = CMenuEx::OPEN_UP;
+  ASSERT_NE(OpenAt(300, 400), nullptr);
+  ::GetWindowRect(m_hMenu, &window);
+  EXPECT_EQ(CPoint(window.left, window.bottom), CPoint(300, 400));
+}
+
+TEST_F(MenuTest, OpeningAnotherMenuClosesTheFirst) {
+  ASSERT_NE(OpenAt(150, 120), nullptr);
+  const HWND first = m_hMenu;
+  ASSERT_TRUE(opener->Open({400, 300}));
+  screen.PumpUntilIdle();
+  EXPECT_FALSE(::IsWindow(first));
+  CMenuWnd* second = CMenuWnd::FromMenuWindow(::GetFocus());
+  ASSERT_NE(second, nullptr);
+  Click(Center(second, kSelectAll));
+  EXPECT_EQ(opener->commands, Commands{6});
+}
+
+TEST_F(MenuTest, TheMenuOutlivesItsElementQuietly) {
+  CMenuWnd* menu = OpenAt(150, 120);
+  ASSERT_NE(menu, nullptr);
+  const CPoint undo = Center(menu, kUndo);
+  opener.reset();
+  Click(undo);
+  EXPECT_TRUE(ClosedBackToHost());
+}
+
+TEST_F(MenuTest, DestroyingTheOwnerTakesTheOpenMenuWithIt) {
+  ASSERT_NE(OpenAt(150, 120), nullptr);
+  host.DestroyWindow();
+  EXPECT_FALSE(::IsWindow(m_hMenu));
+  screen.Click(150, 130);
+  screen.KeyPress(VK_RETURN);
+  EXPECT_TRUE(screen.PumpUntilIdle());
+  EXPECT_TRUE(opener->commands.empty());
+}
+
+TEST_F(MenuTest, RefusesBadInput) {
+  CMenuEx menu;
+  EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, &host, 7, nullptr));  // no items
+  EXPECT_FALSE(menu.AppendMenuEx(0x0002, 1, L"an unknown flag"));
+  EXPECT_FALSE(menu.AppendMenuEx(MF_ENABLED, 1, nullptr));
+  EXPECT_TRUE(menu.AppendMenuEx(MF_SEPARATOR, 0, nullptr));
+  EXPECT_EQ(menu.GetMenuItemCount(), 1);
+  CWnd unattached;
+  EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, nullptr, 7, nullptr));
+  EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, &unattached, 7, nullptr));
+  EXPECT_EQ(::GetFocus(), host.m_hWnd);
+  EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+}  // namespace
