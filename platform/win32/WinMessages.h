@@ -132,7 +132,8 @@ void PostQuitMessage(int exitCode);
 // otherwise non-zero. A window filter matches that window only; min = max = 0 matches all.
 BOOL GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax);
 BOOL PeekMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags);
-// Queues WM_CHAR after a WM_KEYDOWN of a key that types a character (US keyboard layout).
+// Queues WM_CHAR after a WM_KEYDOWN of a key that types a character (US keyboard layout). Under
+// a backend that types text itself (the SDL one), only control characters come from here.
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageW(const MSG* msg);
 // The position (screen, x low and y high word) and time of the last message taken from the queue.

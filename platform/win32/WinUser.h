@@ -1,7 +1,9 @@
 // The USER subset: rectangles, brush fills and text layout here; windows (WinWindow.h),
-// messages and painting (WinMessages.h), and input, focus, cursors and timers (WinInput.h).
+// messages and painting (WinMessages.h), input, focus, cursors and timers (WinInput.h), and the
+// clipboard (WinClipboard.h).
 #pragma once
 
+#include "platform/win32/WinClipboard.h"
 #include "platform/win32/WinGdi.h"
 #include "platform/win32/WinInput.h"
 

@@ -1,6 +1,6 @@
 // The screen and everything the window manager keeps about it: the desktop window and its
 // tree, the message queue, input, focus, activation, capture, timers, the clock, the device
-// contexts handed out on windows, and the composed picture.
+// contexts handed out on windows, the clipboard, the input method, and the composed picture.
 //
 // There is one current desktop. A backend makes a fresh one (Reset) with its screen size; code
 // that runs before any backend gets a default 1280 x 800 desktop.
@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/clipboard/Clipboard.h"
+#include "platform/ime/InputMethod.h"
 #include "platform/window/InputRouter.h"
 #include "platform/window/TimerTable.h"
 #include "platform/window/Window.h"
@@ -70,7 +72,13 @@ class Desktop {
   HWND capture = nullptr;
   HCURSOR cursor = nullptr;
   std::vector<WindowDc> dcs;
+  Clipboard clipboard;
+  InputMethod inputMethod;
   EventSource* events = nullptr;
+  // The backend types printable characters itself, from a text-input service that knows the
+  // keyboard layout, dead keys and input methods; TranslateMessage then makes only the control
+  // characters (Enter, Tab, Backspace, Escape, Ctrl+letter), which no text input reports.
+  bool backendTypesText = false;
 
  private:
   Desktop(int width, int height);

@@ -1,6 +1,7 @@
 #include "platform/window/InputRouter.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "platform/window/WindowManager.h"
 
@@ -105,9 +106,10 @@ void InputRouter::Push(RawInput input) {
     case RawInput::Kind::KeyUp:
       Press(m_asyncKeys, input.vk, input.kind == RawInput::Kind::KeyDown);
       break;
-    case RawInput::Kind::Char: break;
+    case RawInput::Kind::Char:
+    case RawInput::Kind::ImeResult: break;
   }
-  m_raw.push_back(input);
+  m_raw.push_back(std::move(input));
 }
 
 std::optional<MSG> InputRouter::Take(HWND filter, UINT filterMin, UINT filterMax, bool remove) {
@@ -120,7 +122,7 @@ std::optional<MSG> InputRouter::Take(HWND filter, UINT filterMin, UINT filterMax
       return msg;
     }
     if (m_raw.empty()) return std::nullopt;
-    const RawInput input = m_raw.front();
+    const RawInput input = std::move(m_raw.front());
     m_raw.pop_front();
     Route(input);
   }
@@ -164,6 +166,11 @@ void InputRouter::Route(const RawInput& input) {
     case RawInput::Kind::KeyDown:
     case RawInput::Kind::KeyUp:
     case RawInput::Kind::Char: RouteKey(input); break;
+    // Sent at once, as the input method's own window does: the context holds one result, so
+    // it must be read before the next one is routed.
+    case RawInput::Kind::ImeResult:
+      Desktop::Current().inputMethod.DeliverResult(GetFocus(), input.text);
+      break;
     default: RoutePointer(input); break;
   }
 }

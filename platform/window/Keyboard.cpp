@@ -20,6 +20,8 @@ constexpr wchar_t kShiftedDigits[] = L")!@#$%^&*(";
 
 bool Down(int vk) { return GetKeyState(vk) < 0; }
 
+bool IsControlCharacter(WCHAR ch) { return ch < 0x20 || ch == 0x7F; }
+
 // The character a key press types with the current modifiers, or 0.
 WCHAR CharacterFor(UINT vk) {
   const bool shift = Down(VK_SHIFT), ctrl = Down(VK_CONTROL), alt = Down(VK_MENU);
@@ -63,8 +65,9 @@ BOOL TranslateMessage(const MSG* msg) {
   if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_KEYUP)) return FALSE;
   if (msg->message == WM_KEYDOWN) {
     // Posted messages come before input, so the character arrives ahead of the next key.
-    if (const WCHAR ch = CharacterFor(UINT(msg->wParam)))
-      PostMessageW(msg->hwnd, WM_CHAR, WPARAM(ch), msg->lParam);
+    const WCHAR ch = CharacterFor(UINT(msg->wParam));
+    const bool typedByBackend = Desktop::Current().backendTypesText && !IsControlCharacter(ch);
+    if (ch && !typedByBackend) PostMessageW(msg->hwnd, WM_CHAR, WPARAM(ch), msg->lParam);
   }
   return TRUE;
 }

@@ -1,6 +1,8 @@
 // Input as a backend delivers it: pointer positions in screen coordinates, buttons, wheel turns,
-// keys by virtual-key code, and typed characters.
+// keys by virtual-key code, typed characters, and text that an input method committed.
 #pragma once
+
+#include <string>
 
 #include "platform/win32/WinInput.h"
 
@@ -9,13 +11,14 @@ namespace platform {
 enum class MouseButton { Left, Right, Middle };
 
 struct RawInput {
-  enum class Kind { MouseMove, ButtonDown, ButtonUp, Wheel, KeyDown, KeyUp, Char };
+  enum class Kind { MouseMove, ButtonDown, ButtonUp, Wheel, KeyDown, KeyUp, Char, ImeResult };
   Kind kind = Kind::MouseMove;
   POINT pt{0, 0};  // where the pointer is (every mouse kind)
   MouseButton button = MouseButton::Left;
   int wheelDelta = 0;  // multiples of WHEEL_DELTA, positive away from the user
   UINT vk = 0;
   WCHAR ch = 0;
+  std::wstring text;  // ImeResult
   DWORD time = 0;  // filled in from the platform clock when queued
 };
 

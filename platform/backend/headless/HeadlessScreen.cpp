@@ -1,5 +1,7 @@
 #include "platform/backend/headless/HeadlessScreen.h"
 
+#include <utility>
+
 #include "platform/window/Desktop.h"
 #include "platform/window/MessageLoop.h"
 
@@ -14,7 +16,7 @@ HeadlessScreen::~HeadlessScreen() {
 int HeadlessScreen::Width() const { return Desktop::Current().Width(); }
 int HeadlessScreen::Height() const { return Desktop::Current().Height(); }
 
-void HeadlessScreen::Queue(RawInput input) { Desktop::Current().input.Push(input); }
+void HeadlessScreen::Queue(RawInput input) { Desktop::Current().input.Push(std::move(input)); }
 
 void HeadlessScreen::MoveIfElsewhere(int x, int y) {
   const POINT at = Desktop::Current().input.Cursor();
@@ -85,6 +87,13 @@ void HeadlessScreen::TypeText(std::wstring_view text) {
     input.ch = ch;
     Queue(input);
   }
+}
+
+void HeadlessScreen::ImeResult(std::wstring_view text) {
+  RawInput input;
+  input.kind = RawInput::Kind::ImeResult;
+  input.text = text;
+  Queue(std::move(input));
 }
 
 ULONGLONG HeadlessScreen::Now() const { return Desktop::Current().Now(); }

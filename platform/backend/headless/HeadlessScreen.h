@@ -8,6 +8,7 @@
 //   screen.Click(40, 30);                 // queue a press and release at screen (40, 30)
 //   screen.KeyPress(VK_DOWN);             // queue a key press and release
 //   screen.TypeText(L"abc");              // queue characters for the focus window
+//   screen.ImeResult(L"中文");            // queue text committed by an input method
 //   screen.PumpUntilIdle();
 //   screen.AdvanceTime(250);              // move the clock; due timers fire as it passes them
 //   COLORREF c = screen.PixelAt(40, 30);  // what the user would see there
@@ -51,6 +52,9 @@ class HeadlessScreen {
   void KeyPress(UINT vk);
   // Characters as a text-input method delivers them: WM_CHAR to the focus window, no keys.
   void TypeText(std::wstring_view text);
+  // Text an input method committed: the focus window gets it through its input context, with
+  // WM_IME_COMPOSITION (GCS_RESULTSTR).
+  void ImeResult(std::wstring_view text);
 
   // ---- time and messages
   ULONGLONG Now() const;

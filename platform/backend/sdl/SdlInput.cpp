@@ -1,0 +1,107 @@
+#include "platform/backend/sdl/SdlInput.h"
+
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "platform/backend/sdl/SdlKeys.h"
+#include "platform/text/Utf8.h"
+
+namespace platform::sdl {
+
+namespace {
+
+// Where the pointer goes when it leaves the OS window: off every window, so hover ends.
+constexpr POINT kOutside{-10000, -10000};
+
+std::optional<MouseButton> ButtonFromSdl(Uint8 button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT: return MouseButton::Left;
+    case SDL_BUTTON_RIGHT: return MouseButton::Right;
+    case SDL_BUTTON_MIDDLE: return MouseButton::Middle;
+    default: return std::nullopt;
+  }
+}
+
+bool AnyButtonDown(const InputRouter& router) {
+  return router.AsyncKeyState(VK_LBUTTON) < 0 || router.AsyncKeyState(VK_RBUTTON) < 0 ||
+         router.AsyncKeyState(VK_MBUTTON) < 0;
+}
+
+RawInput Pointer(RawInput::Kind kind, POINT pt) {
+  RawInput input;
+  input.kind = kind;
+  input.pt = pt;
+  return input;
+}
+
+}  // namespace
+
+void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
+  using Kind = RawInput::Kind;
+  switch (event.type) {
+    case SDL_MOUSEMOTION:
+      router.Push(Pointer(Kind::MouseMove, {event.motion.x, event.motion.y}));
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      if (const auto button = ButtonFromSdl(event.button.button)) {
+        const POINT pt{event.button.x, event.button.y};
+        const POINT at = router.Cursor();
+        if (at.x != pt.x || at.y != pt.y) router.Push(Pointer(Kind::MouseMove, pt));
+        RawInput input = Pointer(event.type == SDL_MOUSEBUTTONDOWN ? Kind::ButtonDown : Kind::ButtonUp, pt);
+        input.button = *button;
+        router.Push(input);
+      }
+      break;
+    case SDL_MOUSEWHEEL: {
+      const float notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.preciseY
+                                                                            : event.wheel.preciseY;
+      const int delta = int(std::lround(notches * WHEEL_DELTA));
+      if (delta == 0) break;
+      RawInput input = Pointer(Kind::Wheel, router.Cursor());
+      input.wheelDelta = delta;
+      router.Push(input);
+      break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      if (event.type == SDL_KEYDOWN) m_composing = false;
+      if (const UINT vk = VirtualKeyFromSdl(event.key.keysym.sym)) {
+        RawInput input;
+        input.kind = event.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp;
+        input.vk = vk;
+        router.Push(input);
+      }
+      break;
+    case SDL_TEXTEDITING:
+      if (event.edit.text[0]) m_composing = true;
+      break;
+    case SDL_TEXTINPUT: FeedText(event.text.text, router); break;
+    case SDL_WINDOWEVENT:
+      // While a button is held the pointer is still ours: a drag goes on outside the window.
+      if (event.window.event == SDL_WINDOWEVENT_LEAVE && !AnyButtonDown(router))
+        router.Push(Pointer(Kind::MouseMove, kOutside));
+      break;
+    default: break;
+  }
+}
+
+void SdlInput::FeedText(const char* utf8, InputRouter& router) {
+  std::wstring text = WideFromUtf8(utf8);
+  if (text.empty()) return;
+  RawInput input;
+  if (m_composing) {
+    input.kind = RawInput::Kind::ImeResult;
+    input.text = std::move(text);
+    router.Push(std::move(input));
+    return;
+  }
+  input.kind = RawInput::Kind::Char;
+  for (const wchar_t ch : text) {
+    input.ch = ch;
+    router.Push(input);
+  }
+}
+
+}  // namespace platform::sdl

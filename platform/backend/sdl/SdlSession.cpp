@@ -1,0 +1,170 @@
+// Index: opening and closing; events and waiting; presenting and the pointer; the clipboard.
+#include "platform/backend/sdl/SdlSession.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/text/Utf8.h"
+#include "platform/win32/WinUser.h"
+#include "platform/window/SystemCursor.h"
+
+namespace platform::sdl {
+
+namespace {
+
+struct CursorPair {
+  WORD id;  // IDC_ number
+  SDL_SystemCursor sdl;
+};
+constexpr CursorPair kCursors[] = {
+    {32512, SDL_SYSTEM_CURSOR_ARROW},    {32513, SDL_SYSTEM_CURSOR_IBEAM},
+    {32514, SDL_SYSTEM_CURSOR_WAIT},     {32515, SDL_SYSTEM_CURSOR_CROSSHAIR},
+    {32642, SDL_SYSTEM_CURSOR_SIZENWSE}, {32643, SDL_SYSTEM_CURSOR_SIZENESW},
+    {32644, SDL_SYSTEM_CURSOR_SIZEWE},   {32645, SDL_SYSTEM_CURSOR_SIZENS},
+    {32646, SDL_SYSTEM_CURSOR_SIZEALL},  {32648, SDL_SYSTEM_CURSOR_NO},
+    {32649, SDL_SYSTEM_CURSOR_HAND},
+};
+constexpr WORD kArrowId = 32512;
+
+// The surface's pixels (bytes B, G, R, 0) in SDL's naming.
+constexpr Uint32 kScreenFormat = SDL_PIXELFORMAT_RGB888;
+
+void FollowClock() { Desktop::Current().SetNow(SDL_GetTicks64()); }
+
+}  // namespace
+
+// ---- opening and closing
+
+std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width, int height,
+                                             std::string& error) {
+  if (!Surface::SizeAllowed(width, height)) {
+    error = "window size not allowed";
+    return nullptr;
+  }
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    error = SDL_GetError();
+    return nullptr;
+  }
+  SDL_Window* window = SDL_CreateWindow(Utf8FromWide(title).c_str(), SDL_WINDOWPOS_CENTERED,
+                                        SDL_WINDOWPOS_CENTERED, width, height, SDL_WINDOW_SHOWN);
+  if (!window) {
+    error = SDL_GetError();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return nullptr;
+  }
+  SDL_StartTextInput();
+  return std::unique_ptr<SdlSession>(new SdlSession(window));
+}
+
+SdlSession::~SdlSession() {
+  for (const auto& [id, cursor] : m_cursors) SDL_FreeCursor(cursor);
+  SDL_StopTextInput();
+  SDL_DestroyWindow(m_window);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+int SdlSession::Width() const {
+  int w = 0, h = 0;
+  SDL_GetWindowSize(m_window, &w, &h);
+  return w;
+}
+
+int SdlSession::Height() const {
+  int w = 0, h = 0;
+  SDL_GetWindowSize(m_window, &w, &h);
+  return h;
+}
+
+// ---- events and waiting
+
+void SdlSession::Handle(const SDL_Event& event) {
+  const bool ours = event.type == SDL_WINDOWEVENT && event.window.windowID == SDL_GetWindowID(m_window);
+  const bool closing = event.type == SDL_QUIT || (ours && event.window.event == SDL_WINDOWEVENT_CLOSE);
+  if (closing) {
+    // Closing the window ends the program, as WM_QUIT ends its loop.
+    if (!m_closed) PostQuitMessage(0);
+    m_closed = true;
+    return;
+  }
+  if (ours && event.window.event == SDL_WINDOWEVENT_EXPOSED) m_presentOwed = true;
+  m_input.Feed(event, Desktop::Current().input);
+}
+
+void SdlSession::TakeEvents() {
+  FollowClock();
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) Handle(event);
+}
+
+bool SdlSession::WaitForInput(std::optional<ULONGLONG> wakeAt) {
+  Present();
+  FollowClock();
+  const ULONGLONG now = Desktop::Current().Now();
+  if (wakeAt && *wakeAt <= now) return true;
+  const int timeout = wakeAt ? int(std::min<ULONGLONG>(*wakeAt - now, INT_MAX)) : -1;
+  SDL_Event event;
+  if (SDL_WaitEventTimeout(&event, timeout)) {
+    FollowClock();
+    Handle(event);
+    TakeEvents();
+    return true;
+  }
+  FollowClock();
+  // Waiting for ever only ends without an event when SDL's queue has failed.
+  return timeout >= 0;
+}
+
+// ---- presenting and the pointer
+
+void SdlSession::Present() {
+  ShowCursor();
+  const Surface& screen = Desktop::Current().Compose();
+  if (screen.Empty()) return;
+  const std::size_t count = std::size_t(screen.Width()) * std::size_t(screen.Height());
+  const Pixel* pixels = screen.Row(0);
+  const bool same = m_shown.size() == count && std::equal(pixels, pixels + count, m_shown.begin());
+  if (same && !m_presentOwed) return;
+  m_shown.assign(pixels, pixels + count);
+  SDL_Surface* target = SDL_GetWindowSurface(m_window);
+  if (!target) return;
+  // A window manager may have sized the window otherwise: show what fits.
+  const int width = std::min(screen.Width(), target->w);
+  const int height = std::min(screen.Height(), target->h);
+  if (SDL_LockSurface(target) != 0) return;
+  SDL_ConvertPixels(width, height, kScreenFormat, m_shown.data(), screen.Width() * int(sizeof(Pixel)),
+                    target->format->format, target->pixels, target->pitch);
+  SDL_UnlockSurface(target);
+  if (SDL_UpdateWindowSurface(m_window) != 0) return;
+  m_presentOwed = false;
+  ++m_framesPresented;
+}
+
+void SdlSession::ShowCursor() {
+  // Before any window sets one, and after SetCursor(NULL), the pointer is the arrow: this
+  // library never hides it, and a pointer that vanished at start-up would look broken.
+  WORD id = SystemCursorId(GetCursor());
+  if (!id) id = kArrowId;
+  if (id == m_cursorShown) return;
+  const auto pair = std::find_if(std::begin(kCursors), std::end(kCursors),
+                                 [id](const CursorPair& p) { return p.id == id; });
+  if (pair == std::end(kCursors)) return;
+  SDL_Cursor*& cursor = m_cursors[id];
+  if (!cursor) cursor = SDL_CreateSystemCursor(pair->sdl);
+  // Video drivers without system cursors keep the one they have.
+  if (cursor) SDL_SetCursor(cursor);
+  m_cursorShown = id;
+}
+
+// ---- the clipboard
+
+std::wstring SdlSession::Text() {
+  // An empty string when the system has no text; null only when memory ran out.
+  char* utf8 = SDL_GetClipboardText();
+  std::wstring text = WideFromUtf8(utf8 ? utf8 : "");
+  SDL_free(utf8);
+  return text;
+}
+
+void SdlSession::SetText(std::wstring_view text) { SDL_SetClipboardText(Utf8FromWide(text).c_str()); }
+
+}  // namespace platform::sdl

@@ -1,0 +1,65 @@
+// The open OS window behind SdlScreen: it feeds SDL's events to the platform, lets GetMessageW
+// wait for them, shows the composed screen, sets the pointer's shape, and trades clipboard
+// text with the system as UTF-8.
+#pragma once
+
+#include <SDL.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/backend/sdl/SdlInput.h"
+#include "platform/clipboard/SystemClipboard.h"
+#include "platform/gdi/Surface.h"
+#include "platform/window/Desktop.h"
+
+namespace platform::sdl {
+
+class SdlSession final : public EventSource, public SystemClipboard {
+ public:
+  // Starts SDL's video and opens a window of that client size; null, with SDL's reason in
+  // `error`, when there is no display or the size is not allowed.
+  static std::unique_ptr<SdlSession> Open(std::wstring_view title, int width, int height,
+                                          std::string& error);
+  ~SdlSession() override;
+  SdlSession(const SdlSession&) = delete;
+  SdlSession& operator=(const SdlSession&) = delete;
+
+  SDL_Window* Window() const { return m_window; }
+  // The window's client size, which is the screen's.
+  int Width() const;
+  int Height() const;
+
+  // Queues every pending event, without waiting.
+  void TakeEvents();
+  // Shows the composed screen when it differs from what the window shows, and the cursor.
+  void Present();
+  int FramesPresented() const { return m_framesPresented; }
+
+  // EventSource: presents first, since the program has nothing more to draw before it waits.
+  bool WaitForInput(std::optional<ULONGLONG> wakeAt) override;
+
+  // SystemClipboard
+  std::wstring Text() override;
+  void SetText(std::wstring_view text) override;
+
+ private:
+  explicit SdlSession(SDL_Window* window) : m_window(window) {}
+  void Handle(const SDL_Event& event);
+  void ShowCursor();
+
+  SDL_Window* m_window = nullptr;
+  SdlInput m_input;
+  std::vector<Pixel> m_shown;  // the last frame put on the window
+  bool m_presentOwed = true;   // the window lost its picture (first show, exposure)
+  bool m_closed = false;
+  int m_framesPresented = 0;
+  std::map<WORD, SDL_Cursor*> m_cursors;  // by IDC_ number, made on first use
+  WORD m_cursorShown = 0;
+};
+
+}  // namespace platform::sdl
