@@ -7,7 +7,8 @@
 //
 // Sections: public interface; notifications; handlers; model operations; layout and colours;
 // members. The code is split the same way: CElementEdit.cpp (life cycle and model operations),
-// CElementEditInput.cpp, CElementEditLayout.cpp, CElementEditPaint.cpp.
+// CElementEditInput.cpp, CElementEditMenu.cpp, CElementEditClipboard.cpp (with input-method
+// results), CElementEditLayout.cpp, CElementEditPaint.cpp.
 #pragma once
 
 #include <span>
@@ -52,6 +53,14 @@ class CElementEdit : public CElementControl {
   // Enter was typed; the text is left as it is.
   static constexpr UINT EDIT_NOTIFY_RETURN = 0x0400;
 
+  // ---- context menu command ids, as OnMenuCommand receives them
+  static constexpr DWORD EDIT_MENU_UNDO = 1;
+  static constexpr DWORD EDIT_MENU_CUT = 2;
+  static constexpr DWORD EDIT_MENU_COPY = 3;
+  static constexpr DWORD EDIT_MENU_PASTE = 4;
+  static constexpr DWORD EDIT_MENU_DELETE = 5;
+  static constexpr DWORD EDIT_MENU_SELECTALL = 6;
+
   // The caret blink timer runs exactly while the edit has the focus.
   static constexpr DWORD EDIT_CARET_TIMER = 0x1011;
 
@@ -64,7 +73,10 @@ class CElementEdit : public CElementControl {
   int OnMouseMove(int x, int y, DWORD flags) override;
   int OnDBClick(int flags, POINT pt) override;
   int OnRButtonDown(POINT pt) override;
+  int OnRButtonUp(POINT pt) override;
   int OnMouseWheel(UINT flags, int delta, POINT pt) override;
+  int OnMenuCommand(DWORD id) override;
+  int OnWindowProc(UINT msg, WPARAM wParam, LPARAM lParam, POINT pt) override;
   int OnSetFocus(int gained) override;
   int OnTimer(DWORD id) override;
   int OnSetCursor(UINT hitTest, LPARAM lParam) override;
@@ -82,11 +94,22 @@ class CElementEdit : public CElementControl {
   // Erases the selection, or the character after the caret.
   int DeleteSelect();
   int Undo();
+  // Copies the selection and erases it; with nothing selected (or no clipboard) nothing is
+  // erased and 0 is returned.
+  int CutOperation();
+  // 0 when nothing is selected or the clipboard cannot take the text.
+  int CopyToChipboard();
+  // Inserts the clipboard's text at the caret, replacing the selection; tabs and line feeds too.
+  int PasteOperation();
+  // 0 when the clipboard holds no text.
+  int GetDataFromClipboard(std::wstring& out);
   // Takes the control text in again; the caret and the selection are kept within it.
   int GetTextInfo();
   // 0 (S_OK) when set, E_FAIL for a position outside the text.
   int SetSelectedStart(int pos);
   int SetSelectedEnd(int pos);
+  // The input method's finished text; 0 when there is no input context.
+  int GetIMMString(std::wstring& out);
 
   // ---- layout and colours
   // The caret position under x (element coordinates) in the current text.

@@ -43,6 +43,14 @@ int CElementEdit::OnKeyDown(UINT vk, UINT, UINT) {
   } else if (ctrl && vk == 'Z') {
     Undo();
     changed = true;
+  } else if (ctrl && vk == 'X') {
+    CutOperation();
+    changed = true;
+  } else if (ctrl && vk == 'C') {
+    CopyToChipboard();
+  } else if (ctrl && vk == 'V') {
+    PasteOperation();
+    changed = true;
   } else if (vk == VK_DELETE) {
     DeleteSelect();
     changed = true;

@@ -10,6 +10,10 @@ namespace {
 constexpr int kEditWidth = 150;
 constexpr int kEditHeight = 24;
 constexpr const wchar_t* kSample = L"编辑框 Edit box";
+// Where the menu look right-clicks, and the room its photograph takes below and right of it.
+constexpr POINT kMenuPoint{40, 12};
+constexpr int kMenuAreaWidth = 130;
+constexpr int kMenuAreaHeight = 160;
 constexpr const wchar_t* kLongSample = L"A line far longer than the box: 比编辑框还宽的一行文字";
 
 CElementEdit* MakeEdit(GalleryBoard& board, const wchar_t* text, const wchar_t* caption) {
@@ -45,4 +49,16 @@ void BuildEditPage(GalleryBoard& board) {
   board.Pose(MakeEdit(board, kSample, L"hover"), PoseKind::Hover, {60, 12});
   MakeEdit(board, kSample, L"disabled")->Enable(0);
   MakeEdit(board, kSample, L"read-only")->SetReadOnly(1);
+
+  CElementEdit* withMenu = MakeEdit(board, kSample, L"context menu");
+  withMenu->SelectAllText();
+  const CRect place = withMenu->GetContainerRect();
+  board.PoseCustom(
+      withMenu, [withMenu](GalleryActor& actor) { actor.RightClick(*withMenu, kMenuPoint); },
+      [withMenu](GalleryActor& actor) {
+        actor.Key(VK_ESCAPE);
+        DropFocus(withMenu);
+      },
+      CRect(place.left, place.top, place.left + kMenuPoint.x + kMenuAreaWidth,
+            place.top + kMenuPoint.y + kMenuAreaHeight));
 }

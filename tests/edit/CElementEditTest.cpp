@@ -1,76 +1,9 @@
 // The edit box driven as a user drives it: through the host window, with injected input, the
 // platform clock and pixels read back.
-#include <gtest/gtest.h>
+#include "tests/edit/EditBoxFixture.h"
 
-#include <string>
+using namespace trellis::test;
 
-#include "edit/CElementEdit.h"
-#include "host/CElementHost.h"
-#include "tests/support/HostFixture.h"
-
-using trellis::test::HostFixture;
-
-namespace {
-
-constexpr DWORD kId = 7;
-constexpr int kTextLeft = 4;  // where the text starts in the edit, unscrolled
-constexpr UINT kFocus = CElementEdit::EDIT_NOTIFY_SETFOCUS;
-constexpr UINT kBlur = CElementEdit::EDIT_NOTIFY_KILLFOCUS;
-constexpr UINT kChange = CElementEdit::EDIT_NOTIFY_CHANGE;
-constexpr UINT kReturn = CElementEdit::EDIT_NOTIFY_RETURN;
-
-class EditBox : public HostFixture {
- protected:
-  CElementEdit& Make(const wchar_t* text, int cx = 200, int cy = 24) {
-    _CONTAINER_INFO info = Info(10, 10, cx, cy, kId);
-    info.SetText(text);
-    edit.InitObject(L"edit", &info);
-    Pump();
-    return edit;
-  }
-
-  // The width of a text in the edit's font.
-  int Width(std::wstring_view text) const {
-    LOGFONTW lf{};
-    edit.GetFont(&lf);
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HFONT font = CreateFontIndirectW(&lf);
-    const HGDIOBJ old = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.data(), int(text.size()), &size);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    DeleteDC(dc);
-    return size.cx;
-  }
-
-  // The x of the boundary after the first n characters of the text, as shown now.
-  int BoundaryX(int n) const {
-    const std::wstring text = edit.GetTextString().GetString();
-    return kTextLeft + Width(std::wstring_view(text).substr(0, std::size_t(n))) -
-           edit.GetScrollOffset();
-  }
-
-  // Where a click puts the caret at boundary n: hit testing counts one pixel past the pointer.
-  int At(int n) const { return BoundaryX(n) - 1; }
-
-  std::wstring Text() const { return edit.GetTextString().GetString(); }
-
-  void ExpectPositions(int caret, int start, int end) const {
-    EXPECT_EQ(edit.GetCaret(), caret);
-    EXPECT_EQ(edit.GetSelectedStart(), start);
-    EXPECT_EQ(edit.GetSelectedEnd(), end);
-  }
-
-  void LoseFocus() {
-    window.Host()->SetFocus(nullptr);
-    Pump();
-  }
-
-  CElementEdit edit;
-};
-
-}  // namespace
 
 TEST_F(EditBox, TypingNotifiesAndLeavesTheSelectionOnTheCaret) {
   Make(L"");

@@ -14,9 +14,9 @@ TEST(EditLooks, PictureMatchesItsGoldenImage) {
   std::filesystem::create_directories(dir);
   const std::string path = (dir / "edit_looks.png").string();
   {
-    platform::headless::HeadlessScreen screen(760, 320);
+    platform::headless::HeadlessScreen screen(760, 420);
     CElementHostWnd window;
-    window.CreateHost(L"edit looks", CRect(20, 20, 740, 300));
+    window.CreateHost(L"edit looks", CRect(20, 20, 740, 400));
     GalleryBoard board(window.Root(), 720);
     BuildEditPage(board);
     ASSERT_TRUE(PhotographBoard(screen, window, board, path));
