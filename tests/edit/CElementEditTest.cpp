@@ -214,3 +214,12 @@ TEST_F(EditBox, ColoursFollowTheStateAndAMissingFrameShowsTheBackground) {
   edit.Enable(0);
   EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xF0, 0xF0, 0xF0));
 }
+
+TEST_F(EditBox, AnAmpersandIsShownAsItselfWhereTheCaretCountsIt) {
+  Make(L"a&&");
+  const COLORREF field = PixelAt(edit, 150, 12);
+  int ink = 0;
+  for (int x = BoundaryX(2); x < BoundaryX(3); ++x)
+    for (int y = 4; y < 20; ++y) ink += PixelAt(edit, x, y) != field;
+  EXPECT_GT(ink, 5);
+}

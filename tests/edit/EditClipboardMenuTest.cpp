@@ -100,6 +100,20 @@ TEST_F(EditClipboard, CopyCutAndPasteTakeTheSelectionAndNothingWithoutOne) {
             (std::vector<UINT>{kFocus, kChange, kChange, kChange, kChange}));
 }
 
+TEST_F(EditClipboard, CutKeepsTheTextWhenTheClipboardCannotTakeItAndOnlyLettersAreCommands) {
+  Make(L"keep");
+  Drag(0, 4);
+  ASSERT_TRUE(OpenClipboard(window.m_hWnd));  // held open by another window
+  Ctrl('X');
+  CloseClipboard();
+  EXPECT_EQ(Text(), L"keep");
+  // F11 shares its key code with a lower-case 'z', but is no undo.
+  Key(VK_END);
+  Type(L"s");
+  Ctrl(VK_F1 + 10);
+  EXPECT_EQ(Text(), L"keeps");
+}
+
 TEST_F(EditClipboard, PastedTabsAndLineFeedsEnterTheText) {
   Make(L"");
   SetClipboardText(L"a\n\tb");
