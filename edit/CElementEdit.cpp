@@ -1,0 +1,100 @@
+// The edit box's life cycle and the operations on its text model.
+#include "edit/CElementEdit.h"
+
+#include "platform/com/IUnknown.h"
+
+CElementEdit::CElementEdit() { ResetDefaultColor(); }
+
+CElementEdit::CElementEdit(const CElementEdit& other) = default;
+
+CElementEdit& CElementEdit::operator=(const CElementEdit& other) = default;
+
+CElementEdit::~CElementEdit() = default;
+
+int CElementEdit::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
+  m_bHover = m_bDragging = m_bDoubleClick = m_bCaretVisible = 0;
+  m_nScrollOffset = 0;
+  m_model.PlaceAt(0);
+  if (!CElementControl::InitObject(name, info)) return 0;
+  for (UINT msg : {WM_PAINT, WM_MOUSEMOVE, WM_MOUSELEAVE, WM_SETCURSOR, WM_SETFOCUS, WM_KILLFOCUS,
+                   WM_KEYDOWN, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_CHAR, WM_RBUTTONUP,
+                   WM_COMMAND, WM_IME_COMPOSITION, WM_MOUSEWHEEL,
+                   // The framework calls OnSize only for an element that asks for it; the scroll
+                   // offset depends on the width.
+                   WM_SIZE})
+    RegisterMessage(msg);
+  // An edit made disabled shows so from the start.
+  SetShowColor(IsEnable() ? COLOR_STATE_NORMAL : COLOR_STATE_DISABLE);
+  m_bFocused = 0;
+  OnSize(0, GetDrawRect().Width(), GetDrawRect().Height());
+  GetTextInfo();
+  return 1;
+}
+
+int CElementEdit::SelectAllText() {
+  m_model.SelectAll();
+  InvalidContainerRect(0, nullptr);
+  return 1;
+}
+
+int CElementEdit::SetReadOnly(int readOnly) {
+  m_bReadOnly = readOnly;
+  return 1;
+}
+
+// ---- model operations
+
+void CElementEdit::WriteBack() {
+  if (m_model.TakeWriteBack()) SetText(m_model.Text().c_str());
+}
+
+void CElementEdit::Notify(UINT code) {
+  NMHDR header{};
+  header.idFrom = GetID();
+  header.code = code;
+  SendControlMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+}
+
+int CElementEdit::InsertChar(UINT ch) {
+  m_model.InsertChar(static_cast<wchar_t>(ch));
+  WriteBack();
+  return 1;
+}
+
+int CElementEdit::Backspace() {
+  m_model.Backspace();
+  WriteBack();
+  return 1;
+}
+
+int CElementEdit::DeleteSelect() {
+  m_model.DeleteSelect();
+  WriteBack();
+  return 1;
+}
+
+int CElementEdit::Undo() {
+  m_model.Undo();
+  WriteBack();
+  return 1;
+}
+
+bool CElementEdit::TakeInControlText() {
+  const CString& text = GetTextString();
+  return m_model.ReplaceText(std::wstring_view(text.GetString(), std::size_t(text.GetLength())));
+}
+
+int CElementEdit::GetTextInfo() {
+  TakeInControlText();
+  return 1;
+}
+
+int CElementEdit::OnSetText() {
+  // Our own write-back finds the text in the model already and changes nothing.
+  if (TakeInControlText()) Redraw();
+  return 1;
+}
+
+int CElementEdit::SetSelectedStart(int pos) { return m_model.SetSelectedStart(pos) ? S_OK : static_cast<int>(E_FAIL); }
+
+int CElementEdit::SetSelectedEnd(int pos) { return m_model.SetSelectedEnd(pos) ? S_OK : static_cast<int>(E_FAIL); }

@@ -1,0 +1,120 @@
+// Where the edit box's text sits: its rectangles, measuring, hit testing, horizontal scrolling,
+// and the colours of each state.
+#include "edit/CElementEdit.h"
+
+#include "edit/EditGeometry.h"
+#include "host/ThemeLookup.h"
+
+namespace {
+
+// Insets from the draw rectangle: a one-pixel frame around the field, text drawn from 4 pixels
+// in at the sides and 3 at the top and bottom, clipped one pixel further out than that.
+constexpr int kFrameWidth = 1;
+constexpr int kClipInset = 3;
+constexpr int kTextInsetX = 4;
+constexpr int kTextInsetY = 3;
+// Hit testing counts from the left of the draw rectangle shrunk by this on every side.
+constexpr int kHitInset = 4;
+
+// The states whose colours the theme gives, and the field key of each.
+struct StateKey {
+  DWORD state;
+  const wchar_t* textBack;
+};
+constexpr StateKey kThemeStates[] = {
+    {COLOR_STATE_NORMAL, L"Edit.TextBack.normal"}, {COLOR_STATE_HOVER, L"Edit.TextBack.hover"},
+    {COLOR_STATE_PUSH, L"Edit.TextBack.push"},     {COLOR_STATE_FOCUS, L"Edit.TextBack.focus"},
+    {COLOR_STATE_DISABLE, L"Edit.TextBack.diasble"},
+};
+// The border has one colour in every state.
+constexpr const wchar_t* kFrameKey = L"Edit.BackGround";
+
+}  // namespace
+
+CRect CElementEdit::GetFieldRect() const {
+  CRect r = GetDrawRect();
+  r.DeflateRect(kFrameWidth, kFrameWidth);
+  return r;
+}
+
+CRect CElementEdit::GetClipRect() const {
+  CRect r = GetDrawRect();
+  r.DeflateRect(kClipInset, kClipInset);
+  return r;
+}
+
+CRect CElementEdit::GetTextArea() const {
+  CRect r = GetDrawRect();
+  r.DeflateRect(kTextInsetX, kTextInsetY);
+  return r;
+}
+
+int CElementEdit::OnSize(UINT, int, int) {
+  m_rcText = GetDrawRect();
+  m_rcText.DeflateRect(kHitInset, kHitInset);
+  Redraw();
+  return 1;
+}
+
+int CElementEdit::OnSetFont() {
+  m_widths.Clear();
+  m_nMeasuredRevision = -1;
+  Redraw();
+  return 1;
+}
+
+std::span<const int> CElementEdit::PrefixWidths() {
+  if (m_nMeasuredRevision != m_model.Revision()) {
+    LOGFONTW lf{};
+    GetFont(&lf);
+    CFont font;
+    CDC* dc = GetDC();
+    if (dc && font.CreateFontIndirect(&lf)) {
+      CFont* old = dc->SelectObject(&font);
+      m_widths.Update(dc->GetSafeHdc(), m_model.Text());
+      dc->SelectObject(old);
+      m_nMeasuredRevision = m_model.Revision();
+    }
+    ReleaseDC(dc);
+  }
+  return m_widths.Widths();
+}
+
+int CElementEdit::CalcTextPos(int x) {
+  const int target = x + 1 + m_nScrollOffset - m_rcText.left;
+  return HitTestPrefixWidths(PrefixWidths(), target);
+}
+
+int CElementEdit::CalcDrawPos(const CRect& area) {
+  return ScrollOffsetFor(PrefixWidths(), m_model.Caret(), area.Width(), m_nScrollOffset);
+}
+
+void CElementEdit::Redraw() {
+  m_nScrollOffset = CalcDrawPos(GetTextArea());
+  InvalidContainerRect(0, nullptr);
+}
+
+// ---- colours
+
+COLORREF CElementEdit::GetColorEx(const wchar_t* key) const { return ThemeColor(key); }
+
+void CElementEdit::SetShowColor(DWORD state) {
+  m_dwShowState = state;
+  m_clrBackground = GetColor(COLOR_PART_BACKGROUND, state);
+  m_clrFrame = GetColor(COLOR_PART_FRAME, state);
+  m_clrText = GetColor(COLOR_PART_TEXT, state);
+  m_clrTextBack = GetColor(COLOR_PART_TEXTBACK, state);
+  m_clrSelBack = GetColor(COLOR_PART_SELBACK, state);
+  m_clrSelText = GetColor(COLOR_PART_SELTEXT, state);
+}
+
+int CElementEdit::ResetDefaultColor() {
+  const COLORREF frame = GetColorEx(kFrameKey);
+  for (const StateKey& s : kThemeStates) {
+    SetColor(frame, COLOR_PART_FRAME, s.state);
+    SetColor(GetColorEx(s.textBack), COLOR_PART_TEXTBACK, s.state);
+  }
+  SetShowColor(m_dwShowState);
+  if (IsActive()) InvalidContainerRect(0, nullptr);
+  return 1;
+}

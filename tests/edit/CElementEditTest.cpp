@@ -1,0 +1,225 @@
+// The edit box driven as a user drives it: through the host window, with injected input, the
+// platform clock and pixels read back.
+#include "tests/edit/EditBoxFixture.h"
+
+using namespace trellis::test;
+
+
+TEST_F(EditBox, TypingNotifiesAndLeavesTheSelectionOnTheCaret) {
+  Make(L"");
+  Click(edit, 20, 12);
+  Type(L"abc");
+  EXPECT_EQ(Text(), L"abc");
+  ExpectPositions(3, 3, 3);
+  // Delete at the end removes nothing, though the host still hears of it.
+  Key(VK_DELETE);
+  EXPECT_EQ(Text(), L"abc");
+  // Enter only tells the parent; Backspace at the start changes nothing but is reported.
+  Key(VK_RETURN);
+  Key(VK_HOME);
+  Type(L"\b");
+  EXPECT_EQ(Text(), L"abc");
+  // Characters that type nothing: a tab, escape, a control character.
+  Type(L"\t\x1b\x01");
+  EXPECT_EQ(Text(), L"abc");
+  Type(L"中 ");
+  EXPECT_EQ(Text(), L"中 abc");
+  EXPECT_EQ(parent.NotifyCodes(),
+            (std::vector<UINT>{kFocus, kChange, kChange, kChange, kChange, kReturn, kChange,
+                               kChange, kChange}));
+  for (const auto& notice : parent.notices) EXPECT_EQ(notice.from, kId);
+}
+
+TEST_F(EditBox, ArrowsMoveOnlyTheCaretAndDeleteTakesTheCharacterAfterIt) {
+  Make(L"abcd");
+  Click(edit, 2, 12);
+  ExpectPositions(0, 0, 0);
+  Key(VK_RIGHT);
+  Key(VK_RIGHT);
+  ExpectPositions(2, 0, 0);
+  Key(VK_DELETE);
+  EXPECT_EQ(Text(), L"abd");
+  ExpectPositions(2, 2, 2);
+  // Shift does not select.
+  screen.KeyDown(VK_SHIFT);
+  Key(VK_LEFT);
+  screen.KeyUp(VK_SHIFT);
+  ExpectPositions(1, 2, 2);
+  Key(VK_UP);
+  ExpectPositions(1, 1, 1);
+  Key(VK_END);
+  ExpectPositions(3, 3, 3);
+  Key(VK_RIGHT);  // at the end: nothing
+  ExpectPositions(3, 3, 3);
+}
+
+TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
+  Make(L"hello world");
+  Press(edit, At(2), 12);
+  MoveTo(edit, At(7), 12);
+  EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_PUSH));
+  Release(edit, At(7), 12);
+  ExpectPositions(7, 2, 7);
+  EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_FOCUS));
+  // The caret has not blinked on yet, so the rows compare whole.
+  std::vector<COLORREF> leftToRight;
+  for (int x = 0; x < 200; ++x) leftToRight.push_back(PixelAt(edit, x, 12));
+  LoseFocus();
+
+  Press(edit, At(7), 12);
+  MoveTo(edit, At(2), 12);
+  Release(edit, At(2), 12);
+  ExpectPositions(2, 7, 2);
+  for (int x = 0; x < 200; ++x) ASSERT_EQ(PixelAt(edit, x, 12), leftToRight[std::size_t(x)]) << x;
+  // The selected space between the words shows the selection background.
+  EXPECT_EQ(PixelAt(edit, (BoundaryX(5) + BoundaryX(6)) / 2, 12),
+            edit.GetColor(COLOR_PART_SELBACK, COLOR_STATE_FOCUS));
+}
+
+TEST_F(EditBox, ClicksPickTheNearerBoundaryAndADoubleClickSelectsAll) {
+  Make(L"hello world");
+  Click(edit, 190, 12);  // beyond the text
+  ExpectPositions(11, 11, 11);
+  const int wide = BoundaryX(5);  // the 'o' of "hello"
+  Click(edit, BoundaryX(4) + 1, 12);
+  EXPECT_EQ(edit.GetCaret(), 4);
+  Advance(1000);
+  Click(edit, wide - 2, 12);
+  EXPECT_EQ(edit.GetCaret(), 5);
+  Advance(1000);
+  Click(edit, 1, 12);  // left of the text
+  EXPECT_EQ(edit.GetCaret(), 0);
+  // The second click comes at once: the whole text, the caret at its end, kept by the release.
+  Click(edit, 1, 12);
+  ExpectPositions(11, 0, 11);
+}
+
+TEST_F(EditBox, AReleaseFarAlongALongTextFindsTheCharacterUnderIt) {
+  Make(std::wstring(200, L'x').c_str());
+  Click(edit, 2, 12);
+  Key(VK_END);
+  ASSERT_GT(edit.GetScrollOffset(), 0);
+  Advance(1000);
+  Click(edit, At(195), 12);
+  ExpectPositions(195, 195, 195);
+}
+
+TEST_F(EditBox, TheViewScrollsToKeepTheCaretShown) {
+  Make(std::wstring(60, L'm').c_str(), 100);
+  const int area = 100 - 2 * kTextLeft;
+  const int full = Width(std::wstring(60, L'm'));
+  Click(edit, 2, 12);
+  Key(VK_END);
+  // Right-aligned: the end of the text at the right edge of the text area.
+  EXPECT_EQ(edit.GetScrollOffset(), full - area);
+  EXPECT_EQ(BoundaryX(60), 100 - kTextLeft);
+  Key(VK_LEFT);
+  Key(VK_LEFT);
+  const int before = edit.GetScrollOffset();
+  Key(VK_DELETE);
+  Key(VK_DELETE);
+  // The shorter text no longer fills the area from where it was: its end comes back to the edge.
+  EXPECT_LT(edit.GetScrollOffset(), before);
+  EXPECT_EQ(BoundaryX(58), 100 - kTextLeft);
+  Key(VK_HOME);
+  EXPECT_EQ(edit.GetScrollOffset(), 0);
+}
+
+TEST_F(EditBox, TheCaretBlinksOnlyWhileFocused) {
+  Make(L"abc");
+  const COLORREF field = PixelAt(edit, 150, 12);
+  Click(edit, 190, 12);
+  const int x = BoundaryX(3);
+  EXPECT_EQ(PixelAt(edit, x, 12), field);  // first shown at the first tick
+  Advance(GetCaretBlinkTime());
+  EXPECT_NE(PixelAt(edit, x, 12), field);
+  Advance(GetCaretBlinkTime());
+  EXPECT_EQ(PixelAt(edit, x, 12), field);
+  Advance(GetCaretBlinkTime());
+  EXPECT_NE(PixelAt(edit, x, 12), field);
+  LoseFocus();
+  EXPECT_EQ(PixelAt(edit, x, 12), field);
+  Advance(10 * GetCaretBlinkTime());
+  EXPECT_EQ(PixelAt(edit, x, 12), field);
+}
+
+TEST_F(EditBox, LosingTheFocusClearsTheSelectionButKeepsTheCaret) {
+  Make(L"hello");
+  Press(edit, At(1), 12);
+  Release(edit, At(4), 12);
+  ExpectPositions(4, 1, 4);
+  LoseFocus();
+  ExpectPositions(4, 0, 0);
+  EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_NORMAL));
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus, kBlur}));
+}
+
+TEST_F(EditBox, ATextSetByTheHostPullsCaretAndSelectionIntoIt) {
+  Make(L"abcdef");
+  Click(edit, 190, 12);
+  ExpectPositions(6, 6, 6);
+  edit.SetText(L"ab");
+  ExpectPositions(2, 2, 2);
+  Key(VK_DELETE);
+  Type(L"c");
+  EXPECT_EQ(Text(), L"abc");
+}
+
+TEST_F(EditBox, AReadOnlyEditTakesNoKeysButTheMouseStillFocusesAndSelects) {
+  Make(L"fixed");
+  edit.SetReadOnly(1);
+  Press(edit, At(1), 12);
+  MoveTo(edit, At(3), 12);
+  Release(edit, At(3), 12);
+  ExpectPositions(3, 1, 3);
+  Type(L"z");
+  Key(VK_DELETE);
+  Key(VK_HOME);
+  EXPECT_EQ(Text(), L"fixed");
+  ExpectPositions(3, 1, 3);
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus}));
+}
+
+TEST_F(EditBox, ADisabledEditIgnoresInputAndADragCutShortLetsTheMouseGo) {
+  Make(L"text");
+  Press(edit, At(1), 12);
+  ASSERT_EQ(window.Host()->Capture(), &edit);
+  edit.Enable(0);
+  EXPECT_EQ(window.Host()->Capture(), nullptr);
+  EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_DISABLE));
+  Release(edit, At(1), 12);
+  LoseFocus();
+  parent.notices.clear();
+  Click(edit, At(3), 12);
+  Type(L"x");
+  EXPECT_FALSE(edit.IsFocus());
+  EXPECT_EQ(Text(), L"text");
+  EXPECT_TRUE(parent.notices.empty());
+}
+
+TEST_F(EditBox, ColoursFollowTheStateAndAMissingFrameShowsTheBackground) {
+  Make(L"");
+  const COLORREF border = RGB(0x8A, 0x8A, 0x8A);  // Edit.BackGround of the default theme
+  EXPECT_EQ(PixelAt(edit, 0, 0), border);
+  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xFF, 0xFF, 0xFF));
+  MoveTo(edit, 100, 12);
+  EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_HOVER));
+  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xF7, 0xFB, 0xFF));
+  MoveTo(edit, 300, 200);
+  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xFF, 0xFF, 0xFF));
+  edit.SetColor(COLOR_NONE, COLOR_PART_FRAME, COLOR_STATE_NORMAL);
+  edit.SetShowColor(COLOR_STATE_NORMAL);
+  edit.InvalidContainerRect(0, nullptr);
+  EXPECT_EQ(PixelAt(edit, 0, 0), edit.GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL));
+  edit.Enable(0);
+  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xF0, 0xF0, 0xF0));
+}
+
+TEST_F(EditBox, AnAmpersandIsShownAsItselfWhereTheCaretCountsIt) {
+  Make(L"a&&");
+  const COLORREF field = PixelAt(edit, 150, 12);
+  int ink = 0;
+  for (int x = BoundaryX(2); x < BoundaryX(3); ++x)
+    for (int y = 4; y < 20; ++y) ink += PixelAt(edit, x, y) != field;
+  EXPECT_GT(ink, 5);
+}

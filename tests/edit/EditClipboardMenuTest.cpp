@@ -1,0 +1,180 @@
+// The edit box with the clipboard, the input method and its context menu.
+#include <cwchar>
+
+#include "host/CMenuWnd.h"
+#include "platform/win32/WinClipboard.h"
+#include "tests/edit/EditBoxFixture.h"
+
+using namespace trellis::test;
+
+namespace {
+
+void SetClipboardText(const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  auto* buffer = static_cast<wchar_t*>(GlobalLock(memory));
+  std::wmemcpy(buffer, text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return L"<closed>";
+  if (const HGLOBAL data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+// Item indexes of the menu of an edit with text.
+enum : int { kUndo, kCut, kCopy, kPaste, kDelete, kSelectAll };
+
+class EditClipboard : public EditBox {
+ protected:
+  void Ctrl(UINT letter) {
+    screen.KeyDown(VK_CONTROL);
+    Key(letter);
+    screen.KeyUp(VK_CONTROL);
+    Pump();
+  }
+  // Selects the characters [from, to) with the mouse.
+  void Drag(int from, int to) {
+    Press(edit, At(from), 12);
+    MoveTo(edit, At(to), 12);
+    Release(edit, At(to), 12);
+    Advance(1000);  // no double click with the next press
+  }
+  // Right-clicks the edit; the menu that opened, or null.
+  CMenuWnd* OpenMenu(int x = 20) {
+    RightClick(edit, x, 12);
+    m_hMenu = ::GetFocus();
+    return CMenuWnd::FromMenuWindow(m_hMenu);
+  }
+  static int ItemCount(CMenuWnd* menu) {
+    int n = 0;
+    while (!menu->GetItemRect(n).IsRectEmpty()) ++n;
+    return n;
+  }
+  void Choose(CMenuWnd* menu, int item) {
+    const CPoint at = menu->GetItemRect(item).CenterPoint();
+    screen.Click(at.x, at.y);
+    Pump();
+  }
+
+  HWND m_hMenu = nullptr;
+};
+
+}  // namespace
+
+TEST_F(EditClipboard, CopyCutAndPasteTakeTheSelectionAndNothingWithoutOne) {
+  Make(L"hello world");
+  SetClipboardText(L"before");
+  Drag(0, 5);
+  Ctrl('C');
+  EXPECT_EQ(ClipboardText(), L"hello");
+  Key(VK_END);
+  Ctrl('V');
+  EXPECT_EQ(Text(), L"hello worldhello");
+  // The selection collapses after the pasted text, so Delete has nothing after it to take.
+  ExpectPositions(16, 16, 16);
+  Key(VK_DELETE);
+  EXPECT_EQ(Text(), L"hello worldhello");
+  // With nothing selected, copy and cut leave the clipboard and the text alone.
+  Key(VK_HOME);
+  Ctrl('C');
+  Ctrl('X');
+  EXPECT_EQ(ClipboardText(), L"hello");
+  EXPECT_EQ(Text(), L"hello worldhello");
+  Drag(5, 11);
+  Ctrl('X');
+  EXPECT_EQ(ClipboardText(), L" world");
+  EXPECT_EQ(Text(), L"hellohello");
+  ExpectPositions(5, 5, 5);
+  // Copying tells the parent nothing; paste, cut (even of nothing) and Delete do.
+  EXPECT_EQ(parent.NotifyCodes(),
+            (std::vector<UINT>{kFocus, kChange, kChange, kChange, kChange}));
+}
+
+TEST_F(EditClipboard, CutKeepsTheTextWhenTheClipboardCannotTakeItAndOnlyLettersAreCommands) {
+  Make(L"keep");
+  Drag(0, 4);
+  ASSERT_TRUE(OpenClipboard(window.m_hWnd));  // held open by another window
+  Ctrl('X');
+  CloseClipboard();
+  EXPECT_EQ(Text(), L"keep");
+  // F11 shares its key code with a lower-case 'z', but is no undo.
+  Key(VK_END);
+  Type(L"s");
+  Ctrl(VK_F1 + 10);
+  EXPECT_EQ(Text(), L"keeps");
+}
+
+TEST_F(EditClipboard, PastedTabsAndLineFeedsEnterTheText) {
+  Make(L"");
+  SetClipboardText(L"a\n\tb");
+  Click(edit, 20, 12);
+  Ctrl('V');
+  EXPECT_EQ(Text(), L"a\n\tb");
+  ExpectPositions(4, 4, 4);
+}
+
+TEST_F(EditClipboard, AReadOnlyEditNeitherCopiesNorOpensItsMenu) {
+  Make(L"fixed");
+  edit.SetReadOnly(1);
+  SetClipboardText(L"before");
+  Drag(0, 5);
+  Ctrl('C');
+  EXPECT_EQ(ClipboardText(), L"before");
+  EXPECT_EQ(OpenMenu(), nullptr);
+}
+
+TEST_F(EditClipboard, InputMethodResultsGoInAtTheCaret) {
+  Make(L"ab");
+  Click(edit, At(1), 12);
+  screen.ImeResult(L"中文");
+  Pump();
+  EXPECT_EQ(Text(), L"a中文b");
+  ExpectPositions(3, 3, 3);
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus, kChange}));
+}
+
+TEST_F(EditClipboard, TheMenuOffersWhatTheStateAllows) {
+  Make(L"");
+  CMenuWnd* menu = OpenMenu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(edit.IsFocus());
+  EXPECT_EQ(ItemCount(menu), 5);  // no Delete in an empty edit
+  // Cut is greyed without a selection: the pointer does not highlight it, a click chooses nothing.
+  const CPoint cut = menu->GetItemRect(kCut).CenterPoint();
+  screen.MouseMove(cut.x, cut.y);
+  Pump();
+  EXPECT_EQ(menu->GetHotItem(), -1);
+  Key(VK_ESCAPE);
+  EXPECT_FALSE(::IsWindow(m_hMenu));
+  LoseFocus();
+
+  // Focus comes back with the text as the undo snapshot.
+  edit.SetText(L"hello world");
+  Drag(0, 5);
+  menu = OpenMenu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(ItemCount(menu), 6);
+  Choose(menu, kCut);
+  EXPECT_EQ(Text(), L" world");
+  EXPECT_EQ(ClipboardText(), L"hello");
+  Choose(OpenMenu(), kPaste);
+  EXPECT_EQ(Text(), L"hello world");
+  Choose(OpenMenu(), kSelectAll);
+  ExpectPositions(5, 0, 11);
+  Choose(OpenMenu(), kDelete);
+  EXPECT_EQ(Text(), L"");
+  Choose(OpenMenu(), kUndo);
+  EXPECT_EQ(Text(), L"hello world");
+  // Menu commands tell the parent nothing.
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus, kBlur, kFocus}));
+}

@@ -1,0 +1,59 @@
+// Prefix widths kept in step by measuring only what changed agree with measuring afresh.
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <random>
+
+#include "edit/EditPrefixWidths.h"
+#include "platform/win32/WinGdi.h"
+
+namespace {
+
+class MeasuringDC {
+ public:
+  MeasuringDC() {
+    LOGFONTW lf{};
+    lf.lfHeight = -12;
+    std::wcscpy(lf.lfFaceName, L"DejaVu Sans");
+    m_font = CreateFontIndirectW(&lf);
+    m_old = SelectObject(m_dc, m_font);
+  }
+  ~MeasuringDC() {
+    SelectObject(m_dc, m_old);
+    DeleteObject(m_font);
+    DeleteDC(m_dc);
+  }
+  HDC dc() const { return m_dc; }
+
+ private:
+  HDC m_dc = CreateCompatibleDC(nullptr);
+  HFONT m_font = nullptr;
+  HGDIOBJ m_old = nullptr;
+};
+
+}  // namespace
+
+TEST(EditPrefixWidths, EditsMeasuredInPlaceMatchAFreshMeasure) {
+  MeasuringDC measuring;
+  EditPrefixWidths kept;
+  std::mt19937 rng(11);
+  const std::wstring alphabet = L"aaiiWW  .中文&\t";
+  std::wstring text;
+  for (int step = 0; step < 400; ++step) {
+    const std::size_t at = rng() % (text.size() + 1);
+    const std::size_t erase = std::min<std::size_t>(rng() % 4, text.size() - at);
+    std::wstring insert;
+    for (unsigned n = rng() % 4; n > 0; --n) insert += alphabet[rng() % alphabet.size()];
+    text.replace(at, erase, insert);
+    kept.Update(measuring.dc(), text);
+
+    EditPrefixWidths fresh;
+    fresh.Update(measuring.dc(), text);
+    ASSERT_EQ(kept.Text(), text);
+    ASSERT_TRUE(std::equal(kept.Widths().begin(), kept.Widths().end(), fresh.Widths().begin(),
+                           fresh.Widths().end()))
+        << "after step " << step;
+  }
+  kept.Clear();
+  EXPECT_EQ(kept.Widths().size(), 1u);
+}
