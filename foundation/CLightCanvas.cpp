@@ -84,33 +84,32 @@ CDC* CLightCanvas::MemoryDC() {
   return m_pMemDC;
 }
 
-int CLightCanvas::DrawBitmap(int x, int y, int cx, int cy, CBitmap* bitmap) {
-  if (!m_pDC || !bitmap || !bitmap->m_hObject) return 0;
+HGDIOBJ CLightCanvas::SelectForCopy(CBitmap* bitmap, BITMAP& description) {
+  if (!m_pDC || !bitmap || !bitmap->m_hObject || !bitmap->GetBitmap(&description)) return nullptr;
   CDC* memory = MemoryDC();
-  if (!memory) return 0;
+  // Null too when the bitmap is selected into another context: it cannot be read from here.
+  return memory ? ::SelectObject(memory->m_hDC, bitmap->m_hObject) : nullptr;
+}
+
+int CLightCanvas::DrawBitmap(int x, int y, int cx, int cy, CBitmap* bitmap) {
   BITMAP bm{};
-  if (!bitmap->GetBitmap(&bm)) return 0;
-  const HGDIOBJ previous = ::SelectObject(memory->m_hDC, bitmap->m_hObject);
-  if (!previous) return 0;  // selected into another context: cannot be read from here
-  m_pDC->StretchBlt(x, y, cx, cy, memory, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
-  ::SelectObject(memory->m_hDC, previous);
+  const HGDIOBJ previous = SelectForCopy(bitmap, bm);
+  if (!previous) return 0;
+  m_pDC->StretchBlt(x, y, cx, cy, m_pMemDC, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+  ::SelectObject(m_pMemDC->m_hDC, previous);
   return 1;
 }
 
 int CLightCanvas::DrawBitmapKeyed(int x, int y, CBitmap* bitmap, COLORREF transparent) {
-  if (!m_pDC || !bitmap || !bitmap->m_hObject) return 0;
-  CDC* memory = MemoryDC();
-  if (!memory) return 0;
   BITMAP bm{};
-  if (!bitmap->GetBitmap(&bm)) return 0;
-  const HGDIOBJ previous = ::SelectObject(memory->m_hDC, bitmap->m_hObject);
+  const HGDIOBJ previous = SelectForCopy(bitmap, bm);
   if (!previous) return 0;
   if (transparent == 0xFFFFFFFF)
-    m_pDC->BitBlt(x, y, bm.bmWidth, bm.bmHeight, memory, 0, 0, SRCCOPY);
+    m_pDC->BitBlt(x, y, bm.bmWidth, bm.bmHeight, m_pMemDC, 0, 0, SRCCOPY);
   else
-    m_pDC->TransparentBlt(x, y, bm.bmWidth, bm.bmHeight, memory, 0, 0, bm.bmWidth, bm.bmHeight,
+    m_pDC->TransparentBlt(x, y, bm.bmWidth, bm.bmHeight, m_pMemDC, 0, 0, bm.bmWidth, bm.bmHeight,
                           transparent);
-  ::SelectObject(memory->m_hDC, previous);
+  ::SelectObject(m_pMemDC->m_hDC, previous);
   return 1;
 }
 

@@ -34,6 +34,9 @@ class CLightCanvas : public CUnknown {
 
  private:
   CDC* MemoryDC();
+  // Selects a bitmap into the memory context and describes it; returns what was selected
+  // before, or null when the bitmap cannot be drawn.
+  HGDIOBJ SelectForCopy(CBitmap* bitmap, BITMAP& description);
 
   static constexpr COLORREF kNotSaved = 0xFFFFFFFF;
 
