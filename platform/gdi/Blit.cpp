@@ -90,9 +90,27 @@ class SampleWalk {
   std::int64_t m_quotient = 0, m_remainder = 0, m_stepQuotient = 0, m_stepRemainder = 0;
 };
 
-// Stores one source row into `count` destination rows. A short row is first copied into a
-// local line, which the compiler keeps in registers across the run.
+// Stores one source row into `count` destination rows. A row of 4 to 16 pixels is held in four
+// registers and stored as overlapping 16-byte blocks; a longer short row goes through a local
+// copy the compiler keeps close.
 void CopyRun(Pixel* out, std::ptrdiff_t stride, int count, const Pixel* in, int width) {
+#if defined(__SSE2__)
+  if (width >= 4 && width <= 16) {
+    const auto load = [&](int at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at)); };
+    // Blocks at 0, 4, width - 8 and width - 4 cover any width from 8 to 16; below 8 the
+    // middle two repeat the outer ones.
+    const int third = width >= 8 ? width - 8 : 0;
+    const int second = width >= 8 ? 4 : width - 4;
+    const __m128i a = load(0), b = load(second), c = load(third), d = load(width - 4);
+    for (int i = 0; i < count; ++i, out += stride) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), a);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + second), b);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + third), c);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + width - 4), d);
+    }
+    return;
+  }
+#endif
   constexpr int kLine = 32;
   if (width > kLine) {
     for (int i = 0; i < count; ++i, out += stride) CopyPixels(out, in, width);

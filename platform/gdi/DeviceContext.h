@@ -12,6 +12,9 @@
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <vector>
 
 #include "platform/gdi/GdiObjects.h"
@@ -109,6 +112,21 @@ inline void CopyPixels(Pixel* out, const Pixel* in, int count) {
   } else {
     for (int i = 0; i < count; ++i) out[i] = in[i];
   }
+}
+
+// Fills a row of pixels with one colour. Short rows take whole 16-byte stores, the last one
+// overlapping the one before, instead of a store per pixel or a library call.
+inline void FillPixels(Pixel* out, int count, Pixel color) {
+#if defined(__SSE2__)
+  if (count >= 4) {
+    const __m128i value = _mm_set1_epi32(static_cast<int>(color));
+    int i = 0;
+    for (; i + 4 <= count; i += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), value);
+    if (i < count) _mm_storeu_si128(reinterpret_cast<__m128i*>(out + count - 4), value);
+    return;
+  }
+#endif
+  for (int i = 0; i < count; ++i) out[i] = color;
 }
 
 }  // namespace platform

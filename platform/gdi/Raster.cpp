@@ -45,9 +45,7 @@ void FillDeviceRect(DeviceContext& dc, RECT r, Pixel color) {
   Pixel* row = dc.SurfacePixel(r.left, r.top);
   if (width < kShortRow) {
     // Short rows: a call per row costs more than the stores themselves.
-    Pixel pattern[kShortRow];
-    std::fill_n(pattern, kShortRow, color);
-    for (int y = r.top; y < r.bottom; ++y, row += stride) CopyPixels(row, pattern, width);
+    for (int y = r.top; y < r.bottom; ++y, row += stride) FillPixels(row, width, color);
     return;
   }
   // wchar_t is 32 bits here, so the C library's tuned wide fill is a 32-bit pixel fill.

@@ -117,3 +117,19 @@ TEST(StretchBlt, SamplesPixelCentresForEveryRatio) {
               << dw << "x" << dh << " at " << x << "," << y;
     }
 }
+
+TEST(StretchBlt, RepeatedRowsOfEveryShortWidthStayInside) {
+  // Enlarging one row repeats it with block stores; each width must fill exactly its columns.
+  for (int width = 1; width <= 20; ++width) {
+    Canvas src(width, 1);
+    Gradient(src);
+    Canvas dst(width + 8, 6);
+    ASSERT_TRUE(StretchBlt(dst.dc(), 4, 1, width, 4, src.dc(), 0, 0, width, 1, SRCCOPY));
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < width + 8; ++x) {
+        const bool inside = x >= 4 && x < 4 + width && y >= 1 && y < 5;
+        ASSERT_EQ(dst.At(x, y), inside ? GradientAt(x - 4, 0) : kWhite)
+            << "width " << width << " at " << x << "," << y;
+      }
+  }
+}

@@ -200,3 +200,15 @@ TEST(Handles, SaveAndRestoreBringBackModesAndObjects) {
   EXPECT_TRUE(DeleteObject(pen));
   EXPECT_FALSE(RestoreDC(c.dc(), 1));  // nothing saved any more
 }
+
+TEST(Rectangles, SolidFillsOfEveryShortWidthCoverExactlyTheirPixels) {
+  for (int width = 1; width <= 40; ++width) {
+    Canvas c(width + 6, 5);
+    HBRUSH brush = CreateSolidBrush(kRed);
+    const RECT r{3, 1, 3 + width, 4};
+    FillRect(c.dc(), &r, brush);
+    DeleteObject(brush);
+    ASSERT_EQ(c.Count(kRed), 3 * width) << width;
+    ASSERT_EQ(c.Count(kRed, r), 3 * width) << width;
+  }
+}
