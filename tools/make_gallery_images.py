@@ -9,8 +9,8 @@ a face with a one-pixel darker edge and a light "play" triangle, smoothed by sub
 """
 
 import pathlib
-import struct
-import zlib
+
+from pngfile import png
 
 SIZE = 24
 SUBSAMPLES = 8
@@ -40,17 +40,6 @@ def pixel(px, py, face, edge):
                for sy in range(SUBSAMPLES) for sx in range(SUBSAMPLES))
     cover = hits / SUBSAMPLES ** 2
     return tuple(round(GLYPH[i] * cover + face[i] * (1 - cover)) for i in range(3))
-
-
-def png(width, height, rows):
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    raw = b"".join(b"\x00" + bytes(channel for rgb in row for channel in rgb) for row in rows)
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)  # 8-bit RGB
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 def main():

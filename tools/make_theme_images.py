@@ -11,8 +11,8 @@ off pure red.
 """
 
 import pathlib
-import struct
-import zlib
+
+from pngfile import png
 
 SIZE = 13
 CENTRE = SIZE / 2
@@ -77,17 +77,6 @@ def pixel(px, py, background, ring, face, dot):
         for i in range(3))
     # A blend that lands on the key colour would vanish; one step of green keeps it.
     return blended if blended != KEY else (255, 1, 0)
-
-
-def png(width, height, rows):
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    raw = b"".join(b"\x00" + bytes(channel for rgb in row for channel in rgb) for row in rows)
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)  # 8-bit RGB
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 def main():
