@@ -67,22 +67,6 @@ GdiObject* DeviceContext::Select(GdiObject* object) {
   return previous;
 }
 
-RECT DeviceContext::DeviceClip() const {
-  RECT r = bounds;
-  if (state.hasClip) IntersectInto(r, state.clip);
-  return r;
-}
-
-RECT DeviceContext::ToDeviceRect(const RECT& r) const {
-  const POINT tl = ToDevice(r.left, r.top);
-  const POINT br = ToDevice(r.right, r.bottom);
-  return {tl.x, tl.y, br.x, br.y};
-}
-
-bool DeviceContext::ClipDeviceRect(RECT& r) const {
-  return surface && IntersectInto(r, DeviceClip());
-}
-
 }  // namespace platform
 
 using namespace platform;

@@ -74,11 +74,19 @@ struct DeviceContext : PlatformObject {
             ClampCoord(std::int64_t(y) - state.windowOrg.y + state.viewportOrg.y)};
   }
   // The device rectangle drawing may touch: the bounds narrowed by the clip rectangle.
-  RECT DeviceClip() const;
+  RECT DeviceClip() const {
+    RECT r = bounds;
+    if (state.hasClip) IntersectInto(r, state.clip);
+    return r;
+  }
   // A logical rectangle in device coordinates, normalised only by the caller's wish.
-  RECT ToDeviceRect(const RECT& r) const;
+  RECT ToDeviceRect(const RECT& r) const {
+    const POINT tl = ToDevice(r.left, r.top);
+    const POINT br = ToDevice(r.right, r.bottom);
+    return {tl.x, tl.y, br.x, br.y};
+  }
   // A device rectangle clipped to DeviceClip(); false when nothing is left.
-  bool ClipDeviceRect(RECT& r) const;
+  bool ClipDeviceRect(RECT& r) const { return surface && IntersectInto(r, DeviceClip()); }
   Pixel* SurfacePixel(int dx, int dy) const {
     return surface->Row(dy + surfaceOffset.y) + dx + surfaceOffset.x;
   }
