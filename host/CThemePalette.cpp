@@ -48,10 +48,10 @@ std::optional<ThemeError> CThemePalette::LoadFile(const std::filesystem::path& f
 std::optional<ThemeError> CThemePalette::LoadText(std::string_view text,
                                                   const std::filesystem::path& imageDir) {
   // Everything is built aside and swapped in only when the whole theme is good.
-  ThemeSpec spec;
-  if (auto error = ParseTheme(text, spec)) return error;
+  ThemeDefinition definition;
+  if (auto error = ParseTheme(text, definition)) return error;
   auto table = std::make_unique<ThemeTable>();
-  if (auto error = table->Build(spec, imageDir)) return error;
+  if (auto error = table->Build(definition, imageDir)) return error;
   m_vecRetired.push_back(std::exchange(m_pTable, std::move(table)));
   return std::nullopt;
 }

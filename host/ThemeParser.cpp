@@ -129,7 +129,7 @@ enum class Kind { Color, Font, Bitmap };
 
 class LineReader {
  public:
-  explicit LineReader(ThemeSpec& out) : m_out(out) {}
+  explicit LineReader(ThemeDefinition& out) : m_out(out) {}
 
   Result Read(int line, std::string_view text) {
     text = Trim(text);
@@ -179,24 +179,24 @@ class LineReader {
       if (Result e = ReadColor(line, value, color)) return e;
       m_out.mapColors.emplace(key, color);
     } else if (kind == Kind::Font) {
-      ThemeSpec::FontEntry entry;
+      ThemeDefinition::FontEntry entry;
       entry.nLine = line;
       if (Result e = ReadFont(line, value, entry.logfont)) return e;
       m_out.mapFonts.emplace(key, entry);
     } else {
-      m_out.mapBitmaps.emplace(key, ThemeSpec::BitmapEntry{std::string(value), line});
+      m_out.mapBitmaps.emplace(key, ThemeDefinition::BitmapEntry{std::string(value), line});
     }
     return std::nullopt;
   }
 
-  ThemeSpec& m_out;
+  ThemeDefinition& m_out;
   // The line of each definition so far, so a duplicate can point at the first one.
   std::map<std::pair<Kind, std::wstring>, int> m_definedOn;
 };
 
 }  // namespace
 
-std::optional<ThemeError> ParseTheme(std::string_view text, ThemeSpec& out) {
+std::optional<ThemeError> ParseTheme(std::string_view text, ThemeDefinition& out) {
   // A byte-order mark some editors write is not part of the first line.
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   LineReader reader(out);

@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "host/ThemeError.h"
-#include "host/ThemeSpec.h"
+#include "host/ThemeDefinition.h"
 
 // Fills `out` from `text` (UTF-8). On the first bad line returns its error; `out` is then only
 // partly filled and must not be used.
-std::optional<ThemeError> ParseTheme(std::string_view text, ThemeSpec& out);
+std::optional<ThemeError> ParseTheme(std::string_view text, ThemeDefinition& out);

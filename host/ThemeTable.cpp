@@ -16,10 +16,10 @@ auto Find(const Map& map, const wchar_t* key) -> decltype(map.begin()->second.ge
 
 }  // namespace
 
-std::optional<ThemeError> ThemeTable::Build(const ThemeSpec& spec,
+std::optional<ThemeError> ThemeTable::Build(const ThemeDefinition& definition,
                                             const std::filesystem::path& imageDir) {
   decltype(m_mapFonts) fonts;
-  for (const auto& [key, entry] : spec.mapFonts) {
+  for (const auto& [key, entry] : definition.mapFonts) {
     auto font = std::make_unique<CFont>();
     if (!font->CreateFontIndirect(&entry.logfont)) {
       return ThemeError{entry.nLine, L"cannot make the font '" + key + L"'"};
@@ -27,7 +27,7 @@ std::optional<ThemeError> ThemeTable::Build(const ThemeSpec& spec,
     fonts.emplace(key, std::move(font));
   }
   decltype(m_mapBitmaps) bitmaps;
-  for (const auto& [key, entry] : spec.mapBitmaps) {
+  for (const auto& [key, entry] : definition.mapBitmaps) {
     auto bitmap = std::make_unique<CBitmap>();
     if (!bitmap->Attach(platform::LoadBitmapPng(imageDir / entry.strPath))) {
       return ThemeError{entry.nLine, L"cannot load the image '" + platform::WideFromUtf8(entry.strPath) +
@@ -35,7 +35,7 @@ std::optional<ThemeError> ThemeTable::Build(const ThemeSpec& spec,
     }
     bitmaps.emplace(key, std::move(bitmap));
   }
-  m_mapColors = spec.mapColors;
+  m_mapColors = definition.mapColors;
   m_mapFonts = std::move(fonts);
   m_mapBitmaps = std::move(bitmaps);
   return std::nullopt;

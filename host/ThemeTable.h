@@ -10,7 +10,7 @@
 #include <string>
 
 #include "host/ThemeError.h"
-#include "host/ThemeSpec.h"
+#include "host/ThemeDefinition.h"
 #include "platform/mfc/CGdiObject.h"
 
 class ThemeTable {
@@ -18,7 +18,7 @@ class ThemeTable {
   // Makes the objects a parsed theme names; relative image paths are from `imageDir`. A font or
   // image that cannot be made refuses the theme with the line that named it, and the table is
   // left as it was.
-  std::optional<ThemeError> Build(const ThemeSpec& spec, const std::filesystem::path& imageDir);
+  std::optional<ThemeError> Build(const ThemeDefinition& definition, const std::filesystem::path& imageDir);
 
   // Null and unknown keys give nothing; the caller decides what that means.
   std::optional<COLORREF> FindColor(const wchar_t* key) const;

@@ -81,11 +81,11 @@ def pixel(px, py, background, ring, face, dot):
 
 def main():
     themes_dir = pathlib.Path(__file__).resolve().parent.parent / "themes"
-    for theme, spec in THEMES.items():
+    for theme, look in THEMES.items():
         out_dir = themes_dir / theme / "radio"
         out_dir.mkdir(parents=True, exist_ok=True)
-        for name, (ring, face, dot) in spec["images"].items():
-            rows = [[pixel(x, y, spec["background"], ring, face, dot) for x in range(SIZE)]
+        for name, (ring, face, dot) in look["images"].items():
+            rows = [[pixel(x, y, look["background"], ring, face, dot) for x in range(SIZE)]
                     for y in range(SIZE)]
             (out_dir / f"{name}.png").write_bytes(png(SIZE, SIZE, rows))
             print(out_dir / f"{name}.png")

@@ -65,12 +65,12 @@ TEST_P(ShippedTheme, LoadsAndDefinesEveryKeyTheControlsRead) {
   ASSERT_FALSE(File().empty());
   std::ifstream in(File(), std::ios::binary);
   const std::string text(std::istreambuf_iterator<char>(in), {});
-  ThemeSpec spec;
-  const auto error = ParseTheme(text, spec);
+  ThemeDefinition definition;
+  const auto error = ParseTheme(text, definition);
   ASSERT_FALSE(error) << error->Describe();
-  for (const wchar_t* key : kColorKeys) EXPECT_TRUE(spec.mapColors.contains(key)) << key;
-  for (const wchar_t* key : kFontKeys) EXPECT_TRUE(spec.mapFonts.contains(key)) << key;
-  for (const wchar_t* key : kBitmapKeys) EXPECT_TRUE(spec.mapBitmaps.contains(key)) << key;
+  for (const wchar_t* key : kColorKeys) EXPECT_TRUE(definition.mapColors.contains(key)) << key;
+  for (const wchar_t* key : kFontKeys) EXPECT_TRUE(definition.mapFonts.contains(key)) << key;
+  for (const wchar_t* key : kBitmapKeys) EXPECT_TRUE(definition.mapBitmaps.contains(key)) << key;
 
   CComPtr<CThemePalette> palette(new CThemePalette);
   const auto loadError = palette->LoadFile(File());

@@ -8,8 +8,8 @@ namespace {
 
 // The error for a theme text, or a failure when it was accepted.
 ThemeError RefusalOf(std::string_view text) {
-  ThemeSpec spec;
-  std::optional<ThemeError> error = ParseTheme(text, spec);
+  ThemeDefinition definition;
+  std::optional<ThemeError> error = ParseTheme(text, definition);
   EXPECT_TRUE(error.has_value()) << "accepted: " << text;
   return error.value_or(ThemeError{});
 }
@@ -21,7 +21,7 @@ bool Mentions(const ThemeError& error, const std::wstring& words) {
 }  // namespace
 
 TEST(ThemeParser, ReadsEveryKindOfLine) {
-  ThemeSpec spec;
+  ThemeDefinition definition;
   const auto error = ParseTheme(
       "\xEF\xBB\xBF# comment\r\n"
       "\n"
@@ -30,29 +30,29 @@ TEST(ThemeParser, ReadsEveryKindOfLine) {
       "font DropListWnd = DejaVu Sans, 12, 400\n"
       "font Slanted = DejaVu Sans , 9 , 700 , italic\n"
       "bitmap Radio.bmp.normal = radio/normal.png",  // no newline at the end
-      spec);
+      definition);
   ASSERT_FALSE(error) << error->Describe();
-  EXPECT_EQ(spec.mapColors.at(L"Edit.TextBack.diasble"), RGB(0xF0, 0xE0, 0xD0));
-  EXPECT_EQ(spec.mapColors.at(L"Button.BackGround"), 0xFFFFFFFFu);
+  EXPECT_EQ(definition.mapColors.at(L"Edit.TextBack.diasble"), RGB(0xF0, 0xE0, 0xD0));
+  EXPECT_EQ(definition.mapColors.at(L"Button.BackGround"), 0xFFFFFFFFu);
 
-  const LOGFONTW& font = spec.mapFonts.at(L"DropListWnd").logfont;
+  const LOGFONTW& font = definition.mapFonts.at(L"DropListWnd").logfont;
   EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans");
   EXPECT_EQ(font.lfHeight, -12);  // character height in pixels
   EXPECT_EQ(font.lfWeight, 400);
   EXPECT_EQ(font.lfItalic, 0);
-  EXPECT_EQ(spec.mapFonts.at(L"DropListWnd").nLine, 5);
-  const LOGFONTW& slanted = spec.mapFonts.at(L"Slanted").logfont;
+  EXPECT_EQ(definition.mapFonts.at(L"DropListWnd").nLine, 5);
+  const LOGFONTW& slanted = definition.mapFonts.at(L"Slanted").logfont;
   EXPECT_EQ(slanted.lfWeight, 700);
   EXPECT_EQ(slanted.lfItalic, 1);
 
-  EXPECT_EQ(spec.mapBitmaps.at(L"Radio.bmp.normal").strPath, "radio/normal.png");
-  EXPECT_EQ(spec.mapBitmaps.at(L"Radio.bmp.normal").nLine, 7);
-  EXPECT_EQ(spec.mapColors.size(), 2u);
+  EXPECT_EQ(definition.mapBitmaps.at(L"Radio.bmp.normal").strPath, "radio/normal.png");
+  EXPECT_EQ(definition.mapBitmaps.at(L"Radio.bmp.normal").nLine, 7);
+  EXPECT_EQ(definition.mapColors.size(), 2u);
 }
 
 TEST(ThemeParser, KindsHaveSeparateKeys) {
-  ThemeSpec spec;
-  EXPECT_FALSE(ParseTheme("Same = #000000\nfont Same = A, 9, 400\nbitmap Same = a.png\n", spec));
+  ThemeDefinition definition;
+  EXPECT_FALSE(ParseTheme("Same = #000000\nfont Same = A, 9, 400\nbitmap Same = a.png\n", definition));
 }
 
 TEST(ThemeParser, RefusalsNameTheLineAndTheFault) {

@@ -20,7 +20,7 @@ std::vector<int> PrefixWidths(HDC dc, const wchar_t* text) {
 }
 
 struct Pinned {
-  FontSpec font;
+  FontRequest font;
   const wchar_t* text;
   std::vector<int> widths;
 };

@@ -9,7 +9,7 @@
 
 namespace trellis::test {
 
-struct FontSpec {
+struct FontRequest {
   const wchar_t* face = L"Tahoma";
   LONG height = -12;
   LONG weight = FW_NORMAL;
@@ -18,23 +18,23 @@ struct FontSpec {
   bool strikeOut = false;
 };
 
-inline LOGFONTW LogFont(const FontSpec& spec) {
+inline LOGFONTW LogFont(const FontRequest& request) {
   LOGFONTW lf{};
-  lf.lfHeight = spec.height;
-  lf.lfWeight = spec.weight;
-  lf.lfItalic = spec.italic;
-  lf.lfUnderline = spec.underline;
-  lf.lfStrikeOut = spec.strikeOut;
+  lf.lfHeight = request.height;
+  lf.lfWeight = request.weight;
+  lf.lfItalic = request.italic;
+  lf.lfUnderline = request.underline;
+  lf.lfStrikeOut = request.strikeOut;
   lf.lfCharSet = DEFAULT_CHARSET;
-  std::wcsncpy(lf.lfFaceName, spec.face, LF_FACESIZE - 1);
+  std::wcsncpy(lf.lfFaceName, request.face, LF_FACESIZE - 1);
   return lf;
 }
 
-// A font made from `spec` and selected into `dc` for the life of the object.
+// A font made from `request` and selected into `dc` for the life of the object.
 class SelectedFont {
  public:
-  SelectedFont(HDC dc, const FontSpec& spec = {}) : m_dc(dc) {
-    const LOGFONTW lf = LogFont(spec);
+  SelectedFont(HDC dc, const FontRequest& request = {}) : m_dc(dc) {
+    const LOGFONTW lf = LogFont(request);
     m_font = CreateFontIndirectW(&lf);
     m_old = SelectObject(dc, m_font);
   }

@@ -7,7 +7,7 @@
 
 #include "platform/win32/WinGdi.h"
 
-struct ThemeSpec {
+struct ThemeDefinition {
   struct FontEntry {
     LOGFONTW logfont{};
     int nLine = 0;  // where it was defined, for errors found when the font is made
