@@ -11,17 +11,25 @@
 
 namespace {
 
-// Shown elements in paint order: by layer, and within a layer parents before children and
-// earlier siblings before later ones.
-void CollectShown(CElementContainer* e, std::vector<CElementContainer*>& out) {
-  if (!e->IsActive()) return;
-  out.push_back(e);
-  for (CElementContainer* child : e->GetChildren()) CollectShown(child, out);
+// Elements in tree order: parents before children, siblings in their order. With shownOnly,
+// a hidden element and everything under it are left out.
+std::vector<CElementContainer*> TreeOrder(CElementContainer* root, bool shownOnly) {
+  std::vector<CElementContainer*> order;
+  std::vector<CElementContainer*> stack{root};
+  while (!stack.empty()) {
+    CElementContainer* e = stack.back();
+    stack.pop_back();
+    if (shownOnly && !e->IsActive()) continue;
+    order.push_back(e);
+    const auto& children = e->GetChildren();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) stack.push_back(*it);
+  }
+  return order;
 }
 
+// Shown elements in paint order: by layer, and within a layer in tree order.
 std::vector<CElementContainer*> PaintOrder(CElementContainer* root) {
-  std::vector<CElementContainer*> order;
-  CollectShown(root, order);
+  std::vector<CElementContainer*> order = TreeOrder(root, true);
   std::stable_sort(order.begin(), order.end(),
                    [](auto* a, auto* b) { return a->GetLayer() < b->GetLayer(); });
   return order;
@@ -192,8 +200,7 @@ bool CElementHost::RouteKey(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool CElementHost::MoveFocusByTab(bool backwards) {
-  std::vector<CElementContainer*> all;
-  CollectShown(&m_root, all);
+  std::vector<CElementContainer*> all = TreeOrder(&m_root, true);
   std::erase_if(all, [](CElementContainer* e) {
     return !e->IsEnable() || !e->IsRegistered(WM_SETFOCUS);
   });
@@ -321,25 +328,12 @@ void CElementHost::Forget(CElementContainer* element, bool keepTimers) {
 }
 
 CElementContainer* CElementHost::FindById(DWORD id) {
-  std::vector<CElementContainer*> stack{&m_root};
-  while (!stack.empty()) {
-    CElementContainer* e = stack.back();
-    stack.pop_back();
+  for (CElementContainer* e : TreeOrder(&m_root, false))
     if (e != &m_root && e->GetID() == id) return e;
-    const auto& children = e->GetChildren();
-    for (auto it = children.rbegin(); it != children.rend(); ++it) stack.push_back(*it);
-  }
   return nullptr;
 }
 
 void CElementHost::Broadcast(UINT msg, WPARAM wParam, LPARAM lParam) {
-  std::vector<CElementContainer*> all;
-  std::vector<CElementContainer*> stack{&m_root};
-  while (!stack.empty()) {
-    CElementContainer* e = stack.back();
-    stack.pop_back();
-    all.push_back(e);
-    for (CElementContainer* child : e->GetChildren()) stack.push_back(child);
-  }
-  for (CElementContainer* e : all) e->OnBroadcastCommand(msg, wParam, lParam);
+  // The list is taken first, so elements a handler adds are not visited.
+  for (CElementContainer* e : TreeOrder(&m_root, false)) e->OnBroadcastCommand(msg, wParam, lParam);
 }
