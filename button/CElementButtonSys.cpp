@@ -30,6 +30,7 @@ constexpr int kCaptionFirstRead = 1024;
 }  // namespace
 
 CElementButtonSys::CElementButtonSys() {
+  SetPressPolicy(kPressPolicy);
   ResetColor();
   LOGFONTW font{};
   GetFont(&font);
@@ -87,11 +88,7 @@ int CElementButtonSys::GetTextInfo() {
 
 int CElementButtonSys::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!CElementControl::InitObject(name, info)) return 0;
-  for (UINT msg : {WM_PAINT, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_SIZE, WM_ERASEBKGND,
-                   WM_SETFOCUS})
-    RegisterMessage(msg);
-  // The framework tells an element that the pointer left only when it asks to be told.
-  RegisterMessage(WM_MOUSELEAVE);
+  RegisterMessages(kMessages);
   m_bPushed = m_bHover = m_bFocus = m_bFifthImage = FALSE;
   SetShowColor(COLOR_STATE_NORMAL);
   if (CElementContainer* parent = info->Parent()) SetLayer(parent->GetLayer() + 1);

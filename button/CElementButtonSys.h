@@ -66,7 +66,14 @@ class CElementButtonSys : public CElementControl {
   int OnEnable() override;
 
  private:
+  // Only a mouse release clicks the button, wherever it is; hover shows over focus.
+  static constexpr PressPolicy kPressPolicy{PressPolicy::Click::ReleaseAnywhere, false, false};
+  static constexpr UINT kMessages[] = {WM_PAINT, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP,
+                                       WM_SIZE, WM_ERASEBKGND, WM_SETFOCUS};
+
   bool IsPicture() const { return m_eButtonType == BUTTON_TYPE_PICTURE; }
+  // The flags and shown colours follow the press machine and the focus.
+  void ShowLook();
   void Notify(UINT code);
   void Repaint() { InvalidContainerRect(0, nullptr); }
 

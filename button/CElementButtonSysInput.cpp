@@ -1,4 +1,4 @@
-// The system button's input: the event table in CElementButtonSys.h.
+// The system button's input: the shared press machine with a click on every release.
 #include "button/CElementButtonSys.h"
 
 namespace {
@@ -10,65 +10,54 @@ void CElementButtonSys::Notify(UINT code) {
   SendControlMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
 }
 
-int CElementButtonSys::OnLButtonDown(POINT) {
-  if (!IsEnable()) return 0;
-  SetCapture();
-  SetShowColor(COLOR_STATE_PUSH);
-  m_bPushed = TRUE;
+void CElementButtonSys::ShowLook() {
+  m_bPushed = GetPress().PushedLook() ? TRUE : FALSE;
+  m_bHover = GetPress().Hover() ? TRUE : FALSE;
+  m_bFocus = IsFocus() ? TRUE : FALSE;
+  SetShowColor(GetLook());
+}
+
+int CElementButtonSys::OnLButtonDown(POINT pt) {
+  if (Press(PressEvent::Down, pt).ignored) return 0;
+  ShowLook();
   ShowHandCursor();
-  Repaint();
   return 1;
 }
 
-int CElementButtonSys::OnLButtonUp(POINT) {
-  if (!IsEnable()) return 0;
-  ReleaseCapture();
-  m_bPushed = FALSE;
-  SetShowColor(COLOR_STATE_HOVER);
+int CElementButtonSys::OnLButtonUp(POINT pt) {
+  const PressStep step = Press(PressEvent::Up, pt);
+  if (step.ignored) return 0;
+  ShowLook();
   Repaint();
   // Last: the parent may destroy the button while it handles the click.
-  Notify(BN_CLICKED);
+  if (step.click) Notify(BN_CLICKED);
   return 1;
 }
 
-int CElementButtonSys::OnMouseMove(int, int, DWORD) {
-  if (!IsEnable()) return 0;
-  if (!m_bPushed && !m_bHover) {
-    SetShowColor(COLOR_STATE_HOVER);
-    m_bHover = TRUE;
-    Repaint();
-  }
+int CElementButtonSys::OnMouseMove(int x, int y, DWORD flags) {
+  if (Press(PressEvent::Move, {x, y}, flags).ignored) return 0;
+  ShowLook();
   ShowHandCursor();
   SkipMsg();
   return 1;
 }
 
 int CElementButtonSys::OnMouseLeave() {
-  if (!IsEnable()) return 0;
-  if (!m_bFocus) SetShowColor(COLOR_STATE_NORMAL);
-  m_bHover = FALSE;
-  Repaint();
+  if (Press(PressEvent::Leave).ignored) return 0;
+  ShowLook();
   return 1;
 }
 
 int CElementButtonSys::OnSetFocus(int gained) {
   if (!IsEnable()) return 0;
-  SetShowColor(gained ? COLOR_STATE_FOCUS : COLOR_STATE_NORMAL);
-  m_bFocus = gained ? TRUE : FALSE;
+  ShowLook();
   Repaint();
   Notify(gained ? BN_SETFOCUS : BN_KILLFOCUS);
   return 1;
 }
 
 int CElementButtonSys::OnEnable() {
-  const bool enabled = IsEnable();
-  if (!enabled && m_bPushed) {
-    // A disabled button ignores the release, so a press it kept would hold the capture, and
-    // every mouse message of the window with it, for good.
-    m_bPushed = FALSE;
-    ReleaseCapture();
-  }
-  SetShowColor(enabled ? COLOR_STATE_NORMAL : COLOR_STATE_DISABLE);
-  Repaint();
+  CElementControl::OnEnable();
+  ShowLook();
   return 1;
 }

@@ -53,13 +53,14 @@ std::atomic<UINT> CElementRadio::m_nRef{0};
 
 // ---- life cycle
 
-CElementRadio::CElementRadio() { ++m_nRef; }
+CElementRadio::CElementRadio() {
+  SetPressPolicy(kPressPolicy);
+  ++m_nRef;
+}
 
 CElementRadio::CElementRadio(const CElementRadio& other)
     : CElementControl(other),
       m_eCheck(other.m_eCheck),
-      m_dwStatus(other.m_dwStatus),
-      m_bPushed(other.m_bPushed),
       m_rcCheck(other.m_rcCheck),
       m_rcText(other.m_rcText),
       m_mapCheckBmp(other.m_mapCheckBmp),
@@ -72,8 +73,6 @@ CElementRadio& CElementRadio::operator=(const CElementRadio& other) {
   if (this == &other) return *this;
   CElementControl::operator=(other);
   m_eCheck = other.m_eCheck;
-  m_dwStatus = other.m_dwStatus;
-  m_bPushed = other.m_bPushed;
   m_rcCheck = other.m_rcCheck;
   m_rcText = other.m_rcText;
   m_mapCheckBmp = other.m_mapCheckBmp;
@@ -163,12 +162,7 @@ int CElementRadio::InitRadioDefaultBmp() {
 
 int CElementRadio::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!info || !CElementControl::InitObject(name, info)) return 0;
-  for (UINT msg : {WM_PAINT, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_SIZE, WM_ERASEBKGND,
-                   WM_SETFOCUS})
-    RegisterMessage(msg);
-  // The framework tells an element that the pointer left only when it asks to be told; the
-  // normal look after a hover depends on it.
-  RegisterMessage(WM_MOUSELEAVE);
+  RegisterMessages(kMessages);
   if (CElementContainer* parent = info->Parent()) SetLayer(parent->GetLayer() + 1);
   InitRadioDefaultColor();
   InitRadioDefaultBmp();

@@ -16,7 +16,7 @@
 #include <string>
 #include <utility>
 
-#include "choice/RadioLogic.h"
+#include "choice/RadioLayout.h"
 #include "host/CElementControl.h"
 
 class CLightCanvas;
@@ -104,12 +104,16 @@ class CElementRadio : public CElementControl {
   int DrawTextW(CLightCanvas& canvas);
   // The bitmap of a look: this radio's own, else the shared one, else null.
   const RADIO_BMP_INFO* FindCheckBmp(const RADIO_BMP_KEY& key) const;
-  void ApplyPress(radio::PressState state);
+  // A click is a release inside after a press inside; a move with any other button or key held
+  // ends the press. The bitmap shows the focus over hover (GetLook); colours know no focus.
+  static constexpr PressPolicy kPressPolicy{PressPolicy::Click::ReleaseInside, true, true};
+  static constexpr UINT kMessages[] = {WM_PAINT, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP,
+                                       WM_SIZE, WM_ERASEBKGND, WM_SETFOCUS};
+  // The state whose colours fill the background and draw the caption.
+  DWORD ColorLook() const { return ControlLook(GetPress(), IsEnable(), false); }
   void InvalidateCheck() { InvalidContainerRect(0, &m_rcCheck); }
 
   RADIO_CHECK_STATE m_eCheck = RADIO_UNCHECKED;
-  DWORD m_dwStatus = COLOR_STATE_NORMAL;
-  bool m_bPushed = false;
   CRect m_rcCheck;  // own coordinates
   CRect m_rcText;
   BitmapTable m_mapCheckBmp;

@@ -18,7 +18,7 @@ int CElementRadio::OnPaint(CPaintDC* dc) {
   CLightCanvas canvas(&memory);
   const CRect draw = GetDrawRect();
   canvas.SetBkMode(TRANSPARENT);
-  const DWORD state = radio::ColorStatus(m_dwStatus, IsEnable());
+  const DWORD state = ColorLook();
   canvas.FillRect(draw, GetColor(COLOR_PART_BACKGROUND, state));
   DrawCheck(canvas);
   DrawTextW(canvas);
@@ -27,7 +27,7 @@ int CElementRadio::OnPaint(CPaintDC* dc) {
 }
 
 int CElementRadio::DrawCheck(CLightCanvas& canvas) {
-  const RADIO_BMP_KEY key{radio::BitmapStatus(m_dwStatus, IsEnable(), IsFocus()), m_eCheck};
+  const RADIO_BMP_KEY key{GetLook(), m_eCheck};
   if (const RADIO_BMP_INFO* info = FindCheckBmp(key))
     canvas.DrawBitmapKeyed(m_rcCheck.left, m_rcCheck.top, info->pBitmap, info->clrTransparent);
   return 1;
@@ -40,7 +40,7 @@ int CElementRadio::DrawTextW(CLightCanvas& canvas) {
   if (!GetFont(&logfont)) return 1;
   CFont font;
   if (!font.CreateFontIndirect(&logfont)) return 1;
-  canvas.SetTextColor(GetColor(COLOR_PART_TEXT, radio::ColorStatus(m_dwStatus, IsEnable())));
+  canvas.SetTextColor(GetColor(COLOR_PART_TEXT, ColorLook()));
   CRect text = m_rcText;
   canvas.DrawText(caption, &text, kCaptionFormat, &font);
   return 1;

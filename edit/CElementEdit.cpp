@@ -3,7 +3,10 @@
 
 #include "platform/com/IUnknown.h"
 
-CElementEdit::CElementEdit() { ResetDefaultColor(); }
+CElementEdit::CElementEdit() {
+  SetPressPolicy(kPressPolicy);
+  ResetDefaultColor();
+}
 
 CElementEdit::CElementEdit(const CElementEdit& other) = default;
 
@@ -12,19 +15,13 @@ CElementEdit& CElementEdit::operator=(const CElementEdit& other) = default;
 CElementEdit::~CElementEdit() = default;
 
 int CElementEdit::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
-  m_bHover = m_bDragging = m_bDoubleClick = m_bCaretVisible = 0;
+  m_bDoubleClick = m_bCaretVisible = 0;
   m_nScrollOffset = 0;
   m_model.PlaceAt(0);
   if (!CElementControl::InitObject(name, info)) return 0;
-  for (UINT msg : {WM_PAINT, WM_MOUSEMOVE, WM_MOUSELEAVE, WM_SETCURSOR, WM_SETFOCUS, WM_KILLFOCUS,
-                   WM_KEYDOWN, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_CHAR, WM_RBUTTONUP,
-                   WM_COMMAND, WM_IME_COMPOSITION, WM_MOUSEWHEEL,
-                   // The framework calls OnSize only for an element that asks for it; the scroll
-                   // offset depends on the width.
-                   WM_SIZE})
-    RegisterMessage(msg);
+  RegisterMessages(kMessages);
   // An edit made disabled shows so from the start.
-  SetShowColor(IsEnable() ? COLOR_STATE_NORMAL : COLOR_STATE_DISABLE);
+  ShowLook();
   m_bFocused = 0;
   OnSize(0, GetDrawRect().Width(), GetDrawRect().Height());
   GetTextInfo();

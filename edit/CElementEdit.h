@@ -127,7 +127,14 @@ class CElementEdit : public CElementControl {
   // The scroll offset follows the caret, then the whole control is repainted.
   void Redraw();
   void SetIBeamCursor() const;
-  void CancelDrag();
+  // Loads the colours of the look the flags give.
+  void ShowLook() { SetShowColor(GetLook()); }
+  // A press drags the selection; the focus shows over hover.
+  static constexpr PressPolicy kPressPolicy{PressPolicy::Click::ReleaseInside, false, true};
+  static constexpr UINT kMessages[] = {
+      WM_PAINT,       WM_MOUSEMOVE,     WM_SETCURSOR,  WM_SETFOCUS,        WM_KILLFOCUS,
+      WM_KEYDOWN,     WM_LBUTTONDOWN,   WM_LBUTTONUP,  WM_LBUTTONDBLCLK,   WM_CHAR,
+      WM_RBUTTONUP,   WM_COMMAND,       WM_IME_COMPOSITION, WM_MOUSEWHEEL, WM_SIZE};
   // The prefix widths of the current text, measured when it changed.
   std::span<const int> PrefixWidths();
 
@@ -136,8 +143,6 @@ class CElementEdit : public CElementControl {
   // Where the text is painted.
   CRect GetTextArea() const;
 
-  int m_bHover = 0;
-  int m_bDragging = 0;
   // A double click happened; the button release that follows keeps its selection.
   int m_bDoubleClick = 0;
   int m_bCaretVisible = 0;

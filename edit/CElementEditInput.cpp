@@ -82,32 +82,26 @@ int CElementEdit::OnChar(UINT ch, int, int) {
   return 1;
 }
 
-// ---- mouse
+// ---- mouse: the shared press machine drags the selection
 
 int CElementEdit::OnLButtonDown(POINT pt) {
-  if (!IsEnable()) return 0;
+  if (Press(PressEvent::Down, pt).ignored) return 0;
   // The framework leaves click-to-focus to each element.
   SetFocus();
-  SetCapture();
-  m_bDragging = 1;
   m_model.PlaceAt(CalcTextPos(pt.x));
+  ShowLook();
   Redraw();
   SkipMsg();
   return 1;
 }
 
-int CElementEdit::OnMouseMove(int x, int, DWORD) {
-  if (!IsEnable()) return 0;
-  if (!m_bHover) {
-    m_bHover = 1;
-    SetShowColor(COLOR_STATE_HOVER);
-    InvalidContainerRect(0, nullptr);
-  }
-  if (m_bDragging) {
+int CElementEdit::OnMouseMove(int x, int y, DWORD flags) {
+  if (Press(PressEvent::Move, {x, y}, flags).ignored) return 0;
+  ShowLook();
+  if (GetPress().Pressed()) {
     // The anchor stays where the press put it.
     m_model.SetCaret(CalcTextPos(x));
     m_model.SetSelectedEnd(m_model.Caret());
-    SetShowColor(COLOR_STATE_PUSH);
     Redraw();
   }
   SetIBeamCursor();
@@ -115,13 +109,9 @@ int CElementEdit::OnMouseMove(int x, int, DWORD) {
 }
 
 int CElementEdit::OnLButtonUp(POINT pt) {
-  if (!IsEnable()) return 0;
-  ReleaseCapture();
+  if (Press(PressEvent::Up, pt).ignored) return 0;
+  ShowLook();
   InvalidContainerRect(0, nullptr);
-  if (m_bDragging) {
-    m_bDragging = 0;
-    SetShowColor(COLOR_STATE_FOCUS);
-  }
   if (m_bDoubleClick) {
     m_bDoubleClick = 0;
   } else {
@@ -147,17 +137,15 @@ int CElementEdit::OnRButtonDown(POINT) { return 1; }
 int CElementEdit::OnMouseWheel(UINT, int, POINT) { return 1; }
 
 int CElementEdit::OnSetCursor(UINT, LPARAM) {
-  if (m_bHover) SetIBeamCursor();
+  if (GetPress().Hover()) SetIBeamCursor();
   return 1;
 }
 
 int CElementEdit::OnMouseLeave() {
-  if (!IsEnable()) return 0;
-  if (!m_bHover) return 1;
-  m_bHover = 0;
-  // A focused edit keeps the colours it has.
-  if (!m_bFocused) SetShowColor(COLOR_STATE_NORMAL);
-  InvalidContainerRect(0, nullptr);
+  const bool hovered = GetPress().Hover();
+  if (Press(PressEvent::Leave).ignored) return 0;
+  if (!hovered) return 1;
+  ShowLook();
   ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
   return 1;
 }
@@ -168,7 +156,7 @@ int CElementEdit::OnSetFocus(int gained) {
   if (gained) {
     if (!IsEnable()) return 0;
     StartTimer(EDIT_CARET_TIMER, ::GetCaretBlinkTime());
-    SetShowColor(COLOR_STATE_FOCUS);
+    ShowLook();
     m_bFocused = 1;
     GetTextInfo();
     m_model.TakeUndoSnapshot();
@@ -179,7 +167,7 @@ int CElementEdit::OnSetFocus(int gained) {
   // Losing the focus always stops the caret, even for an edit disabled while it had the focus.
   StopTimer(EDIT_CARET_TIMER);
   m_bCaretVisible = 0;
-  SetShowColor(IsEnable() ? COLOR_STATE_NORMAL : COLOR_STATE_DISABLE);
+  ShowLook();
   m_bFocused = 0;
   // The caret stays where it was.
   m_model.SetSelectedStart(0);
@@ -195,17 +183,9 @@ int CElementEdit::OnTimer(DWORD) {
   return 1;
 }
 
-void CElementEdit::CancelDrag() {
-  if (!m_bDragging) return;
-  m_bDragging = 0;
-  ReleaseCapture();
-}
-
 int CElementEdit::OnEnable() {
-  // A drag cut short by disabling would otherwise keep the mouse captured for good, as a
-  // disabled edit ignores the release.
-  if (!IsEnable()) CancelDrag();
-  SetShowColor(IsEnable() ? COLOR_STATE_NORMAL : COLOR_STATE_DISABLE);
-  InvalidContainerRect(0, nullptr);
+  // Lets a drag cut short by disabling go.
+  CElementControl::OnEnable();
+  ShowLook();
   return 1;
 }

@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "host/CElementHost.h"
+#include "host/ElementWalk.h"
 #include "host/FrameworkTheme.h"
 #include "platform/mfc/CWnd.h"
 
@@ -54,6 +55,7 @@ int CElementContainer::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!info) return 0;
   SetName(name ? name : info->Name());
   m_nStyle = info->Style();
+  m_bLaidOut = false;
   m_nID = info->Id();
   m_bShow = !(m_nStyle & ELEMENT_STYLE_HIDDEN);
   m_bEnable = !(m_nStyle & ELEMENT_STYLE_DISABLED);
@@ -159,7 +161,17 @@ void CElementContainer::MoveContainer(const RECT& rectInParent) {
   InvalidContainerRect(0, nullptr);
   m_rcContainer = r;
   InvalidContainerRect(0, nullptr);
-  if (resized && IsRegistered(WM_SIZE)) OnSize(0, r.Width(), r.Height());
+  if (resized) {
+    m_bLaidOut = false;
+    EnsureLaidOut();
+  }
+}
+
+void CElementContainer::EnsureLaidOut() {
+  if (m_bLaidOut) return;
+  m_bLaidOut = true;
+  ReportUnregisteredHandlers();
+  if (IsRegistered(WM_SIZE)) OnSize(0, m_rcContainer.Width(), m_rcContainer.Height());
 }
 
 void CElementContainer::InvalidContainerRect(int, const RECT* rect) {
@@ -206,6 +218,8 @@ void CElementContainer::Enable(int enable) {
   const bool enabled = enable != 0;
   if (enabled == m_bEnable) return;
   m_bEnable = enabled;
+  // A disabled element takes no input, so a capture it kept would never be let go.
+  if (!enabled) ReleaseCapture();
   InvalidContainerRect(0, nullptr);
   OnEnable();
 }
@@ -309,6 +323,15 @@ void CElementContainer::SetColor(COLORREF color, DWORD part, DWORD state) {
 
 // ---- messages
 
+void CElementContainer::RegisterMessage(UINT msg) {
+  m_setMessages.insert(msg);
+  if (msg == WM_MOUSEMOVE) m_setMessages.insert(WM_MOUSELEAVE);
+}
+
+void CElementContainer::RegisterMessages(std::span<const UINT> msgs) {
+  for (UINT msg : msgs) RegisterMessage(msg);
+}
+
 void CElementContainer::SkipMsg() {
   if (CElementHost* host = GetHost()) host->Skip();
 }
@@ -326,13 +349,5 @@ LRESULT CElementContainer::SendControlMessage(UINT msg, WPARAM wParam, LPARAM lP
 }
 
 CElementContainer* CElementContainer::HitTest(POINT pt) {
-  if (!m_bShow || !GetDrawRect().PtInRect(pt)) return nullptr;
-  // Later children and higher layers lie on top.
-  CElementContainer* best = nullptr;
-  for (CElementContainer* child : m_vecChildren) {
-    const POINT inChild{pt.x - child->m_rcContainer.left, pt.y - child->m_rcContainer.top};
-    CElementContainer* hit = child->HitTest(inChild);
-    if (hit && (!best || hit->m_nLayer >= best->m_nLayer)) best = hit;
-  }
-  return best ? best : this;
+  return TopmostAt(PaintOrder(this), pt);
 }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <set>
+#include <span>
 #include <vector>
 
 #include "host/CPropertyObject.h"
@@ -135,7 +136,11 @@ class CElementContainer : public CPropertyObject {
   void SetColor(COLORREF color, DWORD part, DWORD state);
 
   // ---- messages
-  void RegisterMessage(UINT msg) { m_setMessages.insert(msg); }
+  // Only registered messages reach the handlers. Hover needs the leave as much as the move, so
+  // registering WM_MOUSEMOVE registers WM_MOUSELEAVE too.
+  void RegisterMessage(UINT msg);
+  // A control declares the messages it handles in one table and registers them in one call.
+  void RegisterMessages(std::span<const UINT> msgs);
   int IsRegistered(UINT msg) const { return m_setMessages.count(msg) != 0; }
   // Stops further processing of the message being handled (defaults, parents, the window).
   void SkipMsg();
@@ -144,12 +149,19 @@ class CElementContainer : public CPropertyObject {
   // Reaches the parent's OnControlMessage with this element's id.
   LRESULT SendControlMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
-  // The element at a point in this element's coordinates: the topmost shown descendant, this
-  // element itself, or null outside it.
+  // The element at a point in this element's coordinates: the shown descendant painted on top
+  // there, this element itself, or null outside it.
   CElementContainer* HitTest(POINT pt);
+
+  // Lays the element out once before it is first painted or hit: an element created at its
+  // final size is never resized, so it would get no OnSize otherwise. The framework calls it.
+  void EnsureLaidOut();
 
  private:
   friend class CElementHost;
+  // Debug builds: says on stderr which handlers the element overrides for messages it never
+  // registered, since those handlers can never run.
+  void ReportUnregisteredHandlers() const;
   void AttachChild(CElementContainer* child);
   void DetachChild(CElementContainer* child);
   void Detach();
@@ -164,6 +176,7 @@ class CElementContainer : public CPropertyObject {
   bool m_bShow = true;
   bool m_bEnable = true;
   bool m_bDebugView = false;
+  bool m_bLaidOut = false;  // OnSize has run for the current size
   CString m_strText;
   LOGFONTW m_logFont{};
   ColorTable m_colors;

@@ -1,16 +1,27 @@
-// The plain control's life cycle and input.
+// The plain control's life cycle and input, and the press machine every control shares.
 #include "host/CElementControl.h"
+
+namespace {
+// The plain control's messages: a label only paints; a check box takes the mouse, the space bar
+// and the focus.
+constexpr UINT kCheckBoxMessages[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, WM_KEYDOWN,
+                                      WM_SETFOCUS};
+}  // namespace
 
 int CElementControl::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!CElementContainer::InitObject(name, info)) return 0;
   RegisterMessage(WM_PAINT);
-  if (IsCheckBox()) {
-    for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSELEAVE, WM_KEYDOWN,
-                     WM_SETFOCUS})
-      RegisterMessage(msg);
-  }
+  if (IsCheckBox()) RegisterMessages(kCheckBoxMessages);
   if (CElementContainer* parent = info->Parent()) SetLayer(parent->GetLayer() + 1);
   return 1;
+}
+
+PressStep CElementControl::Press(PressEvent event, POINT pt, DWORD keys) {
+  const PressStep step = m_press.On(event, IsEnable(), GetDrawRect().PtInRect(pt), keys);
+  if (step.takeCapture) SetCapture();
+  if (step.releaseCapture) ReleaseCapture();
+  if (step.changed) InvalidContainerRect(0, nullptr);
+  return step;
 }
 
 void CElementControl::SetCheck(int checked) {
@@ -25,52 +36,45 @@ void CElementControl::Toggle() {
 }
 
 int CElementControl::OnLButtonDown(POINT pt) {
-  if (!IsEnable()) return 1;
+  if (!IsCheckBox()) return CElementContainer::OnLButtonDown(pt);
+  if (Press(PressEvent::Down, pt).ignored) return 1;
   SetFocus();
-  m_press.Down(GetDrawRect().PtInRect(pt));
-  if (m_press.Pressed()) SetCapture();
-  InvalidContainerRect(0, nullptr);
   return 1;
 }
 
 int CElementControl::OnLButtonUp(POINT pt) {
-  const bool wasPressed = m_press.Pressed();
-  const bool click = m_press.Up(GetDrawRect().PtInRect(pt));
-  if (wasPressed) ReleaseCapture();
-  InvalidContainerRect(0, nullptr);
-  if (click && IsEnable()) Toggle();
+  if (!IsCheckBox()) return CElementContainer::OnLButtonUp(pt);
+  if (Press(PressEvent::Up, pt).click) Toggle();
   return 1;
 }
 
-int CElementControl::OnMouseMove(int x, int y, DWORD) {
-  const bool hover = m_press.Hover(), pushed = m_press.PushedLook();
-  m_press.Move(GetDrawRect().PtInRect({x, y}));
-  if (hover != m_press.Hover() || pushed != m_press.PushedLook()) InvalidContainerRect(0, nullptr);
+int CElementControl::OnMouseMove(int x, int y, DWORD flags) {
+  if (!IsCheckBox()) return CElementContainer::OnMouseMove(x, y, flags);
+  Press(PressEvent::Move, {x, y}, flags);
   return 1;
 }
 
 int CElementControl::OnMouseLeave() {
-  m_press.Leave();
-  InvalidContainerRect(0, nullptr);
+  if (!IsCheckBox()) return CElementContainer::OnMouseLeave();
+  Press(PressEvent::Leave);
   return 1;
 }
 
-int CElementControl::OnKeyDown(UINT vk, UINT, UINT) {
+int CElementControl::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
+  if (!IsCheckBox()) return CElementContainer::OnKeyDown(vk, repeat, flags);
   if (vk != VK_SPACE || !IsEnable()) return 0;
   Toggle();
   return 1;
 }
 
-int CElementControl::OnSetFocus(int) {
+int CElementControl::OnSetFocus(int gained) {
+  if (!IsCheckBox()) return CElementContainer::OnSetFocus(gained);
   InvalidContainerRect(0, nullptr);
   return 1;
 }
 
 int CElementControl::OnEnable() {
-  if (!IsEnable()) {
-    m_press.Cancel();
-    ReleaseCapture();
-  }
+  if (!IsEnable()) Press(PressEvent::Cancel);
   InvalidContainerRect(0, nullptr);
   return 1;
 }

@@ -1,10 +1,15 @@
 // The framework's control element. Made with the label style it shows its text; made with the
 // check-box style it is a working check box: a click or the space bar toggles it, it shows hover,
 // press and focus, and it tells its parent BN_CLICKED through WM_COMMAND.
+//
+// It is also the base of every control of the library, and gives them the one press, hover and
+// look machine they share (PressMachine.h): a control feeds its mouse handlers to Press() and
+// reads its look from GetLook(). The check-box handlers belong to the plain control alone: for
+// any other control, calling a CElementControl handler is the element's default handling.
 #pragma once
 
 #include "host/CElementContainer.h"
-#include "host/PressTracker.h"
+#include "host/PressMachine.h"
 
 class CElementControl : public CElementContainer {
  public:
@@ -28,7 +33,19 @@ class CElementControl : public CElementContainer {
   int OnMouseLeave() override;
   int OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
   int OnSetFocus(int gained) override;
+  // Lets a press go; a control that overrides it calls it first.
   int OnEnable() override;
+
+  // Runs a mouse event through the press machine and carries it out: the capture is taken or
+  // let go, and the whole element repainted when its look changed. `pt` is in element
+  // coordinates; `keys` are the MK_ flags of a move. A disabled control's events come back
+  // ignored, and nothing has changed.
+  PressStep Press(PressEvent event, POINT pt = {0, 0}, DWORD keys = 0);
+  // The colour state the control shows now: a pure function of its flags.
+  DWORD GetLook() const { return ControlLook(m_press, IsEnable(), IsFocus()); }
+  const PressMachine& GetPress() const { return m_press; }
+  // Each control picks its policy once, in its constructor.
+  void SetPressPolicy(PressPolicy policy) { m_press = PressMachine(policy); }
 
  private:
   void Toggle();
@@ -36,10 +53,9 @@ class CElementControl : public CElementContainer {
   void PaintCheckBox(CDC& dc);
   // The square of the check mark, vertically centred at the left.
   CRect GetBoxRect() const;
-  DWORD CurrentState() const;
 
   bool m_bChecked = false;
-  PressTracker m_press;
+  PressMachine m_press;
 };
 
 // Box size of the framework's check box, in pixels.

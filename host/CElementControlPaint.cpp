@@ -35,14 +35,6 @@ void DrawTick(CDC& dc, const CRect& box, COLORREF color) {
 
 }  // namespace
 
-DWORD CElementControl::CurrentState() const {
-  if (!IsEnable()) return COLOR_STATE_DISABLE;
-  if (m_press.PushedLook()) return COLOR_STATE_PUSH;
-  if (m_press.Hover()) return COLOR_STATE_HOVER;
-  if (IsFocus()) return COLOR_STATE_FOCUS;
-  return COLOR_STATE_NORMAL;
-}
-
 CRect CElementControl::GetBoxRect() const {
   const CRect r = GetDrawRect();
   const int top = r.top + (r.Height() - kCheckBoxSize) / 2;
@@ -76,7 +68,7 @@ void CElementControl::PaintLabel(CDC& dc) {
 }
 
 void CElementControl::PaintCheckBox(CDC& dc) {
-  const DWORD state = CurrentState();
+  const DWORD state = GetLook();
   const CRect box = GetBoxRect();
   // Pushed and hover looks change the box; focus shows around the caption.
   const DWORD boxState = state == COLOR_STATE_FOCUS ? COLOR_STATE_NORMAL : state;

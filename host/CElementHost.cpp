@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "host/ElementWalk.h"
 #include "platform/mfc/CPaintDC.h"
 #include "platform/mfc/CWnd.h"
 
@@ -27,14 +28,6 @@ std::vector<CElementContainer*> TreeOrder(CElementContainer* root, bool shownOnl
   return order;
 }
 
-// Shown elements in paint order: by layer, and within a layer in tree order.
-std::vector<CElementContainer*> PaintOrder(CElementContainer* root) {
-  std::vector<CElementContainer*> order = TreeOrder(root, true);
-  std::stable_sort(order.begin(), order.end(),
-                   [](auto* a, auto* b) { return a->GetLayer() < b->GetLayer(); });
-  return order;
-}
-
 bool InSubtree(const CElementContainer* e, const CElementContainer* root) {
   for (; e; e = e->GetParent())
     if (e == root) return true;
@@ -53,7 +46,8 @@ bool IsMouseMessage(UINT msg) {
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP: return true;
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: return true;
     default: return false;
   }
 }
@@ -98,15 +92,7 @@ bool CElementHost::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
         m_root.m_rcContainer = CRect(0, 0, LOWORD(lParam), HIWORD(lParam));
         m_root.InvalidContainerRect(0, nullptr);
         break;
-      case WM_MOUSEWHEEL: {
-        POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ::ScreenToClient(m_hWnd, &pt);
-        CElementContainer* target = m_root.HitTest(pt);
-        while (target && !target->IsRegistered(WM_MOUSEWHEEL)) target = target->GetParent();
-        if (!target) target = m_pFocus;
-        handled = target && Deliver(target, msg, wParam, lParam, pt);
-        break;
-      }
+      case WM_MOUSEWHEEL: handled = RouteWheel(wParam, lParam); break;
       case WM_MOUSELEAVE:
         m_bTrackingLeave = false;
         UpdateHover(nullptr);
@@ -124,9 +110,12 @@ bool CElementHost::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
           m_pFocus->OnSetWndFocus(msg == WM_SETFOCUS);
         break;
       case WM_TIMER: handled = RouteTimer(wParam); break;
+      case WM_ELEMENT_MENUOPENER:
+        result = LRESULT(OpenMenuFor(DWORD(wParam)));
+        handled = true;
+        break;
       case WM_ELEMENT_MENUCOMMAND:
-        if (CElementContainer* target = FindById(DWORD(wParam)))
-          target->OnMenuCommand(DWORD(lParam));
+        DeliverMenuCommand(UINT_PTR(wParam), DWORD(lParam));
         handled = true;
         break;
       case WM_SETCURSOR:
@@ -150,6 +139,16 @@ bool CElementHost::Deliver(CElementContainer* element, UINT msg, WPARAM wParam, 
     if (a->OnChildsProc(target, msg, wParam, lParam)) return true;
   if (target->OnFilter(msg, wParam, lParam)) return true;
   const POINT pt = ToElement(target, client);
+  CElementContainer* const outer = m_pDelivering;
+  m_pDelivering = target;
+  const bool handled = Dispatch(target, msg, wParam, lParam, pt);
+  // The element may be gone by now; only the pointer is put back.
+  m_pDelivering = outer;
+  return handled;
+}
+
+bool CElementHost::Dispatch(CElementContainer* target, UINT msg, WPARAM wParam, LPARAM lParam,
+                            POINT pt) {
   switch (msg) {
     case WM_MOUSEMOVE: return target->OnMouseMove(pt.x, pt.y, DWORD(wParam));
     case WM_LBUTTONDOWN: return target->OnLButtonDown(pt);
@@ -183,20 +182,50 @@ void CElementHost::UpdateHover(CElementContainer* under) {
 }
 
 bool CElementHost::RouteMouse(UINT msg, WPARAM wParam, POINT client) {
-  CElementContainer* under = m_root.HitTest(client);
+  CElementContainer* under = TopmostAt(PaintOrder(&m_root), client);
   if (under == &m_root) under = nullptr;
   UpdateHover(under);
   CElementContainer* target = m_pCapture ? m_pCapture : under;
-  return target && Deliver(target, msg, wParam, 0, client);
+  if (!target) return false;
+  if (msg == WM_RBUTTONDBLCLK) msg = WM_RBUTTONDOWN;
+  if (msg == WM_LBUTTONDBLCLK) {
+    // The element that would take the press decides whether it wants double clicks.
+    CElementContainer* taker = target;
+    while (taker && !taker->IsRegistered(WM_LBUTTONDBLCLK) && !taker->IsRegistered(WM_LBUTTONDOWN))
+      taker = taker->GetParent();
+    if (taker && !taker->IsRegistered(WM_LBUTTONDBLCLK)) msg = WM_LBUTTONDOWN;
+  }
+  return Deliver(target, msg, wParam, 0, client);
+}
+
+bool CElementHost::RouteWheel(WPARAM wParam, LPARAM lParam) {
+  POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ::ScreenToClient(m_hWnd, &pt);
+  CElementContainer* target = TopmostAt(PaintOrder(&m_root), pt);
+  while (target && !target->IsRegistered(WM_MOUSEWHEEL)) target = target->GetParent();
+  if (!target) target = m_pFocus;
+  return target && Deliver(target, WM_MOUSEWHEEL, wParam, lParam, pt);
 }
 
 // ---- keys and focus
 
 bool CElementHost::RouteKey(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (m_pFocus && Deliver(m_pFocus, msg, wParam, lParam, {0, 0})) return true;
-  if (msg == WM_KEYDOWN && wParam == VK_TAB && !m_bSkip)
-    return MoveFocusByTab(::GetKeyState(VK_SHIFT) < 0);
-  return false;
+  const bool tab = wParam == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0;
+  if (msg == WM_CHAR && tab && m_bSwallowTabChar) {
+    m_bSwallowTabChar = false;
+    return true;
+  }
+  if (msg == WM_KEYDOWN && tab && !FocusWantsTab()) {
+    m_bSwallowTabChar = MoveFocusByTab(::GetKeyState(VK_SHIFT) < 0);
+    return m_bSwallowTabChar;
+  }
+  return m_pFocus && Deliver(m_pFocus, msg, wParam, lParam, {0, 0});
+}
+
+bool CElementHost::FocusWantsTab() {
+  if (!m_pFocus || !m_pFocus->IsRegistered(WM_GETDLGCODE)) return false;
+  const LRESULT code = m_pFocus->OnWindowProc(WM_GETDLGCODE, VK_TAB, 0, {0, 0});
+  return (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) != 0;
 }
 
 bool CElementHost::MoveFocusByTab(bool backwards) {
@@ -235,13 +264,10 @@ bool CElementHost::RoutePaint() {
   if (update.IsRectEmpty()) return true;
   // The root is the window's background.
   dc.FillSolidRect(&update, m_root.GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL));
-  for (CElementContainer* e : PaintOrder(&m_root)) {
+  for (const auto& [e, place, visible] : PaintOrder(&m_root)) {
     if (e == &m_root || !e->IsRegistered(WM_PAINT)) continue;
-    const CRect place = e->GetContainerRect();
     // An element is seen only inside its ancestors.
-    CRect clip = place & update;
-    for (const CElementContainer* a = e->GetParent(); a && a != &m_root; a = a->GetParent())
-      clip &= a->GetContainerRect();
+    CRect clip = visible & update;
     if (clip.IsRectEmpty()) continue;
     const int saved = dc.SaveDC();
     dc.SetViewportOrg(place.left, place.top);
@@ -316,6 +342,8 @@ void CElementHost::Forget(CElementContainer* element, bool keepTimers) {
     m_pCapture = nullptr;
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
   }
+  if (InSubtree(m_pDelivering, element)) m_pDelivering = nullptr;
+  std::erase_if(m_mapMenuOpeners, [&](const auto& entry) { return InSubtree(entry.second, element); });
   if (keepTimers) return;
   for (auto it = m_mapTimers.begin(); it != m_mapTimers.end();) {
     if (InSubtree(it->second.first, element)) {
@@ -325,6 +353,26 @@ void CElementHost::Forget(CElementContainer* element, bool keepTimers) {
       ++it;
     }
   }
+}
+
+UINT_PTR CElementHost::OpenMenuFor(DWORD containerId) {
+  CElementContainer* opener = m_pDelivering && m_pDelivering->GetID() == containerId
+                                  ? m_pDelivering
+                                  : (containerId ? FindById(containerId) : nullptr);
+  if (!opener) return 0;
+  // An element has one menu open at a time: a new one closes the one before.
+  std::erase_if(m_mapMenuOpeners, [&](const auto& entry) { return entry.second == opener; });
+  const UINT_PTR token = m_nextMenuToken++;
+  m_mapMenuOpeners[token] = opener;
+  return token;
+}
+
+void CElementHost::DeliverMenuCommand(UINT_PTR token, DWORD command) {
+  const auto it = m_mapMenuOpeners.find(token);
+  if (it == m_mapMenuOpeners.end()) return;
+  CElementContainer* opener = it->second;
+  m_mapMenuOpeners.erase(it);
+  opener->OnMenuCommand(command);
 }
 
 CElementContainer* CElementHost::FindById(DWORD id) {

@@ -1,17 +1,26 @@
 // The element side of a host window: it owns the root container and routes the window's
 // messages to elements.
 //
-//   mouse       to the capturing element, else the topmost shown element under the point (by
-//               layer, then by order); WM_MOUSELEAVE when the pointer leaves an element
-//   keys, chars to the focused element; Tab moves the focus when nobody handles it
-//   wheel       to the element under the pointer, else the focused element
-//   paint       each shown element in layer order, through the window's paint context with the
-//               origin at the element's corner and the clip at its invalid part
+//   mouse       to the capturing element, else the element painted on top under the point (one
+//               walk, ElementWalk.h, orders both); WM_MOUSELEAVE when the pointer leaves an
+//               element, the window, or the capture goes to another window. The second press
+//               of a double click reaches an element that did not register WM_LBUTTONDBLCLK as
+//               a press; a right double click is always a press.
+//   keys, chars to the focused element, except Tab and Shift+Tab (below)
+//   wheel       to the element under the pointer that registered it, else the focused element
+//   paint       each shown element in the same walk's order, through the window's paint context
+//               with the origin at the element's corner and the clip at its invalid part
 //   timers      element timers ride on window timers of the host window
-//   menu choice WM_ELEMENT_MENUCOMMAND to the element of that id, if it is still there
+//   menu choice to the element that opened the menu, while it lives (WM_ELEMENT_MENUOPENER)
 // A message reaches an element only when it registered it; when the element itself did not, the
 // nearest ancestor that did receives it. Ancestors see it first in OnChildsProc, the element
 // in OnFilter. SkipMsg stops the default processing of the window.
+//
+// Focus order: Tab moves the keyboard focus to the next element, Shift+Tab to the previous, in
+// tree order (parents before children, siblings in their order), wrapping around, among the
+// shown, enabled elements that take the focus (registered WM_SETFOCUS). It happens before the
+// focused element sees the key, unless that element asks for Tab: it registers WM_GETDLGCODE
+// and answers DLGC_WANTTAB or DLGC_WANTALLKEYS from OnWindowProc, as a dialog asks its controls.
 #pragma once
 
 #include <map>
@@ -19,8 +28,13 @@
 
 #include "host/CElementContainer.h"
 
-// A choice from a pop-up menu for the element with id wParam: its OnMenuCommand(lParam).
+// A choice from a pop-up menu: wParam is the token of its opener (WM_ELEMENT_MENUOPENER), lParam
+// the item id for the opener's OnMenuCommand.
 constexpr UINT WM_ELEMENT_MENUCOMMAND = WM_APP + 1;
+// Sent by a menu as it opens, with the container id it was given in wParam: the host names the
+// opener (the element handling the current message when it has that id, else the element of
+// that id; id 0 names no other element) and answers a token for it, 0 when there is none.
+constexpr UINT WM_ELEMENT_MENUOPENER = WM_APP + 2;
 
 class CElementHost {
  public:
@@ -56,12 +70,19 @@ class CElementHost {
 
  private:
   bool RouteMouse(UINT msg, WPARAM wParam, POINT client);
+  bool RouteWheel(WPARAM wParam, LPARAM lParam);
   bool RouteKey(UINT msg, WPARAM wParam, LPARAM lParam);
+  // True when the focused element asks for the Tab key itself.
+  bool FocusWantsTab();
+  UINT_PTR OpenMenuFor(DWORD containerId);
+  void DeliverMenuCommand(UINT_PTR token, DWORD command);
   bool RoutePaint();
   bool RouteTimer(UINT_PTR hostId);
   bool RouteSetCursor(WPARAM wParam, LPARAM lParam);
   // Delivers a message to the element or its nearest registered ancestor; true when handled.
   bool Deliver(CElementContainer* element, UINT msg, WPARAM wParam, LPARAM lParam, POINT client);
+  // Calls the handler of a message; `pt` in the element's coordinates.
+  bool Dispatch(CElementContainer* target, UINT msg, WPARAM wParam, LPARAM lParam, POINT pt);
   bool MoveFocusByTab(bool backwards);
   void UpdateHover(CElementContainer* under);
 
@@ -70,8 +91,14 @@ class CElementHost {
   CElementContainer* m_pCapture = nullptr;
   CElementContainer* m_pFocus = nullptr;
   CElementContainer* m_pHover = nullptr;
+  // The element whose handler runs now, for naming a menu's opener.
+  CElementContainer* m_pDelivering = nullptr;
   bool m_bTrackingLeave = false;
   bool m_bSkip = false;
+  // A Tab that moved the focus: its character is not typed into the new focus.
+  bool m_bSwallowTabChar = false;
+  UINT_PTR m_nextMenuToken = 1;
+  std::map<UINT_PTR, CElementContainer*> m_mapMenuOpeners;
   UINT_PTR m_nextTimerId = 1;
   std::map<UINT_PTR, std::pair<CElementContainer*, DWORD>> m_mapTimers;
 };

@@ -1,5 +1,6 @@
 #include "host/CMenuEx.h"
 
+#include "host/CElementHost.h"
 #include "host/CMenuWnd.h"
 #include "platform/mfc/CWnd.h"
 
@@ -29,6 +30,8 @@ BOOL CMenuEx::TrackPopupMenuWithContainerID(UINT tpmFlags, int x, int y, CWnd* o
   track.anchor = {x, y};
   if (rect) track.avoid = *rect;
   track.owner = owner->GetSafeHwnd();
-  track.containerId = containerId;
+  // The opener is named now, while its handler runs, so that the choice reaches that element
+  // even when others share its id.
+  track.openerToken = UINT_PTR(::SendMessageW(track.owner, WM_ELEMENT_MENUOPENER, containerId, 0));
   return CMenuWnd::Open(std::move(track)) ? TRUE : FALSE;
 }

@@ -8,7 +8,9 @@
 // Tracking does not wait for the user: it opens a pop-up window holding its own copy of the
 // items and returns, so the CMenuEx may go at once. When the user chooses an item, the pop-up
 // posts WM_ELEMENT_MENUCOMMAND to the owner window, whose element host hands it to the element
-// with the container id (OnMenuCommand(item id)). A window or element gone by then gets nothing.
+// that opened the menu (OnMenuCommand(item id)): the element handling the current message when
+// it has the container id, else the element of that id. A window or element gone by then gets
+// nothing.
 #pragma once
 
 #include <vector>
@@ -36,8 +38,8 @@ class CMenuEx {
   int GetMenuItemCount() const { return int(m_vecItems.size()); }
 
   // Opens the menu at screen (x, y) as the TPM_ alignment flags place it, kept on the screen and
-  // off `rect` (screen coordinates, may be null). The choice goes to the element `containerId`
-  // of `owner`'s element host. TRUE when the menu is shown; FALSE for no items, a null owner or
+  // off `rect` (screen coordinates, may be null). The choice goes to the opener, the element
+  // `containerId` of `owner`'s element host. TRUE when the menu is shown; FALSE for no items, a null owner or
   // an owner without a live window.
   BOOL TrackPopupMenuWithContainerID(UINT tpmFlags, int x, int y, CWnd* owner, DWORD containerId,
                                      const RECT* rect);

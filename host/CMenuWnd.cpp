@@ -121,7 +121,7 @@ void CMenuWnd::Close(std::optional<DWORD> command) {
   if (m_bClosing || !IsWindowVisible()) return;
   m_bClosing = true;
   const HWND self = m_hWnd, owner = m_track.owner;
-  const DWORD containerId = m_track.containerId;
+  const UINT_PTR opener = m_track.openerToken;
   // A menu closing because another window took the activation (a second menu, say) leaves the
   // focus where that window put it.
   const bool active = ::GetActiveWindow() == self;
@@ -129,7 +129,7 @@ void CMenuWnd::Close(std::optional<DWORD> command) {
   ::ShowWindow(self, SW_HIDE);
   if (::IsWindow(owner)) {
     if (active) ::SetFocus(owner);
-    if (command) ::PostMessageW(owner, WM_ELEMENT_MENUCOMMAND, containerId, LPARAM(*command));
+    if (command) ::PostMessageW(owner, WM_ELEMENT_MENUCOMMAND, opener, LPARAM(*command));
   }
   ::DestroyWindow(self);
 }

@@ -27,7 +27,7 @@ struct MenuTrack {
   POINT anchor{};     // screen coordinates
   std::optional<RECT> avoid;
   HWND owner = nullptr;
-  DWORD containerId = 0;
+  UINT_PTR openerToken = 0;  // the owner host's name for the element that opened the menu
 };
 
 class CMenuWnd : public CWnd {

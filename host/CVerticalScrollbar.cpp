@@ -6,8 +6,7 @@
 
 int CVerticalScrollbar::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!CElementControl::InitObject(name, info)) return 0;
-  for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSELEAVE, WM_TIMER})
-    RegisterMessage(msg);
+  RegisterMessages(kMessages);
   return 1;
 }
 
@@ -90,13 +89,11 @@ void CVerticalScrollbar::Step(Part part) {
 }
 
 int CVerticalScrollbar::OnLButtonDown(POINT pt) {
-  if (!IsEnable()) return 1;
+  if (Press(PressEvent::Down, pt).ignored) return 1;
   m_held = HitPart(pt);
-  if (m_held == Part::None) return 1;
-  SetCapture();
   if (m_held == Part::Thumb) {
     m_nDragOffset = pt.y - ThumbRect().top;
-  } else {
+  } else if (m_held != Part::None) {
     Step(m_held);
     m_bRepeating = false;
     StartTimer(kRepeatTimer, kRepeatDelay);
@@ -105,18 +102,21 @@ int CVerticalScrollbar::OnLButtonDown(POINT pt) {
   return 1;
 }
 
-int CVerticalScrollbar::OnDBClick(int, POINT pt) { return OnLButtonDown(pt); }
-
-int CVerticalScrollbar::OnLButtonUp(POINT) {
-  if (m_held == Part::None) return 1;
-  m_held = Part::None;
-  StopTimer(kRepeatTimer);
-  ReleaseCapture();
-  InvalidContainerRect(0, nullptr);
+int CVerticalScrollbar::OnLButtonUp(POINT pt) {
+  Press(PressEvent::Up, pt);
+  LetGo();
   return 1;
 }
 
-int CVerticalScrollbar::OnMouseMove(int x, int y, DWORD) {
+void CVerticalScrollbar::LetGo() {
+  if (m_held == Part::None) return;
+  m_held = Part::None;
+  StopTimer(kRepeatTimer);
+  InvalidContainerRect(0, nullptr);
+}
+
+int CVerticalScrollbar::OnMouseMove(int x, int y, DWORD flags) {
+  if (Press(PressEvent::Move, {x, y}, flags).ignored) return 1;
   if (m_held == Part::Thumb) {
     ScrollTo(Geometry().FirstForThumbTop(y - m_nDragOffset));
     return 1;
@@ -130,10 +130,24 @@ int CVerticalScrollbar::OnMouseMove(int x, int y, DWORD) {
 }
 
 int CVerticalScrollbar::OnMouseLeave() {
+  Press(PressEvent::Leave);
   if (m_bThumbHover) {
     m_bThumbHover = false;
     InvalidContainerRect(0, nullptr);
   }
+  return 1;
+}
+
+int CVerticalScrollbar::OnMouseWheel(UINT, int delta, POINT) {
+  if (!IsEnable()) return 1;
+  // A notch of the wheel scrolls three rows, as the platform's default does.
+  ScrollTo(m_nFirst - kWheelRows * delta / WHEEL_DELTA);
+  return 1;
+}
+
+int CVerticalScrollbar::OnEnable() {
+  CElementControl::OnEnable();
+  LetGo();
   return 1;
 }
 

@@ -36,11 +36,11 @@ class CVerticalScrollbar : public CElementControl {
   int OnPaint(CPaintDC* dc) override;
   int OnLButtonDown(POINT pt) override;
   int OnLButtonUp(POINT pt) override;
-  // A quick second click scrolls again, as a press does.
-  int OnDBClick(int flags, POINT pt) override;
   int OnMouseMove(int x, int y, DWORD flags) override;
   int OnMouseLeave() override;
+  int OnMouseWheel(UINT flags, int delta, POINT pt) override;
   int OnTimer(DWORD id) override;
+  int OnEnable() override;
 
  private:
   enum class Part { None, UpArrow, DownArrow, PageUp, PageDown, Thumb };
@@ -50,8 +50,14 @@ class CVerticalScrollbar : public CElementControl {
   // Scrolls by whole rows from the held part; reports when the first row changes.
   void Step(Part part);
   void ScrollTo(int first);
+  // Ends scrolling from a held part.
+  void LetGo();
   int ArrowSize() const;
 
+  // A quick second click arrives as a press, since the bar takes no double clicks.
+  static constexpr UINT kMessages[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSEWHEEL,
+                                       WM_TIMER};
+  static constexpr int kWheelRows = 3;
   static constexpr DWORD kRepeatTimer = 1;
   static constexpr UINT kRepeatDelay = 400;
   static constexpr UINT kRepeatRate = 60;

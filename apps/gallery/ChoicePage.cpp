@@ -51,7 +51,12 @@ void ChoicePage::ShowcaseRadio::ReplayClick() {
 void ChoicePage::ShowcaseButton::ShowLook(DWORD look) {
   switch (look) {
     case COLOR_STATE_DISABLE: Enable(0); break;
-    case COLOR_STATE_FOCUS: OnSetFocus(1); break;
+    case COLOR_STATE_FOCUS:
+      // Only one element holds the focus; the others of the column show its look through the
+      // public setter.
+      SetShowColor(COLOR_STATE_FOCUS);
+      InvalidContainerRect(0, nullptr);
+      break;
     case COLOR_STATE_HOVER: OnMouseMove(1, 1, 0); break;
     case COLOR_STATE_PUSH:
       OnLButtonDown({1, 1});

@@ -69,7 +69,7 @@ void CopyArea(const platform::Surface& screen, platform::Surface& picture, const
 }  // namespace
 
 bool PhotographBoard(platform::headless::HeadlessScreen& screen, CElementHostWnd& window,
-                     GalleryBoard& board, const std::string& path) {
+                     GalleryBoard& board, const std::string& path, const PoseObserver& observe) {
   HeadlessActor actor(screen, window);
   actor.Away();
   actor.Settle();
@@ -92,6 +92,7 @@ bool PhotographBoard(platform::headless::HeadlessScreen& screen, CElementHostWnd
     actor.Settle();
     CRect area = pose.area.IsRectEmpty() ? e.GetContainerRect() : pose.area;
     area.OffsetRect(origin);
+    if (observe) observe(screen, pose, area);
     CopyArea(screen.Composed(), picture, area, origin);
     switch (pose.kind) {
       case PoseKind::Pushed: actor.Release(e, {-10000, -10000}); break;
@@ -105,7 +106,7 @@ bool PhotographBoard(platform::headless::HeadlessScreen& screen, CElementHostWnd
   return platform::SavePng(picture, path);
 }
 
-bool DrawGalleryPicture(int width, const std::string& path) {
+bool DrawGalleryPicture(int width, const std::string& path, const PoseObserver& observe) {
   // Room below the last section for the menu it opens.
   constexpr int kPopupRoom = 150;
   constexpr int kScreenHeight = 2000;
@@ -119,5 +120,5 @@ bool DrawGalleryPicture(int width, const std::string& path) {
   CRect frame;
   window.GetWindowRect(&frame);
   window.MoveWindow(frame.left, frame.top, frame.Width(), frame.Height() - 100 + height);
-  return PhotographBoard(screen, window, board, path);
+  return PhotographBoard(screen, window, board, path, observe);
 }

@@ -2,15 +2,22 @@
 // and photographs it into one picture.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "apps/gallery/GalleryBoard.h"
 #include "host/CElementHostWnd.h"
 #include "platform/backend/headless/HeadlessScreen.h"
 
+// Sees each pose once it has settled, before it is photographed; `area` is the screen area the
+// photograph takes. Tests look at the poses through it.
+using PoseObserver = std::function<void(platform::headless::HeadlessScreen& screen,
+                                        const GalleryPose& pose, const CRect& area)>;
+
 // Returns false when the picture cannot be written.
 bool PhotographBoard(platform::headless::HeadlessScreen& screen, CElementHostWnd& window,
-                     GalleryBoard& board, const std::string& path);
+                     GalleryBoard& board, const std::string& path,
+                     const PoseObserver& observe = {});
 
 // The whole gallery as one picture of the given width, as tall as its pages need.
-bool DrawGalleryPicture(int width, const std::string& path);
+bool DrawGalleryPicture(int width, const std::string& path, const PoseObserver& observe = {});

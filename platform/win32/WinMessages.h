@@ -34,6 +34,7 @@ constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_NCCREATE = 0x0081;
 constexpr UINT WM_NCDESTROY = 0x0082;
+constexpr UINT WM_GETDLGCODE = 0x0087;
 constexpr UINT WM_KEYFIRST = 0x0100;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
@@ -57,6 +58,11 @@ constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
 constexpr UINT WM_MOUSEWHEEL = 0x020A;
 constexpr UINT WM_MOUSELAST = 0x020A;
+
+// WM_GETDLGCODE answers: the keys a control wants for itself rather than for navigation.
+constexpr LRESULT DLGC_WANTARROWS = 0x0001;
+constexpr LRESULT DLGC_WANTTAB = 0x0002;
+constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
 constexpr UINT WM_CAPTURECHANGED = 0x0215;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;

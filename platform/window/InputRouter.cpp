@@ -196,7 +196,11 @@ void InputRouter::RoutePointer(const RawInput& input) {
   int code = HTNOWHERE;
   Window* hit = HitTest(input.pt, &code);
   const HWND hitHandle = hit ? hit->Handle() : nullptr;
-  if (m_leaveTracked && (m_leaveTracked != hitHandle || code != HTCLIENT)) {
+  // The pointer leaves a window when it moves off its client area, and also when another window
+  // takes the capture: the pointer's input then belongs to that window.
+  const HWND capture = GetCapture();
+  if (m_leaveTracked && (m_leaveTracked != hitHandle || code != HTCLIENT ||
+                         (capture && capture != m_leaveTracked))) {
     Emit(m_leaveTracked, WM_MOUSELEAVE, 0, 0, input);
     m_leaveTracked = nullptr;
   }

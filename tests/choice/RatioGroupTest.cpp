@@ -6,10 +6,8 @@
 
 #include "choice/CElementRadio.h"
 #include "choice/CRatioGroup.h"
-#include "tests/choice/ChoiceTestSupport.h"
 #include "tests/support/HostFixture.h"
 
-using trellis::test::ApartFromDoubleClick;
 using trellis::test::HostFixture;
 
 namespace {
@@ -27,7 +25,6 @@ class RatioGroup : public HostFixture {
     radio.InitObject(L"radio", &info);
   }
   void ClickOn(CElementRadio& radio) {
-    Advance(ApartFromDoubleClick());
     Click(radio, 30, 10);
   }
   // The check states of the three radios, as 0s and 1s.

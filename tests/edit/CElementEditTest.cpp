@@ -138,9 +138,11 @@ TEST_F(EditBox, TheCaretBlinksOnlyWhileFocused) {
   Advance(GetCaretBlinkTime());
   EXPECT_NE(PixelAt(edit, x, 12), field);
   LoseFocus();
-  EXPECT_EQ(PixelAt(edit, x, 12), field);
+  // The pointer is still over the edit: its field shows the hover look, with no caret.
+  const COLORREF hovered = PixelAt(edit, 150, 12);
+  EXPECT_EQ(PixelAt(edit, x, 12), hovered);
   Advance(10 * GetCaretBlinkTime());
-  EXPECT_EQ(PixelAt(edit, x, 12), field);
+  EXPECT_EQ(PixelAt(edit, x, 12), hovered);
 }
 
 TEST_F(EditBox, LosingTheFocusClearsTheSelectionButKeepsTheCaret) {
@@ -150,6 +152,8 @@ TEST_F(EditBox, LosingTheFocusClearsTheSelectionButKeepsTheCaret) {
   ExpectPositions(4, 1, 4);
   LoseFocus();
   ExpectPositions(4, 0, 0);
+  EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_HOVER));  // the pointer is still over it
+  MoveTo(parent, 390, 290);
   EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_NORMAL));
   EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus, kBlur}));
 }
@@ -222,4 +226,17 @@ TEST_F(EditBox, AnAmpersandIsShownAsItselfWhereTheCaretCountsIt) {
   for (int x = BoundaryX(2); x < BoundaryX(3); ++x)
     for (int y = 4; y < 20; ++y) ink += PixelAt(edit, x, y) != field;
   EXPECT_GT(ink, 5);
+}
+
+TEST_F(EditBox, TabLeavesAWritableEditForTheNextAndTypesNothing) {
+  Make(L"abc");
+  CElementEdit next;
+  _CONTAINER_INFO info = Info(10, 50, 200, 24, kId + 1);
+  next.InitObject(L"next", &info);
+  Click(edit, At(3), 10);
+  Key(VK_TAB);
+  EXPECT_TRUE(next.IsFocus());
+  EXPECT_EQ(Text(), L"abc");
+  EXPECT_EQ(next.GetTextString(), L"");
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus, kBlur, kFocus}));
 }

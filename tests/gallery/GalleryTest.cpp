@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "apps/gallery/Photographer.h"
 #include "host/CGlobalEnv.h"
@@ -16,5 +17,42 @@ TEST(Gallery, PictureMatchesItsGoldenImage) {
   platform::Surface picture;
   ASSERT_TRUE(platform::LoadPng(path, picture));
   EXPECT_TRUE(trellis::test::MatchesGolden(picture, "gallery/gallery"));
+  CGlobalEnv::ResetGlobalEnv();
+}
+
+// Every control in every look paints the same pixels when only part of it is repainted as when
+// all of it is: painting must not depend on where the invalid area starts.
+TEST(Gallery, APartialRepaintOfEveryLookMatchesTheWhole) {
+  constexpr unsigned kSeed = 20261206;
+  std::mt19937 random(kSeed);
+  int pose = 0;
+  const auto check = [&](platform::headless::HeadlessScreen& screen, const GalleryPose& p,
+                         const CRect& area) {
+    ++pose;
+    const CRect seen = area & CRect(0, 0, screen.Width(), screen.Height());
+    auto pixels = [&] {
+      const platform::Surface& composed = screen.Composed();
+      std::vector<platform::Pixel> out;
+      for (int y = seen.top; y < seen.bottom; ++y)
+        for (int x = seen.left; x < seen.right; ++x) out.push_back(composed.Row(y)[x]);
+      return out;
+    };
+    const std::vector<platform::Pixel> whole = pixels();
+    const CRect all = p.element->GetDrawRect();
+    for (int round = 0; round < 4; ++round) {
+      if (all.Width() < 2 || all.Height() < 2) break;
+      std::uniform_int_distribution<int> xs(0, all.Width() - 1), ys(0, all.Height() - 1);
+      const int x1 = xs(random), x2 = xs(random), y1 = ys(random), y2 = ys(random);
+      const CRect part(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1);
+      p.element->InvalidContainerRect(0, &part);
+      screen.PumpUntilIdle();
+      ASSERT_EQ(pixels(), whole) << "pose " << pose << ", round " << round << ", seed " << kSeed
+                                 << ", part " << part.left << "," << part.top << " " << part.Width()
+                                 << "x" << part.Height();
+    }
+  };
+  const auto path = std::filesystem::temp_directory_path() / "trellis-gallery-partial.png";
+  ASSERT_TRUE(DrawGalleryPicture(960, path.string(), check));
+  EXPECT_GE(pose, 10);
   CGlobalEnv::ResetGlobalEnv();
 }

@@ -250,6 +250,27 @@ TEST_F(MenuTest, OpeningAnotherMenuClosesTheFirst) {
   EXPECT_EQ(opener->commands, Commands{6});
 }
 
+TEST_F(MenuTest, TheChoiceReachesTheElementThatOpenedTheMenuWhateverTheIds) {
+  // Two elements without ids over the big opener: each choice goes to its own opener.
+  MenuOpener left, right;
+  for (auto [element, x] : {std::pair{&left, 100}, std::pair{&right, 300}}) {
+    _CONTAINER_INFO info;
+    info.SetPosition(x, 100);
+    info.SetSize(100, 100);
+    info.SetParent(host.Root());
+    ASSERT_TRUE(element->InitObject(L"idless", &info));
+  }
+  for (MenuOpener* element : {&right, &left}) {
+    const CRect place = element->GetContainerRect();
+    ASSERT_NE(OpenAt(place.left + 20, place.top + 20), nullptr);
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+  }
+  EXPECT_EQ(right.commands, Commands{1});
+  EXPECT_EQ(left.commands, Commands{1});
+  EXPECT_TRUE(opener->commands.empty());
+}
+
 TEST_F(MenuTest, TheMenuOutlivesItsElementQuietly) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);

@@ -21,12 +21,20 @@ class Probe : public CElementControl {
   CPoint lastOrigin;
   int paints = 0;
   bool skipOnKey = false;
+  LRESULT dialogCode = 0;  // the answer to WM_GETDLGCODE
+  COLORREF fill = RGB(0, 128, 0);
 
   using CElementContainer::RegisterMessage;
 
  protected:
   int OnLButtonDown(POINT pt) override { return Note("down", pt); }
   int OnLButtonUp(POINT pt) override { return Note("up", pt); }
+  int OnDBClick(int, POINT pt) override { return Note("dbl", pt); }
+  int OnRButtonDown(POINT pt) override { return Note("rdown", pt); }
+  int OnSize(UINT, int cx, int cy) override { return Note("size", {cx, cy}); }
+  int OnWindowProc(UINT msg, WPARAM, LPARAM, POINT) override {
+    return msg == WM_GETDLGCODE ? int(dialogCode) : 0;
+  }
   int OnMouseMove(int x, int y, DWORD) override { return Note("move", {x, y}); }
   int OnMouseLeave() override { return Note("leave"); }
   int OnSetFocus(int gained) override { return Note(gained ? "focus" : "blur"); }
@@ -45,7 +53,7 @@ class Probe : public CElementControl {
     dc->GetClipBox(&lastClip);
     lastOrigin = dc->GetViewportOrg();
     const CRect all = GetDrawRect();
-    dc->FillSolidRect(&all, RGB(0, 128, 0));
+    dc->FillSolidRect(&all, fill);
     ++paints;
     return 1;
   }
@@ -90,9 +98,10 @@ TEST_F(Routing, CaptureKeepsTheMouseAfterItLeaves) {
   MoveTo(other, 10, 10);
   Release(other, 10, 10);
   EXPECT_TRUE(other.log.empty());
-  // Points stay in the capturing element's coordinates, outside it too.
-  EXPECT_EQ(p.log,
-            (std::vector<std::string>{"move@5,5", "down@5,5", "move@100,10", "up@100,10"}));
+  // Points stay in the capturing element's coordinates, outside it too; the pointer has left it
+  // all the same.
+  EXPECT_EQ(p.log, (std::vector<std::string>{"move@5,5", "down@5,5", "leave", "move@100,10",
+                                             "up@100,10"}));
   p.ReleaseCapture();
   MoveTo(other, 11, 10);
   EXPECT_EQ(other.log, (std::vector<std::string>{"move@11,10"}));
@@ -125,18 +134,115 @@ TEST_F(Routing, FocusMovesWithNotificationsAndTakesTheKeys) {
   EXPECT_FALSE(a.IsFocus());
 }
 
-TEST_F(Routing, TabMovesFocusUnlessAHandlerSkips) {
-  Probe a, b;
-  Place(a, 10, 10, 50, 30, {WM_SETFOCUS, WM_KEYDOWN});
-  Place(b, 60, 10, 50, 30, {WM_SETFOCUS});
+TEST_F(Routing, TabMovesTheFocusBeforeTheElementSeesItUnlessItAsks) {
+  Probe a, b, disabled, hidden, c;
+  Place(a, 10, 10, 50, 30, {WM_SETFOCUS, WM_KEYDOWN, WM_CHAR});
+  Place(disabled, 60, 10, 50, 30, {WM_SETFOCUS});
+  Place(b, 110, 10, 50, 30, {WM_SETFOCUS, WM_KEYDOWN, WM_CHAR});
+  Place(hidden, 160, 10, 50, 30, {WM_SETFOCUS});
+  Place(c, 210, 10, 50, 30, {WM_KEYDOWN});  // takes no focus
+  disabled.Enable(0);
+  hidden.Show(0, 0);
   a.SetFocus();
-  a.skipOnKey = true;
-  Key(VK_TAB);
-  EXPECT_TRUE(a.IsFocus());
-  a.skipOnKey = false;
   Key(VK_TAB);
   EXPECT_TRUE(b.IsFocus());
+  // Neither the key nor its character reached anyone.
+  EXPECT_EQ(a.log, (std::vector<std::string>{"focus", "blur"}));
+  EXPECT_EQ(b.log, (std::vector<std::string>{"focus"}));
+  Key(VK_TAB);  // wraps around
+  EXPECT_TRUE(a.IsFocus());
+  screen.KeyDown(VK_SHIFT);
+  Key(VK_TAB);
+  screen.KeyUp(VK_SHIFT);
+  EXPECT_TRUE(b.IsFocus());
+  // An element that asks for Tab keeps the focus and gets the key.
+  b.dialogCode = DLGC_WANTTAB;
+  b.RegisterMessage(WM_GETDLGCODE);
+  b.log.clear();
+  Key(VK_TAB);
+  EXPECT_TRUE(b.IsFocus());
+  EXPECT_EQ(b.log, (std::vector<std::string>{"key9", "char9"}));
 }
+
+TEST_F(Routing, TheSecondPressOfADoubleClickIsAPressUnlessDoubleClicksAreRegistered) {
+  Probe presses, doubles;
+  Place(presses, 10, 10, 50, 30, {WM_LBUTTONDOWN, WM_RBUTTONDOWN});
+  Place(doubles, 100, 10, 50, 30, {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK});
+  for (Probe* p : {&presses, &doubles}) {
+    Click(*p, 5, 5);
+    Click(*p, 5, 5);
+    RightClick(*p, 6, 6);
+    RightClick(*p, 6, 6);
+    Advance(1000);
+  }
+  EXPECT_EQ(presses.log, (std::vector<std::string>{"down@5,5", "down@5,5", "rdown@6,6", "rdown@6,6"}));
+  EXPECT_EQ(doubles.log, (std::vector<std::string>{"down@5,5", "dbl@5,5"}));
+}
+
+TEST_F(Routing, TheElementPaintedOnTopIsTheOneThatGetsTheClick) {
+  // A child on a lower layer than its parent is painted under it, and so lies under it.
+  Probe over, under;
+  Place(over, 10, 10, 80, 60, {WM_PAINT, WM_LBUTTONDOWN});
+  _CONTAINER_INFO info = Info(10, 10, 30, 20);
+  info.SetParent(&over);
+  under.InitObject(L"under", &info);
+  under.RegisterMessage(WM_PAINT);
+  under.RegisterMessage(WM_LBUTTONDOWN);
+  under.fill = RGB(200, 0, 0);
+  over.SetLayer(5);
+  under.SetLayer(1);
+  Pump();
+  over.log.clear();
+  Click(over, 15, 15);
+  EXPECT_EQ(over.log, (std::vector<std::string>{"down@15,15"}));
+  EXPECT_TRUE(under.log.empty());
+  const CRect place = over.GetContainerRect();
+  EXPECT_EQ(window.Host()->Root()->HitTest({place.left + 15, place.top + 15}), &over);
+  // And what shows there is the parent's paint.
+  EXPECT_EQ(PixelAt(over, 15, 15), RGB(0, 128, 0));
+}
+
+TEST_F(Routing, AnElementMadeAtItsFinalSizeIsLaidOutBeforeItIsFirstSeen) {
+  Probe p;
+  _CONTAINER_INFO info = Info(10, 10, 40, 20);
+  p.InitObject(L"probe", &info);
+  p.RegisterMessage(WM_SIZE);
+  Pump();
+  EXPECT_EQ(p.log, (std::vector<std::string>{"size@40,20"}));
+  p.MoveContainer(10, 10, 40, 20);  // the same size: nothing to lay out
+  p.MoveContainer(10, 10, 50, 20);
+  EXPECT_EQ(p.log, (std::vector<std::string>{"size@40,20", "size@50,20"}));
+}
+
+TEST_F(Routing, HoverEndsWhenAnotherWindowTakesTheMouse) {
+  Probe p;
+  Place(p, 10, 10, 50, 30, {WM_MOUSEMOVE});  // the leave comes with the move
+  MoveTo(p, 5, 5);
+  CElementHostWnd other;
+  ASSERT_TRUE(other.CreateHost(L"other", CRect(600, 500, 650, 550)));
+  ::SetCapture(other.m_hWnd);
+  MoveTo(p, 6, 6);
+  EXPECT_EQ(p.log, (std::vector<std::string>{"move@5,5", "leave"}));
+  ::ReleaseCapture();
+}
+
+#if !defined(NDEBUG) && defined(__GNUC__) && !defined(__clang__)
+TEST_F(Routing, ADebugBuildNamesHandlersThatCanNeverRun) {
+  Probe p;
+  testing::internal::CaptureStderr();
+  Place(p, 10, 10, 50, 30, {WM_PAINT, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, WM_SETFOCUS,
+                            WM_KEYDOWN, WM_CHAR, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_SIZE});
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(said, "");
+  Probe q;
+  testing::internal::CaptureStderr();
+  Place(q, 60, 10, 50, 30, {WM_PAINT});
+  const std::string named = testing::internal::GetCapturedStderr();
+  EXPECT_NE(named.find("OnLButtonDown"), std::string::npos);
+  EXPECT_NE(named.find("OnSize"), std::string::npos);
+  EXPECT_EQ(named.find("OnPaint"), std::string::npos);
+}
+#endif
 
 TEST_F(Routing, TimersTickOnThePlatformClockAndStop) {
   Probe p;

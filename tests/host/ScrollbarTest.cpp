@@ -89,3 +89,19 @@ TEST_F(Scrollbar, ADisabledBarIgnoresTheMouse) {
   Click(bar, 7, 100);
   EXPECT_TRUE(Reports().empty());
 }
+
+TEST_F(Scrollbar, TheWheelOverTheBarScrollsItAndDisablingMidPressLetsGo) {
+  MoveTo(bar, 7, 60);
+  screen.MouseWheel(-WHEEL_DELTA);
+  Pump();
+  EXPECT_EQ(Reports(), (std::vector<LPARAM>{3}));
+  screen.MouseWheel(2 * WHEEL_DELTA);
+  Pump();
+  EXPECT_EQ(bar.GetFirstRow(), 0);
+  // Disabled while an arrow is held: the capture goes and the repeat stops.
+  Press(bar, 7, 115);
+  bar.Enable(0);
+  Advance(1000);
+  EXPECT_EQ(bar.GetFirstRow(), 1);
+  EXPECT_EQ(window.Host()->Capture(), nullptr);
+}

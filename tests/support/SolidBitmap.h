@@ -1,13 +1,9 @@
-// Helpers of the choice and button tests.
+// A bitmap of one colour, for controls that draw pictures.
 #pragma once
 
 #include "platform/mfc/CDC.h"
 
 namespace trellis::test {
-
-// Time enough between two presses at one place for the second not to be a double click, which
-// neither the radio nor the button takes as a press.
-inline DWORD ApartFromDoubleClick() { return ::GetDoubleClickTime() + 1; }
 
 // Makes `bitmap` a 32-bit bitmap of one colour.
 inline void SolidBitmap(CBitmap& bitmap, int cx, int cy, COLORREF color) {
