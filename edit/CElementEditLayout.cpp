@@ -3,6 +3,7 @@
 #include "edit/CElementEdit.h"
 
 #include "edit/EditGeometry.h"
+#include "host/ThemeColorRows.h"
 #include "host/ThemeLookup.h"
 
 namespace {
@@ -16,18 +17,20 @@ constexpr int kTextInsetY = 3;
 // Hit testing counts from the left of the draw rectangle shrunk by this on every side.
 constexpr int kHitInset = 4;
 
-// The states whose colours the theme gives, and the field key of each.
-struct StateKey {
-  DWORD state;
-  const wchar_t* textBack;
+// The theme's colours, state by state in the order they are loaded: the border has one colour
+// in every state, the field one of its own in each.
+constexpr ThemeColorRow kThemeColors[] = {
+    {COLOR_PART_FRAME, COLOR_STATE_NORMAL, L"Edit.BackGround"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_NORMAL, L"Edit.TextBack.normal"},
+    {COLOR_PART_FRAME, COLOR_STATE_HOVER, L"Edit.BackGround"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_HOVER, L"Edit.TextBack.hover"},
+    {COLOR_PART_FRAME, COLOR_STATE_PUSH, L"Edit.BackGround"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_PUSH, L"Edit.TextBack.push"},
+    {COLOR_PART_FRAME, COLOR_STATE_FOCUS, L"Edit.BackGround"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_FOCUS, L"Edit.TextBack.focus"},
+    {COLOR_PART_FRAME, COLOR_STATE_DISABLE, L"Edit.BackGround"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_DISABLE, L"Edit.TextBack.diasble"},
 };
-constexpr StateKey kThemeStates[] = {
-    {COLOR_STATE_NORMAL, L"Edit.TextBack.normal"}, {COLOR_STATE_HOVER, L"Edit.TextBack.hover"},
-    {COLOR_STATE_PUSH, L"Edit.TextBack.push"},     {COLOR_STATE_FOCUS, L"Edit.TextBack.focus"},
-    {COLOR_STATE_DISABLE, L"Edit.TextBack.diasble"},
-};
-// The border has one colour in every state.
-constexpr const wchar_t* kFrameKey = L"Edit.BackGround";
 
 }  // namespace
 
@@ -109,11 +112,7 @@ void CElementEdit::SetShowColor(DWORD state) {
 }
 
 int CElementEdit::ResetDefaultColor() {
-  const COLORREF frame = GetColorEx(kFrameKey);
-  for (const StateKey& s : kThemeStates) {
-    SetColor(frame, COLOR_PART_FRAME, s.state);
-    SetColor(GetColorEx(s.textBack), COLOR_PART_TEXTBACK, s.state);
-  }
+  LoadThemeColors(*this, kThemeColors);
   SetShowColor(m_dwShowState);
   if (IsActive()) InvalidContainerRect(0, nullptr);
   return 1;
