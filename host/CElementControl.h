@@ -6,6 +6,8 @@
 #include "host/CElementContainer.h"
 #include "host/PressTracker.h"
 
+class PaintCanvas;
+
 class CElementControl : public CElementContainer {
  public:
   CElementControl() = default;
@@ -32,11 +34,13 @@ class CElementControl : public CElementContainer {
 
  private:
   void Toggle();
-  void PaintLabel(CDC& dc);
-  void PaintCheckBox(CDC& dc);
+  void PaintLabel(PaintCanvas& canvas);
+  void PaintCheckBox(PaintCanvas& canvas);
   // The square of the check mark, vertically centred at the left.
   CRect GetBoxRect() const;
   DWORD CurrentState() const;
+  // Text and background show only enabled and disabled.
+  DWORD TextState() const;
 
   bool m_bChecked = false;
   PressTracker m_press;

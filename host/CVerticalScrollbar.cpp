@@ -5,6 +5,7 @@ int CVerticalScrollbar::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!CElementControl::InitObject(name, info)) return 0;
   for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSELEAVE, WM_TIMER})
     RegisterMessage(msg);
+  LoadDefaultColors();
   return 1;
 }
 
