@@ -90,7 +90,7 @@ int CElementEdit::OnLButtonDown(POINT pt) {
   SetFocus();
   SetCapture();
   m_bDragging = 1;
-  m_model.PlaceAt(CalcTextPos(pt.x));
+  m_model.PlaceAt(CalcTextPos(GetShowText().c_str(), pt.x));
   Redraw();
   SkipMsg();
   return 1;
@@ -105,7 +105,7 @@ int CElementEdit::OnMouseMove(int x, int, DWORD) {
   }
   if (m_bDragging) {
     // The anchor stays where the press put it.
-    m_model.SetCaret(CalcTextPos(x));
+    m_model.SetCaret(CalcTextPos(GetShowText().c_str(), x));
     m_model.SetSelectedEnd(m_model.Caret());
     SetShowColor(COLOR_STATE_PUSH);
     Redraw();
@@ -125,7 +125,7 @@ int CElementEdit::OnLButtonUp(POINT pt) {
   if (m_bDoubleClick) {
     m_bDoubleClick = 0;
   } else {
-    m_model.SetCaret(CalcTextPos(pt.x));
+    m_model.SetCaret(CalcTextPos(GetShowText().c_str(), pt.x));
     m_model.SetSelectedEnd(m_model.Caret());
   }
   Redraw();
