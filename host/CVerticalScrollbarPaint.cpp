@@ -40,7 +40,8 @@ int CVerticalScrollbar::OnPaint(CPaintDC* paintDC) {
   OffscreenDC dc(paintDC, &all);
   PaintCanvas canvas(&dc);
   canvas.FillRect(all, GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL));
-  if (m_nStyle & VSCROLL_STYLE_FRAME) canvas.FrameRect(all, GetColor(COLOR_PART_FRAME, COLOR_STATE_NORMAL));
+  if (m_nStyle & VSCROLL_STYLE_FRAME)
+    canvas.FrameRect(all, GetColor(COLOR_PART_FRAME, COLOR_STATE_NORMAL));
   const int arrow = ArrowSize();
   if (arrow > 0) {
     const COLORREF arrowColor = GetColor(COLOR_PART_TEXT, COLOR_STATE_NORMAL);

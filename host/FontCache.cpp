@@ -17,7 +17,8 @@ std::wstring FontCache::KeyOf(const LOGFONTW& lf) {
 
 CFont* FontCache::Get(const LOGFONTW& description) {
   std::wstring key = KeyOf(description);
-  if (const auto found = m_mapFonts.find(key); found != m_mapFonts.end()) return found->second.get();
+  if (const auto found = m_mapFonts.find(key); found != m_mapFonts.end())
+    return found->second.get();
   auto font = std::make_unique<CFont>();
   if (!font->CreateFontIndirect(&description)) return nullptr;
   return m_mapFonts.emplace(std::move(key), std::move(font)).first->second.get();
