@@ -3,26 +3,35 @@
 
 #include <vector>
 
+#include "host/ThemeColorRows.h"
 #include "host/ThemeLookup.h"
 
 namespace {
 
-// The palette keys of each state, in the order the colour table is filled.
-struct StateKeys {
-  DWORD state;
-  const wchar_t* panel;
-  const wchar_t* shade;
-  const wchar_t* text;
+// The theme's colours, state by state in the order the colour table is filled. The frame colour
+// covers the whole button in every state.
+constexpr ThemeColorRow kThemeColors[] = {
+    {COLOR_PART_FRAME, COLOR_STATE_NORMAL, L"Button.BackGround"},
+    {COLOR_PART_PANEL, COLOR_STATE_NORMAL, L"Button.panel.normal"},
+    {COLOR_PART_SHADE, COLOR_STATE_NORMAL, L"Button.shade.normal"},
+    {COLOR_PART_TEXT, COLOR_STATE_NORMAL, L"Button.text.normal"},
+    {COLOR_PART_FRAME, COLOR_STATE_HOVER, L"Button.BackGround"},
+    {COLOR_PART_PANEL, COLOR_STATE_HOVER, L"Button.panel.hover"},
+    {COLOR_PART_SHADE, COLOR_STATE_HOVER, L"Button.shade.hover"},
+    {COLOR_PART_TEXT, COLOR_STATE_HOVER, L"Button.text.hover"},
+    {COLOR_PART_FRAME, COLOR_STATE_PUSH, L"Button.BackGround"},
+    {COLOR_PART_PANEL, COLOR_STATE_PUSH, L"Button.panel.push"},
+    {COLOR_PART_SHADE, COLOR_STATE_PUSH, L"Button.shade.push"},
+    {COLOR_PART_TEXT, COLOR_STATE_PUSH, L"Button.text.push"},
+    {COLOR_PART_FRAME, COLOR_STATE_FOCUS, L"Button.BackGround"},
+    {COLOR_PART_PANEL, COLOR_STATE_FOCUS, L"Button.panel.focus"},
+    {COLOR_PART_SHADE, COLOR_STATE_FOCUS, L"Button.shade.focus"},
+    {COLOR_PART_TEXT, COLOR_STATE_FOCUS, L"Button.text.focus"},
+    {COLOR_PART_FRAME, COLOR_STATE_DISABLE, L"Button.BackGround"},
+    {COLOR_PART_PANEL, COLOR_STATE_DISABLE, L"Button.panel.diasble"},
+    {COLOR_PART_SHADE, COLOR_STATE_DISABLE, L"Button.shade.diasble"},
+    {COLOR_PART_TEXT, COLOR_STATE_DISABLE, L"Button.text.diasble"},
 };
-constexpr StateKeys kStateKeys[] = {
-    {COLOR_STATE_NORMAL, L"Button.panel.normal", L"Button.shade.normal", L"Button.text.normal"},
-    {COLOR_STATE_HOVER, L"Button.panel.hover", L"Button.shade.hover", L"Button.text.hover"},
-    {COLOR_STATE_PUSH, L"Button.panel.push", L"Button.shade.push", L"Button.text.push"},
-    {COLOR_STATE_FOCUS, L"Button.panel.focus", L"Button.shade.focus", L"Button.text.focus"},
-    {COLOR_STATE_DISABLE, L"Button.panel.diasble", L"Button.shade.diasble", L"Button.text.diasble"},
-};
-// The frame colour covers the whole button in every state.
-constexpr const wchar_t* kFrameKey = L"Button.BackGround";
 constexpr LONG kCaptionWeight = 800;
 // Enough for most captions in one read; longer ones are read again at their length.
 constexpr int kCaptionFirstRead = 1024;
@@ -48,12 +57,7 @@ void CElementButtonSys::SetShowColor(DWORD state) {
 }
 
 int CElementButtonSys::ResetColor() {
-  for (const StateKeys& keys : kStateKeys) {
-    SetColor(GetColorEx(kFrameKey), COLOR_PART_FRAME, keys.state);
-    SetColor(GetColorEx(keys.panel), COLOR_PART_PANEL, keys.state);
-    SetColor(GetColorEx(keys.shade), COLOR_PART_SHADE, keys.state);
-    SetColor(GetColorEx(keys.text), COLOR_PART_TEXT, keys.state);
-  }
+  LoadThemeColors(*this, kThemeColors);
   SetShowColor(COLOR_STATE_NORMAL);
   return 1;
 }

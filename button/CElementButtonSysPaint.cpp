@@ -37,11 +37,15 @@ int CElementButtonSys::OnPaint(CPaintDC* dc) {
 }
 
 int CElementButtonSys::PaintPicType(CPaintDC* dc) {
+  if (!dc) return 1;
   CComPtr<IBitmapFactory> factory;
   if (CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv()) factory = env->GetBitmapFactory();
   const CRect draw = GetDrawRect();
-  CLightCanvas canvas(dc);
-  if (dc) canvas.FillRect(draw, m_clrShowBack);
+  CMemDC memory(dc, &draw);
+  // Without a background colour the pictures lie over what the parent painted.
+  if (m_clrShowBack == COLOR_NONE) memory.StartFromTarget();
+  CLightCanvas canvas(&memory);
+  canvas.FillRect(draw, m_clrShowBack);
   auto drawImage = [&](const std::wstring& name) {
     CBitmap* bitmap =
         factory ? factory->GetBitmap(m_strImageSource.c_str(), name.c_str()) : nullptr;

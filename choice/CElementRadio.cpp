@@ -7,6 +7,7 @@
 #include "choice/CRatioGroup.h"
 #include "foundation/CTrellisApp.h"
 #include "host/CThemePalette.h"
+#include "host/ThemeColorRows.h"
 #include "host/ThemeLookup.h"
 
 // ---- shared tables
@@ -143,8 +144,7 @@ int CElementRadio::ResetDefaultColor() {
 }
 
 int CElementRadio::InitRadioDefaultColor() {
-  for (const auto& [key, colorKey] : sm_pairRadioColorDefault)
-    SetColor(GetColorEx(colorKey), key.dwKind, key.dwStatus);
+  LoadThemeColors(*this, sm_pairRadioColorDefault);
   return 1;
 }
 

@@ -37,11 +37,9 @@ int CElementRadio::DrawTextW(CLightCanvas& canvas) {
   wchar_t caption[kCaptionLimit + 1];
   if (GetText(caption, kCaptionLimit + 1) >= kCaptionLimit) return 1;
   LOGFONTW logfont{};
-  if (!GetFont(&logfont)) return 1;
-  CFont font;
-  if (!font.CreateFontIndirect(&logfont)) return 1;
+  if (!GetFont(&logfont) || !canvas.SetFont(logfont)) return 1;
   canvas.SetTextColor(GetColor(COLOR_PART_TEXT, ColorLook()));
   CRect text = m_rcText;
-  canvas.DrawText(caption, &text, kCaptionFormat, &font);
+  canvas.DrawText(caption, &text, kCaptionFormat);
   return 1;
 }

@@ -11,12 +11,15 @@
 // results), CElementEditLayout.cpp, CElementEditPaint.cpp.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 
 #include "edit/EditPrefixWidths.h"
 #include "edit/EditTextModel.h"
 #include "host/CElementControl.h"
+
+class CLightCanvas;
 
 class CElementEdit : public CElementControl {
  public:
@@ -112,10 +115,14 @@ class CElementEdit : public CElementControl {
   int GetIMMString(std::wstring& out);
 
   // ---- layout and colours
-  // The caret position under x (element coordinates) in the current text.
-  int CalcTextPos(int x);
-  // The scroll offset that keeps the caret in view in the given text area.
-  int CalcDrawPos(const CRect& area);
+  // The caret position under x (element coordinates) in `text`. The edit's own text is hit
+  // tested on the widths measured when it last changed; any other text is measured for the call.
+  int CalcTextPos(const wchar_t* text, int x);
+  // The scroll offset that keeps the caret in view when `text` is painted in `area` with the
+  // canvas's font; the edit's own text takes its measured widths.
+  int CalcDrawPos(CLightCanvas& canvas, const CRect& area, const wchar_t* text);
+  // The text the edit shows, the one the two above know without measuring.
+  const std::wstring& GetShowText() const { return m_model.Text(); }
   // The palette colour of a key; 0 without a palette.
   COLORREF GetColorEx(const wchar_t* key) const;
 
@@ -135,8 +142,13 @@ class CElementEdit : public CElementControl {
       WM_PAINT,       WM_MOUSEMOVE,     WM_SETCURSOR,  WM_SETFOCUS,        WM_KILLFOCUS,
       WM_KEYDOWN,     WM_LBUTTONDOWN,   WM_LBUTTONUP,  WM_LBUTTONDBLCLK,   WM_CHAR,
       WM_RBUTTONUP,   WM_COMMAND,       WM_IME_COMPOSITION, WM_MOUSEWHEEL, WM_SIZE};
+  // Runs `measure` on a measuring context with the control's font selected; false without one.
+  bool MeasureWithFont(const std::function<void(HDC)>& measure);
   // The prefix widths of the current text, measured when it changed.
   std::span<const int> PrefixWidths();
+  bool IsShowText(const wchar_t* text) const;
+  // The scroll offset that keeps the caret of the edit's own text in view in an area this wide.
+  int ShowTextScrollOffset(int areaWidth);
 
   CRect GetFieldRect() const;
   CRect GetClipRect() const;

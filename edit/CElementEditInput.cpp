@@ -88,7 +88,7 @@ int CElementEdit::OnLButtonDown(POINT pt) {
   if (Press(PressEvent::Down, pt).ignored) return 0;
   // The framework leaves click-to-focus to each element.
   SetFocus();
-  m_model.PlaceAt(CalcTextPos(pt.x));
+  m_model.PlaceAt(CalcTextPos(GetShowText().c_str(), pt.x));
   ShowLook();
   Redraw();
   SkipMsg();
@@ -100,7 +100,7 @@ int CElementEdit::OnMouseMove(int x, int y, DWORD flags) {
   ShowLook();
   if (GetPress().Pressed()) {
     // The anchor stays where the press put it.
-    m_model.SetCaret(CalcTextPos(x));
+    m_model.SetCaret(CalcTextPos(GetShowText().c_str(), x));
     m_model.SetSelectedEnd(m_model.Caret());
     Redraw();
   }
@@ -115,7 +115,7 @@ int CElementEdit::OnLButtonUp(POINT pt) {
   if (m_bDoubleClick) {
     m_bDoubleClick = 0;
   } else {
-    m_model.SetCaret(CalcTextPos(pt.x));
+    m_model.SetCaret(CalcTextPos(GetShowText().c_str(), pt.x));
     m_model.SetSelectedEnd(m_model.Caret());
   }
   Redraw();

@@ -3,6 +3,8 @@
 #include "edit/CElementEdit.h"
 
 #include "edit/EditGeometry.h"
+#include "foundation/CLightCanvas.h"
+#include "host/ThemeColorRows.h"
 #include "host/ThemeLookup.h"
 
 namespace {
@@ -16,18 +18,20 @@ constexpr int kTextInsetY = 3;
 // Hit testing counts from the left of the draw rectangle shrunk by this on every side.
 constexpr int kHitInset = 4;
 
-// The states whose colours the theme gives, and the field key of each.
-struct StateKey {
-  DWORD state;
-  const wchar_t* textBack;
+// The theme's colours, state by state in the order they are loaded: the border has one colour
+// in every state, the field one of its own in each.
+constexpr ThemeColorRow kThemeColors[] = {
+    {COLOR_PART_FRAME, COLOR_STATE_NORMAL, L"Edit.BackGround"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_NORMAL, L"Edit.TextBack.normal"},
+    {COLOR_PART_FRAME, COLOR_STATE_HOVER, L"Edit.BackGround"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_HOVER, L"Edit.TextBack.hover"},
+    {COLOR_PART_FRAME, COLOR_STATE_PUSH, L"Edit.BackGround"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_PUSH, L"Edit.TextBack.push"},
+    {COLOR_PART_FRAME, COLOR_STATE_FOCUS, L"Edit.BackGround"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_FOCUS, L"Edit.TextBack.focus"},
+    {COLOR_PART_FRAME, COLOR_STATE_DISABLE, L"Edit.BackGround"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_DISABLE, L"Edit.TextBack.diasble"},
 };
-constexpr StateKey kThemeStates[] = {
-    {COLOR_STATE_NORMAL, L"Edit.TextBack.normal"}, {COLOR_STATE_HOVER, L"Edit.TextBack.hover"},
-    {COLOR_STATE_PUSH, L"Edit.TextBack.push"},     {COLOR_STATE_FOCUS, L"Edit.TextBack.focus"},
-    {COLOR_STATE_DISABLE, L"Edit.TextBack.diasble"},
-};
-// The border has one colour in every state.
-constexpr const wchar_t* kFrameKey = L"Edit.BackGround";
 
 }  // namespace
 
@@ -63,34 +67,58 @@ int CElementEdit::OnSetFont() {
   return 1;
 }
 
-std::span<const int> CElementEdit::PrefixWidths() {
-  if (m_nMeasuredRevision != m_model.Revision()) {
+bool CElementEdit::MeasureWithFont(const std::function<void(HDC)>& measure) {
+  CDC* dc = GetDC();
+  bool measured = false;
+  {
+    CLightCanvas measuring(dc);
     LOGFONTW lf{};
     GetFont(&lf);
-    CFont font;
-    CDC* dc = GetDC();
-    if (dc && font.CreateFontIndirect(&lf)) {
-      CFont* old = dc->SelectObject(&font);
-      m_widths.Update(dc->GetSafeHdc(), m_model.Text());
-      dc->SelectObject(old);
-      m_nMeasuredRevision = m_model.Revision();
+    if (dc && measuring.SetFont(lf)) {
+      measure(measuring.GetSafeHdc());
+      measured = true;
     }
-    ReleaseDC(dc);
   }
+  ReleaseDC(dc);
+  return measured;
+}
+
+std::span<const int> CElementEdit::PrefixWidths() {
+  if (m_nMeasuredRevision != m_model.Revision() &&
+      MeasureWithFont([this](HDC dc) { m_widths.Update(dc, m_model.Text()); }))
+    m_nMeasuredRevision = m_model.Revision();
   return m_widths.Widths();
 }
 
-int CElementEdit::CalcTextPos(int x) {
-  const int target = x + 1 + m_nScrollOffset - m_rcText.left;
-  return HitTestPrefixWidths(PrefixWidths(), target);
+bool CElementEdit::IsShowText(const wchar_t* text) const {
+  // The address answers for the callers that pass the edit's own text; comparing the characters
+  // costs far less than measuring them.
+  return text == m_model.Text().c_str() || (text && m_model.Text() == text);
 }
 
-int CElementEdit::CalcDrawPos(const CRect& area) {
-  return ScrollOffsetFor(PrefixWidths(), m_model.Caret(), area.Width(), m_nScrollOffset);
+int CElementEdit::ShowTextScrollOffset(int areaWidth) {
+  return ScrollOffsetFor(PrefixWidths(), m_model.Caret(), areaWidth, m_nScrollOffset);
+}
+
+int CElementEdit::CalcTextPos(const wchar_t* text, int x) {
+  const int target = x + 1 + m_nScrollOffset - m_rcText.left;
+  if (IsShowText(text)) return HitTestPrefixWidths(PrefixWidths(), target);
+  if (!text) return 0;
+  std::vector<int> widths;
+  MeasureWithFont([&](HDC dc) { widths = EditPrefixWidths::MeasureAll(dc, text); });
+  return HitTestPrefixWidths(widths, target);
+}
+
+int CElementEdit::CalcDrawPos(CLightCanvas& canvas, const CRect& area, const wchar_t* text) {
+  if (IsShowText(text)) return ShowTextScrollOffset(area.Width());
+  if (!text) return 0;
+  const std::vector<int> widths = EditPrefixWidths::MeasureAll(canvas.GetSafeHdc(), text);
+  const int caret = std::min(m_model.Caret(), int(widths.size()) - 1);
+  return ScrollOffsetFor(widths, caret, area.Width(), m_nScrollOffset);
 }
 
 void CElementEdit::Redraw() {
-  m_nScrollOffset = CalcDrawPos(GetTextArea());
+  m_nScrollOffset = ShowTextScrollOffset(GetTextArea().Width());
   InvalidContainerRect(0, nullptr);
 }
 
@@ -109,11 +137,7 @@ void CElementEdit::SetShowColor(DWORD state) {
 }
 
 int CElementEdit::ResetDefaultColor() {
-  const COLORREF frame = GetColorEx(kFrameKey);
-  for (const StateKey& s : kThemeStates) {
-    SetColor(frame, COLOR_PART_FRAME, s.state);
-    SetColor(GetColorEx(s.textBack), COLOR_PART_TEXTBACK, s.state);
-  }
+  LoadThemeColors(*this, kThemeColors);
   SetShowColor(m_dwShowState);
   if (IsActive()) InvalidContainerRect(0, nullptr);
   return 1;

@@ -2,10 +2,8 @@
 // and the caret, all off-screen. Painting reads the state the handlers left; the widths it
 // places characters by are the ones hit testing uses.
 #include <algorithm>
-#include <cstdlib>
 
 #include "edit/CElementEdit.h"
-#include "edit/EditGeometry.h"
 #include "foundation/CLightCanvas.h"
 #include "foundation/CMemDC.h"
 #include "platform/mfc/CPaintDC.h"
@@ -14,29 +12,14 @@ namespace {
 
 // '&' is a character like any other here, not a mnemonic marker.
 constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-// Glyph ink may reach past a character's advance (italics, wide bearings), so characters this
-// close outside the area are drawn too.
-constexpr int kMinInkMargin = 16;
 
-struct RunColors {
-  COLORREF text;
-  COLORREF back;
-};
-
-// Draws the characters [from, to) that show in `area`, the text starting at x = `origin`.
-void PaintRun(CDC& dc, CLightCanvas& canvas, const std::wstring& text, std::span<const int> widths,
-              int from, int to, const CRect& area, int origin, int inkMargin, RunColors colors) {
-  const CharRange shown =
-      CharsBetween(widths, area.left - origin - inkMargin, area.right - origin + inkMargin);
-  const int first = std::max(from, shown.first), last = std::min(to, shown.last);
-  if (first >= last) return;
-  // No background colour lets the field show through.
-  canvas.SetBkMode(colors.back == COLOR_NONE ? TRANSPARENT : OPAQUE);
-  canvas.SetBkColor(colors.back);
-  canvas.SetTextColor(colors.text);
-  CRect box(origin + widths[std::size_t(first)], area.top, origin + widths[std::size_t(last)],
-            area.bottom);
-  dc.DrawText(text.data() + first, last - first, &box, kTextFormat);
+// The caret inverts what lies under it, from `top` for `height` pixels (upwards when the height
+// is negative). Ends above the top of the element are pulled to 0: a negative one would mean
+// "from the current position", and the clip keeps those rows out anyway.
+void DrawCaret(CLightCanvas& canvas, int x, int top, int height) {
+  if (x < 0) return;
+  canvas.SetROP2(R2_NOT);
+  canvas.DrawLine(x, std::max(top, 0), RGB(0, 0, 0), x, std::max(top + height, 0));
 }
 
 }  // namespace
@@ -53,34 +36,21 @@ int CElementEdit::OnPaint(CPaintDC* paintDC) {
   LOGFONTW lf{};
   GetFont(&lf);
   canvas.SetFont(lf);
-  const CRect clip = GetClipRect();
-  dc.IntersectClipRect(&clip);
+  canvas.ClipTo(GetClipRect());
 
   const CRect area = GetTextArea();
   const std::span<const int> widths = PrefixWidths();
-  const std::wstring& text = m_model.Text();
   const int origin = area.left - m_nScrollOffset;
-  const int inkMargin = std::max(kMinInkMargin, std::abs(int(lf.lfHeight)));
-  if (!text.empty()) {
-    PaintRun(dc, canvas, text, widths, 0, m_model.Length(), area, origin, inkMargin,
-             {m_clrText, m_clrTextBack});
-    if (m_model.HasSelection())
-      PaintRun(dc, canvas, text, widths, m_model.SelMin(), m_model.SelMax(), area, origin,
-               inkMargin, {m_clrSelText, m_clrSelBack});
-  }
+  // The selection is drawn over the plain text, in its own colours.
+  const TextRun runs[] = {{0, m_model.Length(), m_clrText, m_clrTextBack},
+                          {m_model.SelMin(), m_model.SelMax(), m_clrSelText, m_clrSelBack}};
+  canvas.DrawTextRuns({m_model.Text().c_str(), widths, origin, area.top, area.bottom}, runs,
+                      kTextFormat);
 
-  if (m_bCaretVisible) {
-    // The caret inverts what lies under it, as tall as the font; centred on the control.
-    const int x = origin + widths[std::size_t(m_model.Caret())];
-    const int top = (all.Height() - int(lf.lfHeight)) / 2;
-    CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
-    CPen* oldPen = dc.SelectObject(&pen);
-    const int oldRop = dc.SetROP2(R2_NOT);
-    dc.MoveTo(x, top);
-    dc.LineTo(x, top + int(lf.lfHeight));
-    dc.SetROP2(oldRop);
-    dc.SelectObject(oldPen);
-  }
+  // As tall as the font, centred on the control.
+  if (m_bCaretVisible)
+    DrawCaret(canvas, origin + widths[std::size_t(m_model.Caret())],
+              (all.Height() - int(lf.lfHeight)) / 2, int(lf.lfHeight));
   canvas.Restore();
   return 1;
 }

@@ -24,16 +24,3 @@ int ScrollOffsetFor(std::span<const int> widths, int caret, int areaWidth, int o
   if (c > offset + areaWidth) return std::min(c - areaWidth, c);
   return offset;
 }
-
-CharRange CharsBetween(std::span<const int> widths, int left, int right) {
-  if (widths.size() < 2 || right <= left) return {};
-  // Character k covers [widths[k], widths[k + 1]); it shows when it ends after `left` and
-  // starts before `right`.
-  const auto first = std::upper_bound(widths.begin() + 1, widths.end(), left);
-  const auto last = std::lower_bound(widths.begin(), widths.end() - 1, right);
-  CharRange range;
-  range.first = static_cast<int>(first - widths.begin()) - 1;
-  range.last = static_cast<int>(last - widths.begin());
-  if (range.last < range.first) range.last = range.first;
-  return range;
-}

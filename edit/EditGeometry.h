@@ -16,11 +16,3 @@ int HitTestPrefixWidths(std::span<const int> widths, int target);
 // the text from the current offset no longer fills the area, the end of the text sits at the
 // right edge; otherwise the view moves only as far as it takes to show the caret.
 int ScrollOffsetFor(std::span<const int> widths, int caret, int areaWidth, int offset);
-
-// The characters [first, last) that show, wholly or partly, between `left` and `right` pixels
-// from the start of the text.
-struct CharRange {
-  int first = 0;
-  int last = 0;
-};
-CharRange CharsBetween(std::span<const int> widths, int left, int right);

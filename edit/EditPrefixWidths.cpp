@@ -18,6 +18,12 @@ std::vector<int> EditPrefixWidths::Measure(HDC dc, const wchar_t* text, std::siz
   return widths;
 }
 
+std::vector<int> EditPrefixWidths::MeasureAll(HDC dc, std::wstring_view text) {
+  std::vector<int> widths = Measure(dc, text.data(), text.size());
+  widths.insert(widths.begin(), 0);
+  return widths;
+}
+
 void EditPrefixWidths::Update(HDC dc, const std::wstring& text) {
   const std::size_t oldSize = m_strText.size(), newSize = text.size();
   const auto [oldMid, newMid] = std::mismatch(m_strText.begin(), m_strText.end(), text.begin(), text.end());

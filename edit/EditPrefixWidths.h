@@ -5,6 +5,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/win32/WinDef.h"
@@ -21,6 +22,10 @@ class EditPrefixWidths {
   void Update(HDC dc, const std::wstring& text);
   // Forgets every width, for when the font changes.
   void Clear();
+
+  // The prefix widths of any text, measured whole with the font selected into `dc`: one more
+  // than it has characters, the first 0. Only zeros when it cannot be measured.
+  static std::vector<int> MeasureAll(HDC dc, std::wstring_view text);
 
  private:
   // Prefix widths of `count` characters, each counted from 0.

@@ -11,6 +11,8 @@
 #include "host/CElementContainer.h"
 #include "host/PressMachine.h"
 
+class PaintCanvas;
+
 class CElementControl : public CElementContainer {
  public:
   CElementControl() = default;
@@ -49,10 +51,12 @@ class CElementControl : public CElementContainer {
 
  private:
   void Toggle();
-  void PaintLabel(CDC& dc);
-  void PaintCheckBox(CDC& dc);
+  void PaintLabel(PaintCanvas& canvas);
+  void PaintCheckBox(PaintCanvas& canvas);
   // The square of the check mark, vertically centred at the left.
   CRect GetBoxRect() const;
+  // Text and background show only enabled and disabled.
+  DWORD TextState() const;
 
   bool m_bChecked = false;
   PressMachine m_press;

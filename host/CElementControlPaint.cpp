@@ -1,39 +1,28 @@
 // The plain control's painting: a label's text, or a check box with its caption.
 #include "host/CElementControl.h"
 
+#include "host/OffscreenDC.h"
+#include "host/PaintCanvas.h"
 #include "platform/mfc/CPaintDC.h"
 
 namespace {
 
-// Selects a font made from a description for the life of the object.
-class FontScope {
- public:
-  FontScope(CDC& dc, const LOGFONTW& lf) : m_dc(dc) {
-    if (m_font.CreateFontIndirect(&lf)) m_old = ::SelectObject(dc.m_hDC, m_font.m_hObject);
-  }
-  ~FontScope() {
-    if (m_old) ::SelectObject(m_dc.m_hDC, m_old);
-  }
+// '&' is a character like any other in a caption, not a mnemonic marker.
+constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
 
- private:
-  CDC& m_dc;
-  CFont m_font;
-  HGDIOBJ m_old = nullptr;
-};
-
-void DrawTick(CDC& dc, const CRect& box, COLORREF color) {
+void DrawTick(PaintCanvas& canvas, const CRect& box, COLORREF color) {
   // A tick of two strokes, three pixels thick, in the middle of the box.
-  CPen pen(PS_SOLID, 1, color);
-  CPen* old = dc.SelectObject(&pen);
   for (int t = 0; t < 3; ++t) {
-    dc.MoveTo(box.left + 3, box.top + 5 + t);
-    dc.LineTo(box.left + 5, box.top + 7 + t);
-    dc.LineTo(box.left + 10, box.top + 2 + t);
+    canvas.DrawLine(box.left + 3, box.top + 5 + t, color, box.left + 5, box.top + 7 + t);
+    canvas.DrawLine(box.left + 10, box.top + 2 + t, color);
   }
-  dc.SelectObject(old);
 }
 
 }  // namespace
+
+DWORD CElementControl::TextState() const {
+  return IsEnable() ? COLOR_STATE_NORMAL : COLOR_STATE_DISABLE;
+}
 
 CRect CElementControl::GetBoxRect() const {
   const CRect r = GetDrawRect();
@@ -43,57 +32,52 @@ CRect CElementControl::GetBoxRect() const {
 
 int CElementControl::OnPaint(CPaintDC* paintDC) {
   if (!paintDC) return 0;
-  CDC& dc = *paintDC;
-  const COLORREF back = GetColor(COLOR_PART_BACKGROUND, IsEnable() ? COLOR_STATE_NORMAL : COLOR_STATE_DISABLE);
-  if (back != COLOR_NONE) {
-    const CRect all = GetDrawRect();
-    dc.FillSolidRect(&all, back);
-  }
-  if (IsCheckBox()) PaintCheckBox(dc);
-  else PaintLabel(dc);
+  const CRect all = GetDrawRect();
+  OffscreenDC dc(paintDC, &all);
+  PaintCanvas canvas(&dc);
+  const COLORREF back = GetColor(COLOR_PART_BACKGROUND, TextState());
+  // Without a background of its own the control shows what its parent painted.
+  if (back == COLOR_NONE) dc.StartFromTarget();
+  canvas.FillRect(all, back);
+  LOGFONTW lf{};
+  GetFont(&lf);
+  canvas.SetFont(lf);
+  canvas.SetBkMode(TRANSPARENT);
+  canvas.SetTextColor(GetColor(COLOR_PART_TEXT, TextState()));
+  if (IsCheckBox()) PaintCheckBox(canvas);
+  else PaintLabel(canvas);
+  canvas.Restore();
   return 1;
 }
 
-void CElementControl::PaintLabel(CDC& dc) {
-  LOGFONTW lf{};
-  GetFont(&lf);
-  FontScope font(dc, lf);
-  dc.SetBkMode(TRANSPARENT);
-  dc.SetTextColor(GetColor(COLOR_PART_TEXT, IsEnable() ? COLOR_STATE_NORMAL : COLOR_STATE_DISABLE));
-  UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+void CElementControl::PaintLabel(PaintCanvas& canvas) {
+  UINT format = kCaptionFormat | DT_END_ELLIPSIS;
   if (GetStyle() & ELEMENT_STYLE_CENTER) format |= DT_CENTER;
   else if (GetStyle() & ELEMENT_STYLE_RIGHT) format |= DT_RIGHT;
   CRect r = GetDrawRect();
-  dc.DrawText(GetTextString(), &r, format);
+  canvas.DrawText(GetTextString(), &r, format);
 }
 
-void CElementControl::PaintCheckBox(CDC& dc) {
+void CElementControl::PaintCheckBox(PaintCanvas& canvas) {
   const DWORD state = GetLook();
   const CRect box = GetBoxRect();
   // Pushed and hover looks change the box; focus shows around the caption.
   const DWORD boxState = state == COLOR_STATE_FOCUS ? COLOR_STATE_NORMAL : state;
-  dc.FillSolidRect(&box, GetColor(COLOR_PART_PANEL, boxState));
-  CBrush frame(GetColor(COLOR_PART_FRAME, boxState));
-  dc.FrameRect(&box, &frame);
-  if (m_bChecked) DrawTick(dc, box, GetColor(COLOR_PART_TEXT, IsEnable() ? COLOR_STATE_NORMAL : COLOR_STATE_DISABLE));
+  canvas.FillRect(box, GetColor(COLOR_PART_PANEL, boxState));
+  canvas.FrameRect(box, GetColor(COLOR_PART_FRAME, boxState));
+  if (m_bChecked) DrawTick(canvas, box, GetColor(COLOR_PART_TEXT, TextState()));
 
-  LOGFONTW lf{};
-  GetFont(&lf);
-  FontScope font(dc, lf);
-  dc.SetBkMode(TRANSPARENT);
-  dc.SetTextColor(GetColor(COLOR_PART_TEXT, IsEnable() ? COLOR_STATE_NORMAL : COLOR_STATE_DISABLE));
   CRect caption = GetDrawRect();
   caption.left = box.right + kCheckBoxGap;
   CRect measured = caption;
-  dc.DrawText(GetTextString(), &measured, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_CALCRECT);
-  dc.DrawText(GetTextString(), &caption, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  canvas.DrawText(GetTextString(), &measured, kCaptionFormat | DT_CALCRECT);
+  canvas.DrawText(GetTextString(), &caption, kCaptionFormat | DT_END_ELLIPSIS);
   if (IsFocus()) {
     // The focus frame hugs the caption, one pixel out, within the element.
     const int textHeight = measured.Height();
     CRect focus(caption.left - 1, caption.top + (caption.Height() - textHeight) / 2 - 1,
                 std::min(caption.right, measured.right + 1),
                 caption.top + (caption.Height() + textHeight) / 2 + 1);
-    CBrush focusBrush(GetColor(COLOR_PART_FRAME, COLOR_STATE_FOCUS));
-    dc.FrameRect(&focus, &focusBrush);
+    canvas.FrameRect(focus, GetColor(COLOR_PART_FRAME, COLOR_STATE_FOCUS));
   }
 }

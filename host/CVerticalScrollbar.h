@@ -44,6 +44,8 @@ class CVerticalScrollbar : public CElementControl {
 
  private:
   enum class Part { None, UpArrow, DownArrow, PageUp, PageDown, Thumb };
+  // The theme's colours into the colour table.
+  void LoadDefaultColors();
   ScrollGeometry Geometry() const;
   CRect ThumbRect() const;
   Part HitPart(POINT pt) const;

@@ -1,6 +1,8 @@
 // The edit box driven as a user drives it: through the host window, with injected input, the
 // platform clock and pixels read back.
+#include "foundation/CLightCanvas.h"
 #include "tests/edit/EditBoxFixture.h"
+#include "tests/support/Pixels.h"
 
 using namespace trellis::test;
 
@@ -239,4 +241,58 @@ TEST_F(EditBox, TabLeavesAWritableEditForTheNextAndTypesNothing) {
   EXPECT_EQ(Text(), L"abc");
   EXPECT_EQ(next.GetTextString(), L"");
   EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus, kBlur, kFocus}));
+}
+
+namespace {
+
+// A subclass written against the published helpers.
+class HelperEdit : public CElementEdit {
+ public:
+  using CElementEdit::CalcDrawPos;
+  using CElementEdit::CalcTextPos;
+  using CElementEdit::GetShowText;
+};
+
+class EditHelpers : public HostFixture {
+ protected:
+  void Make(HelperEdit& e, int y, const wchar_t* text) {
+    _CONTAINER_INFO info = Info(10, y, 200, 24);
+    info.SetText(text);
+    e.InitObject(L"edit", &info);
+    Click(e, 2, 12);
+    Key(VK_END);
+  }
+};
+
+}  // namespace
+
+TEST_F(EditHelpers, AnyTextIsMeasuredAndTheOwnTextAgreesWithItsCache) {
+  HelperEdit mine, theirs;
+  Make(mine, 10, L"The quick brown fox jumps");
+  const wchar_t* other = L"WWW iii 中文";
+  Make(theirs, 40, other);
+  const std::wstring copy = mine.GetShowText();  // the same characters at another address
+  for (int x = -5; x < 200; x += 3) {
+    EXPECT_EQ(mine.CalcTextPos(copy.c_str(), x), mine.CalcTextPos(mine.GetShowText().c_str(), x));
+    EXPECT_EQ(mine.CalcTextPos(other, x), theirs.CalcTextPos(theirs.GetShowText().c_str(), x));
+  }
+  EXPECT_EQ(mine.CalcTextPos(nullptr, 50), 0);
+
+  // Measured on the canvas, with the font the canvas has.
+  Canvas target(200, 24);
+  CDC dc;
+  dc.Attach(target.dc());
+  LOGFONTW lf{};
+  mine.GetFont(&lf);
+  const CRect area(0, 0, 60, 24);
+  {
+    CLightCanvas canvas(&dc);
+    canvas.SetFont(lf);
+    const int own = mine.CalcDrawPos(canvas, area, mine.GetShowText().c_str());
+    EXPECT_GT(own, 0);  // the caret at the end of a text wider than the area
+    EXPECT_EQ(mine.CalcDrawPos(canvas, area, copy.c_str()), own);
+    EXPECT_EQ(mine.CalcDrawPos(canvas, area, other),
+              theirs.CalcDrawPos(canvas, area, theirs.GetShowText().c_str()));
+  }
+  dc.Detach();
 }

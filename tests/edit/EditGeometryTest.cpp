@@ -41,14 +41,3 @@ TEST(EditGeometry, TheViewFollowsTheCaret) {
   EXPECT_EQ(ScrollOffsetFor(kWidths, 2, 30, 30), 16);
   EXPECT_EQ(ScrollOffsetFor(kWidths, 2, 60, 10), 0);
 }
-
-TEST(EditGeometry, TheVisibleRangeHoldsEveryCharacterThatShowsEvenInPart) {
-  const CharRange all = CharsBetween(kWidths, -5, 100);
-  EXPECT_EQ(all.first, 0);
-  EXPECT_EQ(all.last, 4);
-  const CharRange middle = CharsBetween(kWidths, 15, 26);
-  EXPECT_EQ(middle.first, 1);
-  EXPECT_EQ(middle.last, 3);
-  const CharRange beyond = CharsBetween(kWidths, 46, 80);
-  EXPECT_EQ(beyond.first, beyond.last);
-}

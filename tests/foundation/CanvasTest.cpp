@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cwchar>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "foundation/CLightCanvas.h"
 #include "foundation/CMemDC.h"
+#include "platform/gdi/HandleTable.h"
 #include "tests/support/Pixels.h"
 
 using trellis::test::Canvas;
@@ -13,6 +19,21 @@ struct Borrowed : CDC {
   explicit Borrowed(HDC hdc) { m_hDC = m_hAttribDC = hdc; }
   ~Borrowed() override { m_hDC = m_hAttribDC = nullptr; }
 };
+
+LOGFONTW Font(LONG height) {
+  LOGFONTW lf{};
+  lf.lfHeight = height;
+  lf.lfWeight = FW_NORMAL;
+  std::wcscpy(lf.lfFaceName, L"DejaVu Sans");
+  return lf;
+}
+
+bool SamePixels(const Canvas& a, const Canvas& b) {
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.At(x, y) != b.At(x, y)) return false;
+  return true;
+}
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
@@ -44,20 +65,94 @@ TEST(LightCanvas, RestoresWhatItFoundBeforeTheFirstChange) {
   EXPECT_EQ(dc.GetBkColor(), RGB(1, 2, 3));
 }
 
-TEST(LightCanvas, FontsAreSelectedBackAndFreed) {
-  Canvas target(4, 4);
+TEST(LightCanvas, FontsComeFromTheirDescriptionAreSelectedBackAndMadeOnce) {
+  Canvas target(80, 40);
   Borrowed dc(target.dc());
   const HGDIOBJ original = GetCurrentObject(dc.m_hDC, OBJ_FONT);
-  LOGFONTW lf{};
-  lf.lfHeight = -12;
-  {
+  // Ink of "H" in a font of this height.
+  auto ink = [&](LONG height) {
+    dc.FillSolidRect(0, 0, 80, 40, RGB(255, 255, 255));
     CLightCanvas canvas(&dc);
-    ASSERT_EQ(canvas.SetFont(lf), 1);
-    lf.lfWeight = FW_BOLD;
-    ASSERT_EQ(canvas.SetFont(lf), 1);
-    EXPECT_NE(GetCurrentObject(dc.m_hDC, OBJ_FONT), original);
-  }
+    EXPECT_EQ(canvas.SetFont(Font(height)), 1);
+    RECT r{0, 0, 80, 40};
+    canvas.DrawText(L"H", &r, DT_SINGLELINE);
+    return 80 * 40 - target.Count(RGB(255, 255, 255));
+  };
+  const int small = ink(-12);
+  const int big = ink(-24);
+  EXPECT_GT(big, 2 * small);  // each canvas draws in its own font
   EXPECT_EQ(GetCurrentObject(dc.m_hDC, OBJ_FONT), original);
+  // Painting again makes no font: the description's font is kept.
+  const std::size_t live = platform::Handles().LiveCount();
+  EXPECT_EQ(ink(-12), small);
+  EXPECT_EQ(ink(-24), big);
+  EXPECT_EQ(platform::Handles().LiveCount(), live);
+}
+
+TEST(LightCanvas, CountedTextDrawsOnlyThoseCharacters) {
+  auto draw = [](const wchar_t* text, int count, Canvas& target) {
+    Borrowed dc(target.dc());
+    CLightCanvas canvas(&dc);
+    canvas.SetFont(Font(-12));
+    RECT r{0, 0, 60, 20};
+    canvas.DrawText(text, count, &r, DT_SINGLELINE);
+  };
+  Canvas counted(60, 20), whole(60, 20), all(60, 20);
+  draw(L"ab", 1, counted);
+  draw(L"a", -1, whole);
+  draw(L"ab", -1, all);
+  EXPECT_TRUE(SamePixels(counted, whole));
+  EXPECT_FALSE(SamePixels(counted, all));
+}
+
+// Runs drawn by prefix widths through a narrow clip give the pixels of the plain text drawn
+// whole with the selected part drawn again over it, wherever the line starts: characters that
+// are left out are exactly those that could not show.
+TEST(LightCanvas, TextRunsDrawOnlyWhatShowsAndMatchTheWholeLine) {
+  const std::wstring text = L"The quick brown fox jumps over the lazy dog; 敏捷的狐狸 again";
+  const COLORREF plainText = RGB(0, 0, 0), plainBack = RGB(250, 250, 200);
+  const COLORREF selText = RGB(255, 255, 255), selBack = RGB(0, 90, 180);
+  const RECT clip{30, 0, 110, 20};
+  std::mt19937 random(7);
+  for (int round = 0; round < 12; ++round) {
+    const int left = int(random() % 400) - 330;
+    const int a = int(random() % text.size()), b = int(random() % text.size());
+    const int selFirst = std::min(a, b), selLast = std::max(a, b);
+    Canvas runs(140, 20), reference(140, 20);
+    std::vector<int> widths(text.size() + 1, 0);
+    {
+      Borrowed dc(runs.dc());
+      CLightCanvas canvas(&dc);
+      canvas.SetFont(Font(-12));
+      SIZE size{};
+      GetTextExtentExPointW(dc.m_hDC, text.c_str(), int(text.size()), -1, nullptr,
+                            widths.data() + 1, &size);
+      canvas.ClipTo(clip);
+      const TextRun drawn[] = {{0, int(text.size()), plainText, plainBack},
+                               {selFirst, selLast, selText, selBack}};
+      canvas.DrawTextRuns({text.c_str(), widths, left, 2, 18}, drawn, DT_SINGLELINE | DT_VCENTER);
+    }
+    {
+      Borrowed dc(reference.dc());
+      CLightCanvas canvas(&dc);
+      canvas.SetFont(Font(-12));
+      canvas.ClipTo(clip);
+      canvas.SetBkMode(OPAQUE);
+      canvas.SetBkColor(plainBack);
+      canvas.SetTextColor(plainText);
+      RECT line{left, 2, left + widths.back(), 18};
+      canvas.DrawText(text.c_str(), &line, DT_SINGLELINE | DT_VCENTER);
+      if (selFirst < selLast) {
+        canvas.SetBkColor(selBack);
+        canvas.SetTextColor(selText);
+        RECT sel{left + widths[std::size_t(selFirst)], 2, left + widths[std::size_t(selLast)], 18};
+        canvas.DrawText(text.c_str() + selFirst, selLast - selFirst, &sel,
+                        DT_SINGLELINE | DT_VCENTER);
+      }
+    }
+    EXPECT_TRUE(SamePixels(runs, reference)) << "line at " << left;
+    EXPECT_EQ(runs.Count(RGB(255, 255, 255), {0, 0, 30, 20}), 30 * 20);  // held in the clip
+  }
 }
 
 TEST(LightCanvas, FillRectSkipsNoColourAndKeepsTheBackground) {

@@ -2,6 +2,8 @@
 // tells its parent.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "foundation/CElementCheckBox.h"
 #include "foundation/CElementLabel.h"
 #include "host/CElementHost.h"
@@ -35,6 +37,27 @@ TEST_F(PlainControl, ALabelShowsItsText) {
   label.SetText(L"");
   Pump();
   EXPECT_EQ(InkIn(screen, ScreenPoint(label, 0, 0), 120, 20, back), 0);
+}
+
+TEST_F(PlainControl, ALabelWithoutABackgroundShowsItsParentAndEachLabelItsOwnFont) {
+  const COLORREF green = RGB(0, 128, 0);
+  parent.SetColor(green, COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
+  CElementLabel small, big;
+  for (auto [label, y, height] : {std::tuple{&small, 10, -12}, std::tuple{&big, 50, -24}}) {
+    _CONTAINER_INFO info = Info(10, y, 120, 36);
+    info.SetText(L"Hg");
+    label->InitObject(L"label", &info);
+    LOGFONTW lf{};
+    label->GetFont(&lf);
+    lf.lfHeight = height;
+    label->SetFont(lf);
+    label->SetColor(COLOR_NONE, COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
+  }
+  Pump();
+  EXPECT_EQ(PixelAt(big, 119, 0), green);
+  const int smallInk = InkIn(screen, ScreenPoint(small, 0, 0), 120, 36, green);
+  EXPECT_GT(smallInk, 20);
+  EXPECT_GT(InkIn(screen, ScreenPoint(big, 0, 0), 120, 36, green), 2 * smallInk);
 }
 
 TEST_F(PlainControl, ACheckBoxTogglesOnACompletedClickAndTellsItsParent) {

@@ -105,3 +105,20 @@ TEST_F(Scrollbar, TheWheelOverTheBarScrollsItAndDisablingMidPressLetsGo) {
   EXPECT_EQ(bar.GetFirstRow(), 1);
   EXPECT_EQ(window.Host()->Capture(), nullptr);
 }
+
+TEST_F(Scrollbar, PaintsFromItsColourTableWithTheThumbShowingHoverAndPush) {
+  const COLORREF track = RGB(1, 2, 3), normal = RGB(10, 0, 0), hover = RGB(0, 20, 0),
+                 push = RGB(0, 0, 30);
+  bar.SetColor(track, COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
+  bar.SetColor(normal, COLOR_PART_PANEL, COLOR_STATE_NORMAL);
+  bar.SetColor(hover, COLOR_PART_PANEL, COLOR_STATE_HOVER);
+  bar.SetColor(push, COLOR_PART_PANEL, COLOR_STATE_PUSH);
+  bar.InitVScrollBar(VSCROLL_STYLE_ARROWS);  // repaints
+  EXPECT_EQ(PixelAt(bar, 7, 60), track);
+  EXPECT_EQ(PixelAt(bar, 7, 20), normal);  // the thumb at the top of the track
+  MoveTo(bar, 7, 20);
+  EXPECT_EQ(PixelAt(bar, 7, 20), hover);
+  Press(bar, 7, 20);
+  EXPECT_EQ(PixelAt(bar, 7, 20), push);
+  Release(bar, 7, 20);
+}

@@ -2,6 +2,8 @@
 
 #include "host/CGlobalEnv.h"
 #include "host/CThemePalette.h"
+#include "host/CElementControl.h"
+#include "host/ThemeColorRows.h"
 #include "host/ThemeLookup.h"
 #include "tests/host/HostTestSupport.h"
 
@@ -81,4 +83,36 @@ TEST_F(ThemeLookupTest, LookupsLeaveReferenceCountsAsTheyWere) {
   }
   EXPECT_EQ(RefCount(m_palette), paletteRefs);
   EXPECT_EQ(RefCount(m_env), envRefs);
+}
+
+TEST_F(ThemeLookupTest, RowsLoadInOrderIntoTheColourTableAndReadZeroWithoutAPalette) {
+  CElementControl element;
+  element.SetColor(RGB(7, 7, 7), COLOR_PART_SHADE, COLOR_STATE_NORMAL);
+  const ThemeColorRow rows[] = {
+      {COLOR_PART_FRAME, COLOR_STATE_NORMAL, L"Known"},
+      {COLOR_PART_TEXT, COLOR_STATE_HOVER, L"Known.missing"},
+      {COLOR_PART_PANEL, COLOR_STATE_PUSH, L"NoColour"},
+      {COLOR_PART_PANEL, COLOR_STATE_PUSH, L"Known"},  // a later row for the same pair wins
+  };
+  LoadThemeColors(element, rows);
+  EXPECT_EQ(element.GetColor(COLOR_PART_FRAME, COLOR_STATE_NORMAL), RGB(0x10, 0x20, 0x30));
+  EXPECT_EQ(element.GetColor(COLOR_PART_TEXT, COLOR_STATE_HOVER), 0u);
+  EXPECT_EQ(element.GetColor(COLOR_PART_PANEL, COLOR_STATE_PUSH), RGB(0x10, 0x20, 0x30));
+  EXPECT_EQ(element.GetColor(COLOR_PART_SHADE, COLOR_STATE_NORMAL), RGB(7, 7, 7));  // no row
+
+  // The published pair tables load the same way.
+  struct ColorKey {
+    DWORD dwKind;
+    DWORD dwStatus;
+  };
+  const std::pair<ColorKey, const wchar_t*> pairs[] = {
+      {{COLOR_PART_SHADE, COLOR_STATE_NORMAL}, L"Known"}};
+  LoadThemeColors(element, pairs);
+  EXPECT_EQ(element.GetColor(COLOR_PART_SHADE, COLOR_STATE_NORMAL), RGB(0x10, 0x20, 0x30));
+
+  m_env->SetPalette(nullptr);
+  LoadThemeColors(element, rows);
+  LoadThemeColors(element, pairs);
+  for (const ThemeColorRow& row : rows) EXPECT_EQ(element.GetColor(row.part, row.state), 0u);
+  EXPECT_EQ(element.GetColor(COLOR_PART_SHADE, COLOR_STATE_NORMAL), 0u);
 }

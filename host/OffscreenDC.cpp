@@ -1,6 +1,6 @@
-#include "foundation/CMemDC.h"
+#include "host/OffscreenDC.h"
 
-CMemDC::CMemDC(CDC* target, const RECT* rect) : m_pDC(target) {
+OffscreenDC::OffscreenDC(CDC* target, const RECT* rect) : m_pDC(target) {
   if (rect) {
     Begin(*rect);
   } else {
@@ -11,9 +11,9 @@ CMemDC::CMemDC(CDC* target, const RECT* rect) : m_pDC(target) {
   }
 }
 
-CMemDC::CMemDC(CDC* target) : CMemDC(target, nullptr) {}
+OffscreenDC::OffscreenDC(CDC* target) : OffscreenDC(target, nullptr) {}
 
-void CMemDC::Begin(const RECT& rect) {
+void OffscreenDC::Begin(const RECT& rect) {
   m_rect = rect;
   if (!m_pDC) return;
   m_bPrinting = m_pDC->IsPrinting();
@@ -35,7 +35,13 @@ void CMemDC::Begin(const RECT& rect) {
   SetWindowOrg(m_rect.left, m_rect.top);
 }
 
-CMemDC::~CMemDC() {
+void OffscreenDC::StartFromTarget() {
+  if (m_bMemDC)
+    BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), m_pDC, m_rect.left,
+           m_rect.top, SRCCOPY);
+}
+
+OffscreenDC::~OffscreenDC() {
   if (m_bMemDC) {
     m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left,
                   m_rect.top, SRCCOPY);

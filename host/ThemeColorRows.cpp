@@ -1,0 +1,8 @@
+#include "host/ThemeColorRows.h"
+
+#include "host/CElementContainer.h"
+#include "host/ThemeLookup.h"
+
+void LoadThemeColors(CElementContainer& element, std::span<const ThemeColorRow> rows) {
+  for (const ThemeColorRow& row : rows) element.SetColor(ThemeColor(row.key), row.part, row.state);
+}
