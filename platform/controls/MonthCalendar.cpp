@@ -268,12 +268,8 @@ LRESULT MonthCalendar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case MCM_GETMINREQRECT: {
       auto* out = reinterpret_cast<RECT*>(lParam);
       if (!out) return FALSE;
-      RECT window{}, client{};
-      GetWindowRect(m_hwnd, &window);
-      GetClientRect(m_hwnd, &client);
-      const int frameX = (window.right - window.left) - client.right;
-      const int frameY = (window.bottom - window.top) - client.bottom;
-      *out = {0, 0, m_layout.client.cx + frameX, m_layout.client.cy + frameY};
+      const int frame = (GetWindowLongW(m_hwnd, GWL_STYLE) & WS_BORDER) ? 2 : 0;
+      *out = {0, 0, m_layout.client.cx + frame, m_layout.client.cy + frame};
       return TRUE;
     }
     case MCM_SETCOLOR:
