@@ -1,5 +1,6 @@
 #include "platform/window/Desktop.h"
 
+#include "platform/controls/StandardControls.h"
 #include "platform/gdi/DeviceContext.h"
 
 namespace platform {
@@ -69,6 +70,7 @@ Desktop::Desktop(int width, int height) {
   }
   m_root = root.get();
   Handles().Insert(std::move(root));
+  RegisterStandardControls();
 }
 
 Desktop::~Desktop() {

@@ -13,6 +13,7 @@
 
 #include "platform/clipboard/Clipboard.h"
 #include "platform/ime/InputMethod.h"
+#include "platform/win32/WinTime.h"
 #include "platform/window/InputRouter.h"
 #include "platform/window/TimerTable.h"
 #include "platform/window/Window.h"
@@ -79,6 +80,8 @@ class Desktop {
   // keyboard layout, dead keys and input methods; TranslateMessage then makes only the control
   // characters (Enter, Tab, Backspace, Escape, Ctrl+letter), which no text input reports.
   bool backendTypesText = false;
+  // A local time that a test fixed, which GetLocalTime and _time64 report instead of the clock.
+  std::optional<SYSTEMTIME> fixedLocalTime;
 
  private:
   Desktop(int width, int height);

@@ -115,6 +115,8 @@ bool HeadlessScreen::PumpUntilIdle() { return platform::PumpUntilIdle(); }
 
 int HeadlessScreen::QuitCode() const { return Desktop::Current().quitCode.value_or(0); }
 
+void HeadlessScreen::FixLocalTime(const SYSTEMTIME& now) { Desktop::Current().fixedLocalTime = now; }
+
 COLORREF HeadlessScreen::PixelAt(int x, int y) {
   const Surface& s = Composed();
   if (x < 0 || y < 0 || x >= s.Width() || y >= s.Height()) return CLR_INVALID;

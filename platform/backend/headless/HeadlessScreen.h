@@ -11,6 +11,7 @@
 //   screen.ImeResult(L"中文");            // queue text committed by an input method
 //   screen.PumpUntilIdle();
 //   screen.AdvanceTime(250);              // move the clock; due timers fire as it passes them
+//   screen.FixLocalTime({2026, 12, 0, 15}); // "now" for GetLocalTime and _time64, until reset
 //   COLORREF c = screen.PixelAt(40, 30);  // what the user would see there
 //
 // Injecting only queues input: nothing happens until the queue is pumped, and each event is
@@ -23,6 +24,7 @@
 #include <string_view>
 
 #include "platform/gdi/Surface.h"
+#include "platform/win32/WinTime.h"
 #include "platform/window/RawInput.h"
 
 namespace platform::headless {
@@ -64,6 +66,9 @@ class HeadlessScreen {
   // Handles everything ready now; false when WM_QUIT was posted (its code: QuitCode()).
   bool PumpUntilIdle();
   int QuitCode() const;
+  // The local date and time GetLocalTime and _time64 report from now on, for tests whose
+  // result depends on today; without it they read the machine's clock.
+  void FixLocalTime(const SYSTEMTIME& now);
 
   // ---- the picture
   // The composed screen at (x, y); CLR_INVALID outside it.

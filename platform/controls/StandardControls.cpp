@@ -1,0 +1,7 @@
+#include "platform/controls/StandardControls.h"
+
+namespace platform {
+
+void RegisterStandardControls() { RegisterMonthCalendarClass(); }
+
+}  // namespace platform

@@ -1,0 +1,209 @@
+// Calendar arithmetic, the automation date conversions and the local clock.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cmath>
+#include <random>
+
+#include "platform/backend/headless/HeadlessScreen.h"
+#include "platform/time/CivilDate.h"
+#include "platform/win32/WinTime.h"
+
+namespace {
+
+using platform::CivilDate;
+
+SYSTEMTIME At(int y, int m, int d, int hh = 0, int mm = 0, int ss = 0) {
+  return {WORD(y), WORD(m), 0, WORD(d), WORD(hh), WORD(mm), WORD(ss), 0};
+}
+
+TEST(CivilDateTest, LeapRulesAndMonthLengths) {
+  struct Case {
+    int year;
+    bool leap;
+  };
+  for (const Case c : {Case{1900, false}, Case{2000, true}, Case{2024, true}, Case{2023, false},
+                       Case{2100, false}, Case{2400, true}, Case{100, false}, Case{104, true},
+                       Case{0, true}, Case{-4, true}, Case{-100, false}}) {
+    EXPECT_EQ(platform::IsLeapYear(c.year), c.leap) << c.year;
+    EXPECT_EQ(platform::DaysInMonth(c.year, 2), c.leap ? 29 : 28) << c.year;
+  }
+  int total = 0;
+  for (int m = 1; m <= 12; ++m) total += platform::DaysInMonth(2023, m);
+  EXPECT_EQ(total, 365);
+  EXPECT_EQ(platform::DaysInMonth(2023, 0), 0);
+  EXPECT_EQ(platform::DaysInMonth(2023, 13), 0);
+  EXPECT_FALSE(platform::IsValidDate({2023, 2, 29}));
+  EXPECT_TRUE(platform::IsValidDate({2024, 2, 29}));
+  EXPECT_FALSE(platform::IsValidDate({2024, 4, 31}));
+  EXPECT_FALSE(platform::IsValidDate({2024, 1, 0}));
+}
+
+// Every day of a wide span: the day count is a bijection that steps by one, and the weekday
+// turns with it.
+TEST(CivilDateTest, DayCountStepsByOneAcrossCenturies) {
+  CivilDate date{1599, 12, 25};
+  long long days = platform::DaysFromCivil(date);
+  int weekday = platform::DayOfWeek(date);
+  EXPECT_EQ(platform::DaysFromCivil({1970, 1, 1}), 0);
+  EXPECT_EQ(platform::DayOfWeek({2026, 12, 15}), 2);  // a Tuesday
+  for (int i = 0; i < 400 * 366; ++i) {
+    CivilDate next = date;
+    if (++next.day > platform::DaysInMonth(next.year, next.month)) {
+      next.day = 1;
+      if (++next.month > 12) {
+        next.month = 1;
+        ++next.year;
+      }
+    }
+    ASSERT_EQ(platform::DaysFromCivil(next), days + 1) << next.year << "-" << next.month;
+    ASSERT_EQ(platform::CivilFromDays(days + 1), next);
+    ASSERT_EQ(platform::DayOfWeek(next), (weekday + 1) % 7);
+    date = next;
+    ++days;
+    weekday = (weekday + 1) % 7;
+  }
+}
+
+TEST(CivilDateTest, AddMonthsKeepsTheDayWithinTheMonth) {
+  EXPECT_EQ(platform::AddMonths({2026, 3, 31}, 1), (CivilDate{2026, 4, 30}));
+  EXPECT_EQ(platform::AddMonths({2024, 1, 31}, 1), (CivilDate{2024, 2, 29}));
+  EXPECT_EQ(platform::AddMonths({2026, 1, 15}, -1), (CivilDate{2025, 12, 15}));
+  EXPECT_EQ(platform::AddMonths({2026, 12, 15}, 13), (CivilDate{2028, 1, 15}));
+  std::mt19937 random(1213);
+  for (int i = 0; i < 2000; ++i) {
+    const CivilDate start{int(random() % 400) + 1800, int(random() % 12) + 1, 1};
+    const int months = int(random() % 61) - 30;
+    const CivilDate moved = platform::AddMonths(start, months);
+    ASSERT_TRUE(platform::IsValidDate(moved));
+    ASSERT_EQ(moved.year * 12 + moved.month, start.year * 12 + start.month + months);
+    ASSERT_EQ(platform::AddMonths(moved, -months), start);
+  }
+}
+
+TEST(VariantTimeTest, KnownValues) {
+  struct Case {
+    SYSTEMTIME st;
+    DATE value;
+  };
+  for (Case c : {Case{At(1899, 12, 30), 0.0}, Case{At(1900, 1, 1), 2.0},
+                 Case{At(2000, 1, 1), 36526.0}, Case{At(1899, 12, 29, 6), -1.25},
+                 Case{At(1899, 12, 30, 12), 0.5}, Case{At(100, 1, 1), -657434.0},
+                 Case{At(9999, 12, 31), 2958465.0}}) {
+    DATE value = -99;
+    ASSERT_TRUE(SystemTimeToVariantTime(&c.st, &value)) << c.value;
+    EXPECT_DOUBLE_EQ(value, c.value);
+    SYSTEMTIME back{};
+    ASSERT_TRUE(VariantTimeToSystemTime(c.value, &back));
+    EXPECT_EQ(back.wYear, c.st.wYear);
+    EXPECT_EQ(back.wMonth, c.st.wMonth);
+    EXPECT_EQ(back.wDay, c.st.wDay);
+    EXPECT_EQ(back.wHour, c.st.wHour);
+  }
+  // Just before the epoch the whole part is zero and the fraction is still the time of day.
+  SYSTEMTIME noon{};
+  ASSERT_TRUE(VariantTimeToSystemTime(-0.5, &noon));
+  EXPECT_EQ((CivilDate{noon.wYear, noon.wMonth, noon.wDay}), (CivilDate{1899, 12, 30}));
+  EXPECT_EQ(noon.wHour, 12);
+}
+
+// Every day from 1900 to 2100, at a time that moves through the day, converts there and back.
+TEST(VariantTimeTest, EveryDayFrom1900To2100RoundTrips) {
+  DATE previous = 0;
+  int n = 0;
+  for (CivilDate d{1900, 1, 1}; d.year <= 2100; d = platform::AddDays(d, 1), ++n) {
+    const int secondOfDay = (n * 7919) % 86400;
+    SYSTEMTIME st = At(d.year, d.month, d.day, secondOfDay / 3600, secondOfDay / 60 % 60,
+                       secondOfDay % 60);
+    DATE value = 0;
+    ASSERT_TRUE(SystemTimeToVariantTime(&st, &value)) << d.year << "-" << d.month << "-" << d.day;
+    if (n > 0) {
+      ASSERT_EQ(std::floor(value) - std::floor(previous), 1.0);
+    }
+    previous = value;
+    SYSTEMTIME back{};
+    ASSERT_TRUE(VariantTimeToSystemTime(value, &back));
+    ASSERT_EQ((CivilDate{back.wYear, back.wMonth, back.wDay}), d);
+    ASSERT_EQ(back.wHour * 3600 + back.wMinute * 60 + back.wSecond, secondOfDay);
+    ASSERT_EQ(back.wDayOfWeek, platform::DayOfWeek(d));
+    ASSERT_EQ(back.wMilliseconds, 0);
+  }
+}
+
+TEST(VariantTimeTest, RefusesWhatIsNotADateAndLeavesTheOutputAlone) {
+  for (SYSTEMTIME st : {At(2023, 2, 29), At(1900, 2, 29), At(2026, 4, 31), At(2026, 0, 1),
+                        At(2026, 13, 1), At(2026, 1, 0), At(99, 12, 31), At(10000, 1, 1),
+                        At(2026, 1, 1, 24), At(2026, 1, 1, 0, 60), At(2026, 1, 1, 0, 0, 60)}) {
+    DATE value = 123.0;
+    EXPECT_FALSE(SystemTimeToVariantTime(&st, &value)) << st.wYear << "-" << st.wMonth;
+    EXPECT_EQ(value, 123.0);
+  }
+  SYSTEMTIME leap = At(2024, 2, 29);
+  DATE value = 0;
+  EXPECT_TRUE(SystemTimeToVariantTime(&leap, &value));
+  EXPECT_FALSE(SystemTimeToVariantTime(nullptr, &value));
+  EXPECT_FALSE(SystemTimeToVariantTime(&leap, nullptr));
+
+  const SYSTEMTIME untouched = At(1, 2, 3);
+  for (DATE bad : {-657435.0, 2958466.0, double(NAN), double(INFINITY), -double(INFINITY), 1e300}) {
+    SYSTEMTIME st = untouched;
+    EXPECT_FALSE(VariantTimeToSystemTime(bad, &st)) << bad;
+    EXPECT_EQ(st.wYear, 1);
+  }
+  EXPECT_FALSE(VariantTimeToSystemTime(0.0, nullptr));
+}
+
+TEST(VariantTimeTest, RoundsToTheNearestSecondAcrossMidnight) {
+  SYSTEMTIME st{};
+  ASSERT_TRUE(VariantTimeToSystemTime(2.0 - 0.2 / 86400, &st));  // 31 December 1899, 23:59:59.8
+  EXPECT_EQ((CivilDate{st.wYear, st.wMonth, st.wDay}), (CivilDate{1900, 1, 1}));
+  EXPECT_EQ(st.wHour + st.wMinute + st.wSecond, 0);
+  ASSERT_TRUE(VariantTimeToSystemTime(2.0 + 1.4 / 86400, &st));
+  EXPECT_EQ(st.wSecond, 1);
+  EXPECT_FALSE(VariantTimeToSystemTime(2958466.0 - 0.1 / 86400, &st));  // rounds into 10000
+}
+
+TEST(LocalTimeTest, AFixedTimeIsWhatEveryClockReports) {
+  platform::headless::HeadlessScreen screen(320, 240);
+  screen.FixLocalTime(At(2026, 12, 15, 9, 30, 5));
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  EXPECT_EQ((CivilDate{now.wYear, now.wMonth, now.wDay}), (CivilDate{2026, 12, 15}));
+  EXPECT_EQ(now.wDayOfWeek, 2);
+  EXPECT_EQ(now.wMinute, 30);
+
+  __time64_t stored = 0;
+  const __time64_t t = _time64(&stored);
+  EXPECT_EQ(t, stored);
+  std::tm tm{};
+  ASSERT_EQ(_localtime64_s(&tm, &t), 0);
+  EXPECT_EQ(tm.tm_year + 1900, 2026);
+  EXPECT_EQ(tm.tm_mon + 1, 12);
+  EXPECT_EQ(tm.tm_mday, 15);
+  EXPECT_EQ(tm.tm_hour, 9);
+  EXPECT_EQ(tm.tm_sec, 5);
+}
+
+TEST(LocalTimeTest, WithoutAFixedTimeTheMachineClockCounts) {
+  platform::headless::HeadlessScreen screen(320, 240);
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  EXPECT_GE(now.wYear, 2024);
+  EXPECT_TRUE(platform::IsValidDate({now.wYear, now.wMonth, now.wDay}));
+  EXPECT_GT(_time64(nullptr), 1700000000);
+}
+
+TEST(LocalTimeTest, LocaltimeRefusesBadInputAndMarksEveryField) {
+  std::tm tm{};
+  const __time64_t negative = -1, far = 32535216000LL;
+  for (const __time64_t* bad : {&negative, &far, static_cast<const __time64_t*>(nullptr)}) {
+    tm.tm_mday = 7;
+    EXPECT_EQ(_localtime64_s(&tm, bad), EINVAL);
+    EXPECT_EQ(tm.tm_mday, -1);
+    EXPECT_EQ(tm.tm_year, -1);
+  }
+  const __time64_t zero = 0;
+  EXPECT_EQ(_localtime64_s(nullptr, &zero), EINVAL);
+}
+
+}  // namespace
