@@ -55,8 +55,8 @@ LRESULT ListBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
     case WM_VSCROLL: {
       const WORD code = LOWORD(wParam);
-      int pos = short(HIWORD(wParam));
-      // The message carries 16 bits of position; our own bar tells all of it.
+      // The message carries 16 bits of position (0 to 65535); our own bar tells all of it.
+      int pos = HIWORD(wParam);
       if ((code == SB_THUMBTRACK || code == SB_THUMBPOSITION) && m_scrollBar &&
           reinterpret_cast<HWND>(lParam) == m_scrollBar) {
         SCROLLINFO si{sizeof(si), SIF_TRACKPOS, 0, 0, 0, 0, 0};

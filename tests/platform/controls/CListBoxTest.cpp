@@ -54,34 +54,21 @@ class CListBoxTest : public WindowTest {
   ColourList list;
 };
 
-TEST_F(CListBoxTest, WrappersGiveTheMessagesResults) {
-  EXPECT_EQ(list.AddString(L"one"), 0);
-  EXPECT_EQ(list.AddString(nullptr), LB_ERR);
-  EXPECT_EQ(list.InsertString(0, L"zero"), 0);
-  EXPECT_EQ(list.InsertString(7, L"x"), LB_ERR);
-  EXPECT_EQ(list.GetCount(), 2);
+// The wrappers add only what MFC adds: the text into a CString, and the hit word split off.
+TEST_F(CListBoxTest, WrappersSplitWhatTheMessagesPack) {
+  list.AddString(L"zero");
+  list.AddString(L"one");
   CString text;
   list.GetText(1, text);
   EXPECT_EQ(text, L"one");
   list.GetText(5, text);
   EXPECT_TRUE(text.IsEmpty());
-  EXPECT_EQ(list.GetTextLen(0), 4);
-  EXPECT_EQ(list.GetItemHeight(0), kRowHeight);
-  EXPECT_EQ(list.SetCurSel(1), 1);
-  EXPECT_EQ(list.GetCurSel(), 1);
-  CRect rect;
-  EXPECT_EQ(list.GetItemRect(1, &rect), 1);
-  EXPECT_EQ(rect, CRect(0, kRowHeight, 200, 2 * kRowHeight));
   BOOL outside = FALSE;
   EXPECT_EQ(list.ItemFromPoint(CPoint(5, kRowHeight + 2), outside), 1u);
   EXPECT_FALSE(outside);
   EXPECT_EQ(list.ItemFromPoint(CPoint(5, 5 * kRowHeight), outside), 1u);
   EXPECT_TRUE(outside);
-  EXPECT_EQ(list.SetTopIndex(1), LB_OKAY);
-  EXPECT_EQ(list.GetTopIndex(), 0);  // both rows fit
-  EXPECT_EQ(list.DeleteString(0), 1);
-  list.ResetContent();
-  EXPECT_EQ(list.GetCount(), 0);
+  EXPECT_EQ(list.InsertString(7, L"x"), LB_ERR);
 }
 
 TEST_F(CListBoxTest, OwnerDrawnRowsReachDrawItemWithTheirStates) {

