@@ -43,21 +43,18 @@ constexpr LRESULT LB_ERRSPACE = -2;
 // Notifications, in the high word of WM_COMMAND's wParam (the low word is the control id,
 // lParam the control). Selection changes and double clicks are sent only with LBS_NOTIFY, and
 // only for what the user did; focus changes always.
-constexpr WORD LBN_ERRSPACE = WORD(-2);
 constexpr WORD LBN_SELCHANGE = 1;
 constexpr WORD LBN_DBLCLK = 2;
-constexpr WORD LBN_SELCANCEL = 3;
 constexpr WORD LBN_SETFOCUS = 4;
 constexpr WORD LBN_KILLFOCUS = 5;
 
 // ---- owner drawing
-// Sent to the parent for each row to paint; wParam is the control id, lParam the record.
+// Sent to the parent for each row to paint, always to draw it whole; wParam is the control id,
+// lParam the record.
 constexpr UINT WM_DRAWITEM = 0x002B;
 
 constexpr UINT ODT_LISTBOX = 2;
 constexpr UINT ODA_DRAWENTIRE = 0x0001;
-constexpr UINT ODA_SELECT = 0x0002;
-constexpr UINT ODA_FOCUS = 0x0004;
 constexpr UINT ODS_SELECTED = 0x0001;
 constexpr UINT ODS_DISABLED = 0x0004;
 constexpr UINT ODS_FOCUS = 0x0010;
@@ -65,7 +62,7 @@ constexpr UINT ODS_FOCUS = 0x0010;
 struct DRAWITEMSTRUCT {
   UINT CtlType;
   UINT CtlID;
-  UINT itemID;  // (UINT)-1 for an empty list that shows its focus
+  UINT itemID;
   UINT itemAction;
   UINT itemState;
   HWND hwndItem;
