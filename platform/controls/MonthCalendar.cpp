@@ -11,7 +11,7 @@
 #include "platform/controls/MonthCalendarLayout.h"
 #include "platform/controls/MonthCalendarText.h"
 #include "platform/controls/MonthGrid.h"
-#include "platform/controls/StandardControls.h"
+#include "platform/controls/MonthCalendar.h"
 #include "platform/win32/WinCommCtrl.h"
 
 namespace platform {
@@ -316,7 +316,9 @@ LRESULT MonthCalendar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-LRESULT CALLBACK MonthCalendarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+}  // namespace
+
+LRESULT CALLBACK MonthCalendarWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     SetWindowLongPtrW(hwnd, kStateSlot, reinterpret_cast<LONG_PTR>(new MonthCalendar(hwnd)));
     return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -329,20 +331,6 @@ LRESULT CALLBACK MonthCalendarProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   }
   if (!calendar) return DefWindowProcW(hwnd, message, wParam, lParam);
   return calendar->Handle(message, wParam, lParam);
-}
-
-}  // namespace
-
-void RegisterMonthCalendarClass() {
-  WNDCLASSEXW wc{};
-  if (GetClassInfoExW(nullptr, MONTHCAL_CLASSW, &wc)) return;
-  wc.cbSize = sizeof(wc);
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = &MonthCalendarProc;
-  wc.cbWndExtra = sizeof(MonthCalendar*);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = MONTHCAL_CLASSW;
-  RegisterClassExW(&wc);
 }
 
 }  // namespace platform

@@ -3,9 +3,10 @@
 // handler's default passes the message on with Default()) and everything else to
 // DefWindowProc. Unlike MFC there are no message maps: a derived class overrides the handlers.
 //
-// WM_NOTIFY, WM_COMMAND from controls and WM_VSCROLL/WM_HSCROLL from scroll bars are reflected
-// as MFC reflects them: the parent's default handling first offers the message to the child
-// that sent it (OnChildNotify), so a control can handle its own notifications.
+// WM_NOTIFY, WM_COMMAND from controls, WM_DRAWITEM and WM_VSCROLL/WM_HSCROLL from scroll bars
+// are reflected as MFC reflects them: the parent's default handling first offers the message to
+// the child that sent it (OnChildNotify), so a control can handle its own notifications and
+// draw its own owner-drawn parts.
 //
 // FromHandle gives the permanent CWnd of a window or a temporary one, which lives until the
 // message loop is idle (AfxDeleteTempMaps).
@@ -19,6 +20,7 @@
 class CDC;
 class CFont;
 class CScrollBar;
+struct DRAWITEMSTRUCT;
 
 class CWnd {
  public:
@@ -177,6 +179,8 @@ class CWnd {
   // `scrollBar` is the sending scroll bar when it is a CScrollBar object, else null.
   virtual void OnVScroll(UINT code, UINT pos, CScrollBar* scrollBar);
   virtual void OnHScroll(UINT code, UINT pos, CScrollBar* scrollBar);
+  // An owner-drawn control asks for a part to be drawn; the default reflects it to the control.
+  virtual void OnDrawItem(int id, DRAWITEMSTRUCT* dis);
 
   WNDPROC m_pfnSuper = nullptr;  // the procedure DefWindowProc passes messages to
 

@@ -3,6 +3,7 @@
 #include "platform/mfc/CDC.h"
 #include "platform/mfc/CScrollBar.h"
 #include "platform/mfc/CWnd.h"
+#include "platform/win32/WinListBox.h"
 
 namespace {
 
@@ -91,6 +92,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
       else OnHScroll(code, pos, bar);
       break;
     }
+    case WM_DRAWITEM:
+      OnDrawItem(int(wParam), reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+      r = TRUE;
+      break;
     case WM_COMMAND:
       if (!OnCommand(wParam, lParam)) return FALSE;
       break;
@@ -148,6 +153,11 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar* scrollBar) {
 
 void CWnd::OnHScroll(UINT, UINT, CScrollBar* scrollBar) {
   if (scrollBar && scrollBar->SendChildNotifyLastMsg()) return;
+  Default();
+}
+
+void CWnd::OnDrawItem(int, DRAWITEMSTRUCT* dis) {
+  if (dis && ReflectLastMsg(dis->hwndItem)) return;
   Default();
 }
 

@@ -1,6 +1,5 @@
 #include "platform/window/Desktop.h"
 
-#include "platform/controls/StandardControls.h"
 #include "platform/gdi/DeviceContext.h"
 
 namespace platform {
@@ -70,7 +69,6 @@ Desktop::Desktop(int width, int height) {
   }
   m_root = root.get();
   Handles().Insert(std::move(root));
-  RegisterStandardControls();
 }
 
 Desktop::~Desktop() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "platform/controls/StandardClasses.h"
 #include "platform/window/Window.h"
 
 namespace platform {
@@ -69,7 +70,11 @@ WindowClass* ClassRegistry::Find(LPCWSTR nameOrAtom) const {
 }
 
 ClassRegistry& Classes() {
-  static ClassRegistry registry;
+  static ClassRegistry registry = [] {
+    ClassRegistry standard;
+    RegisterStandardClasses(standard);
+    return standard;
+  }();
   return registry;
 }
 

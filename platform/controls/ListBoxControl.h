@@ -1,0 +1,84 @@
+// The "ListBox" window class: a ListBoxModel behind a window. The state lives with the window
+// (its first extra bytes) from WM_NCCREATE to WM_NCDESTROY.
+//
+// Input, as the platform's list box answers it:
+//   press                    focus, capture, select the row under the pointer
+//   double click             LBN_DBLCLK
+//   move while captured      the selection follows the pointer, scrolling a row at a time
+//                            when it leaves the view
+//   release                  capture released; LBN_SELCHANGE
+//   Up, Down, Page Up/Down,  the caret and selection move and are scrolled into view;
+//   Home, End, characters    LBN_SELCHANGE when the selection changed
+//   wheel                    three rows a notch (a page when fewer fit); the selection stays
+//   WM_VSCROLL               from the WS_VSCROLL child or anyone: the first row shown moves
+#pragma once
+
+#include "platform/controls/ListBoxModel.h"
+#include "platform/controls/TypeAhead.h"
+#include "platform/win32/WinListBox.h"
+#include "platform/win32/WinUser.h"
+
+namespace platform {
+
+LRESULT CALLBACK ListBoxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+class ListBoxControl {
+ public:
+  explicit ListBoxControl(HWND hwnd) : m_hwnd(hwnd) {}
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  // ---- messages (ListBoxControl.cpp)
+  LRESULT OnCreate();
+  LRESULT AddOrInsert(int index, LPARAM lParam);
+  LRESULT Delete(int index);
+  LRESULT GetText(int index, LPWSTR out) const;
+  LRESULT GetTextLength(int index) const;
+  LRESULT GetItemRect(int index, RECT* out) const;
+  LRESULT ItemFromPoint(POINT pt) const;
+  void SetFont(HFONT font, bool redraw);
+  void OnSize();
+
+  // ---- input (ListBoxInput.cpp)
+  void OnButtonDown(POINT pt);
+  void OnDoubleClick();
+  void OnMouseMove(POINT pt);
+  void OnButtonUp();
+  void OnKeyDown(UINT vk);
+  void OnChar(wchar_t ch);
+  void OnWheel(short delta);
+  void OnFocus(bool focused);
+  // Selects a row as the user did, scrolls it into view and repaints; true when the selection
+  // changed.
+  bool MoveSelectionTo(int index);
+
+  // ---- painting (ListBoxPaint.cpp)
+  void OnPaint();
+  void PaintRow(HDC hdc, int index, const RECT& rect, bool ownerDraw, bool enabled);
+
+  // ---- the view
+  DWORD Style() const { return DWORD(GetWindowLongW(m_hwnd, GWL_STYLE)); }
+  bool HasStrings() const;
+  bool OwnerDraw() const { return Style() & LBS_OWNERDRAWFIXED; }
+  int ViewWidth() const;
+  RECT RowRect(int index) const;
+  void InvalidateRow(int index);
+  void InvalidateFrom(int index);
+  void InvalidateView();
+  void SetTop(int top);
+  // Shows, hides and sets the WS_VSCROLL child to match the rows.
+  void UpdateScrollBar();
+  void Notify(WORD code);
+  HFONT Font() const;
+
+  HWND m_hwnd;
+  ListBoxModel m_model;
+  TypeAhead m_typeAhead;
+  HFONT m_font = nullptr;  // WM_SETFONT; null draws with the default GUI font
+  HWND m_scrollBar = nullptr;  // with WS_VSCROLL
+  RECT m_barPlacedFor{};       // the client area the bar was last placed in
+  bool m_captured = false;
+  bool m_focused = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,155 @@
+// The scroll bar's window procedure, its state messages and its input.
+#include "platform/controls/ScrollBarControl.h"
+
+namespace platform {
+
+namespace {
+
+POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+WORD RequestOf(ScrollPart part) {
+  switch (part) {
+    case ScrollPart::LineUp: return SB_LINEUP;
+    case ScrollPart::LineDown: return SB_LINEDOWN;
+    case ScrollPart::PageUp: return SB_PAGEUP;
+    default: return SB_PAGEDOWN;
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK ScrollBarWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* control = reinterpret_cast<ScrollBarControl*>(GetWindowLongPtrW(hwnd, 0));
+  if (message == WM_NCCREATE && !control) {
+    control = new ScrollBarControl(hwnd);
+    SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(control));
+  }
+  if (!control) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, 0, 0);
+    delete control;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  return control->Handle(message, wParam, lParam);
+}
+
+LRESULT ScrollBarControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case SBM_SETSCROLLINFO:
+      if (!m_state.Apply(reinterpret_cast<const SCROLLINFO*>(lParam))) return 0;
+      if (wParam) InvalidateRect(m_hwnd, nullptr, FALSE);
+      return m_state.pos;
+    case SBM_GETSCROLLINFO:
+      return m_state.Fill(reinterpret_cast<SCROLLINFO*>(lParam),
+                          m_pressed == ScrollPart::Thumb ? m_trackPos : m_state.pos);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: OnPress(PointOf(lParam)); return 0;
+    case WM_MOUSEMOVE: OnMove(PointOf(lParam)); return 0;
+    case WM_LBUTTONUP: OnRelease(); return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != m_hwnd) Cancel();
+      return 0;
+    case WM_TIMER:
+      if (wParam == kRepeatTimer) OnRepeat();
+      return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;  // the paint covers every pixel
+    case WM_SIZE:
+    case WM_ENABLE: InvalidateRect(m_hwnd, nullptr, FALSE); return 0;
+    default: return DefWindowProcW(m_hwnd, message, wParam, lParam);
+  }
+}
+
+ScrollBarLayout ScrollBarControl::Layout() const {
+  RECT client{};
+  GetClientRect(m_hwnd, &client);
+  return Vertical() ? ScrollBarLayout(client.bottom, client.right, m_state)
+                    : ScrollBarLayout(client.right, client.bottom, m_state);
+}
+
+bool ScrollBarControl::PressedAndOver(ScrollPart part) const {
+  return m_pressed == part && Layout().PartAt(Along(m_pointer)) == part;
+}
+
+void ScrollBarControl::OnPress(POINT pt) {
+  if (m_pressed != ScrollPart::None || !IsWindowEnabled(m_hwnd)) return;
+  const ScrollBarLayout layout = Layout();
+  const ScrollPart part = layout.PartAt(Along(pt));
+  if (part == ScrollPart::None) return;
+  m_pressed = part;
+  m_pointer = pt;
+  SetCapture(m_hwnd);
+  InvalidateRect(m_hwnd, nullptr, FALSE);
+  if (part == ScrollPart::Thumb) {
+    m_grab = Along(pt) - layout.thumbStart;
+    m_trackPos = m_state.pos;
+    return;
+  }
+  SetTimer(m_hwnd, kRepeatTimer, kFirstDelay, nullptr);
+  Send(RequestOf(part));
+}
+
+void ScrollBarControl::OnMove(POINT pt) {
+  if (m_pressed == ScrollPart::None) return;
+  const bool wasOver = PressedAndOver(m_pressed);
+  m_pointer = pt;
+  if (m_pressed != ScrollPart::Thumb) {
+    if (PressedAndOver(m_pressed) != wasOver) InvalidateRect(m_hwnd, nullptr, FALSE);
+    return;
+  }
+  const int pos = Layout().PosForThumbStart(Along(pt) - m_grab);
+  if (pos == m_trackPos) return;
+  m_trackPos = pos;
+  InvalidateRect(m_hwnd, nullptr, FALSE);
+  Send(SB_THUMBTRACK, pos);
+}
+
+void ScrollBarControl::OnRelease() {
+  if (m_pressed == ScrollPart::None) return;
+  const ScrollPart part = m_pressed;
+  // Cleared first: releasing the capture tells us of it, and that must not cancel twice.
+  m_pressed = ScrollPart::None;
+  KillTimer(m_hwnd, kRepeatTimer);
+  if (GetCapture() == m_hwnd) ReleaseCapture();
+  InvalidateRect(m_hwnd, nullptr, FALSE);
+  if (part == ScrollPart::Thumb) Send(SB_THUMBPOSITION, m_trackPos);
+  Send(SB_ENDSCROLL);
+}
+
+void ScrollBarControl::OnRepeat() {
+  if (m_pressed == ScrollPart::None || m_pressed == ScrollPart::Thumb) {
+    KillTimer(m_hwnd, kRepeatTimer);
+    return;
+  }
+  SetTimer(m_hwnd, kRepeatTimer, kRepeatDelay, nullptr);
+  // The parent has moved the thumb since: a page area is judged against where it is now.
+  if (PressedAndOver(m_pressed)) Send(RequestOf(m_pressed));
+}
+
+void ScrollBarControl::Cancel() {
+  if (m_pressed == ScrollPart::None) return;
+  m_pressed = ScrollPart::None;
+  KillTimer(m_hwnd, kRepeatTimer);
+  InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+void ScrollBarControl::Send(WORD code, int pos) {
+  const HWND parent = GetParent(m_hwnd);
+  if (!parent) return;
+  SendMessageW(parent, Vertical() ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, WORD(pos)),
+               reinterpret_cast<LPARAM>(m_hwnd));
+}
+
+}  // namespace platform
+
+using namespace platform;
+
+int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
+  if (bar != SB_CTL) return 0;
+  return int(SendMessageW(hwnd, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(info)));
+}
+
+BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {
+  if (bar != SB_CTL) return FALSE;
+  return BOOL(SendMessageW(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(info)));
+}

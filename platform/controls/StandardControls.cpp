@@ -1,7 +1,0 @@
-#include "platform/controls/StandardControls.h"
-
-namespace platform {
-
-void RegisterStandardControls() { RegisterMonthCalendarClass(); }
-
-}  // namespace platform

@@ -1,0 +1,176 @@
+// CSkinScroll: its stored state, layout and input. Bitmaps and painting are in
+// CSkinScrollPaint.cpp.
+#include "scroll/CSkinScroll.h"
+
+#include "scroll/SkinScrollGeometry.h"
+
+namespace {
+
+platform::ScrollState StateOf(const SCROLLINFO& si) { return {si.nMin, si.nMax, si.nPage, si.nPos}; }
+
+CSize BitmapSize(const CBitmap* bitmap) {
+  BITMAP bm{};
+  if (!bitmap || !bitmap->m_hObject || !bitmap->GetBitmap(&bm)) return {0, 0};
+  return {bm.bmWidth, bm.bmHeight};
+}
+
+}  // namespace
+
+CSkinScroll::~CSkinScroll() {
+  delete m_pBmpUp;
+  delete m_pBmpDown;
+  delete m_pBmpThumb;
+  delete m_pBmpTrack;
+}
+
+// ---- the stored state
+
+bool CSkinScroll::StoreScrollInfo(const SCROLLINFO* info) {
+  platform::ScrollState state = StateOf(m_si);
+  if (!state.Apply(info)) return false;
+  m_si.nMin = state.min;
+  m_si.nMax = state.max;
+  m_si.nPage = state.page;
+  m_si.nPos = state.pos;
+  return true;
+}
+
+LRESULT CSkinScroll::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case SBM_SETSCROLLINFO: {
+      if (!StoreScrollInfo(reinterpret_cast<const SCROLLINFO*>(lParam))) return 0;
+      SCROLLINFO thumbOnly{sizeof(SCROLLINFO), 0, 0, 0, 0, 0, 0};
+      RecalcLayout(&thumbOnly);
+      if (wParam) Invalidate(TRUE);
+      return m_si.nPos;
+    }
+    case SBM_GETSCROLLINFO:
+      return StateOf(m_si).Fill(reinterpret_cast<SCROLLINFO*>(lParam), m_si.nPos);
+    case WM_LBUTTONDBLCLK:
+      // The platform's bar takes the second press of a double click as a press; this one
+      // scrolls once per click.
+      return 1;
+    default: return CScrollBar::WindowProc(message, wParam, lParam);
+  }
+}
+
+int CSkinScroll::UpdateScrollInfo(SCROLLINFO* info, BOOL) {
+  if (!StoreScrollInfo(info)) return 0;
+  if (m_hWnd) ::SetScrollInfo(m_hWnd, SB_CTL, info, TRUE);
+  RecalcLayout(info);
+  if (m_hWnd) Invalidate(TRUE);
+  return 1;
+}
+
+int CSkinScroll::ScrollBy(int action) {
+  SCROLLINFO si{sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, 0, 0};
+  si.nPos = SkinScrollGeometry::ScrollTarget(StateOf(m_si), action);
+  UpdateScrollInfo(&si, TRUE);
+  return m_si.nPos;
+}
+
+// ---- layout
+
+int CSkinScroll::TrackLength() const { return m_rcDown.top - m_rcUp.bottom; }
+
+int CSkinScroll::RecalcLayout(SCROLLINFO* info) {
+  if (!info) return 0;
+  CRect client;
+  if (m_hWnd) GetClientRect(&client);
+  const int height = client.Height();
+  if ((info->fMask & SIF_PAGE) && (info->fMask & SIF_RANGE)) {
+    if (const CSize up = BitmapSize(m_pBmpUp); up.cx) m_rcUp.SetRect(0, 0, up.cx, up.cy);
+    if (const CSize down = BitmapSize(m_pBmpDown); down.cx)
+      m_rcDown.SetRect(0, height - down.cy, down.cx, height);
+    if (const CSize track = BitmapSize(m_pBmpTrack); track.cx)
+      m_rcTrack.SetRect(0, m_rcUp.bottom, track.cx, m_rcDown.top);
+  }
+  const CSize thumb = BitmapSize(m_pBmpThumb);
+  if (!thumb.cx) return 1;
+  const auto place = SkinScrollGeometry::PlaceThumb(StateOf(m_si), TrackLength(), thumb.cy);
+  m_nThumbLength = place.length;
+  const int top = m_rcUp.bottom + place.offset;
+  if (place.length > 0) m_rcThumb.SetRect(0, top, thumb.cx, top + place.length);
+  else m_rcThumb.SetRectEmpty();
+  return 1;
+}
+
+void CSkinScroll::OnSize(UINT type, int cx, int cy) {
+  CScrollBar::OnSize(type, cx, cy);
+  // The down arrow sits at the new bottom: lay everything out again, not only the thumb.
+  SCROLLINFO all{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+  RecalcLayout(&all);
+  Invalidate(FALSE);
+}
+
+// ---- input
+
+void CSkinScroll::SendScroll(WORD code, int pos) {
+  CWnd* parent = GetParent();
+  if (!parent) return;
+  const UINT message = (GetStyle() & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+  parent->SendMessage(message, MAKEWPARAM(code, WORD(pos)), reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+void CSkinScroll::OnLButtonDown(UINT, CPoint point) {
+  SetCapture();
+  m_ptDragStart = point;
+  m_bThumbDrag = m_rcThumb.PtInRect(point);
+  m_nDragStartPos = m_si.nPos;
+  m_nRepeat = 0;
+  if (!GetParent()) return;
+  if (m_rcUp.PtInRect(point)) {
+    SendScroll(SB_LINEUP);
+    m_nRepeat = 1;
+    SetTimer(kRepeatTimer, kRepeatElapse, nullptr);
+    ScrollBy(SkinScrollGeometry::kLineUp);
+  } else if (m_rcDown.PtInRect(point)) {
+    SendScroll(SB_LINEDOWN);
+    m_nRepeat = 2;
+    SetTimer(kRepeatTimer, kRepeatElapse, nullptr);
+    ScrollBy(SkinScrollGeometry::kLineDown);
+  } else if (!m_bThumbDrag) {
+    const bool vertical = GetStyle() & SBS_VERT;
+    const int thumbStart = vertical ? m_rcThumb.top : m_rcThumb.left;
+    const int at = vertical ? point.y : point.x;
+    if (thumbStart > at) {
+      SendScroll(SB_PAGEUP);
+      ScrollBy(SkinScrollGeometry::kPageUp);
+    } else if (thumbStart < at) {
+      SendScroll(SB_PAGEDOWN);
+      ScrollBy(SkinScrollGeometry::kPageDown);
+    }
+  }
+}
+
+void CSkinScroll::OnMouseMove(UINT, CPoint point) {
+  if (!m_bThumbDrag || !GetParent()) return;
+  const int pos = SkinScrollGeometry::DragPosition(StateOf(m_si), TrackLength() - m_nThumbLength,
+                                                   m_nDragStartPos, point.y - m_ptDragStart.y);
+  SendScroll(SB_THUMBTRACK, pos);
+  SCROLLINFO si{sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, pos, 0};
+  UpdateScrollInfo(&si, TRUE);
+}
+
+void CSkinScroll::OnTimer(UINT_PTR id) {
+  if (id != kRepeatTimer) return;
+  CPoint cursor;
+  ::GetCursorPos(&cursor);
+  ScreenToClient(&cursor);
+  if (m_nRepeat == 1 && m_si.nPos > m_si.nMin && m_rcUp.PtInRect(cursor)) {
+    SendScroll(SB_LINEUP);
+    ScrollBy(SkinScrollGeometry::kLineUp);
+  } else if (m_nRepeat == 2 && m_si.nPos < m_si.nMax && m_rcDown.PtInRect(cursor)) {
+    SendScroll(SB_LINEDOWN);
+    ScrollBy(SkinScrollGeometry::kLineDown);
+  } else {
+    ScrollBy(-1);
+  }
+}
+
+void CSkinScroll::OnLButtonUp(UINT, CPoint) {
+  if (GetCapture() == this) ::ReleaseCapture();
+  m_nRepeat = 0;
+  KillTimer(kRepeatTimer);
+  m_bThumbDrag = FALSE;
+}

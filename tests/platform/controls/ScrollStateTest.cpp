@@ -1,0 +1,169 @@
+// The scroll state's storing rule and the scroll bar's layout, without a window.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstddef>
+#include <cstdlib>
+#include <random>
+
+#include "platform/controls/ScrollBarLayout.h"
+
+namespace platform {
+namespace {
+
+SCROLLINFO Info(UINT mask, int min, int max, UINT page, int pos) {
+  return {sizeof(SCROLLINFO), mask, min, max, page, pos, 0};
+}
+
+TEST(ScrollState, StoringClampsPageAndPositionAsThePlatformDoes) {
+  struct Case {
+    const char* what;
+    SCROLLINFO info;
+    ScrollState expected;
+  };
+  const Case cases[] = {
+      {"plain", Info(SIF_ALL, 0, 99, 10, 50), {0, 99, 10, 50}},
+      {"position past the last page", Info(SIF_ALL, 0, 99, 10, 95), {0, 99, 10, 90}},
+      {"position below the range", Info(SIF_ALL, 5, 99, 10, -3), {5, 99, 10, 5}},
+      {"page larger than the range", Info(SIF_ALL, 0, 9, 50, 4), {0, 9, 10, 0}},
+      {"no page", Info(SIF_ALL, 0, 9, 0, 9), {0, 9, 0, 9}},
+      {"empty list: max below min", Info(SIF_ALL, 0, -1, 5, 3), {0, 0, 1, 0}},
+      {"inverted range", Info(SIF_ALL, 10, 2, 0, 7), {0, 0, 0, 0}},
+      {"range too wide for an int", Info(SIF_ALL, INT_MIN, INT_MAX, 0, 0), {0, 0, 0, 0}},
+      {"extreme but legal", Info(SIF_ALL, 0, INT_MAX - 1, UINT_MAX, INT_MAX),
+       {0, INT_MAX - 1, UINT(INT_MAX), 0}},
+      {"extreme position", Info(SIF_ALL, -10, 10, 0, INT_MIN), {-10, 10, 0, -10}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScrollState s;
+    ASSERT_TRUE(s.Apply(&c.info));
+    EXPECT_EQ(s.min, c.expected.min);
+    EXPECT_EQ(s.max, c.expected.max);
+    EXPECT_EQ(s.page, c.expected.page);
+    EXPECT_EQ(s.pos, c.expected.pos);
+  }
+}
+
+TEST(ScrollState, MaskChoosesFieldsAndBadRecordsChangeNothing) {
+  ScrollState s;
+  SCROLLINFO all = Info(SIF_ALL, 0, 99, 10, 40);
+  s.Apply(&all);
+  SCROLLINFO pos = Info(SIF_POS, 7, 8, 3, 60);
+  s.Apply(&pos);
+  EXPECT_EQ(s.min, 0);
+  EXPECT_EQ(s.max, 99);
+  EXPECT_EQ(s.page, 10u);
+  EXPECT_EQ(s.pos, 60);
+  // A smaller range moves the position back inside it.
+  SCROLLINFO range = Info(SIF_RANGE, 0, 30, 0, 0);
+  s.Apply(&range);
+  EXPECT_EQ(s.pos, 21);
+
+  SCROLLINFO wrongSize = Info(SIF_ALL, 0, 5, 1, 1);
+  wrongSize.cbSize = 12;
+  EXPECT_FALSE(s.Apply(&wrongSize));
+  EXPECT_FALSE(s.Apply(nullptr));
+  EXPECT_EQ(s.max, 30);
+  SCROLLINFO older = Info(SIF_POS, 0, 0, 0, 3);
+  older.cbSize = offsetof(SCROLLINFO, nTrackPos);
+  EXPECT_TRUE(s.Apply(&older));
+  EXPECT_EQ(s.pos, 3);
+
+  SCROLLINFO out{sizeof(SCROLLINFO), SIF_ALL, -1, -1, 99, -1, -1};
+  EXPECT_TRUE(s.Fill(&out, 12));
+  EXPECT_EQ(out.nMin, 0);
+  EXPECT_EQ(out.nMax, 30);
+  EXPECT_EQ(out.nPage, 10u);
+  EXPECT_EQ(out.nPos, 3);
+  EXPECT_EQ(out.nTrackPos, 12);
+  SCROLLINFO nothing{sizeof(SCROLLINFO), 0, 0, 0, 0, 0, 0};
+  EXPECT_FALSE(s.Fill(&nothing, 0));
+  EXPECT_FALSE(s.Fill(nullptr, 0));
+}
+
+TEST(ScrollBarLayout, PartsAlongTheBar) {
+  ScrollState s{0, 99, 10, 0};
+  const ScrollBarLayout l(200, 16, s);  // track 168, thumb 16.8 -> 16
+  EXPECT_EQ(l.arrow, 16);
+  EXPECT_EQ(l.trackStart, 16);
+  EXPECT_EQ(l.trackEnd, 184);
+  EXPECT_EQ(l.thumbLength, 16);
+  EXPECT_EQ(l.thumbStart, 16);
+  EXPECT_EQ(l.PartAt(-1), ScrollPart::None);
+  EXPECT_EQ(l.PartAt(0), ScrollPart::LineUp);
+  EXPECT_EQ(l.PartAt(16), ScrollPart::Thumb);
+  EXPECT_EQ(l.PartAt(32), ScrollPart::PageDown);
+  EXPECT_EQ(l.PartAt(184), ScrollPart::LineDown);
+  EXPECT_EQ(l.PartAt(200), ScrollPart::None);
+  s.pos = 90;
+  const ScrollBarLayout end(200, 16, s);
+  EXPECT_EQ(end.thumbStart + end.thumbLength, end.trackEnd);
+  EXPECT_EQ(end.PartAt(100), ScrollPart::PageUp);
+}
+
+TEST(ScrollBarLayout, DegenerateBarsHaveNoThumbAndNeverDivideByZero) {
+  struct Case {
+    const char* what;
+    int length, breadth;
+    ScrollState state;
+    bool thumb;
+  };
+  const Case cases[] = {
+      {"shorter than two arrows", 20, 16, {0, 99, 10, 5}, false},
+      {"track shorter than the least thumb", 38, 16, {0, 99, 1, 5}, false},
+      {"no length", 0, 16, {0, 99, 10, 5}, false},
+      {"negative length", -5, 16, {0, 99, 10, 5}, false},
+      {"one position", 200, 16, {0, 0, 1, 0}, true},
+      {"page is the whole range", 200, 16, {0, 9, 10, 0}, true},
+      {"no page: square thumb", 200, 16, {0, 9, 0, 3}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const ScrollBarLayout l(c.length, c.breadth, c.state);
+    EXPECT_EQ(l.HasThumb(), c.thumb);
+    EXPECT_GE(l.trackEnd, l.trackStart);
+    if (c.thumb) continue;
+    EXPECT_EQ(l.PosForThumbStart(l.trackStart + 50), c.state.min);
+    EXPECT_EQ(l.ThumbStartFor(c.state.pos), l.trackStart);
+    EXPECT_NE(l.PartAt(l.trackStart), ScrollPart::Thumb);
+  }
+}
+
+// Thumb pixels and positions agree both ways over random bars.
+TEST(ScrollBarLayout, ThumbAndPositionRoundTrip) {
+  std::mt19937 rng(7);
+  for (int i = 0; i < 3000; ++i) {
+    const int min = int(rng() % 50) - 25, max = int(rng() % 200000), pos = int(rng() % 200000);
+    const UINT page = rng() % 300;
+    const int length = int(rng() % 600), breadth = 1 + int(rng() % 30);
+    ScrollState s;
+    SCROLLINFO info = Info(SIF_ALL, min, max, page, pos);
+    s.Apply(&info);
+    const ScrollBarLayout l(length, breadth, s);
+    if (!l.HasThumb()) continue;
+    ASSERT_GE(l.thumbStart, l.trackStart);
+    ASSERT_LE(l.thumbStart + l.thumbLength, l.trackEnd);
+    const int travel = l.trackEnd - l.trackStart - l.thumbLength;
+    // A thumb that fills its track cannot be dragged anywhere else.
+    if (travel == 0) {
+      ASSERT_EQ(l.PosForThumbStart(l.trackStart + 3), s.min);
+      continue;
+    }
+    ASSERT_EQ(l.PosForThumbStart(INT_MIN / 2), s.min);
+    ASSERT_EQ(l.PosForThumbStart(INT_MAX / 2), s.MaxPos());
+    // A pixel the thumb can take means a position whose thumb sits there, as near as whole
+    // positions allow.
+    const long long span = static_cast<long long>(s.MaxPos()) - s.min;
+    const int start = l.trackStart + int(rng() % (travel + 1));
+    const int at = l.PosForThumbStart(start);
+    ASSERT_GE(at, s.min);
+    ASSERT_LE(at, s.MaxPos());
+    if (span == 0) continue;
+    const long long pixelsPerPos = (travel + span - 1) / span;
+    ASSERT_LE(std::abs(l.ThumbStartFor(at) - start), pixelsPerPos + 1);
+  }
+}
+
+}  // namespace
+}  // namespace platform

@@ -1,0 +1,125 @@
+// The skinned scroll bar's arithmetic, without a window: thumb placement, drags and actions,
+// including the ranges, tracks and pages that must never be divided by.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <random>
+
+#include "scroll/SkinScrollGeometry.h"
+
+namespace {
+
+using platform::ScrollState;
+using G = SkinScrollGeometry;
+
+TEST(SkinScrollGeometry, ThumbTakesThePageShareOfTheTrack) {
+  struct Case {
+    const char* what;
+    ScrollState state;
+    int track;
+    int offset, length;
+  };
+  const Case cases[] = {
+      // 25 rows, 20 shown, in a drop window of 362 pixels: the bar's track is 360 - 28.
+      {"drop list at the top", {0, 24, 20, 0}, 332, 0, 265},
+      {"drop list at the end", {0, 24, 20, 5}, 332, 66, 265},
+      {"page is the whole range", {0, 9, 10, 0}, 100, 0, 100},
+      {"one row", {0, 0, 1, 0}, 100, 0, 100},
+      // Too short for its image: lengthened to it, placed along the travel left.
+      {"long list at the top", {0, 99999, 20, 0}, 332, 0, 10},
+      {"long list at the end", {0, 99999, 20, 99980}, 332, 322, 10},
+      {"long list in the middle", {0, 99999, 20, 49990}, 332, 161, 10},
+      {"track shorter than the image", {0, 99999, 20, 0}, 6, 0, 6},
+      {"no track", {0, 24, 20, 0}, 0, 0, 0},
+      {"negative track", {0, 24, 20, 0}, -8, 0, 0},
+      {"empty range", {0, -1, 0, 0}, 332, 0, 0},
+      {"widest range", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX / 4), 0}, 332, 166, 82},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const G::ThumbPlace place = G::PlaceThumb(c.state, c.track, 10);
+    EXPECT_EQ(place.offset, c.offset);
+    EXPECT_EQ(place.length, c.length);
+  }
+}
+
+TEST(SkinScrollGeometry, DragsSpreadThePositionsOverTheTravel) {
+  struct Case {
+    const char* what;
+    ScrollState state;
+    int travel, start, dy;
+    int expected;
+  };
+  const Case cases[] = {
+      {"half way", {0, 24, 20, 0}, 67, 0, 34, 2},
+      {"to the bottom stops at the last page", {0, 24, 20, 0}, 67, 0, 1000, 5},
+      {"above the top stops at the minimum", {0, 24, 20, 3}, 67, 3, -1000, 0},
+      {"minimum not zero", {10, 34, 20, 10}, 67, 10, 1000, 15},
+      {"no travel", {0, 24, 20, 2}, 0, 2, 50, 2},
+      {"negative travel", {0, 24, 20, 2}, -4, 2, 50, 2},
+      {"nothing to scroll", {0, 9, 10, 0}, 80, 0, 50, 0},
+      {"empty range", {0, 0, 1, 0}, 80, 0, 50, 0},
+      // A far drag on a wide range: the double is clamped before it becomes an int.
+      {"far beyond a wide range", {0, INT_MAX - 1, 1, 0}, 1, 0, INT_MAX, INT_MAX - 1},
+      {"far before a wide range", {INT_MIN / 2, INT_MAX / 2, 1, 0}, 1, 0, INT_MIN, INT_MIN / 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(G::DragPosition(c.state, c.travel, c.start, c.dy), c.expected);
+  }
+}
+
+TEST(SkinScrollGeometry, ActionsStayWithinTheRange) {
+  struct Case {
+    const char* what;
+    ScrollState state;
+    int action;
+    int expected;
+  };
+  const Case cases[] = {
+      {"line down", {0, 24, 20, 2}, G::kLineDown, 3},
+      {"line down at the end", {0, 24, 20, 5}, G::kLineDown, 5},
+      {"line up at the top", {0, 24, 20, 0}, G::kLineUp, 0},
+      {"page down stops at the last page", {0, 24, 20, 1}, G::kPageDown, 5},
+      {"page up", {0, 99, 10, 45}, G::kPageUp, 35},
+      {"minimum not zero", {10, 34, 20, 12}, G::kPageDown, 15},
+      {"page larger than anything", {0, INT_MAX - 1, UINT_MAX, 0}, G::kPageDown, 0},
+      {"huge page up", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX), INT_MIN / 2 + 5}, G::kPageUp,
+       INT_MIN / 2},
+      {"unknown action re-clamps", {0, 24, 20, 9}, 7, 5},
+      {"negative action", {0, 24, 20, 3}, -1, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(G::ScrollTarget(c.state, c.action), c.expected);
+  }
+}
+
+// Over random states, sizes and moves: the thumb stays on its track, and every position that
+// comes out lies in the range.
+TEST(SkinScrollGeometry, RandomStatesKeepThumbAndPositionsInside) {
+  std::mt19937 rng(5101);
+  for (int i = 0; i < 5000; ++i) {
+    const int min = int(rng() % 200) - 100, max = int(rng() % 300000) - 100;
+    const UINT page = rng() % 400;
+    const int pos = int(rng() % 300000) - 100;
+    ScrollState state;
+    const SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, min, max, page, pos, 0};
+    ASSERT_TRUE(state.Apply(&info));
+    const int track = int(rng() % 800) - 20;
+    const G::ThumbPlace place = G::PlaceThumb(state, track, 10);
+    ASSERT_GE(place.offset, 0);
+    ASSERT_GE(place.length, 0);
+    ASSERT_LE(place.offset + place.length, std::max(track, 0));
+    const int dragged = G::DragPosition(state, track - place.length, state.pos,
+                                        int(rng() % 4000) - 2000);
+    ASSERT_GE(dragged, state.min);
+    ASSERT_LE(dragged, state.MaxPos());
+    const int moved = G::ScrollTarget(state, int(rng() % 6) - 1);
+    ASSERT_GE(moved, state.min);
+    ASSERT_LE(moved, state.MaxPos());
+  }
+}
+
+}  // namespace
