@@ -62,8 +62,8 @@ std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width,
     return nullptr;
   }
   if (const char* driver = SDL_GetCurrentVideoDriver(); !(flags & kSdlAnyDriver) && ShowsNothing(driver)) {
-    error = std::string("no display could be reached; SDL fell back to its \"") + driver +
-            "\" video driver, which shows no window";
+    error = std::string("SDL is using its \"") + driver +
+            "\" video driver, which shows no window (no display could be reached)";
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return nullptr;
   }
