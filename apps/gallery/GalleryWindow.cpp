@@ -102,7 +102,8 @@ void GalleryWindow::ScrollTo(int offset) {
   CRect client;
   m_viewport->GetClientRect(&client);
   const CSize extent = m_board->Extent();
-  const int width = std::min(int(extent.cx), client.Width() - (m_column->IsActive() ? kBarWidth : 0));
+  const int room = client.Width() - (m_column->IsActive() ? kBarWidth : 0);
+  const int width = std::min(int(extent.cx), room);
   const CRect wanted(0, -m_nOffset, std::max(width, 0), extent.cy - m_nOffset);
   CRect place;
   m_boardWnd.GetWindowRect(&place);

@@ -64,7 +64,8 @@ bool RunWindow(int& code, std::string& why) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const GalleryCommand command = ParseGalleryCommand(std::vector<std::string>(argv + 1, argv + argc));
+  const GalleryCommand command =
+      ParseGalleryCommand(std::vector<std::string>(argv + 1, argv + argc));
   switch (command.action) {
     case GalleryCommand::Action::Help:
       std::fputs(GalleryUsage(), stdout);

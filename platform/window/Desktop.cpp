@@ -65,7 +65,8 @@ Desktop::Desktop(int width, int height) {
 }
 
 bool Desktop::ShapeRoot(int width, int height) {
-  if (!Surface::SizeAllowed(width, height) || !m_root->backing->Allocate(width, height)) return false;
+  if (!Surface::SizeAllowed(width, height) || !m_root->backing->Allocate(width, height))
+    return false;
   m_root->rect = {0, 0, width, height};
   const Pixel fill = PixelFromColor(kDesktopColor);
   for (int y = 0; y < height; ++y) std::fill_n(m_root->backing->Row(y), width, fill);

@@ -98,14 +98,16 @@ TEST_F(GalleryWindowTest, EveryControlHasItsOwnIdAndMenuCommandsReachIt) {
   for (CElementContainer* e : gallery.BoardWindow().Root()->GetChildren()) {
     EXPECT_NE(e->GetID(), 0u);
     EXPECT_TRUE(ids.insert(e->GetID()).second) << "id " << e->GetID() << " twice";
-    if (auto* edit = dynamic_cast<CElementEdit*>(e); edit && edit->IsEnable()) edits.push_back(edit);
+    auto* edit = dynamic_cast<CElementEdit*>(e);
+    if (edit && edit->IsEnable()) edits.push_back(edit);
   }
   // "Select all" from the menu of the second edit box selects its text, and nobody else's.
   ASSERT_GE(edits.size(), 3u);
   CElementEdit* target = edits[1];
   ASSERT_FALSE(target->GetTextString().IsEmpty());
   std::vector<bool> selectedBefore;
-  for (CElementEdit* edit : edits) selectedBefore.push_back(edit->GetSelectedStart() != edit->GetSelectedEnd());
+  for (CElementEdit* edit : edits)
+    selectedBefore.push_back(edit->GetSelectedStart() != edit->GetSelectedEnd());
   ::PostMessageW(gallery.BoardWindow().GetSafeHwnd(), WM_ELEMENT_MENUCOMMAND, target->GetID(),
                  CElementEdit::EDIT_MENU_SELECTALL);
   screen.PumpUntilIdle();

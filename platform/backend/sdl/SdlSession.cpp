@@ -61,9 +61,10 @@ std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width,
       error = std::string("the X display \"") + xDisplay + "\" cannot be reached: " + error;
     return nullptr;
   }
-  if (const char* driver = SDL_GetCurrentVideoDriver(); !(flags & kSdlAnyDriver) && ShowsNothing(driver)) {
-    error = std::string("SDL is using its \"") + driver +
-            "\" video driver, which shows no window (no display could be reached)";
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!(flags & kSdlAnyDriver) && ShowsNothing(driver)) {
+    error = std::string("no display could be reached: SDL chose its \"") + driver +
+            "\" video driver, which shows no window";
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return nullptr;
   }

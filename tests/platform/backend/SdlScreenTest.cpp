@@ -50,7 +50,8 @@ class SdlScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    if (!screen.Open(L"Trellis 测试", 320, 240, platform::sdl::kSdlAnyDriver | platform::sdl::kSdlResizable))
+    using namespace platform::sdl;
+    if (!screen.Open(L"Trellis 测试", 320, 240, kSdlAnyDriver | kSdlResizable))
       GTEST_SKIP() << "SDL cannot start: " << screen.Error();
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
