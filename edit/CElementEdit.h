@@ -141,7 +141,8 @@ class CElementEdit : public CElementControl {
   static constexpr UINT kMessages[] = {
       WM_PAINT,       WM_MOUSEMOVE,     WM_SETCURSOR,  WM_SETFOCUS,        WM_KILLFOCUS,
       WM_KEYDOWN,     WM_LBUTTONDOWN,   WM_LBUTTONUP,  WM_LBUTTONDBLCLK,   WM_CHAR,
-      WM_RBUTTONUP,   WM_COMMAND,       WM_IME_COMPOSITION, WM_MOUSEWHEEL, WM_SIZE};
+      WM_RBUTTONDOWN, WM_RBUTTONUP,     WM_COMMAND,    WM_IME_COMPOSITION, WM_MOUSEWHEEL,
+      WM_SIZE};
   // Runs `measure` on a measuring context with the control's font selected; false without one.
   bool MeasureWithFont(const std::function<void(HDC)>& measure);
   // The prefix widths of the current text, measured when it changed.

@@ -1,6 +1,7 @@
 #include "apps/gallery/GalleryBoard.h"
 
 #include <algorithm>
+#include <set>
 
 GalleryBoard::GalleryBoard(CElementContainer* root, int width) : m_root(root), m_width(width) {}
 
@@ -76,4 +77,16 @@ void GalleryBoard::Pose(CElementContainer* e, PoseKind kind, POINT pt) {
 void GalleryBoard::PoseCustom(CElementContainer* e, std::function<void(GalleryActor&)> act,
                               std::function<void(GalleryActor&)> undo, const CRect& area) {
   m_poses.push_back({e, PoseKind::Custom, {0, 0}, std::move(act), std::move(undo), area});
+}
+
+void GalleryBoard::NumberElements() {
+  // The controls' own child elements (a tree's scroll bar, say) are left to their controls.
+  std::set<DWORD> taken;
+  std::vector<CElementContainer*> unnumbered;
+  for (CElementContainer* e : m_root->GetChildren()) {
+    if (e->GetID() != 0 && taken.insert(e->GetID()).second) continue;
+    unnumbered.push_back(e);
+  }
+  DWORD next = taken.empty() ? 1 : *taken.rbegin() + 1;
+  for (CElementContainer* e : unnumbered) e->SetID(next++);
 }

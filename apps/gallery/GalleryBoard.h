@@ -73,6 +73,10 @@ class GalleryBoard {
   void PoseCustom(CElementContainer* e, std::function<void(GalleryActor&)> act,
                   std::function<void(GalleryActor&)> undo, const CRect& area = CRect());
   const std::vector<GalleryPose>& Poses() const { return m_poses; }
+  // Gives every element placed on the board that has no id, or shares one, an id of its own,
+  // so that notifications and menu commands (which find their element by id) reach the
+  // right one.
+  void NumberElements();
   CElementContainer* Root() const { return m_root; }
   // The size the board needs.
   CSize Extent() const { return {m_width, m_y + m_rowHeight + kMargin}; }

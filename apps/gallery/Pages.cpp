@@ -11,4 +11,5 @@ void BuildAllPages(GalleryBoard& board) {
   board.Keep(std::make_shared<ChoicePage>(board.Root(), origin, TRELLIS_GALLERY_IMAGES));
   BuildEditPage(board);
   BuildMenuPage(board);
+  board.NumberElements();
 }

@@ -1,13 +1,17 @@
 // The gallery: every control in every look. With a display it opens a window to use them in;
-// without one (or with --png DIR) it writes a picture of them and says where.
+// without one (or with --png DIR) it writes a picture of them and says where. The command line
+// is in GalleryCommandLine.h.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
+#include <vector>
 
-#include "apps/gallery/Pages.h"
+#include "apps/gallery/GalleryCommandLine.h"
 #include "apps/gallery/Photographer.h"
 #ifdef TRELLIS_HAVE_SDL
+#include "apps/gallery/GalleryWindow.h"
 #include "platform/backend/sdl/SdlScreen.h"
 #endif
 
@@ -15,55 +19,67 @@ namespace {
 
 constexpr int kWidth = 960;
 constexpr int kHeight = 800;
+constexpr const char* kDefaultDir = "gallery-out";
 
-struct Options {
-  std::string pngDir;
-};
-
-Options Parse(int argc, char** argv) {
-  Options options;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--png" && i + 1 < argc) options.pngDir = argv[++i];
+// Draws the picture into `dir` (relative to the current folder); `why` opens the line that
+// says where it went. Every failure is one line on stderr.
+int RunPicture(const std::string& dir, const std::string& why) {
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::absolute(dir, error);
+  if (!error) std::filesystem::create_directories(folder, error);
+  if (error) {
+    std::fprintf(stderr, "gallery: cannot make the folder %s: %s\n", dir.c_str(),
+                 error.message().c_str());
+    return kGalleryExitWriteFailed;
   }
-  return options;
-}
-
-int RunPictures(const std::string& dir) {
-  std::filesystem::create_directories(dir);
-  const std::string path = (std::filesystem::path(dir) / "gallery.png").string();
+  const std::string path = (folder / "gallery.png").lexically_normal().string();
   if (!DrawGalleryPicture(kWidth, path)) {
-    std::fprintf(stderr, "gallery: could not write %s\n", path.c_str());
-    return 1;
+    std::fprintf(stderr, "gallery: cannot write %s\n", path.c_str());
+    return kGalleryExitWriteFailed;
   }
-  std::printf("gallery: no display, so the gallery was drawn to %s\n", path.c_str());
+  std::printf("gallery: %sthe gallery was drawn to %s\n", why.c_str(), path.c_str());
   return 0;
 }
 
 #ifdef TRELLIS_HAVE_SDL
-// Opens the gallery in a window; returns -1 when there is no display to open it on.
-int RunWindow() {
-  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return -1;
-  platform::sdl::SdlScreen screen;
-  if (!screen.Open(L"Trellis gallery", kWidth, kHeight)) {
-    std::fprintf(stderr, "gallery: no window (%s)\n", screen.Error().c_str());
-    return -1;
+// Shows the gallery in a window until it is closed. Without a display that shows it, returns
+// false with the reason.
+bool RunWindow(int& code, std::string& why) {
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+    why = "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    return false;
   }
-  CElementHostWnd window;
-  window.CreateHost(L"Trellis gallery", CRect(0, 0, kWidth, kHeight), WS_POPUP | WS_VISIBLE);
-  GalleryBoard board(window.Root(), kWidth);
-  BuildAllPages(board);
-  return screen.Run();
+  platform::sdl::SdlScreen screen;
+  if (!screen.Open(L"Trellis gallery", kWidth + GalleryWindow::kBarWidth, kHeight,
+                   platform::sdl::kSdlResizable)) {
+    why = "no window (" + screen.Error() + ")";
+    return false;
+  }
+  GalleryWindow gallery(kWidth);
+  code = screen.Run();
+  return true;
 }
 #endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const Options options = Parse(argc, argv);
+  const GalleryCommand command =
+      ParseGalleryCommand(std::vector<std::string>(argv + 1, argv + argc));
+  switch (command.action) {
+    case GalleryCommand::Action::Help:
+      std::fputs(GalleryUsage(), stdout);
+      return 0;
+    case GalleryCommand::Action::Refuse:
+      std::fprintf(stderr, "gallery: %s\n%s", command.error.c_str(), GalleryUsage());
+      return kGalleryExitBadArguments;
+    case GalleryCommand::Action::Picture: return RunPicture(command.pngDir, "");
+    case GalleryCommand::Action::Window: break;
+  }
+  std::string why = "this gallery was built without its window library";
 #ifdef TRELLIS_HAVE_SDL
-  if (options.pngDir.empty())
-    if (const int code = RunWindow(); code >= 0) return code;
+  int code = 0;
+  if (RunWindow(code, why)) return code;
 #endif
-  return RunPictures(options.pngDir.empty() ? "gallery-out" : options.pngDir);
+  return RunPicture(kDefaultDir, why + ", so ");
 }

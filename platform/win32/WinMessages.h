@@ -32,6 +32,8 @@ constexpr UINT WM_MOUSEACTIVATE = 0x0021;
 constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_NOTIFY = 0x004E;
+// The screen changed size: wParam bits per pixel, lParam MAKELPARAM(width, height).
+constexpr UINT WM_DISPLAYCHANGE = 0x007E;
 constexpr UINT WM_NCCREATE = 0x0081;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_GETDLGCODE = 0x0087;

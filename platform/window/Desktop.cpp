@@ -1,6 +1,7 @@
 #include "platform/window/Desktop.h"
 
 #include "platform/gdi/DeviceContext.h"
+#include "platform/window/WindowManager.h"
 
 namespace platform {
 
@@ -52,23 +53,35 @@ void Desktop::Reset(int width, int height) {
 }
 
 Desktop::Desktop(int width, int height) {
-  if (!Surface::SizeAllowed(width, height)) {
-    width = kDefaultWidth;
-    height = kDefaultHeight;
-  }
   auto root = std::make_unique<Window>();
   root->windowClass = DesktopClass();
   ++root->windowClass->liveWindows;
   root->proc = DefWindowProcW;
   root->style = WS_VISIBLE | WS_CLIPCHILDREN;
-  root->rect = {0, 0, width, height};
   root->backing = std::make_unique<Surface>();
-  if (root->backing->Allocate(width, height)) {
-    const Pixel fill = PixelFromColor(kDesktopColor);
-    for (int y = 0; y < height; ++y) std::fill_n(root->backing->Row(y), width, fill);
-  }
   m_root = root.get();
   Handles().Insert(std::move(root));
+  if (!ShapeRoot(width, height)) ShapeRoot(kDefaultWidth, kDefaultHeight);
+}
+
+bool Desktop::ShapeRoot(int width, int height) {
+  if (!Surface::SizeAllowed(width, height) || !m_root->backing->Allocate(width, height))
+    return false;
+  m_root->rect = {0, 0, width, height};
+  const Pixel fill = PixelFromColor(kDesktopColor);
+  for (int y = 0; y < height; ++y) std::fill_n(m_root->backing->Row(y), width, fill);
+  return true;
+}
+
+void Desktop::Resize(int width, int height) {
+  if (width == Width() && height == Height()) return;
+  if (!ShapeRoot(width, height)) return;
+  RefreshWindowDcs();  // a context drawing on the desktop keeps within its new size
+  // A handler may create or destroy top-level windows: tell those there were at the start.
+  std::vector<HWND> tops;
+  for (Window* w : m_root->children) tops.push_back(w->Handle());
+  for (HWND h : tops)
+    if (IsWindow(h)) SendMessageW(h, WM_DISPLAYCHANGE, 32, MAKELPARAM(width, height));
 }
 
 Desktop::~Desktop() {

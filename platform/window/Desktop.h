@@ -50,6 +50,11 @@ class Desktop {
   Desktop(const Desktop&) = delete;
   Desktop& operator=(const Desktop&) = delete;
 
+  // The screen takes a new size (the backend's window was resized): the desktop window follows
+  // and every top-level window is sent WM_DISPLAYCHANGE, as when a display changes mode. A size
+  // a surface cannot have is ignored.
+  void Resize(int width, int height);
+
   int Width() const { return m_root->rect.right; }
   int Height() const { return m_root->rect.bottom; }
   Window& Root() const { return *m_root; }
@@ -86,6 +91,8 @@ class Desktop {
  private:
   Desktop(int width, int height);
   void DestroyAllWindows();
+  // Sizes the desktop window and paints it its own colour; false when the size is not allowed.
+  bool ShapeRoot(int width, int height);
 
   Window* m_root = nullptr;  // owned by the handle table
   ULONGLONG m_now = 0;

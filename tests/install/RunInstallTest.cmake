@@ -1,44 +1,50 @@
-# Installs the build into a scratch prefix, then builds and runs a consumer against it,
-# once through find_package and once through pkg-config.
+# Installs the build into a scratch prefix, then builds and runs programs against it, each
+# once through find_package and once through pkg-config: the consumer (which checks a pixel
+# and the installed themes) and, when EXAMPLE_DIR is given, the README's example host, whose
+# headless picture must match its golden image.
+cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK_DIR})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${WORK_DIR}/prefix
-  RESULT_VARIABLE rc OUTPUT_QUIET)
-if(rc)
-  message(FATAL_ERROR "install failed")
-endif()
 
-execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build -G Ninja
-  -DCMAKE_PREFIX_PATH=${WORK_DIR}/prefix RESULT_VARIABLE rc)
-if(rc)
-  message(FATAL_ERROR "configuring the consumer failed")
-endif()
-execute_process(COMMAND ${CMAKE_COMMAND} --build ${WORK_DIR}/build RESULT_VARIABLE rc)
-if(rc)
-  message(FATAL_ERROR "building the consumer failed")
-endif()
-execute_process(COMMAND ${WORK_DIR}/build/consumer RESULT_VARIABLE rc)
-if(rc)
-  message(FATAL_ERROR "the find_package consumer failed")
-endif()
+function(run what)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc)
+  if(rc)
+    message(FATAL_ERROR "${what} failed (${rc})")
+  endif()
+endfunction()
 
-# The same program built with the flags pkg-config gives.
+run("installing" ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${WORK_DIR}/prefix)
 file(GLOB pcdir ${WORK_DIR}/prefix/lib*/pkgconfig ${WORK_DIR}/prefix/lib/*/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} "${pcdir}")
-execute_process(COMMAND pkg-config --cflags --libs trellis OUTPUT_VARIABLE flags
-  OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE rc)
-if(rc)
-  message(FATAL_ERROR "pkg-config does not know trellis")
-endif()
-separate_arguments(flags UNIX_COMMAND "${flags}")
-execute_process(COMMAND c++ ${SOURCE_DIR}/main.cpp ${flags} -o ${WORK_DIR}/pc-consumer
-  RESULT_VARIABLE rc)
-if(rc)
-  message(FATAL_ERROR "building with pkg-config flags failed")
-endif()
-string(REGEX MATCH "-L[^ ;]+" libdir "${flags}")
-string(SUBSTRING "${libdir}" 2 -1 libdir)
-set(ENV{LD_LIBRARY_PATH} "${libdir}")
-execute_process(COMMAND ${WORK_DIR}/pc-consumer RESULT_VARIABLE rc)
-if(rc)
-  message(FATAL_ERROR "the pkg-config consumer failed")
+
+# Builds a project's sources with CMake and with the flags pkg-config gives for `modules`;
+# the programs are ${WORK_DIR}/<name>-cmake and <name>-pc. Neither needs LD_LIBRARY_PATH: the
+# CMake build and the pkg-config flags both give a run path.
+function(build_both name source_dir program modules)
+  run("configuring ${name}" ${CMAKE_COMMAND} -S ${source_dir} -B ${WORK_DIR}/${name}
+    -G Ninja -DCMAKE_PREFIX_PATH=${WORK_DIR}/prefix)
+  run("building ${name} with CMake" ${CMAKE_COMMAND} --build ${WORK_DIR}/${name})
+  file(COPY_FILE ${WORK_DIR}/${name}/${program} ${WORK_DIR}/${name}-cmake)
+
+  execute_process(COMMAND pkg-config --cflags --libs ${modules} OUTPUT_VARIABLE flags
+    OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE rc)
+  if(rc)
+    message(FATAL_ERROR "pkg-config does not know ${modules}")
+  endif()
+  separate_arguments(flags UNIX_COMMAND "${flags}")
+  file(GLOB sources ${source_dir}/*.cpp)
+  run("building ${name} with pkg-config" c++ ${sources} ${flags} -o ${WORK_DIR}/${name}-pc)
+endfunction()
+
+build_both(consumer ${SOURCE_DIR} consumer trellis)
+run("the find_package consumer" ${WORK_DIR}/consumer-cmake)
+run("the pkg-config consumer" ${WORK_DIR}/consumer-pc)
+
+if(EXAMPLE_DIR)
+  build_both(example ${EXAMPLE_DIR} minimal_host trellis-window)
+  foreach(kind IN ITEMS cmake pc)
+    run("the example built with ${kind}" ${WORK_DIR}/example-${kind}
+      --png ${WORK_DIR}/example-${kind}.png)
+    run("comparing the ${kind} example's picture" ${COMPARE_GOLDEN}
+      ${WORK_DIR}/example-${kind}.png examples/minimal_host)
+  endforeach()
 endif()

@@ -15,6 +15,7 @@ HeadlessScreen::~HeadlessScreen() {
 
 int HeadlessScreen::Width() const { return Desktop::Current().Width(); }
 int HeadlessScreen::Height() const { return Desktop::Current().Height(); }
+void HeadlessScreen::Resize(int width, int height) { Desktop::Current().Resize(width, height); }
 
 void HeadlessScreen::Queue(RawInput input) { Desktop::Current().input.Push(std::move(input)); }
 

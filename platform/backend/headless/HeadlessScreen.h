@@ -38,6 +38,9 @@ class HeadlessScreen {
 
   int Width() const;
   int Height() const;
+  // The screen takes a new size, as when the user resizes the window showing it: every
+  // top-level window is sent WM_DISPLAYCHANGE. A size a surface cannot have is ignored.
+  void Resize(int width, int height);
 
   // ---- pointer, at screen coordinates
   void MouseMove(int x, int y);

@@ -9,12 +9,12 @@ SdlScreen::SdlScreen() = default;
 
 SdlScreen::~SdlScreen() { Close(); }
 
-bool SdlScreen::Open(std::wstring_view title, int width, int height) {
+bool SdlScreen::Open(std::wstring_view title, int width, int height, unsigned flags) {
   if (m_session) {
     m_error = "already open";
     return false;
   }
-  m_session = SdlSession::Open(title, width, height, m_error);
+  m_session = SdlSession::Open(title, width, height, flags, m_error);
   if (!m_session) return false;
   m_error.clear();
   Desktop::Reset(m_session->Width(), m_session->Height());

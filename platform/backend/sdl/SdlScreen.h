@@ -1,12 +1,17 @@
-// The SDL2 backend: one OS window showing the screen pixel for pixel, on the real clock, with
-// the real mouse, keyboard, text input and input methods, the system clipboard (as UTF-8) and
-// system cursors. The screen is exactly as big as the window's client area, which does not
-// resize.
+// The window backend: one OS window showing the screen pixel for pixel, on the real clock,
+// with the real mouse, keyboard, text input and input methods, the system clipboard (as UTF-8)
+// and system cursors. The screen is exactly as big as the window's client area; when the user
+// resizes the window, the screen follows and every top-level window receives WM_DISPLAYCHANGE
+// with the new size.
 //
 //   SdlScreen screen;
-//   if (!screen.Open(L"Gallery", 1024, 768)) ... no display: screen.Error() says why
+//   if (!screen.Open(L"My host", 640, 480)) ... no display: screen.Error() says why
 //   ... create windows ...
 //   return screen.Run();            // until WM_QUIT or the window is closed
+//
+// Open refuses SDL's dummy and off-screen video drivers, which SDL falls back to when it cannot
+// reach a display: a program would run with no window and nobody to close it. Tests that mean
+// to run on them say so (kSdlAnyDriver).
 //
 // The message loop is the platform's: Run pumps it, and GetMessageW (a CWinApp's loop, for
 // example) waits on the window's events and the next timer. The window shows a new frame only
@@ -15,6 +20,8 @@
 // input (WM_CHAR, or WM_IME_COMPOSITION when an input method composed them), and
 // TranslateMessage adds only control characters. Like HeadlessScreen, one screen exists at a
 // time: opening makes a fresh desktop, and destroying or closing it leaves an empty default one.
+//
+// Link Trellis::window (CMake) or trellis-window (pkg-config); this header needs no SDL headers.
 #pragma once
 
 #include <memory>
@@ -27,6 +34,10 @@ namespace platform::sdl {
 
 class SdlSession;
 
+// Open's flags.
+constexpr unsigned kSdlResizable = 0x1;  // the user may resize the window
+constexpr unsigned kSdlAnyDriver = 0x2;  // accept SDL's dummy and off-screen drivers (tests)
+
 class SdlScreen {
  public:
   SdlScreen();
@@ -34,8 +45,9 @@ class SdlScreen {
   SdlScreen(const SdlScreen&) = delete;
   SdlScreen& operator=(const SdlScreen&) = delete;
 
-  // Opens the window; false when SDL has no display (or this screen is open already).
-  bool Open(std::wstring_view title, int width, int height);
+  // Opens the window; false when SDL has no display that shows it (or this screen is open
+  // already).
+  bool Open(std::wstring_view title, int width, int height, unsigned flags = 0);
   void Close();
   bool IsOpen() const { return m_session != nullptr; }
   // Why the last Open failed.

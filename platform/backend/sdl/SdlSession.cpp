@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
+#include "platform/backend/sdl/SdlScreen.h"
 #include "platform/text/Utf8.h"
 #include "platform/win32/WinUser.h"
 #include "platform/window/SystemCursor.h"
@@ -31,22 +33,45 @@ constexpr Uint32 kScreenFormat = SDL_PIXELFORMAT_RGB888;
 
 void FollowClock() { Desktop::Current().SetNow(SDL_GetTicks64()); }
 
+// SDL falls back to these when no display answers; they run, but nobody sees a window.
+bool ShowsNothing(const char* driver) {
+  const std::string_view name = driver ? driver : "";
+  return name == "dummy" || name == "offscreen";
+}
+
 }  // namespace
 
 // ---- opening and closing
 
 std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width, int height,
-                                             std::string& error) {
+                                             unsigned flags, std::string& error) {
   if (!Surface::SizeAllowed(width, height)) {
     error = "window size not allowed";
     return nullptr;
   }
+  // With only an X display named, X11 is the one driver that can show a window; trying the
+  // others after it fails would only print their complaints. SDL_VIDEODRIVER still wins.
+  const char* xDisplay = std::getenv("DISPLAY");
+  const bool onlyX = xDisplay && !std::getenv("WAYLAND_DISPLAY");
+  if (onlyX) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
+    const char* driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (onlyX && driver && std::string_view(driver) == "x11")
+      error = std::string("the X display \"") + xDisplay + "\" cannot be reached: " + error;
     return nullptr;
   }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!(flags & kSdlAnyDriver) && ShowsNothing(driver)) {
+    error = std::string("no display could be reached: SDL chose its \"") + driver +
+            "\" video driver, which shows no window";
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return nullptr;
+  }
+  Uint32 windowFlags = SDL_WINDOW_SHOWN;
+  if (flags & kSdlResizable) windowFlags |= SDL_WINDOW_RESIZABLE;
   SDL_Window* window = SDL_CreateWindow(Utf8FromWide(title).c_str(), SDL_WINDOWPOS_CENTERED,
-                                        SDL_WINDOWPOS_CENTERED, width, height, SDL_WINDOW_SHOWN);
+                                        SDL_WINDOWPOS_CENTERED, width, height, windowFlags);
   if (!window) {
     error = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -87,6 +112,7 @@ void SdlSession::Handle(const SDL_Event& event) {
     return;
   }
   if (ours && event.window.event == SDL_WINDOWEVENT_EXPOSED) m_presentOwed = true;
+  if (ours && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) FollowWindowSize();
   m_input.Feed(event, Desktop::Current().input);
 }
 
@@ -112,6 +138,12 @@ bool SdlSession::WaitForInput(std::optional<ULONGLONG> wakeAt) {
   FollowClock();
   // Waiting for ever only ends without an event when SDL's queue has failed.
   return timeout >= 0;
+}
+
+void SdlSession::FollowWindowSize() {
+  // The window's surface is new, so its picture is owed whatever the screen shows.
+  m_presentOwed = true;
+  Desktop::Current().Resize(Width(), Height());
 }
 
 // ---- presenting and the pointer

@@ -21,10 +21,11 @@ namespace platform::sdl {
 
 class SdlSession final : public EventSource, public SystemClipboard {
  public:
-  // Starts SDL's video and opens a window of that client size; null, with SDL's reason in
-  // `error`, when there is no display or the size is not allowed.
+  // Starts SDL's video and opens a window of that client size (flags: kSdl* of SdlScreen.h);
+  // null, with the reason in `error`, when there is no display, SDL chose a driver that shows
+  // nothing and the flags do not accept that, or the size is not allowed.
   static std::unique_ptr<SdlSession> Open(std::wstring_view title, int width, int height,
-                                          std::string& error);
+                                          unsigned flags, std::string& error);
   ~SdlSession() override;
   SdlSession(const SdlSession&) = delete;
   SdlSession& operator=(const SdlSession&) = delete;
@@ -50,6 +51,8 @@ class SdlSession final : public EventSource, public SystemClipboard {
  private:
   explicit SdlSession(SDL_Window* window) : m_window(window) {}
   void Handle(const SDL_Event& event);
+  // The window took a new client size: so does the screen.
+  void FollowWindowSize();
   void ShowCursor();
 
   SDL_Window* m_window = nullptr;

@@ -50,7 +50,9 @@ class SdlScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    if (!screen.Open(L"Trellis 测试", 320, 240)) GTEST_SKIP() << "SDL cannot start: " << screen.Error();
+    using namespace platform::sdl;
+    if (!screen.Open(L"Trellis 测试", 320, 240, kSdlAnyDriver | kSdlResizable))
+      GTEST_SKIP() << "SDL cannot start: " << screen.Error();
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = RecordingProc;
@@ -117,6 +119,32 @@ TEST_F(SdlScreenTest, TheWindowShowsTheScreenAndOnlyNewFrames) {
   ASSERT_TRUE(screen.PumpUntilIdle());
   EXPECT_EQ(screen.FramesPresented(), frames + 1);
   EXPECT_EQ(ShownAt(30, 20), RGB(0, 0, 200));
+}
+
+TEST_F(SdlScreenTest, TheScreenFollowsTheWindowsSizeAndTopLevelWindowsHearOfIt) {
+  ASSERT_TRUE(screen.PumpUntilIdle());
+  g_log.clear();
+  SDL_SetWindowSize(screen.OsWindow(), 400, 150);
+  ASSERT_TRUE(screen.PumpUntilIdle());
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 400);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 150);
+  const auto changes = Only(WM_DISPLAYCHANGE);
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(LOWORD(changes[0].lParam), 400);
+  EXPECT_EQ(HIWORD(changes[0].lParam), 150);
+  // The new surface shows the whole screen, the part that was not there before too.
+  EXPECT_EQ(ShownAt(30, 20), RGB(200, 0, 0));
+  EXPECT_EQ(ShownAt(390, 140), ShownAt(5, 5));
+  EXPECT_NE(ShownAt(390, 140), RGB(200, 0, 0));
+}
+
+TEST(SdlScreenDrivers, ADriverThatShowsNothingIsRefusedUnlessAsked) {
+  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "dummy", SDL_HINT_OVERRIDE);
+  platform::sdl::SdlScreen screen;
+  EXPECT_FALSE(screen.Open(L"refused", 100, 100));
+  EXPECT_FALSE(screen.IsOpen());
+  EXPECT_NE(screen.Error().find("\"dummy\""), std::string::npos) << screen.Error();
+  EXPECT_TRUE(screen.Open(L"accepted", 100, 100, platform::sdl::kSdlAnyDriver)) << screen.Error();
 }
 
 TEST_F(SdlScreenTest, MouseEventsReachTheWindowUnderThePointer) {

@@ -281,5 +281,38 @@ TEST_F(WindowTree, MetricsFollowTheScreen) {
   EXPECT_EQ(GetDoubleClickTime(), 500u);
 }
 
+TEST_F(WindowTree, AScreenResizeTellsTopLevelWindowsOnceAndKeepsPaintingInBounds) {
+  HWND top = Make(kShownPopup, {10, 10, 110, 60});
+  HWND child = Make(WS_CHILD | WS_VISIBLE, {0, 0, 20, 20}, top);
+  HWND hidden = Make(WS_POPUP, {0, 0, 20, 20});
+  ClearLog();
+  // The same size, then sizes no surface may have, change nothing.
+  for (const SIZE size : {SIZE{640, 480}, SIZE{0, 480}, SIZE{640, -1}, SIZE{1 << 20, 1 << 20}})
+    screen.Resize(size.cx, size.cy);
+  EXPECT_TRUE(Received({WM_DISPLAYCHANGE}).empty());
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
+
+  HDC desktop = GetDC(nullptr);
+  screen.Resize(300, 200);
+  const auto told = Received({WM_DISPLAYCHANGE});
+  ASSERT_EQ(told.size(), 2u);  // hidden windows too, as every top-level window hears it
+  for (const Logged& m : told) {
+    EXPECT_TRUE(m.hwnd == top || m.hwnd == hidden);
+    EXPECT_EQ(m.lParam, MAKELPARAM(300, 200));
+  }
+  EXPECT_TRUE(MessagesTo(child, {WM_DISPLAYCHANGE}).empty());
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 300);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 200);
+
+  // A desktop context taken before the change draws within the new size.
+  RECT all{0, 0, 1000, 1000};
+  HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+  FillRect(desktop, &all, brush);
+  DeleteObject(brush);
+  ReleaseDC(nullptr, desktop);
+  EXPECT_EQ(screen.PixelAt(299, 199), RGB(1, 2, 3));
+  EXPECT_EQ(screen.PixelAt(300, 100), CLR_INVALID);
+}
+
 }  // namespace
 }  // namespace trellis::test

@@ -1,0 +1,128 @@
+// The live gallery's window on a headless screen: scrolling by wheel and by the bar, following
+// the screen's size, and an id for every control.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <vector>
+
+#include "apps/gallery/GalleryWindow.h"
+#include "edit/CElementEdit.h"
+#include "host/CElementHost.h"
+#include "host/CGlobalEnv.h"
+#include "platform/backend/headless/HeadlessScreen.h"
+
+namespace {
+
+constexpr int kBoardWidth = 960;
+constexpr int kScreenWidth = kBoardWidth + GalleryWindow::kBarWidth;
+constexpr int kScreenHeight = 400;
+
+class GalleryWindowTest : public ::testing::Test {
+ protected:
+  ~GalleryWindowTest() override { CGlobalEnv::ResetGlobalEnv(); }
+
+  int BoardHeight() const { return gallery.Board().Extent().cy; }
+  CRect BoardPlace() {
+    CRect place;
+    gallery.BoardWindow().GetWindowRect(&place);
+    return place;
+  }
+  // Turns the wheel over the board's blank right margin, where no control takes it.
+  void Wheel(int notches) {
+    screen.MouseMove(kBoardWidth - 4, kScreenHeight / 2);
+    for (int i = 0; i < std::abs(notches); ++i)
+      screen.MouseWheel(notches > 0 ? WHEEL_DELTA : -WHEEL_DELTA);
+    screen.PumpUntilIdle();
+  }
+
+  platform::headless::HeadlessScreen screen{kScreenWidth, kScreenHeight};
+  GalleryWindow gallery{kBoardWidth};
+};
+
+TEST_F(GalleryWindowTest, TheWheelScrollsTheBoardWithinItsEnds) {
+  screen.PumpUntilIdle();
+  ASSERT_GT(BoardHeight(), kScreenHeight);
+  EXPECT_TRUE(gallery.ScrollBar().IsActive());
+  const int step = GalleryWindow::kWheelRows * GalleryWindow::kRowPixels;
+  Wheel(-1);
+  EXPECT_EQ(gallery.ScrollOffset(), step);
+  EXPECT_EQ(BoardPlace().top, -step);
+  EXPECT_EQ(gallery.ScrollBar().GetFirstRow(), step / GalleryWindow::kRowPixels);
+  Wheel(-1000);
+  EXPECT_EQ(gallery.ScrollOffset(), BoardHeight() - kScreenHeight);
+  EXPECT_EQ(BoardPlace().bottom, kScreenHeight);  // the board's last row at the screen's foot
+  Wheel(1000);
+  EXPECT_EQ(gallery.ScrollOffset(), 0);
+  EXPECT_EQ(BoardPlace().top, 0);
+}
+
+TEST_F(GalleryWindowTest, ThePressedTrackPagesTheBoard) {
+  screen.PumpUntilIdle();
+  const int barX = kScreenWidth - GalleryWindow::kBarWidth / 2;
+  screen.Click(barX, kScreenHeight - 30);  // the track above the down arrow
+  screen.PumpUntilIdle();
+  const int page = kScreenHeight / GalleryWindow::kRowPixels * GalleryWindow::kRowPixels;
+  EXPECT_EQ(gallery.ScrollOffset(), std::min(page, BoardHeight() - kScreenHeight));
+  EXPECT_EQ(BoardPlace().top, -gallery.ScrollOffset());
+}
+
+TEST_F(GalleryWindowTest, TheViewportFollowsTheScreensSize) {
+  screen.PumpUntilIdle();
+  Wheel(-2);
+  // Tall enough for the whole board: no bar, and the board back at the top.
+  screen.Resize(kScreenWidth, BoardHeight() + 40);
+  screen.PumpUntilIdle();
+  EXPECT_FALSE(gallery.ScrollBar().IsActive());
+  EXPECT_EQ(gallery.ScrollOffset(), 0);
+  EXPECT_EQ(BoardPlace(), CRect(0, 0, kBoardWidth, BoardHeight()));
+
+  // Narrower and shorter: the bar stands at the new right edge, the board stops short of it.
+  screen.Resize(600, 300);
+  screen.PumpUntilIdle();
+  EXPECT_TRUE(gallery.ScrollBar().IsActive());
+  EXPECT_EQ(BoardPlace().Width(), 600 - GalleryWindow::kBarWidth);
+  EXPECT_EQ(gallery.ScrollBar().GetContainerRect().left, 600 - GalleryWindow::kBarWidth);
+  Wheel(-1000);
+  EXPECT_EQ(gallery.ScrollOffset(), BoardHeight() - 300);
+  // Growing again keeps the offset within the new limit.
+  screen.Resize(600, BoardHeight() - 100);
+  screen.PumpUntilIdle();
+  EXPECT_EQ(gallery.ScrollOffset(), 100);
+}
+
+TEST_F(GalleryWindowTest, EveryControlHasItsOwnIdAndMenuCommandsReachIt) {
+  screen.Resize(kScreenWidth, BoardHeight());  // every control in view
+  screen.PumpUntilIdle();
+  std::set<DWORD> ids;
+  std::vector<CElementEdit*> edits;
+  for (CElementContainer* e : gallery.BoardWindow().Root()->GetChildren()) {
+    EXPECT_NE(e->GetID(), 0u);
+    EXPECT_TRUE(ids.insert(e->GetID()).second) << "id " << e->GetID() << " twice";
+    auto* edit = dynamic_cast<CElementEdit*>(e);
+    if (edit && edit->IsEnable()) edits.push_back(edit);
+  }
+  // "Select all" from the menu of the second edit box selects its text, and nobody else's.
+  ASSERT_GE(edits.size(), 3u);
+  CElementEdit* target = edits[1];
+  ASSERT_FALSE(target->GetTextString().IsEmpty());
+  std::vector<bool> selectedBefore;
+  for (CElementEdit* edit : edits)
+    selectedBefore.push_back(edit->GetSelectedStart() != edit->GetSelectedEnd());
+  // Right-click the edit box, then choose the menu's last row, "全选", with the keys.
+  POINT at{target->GetContainerRect().left + 10, target->GetContainerRect().top + 5};
+  ::ClientToScreen(gallery.BoardWindow().GetSafeHwnd(), &at);
+  screen.Click(at.x, at.y, platform::MouseButton::Right);
+  screen.PumpUntilIdle();
+  screen.KeyPress(VK_UP);
+  screen.KeyPress(VK_RETURN);
+  screen.PumpUntilIdle();
+  EXPECT_EQ(target->GetSelectedStart(), 0);
+  EXPECT_EQ(target->GetSelectedEnd(), target->GetTextString().GetLength());
+  for (std::size_t i = 0; i < edits.size(); ++i) {
+    if (edits[i] == target) continue;
+    EXPECT_EQ(edits[i]->GetSelectedStart() != edits[i]->GetSelectedEnd(), selectedBefore[i]) << i;
+  }
+}
+
+}  // namespace
