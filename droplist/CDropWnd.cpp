@@ -263,8 +263,9 @@ bool CDropWnd::HandleKey(UINT vk) {
   switch (vk) {
     case VK_UP:
     case VK_DOWN: {
-      const int visible = DropWndLayout::VisibleRows(
-          [&] { CRect r; m_pList->GetClientRect(&r); return r.Height(); }(), m_pList->GetItemHeight(0));
+      CRect view;
+      m_pList->GetClientRect(&view);
+      const int visible = DropWndLayout::VisibleRows(view.Height(), m_pList->GetItemHeight(0));
       const int target = DropWndLayout::ArrowTarget(vk, m_pList->GetTopIndex(), m_pList->GetCurSel(),
                                                     visible, m_pList->GetCount());
       if (target >= 0) m_pList->SetCurSel(target);

@@ -19,11 +19,17 @@ int CElementDropList::OnEraseBackground(CDC*) { return 1; }
 
 int CElementDropList::OnPaint(CPaintDC* dc) {
   if (!dc) return 0;
-  CMemDC memory(dc);
-  CLightCanvas canvas(&memory);
-  canvas.SetBkMode(TRANSPARENT);
   CRect face = GetDrawRect();
   face.bottom = face.top + kFaceHeight;
+  // The face alone: whatever lies below it, when the host made the element taller, is the
+  // parent's to show.
+  CRect clip;
+  dc->GetClipBox(&clip);
+  const CRect area = clip & face;
+  if (area.IsRectEmpty()) return 1;
+  CMemDC memory(dc, &area);
+  CLightCanvas canvas(&memory);
+  canvas.SetBkMode(TRANSPARENT);
   const DWORD state = IsEnable() ? GetLook() : COLOR_STATE_DISABLE;
   canvas.FillRect(face, GetColor(COLOR_PART_BACKGROUND, state));
   const COLORREF frame = GetColor(COLOR_PART_FRAME, state);
