@@ -36,7 +36,8 @@ int CElementDropdown::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   edit.SetPosition(0, 0);
   edit.SetSize(EditWidth(info->Width()), kFaceHeight);
   edit.SetParent(this);
-  m_pEdit->InitObject(name, &edit);
+  // Named from the record, "<name>_Drop_Down_Edit", like the drop window.
+  m_pEdit->InitObject(nullptr, &edit);
   m_pEdit->SetText(creationName);
   for (const DWORD state : kFrameStates)
     m_pEdit->SetColor(GetColor(COLOR_PART_FRAME, state), COLOR_PART_FRAME, state);
