@@ -7,7 +7,9 @@
 //   event                         what happens                            parent hears (WM_NOTIFY)
 //   press on the face             the face looks pushed; the pop-up       DROPLIST_NM_DROPDOWN,
 //                                 opens (or, open, closes)                only when it opened
-//   release                       the pop-up takes the mouse capture
+//   drag onto the pop-up          its rows follow the pointer
+//   release                       the pop-up takes the mouse capture; on a
+//                                 row after a drag, that row is chosen
 //   a row chosen in the pop-up    selection and text follow it            DROPLIST_NM_SELECT,
 //                                                                         DROPLIST_NM_SELECTDONE
 //   key, pop-up open              the pop-up's keys (CDropWnd.h)
@@ -162,6 +164,8 @@ class CElementDropList : public CElementControl {
   int DrawArrow(CLightCanvas& canvas);
   int DrawTextW(CLightCanvas& canvas);
   const DROP_LIST_BMP_INFO* FindStatusBmp(DWORD state) const;
+  // Hands a mouse message at a point of this control to the open pop-up.
+  void ForwardToDropWnd(UINT msg, POINT pt, DWORD flags);
   // Sends a notification; false when the parent destroyed this control while handling it.
   bool Notify(UINT code);
   // The pushed look shows while the press lasts; after a release inside, the focus shows over

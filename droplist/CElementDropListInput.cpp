@@ -19,15 +19,31 @@ int CElementDropList::OnLButtonDown(POINT pt) {
 }
 
 int CElementDropList::OnLButtonUp(POINT pt) {
+  const bool pressed = GetPress().Pressed();
   if (Press(PressEvent::Up, pt).ignored) return 1;
+  if (!IsDropped()) return CElementContainer::OnLButtonUp(pt);
   // From now on the pop-up tracks the mouse: a press outside it closes it.
-  if (IsDropped()) ::SetCapture(m_pDropWnd->m_hWnd);
-  return CElementContainer::OnLButtonUp(pt);
+  ::SetCapture(m_pDropWnd->m_hWnd);
+  const int result = CElementContainer::OnLButtonUp(pt);
+  // A press dragged from the face onto a row and released there chooses it. Last: the parent
+  // may destroy this control when it hears of the choice.
+  if (pressed && !GetDrawRect().PtInRect(pt)) ForwardToDropWnd(WM_LBUTTONUP, pt, 0);
+  return result;
 }
 
 int CElementDropList::OnMouseMove(int x, int y, DWORD flags) {
   if (Press(PressEvent::Move, {x, y}, flags).ignored) return 1;
+  // While the press that opened the pop-up lasts, its rows follow the pointer.
+  if (GetPress().Pressed() && IsDropped()) ForwardToDropWnd(WM_MOUSEMOVE, {x, y}, flags);
   return CElementContainer::OnMouseMove(x, y, flags);
+}
+
+void CElementDropList::ForwardToDropWnd(UINT msg, POINT pt, DWORD flags) {
+  const CRect place = GetContainerRect();
+  POINT at{place.left + pt.x, place.top + pt.y};
+  ::ClientToScreen(GetVMWindow(), &at);
+  ::ScreenToClient(m_pDropWnd->m_hWnd, &at);
+  ::SendMessageW(m_pDropWnd->m_hWnd, msg, flags, MAKELPARAM(at.x, at.y));
 }
 
 int CElementDropList::OnMouseLeave() {

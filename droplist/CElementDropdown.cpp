@@ -70,6 +70,12 @@ int CElementDropdown::OnSize(UINT type, int cx, int cy) {
 }
 
 int CElementDropdown::OnChildsProc(CElementContainer* child, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The focused box would take the wheel turns meant for the open list.
+  if (child == m_pEdit && msg == WM_MOUSEWHEEL && IsDropped()) {
+    SkipMsg();
+    GetDropWnd()->ScrollByWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+    return 1;
+  }
   if (child == m_pEdit && msg == WM_KEYDOWN && IsDropped() && IsListKey(UINT(wParam))) {
     // Skipped first: Enter chooses a row, and the parent may destroy this control on hearing it.
     SkipMsg();

@@ -3,8 +3,8 @@
 // replaces what the box holds. Items, selection, notifications, the frame, the arrow and the
 // pop-up are the drop list's.
 //
-// While the pop-up is open and the box has the focus, Up, Down, Page Up, Page Down, Enter and
-// Escape go to the pop-up; every other key edits. Opening and closing without a choice leave
+// While the pop-up is open and the box has the focus, Up, Down, Page Up, Page Down, Enter,
+// Escape and the wheel go to the pop-up; every other key edits. Opening and closing without a choice leave
 // the typed text as it is. The box starts with the control's creation name as its text.
 #pragma once
 

@@ -64,6 +64,17 @@ TEST_F(DropListTest, EveryWayOfClosing) {
       {"Escape", [this] { Key(VK_ESCAPE); }, false},
       {"Enter", [this] { Key(VK_RETURN); }, true},
       {"release on a row", [this] { ClickAt(RowPoint(*drop, 1)); }, true},
+      {"press on the face dragged to a row",
+       [this] {
+         const POINT face = ScreenPoint(*drop, kWidth - 6, 9), row = RowPoint(*drop, 1);
+         Key(VK_ESCAPE);
+         screen.MouseDown(face.x, face.y);
+         Pump();
+         TakeCodes();
+         screen.MouseMove(row.x, row.y);
+         screen.MouseUp(row.x, row.y);
+       },
+       true},
       {"capture taken by another window",
        [this] {
          ::SetCapture(window.m_hWnd);

@@ -67,8 +67,15 @@ TEST_F(DropdownTest, TypedTextSurvivesOpeningAndClosingWithoutAChoice) {
 }
 
 TEST_F(DropdownTest, TheOpenListTakesItsKeysFromTheBoxAndAPickReplacesTheText) {
+  for (int i = 0; i < 20; ++i) combo->AddString(L"More");
+  combo->SetDropPageCount(5);
   Drop(*combo);
   TakeCodes();
+  screen.MouseWheel(-WHEEL_DELTA);
+  Pump();
+  EXPECT_EQ(PopupList(*combo).GetTopIndex(), 1);
+  screen.MouseWheel(WHEEL_DELTA);
+  Pump();
   Key(VK_DOWN);
   Key(VK_DOWN);
   EXPECT_EQ(PopupList(*combo).GetCurSel(), 1);
