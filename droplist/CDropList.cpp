@@ -40,11 +40,13 @@ void CDropList::DrawItem(LPDRAWITEMSTRUCT dis) {
   if (!palette) return;
   const bool selected = dis->itemState & ODS_SELECTED;
   CRect row = dis->rcItem;
-  canvas.FillRect(row, palette->GetColor((selected ? m_strItemSelectedKey : m_strItemNormalKey).c_str()));
+  canvas.FillRect(
+      row, palette->GetColor((selected ? m_strItemSelectedKey : m_strItemNormalKey).c_str()));
   CFont* font = palette->GetFont(kRowFontKey);
   if (!font) return;
   canvas.SetBkMode(TRANSPARENT);
-  canvas.SetTextColor(palette->GetColor((selected ? m_strTextSelectedKey : m_strTextNormalKey).c_str()));
+  canvas.SetTextColor(
+      palette->GetColor((selected ? m_strTextSelectedKey : m_strTextNormalKey).c_str()));
   GetText(int(dis->itemID), m_strRowText);
   canvas.DrawText(m_strRowText.GetString(), &row, kRowFormat, font);
 }

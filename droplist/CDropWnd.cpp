@@ -31,7 +31,8 @@ bool ContainsScreenPoint(const CWnd& wnd, POINT screen) {
 
 CDropWnd::CDropWnd()
     : m_pList(std::make_unique<CDropList>(L"DropList.CLR.ItemNormal", L"DropList.CLR.ItemSelected",
-                                          L"DropList.CLR.TextCommon", L"DropList.CLR.TextCommon")) {}
+                                          L"DropList.CLR.TextCommon", L"DropList.CLR.TextCommon")) {
+}
 
 CDropWnd::~CDropWnd() {
   *m_pAlive = false;
@@ -182,8 +183,10 @@ bool CDropWnd::RouteMouse(UINT message, UINT flags, CPoint point,
       RetakeCapture();
       return false;
     }
-    if (IsShownWindow(*m_pList) && ContainsScreenPoint(*m_pList, screen)) target = m_pList.get();
-    else if (ScrollBarShown() && ContainsScreenPoint(m_wndScroll, screen)) target = &m_wndScroll;
+    if (IsShownWindow(*m_pList) && ContainsScreenPoint(*m_pList, screen))
+      target = m_pList.get();
+    else if (ScrollBarShown() && ContainsScreenPoint(m_wndScroll, screen))
+      target = &m_wndScroll;
   }
   if (target) {
     CPoint local = screen;
@@ -266,8 +269,8 @@ bool CDropWnd::HandleKey(UINT vk) {
       CRect view;
       m_pList->GetClientRect(&view);
       const int visible = DropWndLayout::VisibleRows(view.Height(), m_pList->GetItemHeight(0));
-      const int target = DropWndLayout::ArrowTarget(vk, m_pList->GetTopIndex(), m_pList->GetCurSel(),
-                                                    visible, m_pList->GetCount());
+      const int target = DropWndLayout::ArrowTarget(
+          vk, m_pList->GetTopIndex(), m_pList->GetCurSel(), visible, m_pList->GetCount());
       if (target >= 0) m_pList->SetCurSel(target);
       SyncScrollBar();
       return true;
@@ -279,9 +282,14 @@ bool CDropWnd::HandleKey(UINT vk) {
       m_pList->SendMessage(WM_KEYDOWN, vk, 0);
       SyncScrollBar();
       return true;
-    case VK_RETURN: m_pList->ReportChosen(); return true;
-    case VK_ESCAPE: Close(); return true;
-    default: return false;
+    case VK_RETURN:
+      m_pList->ReportChosen();
+      return true;
+    case VK_ESCAPE:
+      Close();
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -110,7 +110,7 @@ class CDropWnd : public CWnd, public CElementContainer {
   std::unique_ptr<CDropList> m_pList;
   CElementDropList* m_pOwner = nullptr;  // not owned; the owner owns this window
   SelectedProc m_pfnSelected = nullptr;
-  CSkinScroll m_wndScroll;  // its window is made on first need
+  CSkinScroll m_wndScroll;         // its window is made on first need
   BOOL m_bScrollTracking = FALSE;  // the last press fell on the scroll bar
   // False once this object is gone; held across calls that may destroy it.
   std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);

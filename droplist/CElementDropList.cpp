@@ -154,8 +154,10 @@ int CElementDropList::DeleteString(unsigned int nIndex) {
   m_mapItemData.erase(nIndex);
   ShiftItemData(m_mapItemData, nIndex + 1, -1);
   // A selection of the item that went is no selection; the text stays as it is.
-  if (m_nCurSel == int(nIndex)) m_nCurSel = INVALID_SEL_INDEX;
-  else if (m_nCurSel > int(nIndex) && m_nCurSel < count) --m_nCurSel;
+  if (m_nCurSel == int(nIndex))
+    m_nCurSel = INVALID_SEL_INDEX;
+  else if (m_nCurSel > int(nIndex) && m_nCurSel < count)
+    --m_nCurSel;
   return GetCount();
 }
 
@@ -220,7 +222,8 @@ const CElementDropList::DROP_LIST_BMP_INFO* CElementDropList::FindStatusBmp(DWOR
 int CElementDropList::ResetArrowTextRect(const unsigned int& cx, const unsigned int& cy) {
   m_rcArrow.SetRect(0, 0, int(cx), int(cy));
   m_rcText = m_rcArrow;
-  const BitmapTable& table = m_mapStatusBmp.empty() ? sm_mapDropListStatusDefaultBmp : m_mapStatusBmp;
+  const BitmapTable& table =
+      m_mapStatusBmp.empty() ? sm_mapDropListStatusDefaultBmp : m_mapStatusBmp;
   CBitmap* first = table.empty() ? nullptr : table.begin()->second.pBitmap;
   BITMAP bm{};
   if (!first || !first->GetBitmap(&bm)) return 0;
@@ -236,8 +239,10 @@ int CElementDropList::ResetArrowTextRect(const unsigned int& cx, const unsigned 
 
 void CElementDropList::SetDropWndClr(ELEMENTDROPWND_CLR eWhich, const wchar_t* key) {
   if (!m_pDropWnd) return;
-  if (eWhich == DROPWND_CLR_BACKGROUND) m_pDropWnd->SetBkKey(key);
-  else if (eWhich <= DROPWND_CLR_TEXT_SELECTED) m_pDropWnd->GetList()->SetColorKey(int(eWhich) - 1, key);
+  if (eWhich == DROPWND_CLR_BACKGROUND)
+    m_pDropWnd->SetBkKey(key);
+  else if (eWhich <= DROPWND_CLR_TEXT_SELECTED)
+    m_pDropWnd->GetList()->SetColorKey(int(eWhich) - 1, key);
 }
 
 // ---- drop window

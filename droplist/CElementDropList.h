@@ -171,8 +171,8 @@ class CElementDropList : public CElementControl {
   // The pushed look shows while the press lasts; after a release inside, the focus shows over
   // the hover.
   static constexpr PressPolicy kPressPolicy{PressPolicy::Click::ReleaseInside, false, true};
-  static constexpr UINT kMessages[] = {WM_PAINT,     WM_KILLFOCUS,  WM_SETFOCUS, WM_LBUTTONDOWN,
-                                       WM_LBUTTONUP, WM_MOUSEMOVE,  WM_MOUSEWHEEL, WM_KEYDOWN,
+  static constexpr UINT kMessages[] = {WM_PAINT,     WM_KILLFOCUS, WM_SETFOCUS,   WM_LBUTTONDOWN,
+                                       WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_KEYDOWN,
                                        WM_SIZE,      WM_ERASEBKGND};
 
   std::unique_ptr<CDropWnd> m_pDropWnd;

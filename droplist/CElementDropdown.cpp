@@ -14,8 +14,10 @@ bool IsListKey(UINT vk) {
     case VK_PRIOR:
     case VK_NEXT:
     case VK_RETURN:
-    case VK_ESCAPE: return true;
-    default: return false;
+    case VK_ESCAPE:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -69,7 +71,8 @@ int CElementDropdown::OnSize(UINT type, int cx, int cy) {
   return 1;
 }
 
-int CElementDropdown::OnChildsProc(CElementContainer* child, UINT msg, WPARAM wParam, LPARAM lParam) {
+int CElementDropdown::OnChildsProc(CElementContainer* child, UINT msg, WPARAM wParam,
+                                   LPARAM lParam) {
   // The focused box would take the wheel turns meant for the open list.
   if (child == m_pEdit && msg == WM_MOUSEWHEEL && IsDropped()) {
     SkipMsg();

@@ -4,8 +4,9 @@
 // pop-up are the drop list's.
 //
 // While the pop-up is open and the box has the focus, Up, Down, Page Up, Page Down, Enter,
-// Escape and the wheel go to the pop-up; every other key edits. Opening and closing without a choice leave
-// the typed text as it is. The box starts with the control's creation name as its text.
+// Escape and the wheel go to the pop-up; every other key edits. Opening and closing without a
+// choice leave the typed text as it is. The box starts with the control's creation name as its
+// text.
 #pragma once
 
 #include "droplist/CElementDropList.h"

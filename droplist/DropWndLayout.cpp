@@ -25,12 +25,12 @@ DropWndLayout::Parts DropWndLayout::SplitClient(const RECT& client, int itemCoun
   const int inner = client.bottom - client.top - 2 * kBorder;
   parts.scrollShown = inner < total;
   const int listRight = parts.scrollShown ? client.right - kScrollWidth : client.right - kBorder;
-  parts.list = {client.left + kBorder, client.top + kBorder, std::max(listRight, client.left + kBorder),
-                client.bottom - kBorder};
+  parts.list = {client.left + kBorder, client.top + kBorder,
+                std::max(listRight, client.left + kBorder), client.bottom - kBorder};
   if (parts.list.bottom < parts.list.top) parts.list.bottom = parts.list.top;
   // The bar runs from the top border down to the bottom one, covering the right border.
-  if (parts.scrollShown) parts.scroll = {client.right - kScrollWidth, client.top, client.right,
-                                         client.bottom};
+  if (parts.scrollShown)
+    parts.scroll = {client.right - kScrollWidth, client.top, client.right, client.bottom};
   return parts;
 }
 

@@ -14,9 +14,9 @@ constexpr int kPageRows = 8;
 // A pop-up of a full page: its rows, its border, and the pixel it shares with the face.
 constexpr int kPopupRoom = kPageRows * 18 + 2 - 1;
 constexpr const wchar_t* kFruits[] = {
-    L"苹果 Apple", L"香蕉 Banana", L"樱桃 Cherry", L"枣 Date", L"接骨木 Elderberry",
-    L"无花果 Fig", L"葡萄 Grape", L"蜜瓜 Honeydew", L"猕猴桃 Kiwi", L"柠檬 Lemon",
-    L"芒果 Mango", L"油桃 Nectarine", L"橙子 Orange", L"木瓜 Papaya", L"榅桲 Quince",
+    L"苹果 Apple",       L"香蕉 Banana",     L"樱桃 Cherry",   L"枣 Date",     L"接骨木 Elderberry",
+    L"无花果 Fig",       L"葡萄 Grape",      L"蜜瓜 Honeydew", L"猕猴桃 Kiwi", L"柠檬 Lemon",
+    L"芒果 Mango",       L"油桃 Nectarine",  L"橙子 Orange",   L"木瓜 Papaya", L"榅桲 Quince",
     L"覆盆子 Raspberry", L"草莓 Strawberry", L"橘子 Tangerine"};
 
 template <class T>

@@ -66,8 +66,10 @@ TEST(DropListStore, DataAndSelectionFollowTheirItemsThroughRandomEdits) {
         }
         model.erase(model.begin() + at);
         ASSERT_EQ(result, int(model.size())) << where << ": the items left";
-        if (selection == at) selection = CElementDropList::INVALID_SEL_INDEX;
-        else if (selection > at) --selection;
+        if (selection == at)
+          selection = CElementDropList::INVALID_SEL_INDEX;
+        else if (selection > at)
+          --selection;
         break;
       }
       case 3: {
@@ -89,8 +91,10 @@ TEST(DropListStore, DataAndSelectionFollowTheirItemsThroughRandomEdits) {
     if (model.size() > 40) {
       model.erase(model.begin());
       drop.DeleteString(0);
-      if (selection == 0) selection = -1;
-      else if (selection > 0) --selection;
+      if (selection == 0)
+        selection = -1;
+      else if (selection > 0)
+        --selection;
     }
   }
 }
@@ -99,12 +103,12 @@ TEST(DropListStore, RefusalsChangeNothing) {
   CElementDropList drop;
   EXPECT_EQ(drop.AddString(nullptr), -1);
   EXPECT_EQ(drop.InsertString(0, nullptr), -1);
-  EXPECT_EQ(drop.InsertString(1, L"x"), -1);    // past the end of an empty list
-  EXPECT_EQ(drop.InsertString(0, L"a"), 0);     // at the count: appended
-  EXPECT_EQ(drop.InsertString(-1, L"b"), 1);    // the new index, not -1
+  EXPECT_EQ(drop.InsertString(1, L"x"), -1);  // past the end of an empty list
+  EXPECT_EQ(drop.InsertString(0, L"a"), 0);   // at the count: appended
+  EXPECT_EQ(drop.InsertString(-1, L"b"), 1);  // the new index, not -1
   EXPECT_EQ(drop.DeleteString(2), -1);
   EXPECT_EQ(drop.DeleteString(1), 1);
-  EXPECT_EQ(drop.DeleteString(0), 0);           // the last one went: 0 left, not an error
+  EXPECT_EQ(drop.DeleteString(0), 0);  // the last one went: 0 left, not an error
   EXPECT_EQ(drop.GetCount(), 0);
   EXPECT_EQ(drop.GetItemData(3), 0u);
 }

@@ -83,7 +83,12 @@ TEST_F(DropListTest, EveryWayOfClosing) {
        false},
       {"WM_KILLFOCUS", [this] { Popup(*drop).CWnd::SendMessage(WM_KILLFOCUS); }, false},
       {"focus moved to another element", [this] { MakeNeighbour()->SetFocus(); }, false},
-      {"Tab", [this] { MakeNeighbour(); Key(VK_TAB); }, false},
+      {"Tab",
+       [this] {
+         MakeNeighbour();
+         Key(VK_TAB);
+       },
+       false},
       {"disabled", [this] { drop->Enable(0); }, false},
   };
   for (const Way& way : ways) {
@@ -126,8 +131,13 @@ TEST_F(DropListTest, OpeningIsSilentAndShowsTheSelectionClamped) {
 }
 
 TEST_F(DropListTest, PopupPlacementFollowsRowsPageCountAndRoomBelow) {
-  struct Case { int items, page; int height; bool scroll; };
-  const Case cases[] = {{0, 20, 2, false}, {3, 20, 56, false}, {25, 20, 362, true}, {25, 0, 20, true}};
+  struct Case {
+    int items, page;
+    int height;
+    bool scroll;
+  };
+  const Case cases[] = {
+      {0, 20, 2, false}, {3, 20, 56, false}, {25, 20, 362, true}, {25, 0, 20, true}};
   const POINT corner = ScreenPoint(*drop, 0, 0);
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.items << " items, page " << c.page);
@@ -276,8 +286,10 @@ TEST_F(DropListTest, TheParentMayDestroyTheControlInAnyOfItsNotifications) {
       Pump();
       Drop(*victim);
       if (owner.victim) {
-        if (byKey) Key(VK_RETURN);
-        else ClickAt(RowPoint(*victim, 2));
+        if (byKey)
+          Key(VK_RETURN);
+        else
+          ClickAt(RowPoint(*victim, 2));
       }
       EXPECT_EQ(owner.victim, nullptr);
       Pump();

@@ -9,14 +9,14 @@ namespace {
 using L = DropWndLayout;
 
 TEST(DropWndLayout, PopupHeightHoldsAPageOfRowsAndNeverNone) {
-  struct Case { int items, page, height; };
+  struct Case {
+    int items, page, height;
+  };
   const Case cases[] = {
-      {0, 20, 2},          // an empty list: the border alone
-      {3, 20, 3 * 18 + 2},
-      {25, 20, 362},       // a page of rows; the rest scroll
-      {25, 0, 20},         // a page count of 0 or less still shows one row
-      {25, -4, 20},
-      {1, 1, 20},
+      {0, 20, 2},                          // an empty list: the border alone
+      {3, 20, 3 * 18 + 2}, {25, 20, 362},  // a page of rows; the rest scroll
+      {25, 0, 20},                         // a page count of 0 or less still shows one row
+      {25, -4, 20},        {1, 1, 20},
   };
   for (const Case& c : cases)
     EXPECT_EQ(L::PopupHeight(c.items, c.page), c.height) << c.items << " items, page " << c.page;
@@ -46,7 +46,8 @@ TEST(DropWndLayout, TheBarShowsOnlyWhileRowsDoNotFit) {
   EXPECT_EQ(fit.list.bottom - fit.list.top, 360);
   const L::Parts scroll = L::SplitClient(client, 21, 18);
   EXPECT_TRUE(scroll.scrollShown);
-  EXPECT_EQ(scroll.list.right, 150 - 14);  // 14 pixels narrower than without the bar, less the border
+  EXPECT_EQ(scroll.list.right,
+            150 - 14);  // 14 pixels narrower than without the bar, less the border
   EXPECT_EQ(scroll.scroll.left, 136);
   EXPECT_EQ(scroll.scroll.right, 150);
   // Nothing divides by a row height of 0, and a window too small for rows has an empty list.
@@ -59,10 +60,12 @@ TEST(DropWndLayout, TheBarShowsOnlyWhileRowsDoNotFit) {
 }
 
 TEST(DropWndLayout, FirstRowFollowsTheSelectionClampedNeverNegative) {
-  struct Case { int selection, items, visible, first; };
+  struct Case {
+    int selection, items, visible, first;
+  };
   const Case cases[] = {
-      {-1, 25, 20, 0}, {0, 25, 20, 0}, {3, 25, 20, 3}, {5, 25, 20, 5}, {22, 25, 20, 5},
-      {24, 25, 20, 5}, {99, 25, 20, 5}, {2, 3, 20, 0}, {0, 0, 20, 0}, {7, 10, 0, 7},
+      {-1, 25, 20, 0}, {0, 25, 20, 0},  {3, 25, 20, 3}, {5, 25, 20, 5}, {22, 25, 20, 5},
+      {24, 25, 20, 5}, {99, 25, 20, 5}, {2, 3, 20, 0},  {0, 0, 20, 0},  {7, 10, 0, 7},
   };
   for (const Case& c : cases)
     EXPECT_EQ(L::FirstRowFor(c.selection, c.items, c.visible), c.first)
@@ -70,16 +73,19 @@ TEST(DropWndLayout, FirstRowFollowsTheSelectionClampedNeverNegative) {
 }
 
 TEST(DropWndLayout, ArrowKeysMoveOneRowOrBackIntoView) {
-  struct Case { UINT vk; int top, current, visible, items, target; };
+  struct Case {
+    UINT vk;
+    int top, current, visible, items, target;
+  };
   const Case cases[] = {
-      {VK_UP, 0, 0, 20, 25, -1},    // Up on row 0 changes nothing
+      {VK_UP, 0, 0, 20, 25, -1},  // Up on row 0 changes nothing
       {VK_UP, 0, 4, 20, 25, 3},
-      {VK_UP, 5, 2, 20, 25, 5},     // out of view: the first row shown
-      {VK_UP, 5, -1, 20, 25, 5},    // no row: the first row shown
+      {VK_UP, 5, 2, 20, 25, 5},   // out of view: the first row shown
+      {VK_UP, 5, -1, 20, 25, 5},  // no row: the first row shown
       {VK_DOWN, 0, 4, 20, 25, 5},
-      {VK_DOWN, 0, 22, 20, 25, 0},  // out of view: the first row shown
-      {VK_DOWN, 5, 24, 20, 25, -1}, // the last row stays
-      {VK_DOWN, 0, 0, 0, 3, 1},     // a view of no rows still counts one
+      {VK_DOWN, 0, 22, 20, 25, 0},   // out of view: the first row shown
+      {VK_DOWN, 5, 24, 20, 25, -1},  // the last row stays
+      {VK_DOWN, 0, 0, 0, 3, 1},      // a view of no rows still counts one
       {VK_DOWN, 0, 0, 20, 0, -1},
       {VK_LEFT, 0, 3, 20, 25, -1},
   };

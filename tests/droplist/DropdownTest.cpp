@@ -59,8 +59,10 @@ TEST_F(DropdownTest, TypedTextSurvivesOpeningAndClosingWithoutAChoice) {
   for (const UINT close : {UINT(VK_ESCAPE), UINT(0)}) {
     Drop(*combo);
     ASSERT_TRUE(IsOpen(*combo));
-    if (close) Key(close);
-    else Click(parent, 350, 280);
+    if (close)
+      Key(close);
+    else
+      Click(parent, 350, 280);
     EXPECT_FALSE(IsOpen(*combo));
     EXPECT_EQ(EditText(), L"typed");
   }
