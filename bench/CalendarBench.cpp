@@ -4,6 +4,7 @@
 // "x_goal" is the CPU time per iteration divided by the goal: below 1 meets it.
 #include <benchmark/benchmark.h>
 
+#include "bench/GoalCounter.h"
 #include "datepicker/CMonthCal32.h"
 #include "datepicker/CalendarPlacement.h"
 #include "host/CElementHostWnd.h"
@@ -58,8 +59,7 @@ void BM_OpenCalendar(benchmark::State& state) {
     screen.PumpUntilIdle();
   }
   DeleteObject(font);
-  state.counters["x_goal"] = benchmark::Counter(
-      double(state.iterations()) * 1e-3, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  trellis::bench::ReportGoal(state, 1e-3);
 }
 BENCHMARK(BM_OpenCalendar);
 

@@ -5,9 +5,12 @@
 
 #include <string>
 
+#include "bench/GoalCounter.h"
 #include "edit/CElementEdit.h"
 #include "host/CElementHostWnd.h"
 #include "platform/backend/headless/HeadlessScreen.h"
+
+using trellis::bench::ReportGoal;
 
 namespace {
 
@@ -56,12 +59,6 @@ class EditDesk {
   CElementHostWnd window;
   BenchEdit edit;
 };
-
-void ReportGoal(benchmark::State& state, double goalSeconds) {
-  state.counters["x_goal"] =
-      benchmark::Counter(double(state.iterations()) * goalSeconds,
-                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
 
 void HitTest(benchmark::State& state, std::wstring_view phrase) {
   EditDesk desk(phrase);

@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/GoalCounter.h"
 #include "platform/backend/headless/HeadlessScreen.h"
 #include "platform/mfc/CListBox.h"
+
+using trellis::bench::ReportGoal;
 
 namespace {
 
@@ -54,12 +57,6 @@ std::vector<std::wstring> Texts(int count) {
   texts.reserve(std::size_t(count));
   for (int i = 0; i < count; ++i) texts.push_back(L"Item number " + std::to_wstring(i));
   return texts;
-}
-
-void ReportGoal(benchmark::State& state, double goalSeconds) {
-  state.counters["x_goal"] =
-      benchmark::Counter(double(state.iterations()) * goalSeconds,
-                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // Fill, lay out and paint the first page, as opening a drop list does.

@@ -45,7 +45,8 @@ LRESULT CSkinScroll::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return m_si.nPos;
     }
     case SBM_GETSCROLLINFO:
-      return StateOf(m_si).Fill(reinterpret_cast<SCROLLINFO*>(lParam), m_si.nPos);
+      return StateOf(m_si).Fill(reinterpret_cast<SCROLLINFO*>(lParam),
+                                m_bThumbDrag ? m_nTrackPos : m_si.nPos);
     case WM_LBUTTONDBLCLK:
       // The platform's bar takes the second press of a double click as a press; this one
       // scrolls once per click.
@@ -147,6 +148,9 @@ void CSkinScroll::OnMouseMove(UINT, CPoint point) {
   if (!m_bThumbDrag || !GetParent()) return;
   const int pos = SkinScrollGeometry::DragPosition(StateOf(m_si), TrackLength() - m_nThumbLength,
                                                    m_nDragStartPos, point.y - m_ptDragStart.y);
+  // The request carries 16 bits of the position; the parent reads all of it as the track
+  // position while it handles the request.
+  m_nTrackPos = pos;
   SendScroll(SB_THUMBTRACK, pos);
   SCROLLINFO si{sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, pos, 0};
   UpdateScrollInfo(&si, TRUE);

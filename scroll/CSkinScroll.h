@@ -79,5 +79,6 @@ class CSkinScroll : public CScrollBar {
   CRect m_rcThumb;
   CRect m_rcTrack;
   int m_nDragStartPos = 0;
+  int m_nTrackPos = 0;  // where the thumb is being dragged to (SIF_TRACKPOS while dragging)
   int m_nRepeat = 0;  // 0 none, 1 up arrow held, 2 down arrow held
 };

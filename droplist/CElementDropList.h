@@ -1,0 +1,189 @@
+// A windowless drop list: a list of strings, one item-data value for each, a current
+// selection, and a one-line face (frame, the text centred, a separator and a down arrow at the
+// right). A click on the face opens the drop window (CDropWnd), a real pop-up listing the
+// strings; choosing a row there makes it the selection and the face's text and tells the
+// parent. The face is always 18 pixels high.
+//
+//   event                         what happens                            parent hears (WM_NOTIFY)
+//   press on the face             the face looks pushed; the pop-up       DROPLIST_NM_DROPDOWN,
+//                                 opens (or, open, closes)                only when it opened
+//   drag onto the pop-up          its rows follow the pointer
+//   release                       the pop-up takes the mouse capture; on a
+//                                 row after a drag, that row is chosen
+//   a row chosen in the pop-up    selection and text follow it            DROPLIST_NM_SELECT,
+//                                                                         DROPLIST_NM_SELECTDONE
+//   key, pop-up open              the pop-up's keys (CDropWnd.h)
+//   key, pop-up closed            nothing                                 WM_KEYDOWN, wParam the
+//                                                                         key (not a WM_NOTIFY)
+//   wheel, pop-up open            the pop-up scrolls
+//   focus lost                    the pop-up closes
+// Opening shows the current selection and tells nobody. Items, their data and the selection
+// stay together through inserts and deletes.
+//
+// Each control owns its drop window and destroys it when it goes; a copy makes its own when it
+// first opens. The code is split: CElementDropList.cpp (life cycle, items, defaults),
+// CElementDropListInput.cpp (mouse, keys, opening), CElementDropListPaint.cpp.
+#pragma once
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/CElementControl.h"
+
+class CDropWnd;
+class CLightCanvas;
+
+class CElementDropList : public CElementControl {
+ public:
+  struct DROP_LIST_BMP_ID_INFO {
+    UINT nBmpID;  // a bitmap resource of the library
+    COLORREF clrTransparent;
+  };
+  struct DROP_LIST_BMP_INFO {
+    CBitmap* pBitmap;
+    COLORREF clrTransparent;
+  };
+  struct DROP_LIST_COLOR_KEY {
+    DWORD dwKind;    // COLOR_PART_*
+    DWORD dwStatus;  // COLOR_STATE_*
+  };
+  using BitmapTable = std::map<DWORD, DROP_LIST_BMP_INFO>;
+
+  enum ELEMENTDROPWND_CLR {
+    DROPWND_CLR_BACKGROUND = 0,
+    DROPWND_CLR_ITEM_NORMAL = 1,
+    DROPWND_CLR_ITEM_SELECTED = 2,
+    DROPWND_CLR_TEXT_NORMAL = 3,
+    DROPWND_CLR_TEXT_SELECTED = 4,
+  };
+
+  static constexpr int INVALID_SEL_INDEX = -1;
+  static constexpr int kFaceHeight = 18;
+
+  // The arrow's bitmap resource for each state, and the palette key of each default colour.
+  static const std::pair<DWORD, DROP_LIST_BMP_ID_INFO> sm_pairDropListStatusDefaultBmp[5];
+  static const std::pair<DROP_LIST_COLOR_KEY, const wchar_t*> sm_pairDropListColorDefault[15];
+  // The shared default bitmaps, which it owns: loaded by the first initialisation, freed when
+  // the last drop list goes.
+  static BitmapTable sm_mapDropListStatusDefaultBmp;
+  // Live drop lists.
+  static std::atomic<UINT> m_nRef;
+
+  // ---- notifications: WM_NOTIFY codes to the parent
+  static constexpr UINT DROPLIST_NM_DROPDOWN = 1;
+  static constexpr UINT DROPLIST_NM_SELECT = 8;
+  static constexpr UINT DROPLIST_NM_SELECTDONE = 0;
+
+  CElementDropList();
+  // A copy has the same items, data, selection and looks, and no drop window yet.
+  CElementDropList(const CElementDropList& other);
+  CElementDropList& operator=(const CElementDropList& other);
+  ~CElementDropList() override;
+
+  int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;
+
+  // ---- items; an index out of range or a null text is refused with -1 and changes nothing
+  // Appends; the new item's index.
+  int AddString(const wchar_t* text);
+  // Before the item at nIndex; -1 or the count append. The new item's index.
+  int InsertString(int nIndex, const wchar_t* text);
+  // The items left.
+  int DeleteString(unsigned int nIndex);
+  int GetCount() const { return int(m_vecItem.size()); }
+  const std::wstring& GetItemText(int nIndex) const;
+
+  // ---- selection; SetCurSel keeps any value (an index out of range leaves the text alone),
+  // sets the text to the item's and repaints the text area. Returns 0.
+  int GetCurSel() const { return m_nCurSel; }
+  int SetCurSel(int nIndex);
+  // 0 in every case; nothing is stored for an index out of range.
+  int SetItemData(int nIndex, unsigned long dwData);
+  // 0 when nothing is stored under the index.
+  unsigned long GetItemData(int nIndex) const;
+
+  // The most rows the pop-up shows at once; below 1 it shows one.
+  void SetDropPageCount(int n) { m_nDropPageCount = n; }
+  int GetDropPageCount() const { return m_nDropPageCount; }
+  // Reads the default colours and the shared bitmaps again.
+  void ResetColorAndBitmap();
+  // The palette key of a part of the pop-up; applies from its next painting. Nothing before
+  // InitObject or for a value beyond DROPWND_CLR_TEXT_SELECTED.
+  void SetDropWndClr(ELEMENTDROPWND_CLR eWhich, const wchar_t* key);
+  static COLORREF GetColorEx(const wchar_t* key);
+
+  // The pop-up, for hosts and tests; null before InitObject (or a copy's first opening).
+  CDropWnd* GetDropWnd() const { return m_pDropWnd.get(); }
+  bool IsDropped() const;
+
+ protected:
+  int OnPaint(CPaintDC* dc) override;
+  int OnEraseBackground(CDC* dc) override;
+  int OnLButtonDown(POINT pt) override;
+  int OnLButtonUp(POINT pt) override;
+  int OnMouseWheel(UINT flags, int delta, POINT pt) override;
+  int OnSize(UINT type, int cx, int cy) override;
+  int OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
+  int OnMouseMove(int x, int y, DWORD flags) override;
+  int OnMouseLeave() override;
+  int OnSetFocus(int gained) override;
+  int OnEnable() override;
+
+  // Makes the drop window (its element and its platform window) when there is none. 0 when it
+  // cannot be made.
+  virtual int InitDropWnd();
+  // The drop window calls it with the chosen row: the selection and text follow, the parent
+  // hears DROPLIST_NM_SELECT then DROPLIST_NM_SELECTDONE. The parent may destroy the control
+  // while it handles them.
+  virtual void OnDropListSelected(int nIndex);
+
+  // Lays out the arrow and text areas for a face of cx by cy. 0 when there is no bitmap to size
+  // the arrow by: both areas then cover the face.
+  int ResetArrowTextRect(const unsigned int& cx, const unsigned int& cy);
+  // Opens the pop-up; 0 when it cannot.
+  int TrackDropListWnd();
+  // Closes the pop-up when it is open.
+  void CloseDropListWnd();
+  // In screen coordinates, through the control's own host window. 0 without one.
+  int GetContainerScreenRect(CRect& rc) const;
+  // Whether a focus change leaves the focus inside this control (its own children).
+  bool FocusStaysInside() const;
+
+  // Held across calls after which this control may be gone: false once it is.
+  std::shared_ptr<bool> Lifeline() const { return m_pAlive; }
+
+  CRect m_rcArrow;  // own coordinates
+  CRect m_rcText;
+
+ private:
+  int InitDropListDefaultColor();
+  int InitDropListDefaultBmp();
+  int DrawArrow(CLightCanvas& canvas);
+  int DrawTextW(CLightCanvas& canvas);
+  const DROP_LIST_BMP_INFO* FindStatusBmp(DWORD state) const;
+  // Hands a mouse message at a point of this control to the open pop-up.
+  void ForwardToDropWnd(UINT msg, POINT pt, DWORD flags);
+  // Sends a notification; false when the parent destroyed this control while handling it.
+  bool Notify(UINT code);
+  // The pushed look shows while the press lasts; after a release inside, the focus shows over
+  // the hover.
+  static constexpr PressPolicy kPressPolicy{PressPolicy::Click::ReleaseInside, false, true};
+  static constexpr UINT kMessages[] = {WM_PAINT,     WM_KILLFOCUS, WM_SETFOCUS,   WM_LBUTTONDOWN,
+                                       WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_KEYDOWN,
+                                       WM_SIZE,      WM_ERASEBKGND};
+
+  std::unique_ptr<CDropWnd> m_pDropWnd;
+  std::vector<std::wstring> m_vecItem;
+  // The record InitObject was given, while InitObject runs; null otherwise.
+  _CONTAINER_INFO* m_pCreateInfo = nullptr;
+  BitmapTable m_mapStatusBmp;  // not owned; consulted before the shared table
+  int m_nCurSel = INVALID_SEL_INDEX;
+  std::map<unsigned int, unsigned long> m_mapItemData;
+  int m_nDropPageCount = 20;
+  // False once this control is gone; held across notifications, after which the parent may
+  // have destroyed it.
+  std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
+};

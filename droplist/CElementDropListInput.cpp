@@ -1,0 +1,94 @@
+// The drop list's mouse, wheel, keys and focus: the shared press machine for the face, the
+// pop-up opened by a press and handed the capture on the release.
+//
+// "The base handler" of each is the element's default handling, past the plain control's check
+// box.
+#include "droplist/CDropWnd.h"
+#include "droplist/CElementDropList.h"
+#include "host/CElementHost.h"
+
+int CElementDropList::OnLButtonDown(POINT pt) {
+  if (Press(PressEvent::Down, pt).ignored) return 1;
+  if (IsDropped()) {
+    CloseDropListWnd();
+  } else if (TrackDropListWnd() && !Notify(DROPLIST_NM_DROPDOWN)) {
+    return 1;
+  }
+  SetFocus();
+  return CElementContainer::OnLButtonDown(pt);
+}
+
+int CElementDropList::OnLButtonUp(POINT pt) {
+  const bool pressed = GetPress().Pressed();
+  if (Press(PressEvent::Up, pt).ignored) return 1;
+  if (!IsDropped()) return CElementContainer::OnLButtonUp(pt);
+  // From now on the pop-up tracks the mouse: a press outside it closes it.
+  ::SetCapture(m_pDropWnd->m_hWnd);
+  const int result = CElementContainer::OnLButtonUp(pt);
+  // A press dragged from the face onto a row and released there chooses it. Last: the parent
+  // may destroy this control when it hears of the choice.
+  if (pressed && !GetDrawRect().PtInRect(pt)) ForwardToDropWnd(WM_LBUTTONUP, pt, 0);
+  return result;
+}
+
+int CElementDropList::OnMouseMove(int x, int y, DWORD flags) {
+  if (Press(PressEvent::Move, {x, y}, flags).ignored) return 1;
+  // While the press that opened the pop-up lasts, its rows follow the pointer.
+  if (GetPress().Pressed() && IsDropped()) ForwardToDropWnd(WM_MOUSEMOVE, {x, y}, flags);
+  return CElementContainer::OnMouseMove(x, y, flags);
+}
+
+void CElementDropList::ForwardToDropWnd(UINT msg, POINT pt, DWORD flags) {
+  const CRect place = GetContainerRect();
+  POINT at{place.left + pt.x, place.top + pt.y};
+  ::ClientToScreen(GetVMWindow(), &at);
+  ::ScreenToClient(m_pDropWnd->m_hWnd, &at);
+  ::SendMessageW(m_pDropWnd->m_hWnd, msg, flags, MAKELPARAM(at.x, at.y));
+}
+
+int CElementDropList::OnMouseLeave() {
+  if (Press(PressEvent::Leave).ignored) return 0;
+  return CElementContainer::OnMouseLeave();
+}
+
+int CElementDropList::OnMouseWheel(UINT, int delta, POINT) {
+  if (IsDropped()) m_pDropWnd->ScrollByWheel(delta);
+  SkipMsg();
+  return 1;
+}
+
+int CElementDropList::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
+  if (IsDropped()) {
+    // Skipped first: Enter chooses a row, and the parent may destroy this control on hearing it.
+    SkipMsg();
+    m_pDropWnd->HandleKey(vk);
+    return 1;
+  }
+  // Reported as the key it is: a WM_NOTIFY with the key as its code would be taken for one of
+  // the drop list's own notifications (Backspace, 8, for DROPLIST_NM_SELECT).
+  SendControlMessage(WM_KEYDOWN, vk, MAKELPARAM(repeat, flags));
+  return CElementContainer::OnKeyDown(vk, repeat, flags);
+}
+
+bool CElementDropList::FocusStaysInside() const {
+  const CElementHost* host = GetHost();
+  for (const CElementContainer* e = host ? host->Focus() : nullptr; e; e = e->GetParent())
+    if (e == this) return true;
+  return false;
+}
+
+int CElementDropList::OnSetFocus(int gained) {
+  if (!gained && !FocusStaysInside()) CloseDropListWnd();
+  InvalidContainerRect(0, nullptr);
+  return CElementContainer::OnSetFocus(gained);
+}
+
+int CElementDropList::OnEnable() {
+  if (!IsEnable()) CloseDropListWnd();
+  return CElementControl::OnEnable();
+}
+
+int CElementDropList::OnSize(UINT type, int cx, int) {
+  ResetArrowTextRect(unsigned(std::max(cx, 0)), kFaceHeight);
+  return CElementContainer::OnSize(type, cx, kFaceHeight);
+}

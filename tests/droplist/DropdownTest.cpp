@@ -1,0 +1,111 @@
+// The drop-down with an edit face: where its box sits, typing around the pop-up, the pop-up's
+// keys while the box has the focus, and a picked row replacing the typed text.
+#include "droplist/CElementDropdown.h"
+#include "tests/droplist/DropListFixture.h"
+
+namespace trellis::test {
+namespace {
+
+using Codes = std::vector<UINT>;
+
+class DropdownTest : public DropListFixture {
+ protected:
+  DropdownTest() {
+    combo = new CElementDropdown;
+    combo->AddRef();
+    _CONTAINER_INFO info = Info(30, 60, kWidth, 24, 11);
+    info.SetName(L"combo");
+    combo->InitObject(L"combo", &info);
+    for (const wchar_t* t : {L"Apple", L"Banana", L"Cherry"}) combo->AddString(t);
+    Pump();
+  }
+  ~DropdownTest() override { combo->Release(); }
+
+  std::wstring EditText() const { return combo->GetEdit()->GetTextString().GetString(); }
+
+  CElementDropdown* combo = nullptr;
+};
+
+TEST_F(DropdownTest, TheBoxCoversTheFaceButTheArrowAndShowsTheCreationName) {
+  CElementEdit* edit = combo->GetEdit();
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->GetParent(), combo);
+  const CRect face = combo->GetContainerRect();
+  const CRect box = edit->GetContainerRect();
+  EXPECT_EQ(box.TopLeft(), face.TopLeft());
+  EXPECT_EQ(box.Width(), kWidth - 13);
+  EXPECT_EQ(face.Height(), 18);
+  EXPECT_EQ(EditText(), L"combo");
+  combo->MoveContainer(30, 60, 200, 18);
+  Pump();
+  EXPECT_EQ(edit->GetContainerRect().TopLeft(), combo->GetContainerRect().TopLeft());
+  EXPECT_EQ(edit->GetContainerRect().Width(), 200 - 13);
+}
+
+TEST_F(DropdownTest, ClickingTheArrowOpensAndFocusesTheBox) {
+  Drop(*combo);
+  EXPECT_TRUE(IsOpen(*combo));
+  EXPECT_TRUE(combo->GetEdit()->IsFocus());
+  EXPECT_EQ(TakeCodes(), Codes{CElementDropList::DROPLIST_NM_DROPDOWN});
+}
+
+TEST_F(DropdownTest, TypedTextSurvivesOpeningAndClosingWithoutAChoice) {
+  Click(*combo->GetEdit(), 20, 9);
+  Key(VK_END);
+  Type(L" pie");
+  EXPECT_EQ(EditText(), L"combo pie");
+  combo->SetCurSel(1);
+  combo->GetEdit()->SetText(L"typed");
+  for (const UINT close : {UINT(VK_ESCAPE), UINT(0)}) {
+    Drop(*combo);
+    ASSERT_TRUE(IsOpen(*combo));
+    if (close)
+      Key(close);
+    else
+      Click(parent, 350, 280);
+    EXPECT_FALSE(IsOpen(*combo));
+    EXPECT_EQ(EditText(), L"typed");
+  }
+}
+
+TEST_F(DropdownTest, TheOpenListTakesItsKeysFromTheBoxAndAPickReplacesTheText) {
+  for (int i = 0; i < 20; ++i) combo->AddString(L"More");
+  combo->SetDropPageCount(5);
+  Drop(*combo);
+  TakeCodes();
+  screen.MouseWheel(-WHEEL_DELTA);
+  Pump();
+  EXPECT_EQ(PopupList(*combo).GetTopIndex(), 1);
+  screen.MouseWheel(WHEEL_DELTA);
+  Pump();
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  EXPECT_EQ(PopupList(*combo).GetCurSel(), 1);
+  EXPECT_EQ(EditText(), L"combo");  // the arrows moved the list, not the caret's text
+  Key(VK_RETURN);
+  EXPECT_FALSE(IsOpen(*combo));
+  EXPECT_EQ(EditText(), L"Banana");
+  EXPECT_EQ(combo->GetCurSel(), 1);
+  EXPECT_EQ(TakeCodes(), (Codes{CElementDropList::DROPLIST_NM_SELECT,
+                                CElementDropList::DROPLIST_NM_SELECTDONE}));
+  // Closed, the keys are the box's own: Backspace edits.
+  Key(VK_END);
+  Key(VK_BACK);
+  EXPECT_EQ(EditText(), L"Banan");
+  // A row clicked in the pop-up replaces the text too.
+  Drop(*combo);
+  ClickAt(RowPoint(*combo, 2));
+  EXPECT_EQ(EditText(), L"Cherry");
+}
+
+TEST_F(DropdownTest, DisablingTheControlDisablesTheBox) {
+  combo->Enable(0);
+  EXPECT_FALSE(combo->GetEdit()->IsEnable());
+  Drop(*combo);
+  EXPECT_FALSE(IsOpen(*combo));
+  combo->Enable(1);
+  EXPECT_TRUE(combo->GetEdit()->IsEnable());
+}
+
+}  // namespace
+}  // namespace trellis::test
