@@ -135,6 +135,8 @@ void CElementTree::MakeScrollBar(const wchar_t* name, const _CONTAINER_INFO& inf
 
 int CElementTree::ReleaseObject() {
   CloseTip();
+  // Out of the window, no pointer is over it.
+  m_nHoverItem = -1;
   return CElementControl::ReleaseObject();
 }
 

@@ -271,6 +271,7 @@ class CElementTree : public CElementControl, protected CTreeStore {
   void CopySettings(const CElementTree& other);
   void MakeScrollBar(const wchar_t* name, const _CONTAINER_INFO& info);
 
+ protected:
   int m_nItemHeight = 20;
   int m_nPageCount = 0;
   int m_nScreenCount = 10;
