@@ -146,6 +146,17 @@ void CElementTree::InsertItem(_TREE_ITEM& item, _TREE_ITEM* parent) {
                           GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL)});
 }
 
+void CElementTree::DelAllItems() {
+  CTreeStore::DelAllItems();
+  CalcShowRect();
+}
+
+int CElementTree::DelItemChild(int id) {
+  if (!CTreeStore::DelItemChild(id)) return 0;
+  CalcShowRect();
+  return 1;
+}
+
 // ---- settings
 
 void CElementTree::SetFocusBgColor(COLORREF c) {

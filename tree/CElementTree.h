@@ -55,8 +55,10 @@ class CElementTree : public CElementControl, protected CTreeStore {
   // ---- items
   // Unset colours of `item` become the table's normal text colour and normal panel colour.
   void InsertItem(_TREE_ITEM& item, _TREE_ITEM* parent);
-  using CTreeStore::DelAllItems;
-  using CTreeStore::DelItemChild;
+  // Deletions lay the rows out again at once, so no row on screen names a deleted item; the
+  // host still repaints (RecalcAndRefresh) when it has finished.
+  void DelAllItems();
+  int DelItemChild(int id);
   using CTreeStore::GetCheckedItems;
   using CTreeStore::GetFatherItemsBtnNoShow;
   using CTreeStore::GetHoverItem;

@@ -55,8 +55,8 @@ void CElementTree::SetFocusItem(int id) {
   for (int p = m_vecItems[std::size_t(id)].nParentID; p != 0; p = m_vecItems[std::size_t(p)].nParentID)
     m_vecItems[std::size_t(p)].nOpen = 1;
   CalcShowItems();
+  if (GetDrawRect().IsRectEmpty()) return;  // not laid out yet: OnSize reveals it
   CalcScreenItems();
-  if (m_nShowCount == 0 || m_nPageCount <= 0) return;  // not laid out yet: OnSize reveals it
   ResetScrollPos(m_vecItems[std::size_t(id)].nParentID);
   CalcShowRect();
   InvalidateAll();
