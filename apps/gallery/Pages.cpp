@@ -2,6 +2,7 @@
 
 #include "apps/gallery/ChoicePage.h"
 #include "apps/gallery/EditPage.h"
+#include "apps/gallery/TreePage.h"
 
 void BuildAllPages(GalleryBoard& board) {
   BuildFrameworkPage(board);
@@ -10,5 +11,6 @@ void BuildAllPages(GalleryBoard& board) {
   const POINT origin = board.Area(size.cx, size.cy);
   board.Keep(std::make_shared<ChoicePage>(board.Root(), origin, TRELLIS_GALLERY_IMAGES));
   BuildEditPage(board);
+  BuildTreePage(board);
   BuildMenuPage(board);
 }
