@@ -52,7 +52,8 @@ void CElementTree::SetFocusItem(int id) {
   m_nFocusItem = id;
   // Exactly the chain above the focus is open; the root stays open, as it always is.
   for (std::size_t i = 1; i < m_vecItems.size(); ++i) m_vecItems[i].nOpen = 0;
-  for (int p = m_vecItems[std::size_t(id)].nParentID; p != 0; p = m_vecItems[std::size_t(p)].nParentID)
+  for (int p = m_vecItems[std::size_t(id)].nParentID; p != 0;
+       p = m_vecItems[std::size_t(p)].nParentID)
     m_vecItems[std::size_t(p)].nOpen = 1;
   CalcShowItems();
   if (GetDrawRect().IsRectEmpty()) return;  // not laid out yet: OnSize reveals it

@@ -116,13 +116,14 @@ TreeRowGeometry CTreeItem::GetRowGeometry(const CRect& rowRect, int textWidth) c
 MOUSE_IN_ITEM_AREA CTreeItem::GetPointInItemArea(POINT& pt, CRect rc) const {
   if (Style() == TREE_STYLE_FLAT) return m_nChildCount > 0 ? MOUSE_IN_BTN : MOUSE_IN_NONE;
   if (!m_pTree || !rc.PtInRect(pt)) return MOUSE_IN_NONE;
-  const int textWidth =
-      m_pTree->MeasureText(ShownText(), m_nParentID != 0 ? m_pTree->m_lfChild : m_pTree->m_lfFather);
+  const int textWidth = m_pTree->MeasureText(
+      ShownText(), m_nParentID != 0 ? m_pTree->m_lfChild : m_pTree->m_lfFather);
   const TreeRowGeometry g = GetRowGeometry(rc, textWidth);
   // Columns over the whole row's height: a press a little above or below a picture still
   // means it. The button's picture reaches a pixel into the box's column; the box keeps it.
   const auto inColumn = [&](int left, int right) { return pt.x >= left && pt.x < right; };
-  const int buttonEnd = g.check.IsRectEmpty() ? g.button.right : std::min(g.button.right, g.check.left);
+  const int buttonEnd =
+      g.check.IsRectEmpty() ? g.button.right : std::min(g.button.right, g.check.left);
   if (!g.button.IsRectEmpty() && inColumn(g.button.left, buttonEnd)) return MOUSE_IN_BTN;
   if (!g.check.IsRectEmpty() && m_eCheck <= TREE_CHECK_YES_HALF &&
       inColumn(g.check.left, g.check.right))
@@ -226,7 +227,8 @@ void CTreeItem::DrawPixLine(CRect& rc, CLightCanvas& canvas) {
     int ancestor = m_nParentID;
     for (int k = m_nLevel - 1; k >= 0 && tree.IsItem(ancestor); --k) {
       const _TREE_ITEM& a = tree.m_vecItems[std::size_t(ancestor)];
-      if (!IsItemEndNode(a)) DrawDots(canvas, rc.left + kIndent * k + 3, rc.top, 0, 1, half, kLineDots);
+      if (!IsItemEndNode(a))
+        DrawDots(canvas, rc.left + kIndent * k + 3, rc.top, 0, 1, half, kLineDots);
       ancestor = a.nParentID;
     }
   }

@@ -180,7 +180,8 @@ TEST_F(TreeTips, AnItemsOwnTipShowsBesideItsRow) {
 TEST_F(TreeTips, ACutTextShowsWholeOverItsRow) {
   CTreeTipWnd* tip = RestOn(1);
   ASSERT_NE(tip, nullptr);
-  EXPECT_EQ(tip->GetLayout().cells.at(0).text, CString(L"A text far too long for the width of this little tree"));
+  EXPECT_EQ(tip->GetLayout().cells.at(0).text,
+            CString(L"A text far too long for the width of this little tree"));
   CRect place;
   tip->GetWindowRect(&place);
   EXPECT_EQ(place.top, ScreenPoint(*tree, 0, 20).y);

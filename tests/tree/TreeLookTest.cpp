@@ -79,7 +79,8 @@ TEST_F(TreeLook, FlatStyleFocusRowsTakeTheirColours) {
   tree->SetFocusItem(1);
   Pump();
   // The row's 20 pixels: the last is the divider's, the one before it the focus colour's.
-  const COLORREF column[] = {RGB(0, 255, 0), CTreeItem::GradientColor(RGB(255, 0, 0), RGB(0, 0, 255), 1, 18),
+  const COLORREF column[] = {RGB(0, 255, 0),
+                             CTreeItem::GradientColor(RGB(255, 0, 0), RGB(0, 0, 255), 1, 18),
                              RGB(0, 0, 255), tree->GetFocusBkColor(), RGB(0, 255, 0)};
   const int ys[] = {0, 1, 17, 18, 19};
   for (int k = 0; k < 5; ++k) EXPECT_EQ(PixelAt(*tree, 200, ys[k]), column[k]) << ys[k];

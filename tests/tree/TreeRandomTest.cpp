@@ -79,7 +79,8 @@ TEST_F(TreeRandom, EveryStepKeepsTheInvariants) {
           Pump();
           break;
         case 7:
-          tree->MoveContainer(CRect(kTreeX, kTreeY, kTreeX + 60 + pick(200), kTreeY + 10 + pick(200)));
+          tree->MoveContainer(
+              CRect(kTreeX, kTreeY, kTreeX + 60 + pick(200), kTreeY + 10 + pick(200)));
           Pump();
           break;
         case 8: Advance(DWORD(pick(700))); Pump(); break;
