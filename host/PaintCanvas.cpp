@@ -149,6 +149,19 @@ int PaintCanvas::DrawLine(int x1, int y1, COLORREF color, int x2, int y2) {
   return 1;
 }
 
+int PaintCanvas::DrawDottedLine(int x1, int y1, int x2, int y2, COLORREF color) {
+  if (!m_pDC) return 0;
+  if (!m_pDotPen || m_clrDotPen != color) {
+    m_pDotPen = std::make_unique<CPen>(PS_DOT, 1, color);
+    m_clrDotPen = color;
+  }
+  const HGDIOBJ previous = ::SelectObject(m_pDC->m_hDC, m_pDotPen->m_hObject);
+  m_pDC->MoveTo(x1, y1);
+  m_pDC->LineTo(x2, y2);
+  ::SelectObject(m_pDC->m_hDC, previous);
+  return 1;
+}
+
 CDC* PaintCanvas::MemoryDC() {
   if (!m_pMemDC) {
     auto dc = std::make_unique<CDC>();

@@ -65,6 +65,9 @@ class PaintCanvas {
   int DrawTextRuns(const TextLine& line, std::span<const TextRun> runs, UINT format);
   // With x2 or y2 negative, a line from the current position to (x1, y1).
   int DrawLine(int x1, int y1, COLORREF color, int x2 = -1, int y2 = -1);
+  // Every other pixel from (x1, y1) towards (x2, y2), the first included and the end left out:
+  // a dotted line in one stroke. The pen is kept for the next dotted line of the same colour.
+  int DrawDottedLine(int x1, int y1, int x2, int y2, COLORREF color);
   // Stretches the whole bitmap into the rectangle; 0 without a bitmap.
   int DrawBitmap(int x, int y, int cx, int cy, CBitmap* bitmap);
   // Draws the whole bitmap at its own size, leaving out the pixels of colour `transparent`;
@@ -83,6 +86,8 @@ class PaintCanvas {
 
   CDC* m_pDC = nullptr;          // target, not owned
   std::unique_ptr<CDC> m_pMemDC;  // for bitmap transfers: made on first use
+  std::unique_ptr<CPen> m_pDotPen;  // the last dotted line's pen, never left selected
+  COLORREF m_clrDotPen = 0;
   // Pens live for one DrawLine, no operation selects a brush and fonts belong to the font
   // cache, so the font is the only object the canvas leaves selected between calls.
   HGDIOBJ m_hOldFont = nullptr;  // what was selected before the canvas's first font

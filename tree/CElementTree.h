@@ -1,26 +1,66 @@
-// The tree element: a scrolling tree of items with three-state check boxes, hosted by the element
-// framework. Its items live in the store it derives from, whose operations it offers under their
-// own names; the element adds what needs the framework, starting with the colour table that new
-// items take their default colours from.
+// The tree element: a scrolling tree of items with expand buttons, three-state check boxes, two
+// looks, hover and focus, tips and notifications to its parent. Including this header is all a
+// host needs: it brings the records, the painter and the notification package.
+//
+//   event                         line style                      flat style
+//   press on a button             open / close, NM_CLICK          (any press on a row with
+//   press on a check box          2 -> 1, 1 or 3 -> 2, NM_CLICK    children opens / closes it,
+//   press on the text or beside   focus moves, no notice           closes the old focus's branch
+//                                                                  and notifies NM_CLICK)
+//   double click on the text      focus, open / close, NM_DBLCLK  as a single press
+//   double click on a button      open / close, NM_DBLCLK
+//   keys (arrows, pages, ends)    focus moves and stays on screen; WM_KEYDOWN with the key code
+//                                 unless the key only scrolled
+//   pointer resting 500 ms        -                               the item's tip, or its whole
+//                                                                  text when cut
+//   wheel, scroll bar             three rows a notch; the bar reports its first row
+// The parent receives WM_NOTIFY (code NM_CLICK / NM_DBLCLK / its own for the path notice) and
+// WM_KEYDOWN (wParam the key) with a CPackager<tagNM_TREECONTAINER> as the LPARAM. It may delete
+// items or the tree itself in there: the tree touches nothing of itself after notifying.
+//
+// Sections: life cycle; items (the store's operations); layout and scrolling; focus, hover and
+// notifications; tips; settings; handlers; members. The code is split the same way:
+// CElementTree.cpp (life cycle and settings), CElementTreeLayout.cpp, CElementTreeInput.cpp,
+// CElementTreeTips.cpp, CElementTreePaint.cpp; the row painter is CTreeItem.
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "host/CElementControl.h"
+#include "host/CVerticalScrollbar.h"
+#include "platform/com/CComPtr.h"
+#include "tree/CPackager.h"
+#include "tree/CTreeBitmaps.h"
+#include "tree/CTreeItem.h"
 #include "tree/CTreeStore.h"
+
+class CTreeTipWnd;
 
 class CElementTree : public CElementControl, protected CTreeStore {
  public:
-  CElementTree() = default;
-  CElementTree(const CElementTree&) = default;
-  CElementTree& operator=(const CElementTree&) = default;
-  ~CElementTree() override = default;
+  CElementTree();
+  // A copy has its own painter, pictures and items; it gets a scroll bar of its own when it is
+  // initialised, since a child element can have one parent only.
+  CElementTree(const CElementTree& other);
+  CElementTree& operator=(const CElementTree& other);
+  ~CElementTree() override;
 
+  // Registers the messages, loads the style's pictures and makes the scroll bar. A second call
+  // makes a new scroll bar and keeps the items.
+  int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;
+  // Leaves the window: the tip goes with it.
+  int ReleaseObject() override;
+
+  // ---- items
   // Unset colours of `item` become the table's normal text colour and normal panel colour.
   void InsertItem(_TREE_ITEM& item, _TREE_ITEM* parent);
-  using CTreeStore::DelAllItems;
-  using CTreeStore::DelItemChild;
+  // Deletions lay the rows out again at once, so no row on screen names a deleted item; the
+  // host still repaints (RecalcAndRefresh) when it has finished.
+  void DelAllItems();
+  int DelItemChild(int id);
   using CTreeStore::GetCheckedItems;
   using CTreeStore::GetFatherItemsBtnNoShow;
-  using CTreeStore::GetFocusItem;
   using CTreeStore::GetHoverItem;
   using CTreeStore::GetItem;
   using CTreeStore::GetItemById;
@@ -30,9 +70,234 @@ class CElementTree : public CElementControl, protected CTreeStore {
   using CTreeStore::GetNextItem;
   using CTreeStore::SetItemByID;
   using CTreeStore::SetItemCheck;
+
+  // ---- layout and scrolling
+  // Rebuilds the shown list and the rows on screen, and repaints: call it after changing items.
+  void RecalcAndRefresh();
+  // Pixels of the rows above the screen.
+  int GetScrollPix() const;
+  int GetFirstShow() const { return m_nFirstShow; }
+  int GetShowCount() const { return m_nShowCount; }
+  int GetPageCount() const { return m_nPageCount; }
+  int GetScreenCount() const { return m_nScreenCount; }
+  // The rows on screen, in element coordinates: row k shows shown item GetFirstShow() + k.
+  const std::vector<CRect>& GetShowRects() const { return m_vecShowRects; }
+  const CRect& GetItemsRect() const { return m_rcItems; }
+  int IsVScrollShow() const { return m_bVScrollShow; }
+  CVerticalScrollbar* GetVScroll() const { return m_pVScroll; }
+
+  // ---- focus, hover and notifications
+  // Makes `id` the focus, opens exactly its ancestors and scrolls it on screen. No notice.
+  void SetFocusItem(int id);
+  using CTreeStore::GetFocusItem;
+  // Sends `code` for item `id` with the item's path ("top.parent.item") as its text, followed
+  // by "." and `suffix` unless `noSuffix`. 0 when `id` names no record.
+  long SendMessageToParent(int code, int id, CString suffix, int noSuffix);
+
+  // ---- tips
   using CTreeStore::SetTipsValue;
+  // Replaces the first record of the same item; 1 whether or not there was one.
+  int ChangeItemTip(_TREE_ITEM_TIP tip);
+  // The tip window while it shows, else null.
+  HWND GetTipWindow() const;
+
+  // ---- settings; none repaints (RecalcAndRefresh after what changes layout)
+  void SetBkColor(COLORREF c) { SetColor(c, COLOR_PART_PANEL, COLOR_STATE_NORMAL); }
+  COLORREF GetBkColor() const { return GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL); }
+  void SetTextColor(COLORREF c) { SetColor(c, COLOR_PART_TEXT, COLOR_STATE_NORMAL); }
+  // The focus background of top-level rows, and of child rows in the flat style.
+  void SetFocusBgColor(COLORREF c);
+  COLORREF GetFocusBkColor() const { return GetColor(COLOR_PART_PANEL, COLOR_STATE_FOCUS); }
+  void SetFocusGradientFColor(COLORREF c) { SetColor(c, COLOR_PART_PANEL, COLOR_STATE_FOCUS); }
+  COLORREF GetFocusGradientFColor() const { return GetFocusBkColor(); }
+  void SetFocusGradientTColor(COLORREF c) { SetColor(c, COLOR_PART_SHADE, COLOR_STATE_FOCUS); }
+  COLORREF GetFocusGradientTColor() const { return GetColor(COLOR_PART_SHADE, COLOR_STATE_FOCUS); }
+  // The second colour is kept for the host only when `useSecond`; otherwise it is `c` as well.
+  void SetFocusTextColor(COLORREF c, int useSecond, COLORREF second);
+  COLORREF GetFocusTextColor() const { return GetColor(COLOR_PART_TEXT, COLOR_STATE_FOCUS); }
+  COLORREF GetFocusTextTColor() const { return GetColor(COLOR_PART_TEXTBACK, COLOR_STATE_FOCUS); }
+  void SetHoverBgColor(COLORREF c) { SetColor(c, COLOR_PART_PANEL, COLOR_STATE_HOVER); }
+  COLORREF GetHoverBgColor() const { return GetColor(COLOR_PART_PANEL, COLOR_STATE_HOVER); }
+  void SetHoverTextColor(COLORREF c, int useSecond, COLORREF second);
+  COLORREF GetHoverTextColor() const { return GetColor(COLOR_PART_TEXT, COLOR_STATE_HOVER); }
+  COLORREF GetHoverTextTColor() const { return GetColor(COLOR_PART_TEXTBACK, COLOR_STATE_HOVER); }
+  // The frame of the rows area and the flat style's dividers; unset draws none.
+  void SetDivideLineColor(COLORREF c) { m_clrDivideLine = c; }
+  COLORREF GetDivideLineColor() const { return m_clrDivideLine; }
+  // The focus background of child rows in the flat style; unset falls back to the focus
+  // background of top-level rows.
+  void SetFocusBgL2Color(COLORREF c) { m_clrFocusBgL2 = c; }
+  COLORREF GetFocusBgL2Color() const { return m_clrFocusBgL2; }
+  void SetFocusHeadGradient(_COLOR_GRADIENT g) { m_gradFocusHead = g; }
+  _COLOR_GRADIENT GetFocusGradient() const { return m_gradFocusHead; }
+  // Tip colours: own tips take the tip background and hover text; cut texts the remind pair.
+  void SetRemindTipTextColor(COLORREF c) { m_clrRemindTipText = c; }
+  void SetRemindTipBgColor(COLORREF c) { m_clrRemindTipBg = c; }
+  void SetTipBackgroundColor(COLORREF c) { m_clrTipBackground = c; }
+  void SetTipTextHoverColor(COLORREF c) { m_clrTipTextHover = c; }
+  // Set it before InitObject: the pictures, colours and scroll bar look are the style's.
+  void SetShowStyle(TREE_SHOW_STYLE style) { m_eShowStyle = style; }
+  TREE_SHOW_STYLE GetShowStyle() const { return m_eShowStyle; }
+  void SetBtnShow(int show) { m_bBtnShow = show; }
+  int GetBtnShow() const { return m_bBtnShow; }
+  void SetLeftMargin(int margin) { m_nLeftMargin = margin; }
+  int GetLeftMargin() const { return m_nLeftMargin; }
+  void SetDrawGradientLine(int draw) { m_bDrawGradientLine = draw; }
+  int GetDrawGradientLine() const { return m_bDrawGradientLine; }
+  // Kept for the host; rows take each item's own height.
+  void SetItemHeight(int height) { m_nItemHeight = height; }
+  int GetItemHeight() const { return m_nItemHeight; }
+  CBitmap* GetBitmapClose() const { return m_bitmaps.Get(CTreeBitmaps::CLOSE); }
+  CBitmap* GetBitmapOpen() const { return m_bitmaps.Get(CTreeBitmaps::OPEN); }
+  CBitmap* GetBitmapCheckYes() const { return m_bitmaps.Get(CTreeBitmaps::CHECK_YES); }
+  CBitmap* GetBitmapCheckNo() const { return m_bitmaps.Get(CTreeBitmaps::CHECK_NO); }
+  CBitmap* GetBitmapCheckYesHalf() const { return m_bitmaps.Get(CTreeBitmaps::CHECK_YES_HALF); }
+  // The tree takes the bitmap's handle: `bitmap` holds none afterwards.
+  void SetBitmapClose(CBitmap* bitmap) { m_bitmaps.Adopt(CTreeBitmaps::CLOSE, bitmap); }
+  void SetBitmapOpen(CBitmap* bitmap) { m_bitmaps.Adopt(CTreeBitmaps::OPEN, bitmap); }
+  // The tree copies the picture; the caller keeps its bitmap.
+  void SetBitmapCheckYes(CBitmap* bitmap) { m_bitmaps.CopyFrom(CTreeBitmaps::CHECK_YES, bitmap); }
+  void SetBitmapCheckNo(CBitmap* bitmap) { m_bitmaps.CopyFrom(CTreeBitmaps::CHECK_NO, bitmap); }
+  void SetBitmapCheckYesHalf(CBitmap* bitmap) {
+    m_bitmaps.CopyFrom(CTreeBitmaps::CHECK_YES_HALF, bitmap);
+  }
+  // Top-level rows, then all others.
+  void SetTreeFont(LOGFONTW& father, LOGFONTW& child);
+  LOGFONTW* GetTreeFatherLogfont() { return &m_lfFather; }
+  LOGFONTW* GetTreeChildLogfont() { return &m_lfChild; }
+  // Fonts from the shared cache: select them, never delete them.
+  CFont* GetTreeFatherFont() const;
+  CFont* GetTreeChildFont() const;
+  // The description of the font a record's row is drawn in.
+  const LOGFONTW& GetItemLogfont(const _TREE_ITEM& item) const {
+    return item.nParentID != 0 ? m_lfChild : m_lfFather;
+  }
+
+  // ---- timers and the scroll message
+  static constexpr DWORD TREE_TIMER_SHOW = 419;
+  static constexpr DWORD TREE_TIMER_HIDE = 420;
+  static constexpr UINT kTipDelay = 500;
+  static constexpr UINT kTipHideDelay = 300;
+  // OnVScroll codes beyond the platform's SB_ ones.
+  static constexpr int TREE_SCROLL_WHEEL_UP = 11;
+  static constexpr int TREE_SCROLL_WHEEL_DOWN = 12;
 
  protected:
+  friend class CTreeItem;
+
+  // ---- handlers
+  int OnPaint(CPaintDC* dc) override;
+  int OnSize(UINT type, int cx, int cy) override;
+  int OnShow(int show) override;
+  int OnMouseWheel(UINT flags, int delta, POINT pt) override;
+  int OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  int OnLButtonDown(POINT pt) override;
+  int OnDBClick(int flags, POINT pt) override;
+  int OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
+  int OnKeyUp(UINT vk, UINT repeat, UINT flags) override;
+  int OnMouseMove(int x, int y, DWORD flags) override;
+  int OnMouseLeave() override;
+  int OnSetCursor(UINT hitTest, LPARAM lParam) override;
+  int OnTimer(DWORD id) override;
+
+  // ---- layout and scrolling (CElementTreeLayout.cpp)
+  // Rows on screen (m_nScreenCount, the last possibly cut) and full rows (m_nPageCount) from
+  // the first shown row, which is pulled back while there is room below the last row.
+  void CalcScreenItems();
+  // The rows area, the row rectangles, the text room of the rows on screen and the scroll bar.
+  void CalcShowRect();
+  int ReCalcShowRectAndItems();
+  void CalcItemsTextLeave();
+  int CalcItemTextLeave(_TREE_ITEM& item, int width);
+  // The row on screen (0 for the first shown) that holds y, or -1.
+  int CalcPointItemPos(int y) const;
+  // The indent of an item's text from the left of its row.
+  int GetItemOffSetPixById(int id) const;
+  int GetItemOffsetPixByValue(const _TREE_ITEM& item) const;
+  void ResetScrollBars();
+  // Scrolls so that the focus shows, with `id` (its parent, or itself) as the first row when
+  // both fit on the screen.
+  void ResetScrollPos(int id);
+  void SetVScrollBarPos(int ignored);
+  void OnVScroll(int code);
+  // Scrolls the focus onto a full row when it is not on one.
+  void EnsureFocusItemShow();
+  int IsFocusItemShow() const;
+  // The largest first row: the last page then ends at the last shown item.
+  int GetMaxFirstShow() const;
+  // The laid-out row `row` on screen exists and shows an item.
+  bool IsLaidOutRow(int row) const;
+  // The id shown in laid-out row `row` (see IsLaidOutRow).
+  int RowItem(int row) const { return m_vecShowItems[std::size_t(m_nFirstShow + row)]; }
+  // The height a row takes: its item's, and at least a pixel.
+  int RowHeight(int showIndex) const;
+  // The width of a text in a font, measured on the element's measuring context.
+  int MeasureText(const CString& text, const LOGFONTW& font) const;
+
+  // ---- focus, hover and notifications (CElementTreeInput.cpp)
+  long SendMessageToParent(int code, int id, int message);
+  int CalcHoverItem(int x, int y);
+  void InvalidateRow(int row);
+  void InvalidateAll() { InvalidContainerRect(0, nullptr); }
+  // Opens a closed item and closes an open one; true when it is open now.
+  bool ToggleOpen(int id);
+  // After opening, closing or checking: the shown list and rows again, the focus on screen.
+  void Relayout(bool revealFocus);
+  // The next check state of a click on a box.
+  static TREE_ITEM_CHECK NextCheckOnClick(TREE_ITEM_CHECK state);
+
+  // ---- tips (CElementTreeTips.cpp)
+  int GetHoverItemTip(_TREE_ITEM_TIP& out) const;
+  // Prepares the hover item's tip and shows it beside or over its row.
+  void ShowTip();
+  // The tip goes when the hide timer runs out.
+  void HideTip();
+  // The tip goes now, and no tip is on its way.
+  void CloseTip();
+
+  // ---- life cycle (CElementTree.cpp)
+  void ReSet();
+
   // The container keeps a private list of child elements under the same name.
   using CTreeStore::m_vecChildren;
+
+ private:
+  static constexpr UINT kMessages[] = {
+      WM_PAINT,   WM_SIZE,       WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_KEYDOWN,
+      WM_KEYUP,   WM_MOUSEWHEEL, WM_MOUSEMOVE,   WM_SETCURSOR,     WM_SETFOCUS};
+  // Pixels the scroll bar takes at the right when it shows.
+  static constexpr int kScrollWidth = 9;
+  static constexpr int kWheelRows = 3;
+
+  void CopySettings(const CElementTree& other);
+  void MakeScrollBar(const wchar_t* name, const _CONTAINER_INFO& info);
+
+ protected:
+  int m_nItemHeight = 20;
+  int m_nPageCount = 0;
+  int m_nScreenCount = 10;
+  int m_nScrollWidth = kScrollWidth;
+  int m_nLeftMargin = 3;
+  CRect m_rcItems{-1, -1, -1, -1};
+  int m_bVScrollShow = 0;
+  int m_bDrawGradientLine = 0;
+  int m_bTipShown = 0;
+  int m_bBtnShow = 1;
+  TREE_SHOW_STYLE m_eShowStyle = TREE_STYLE_LINE;
+  LOGFONTW m_lfFather{};
+  LOGFONTW m_lfChild{};
+  CTreeBitmaps m_bitmaps;
+  COLORREF m_clrDivideLine = TREE_CLR_UNSET;
+  COLORREF m_clrRemindTipBg = TREE_CLR_UNSET;
+  COLORREF m_clrFocusBgL2 = TREE_CLR_UNSET;
+  COLORREF m_clrTipBackground = TREE_CLR_UNSET;
+  COLORREF m_clrRemindTipText = RGB(255, 255, 255);
+  COLORREF m_clrTipTextHover = TREE_CLR_UNSET;
+  _COLOR_GRADIENT m_gradFocusHead;
+  std::unique_ptr<CTreeItem> m_pItemPainter;
+  // One per row on screen; row k shows shown item m_nFirstShow + k.
+  std::vector<CRect> m_vecShowRects;
+  CComPtr<CVerticalScrollbar> m_pVScroll;
+  std::unique_ptr<CTreeTipWnd> m_pTipWnd;
 };

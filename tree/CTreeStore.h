@@ -82,6 +82,11 @@ class CTreeStore {
   // Appends the ids reached through `list`, the child list of `id`, when `id` is open. 0 when
   // the list is empty, `id` is closed or either names no item.
   int SearchItems(int id, const std::vector<int>& list);
+  // The index of `id` in the shown list, or -1 when it is not shown. Keys and hover ask it on
+  // every event, so it is an index kept beside the list, not a search of it.
+  int GetItemInShowPos(int id) const {
+    return id >= 0 && std::size_t(id) < m_vecShowPos.size() ? m_vecShowPos[std::size_t(id)] : -1;
+  }
 
   // Checks (CTreeChecks.cpp).
 
@@ -114,6 +119,10 @@ class CTreeStore {
   std::vector<std::vector<int>> m_vecChildren;  // direct children of record i, ascending
   int m_nItemCount = 1;                         // records, the root included
   std::vector<int> m_vecShowItems;              // shown ids in display order
+  // m_vecShowPos[id]: the index of id in m_vecShowItems, or -1. Rebuilt with the list, touching
+  // only the entries of the ids shown before and after, so a tree of many closed items pays
+  // for what it shows, not for what it holds.
+  std::vector<int> m_vecShowPos;
   int m_nShowCount = 0;
   int m_nFirstShow = 0;  // index into m_vecShowItems of the first row on screen
   int m_nFocusItem = 1;

@@ -6,12 +6,18 @@
 #include "tree/TreeWalk.h"
 
 void CTreeStore::CalcShowItems() {
+  // The entries set last time sit at the ids shown last time, whatever those ids name now.
+  for (const int id : m_vecShowItems)
+    if (std::size_t(id) < m_vecShowPos.size()) m_vecShowPos[std::size_t(id)] = -1;
+  m_vecShowPos.resize(m_vecItems.size(), -1);
   m_vecShowItems.clear();
   for (const int top : m_vecChildren[0]) {
     m_vecShowItems.push_back(top);
     SearchItems(top, m_vecChildren[top]);
   }
   m_nShowCount = int(m_vecShowItems.size());
+  for (int k = 0; k < m_nShowCount; ++k)
+    m_vecShowPos[std::size_t(m_vecShowItems[std::size_t(k)])] = k;
   if (m_nFirstShow >= m_nShowCount) m_nFirstShow = 0;
 }
 

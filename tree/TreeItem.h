@@ -6,6 +6,7 @@
 
 #include "platform/mfc/CString.h"
 #include "platform/win32/WinDef.h"
+#include "platform/win32/WinMessages.h"
 
 // What GetNextItem fetches relative to an item.
 enum TREE_ITEM_NEXT : int {
@@ -21,6 +22,25 @@ enum TREE_ITEM_CHECK : int {
   TREE_CHECK_NO = 2,
   TREE_CHECK_YES_HALF = 3,  // some descendants are checked
 };
+
+// How the tree looks: the classic tree with dotted connector lines and a focus frame, or a flat
+// accordion with hover, a focus gradient and dividers under top-level items.
+enum TREE_SHOW_STYLE : int {
+  TREE_STYLE_LINE = 0,
+  TREE_STYLE_FLAT = 1,
+};
+
+// The part of a row a point falls in.
+enum MOUSE_IN_ITEM_AREA : int {
+  MOUSE_IN_NONE = 0,
+  MOUSE_IN_BTN = 1,
+  MOUSE_IN_CHECK = 2,
+  MOUSE_IN_TEXT = 3,
+};
+
+// The common notification codes the tree sends in WM_NOTIFY.
+constexpr UINT NM_CLICK = UINT(-2);
+constexpr UINT NM_DBLCLK = UINT(-3);
 
 // An item colour field holding this value has not been set; InsertItem fills it in.
 constexpr COLORREF TREE_CLR_UNSET = 0xFF000000;
@@ -55,4 +75,18 @@ struct _TREE_ITEM_TIP {
   CString strTip;
   std::vector<CString> vecTipLines;
   std::vector<std::vector<CString>> vecTipTable;
+};
+
+// A two-colour gradient; both colours TREE_CLR_UNSET means no gradient.
+struct _COLOR_GRADIENT {
+  COLORREF clrFrom = TREE_CLR_UNSET;
+  COLORREF clrTo = TREE_CLR_UNSET;
+};
+
+// What the tree's notifications carry: the header, and a copy of the item's record whose text
+// is the item's path when bPathText is 1.
+struct tagNM_TREECONTAINER {
+  NMHDR hdr{};
+  int bPathText = 0;
+  _TREE_ITEM item;
 };

@@ -3,6 +3,7 @@
 #include "apps/gallery/ChoicePage.h"
 #include "apps/gallery/DropListPage.h"
 #include "apps/gallery/EditPage.h"
+#include "apps/gallery/TreePage.h"
 
 void BuildAllPages(GalleryBoard& board) {
   BuildFrameworkPage(board);
@@ -10,8 +11,9 @@ void BuildAllPages(GalleryBoard& board) {
   const CSize size = ChoicePage::Size();
   const POINT origin = board.Area(size.cx, size.cy);
   board.Keep(std::make_shared<ChoicePage>(board.Root(), origin, TRELLIS_GALLERY_IMAGES));
-  // Before the edit box, whose context menu falls on the empty space under its last row.
+  // The edit box comes last but one: its context menu falls on the menu page's empty space.
   BuildDropListPage(board);
+  BuildTreePage(board);
   BuildEditPage(board);
   BuildMenuPage(board);
   board.NumberElements();

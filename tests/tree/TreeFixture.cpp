@@ -1,0 +1,93 @@
+#include "tests/tree/TreeFixture.h"
+
+namespace trellis::test {
+
+int TreeParent::OnControlMessage(DWORD, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const auto* package = CPackager<tagNM_TREECONTAINER>::FromLParam(lParam);
+  if (!package) return 0;
+  const tagNM_TREECONTAINER& n = package->Value();
+  notices.push_back({msg, msg == WM_KEYDOWN ? UINT(wParam) : n.hdr.code, n.item.nID,
+                     n.item.strText.GetString(), n.bPathText});
+  if (onNotice) onNotice(notices.back());
+  return 1;
+}
+
+TreeFixture::TreeFixture() {
+  _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight);
+  treeParent.InitObject(L"tree parent", &info);
+}
+
+TreeFixture::~TreeFixture() {
+  if (tree) {
+    tree->ReleaseObject();
+    tree->Release();
+  }
+}
+
+TestTree& TreeFixture::Make(int cx, int cy, TREE_SHOW_STYLE style) {
+  tree = new TestTree;
+  tree->AddRef();
+  tree->SetShowStyle(style);
+  _CONTAINER_INFO info = Info(kTreeX, kTreeY, cx, cy, 7);
+  info.SetParent(&treeParent);
+  tree->InitObject(L"tree", &info);
+  // Keys reach the element with the keyboard focus, as after the user's first click.
+  tree->SetFocus();
+  return *tree;
+}
+
+std::vector<int> TreeFixture::Fill(int tops, int children, int grandchildren,
+                                   TREE_ITEM_CHECK check, int height) {
+  std::vector<int> ids;
+  const auto add = [&](const std::wstring& text, _TREE_ITEM* parent) {
+    _TREE_ITEM item;
+    item.strText = text.c_str();
+    item.eCheck = check;
+    item.nHeight = height;
+    tree->InsertItem(item, parent);
+    ids.push_back(item.nID);
+    return item;
+  };
+  for (int t = 1; t <= tops; ++t) {
+    _TREE_ITEM top = add(std::to_wstring(t), nullptr);
+    for (int c = 1; c <= children; ++c) {
+      _TREE_ITEM child = add(std::to_wstring(t) + L"." + std::to_wstring(c), &top);
+      for (int g = 1; g <= grandchildren; ++g)
+        add(std::to_wstring(t) + L"." + std::to_wstring(c) + L"." + std::to_wstring(g), &child);
+    }
+  }
+  tree->RecalcAndRefresh();
+  Pump();
+  return ids;
+}
+
+std::vector<UINT> TreeFixture::Codes() const {
+  std::vector<UINT> codes;
+  for (const TreeNotice& n : treeParent.notices) codes.push_back(n.code);
+  return codes;
+}
+
+TreeRowGeometry TreeFixture::Geometry(int row) {
+  const CRect rect = tree->GetShowRects().at(std::size_t(row));
+  _TREE_ITEM item;
+  tree->GetItemById(tree->ShownIds().at(std::size_t(tree->GetFirstShow() + row)), item);
+  tree->Painter().SetItemValue(item);
+  return tree->Painter().GetRowGeometry(rect, 20);
+}
+
+POINT TreeFixture::TextPoint(int row) {
+  const TreeRowGeometry g = Geometry(row);
+  return {g.textX + 4, g.mid};
+}
+
+POINT TreeFixture::CheckPoint(int row) {
+  const TreeRowGeometry g = Geometry(row);
+  return {g.check.CenterPoint().x, g.mid};
+}
+
+POINT TreeFixture::ButtonPoint(int row) {
+  const TreeRowGeometry g = Geometry(row);
+  return {g.button.CenterPoint().x, g.mid};
+}
+
+}  // namespace trellis::test

@@ -1,0 +1,83 @@
+// A tree in a host window for tests: a parent that decodes the tree's notification packages as
+// they arrive, and helpers that fill the tree and reach its layout.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/support/HostFixture.h"
+#include "tree/CElementTree.h"
+
+namespace trellis::test {
+
+// What the tree exposes to its own tests.
+class TestTree : public CElementTree {
+ public:
+  using CElementTree::CalcPointItemPos;
+  using CElementTree::EnsureFocusItemShow;
+  using CElementTree::GetItemInShowPos;
+  using CElementTree::GetMaxFirstShow;
+  using CElementTree::OnControlMessage;
+  using CElementTree::OnSize;
+  using CElementTree::OnVScroll;
+  using CElementTree::ResetScrollPos;
+  // The first row, as a host-driven scroll would leave it before any recalculation.
+  void SetFirstShow(int first) { m_nFirstShow = first; }
+  const std::vector<int>& ShownIds() const { return m_vecShowItems; }
+  CTreeItem& Painter() { return *m_pItemPainter; }
+  void OpenAll() {
+    for (_TREE_ITEM& item : m_vecItems) item.nOpen = 1;
+    RecalcAndRefresh();
+  }
+};
+
+// One notification, read while the package was alive.
+struct TreeNotice {
+  UINT msg;
+  UINT code;  // the NMHDR code; for WM_KEYDOWN the key
+  int id;     // the item in the package
+  std::wstring text;
+  int pathText;
+};
+
+class TreeParent : public CElementControl {
+ public:
+  std::vector<TreeNotice> notices;
+  // Runs inside each notification, after it is recorded.
+  std::function<void(const TreeNotice&)> onNotice;
+
+ protected:
+  int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
+};
+
+class TreeFixture : public HostFixture {
+ protected:
+  static constexpr int kTreeX = 10;
+  static constexpr int kTreeY = 10;
+
+  TreeFixture();
+  ~TreeFixture() override;
+
+  // Makes the tree (once) at its size, in `style`; items come after.
+  TestTree& Make(int cx, int cy, TREE_SHOW_STYLE style = TREE_STYLE_LINE);
+  // `tops` top-level items, each with `children` children, each with `grandchildren`; every
+  // item text names its place ("2", "2.1", "2.1.3"). Returns the ids in insertion order.
+  std::vector<int> Fill(int tops, int children = 0, int grandchildren = 0,
+                        TREE_ITEM_CHECK check = TREE_CHECK_NONE, int height = 20);
+  // Every code the tree sent, in order.
+  std::vector<UINT> Codes() const;
+  // The middle of the text of laid-out row `row`.
+  POINT TextPoint(int row);
+  POINT CheckPoint(int row);
+  POINT ButtonPoint(int row);
+  void ClickAt(POINT pt) { Click(*tree, pt.x, pt.y); }
+
+  TreeParent treeParent;
+  TestTree* tree = nullptr;  // one reference, dropped by the fixture unless a test let it go
+
+ private:
+  TreeRowGeometry Geometry(int row);
+};
+
+}  // namespace trellis::test

@@ -1,0 +1,272 @@
+// Clicks, double clicks, keys, hover and tips of the tree, through the host window.
+#include <gtest/gtest.h>
+
+#include "tests/tree/TreeFixture.h"
+#include "tree/CTreeTipWnd.h"
+
+namespace trellis::test {
+namespace {
+
+class TreeInput : public TreeFixture {};
+
+TEST_F(TreeInput, LineStyleClicksFollowTheRowsParts) {
+  Make(240, 205);
+  Fill(3, 2, 0, TREE_CHECK_NO);
+  // Row 0 is item 1 with children 2 and 3: its button opens it and says so.
+  ClickAt(ButtonPoint(0));
+  EXPECT_EQ(tree->GetShowCount(), 5);
+  EXPECT_EQ(Codes(), (std::vector<UINT>{NM_CLICK}));
+  EXPECT_EQ(treeParent.notices.back().id, 1);
+
+  // The text of row 1 only moves the focus: nothing is said.
+  ClickAt(TextPoint(1));
+  EXPECT_EQ(tree->GetFocusItem(), 2);
+  EXPECT_EQ(treeParent.notices.size(), 1u);
+
+  // The box cycles 2 -> 1 -> 2; a parent's box pushes its state down.
+  struct Step {
+    int row;
+    TREE_ITEM_CHECK own, parent;
+  };
+  const Step steps[] = {{1, TREE_CHECK_YES, TREE_CHECK_YES_HALF},
+                        {2, TREE_CHECK_YES, TREE_CHECK_YES},
+                        {1, TREE_CHECK_NO, TREE_CHECK_YES_HALF},
+                        {0, TREE_CHECK_NO, TREE_CHECK_NO}};
+  for (const Step& s : steps) {
+    const int id = tree->ShownIds()[std::size_t(s.row)];
+    ClickAt(CheckPoint(s.row));
+    _TREE_ITEM item, parent;
+    tree->GetItemById(id, item);
+    tree->GetItemById(1, parent);
+    if (s.row != 0) {
+      EXPECT_EQ(item.eCheck, s.own) << "row " << s.row;
+    }
+    EXPECT_EQ(parent.eCheck, s.parent) << "row " << s.row;
+    EXPECT_EQ(treeParent.notices.back().code, NM_CLICK);
+    EXPECT_EQ(treeParent.notices.back().id, id);
+  }
+  // A half-checked parent goes to unchecked.
+  tree->SetItemCheck(2, TREE_CHECK_YES);
+  ClickAt(CheckPoint(0));
+  _TREE_ITEM top;
+  tree->GetItemById(1, top);
+  EXPECT_EQ(top.eCheck, TREE_CHECK_NO);
+}
+
+TEST_F(TreeInput, ADoubleClickOnTheTextOpensAndSays) {
+  Make(240, 205);
+  Fill(3, 2);
+  const POINT text = TextPoint(1);
+  ClickAt(text);
+  ClickAt(text);
+  EXPECT_EQ(tree->GetFocusItem(), 4);
+  EXPECT_EQ(tree->GetShowCount(), 5);
+  EXPECT_EQ(Codes(), (std::vector<UINT>{NM_DBLCLK}));
+  EXPECT_EQ(treeParent.notices.back().id, 4);
+  Advance(1000);
+  ClickAt(text);
+  ClickAt(text);
+  EXPECT_EQ(tree->GetShowCount(), 3);
+}
+
+TEST_F(TreeInput, KeysMoveTheFocusAndSayWhatTheyDid) {
+  Make(240, 205);
+  Fill(30);
+  tree->SetFocusItem(10);  // the last full row
+  struct Step {
+    UINT key;
+    int focus, first;
+    bool notified;
+  };
+  const Step steps[] = {
+      {VK_DOWN, 11, 1, false},   // the next row is cut: one line down, nothing said
+      {VK_UP, 10, 1, true},      {VK_PRIOR, 2, 1, true},  // to the first row
+      {VK_UP, 1, 0, false},      // the first row: one line up
+      {VK_NEXT, 10, 0, true},    // from the middle: the last full row, no scrolling
+      {VK_NEXT, 20, 10, true},   {VK_END, 30, 20, true},  {VK_DOWN, 30, 20, false},
+      {VK_HOME, 1, 0, true},     {'A', 1, 0, true},
+  };
+  for (const Step& s : steps) {
+    const std::size_t before = treeParent.notices.size();
+    Key(s.key);
+    EXPECT_EQ(tree->GetFocusItem(), s.focus) << "key " << s.key;
+    EXPECT_EQ(tree->GetFirstShow(), s.first) << "key " << s.key;
+    ASSERT_EQ(treeParent.notices.size(), before + (s.notified ? 1 : 0)) << "key " << s.key;
+    if (s.notified) {
+      EXPECT_EQ(treeParent.notices.back().msg, UINT(WM_KEYDOWN));
+      EXPECT_EQ(treeParent.notices.back().code, s.key);
+      EXPECT_EQ(treeParent.notices.back().id, s.focus);
+    }
+  }
+}
+
+TEST_F(TreeInput, FlatStyleClicksOpenOneBranchAtATime) {
+  Make(240, 205, TREE_STYLE_FLAT);
+  Fill(3, 2);
+  ClickAt({60, 10});  // item 1
+  EXPECT_EQ(tree->GetShowCount(), 5);
+  EXPECT_EQ(tree->GetFocusItem(), 1);
+  ClickAt({60, 70});  // item 4, the next top-level: item 1's branch closes
+  EXPECT_EQ(tree->GetFocusItem(), 4);
+  EXPECT_EQ(tree->ShownIds(), (std::vector<int>{1, 4, 5, 6, 7}));
+  ClickAt({60, 30});  // again item 4: it closes
+  EXPECT_EQ(tree->GetShowCount(), 3);
+  ClickAt({60, 50});  // item 7
+  EXPECT_EQ(Codes(), (std::vector<UINT>{NM_CLICK, NM_CLICK, NM_CLICK, NM_CLICK}));
+  EXPECT_EQ(treeParent.notices.back().id, 7);
+}
+
+TEST_F(TreeInput, FlatStyleHoverFollowsThePointerAndTheWheel) {
+  Make(240, 105, TREE_STYLE_FLAT);
+  Fill(30);
+  MoveTo(*tree, 60, 30);
+  EXPECT_EQ(tree->GetHoverItem(), 2);
+  EXPECT_EQ(PixelAt(*tree, 200, 30), tree->GetHoverBgColor());
+  screen.MouseWheel(-WHEEL_DELTA);
+  Pump();
+  EXPECT_EQ(tree->GetHoverItem(), 5);
+  MoveTo(*tree, 60, 200);  // below the tree
+  EXPECT_EQ(tree->GetHoverItem(), -1);
+}
+
+class TreeTips : public TreeFixture {
+ protected:
+  void SetUp() override {
+    Make(200, 205, TREE_STYLE_FLAT);
+    _TREE_ITEM own, cut;
+    own.strText = L"Own tip";
+    own.bHaveTip = 1;
+    tree->InsertItem(own, nullptr);
+    cut.strText = L"A text far too long for the width of this little tree";
+    tree->InsertItem(cut, nullptr);
+    _TREE_ITEM_TIP tip;
+    tip.nItemID = own.nID;
+    tip.strTip = L"Tip";
+    tip.vecTipLines = {L"second line"};
+    tip.vecTipTable = {{L"a", L"b"}, {L"cc", L"d"}};
+    tree->SetTipsValue({tip});
+    tree->RecalcAndRefresh();
+    Pump();
+  }
+  // The tip after the pointer rests on row `row`.
+  CTreeTipWnd* RestOn(int row) {
+    MoveTo(treeParent, 390, 290);
+    MoveTo(*tree, 40, row * 20 + 10);
+    Advance(CElementTree::kTipDelay - 1);
+    Pump();
+    EXPECT_EQ(tree->GetTipWindow(), nullptr);
+    Advance(1);
+    Pump();
+    return dynamic_cast<CTreeTipWnd*>(CWnd::FromHandlePermanent(tree->GetTipWindow()));
+  }
+};
+
+TEST_F(TreeTips, AnItemsOwnTipShowsBesideItsRow) {
+  CTreeTipWnd* tip = RestOn(0);
+  ASSERT_NE(tip, nullptr);
+  CRect place;
+  tip->GetWindowRect(&place);
+  const POINT rowEnd = ScreenPoint(*tree, tree->GetShowRects()[0].right + 1, 0);
+  EXPECT_EQ(place.TopLeft(), CPoint(rowEnd));
+  // Text, a line and a table of two rows: four lines.
+  EXPECT_EQ(tip->GetLayout().cells.size(), 6u);
+  EXPECT_EQ(tip->GetLayout().cells[3].rect.left, tip->GetLayout().cells[5].rect.left);
+  // It takes neither the focus nor the activation.
+  EXPECT_NE(::GetFocus(), tip->m_hWnd);
+  EXPECT_NE(::GetActiveWindow(), tip->m_hWnd);
+  EXPECT_EQ(screen.PixelAt(place.left + 1, place.top + 1), RGB(255, 255, 225));
+}
+
+TEST_F(TreeTips, ACutTextShowsWholeOverItsRow) {
+  CTreeTipWnd* tip = RestOn(1);
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(tip->GetLayout().cells.at(0).text,
+            CString(L"A text far too long for the width of this little tree"));
+  CRect place;
+  tip->GetWindowRect(&place);
+  EXPECT_EQ(place.top, ScreenPoint(*tree, 0, 20).y);
+  EXPECT_EQ(place.Height(), 20);
+}
+
+TEST_F(TreeTips, TheTipGoesWhenThePointerOrTheUserMovesOn) {
+  const std::function<void()> ways[] = {
+      [&] { MoveTo(*tree, 40, 30); },         // another item
+      [&] { MoveTo(treeParent, 390, 290); },  // off the tree
+      [&] { Click(*tree, 40, 10); },
+      [&] { Key(VK_DOWN); },
+      [&] {
+        screen.MouseWheel(-WHEEL_DELTA);
+        Pump();
+      },
+      [&] { tree->ReleaseObject(); },
+  };
+  for (const auto& way : ways) {
+    ASSERT_NE(RestOn(0), nullptr);
+    way();
+    EXPECT_EQ(tree->GetTipWindow(), nullptr);
+  }
+  const HWND last = [&] {
+    _CONTAINER_INFO info = Info(kTreeX, kTreeY, 200, 205);
+    info.SetParent(&treeParent);
+    tree->InitObject(L"tree", &info);
+    RestOn(0);
+    return tree->GetTipWindow();
+  }();
+  ASSERT_NE(last, nullptr);
+  tree->ReleaseObject();
+  tree->Release();
+  tree = nullptr;
+  EXPECT_FALSE(::IsWindow(last));
+}
+
+// The parent may delete the tree, or its items, inside any notice.
+TEST_F(TreeInput, TheParentMayDeleteInsideANotice) {
+  const std::function<void()> inputs[] = {
+      [&] { ClickAt(ButtonPoint(0)); },
+      [&] {
+        const POINT text = TextPoint(0);
+        ClickAt(text);
+        ClickAt(text);
+      },
+      [&] { Key(VK_NEXT); },
+  };
+  for (const auto& input : inputs) {
+    for (bool wholeTree : {false, true}) {
+      Make(240, 205);
+      Fill(20, 2);
+      treeParent.notices.clear();
+      treeParent.onNotice = [&](const TreeNotice&) {
+        if (!wholeTree) return tree->DelAllItems();
+        tree->ReleaseObject();
+        tree->Release();
+        tree = nullptr;
+      };
+      input();
+      treeParent.onNotice = nullptr;
+      EXPECT_FALSE(treeParent.notices.empty());
+      if (tree) {
+        EXPECT_EQ(tree->GetItem(), 1);
+        tree->ReleaseObject();
+        tree->Release();
+        tree = nullptr;
+      }
+      Advance(1000);
+      Click(treeParent, 100, 100);
+      Key(VK_DOWN);
+    }
+  }
+}
+
+TEST_F(TreeInput, ThePathNoticeCarriesTheAncestorsAndTheSuffix) {
+  Make(240, 205);
+  Fill(1, 1, 1);
+  EXPECT_EQ(tree->SendMessageToParent(77, 3, CString(L"x"), 0), 1);
+  EXPECT_EQ(treeParent.notices.back().text, L"1.1.1.1.1.1.x");
+  tree->SendMessageToParent(77, 1, CString(L"x"), 1);
+  EXPECT_EQ(treeParent.notices.back().text, L"1");
+  EXPECT_EQ(treeParent.notices.back().pathText, 1);
+  EXPECT_EQ(tree->SendMessageToParent(77, 9, CString(L"x"), 0), 0);
+}
+
+}  // namespace
+}  // namespace trellis::test

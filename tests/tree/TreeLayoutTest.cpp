@@ -1,0 +1,179 @@
+// The tree's rows on screen and its scrolling, through the host window.
+#include <gtest/gtest.h>
+
+#include "tests/tree/TreeFixture.h"
+
+namespace trellis::test {
+namespace {
+
+constexpr int kWidth = 200;
+
+class TreeLayout : public TreeFixture {};
+
+// Rows of 20 pixels in a tree 205 pixels high: ten full rows and a cut eleventh.
+TEST_F(TreeLayout, RowsOnScreenFollowTheHeightAndTheListsEnd) {
+  struct Case {
+    int items, first, screen, page, expectFirst;
+    bool bar;
+  };
+  const Case cases[] = {
+      {30, 0, 11, 10, 0, true},
+      {10, 0, 10, 10, 0, false},
+      {30, 25, 10, 10, 20, true},  // five pixels to spare below: rows come back from above
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.items);
+    if (tree) {
+      tree->ReleaseObject();
+      tree->Release();
+    }
+    Make(kWidth, 205);
+    Fill(c.items);
+    tree->SetFirstShow(c.first);
+    tree->RecalcAndRefresh();
+    EXPECT_EQ(tree->GetScreenCount(), c.screen);
+    EXPECT_EQ(tree->GetPageCount(), c.page);
+    EXPECT_EQ(tree->GetFirstShow(), c.expectFirst);
+    EXPECT_EQ(tree->IsVScrollShow() != 0, c.bar);
+    EXPECT_EQ(tree->GetItemsRect().right, kWidth - (c.bar ? 9 : 0) - 1);
+    EXPECT_EQ(tree->GetVScroll()->IsActive() != 0, c.bar);
+  }
+}
+
+TEST_F(TreeLayout, ScrollRequestsMoveTheFirstRowWithinItsRange) {
+  Make(kWidth, 205);
+  Fill(30);
+  struct Case {
+    int from, code, to;
+  };
+  const Case cases[] = {
+      {20, SB_LINEDOWN, 20},   {5, SB_LINEUP, 4},     {15, SB_PAGEDOWN, 20},
+      {15, SB_PAGEUP, 5},      {15, SB_TOP, 0},       {3, SB_BOTTOM, 20},
+      {2, CElementTree::TREE_SCROLL_WHEEL_UP, 0},     {0, CElementTree::TREE_SCROLL_WHEEL_UP, 0},
+      {19, CElementTree::TREE_SCROLL_WHEEL_DOWN, 20}, {4, CElementTree::TREE_SCROLL_WHEEL_DOWN, 7},
+  };
+  for (const Case& c : cases) {
+    tree->SetFirstShow(c.from);
+    tree->OnVScroll(c.code);
+    EXPECT_EQ(tree->GetFirstShow(), c.to) << c.from << " code " << c.code;
+    EXPECT_EQ(tree->GetVScroll()->GetFirstRow(), c.to);
+  }
+}
+
+TEST_F(TreeLayout, RowsAreFoundByHeightAndCountedAbove) {
+  Make(kWidth, 205);
+  tree->OpenAll();
+  const int heights[] = {20, 30, 25, 20};
+  for (int h : heights) {
+    _TREE_ITEM item;
+    item.nHeight = h;
+    tree->InsertItem(item, nullptr);
+  }
+  tree->RecalcAndRefresh();
+  EXPECT_EQ(tree->CalcPointItemPos(19), 0);
+  EXPECT_EQ(tree->CalcPointItemPos(20), 1);
+  EXPECT_EQ(tree->CalcPointItemPos(50), 2);
+  EXPECT_EQ(tree->CalcPointItemPos(95), 3);  // the last row's bottom edge still counts
+  EXPECT_EQ(tree->CalcPointItemPos(96), -1);
+  EXPECT_EQ(tree->GetScrollPix(), 0);
+  tree->SetFirstShow(3);
+  EXPECT_EQ(tree->GetScrollPix(), 75);
+}
+
+TEST_F(TreeLayout, AnEmptyTreeLaysOutWithoutReadingItsMissingFocus) {
+  Make(kWidth, 205);
+  // The fresh focus, 1, names no record yet.
+  EXPECT_EQ(tree->OnSize(0, kWidth, 150), 0);
+  EXPECT_EQ(tree->GetFirstShow(), 0);
+  EXPECT_TRUE(tree->GetShowRects().empty());
+  EXPECT_EQ(PixelAt(*tree, 50, 50), tree->GetBkColor());
+}
+
+TEST_F(TreeLayout, AScrollBarReportIsClampedToTheRows) {
+  Make(kWidth, 205);
+  Fill(30);
+  for (const auto& [report, first] : {std::pair{1000, 20}, {-5, 0}, {7, 7}}) {
+    tree->OnControlMessage(0, WM_ELEMENT_VSCROLL, VSCROLL_REPORT_FIRST_ROW, report);
+    EXPECT_EQ(tree->GetFirstShow(), first) << report;
+  }
+}
+
+TEST_F(TreeLayout, TheScrollBarScrollsTheTree) {
+  Make(kWidth, 205);
+  Fill(30);
+  CVerticalScrollbar& bar = *tree->GetVScroll();
+  Click(bar, 4, bar.GetDrawRect().bottom - 20);  // the track below the thumb: a page down
+  EXPECT_EQ(tree->GetFirstShow(), 10);
+  ASSERT_EQ(tree->CalcPointItemPos(1), 0);
+  EXPECT_EQ(tree->ShownIds()[std::size_t(tree->GetFirstShow())], 11);
+}
+
+// Whatever first row the rules give, the focus ends on a full row.
+TEST_F(TreeLayout, TheFocusEndsOnScreen) {
+  Make(kWidth, 205);
+  Fill(100);
+  // A top-level focus far down: the rule for a top-level focus would show the last page.
+  tree->SetFocusItem(21);
+  EXPECT_LE(tree->GetFirstShow(), 20);
+  EXPECT_GT(tree->GetFirstShow() + tree->GetPageCount(), 20);
+  // Where the rule already shows it, its result stays: the last page for a focus on it.
+  tree->SetFocusItem(95);
+  EXPECT_EQ(tree->GetFirstShow(), 90);
+
+  // Wheeled far above the focus, then Down: the new focus shows, not just a page further.
+  tree->SetFocusItem(50);
+  MoveTo(*tree, 50, 50);
+  for (int notch = 0; notch < 10; ++notch) {
+    screen.MouseWheel(WHEEL_DELTA);
+    Pump();
+  }
+  ASSERT_LT(tree->GetFirstShow() + tree->GetPageCount(), 49);
+  Key(VK_DOWN);
+  EXPECT_EQ(tree->GetFocusItem(), 51);
+  EXPECT_LE(tree->GetFirstShow(), 50);
+  EXPECT_GT(tree->GetFirstShow() + tree->GetPageCount(), 50);
+
+  // Home with the focus among the first page but the screen scrolled down.
+  tree->SetFocusItem(6);
+  tree->SetFirstShow(3);
+  tree->RecalcAndRefresh();
+  Key(VK_HOME);
+  EXPECT_EQ(tree->GetFocusItem(), 1);
+  EXPECT_EQ(tree->GetFirstShow(), 0);
+}
+
+TEST_F(TreeLayout, RowsTallerThanTheTreeStillShowTheFocus) {
+  Make(kWidth, 50);
+  Fill(10, 0, 0, TREE_CHECK_NONE, 80);
+  EXPECT_EQ(tree->GetPageCount(), 0);
+  tree->SetFocusItem(5);
+  tree->ResetScrollPos(0);
+  EXPECT_EQ(tree->GetFirstShow(), 4);
+}
+
+// A host may change items and paint, click or hover before recalculating.
+TEST_F(TreeLayout, StaleRowsAreNeverReadPastTheItems) {
+  for (TREE_SHOW_STYLE style : {TREE_STYLE_LINE, TREE_STYLE_FLAT}) {
+    if (tree) {
+      tree->ReleaseObject();
+      tree->Release();
+    }
+    Make(kWidth, 205, style);
+    Fill(5, 3);
+    tree->OpenAll();
+    tree->DelItemChild(1);
+    tree->InvalidContainerRect(0, nullptr);
+    MoveTo(*tree, 30, 70);
+    Click(*tree, 30, 70);
+    Key(VK_DOWN);
+    tree->DelAllItems();
+    tree->InvalidContainerRect(0, nullptr);
+    MoveTo(*tree, 30, 30);
+    Click(*tree, 30, 30);
+    Key(VK_END);
+    EXPECT_EQ(PixelAt(*tree, 100, 150), tree->GetBkColor());
+  }
+}
+
+}  // namespace
+}  // namespace trellis::test

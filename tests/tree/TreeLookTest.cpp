@@ -1,0 +1,184 @@
+// The tree's looks and settings: pixels of both styles, the painter's geometry against what it
+// draws, the gradient, the pictures, fonts, initialisation and copies.
+#include <gtest/gtest.h>
+
+#include "tests/tree/TreeFixture.h"
+
+namespace trellis::test {
+namespace {
+
+class TreeLook : public TreeFixture {};
+
+TEST(TreeGradient, StripesRunFromTheFirstColourToTheLast) {
+  EXPECT_EQ(CTreeItem::GradientColor(RGB(10, 20, 30), RGB(200, 0, 0), 0, 1), RGB(10, 20, 30));
+  EXPECT_EQ(CTreeItem::GradientColor(RGB(0, 0, 0), RGB(200, 100, 50), 0, 5), RGB(0, 0, 0));
+  EXPECT_EQ(CTreeItem::GradientColor(RGB(0, 0, 0), RGB(200, 100, 50), 2, 5), RGB(100, 50, 25));
+  EXPECT_EQ(CTreeItem::GradientColor(RGB(0, 0, 0), RGB(200, 100, 50), 4, 5), RGB(200, 100, 50));
+}
+
+// The hit test's areas are where the painter draws: the pictures' own pixels lie in them.
+TEST_F(TreeLook, TheClickAreasAreWhereThePartsAreDrawn) {
+  Make(240, 205);
+  Fill(2, 2, 0, TREE_CHECK_YES);
+  const POINT button = ButtonPoint(0), box = CheckPoint(0), text = TextPoint(0);
+  // The closed button's plus is black on white, the ticked box's frame black.
+  EXPECT_EQ(PixelAt(*tree, button.x, button.y), RGB(0, 0, 0));
+  const TreeRowGeometry g = [&] {
+    _TREE_ITEM item;
+    tree->GetItemById(1, item);
+    tree->Painter().SetItemValue(item);
+    return tree->Painter().GetRowGeometry(tree->GetShowRects()[0], 20);
+  }();
+  EXPECT_EQ(PixelAt(*tree, g.check.left, g.check.top), RGB(0, 0, 0));
+  POINT pts[] = {button, box, text, {230, 10}};
+  const MOUSE_IN_ITEM_AREA areas[] = {MOUSE_IN_BTN, MOUSE_IN_CHECK, MOUSE_IN_TEXT, MOUSE_IN_NONE};
+  for (int k = 0; k < 4; ++k)
+    EXPECT_EQ(tree->Painter().GetPointInItemArea(pts[k], tree->GetShowRects()[0]), areas[k]) << k;
+}
+
+TEST_F(TreeLook, LineStyleConnectorsAndFocusFrame) {
+  Make(240, 205);
+  Fill(3, 2);
+  tree->OpenAll();
+  tree->SetFocusItem(2);
+  tree->SetFocusBgColor(RGB(200, 220, 255));
+  tree->InvalidContainerRect(0, nullptr);
+  // Connector kinds: the first top-level item, one with later siblings, a last child.
+  _TREE_ITEM item;
+  const std::pair<int, int> kinds[] = {{1, 0}, {2, 1}, {3, 2}, {7, 2}};
+  for (const auto& [id, kind] : kinds) {
+    tree->GetItemById(id, item);
+    tree->Painter().SetItemValue(item);
+    EXPECT_EQ(tree->Painter().GetLineKind(), kind) << id;
+  }
+  // Item 2's row: the column of item 1 (which has later siblings) runs through it as dots.
+  const CRect row = tree->GetShowRects()[1];
+  const int column = tree->GetLeftMargin() + 3;
+  EXPECT_EQ(PixelAt(*tree, column, row.top), CTreeItem::kLineDots);
+  EXPECT_EQ(PixelAt(*tree, column, row.top + 1), tree->GetBkColor());
+  // The focus band: dotted frame, then the focus background inside.
+  const POINT text = TextPoint(1);
+  EXPECT_EQ(PixelAt(*tree, text.x - 3, row.top + 3), RGB(200, 220, 255));
+  const COLORREF corner = PixelAt(*tree, text.x - CTreeItem::kTextInset, row.top);
+  EXPECT_TRUE(corner == CTreeItem::kFocusFrameDots || corner == CTreeItem::kFocusFrameOutline);
+}
+
+TEST_F(TreeLook, FlatStyleFocusRowsTakeTheirColours) {
+  Make(240, 205, TREE_STYLE_FLAT);
+  Fill(2, 2);
+  tree->SetFocusItem(2);  // a child
+  Pump();
+  // No second-level colour set: the focus background of top-level rows, not black.
+  EXPECT_EQ(PixelAt(*tree, 200, 30), tree->GetFocusBkColor());
+  tree->SetFocusBgL2Color(RGB(90, 140, 200));
+  tree->InvalidContainerRect(0, nullptr);
+  EXPECT_EQ(PixelAt(*tree, 200, 30), RGB(90, 140, 200));
+  // A top-level focus under a gradient, in the frame of the rows area with a divider below.
+  tree->SetFocusHeadGradient({RGB(255, 0, 0), RGB(0, 0, 255)});
+  tree->SetDivideLineColor(RGB(0, 255, 0));
+  tree->SetFocusItem(1);
+  Pump();
+  // The row's 20 pixels: the last is the divider's, the one before it the focus colour's.
+  const COLORREF column[] = {RGB(0, 255, 0),
+                             CTreeItem::GradientColor(RGB(255, 0, 0), RGB(0, 0, 255), 1, 18),
+                             RGB(0, 0, 255), tree->GetFocusBkColor(), RGB(0, 255, 0)};
+  const int ys[] = {0, 1, 17, 18, 19};
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(PixelAt(*tree, 200, ys[k]), column[k]) << ys[k];
+}
+
+TEST_F(TreeLook, InitialisationLeavesOneRootAndTheStylesLook) {
+  Make(240, 205, TREE_STYLE_FLAT);
+  EXPECT_EQ(tree->GetItem(), 1);
+  EXPECT_EQ(tree->GetBitmapClose()->GetBitmapDimension(), CSize(11, 11));
+  EXPECT_EQ(tree->GetBkColor(), COLORREF(0x4D4D4D));
+  Fill(2);
+  _CONTAINER_INFO info = Info(kTreeX, kTreeY, 240, 205);
+  info.SetParent(&treeParent);
+  tree->InitObject(L"again", &info);
+  EXPECT_EQ(tree->GetItem(), 3);
+  _TREE_ITEM item;
+  tree->InsertItem(item, nullptr);
+  EXPECT_EQ(item.nID, 3);
+  tree->SetShowStyle(TREE_STYLE_LINE);  // the pictures stay the flat style's
+  EXPECT_EQ(tree->GetBitmapOpen()->GetBitmapDimension(), CSize(11, 11));
+}
+
+TEST_F(TreeLook, ColourSettersFillTheirEntries) {
+  Make(240, 205);
+  tree->SetFocusBgColor(RGB(1, 2, 3));
+  EXPECT_EQ(tree->GetFocusBgL2Color(), RGB(1, 2, 3));
+  tree->SetFocusGradientFColor(RGB(4, 5, 6));
+  EXPECT_EQ(tree->GetFocusBkColor(), RGB(4, 5, 6));
+  EXPECT_EQ(tree->GetFocusBgL2Color(), RGB(1, 2, 3));
+  tree->SetFocusTextColor(RGB(7, 8, 9), 0, RGB(10, 11, 12));
+  EXPECT_EQ(tree->GetFocusTextTColor(), RGB(7, 8, 9));
+  tree->SetHoverTextColor(RGB(7, 8, 9), 1, RGB(10, 11, 12));
+  EXPECT_EQ(tree->GetHoverTextTColor(), RGB(10, 11, 12));
+}
+
+TEST_F(TreeLook, BitmapSettersCopyOrTakeThePicture) {
+  Make(240, 205);
+  CBitmap mine;
+  const DWORD red[4] = {0x00FF0000, 0x00FF0000, 0x00FF0000, 0x00FF0000};
+  mine.CreateBitmap(2, 2, 1, 32, red);
+  tree->SetBitmapCheckYes(&mine);
+  ASSERT_NE(mine.m_hObject, nullptr);  // the caller keeps its own
+  EXPECT_NE(tree->GetBitmapCheckYes()->m_hObject, mine.m_hObject);
+  mine.DeleteObject();
+  CDC dc;
+  dc.CreateCompatibleDC(nullptr);
+  dc.SelectObject(tree->GetBitmapCheckYes());
+  EXPECT_EQ(dc.GetPixel(1, 1), RGB(255, 0, 0));
+
+  CBitmap given;
+  given.CreateBitmap(3, 3, 1, 32, nullptr);
+  const HGDIOBJ handle = given.m_hObject;
+  tree->SetBitmapClose(&given);
+  EXPECT_EQ(given.m_hObject, nullptr);  // so that it is deleted once, by the tree
+  EXPECT_EQ(tree->GetBitmapClose()->m_hObject, handle);
+}
+
+TEST_F(TreeLook, ACopyOutlivesItsSource) {
+  Make(240, 205);
+  Fill(3, 2, 0, TREE_CHECK_NO);
+  auto* copy = new TestTree(*tree);
+  copy->AddRef();
+  tree->ReleaseObject();
+  tree->Release();
+  tree = copy;
+  EXPECT_NE(copy->GetBitmapCheckNo()->m_hObject, nullptr);
+  _CONTAINER_INFO info = Info(kTreeX, kTreeY, 240, 205);
+  info.SetParent(&treeParent);
+  copy->InitObject(L"copy", &info);
+  copy->RecalcAndRefresh();
+  ClickAt(ButtonPoint(0));
+  EXPECT_EQ(copy->GetShowCount(), 5);
+  EXPECT_EQ(PixelAt(*copy, CheckPoint(0).x - 6, CheckPoint(0).y - 6), RGB(0, 0, 0));
+}
+
+TEST_F(TreeLook, TwoTreesMeasureWithTheirOwnFonts) {
+  Make(240, 205);
+  Fill(1);
+  TestTree* small = tree;
+  LOGFONTW big = *small->GetTreeFatherLogfont();
+  big.lfHeight *= 2;
+  auto* other = new TestTree;
+  other->AddRef();
+  _CONTAINER_INFO info = Info(kTreeX, 220, 240, 60);
+  info.SetParent(&treeParent);
+  other->InitObject(L"other", &info);
+  other->SetTreeFont(big, big);
+  _TREE_ITEM item;
+  item.strText = L"1";
+  other->InsertItem(item, nullptr);
+  other->RecalcAndRefresh();
+  _TREE_ITEM a, b;
+  small->GetItemById(1, a);
+  other->GetItemById(1, b);
+  EXPECT_GT(a.nTextLeave, b.nTextLeave);
+  other->ReleaseObject();
+  other->Release();
+}
+
+}  // namespace
+}  // namespace trellis::test

@@ -1,0 +1,291 @@
+// The tree's input: focus from code, clicks, double clicks, keys, hover and the cursor, and the
+// notifications to the parent. Every handler that notifies does so last and returns at once:
+// the parent may delete items, or the tree, while it handles the notice.
+#include <algorithm>
+
+#include "host/CGlobalEnv.h"
+#include "tree/CElementTree.h"
+
+// ---- notifications
+
+long CElementTree::SendMessageToParent(int code, int id, int message) {
+  if (!IsRecord(id)) return 0;
+  CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
+  CComPtr<CPackager<tagNM_TREECONTAINER>> package(new CPackager<tagNM_TREECONTAINER>);
+  tagNM_TREECONTAINER& notice = package->Value();
+  notice.hdr = {nullptr, GetID(), UINT(code)};
+  notice.bPathText = 0;
+  notice.item = m_vecItems[std::size_t(id)];
+  // Without an environment the package travels as itself; this reference keeps it alive.
+  CUnknown* counted = package.p;
+  const LPARAM lParam = env ? env->PackageToLParam(counted) : reinterpret_cast<LPARAM>(counted);
+  SendControlMessage(UINT(message), WPARAM(code), lParam);
+  return 1;
+}
+
+long CElementTree::SendMessageToParent(int code, int id, CString suffix, int noSuffix) {
+  if (!IsItem(id)) return 0;
+  CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
+  CComPtr<CPackager<tagNM_TREECONTAINER>> package(new CPackager<tagNM_TREECONTAINER>);
+  tagNM_TREECONTAINER& notice = package->Value();
+  notice.hdr = {nullptr, GetID(), UINT(code)};
+  notice.bPathText = 1;
+  notice.item = m_vecItems[std::size_t(id)];
+  CString path;
+  GetItemParentStr(id, path);
+  path += notice.item.strText;
+  if (!noSuffix) {
+    path += L'.';
+    path += suffix;
+  }
+  notice.item.strText = path;
+  CUnknown* counted = package.p;
+  const LPARAM lParam = env ? env->PackageToLParam(counted) : reinterpret_cast<LPARAM>(counted);
+  SendControlMessage(WM_NOTIFY, WPARAM(code), lParam);
+  return 1;
+}
+
+// ---- focus from code
+
+void CElementTree::SetFocusItem(int id) {
+  if (!IsItem(id)) return;
+  m_nFocusItem = id;
+  // Exactly the chain above the focus is open; the root stays open, as it always is.
+  for (std::size_t i = 1; i < m_vecItems.size(); ++i) m_vecItems[i].nOpen = 0;
+  for (int p = m_vecItems[std::size_t(id)].nParentID; p != 0;
+       p = m_vecItems[std::size_t(p)].nParentID)
+    m_vecItems[std::size_t(p)].nOpen = 1;
+  CalcShowItems();
+  if (GetDrawRect().IsRectEmpty()) return;  // not laid out yet: OnSize reveals it
+  CalcScreenItems();
+  ResetScrollPos(m_vecItems[std::size_t(id)].nParentID);
+  CalcShowRect();
+  InvalidateAll();
+}
+
+// ---- helpers
+
+bool CElementTree::ToggleOpen(int id) {
+  _TREE_ITEM& item = m_vecItems[std::size_t(id)];
+  item.nOpen = item.nOpen == 1 ? 0 : 1;
+  return item.nOpen == 1;
+}
+
+void CElementTree::Relayout(bool revealFocus) {
+  CalcShowItems();
+  CalcScreenItems();
+  if (revealFocus) ResetScrollPos(m_nFocusItem);
+  CalcShowRect();
+}
+
+TREE_ITEM_CHECK CElementTree::NextCheckOnClick(TREE_ITEM_CHECK state) {
+  switch (state) {
+    case TREE_CHECK_NO: return TREE_CHECK_YES;
+    case TREE_CHECK_YES:
+    case TREE_CHECK_YES_HALF: return TREE_CHECK_NO;
+    default: return state;  // no box: nothing to cycle
+  }
+}
+
+void CElementTree::InvalidateRow(int row) {
+  if (IsLaidOutRow(row)) InvalidContainerRect(0, &m_vecShowRects[std::size_t(row)]);
+}
+
+// ---- mouse
+
+int CElementTree::OnLButtonDown(POINT pt) {
+  SetFocus();
+  CloseTip();
+  const int row = CalcPointItemPos(pt.y);
+  if (!IsLaidOutRow(row)) return 1;
+  const int id = RowItem(row);
+  m_pItemPainter->SetItemValue(m_vecItems[std::size_t(id)]);
+  const int oldFocus = m_nFocusItem;
+  m_nFocusItem = id;
+  const MOUSE_IN_ITEM_AREA area =
+      m_pItemPainter->GetPointInItemArea(pt, m_vecShowRects[std::size_t(row)]);
+  const bool flat = m_eShowStyle == TREE_STYLE_FLAT;
+  const int closed = flat ? SetItemClose(oldFocus, id) : 0;
+
+  if (area == MOUSE_IN_BTN) {
+    const bool opened = ToggleOpen(id);
+    Relayout(opened);
+  } else if (area == MOUSE_IN_CHECK) {
+    SetItemCheck(id, NextCheckOnClick(m_vecItems[std::size_t(id)].eCheck));
+    Relayout(false);
+  } else if (closed) {
+    m_nFirstShow = 0;
+    Relayout(true);
+  }
+  if (flat || area == MOUSE_IN_BTN || area == MOUSE_IN_CHECK) {
+    InvalidateAll();
+    SendMessageToParent(NM_CLICK, id, WM_NOTIFY);
+    return 1;
+  }
+  // A press on the text or beside it only moves the focus, and its frame with it.
+  if (oldFocus != id) {
+    InvalidateRow(GetItemInShowPos(oldFocus) - m_nFirstShow);
+    InvalidateRow(row);
+  }
+  return 1;
+}
+
+int CElementTree::OnDBClick(int flags, POINT pt) {
+  if (flags == 0 || m_eShowStyle == TREE_STYLE_FLAT) return 1;
+  const int row = CalcPointItemPos(pt.y);
+  if (!IsLaidOutRow(row)) return 1;
+  const int id = RowItem(row);
+  m_pItemPainter->SetItemValue(m_vecItems[std::size_t(id)]);
+  const MOUSE_IN_ITEM_AREA area =
+      m_pItemPainter->GetPointInItemArea(pt, m_vecShowRects[std::size_t(row)]);
+  // The second press of a quick pair on a box, or beside the item, is a press like the first.
+  if (area != MOUSE_IN_BTN && area != MOUSE_IN_TEXT) return OnLButtonDown(pt);
+  SetFocus();
+  CloseTip();
+  if (area == MOUSE_IN_TEXT) m_nFocusItem = id;
+  if (area == MOUSE_IN_BTN || m_vecItems[std::size_t(id)].nChildCount > 0) {
+    const bool opened = ToggleOpen(id);
+    CalcShowItems();
+    CalcScreenItems();
+    if (opened) ResetScrollPos(id);
+    CalcShowRect();
+  }
+  InvalidateAll();
+  SendMessageToParent(NM_DBLCLK, id, WM_NOTIFY);
+  return 1;
+}
+
+int CElementTree::OnMouseMove(int x, int y, DWORD) {
+  if (m_eShowStyle != TREE_STYLE_FLAT) return 1;
+  CalcHoverItem(x, y);
+  SkipMsg();
+  return 1;
+}
+
+int CElementTree::CalcHoverItem(int x, int y) {
+  if (!m_rcItems.PtInRect(CPoint(x, y))) return 0;
+  const int row = CalcPointItemPos(y);
+  if (!IsLaidOutRow(row) || x >= m_rcItems.right) {
+    // Off the rows: no hover, and the tip goes after a moment.
+    if (m_nHoverItem != -1) {
+      m_nHoverItem = -1;
+      InvalidateAll();
+      HideTip();
+    }
+    return 0;
+  }
+  const int id = RowItem(row);
+  if (id == m_nHoverItem) return 1;
+  const int oldRow = GetItemInShowPos(m_nHoverItem) - m_nFirstShow;
+  const bool hadHover = m_nHoverItem != -1;
+  m_nHoverItem = id;
+  if (hadHover) InvalidateRow(oldRow);
+  InvalidateRow(row);
+  // A new item under the pointer: its own tip after a rest, never the last one's.
+  CloseTip();
+  StartTimer(TREE_TIMER_SHOW, kTipDelay);
+  return 1;
+}
+
+int CElementTree::OnMouseLeave() {
+  CloseTip();
+  if (m_eShowStyle == TREE_STYLE_FLAT && m_nHoverItem != -1) {
+    m_nHoverItem = -1;
+    InvalidateAll();
+  }
+  return 1;
+}
+
+int CElementTree::OnSetCursor(UINT, LPARAM) {
+  ::SetCursor(::LoadCursorW(nullptr, m_nHoverItem == -1 ? IDC_ARROW : IDC_HAND));
+  SkipMsg();
+  return 1;
+}
+
+// ---- keys
+
+int CElementTree::OnKeyDown(UINT vk, UINT, UINT) {
+  SetFocus();
+  CloseTip();
+  const int p = GetItemInShowPos(m_nFocusItem);
+  const int f = m_nFirstShow, S = m_nShowCount, P = m_nPageCount, C = m_nScreenCount;
+  const auto scroll = [this](int code) { OnUserMessage(WM_ELEMENT_VSCROLL, WPARAM(code), 0); };
+  // Ends a move that must not notify: the focus on a full row, repainted.
+  const auto revealQuietly = [this] {
+    if (IsFocusItemShow()) InvalidateAll();
+    else EnsureFocusItemShow();
+    return 1;
+  };
+  switch (vk) {
+    case VK_DOWN: {
+      if (p < 0 || p >= S - 1) return 1;
+      m_nFocusItem = m_vecShowItems[std::size_t(p + 1)];
+      if (p + 1 <= f || p >= f + P) return revealQuietly();
+      const int bottom = m_vecShowRects.empty() ? 0 : m_vecShowRects.back().bottom;
+      const int limit = GetDrawRect().bottom;
+      if (p >= f + C - 2 && (bottom > limit || (bottom == limit && p == f + C - 1))) {
+        scroll(SB_LINEDOWN);
+        return revealQuietly();
+      }
+      InvalidateRow(p - f);
+      InvalidateRow(p + 1 - f);
+      break;
+    }
+    case VK_UP: {
+      if (p < 1) return 1;
+      m_nFocusItem = m_vecShowItems[std::size_t(p - 1)];
+      if (p + 1 <= f || p >= f + P) return revealQuietly();
+      if (p == f) {
+        scroll(SB_LINEUP);
+        return revealQuietly();
+      }
+      InvalidateRow(p - 1 - f);
+      InvalidateRow(p - f);
+      break;
+    }
+    case VK_NEXT: {
+      if (p >= S - 1) return 1;
+      // A page is at least a row, so the key always gets somewhere.
+      const int k = std::max(std::min(P, S), 1);
+      if (p - f + 1 < k) {
+        m_nFocusItem = m_vecShowItems[std::size_t(std::min(f + k - 1, S - 1))];
+        InvalidateAll();
+      } else {
+        m_nFocusItem = m_vecShowItems[std::size_t(std::min(p + k, S - 1))];
+        scroll(SB_PAGEDOWN);
+      }
+      break;
+    }
+    case VK_PRIOR: {
+      if (p < 1) return 1;
+      if (p <= f) {
+        m_nFocusItem = m_vecShowItems[std::size_t(std::max(p - P, 0))];
+        scroll(SB_PAGEUP);
+      } else {
+        m_nFocusItem = m_vecShowItems[std::size_t(f)];
+        InvalidateAll();
+      }
+      break;
+    }
+    case VK_END:
+      if (p >= S - 1) return 1;
+      m_nFocusItem = m_vecShowItems[std::size_t(S - 1)];
+      scroll(SB_BOTTOM);
+      break;
+    case VK_HOME:
+      if (p < 1) return 1;
+      m_nFocusItem = m_vecShowItems[0];
+      // The first row must show: from anywhere below the top, the screen goes up too.
+      if (f == 0) InvalidateAll();
+      else scroll(SB_TOP);
+      break;
+    default: break;
+  }
+  if (p >= 0 && !IsFocusItemShow()) EnsureFocusItemShow();
+  SendMessageToParent(int(vk), m_nFocusItem, WM_KEYDOWN);
+  return 1;
+}
+
+int CElementTree::OnKeyUp(UINT vk, UINT repeat, UINT flags) {
+  return CElementContainer::OnKeyUp(vk, repeat, flags);
+}

@@ -1,0 +1,38 @@
+// The tree's painting: the rows area, each row on screen through the painter, and the frame.
+// Painting only reads the state the handlers and the layout left.
+#include <algorithm>
+
+#include "foundation/CLightCanvas.h"
+#include "foundation/CMemDC.h"
+#include "platform/mfc/CPaintDC.h"
+#include "tree/CElementTree.h"
+
+int CElementTree::OnPaint(CPaintDC* paintDC) {
+  if (!paintDC) return 0;
+  const CRect all = GetDrawRect();
+  CRect clip;
+  if (paintDC->GetClipBox(&clip) == NULLREGION) return 1;
+  CMemDC dc(paintDC, &all);
+  CLightCanvas canvas(&dc);
+  // The whole element first: the column beside the scroll bar and any room below the rows.
+  canvas.FillRect(all, GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL));
+  if (m_rcItems.Width() > 0) {
+    canvas.SetBkMode(TRANSPARENT);
+    for (int k = 0; IsLaidOutRow(k); ++k) {
+      const CRect& row = m_vecShowRects[std::size_t(k)];
+      // A row also draws the divider on the line above it.
+      if (row.bottom < clip.top || row.top - 1 >= clip.bottom) continue;
+      m_pItemPainter->SetItemValue(m_vecItems[std::size_t(RowItem(k))]);
+      m_pItemPainter->Draw(canvas, row);
+    }
+    if (m_clrDivideLine != TREE_CLR_UNSET) {
+      // Top, right and left edges: the rows area is open at the bottom.
+      const CRect& r = m_rcItems;
+      canvas.DrawLine(r.left, r.top, m_clrDivideLine, r.right, r.top);
+      canvas.DrawLine(r.right, r.bottom, m_clrDivideLine);
+      canvas.DrawLine(r.left, r.bottom, m_clrDivideLine, r.left, r.top);
+    }
+  }
+  canvas.Restore();
+  return 1;
+}

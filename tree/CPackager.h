@@ -1,0 +1,25 @@
+// A counted package around one record, for notifications whose record must outlive the sender's
+// stack: the host environment turns it into the message's LPARAM (CGlobalEnv::PackageToLParam)
+// and keeps it alive while the receiver reads it.
+#pragma once
+
+#include "foundation/CUnknown.h"
+#include "host/CGlobalEnv.h"
+
+template <class T>
+class CPackager : public CUnknown {
+ public:
+  CPackager() = default;
+  explicit CPackager(const T& value) : m_value(value) {}
+
+  T& Value() { return m_value; }
+  const T& Value() const { return m_value; }
+
+  // The package behind a notification's LPARAM, or null when there is none.
+  static const CPackager* FromLParam(LPARAM lParam) {
+    return dynamic_cast<const CPackager*>(CGlobalEnv::PackageFromLParam(lParam));
+  }
+
+ private:
+  T m_value{};
+};

@@ -1,0 +1,326 @@
+// The row painter: deriving a row's look from its record, the row's geometry, drawing and hit
+// testing.
+#include "tree/CTreeItem.h"
+
+#include <algorithm>
+
+#include "foundation/CMemDC.h"
+#include "tree/CElementTree.h"
+
+namespace {
+
+// '&' in an item text is a character, not a mnemonic marker.
+constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+constexpr const wchar_t* kTipMarker = L" >";
+// Half the check box's height above and below the row's middle.
+constexpr int kCheckHalf = 6;
+
+bool IsSet(COLORREF color) { return color != TREE_CLR_UNSET; }
+
+int Channel(COLORREF color, int shift) { return int((color >> shift) & 0xFF); }
+
+// a * b / c rounded to the nearest, halves away from zero, as the platform's MulDiv.
+int MulDivRounded(int a, int b, int c) {
+  const long long product = static_cast<long long>(a) * b;
+  const long long half = c / 2;
+  return int(product >= 0 ? (product + half) / c : (product - half) / c);
+}
+
+}  // namespace
+
+CTreeItem::CTreeItem(_TREE_ITEM& item) { SetItemValue(item); }
+
+void CTreeItem::Reset() { *this = CTreeItem(); }
+
+void CTreeItem::SetItemValue(const _TREE_ITEM& item) {
+  m_strText = item.strText;
+  m_clrText = item.clrText;
+  m_clrTextT = item.clrTextT;
+  m_clrBkFrom = item.clrBkFrom;
+  m_clrBkTo = item.clrBkTo;
+  m_nChildCount = item.nChildCount;
+  m_nIndex = item.nIndex;
+  m_nID = item.nID;
+  m_nParentID = item.nParentID;
+  m_nHeight = item.nHeight;
+  m_nFatherBtnNoShow = item.nFatherBtnNoShow;
+  m_bShowBtn = item.bShowBtn;
+  m_bHaveTip = item.bHaveTip;
+  m_nOpen = item.nOpen;
+  m_eCheck = item.eCheck;
+  m_nLevel = item.nLevel - item.nFatherBtnNoShow;
+  m_nState = COLOR_STATE_NORMAL;
+  if (!m_pTree) return;
+  if (m_pTree->IsRecord(m_nParentID)) {
+    m_nLineKind = IsItemEndNode(item) ? 2 : 1;
+    if (m_nIndex == 0 && m_nLevel == 0) m_nLineKind = 0;
+  }
+  if (m_pTree->m_nHoverItem == m_nID) m_nState = COLOR_STATE_HOVER;
+  if (m_pTree->m_nFocusItem == m_nID) m_nState = COLOR_STATE_FOCUS;
+}
+
+int CTreeItem::IsItemEndNode(const _TREE_ITEM& item) const {
+  if (!m_pTree || !m_pTree->IsRecord(item.nParentID)) return 1;
+  return item.nIndex + 1 == m_pTree->m_vecItems[std::size_t(item.nParentID)].nChildCount ? 1 : 0;
+}
+
+int CTreeItem::BeHaveBtn() const { return m_pTree && m_pTree->m_bBtnShow && m_bShowBtn ? 1 : 0; }
+
+TREE_SHOW_STYLE CTreeItem::Style() const {
+  return m_pTree ? m_pTree->m_eShowStyle : TREE_STYLE_LINE;
+}
+
+CBitmap* CTreeItem::ButtonBitmap() const {
+  if (!m_pTree) return nullptr;
+  if (m_nOpen == 0) return m_pTree->GetBitmapClose();
+  if (m_nOpen == 1) return m_pTree->GetBitmapOpen();
+  return nullptr;
+}
+
+CString CTreeItem::ShownText() const {
+  if (m_bHaveTip && m_nState == COLOR_STATE_HOVER && m_nParentID == 0)
+    return m_strText + kTipMarker;
+  return m_strText;
+}
+
+// ---- geometry
+
+TreeRowGeometry CTreeItem::GetRowGeometry(const CRect& rowRect, int textWidth) const {
+  TreeRowGeometry g;
+  CRect rc = rowRect;
+  const TREE_SHOW_STYLE style = Style();
+  if (style == TREE_STYLE_FLAT) rc.bottom -= 1;
+  g.mid = (rc.top + rc.bottom) / 2;
+  int left = rc.left + (m_pTree ? m_pTree->m_nLeftMargin : 0) + kIndent * m_nLevel;
+  if (BeHaveBtn()) {
+    if (m_nChildCount > 0)
+      if (CBitmap* bitmap = ButtonBitmap()) {
+        const CSize size = bitmap->GetBitmapDimension();
+        // The picture centres on x0 + 3 in the line style, right of the connector in the flat.
+        const int centre = style == TREE_STYLE_FLAT ? left + 3 + 4 : left + 4 - 1;
+        g.button = CRect(CPoint(centre - size.cx / 2, g.mid - size.cy / 2), size);
+      }
+    left += kButtonRoom;
+  }
+  if (m_eCheck != TREE_CHECK_NONE) {
+    g.check = CRect(left, g.mid - kCheckHalf, left + kCheckRoom, g.mid + kCheckHalf);
+    left += kCheckRoom;
+  }
+  const int right = BeHaveBtn() ? std::min(left + textWidth + kTextBandExtra, rowRect.right)
+                                : rc.right;
+  g.text = CRect(left, rc.top, std::max(left, right), rc.bottom);
+  g.textX = left + kTextInset;
+  return g;
+}
+
+MOUSE_IN_ITEM_AREA CTreeItem::GetPointInItemArea(POINT& pt, CRect rc) const {
+  if (Style() == TREE_STYLE_FLAT) return m_nChildCount > 0 ? MOUSE_IN_BTN : MOUSE_IN_NONE;
+  if (!m_pTree || !rc.PtInRect(pt)) return MOUSE_IN_NONE;
+  const int textWidth = m_pTree->MeasureText(
+      ShownText(), m_nParentID != 0 ? m_pTree->m_lfChild : m_pTree->m_lfFather);
+  const TreeRowGeometry g = GetRowGeometry(rc, textWidth);
+  // Columns over the whole row's height: a press a little above or below a picture still
+  // means it. The button's picture reaches a pixel into the box's column; the box keeps it.
+  const auto inColumn = [&](int left, int right) { return pt.x >= left && pt.x < right; };
+  const int buttonEnd =
+      g.check.IsRectEmpty() ? g.button.right : std::min(g.button.right, g.check.left);
+  if (!g.button.IsRectEmpty() && inColumn(g.button.left, buttonEnd)) return MOUSE_IN_BTN;
+  if (!g.check.IsRectEmpty() && m_eCheck <= TREE_CHECK_YES_HALF &&
+      inColumn(g.check.left, g.check.right))
+    return MOUSE_IN_CHECK;
+  if (inColumn(g.text.left, g.textX + textWidth + 3)) return MOUSE_IN_TEXT;
+  return MOUSE_IN_NONE;
+}
+
+// ---- drawing
+
+COLORREF CTreeItem::BackColor() const {
+  const CElementTree& tree = *m_pTree;
+  if (tree.m_eShowStyle != TREE_STYLE_FLAT)
+    return tree.GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL);
+  switch (m_nState) {
+    case COLOR_STATE_HOVER: return tree.GetColor(COLOR_PART_PANEL, COLOR_STATE_HOVER);
+    case COLOR_STATE_FOCUS:
+      // A child row's own focus colour, when the host set one.
+      if (m_nParentID != 0 && IsSet(tree.m_clrFocusBgL2)) return tree.m_clrFocusBgL2;
+      return tree.GetColor(COLOR_PART_PANEL, COLOR_STATE_FOCUS);
+    default: return tree.GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL);
+  }
+}
+
+COLORREF CTreeItem::TextColor() const {
+  switch (m_nState) {
+    case COLOR_STATE_FOCUS: return m_pTree->GetColor(COLOR_PART_TEXT, COLOR_STATE_FOCUS);
+    case COLOR_STATE_HOVER: return m_pTree->GetColor(COLOR_PART_TEXT, COLOR_STATE_HOVER);
+    default: return m_clrText;
+  }
+}
+
+int CTreeItem::Draw(CDC* dc, CRect rc) {
+  CLightCanvas canvas(dc);
+  return Draw(canvas, rc);
+}
+
+int CTreeItem::Draw(CLightCanvas& canvas, CRect rc) {
+  if (!m_pTree) return 1;
+  const CElementTree& tree = *m_pTree;
+  const TREE_SHOW_STYLE style = tree.m_eShowStyle;
+  const CRect row = rc;
+  canvas.SetBkMode(TRANSPARENT);
+  if (style == TREE_STYLE_FLAT) rc.bottom -= 1;
+  canvas.FillRect(rc, BackColor());
+  if (style == TREE_STYLE_FLAT && m_nState == COLOR_STATE_FOCUS &&
+      tree.m_gradFocusHead.clrFrom != tree.m_gradFocusHead.clrTo)
+    DrawGradientItem(canvas, rc, tree.m_gradFocusHead.clrFrom, tree.m_gradFocusHead.clrTo);
+
+  rc.left += tree.m_nLeftMargin;
+  DrawPixLine(rc, canvas);
+  if (m_eCheck != TREE_CHECK_NONE) DrawCheckBox(rc, canvas);
+
+  const CString text = ShownText();
+  canvas.SetFont(m_nParentID != 0 ? tree.m_lfChild : tree.m_lfFather);
+  SIZE extent{};
+  ::GetTextExtentPoint32W(canvas.GetSafeHdc(), text.GetString(), text.GetLength(), &extent);
+  if (BeHaveBtn()) rc.right = std::min(rc.left + int(extent.cx) + kTextBandExtra, row.right);
+
+  if (style == TREE_STYLE_LINE) {
+    canvas.FillRect(rc, m_nState == COLOR_STATE_FOCUS
+                            ? tree.GetColor(COLOR_PART_PANEL, COLOR_STATE_FOCUS)
+                            : m_clrBkFrom);
+    if (m_nState == COLOR_STATE_FOCUS) DrawFocusItemFrame(canvas, rc);
+  }
+
+  const COLORREF textColor = TextColor();
+  rc.left += kTextInset;
+  rc.top += 1;
+  canvas.SetTextColor(textColor);
+  canvas.DrawText(text.GetString(), text.GetLength(), &rc, kTextFormat);
+
+  // A child with a tip of its own: a small triangle pointing right, after the text.
+  if (m_bHaveTip && m_nParentID != 0) {
+    const int x = rc.right, y = (rc.top + rc.bottom) / 2;
+    canvas.FillRect(CRect(x, y - 2, x + 1, y + 3), m_clrText);
+    canvas.FillRect(CRect(x + 1, y - 1, x + 2, y + 2), m_clrText);
+    canvas.FillRect(CRect(x + 2, y, x + 3, y + 1), m_clrText);
+  }
+  if (style == TREE_STYLE_FLAT && m_nParentID == 0 && IsSet(tree.m_clrDivideLine)) {
+    canvas.FillRect(CRect(row.left, row.bottom - 1, row.right, row.bottom), tree.m_clrDivideLine);
+    canvas.FillRect(CRect(row.left, row.top - 1, row.right, row.top), tree.m_clrDivideLine);
+  }
+  return 1;
+}
+
+void CTreeItem::DrawDots(CLightCanvas& canvas, int x, int y, int dx, int dy, int count,
+                         COLORREF color) {
+  if (count <= 0) return;
+  // The dotted pen lights the first pixel and every other one after it; the end is left out.
+  canvas.DrawDottedLine(x, y, x + dx * (2 * count - 1), y + dy * (2 * count - 1), color);
+}
+
+void CTreeItem::DrawPixLine(CRect& rc, CLightCanvas& canvas) {
+  const CElementTree& tree = *m_pTree;
+  const TREE_SHOW_STYLE style = tree.m_eShowStyle;
+  const int mid = (rc.top + rc.bottom) / 2;
+  const int half = (rc.bottom - rc.top) / 2;
+  if (style == TREE_STYLE_LINE) {
+    // The columns of the ancestors that have later siblings run through this row.
+    int ancestor = m_nParentID;
+    for (int k = m_nLevel - 1; k >= 0 && tree.IsItem(ancestor); --k) {
+      const _TREE_ITEM& a = tree.m_vecItems[std::size_t(ancestor)];
+      if (!IsItemEndNode(a))
+        DrawDots(canvas, rc.left + kIndent * k + 3, rc.top, 0, 1, half, kLineDots);
+      ancestor = a.nParentID;
+    }
+  }
+  rc.left += kIndent * m_nLevel;
+  const int x0 = rc.left;
+  if (style == TREE_STYLE_LINE) {
+    switch (m_nLineKind) {
+      case 0: DrawDots(canvas, x0 + 3, mid, 0, 1, half / 2, kLineDots); break;
+      case 1: DrawDots(canvas, x0 + 3, rc.top, 0, 1, half, kLineDots); break;
+      default: DrawDots(canvas, x0 + 3, rc.top, 0, 1, half / 2 + 1, kLineDots); break;
+    }
+    DrawDots(canvas, x0 + 5, mid, 1, 0, 4, kLineDots);
+  }
+  if (BeHaveBtn() && m_nChildCount > 0)
+    DrawBtnUseBitmap(style, style == TREE_STYLE_LINE ? x0 + 4 : x0 + 3, canvas, mid);
+  if (BeHaveBtn()) rc.left += kButtonRoom;
+}
+
+void CTreeItem::DrawBtnUseBitmap(TREE_SHOW_STYLE style, int cx, CLightCanvas& canvas, int cy) {
+  CBitmap* bitmap = ButtonBitmap();
+  if (!bitmap || !bitmap->m_hObject) return;
+  const CSize size = bitmap->GetBitmapDimension();
+  const int x = style == TREE_STYLE_LINE ? cx - 1 : cx + 4;
+  canvas.DrawBitmapKeyed(x - size.cx / 2, cy - size.cy / 2, bitmap,
+                         m_pTree->GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL));
+}
+
+void CTreeItem::DrawCheckBox(CRect& rc, CLightCanvas& canvas) {
+  const int mid = (rc.top + rc.bottom) / 2;
+  const CRect box(rc.left, mid - kCheckHalf, rc.left + kCheckRoom, mid + kCheckHalf);
+  if (CBitmap* bitmap = m_pTree->m_bitmaps.ForCheck(m_eCheck))
+    canvas.DrawBitmapKeyed(box.left, box.top, bitmap, kCheckTransparent);
+  // An open parent's box leads down to its children.
+  if (m_nChildCount > 0 && m_nOpen == 1)
+    DrawDots(canvas, box.left + 9, rc.bottom - 2, 0, -1, (rc.bottom - mid - 7) / 2, kLineDots);
+  rc.left += kCheckRoom;
+}
+
+void CTreeItem::DrawFocusItemFrame(CLightCanvas& canvas, CRect& rc) {
+  const int l = rc.left, t = rc.top, r = rc.right, b = rc.bottom;
+  canvas.DrawLine(l, t, kFocusFrameOutline, l, b - 1);
+  canvas.DrawLine(r, b - 1, kFocusFrameOutline);
+  canvas.DrawLine(r, t, kFocusFrameOutline);
+  canvas.DrawLine(l, t, kFocusFrameOutline);
+  // The dots go round clockwise without a break in their rhythm: an edge starts lit when the
+  // previous edge ended a pixel before its corner.
+  struct Edge {
+    int x, y, dx, dy, length;
+  };
+  const Edge edges[] = {{l, t, 1, 0, r - l},
+                        {r, t, 0, 1, b - t - 1},
+                        {r, b - 1, -1, 0, r - l},
+                        {l, b - 1, 0, -1, b - t - 1}};
+  bool on = true;
+  for (const Edge& e : edges) {
+    if (e.length > 0) {
+      const int first = on ? 0 : 1;
+      DrawDots(canvas, e.x + e.dx * first, e.y + e.dy * first, e.dx, e.dy,
+               (e.length - first + 1) / 2, kFocusFrameDots);
+    }
+    on = on ? e.length % 2 == 0 : e.length % 2 == 1;
+  }
+}
+
+COLORREF CTreeItem::GradientColor(COLORREF from, COLORREF to, int i, int n) {
+  if (n <= 1) return from & 0xFFFFFF;
+  COLORREF color = 0;
+  for (int shift : {0, 8, 16}) {
+    const int f = Channel(from, shift), t = Channel(to, shift);
+    color |= COLORREF(std::clamp(f + MulDivRounded(t - f, i, n - 1), 0, 255)) << shift;
+  }
+  return color;
+}
+
+void CTreeItem::DrawGradient(PaintCanvas& canvas, const CRect& rc, COLORREF from, COLORREF to,
+                             int across) {
+  const int n = across ? rc.Width() : rc.Height();
+  for (int i = 0; i < n; ++i) {
+    const COLORREF color = GradientColor(from, to, i, n);
+    canvas.FillRect(across ? CRect(rc.left + i, rc.top, rc.left + i + 1, rc.bottom)
+                           : CRect(rc.left, rc.top + i, rc.right, rc.top + i + 1),
+                    color);
+  }
+}
+
+void CTreeItem::DrawGradientItem(CLightCanvas& canvas, const CRect& rc, COLORREF from,
+                                 COLORREF to) {
+  CRect band(rc.left, rc.top, rc.right, rc.bottom - 1);
+  if (m_nParentID == 0 && m_pTree->m_bDrawGradientLine) {
+    canvas.FillRect(CRect(band.left, band.top, band.right, band.top + 1),
+                    m_pTree->GetColor(COLOR_PART_PANEL, COLOR_STATE_HOVER));
+    band.top += 1;
+  }
+  DrawGradient(canvas, band, from, to, 0);
+}

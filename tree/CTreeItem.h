@@ -1,0 +1,115 @@
+// The row painter: one per tree, loaded with one item's record at a time (SetItemValue), then
+// asked to draw that row or to say which part of it a point falls in. Drawing and hit testing
+// place the parts of a row with the same geometry (GetRowGeometry), so they cannot drift.
+//
+//   line style   [margin][4 px a level: ancestors' dotted columns][button 7][box 13][text]
+//                dotted connector to the parent's column, focus frame around the text
+//   flat style   the same places, no connectors; hover and focus fill the row, a gradient over
+//                the focus row, dividers above and below top-level rows
+#pragma once
+
+#include "foundation/CLightCanvas.h"
+#include "platform/mfc/CRect.h"
+#include "tree/TreeItem.h"
+
+class CElementTree;
+
+// Where the parts of one row lie, in the row's coordinates. Empty rectangles for parts the row
+// does not have.
+struct TreeRowGeometry {
+  CRect button;  // the expand button's picture
+  CRect check;   // the check box's picture
+  CRect text;    // the text's band: its fill and focus frame
+  int textX = 0;  // where the characters start
+  int mid = 0;    // the row's middle line
+};
+
+class CTreeItem {
+ public:
+  CTreeItem() = default;
+  CTreeItem(const CTreeItem&) = default;
+  CTreeItem& operator=(const CTreeItem&) = default;
+  // Takes the record; the fields derived from the tree (line kind, state) stay at their reset
+  // values until the painter has a tree and is loaded again.
+  explicit CTreeItem(_TREE_ITEM& item);
+  virtual ~CTreeItem() = default;
+
+  void SetTree(CElementTree* tree) { m_pTree = tree; }
+  void Reset();
+  // Copies a record and derives the indent level, the connector kind and the state.
+  void SetItemValue(const _TREE_ITEM& item);
+
+  // Draws the loaded row into `rc`; returns 1.
+  int Draw(CLightCanvas& canvas, CRect rc);
+  int Draw(CDC* dc, CRect rc);
+  // Which part of the loaded row, drawn in `rc`, holds `pt`. In the flat style a whole row with
+  // children is its button; in the line style the button, box and text areas of the drawing.
+  MOUSE_IN_ITEM_AREA GetPointInItemArea(POINT& pt, CRect rc) const;
+  // The parts of the loaded row drawn in `rc`, its text being `textWidth` pixels wide.
+  TreeRowGeometry GetRowGeometry(const CRect& rc, int textWidth) const;
+
+  // Fills `rc` with one stripe per row (across = 0) or column, from `from` to `to`.
+  static void DrawGradient(PaintCanvas& canvas, const CRect& rc, COLORREF from, COLORREF to,
+                           int across);
+  // Stripe `i` of `n`: `from` at 0, `to` at n - 1; `from` alone when there is one stripe.
+  static COLORREF GradientColor(COLORREF from, COLORREF to, int i, int n);
+
+  int GetState() const { return m_nState; }
+  int GetLineKind() const { return m_nLineKind; }
+  int GetLevel() const { return m_nLevel; }
+
+  // Connector dots, box transparency and the focus frame's dots.
+  static constexpr COLORREF kLineDots = RGB(0x80, 0x80, 0x80);
+  static constexpr COLORREF kCheckTransparent = RGB(0xF4, 0xF4, 0xF4);
+  static constexpr COLORREF kFocusFrameDots = 0x95DBF5;
+  static constexpr COLORREF kFocusFrameOutline = RGB(0, 0, 0);
+  // Pixels per indent level, reserved for a button, taken by a check box.
+  static constexpr int kIndent = 4;
+  static constexpr int kButtonRoom = 7;
+  static constexpr int kCheckRoom = 13;
+  // The text starts this far into its band, and its band reaches this far past it.
+  static constexpr int kTextInset = 5;
+  static constexpr int kTextBandExtra = 6;
+
+ protected:
+  // Each moves rc.left past what it drew.
+  void DrawPixLine(CRect& rc, CLightCanvas& canvas);
+  void DrawCheckBox(CRect& rc, CLightCanvas& canvas);
+  void DrawFocusItemFrame(CLightCanvas& canvas, CRect& rc);
+  void DrawBtnUseBitmap(TREE_SHOW_STYLE style, int cx, CLightCanvas& canvas, int cy);
+  void DrawGradientItem(CLightCanvas& canvas, const CRect& rc, COLORREF from, COLORREF to);
+  int IsItemEndNode(const _TREE_ITEM& item) const;
+  int BeHaveBtn() const;
+
+ private:
+  TREE_SHOW_STYLE Style() const;
+  COLORREF BackColor() const;
+  COLORREF TextColor() const;
+  // The text the row shows: its own, with " >" on a hovered top-level item that has a tip.
+  CString ShownText() const;
+  // The button picture for the open state; null for values other than 0 and 1.
+  CBitmap* ButtonBitmap() const;
+  // Dots of the dotted pen: `count` of them from (x, y), every other pixel in direction (dx, dy).
+  static void DrawDots(CLightCanvas& canvas, int x, int y, int dx, int dy, int count,
+                       COLORREF color);
+
+  CString m_strText;
+  COLORREF m_clrText = TREE_CLR_UNSET;
+  COLORREF m_clrTextT = TREE_CLR_UNSET;
+  COLORREF m_clrBkFrom = TREE_CLR_UNSET;
+  COLORREF m_clrBkTo = TREE_CLR_UNSET;
+  int m_nChildCount = 0;
+  int m_nLevel = 0;  // nLevel - nFatherBtnNoShow: ancestors without a button take no indent
+  int m_nIndex = 0;
+  int m_nID = -1;
+  int m_nParentID = 0;
+  int m_nHeight = 0;
+  int m_nFatherBtnNoShow = 0;
+  BOOL m_bShowBtn = 1;
+  BOOL m_bHaveTip = 0;
+  int m_nOpen = 0;
+  TREE_ITEM_CHECK m_eCheck = TREE_CHECK_NONE;
+  int m_nState = COLOR_STATE_NORMAL;  // NORMAL, FOCUS or HOVER
+  int m_nLineKind = 0;  // 0 first top-level item, 1 one with a later sibling, 2 last child
+  CElementTree* m_pTree = nullptr;  // the owner; not owned
+};

@@ -1,0 +1,42 @@
+// The tree's tip: a topmost pop-up that takes neither the focus nor the activation, showing one
+// tip record. The pointer reaching it sends it away, so it never stands between the pointer and
+// the row it covers.
+#pragma once
+
+#include "platform/mfc/CWnd.h"
+#include "tree/TreeTipLayout.h"
+
+// How a tip looks: its colours and its font.
+struct TreeTipLook {
+  COLORREF back = 0;
+  COLORREF text = 0;
+  COLORREF frame = 0;
+  LOGFONTW font{};
+  int lineHeight = 20;
+};
+
+class CTreeTipWnd : public CWnd {
+ public:
+  CTreeTipWnd() = default;
+  ~CTreeTipWnd() override;
+  CTreeTipWnd(const CTreeTipWnd&) = delete;
+  CTreeTipWnd& operator=(const CTreeTipWnd&) = delete;
+
+  // Shows the tip with its corner at `anchor` (screen coordinates), kept on the screen, owned
+  // by `owner`. False when the window cannot be made.
+  bool Show(const _TREE_ITEM_TIP& tip, POINT anchor, const TreeTipLook& look, HWND owner);
+  void Hide();
+  bool IsShown() const { return m_hWnd && ::IsWindowVisible(m_hWnd); }
+  const TreeTipLayout& GetLayout() const { return m_layout; }
+
+ protected:
+  void OnPaint() override;
+  int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message) override;
+  void OnMouseMove(UINT flags, CPoint point) override;
+  void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnRButtonDown(UINT flags, CPoint point) override;
+
+ private:
+  TreeTipLayout m_layout;
+  TreeTipLook m_look;
+};
