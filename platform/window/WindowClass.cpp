@@ -69,8 +69,10 @@ WindowClass* ClassRegistry::Find(LPCWSTR nameOrAtom) const {
 }
 
 ClassRegistry& Classes() {
-  static ClassRegistry registry;
-  return registry;
+  // Never destroyed: windows are destroyed during static destruction too (a screen in a
+  // global), and each one reaches its class.
+  static ClassRegistry* const registry = new ClassRegistry;
+  return *registry;
 }
 
 }  // namespace platform
