@@ -81,6 +81,10 @@ RECT Normalized(RECT r) {
   return r;
 }
 
+std::ostream& operator<<(std::ostream& out, const RECT& r) {
+  return out << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+}
+
 // ---- Setup
 
 class Random {
@@ -134,7 +138,7 @@ struct Target {
       c = Device(c);
       log << " clip rect ";
     }
-    log << c.left << "," << c.top << "," << c.right << "," << c.bottom;
+    log << c;
     if (!IntersectRect(&clip, &clip, &c)) clip = {0, 0, 0, 0};
   }
 
@@ -168,11 +172,6 @@ struct Target {
 RECT RandomRect(Random& random, const Target& t) {
   const auto coord = [&](int extent) { return random.Between(-8, extent + 8); };
   return {coord(t.image.width), coord(t.image.height), coord(t.image.width), coord(t.image.height)};
-}
-
-std::string Describe(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-         "," + std::to_string(r.bottom);
 }
 
 // The first pixel where the canvas and the reference differ, described.
@@ -241,7 +240,7 @@ TEST(RasterDifferential, FillRectAndFillSolidRectIgnoreTheRasterOperation) {
     const int rop2 = random.Between(R2_BLACK, R2_WHITE);
     SetROP2(t.dc(), rop2);
     const RECT r = RandomRect(random, t);
-    log << "rop2 " << rop2 << " rect " << Describe(r);
+    log << "rop2 " << rop2 << " rect " << r;
     RECT device = t.Device(r);
     if (random.OneIn(2)) {
       log << " FillRect";
@@ -267,7 +266,7 @@ TEST(RasterDifferential, PatBltAppliesItsPatternOperation) {
     const RECT r = RandomRect(random, t);
     const bool viaBitBlt = random.OneIn(3);
     log << (viaBitBlt ? "BitBlt" : "PatBlt") << " rop " << std::hex << rop << std::dec << " "
-        << Describe(r);
+        << r;
     const int cx = r.right - r.left, cy = r.bottom - r.top;
     EXPECT_TRUE(viaBitBlt ? BitBlt(t.dc(), r.left, r.top, cx, cy, nullptr, 0, 0, rop)
                           : PatBlt(t.dc(), r.left, r.top, cx, cy, rop));
@@ -291,7 +290,7 @@ TEST(RasterDifferential, RectangleFramesAndFillsThroughRop2) {
     SelectObject(t.dc(), withBrush ? HGDIOBJ(brush) : GetStockObject(NULL_BRUSH));
     SetROP2(t.dc(), rop2);
     const RECT r = RandomRect(random, t);
-    log << "Rectangle " << Describe(r) << " rop2 " << rop2 << " pen " << width << " brush "
+    log << "Rectangle " << r << " rop2 " << rop2 << " pen " << width << " brush "
         << withBrush;
     EXPECT_TRUE(Rectangle(t.dc(), r.left, r.top, r.right, r.bottom));
     RECT box = Normalized(t.Device(r));

@@ -10,7 +10,6 @@ using trellis::test::Canvas;
 namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // Selects a new solid pen for the lifetime of the object.
 struct PenScope {
@@ -66,23 +65,6 @@ TEST(Lines, ClipAndWindowOriginApply) {
   EXPECT_EQ(box.left, 5);
   EXPECT_EQ(box.right, 10);
   EXPECT_EQ(box.bottom, 25);  // the bitmap's bottom edge, in logical coordinates
-}
-
-TEST(Lines, NotTwiceRestoresAndNullPenDrawsNothing) {
-  Canvas c(10, 10, RGB(10, 200, 30));
-  PenScope pen(c.dc(), kRed);
-  SetROP2(c.dc(), R2_NOT);
-  MoveToEx(c.dc(), 0, 5, nullptr);
-  LineTo(c.dc(), 10, 5);
-  EXPECT_EQ(c.At(3, 5), RGB(245, 55, 225));
-  MoveToEx(c.dc(), 0, 5, nullptr);
-  LineTo(c.dc(), 10, 5);
-  EXPECT_EQ(c.Count(RGB(10, 200, 30)), 100);
-  SetROP2(c.dc(), R2_COPYPEN);
-  SelectObject(c.dc(), GetStockObject(NULL_PEN));
-  LineTo(c.dc(), 0, 0);
-  EXPECT_EQ(c.Count(RGB(10, 200, 30)), 100);
-  SelectObject(c.dc(), pen.pen);
 }
 
 TEST(Handles, StaleMadeUpAndWrongKindHandlesAreRefused) {
