@@ -158,11 +158,15 @@ bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceCon
   const bool rowCopy = key == kNoKey && rop == SRCCOPY && scxs == dcx &&
                        firstColumn >= sb.left && firstColumn + width <= sb.right;
   std::vector<int> xmap;
+  // A row that replaces every pixel it covers can be repeated by copying it; one that keeps some
+  // (transparent, outside the source) or combines with them must be drawn over each row.
+  bool repeatable = key == kNoKey && rop == SRCCOPY;
   if (!rowCopy) {
     xmap.resize(std::size_t(width));
     SampleWalk columns(r.left - d.x, int(dcx), int(sStartX), int(scxs));
     for (int& column : xmap) {
       column = columns.Current();
+      repeatable = repeatable && column >= sb.left && column < sb.right;
       columns.Next();
     }
   }
@@ -195,14 +199,18 @@ bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceCon
       CopyRun(out, stride, run, srcRow + firstColumn, width);
       continue;
     }
-    for (int col = 0; col < width; ++col) {
-      const int sxx = xmap[col];
-      if (sxx < sb.left || sxx >= sb.right) continue;
-      const Pixel p = srcRow[sxx];
-      if (p == key) continue;
-      out[col] = CombineSource(rop, p, out[col]);
+    for (int again = 0; again < (repeatable ? 1 : run); ++again) {
+      Pixel* line = out + stride * again;
+      for (int col = 0; col < width; ++col) {
+        const int sxx = xmap[col];
+        if (sxx < sb.left || sxx >= sb.right) continue;
+        const Pixel p = srcRow[sxx];
+        if (p == key) continue;
+        line[col] = CombineSource(rop, p, line[col]);
+      }
     }
-    for (int again = 1; again < run; ++again) CopyPixels(out + stride * again, out, width);
+    if (repeatable)
+      for (int again = 1; again < run; ++again) CopyPixels(out + stride * again, out, width);
   }
   return true;
 }

@@ -207,16 +207,17 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     if (!RectIsEmpty(inner)) FillDeviceRectRop(*dc, inner, PixelFromColor(brush->color), rop2);
   }
   if (outline) {
-    // The frame lies inside the rectangle, each side drawn once so R2_NOT and XOR stay exact.
-    const int w = std::min<LONG>(pen->width, std::min(r.right - r.left, r.bottom - r.top));
+    // The frame lies inside the rectangle, every pixel of it drawn once so R2_NOT and XOR stay
+    // exact: four bands that meet, and that share out a rectangle under two pen widths across.
+    const LONG topEnd = std::min<LONG>(r.top + pen->width, r.bottom);
+    const LONG bottomStart = std::max<LONG>(r.bottom - pen->width, topEnd);
+    const LONG leftEnd = std::min<LONG>(r.left + pen->width, r.right);
+    const LONG rightStart = std::max<LONG>(r.right - pen->width, leftEnd);
     const Pixel color = PixelFromColor(pen->color);
-    FillDeviceRectRop(*dc, {r.left, r.top, r.right, r.top + w}, color, rop2);
-    if (r.bottom - w > r.top + w) {
-      FillDeviceRectRop(*dc, {r.left, r.bottom - w, r.right, r.bottom}, color, rop2);
-      FillDeviceRectRop(*dc, {r.left, r.top + w, r.left + w, r.bottom - w}, color, rop2);
-      if (r.right - w > r.left + w)
-        FillDeviceRectRop(*dc, {r.right - w, r.top + w, r.right, r.bottom - w}, color, rop2);
-    }
+    FillDeviceRectRop(*dc, {r.left, r.top, r.right, topEnd}, color, rop2);
+    FillDeviceRectRop(*dc, {r.left, bottomStart, r.right, r.bottom}, color, rop2);
+    FillDeviceRectRop(*dc, {r.left, topEnd, leftEnd, bottomStart}, color, rop2);
+    FillDeviceRectRop(*dc, {rightStart, topEnd, r.right, bottomStart}, color, rop2);
   }
   return TRUE;
 }

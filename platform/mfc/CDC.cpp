@@ -4,8 +4,9 @@
 
 namespace {
 
+// Never destroyed, like the window map: a CDC with static storage detaches itself at exit.
 TempHandleMap<CDC>& DcMap() {
-  static TempHandleMap<CDC> map(
+  static auto* const map = new TempHandleMap<CDC>(
       [](void* h) {
         auto dc = std::make_unique<CDC>();
         dc->m_hDC = dc->m_hAttribDC = static_cast<HDC>(h);
@@ -13,7 +14,7 @@ TempHandleMap<CDC>& DcMap() {
       },
       [](CDC& dc) { dc.m_hDC = dc.m_hAttribDC = nullptr; },
       [](void* h) { return ::GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0; });
-  return map;
+  return *map;
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 
 namespace {
 
+// Never destroyed, like the window map: a CFont or CBrush with static storage (a theme's, an
+// application's) deletes its object and leaves the map at exit, in no particular order.
 TempHandleMap<CGdiObject>& GdiMap() {
-  static TempHandleMap<CGdiObject> map(
+  static auto* const map = new TempHandleMap<CGdiObject>(
       [](void* h) -> std::unique_ptr<CGdiObject> {
         std::unique_ptr<CGdiObject> w;
         // A temporary wrapper of the handle's own kind, so the typed FromHandle casts are sound.
@@ -25,7 +27,7 @@ TempHandleMap<CGdiObject>& GdiMap() {
       },
       [](CGdiObject& w) { w.m_hObject = nullptr; },
       [](void* h) { return ::GetObjectType(static_cast<HGDIOBJ>(h)) != 0; });
-  return map;
+  return *map;
 }
 
 }  // namespace

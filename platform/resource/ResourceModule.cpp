@@ -79,8 +79,9 @@ struct ResourceObject : PlatformObject {
 };
 
 std::set<std::wstring>& RegisteredNames() {
-  static std::set<std::wstring> names;
-  return names;
+  // Never destroyed, like the handle table that holds the modules.
+  static auto* const names = new std::set<std::wstring>;
+  return *names;
 }
 
 // The resource behind a handle when it belongs to that module.

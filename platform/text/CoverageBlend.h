@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "platform/gdi/Surface.h"
 
@@ -18,9 +19,21 @@ inline Pixel BlendPixel(Pixel dst, Pixel src, unsigned coverage) {
   return rb | g;
 }
 
-// Blends a block of `columns` x `rows` coverage bytes in `color` onto pixels; each pointer steps
-// by its own stride from row to row.
-void BlendCoverage(Pixel* dst, std::ptrdiff_t dstStride, const std::uint8_t* coverage,
-                   std::ptrdiff_t coverageStride, int columns, int rows, Pixel color);
+// Grey coverage ready to blend: the bytes, and for the vector blender each byte's weight 2a'
+// repeated over the four channels of its pixel, worked out once per glyph rather than on every
+// draw. Rows are `stride` bytes and 4 * `stride` weights long.
+struct BlendSource {
+  const std::uint8_t* coverage = nullptr;
+  const std::uint16_t* weights = nullptr;
+  std::ptrdiff_t stride = 0;
+};
+
+// The weights of `count` coverage bytes.
+std::unique_ptr<std::uint16_t[]> BlendWeights(const std::uint8_t* coverage, std::size_t count);
+
+// Blends a block of `columns` x `rows` of the source, from its first byte, in `color` onto
+// pixels `dstStride` apart from row to row.
+void BlendCoverage(Pixel* dst, std::ptrdiff_t dstStride, const BlendSource& source, int columns,
+                   int rows, Pixel color);
 
 }  // namespace platform::text

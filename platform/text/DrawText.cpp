@@ -51,21 +51,29 @@ void PaintLines(DeviceContext& dc, FontInstance& font, const std::vector<TextLin
 int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
   DeviceContext* dc = ResolveDC(hdc);
   if (!dc || !text || !rect || count < -1) return 0;
+  FontInstance& font = SelectedFont(*dc);
+  // Nothing to lay out still succeeds, and success is never 0: the answer is one line's height.
+  // A count of 0 leaves the rectangle alone; an empty string measures as no width, and as one
+  // line's height only where one line was asked for.
+  const int lineHeight = font.Metrics().height;
+  if (count == 0) return lineHeight;
   const std::size_t length = count == -1 ? std::wcslen(text) : static_cast<std::size_t>(count);
   if (length == 0) {
     if (format & DT_CALCRECT) {
       rect->right = rect->left;
-      rect->bottom = rect->top;
+      rect->bottom = format & DT_SINGLELINE ? ClampCoord(std::int64_t(rect->top) + lineHeight)
+                                            : rect->top;
     }
-    return 0;
+    return lineHeight;
   }
-  FontInstance& font = SelectedFont(*dc);
   const std::int64_t width = std::int64_t(rect->right) - rect->left;
   // Measuring reports the whole text: callers size a rectangle with it, often starting from an
   // empty one that any ellipsis would shrink the text into.
   const UINT layoutFormat = format & DT_CALCRECT ? format & ~DT_END_ELLIPSIS : format;
   const std::vector<TextLine> lines = LayoutText(font, {text, length}, layoutFormat, width);
-  const std::int64_t height = std::int64_t(lines.size()) * font.Metrics().height;
+  const std::int64_t height = std::int64_t(lines.size()) * lineHeight;
+  // Measuring answers the height of the text, as documented for every form: DT_VCENTER and
+  // DT_BOTTOM only place text that is drawn.
   if (format & DT_CALCRECT) {
     std::int64_t widest = 0;
     for (const TextLine& line : lines) widest = std::max(widest, line.width);

@@ -12,6 +12,8 @@ namespace platform::text {
 
 namespace {
 
+bool g_released = false;  // plain data: still readable after every destructor has run
+
 // Exactly the files that fonts-dejavu-core and fonts-wqy-microhei install. The DejaVu folder may
 // also hold fonts-dejavu-extra (condensed, oblique, light...), which must not change any match.
 constexpr std::array kDejaVuFiles{
@@ -34,6 +36,8 @@ int IntegerOf(FcPattern* pattern, const char* object, int fallback) {
 
 }  // namespace
 
+bool FontConfig::Released() { return g_released; }
+
 FontConfig& FontConfig::Get() {
   // Fontconfig links its objects by offsets that leak checkers cannot follow, so everything it
   // made must really be freed at exit rather than left reachable.
@@ -42,6 +46,7 @@ FontConfig& FontConfig::Get() {
 }
 
 FontConfig::~FontConfig() {
+  g_released = true;
   m_faces.clear();
   if (m_config) FcConfigDestroy(m_config);
   if (m_library) FT_Done_FreeType(m_library);

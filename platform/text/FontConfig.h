@@ -15,9 +15,11 @@ namespace platform::text {
 
 class FontConfig {
  public:
-  // Made on first use, released at exit. Font instances outlive it without harm: the registry
-  // that keeps them is never destroyed, so no instance touches a face after this goes.
+  // Made on first use, released at exit. Font instances outlive it (the registry that keeps them
+  // is never destroyed) and ask Released() before touching a face, so text measured or drawn
+  // from a later static destructor gets no ink and half-em advances instead of freed faces.
   static FontConfig& Get();
+  static bool Released();
   ~FontConfig();
   FontConfig(const FontConfig&) = delete;
   FontConfig& operator=(const FontConfig&) = delete;

@@ -22,6 +22,11 @@ bool IsControl(char32_t cp) { return cp < 0x20 || (cp >= 0x7F && cp < 0xA0); }
 }  // namespace
 
 FontInstance::FontInstance(FontDescription description) : m_description(std::move(description)) {
+  if (FontConfig::Released()) {
+    m_faceName = m_description.family;
+    ComputeMetrics();
+    return;
+  }
   const FontConfig& config = FontConfig::Get();
   const bool bold = m_description.weight >= FW_SEMIBOLD;
   // Synthetic bold widens strokes by about a sixteenth of the em, at least one pixel.
@@ -77,7 +82,7 @@ void FontInstance::Resolve(char32_t cp, Glyph& glyph) {
     glyph.rendered = true;
     return;
   }
-  if (m_faces.empty()) {
+  if (m_faces.empty() || FontConfig::Released()) {
     // Nothing to draw with: keep text readable in width at least.
     glyph.advance = m_description.pixelSize / 2;
     glyph.rendered = true;
@@ -106,6 +111,10 @@ void FontInstance::Resolve(char32_t cp, Glyph& glyph) {
 void FontInstance::Render(char32_t cp, Glyph& glyph) {
   if (!glyph.resolved) Resolve(cp, glyph);
   if (glyph.rendered) return;
+  if (FontConfig::Released()) {
+    glyph.rendered = true;  // no ink: the faces are gone
+    return;
+  }
   FaceSlot& slot = m_faces[glyph.face];
   RasterizeGlyph(slot.face->Face(), SizeOf(slot), slot.synthesis, glyph);
 }

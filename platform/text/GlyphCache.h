@@ -22,6 +22,7 @@ struct Glyph {
   int height = 0;
   int stride = 0;  // bytes per coverage row: width rounded up to 4, padded with zero coverage
   std::unique_ptr<std::uint8_t[]> coverage;  // stride * height bytes, rows top-down
+  std::unique_ptr<std::uint16_t[]> weights;  // the blender's, 4 per coverage byte (BlendWeights)
 };
 
 class GlyphCache {

@@ -71,13 +71,15 @@ void GlyphPainter::PaintGlyph(const Glyph& glyph, std::int64_t penX, std::int64_
   if (left >= right || top >= bottom) return;
   const int offset = static_cast<int>(left - gx);
   int columns = static_cast<int>(right - left);
-  // Blending whole groups of four is faster, and the padding past the glyph's width has zero
+  // Blending in pairs is faster than one by one, and the padding past the glyph's width has zero
   // coverage, so it may be blended wherever it stays inside the clip and the coverage row.
-  const int padded = (columns + 3) & ~3;
+  const int padded = (columns + 1) & ~1;
   if (offset + padded <= glyph.stride && left + padded <= m_clip.right) columns = padded;
+  const std::ptrdiff_t first = (top - gy) * glyph.stride + offset;
   BlendCoverage(m_dc.SurfacePixel(static_cast<int>(left), static_cast<int>(top)),
-                m_dc.surface->Width(), glyph.coverage.get() + (top - gy) * glyph.stride + offset,
-                glyph.stride, columns, static_cast<int>(bottom - top), m_textColor);
+                m_dc.surface->Width(),
+                {glyph.coverage.get() + first, glyph.weights.get() + 4 * first, glyph.stride},
+                columns, static_cast<int>(bottom - top), m_textColor);
 }
 
 void GlyphPainter::Fill(std::int64_t left, std::int64_t top, std::int64_t right,

@@ -7,6 +7,8 @@
 
 #include <cstring>
 
+#include "platform/text/CoverageBlend.h"
+
 namespace platform::text {
 
 namespace {
@@ -18,6 +20,7 @@ constexpr FT_Fixed kObliqueShear = 0x0366A;
 
 void MarkEmpty(Glyph& glyph) {
   glyph.coverage.reset();
+  glyph.weights.reset();
   glyph.left = glyph.top = glyph.width = glyph.height = glyph.stride = 0;
   glyph.rendered = true;
 }
@@ -48,6 +51,7 @@ void RasterizeGlyph(FT_Face face, FT_Size size, const Synthesis& synthesis, Glyp
   for (int y = 0; y < height; ++y)
     std::memcpy(coverage.get() + std::size_t(y) * stride,
                 bitmap.buffer + std::ptrdiff_t(y) * bitmap.pitch, std::size_t(width));
+  glyph.weights = BlendWeights(coverage.get(), std::size_t(stride) * height);
   glyph.coverage = std::move(coverage);
   glyph.left = slot->bitmap_left;
   glyph.top = slot->bitmap_top;

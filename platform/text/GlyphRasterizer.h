@@ -18,7 +18,7 @@ struct Synthesis {
   bool oblique = false;    // slant a roman face for an italic request
 };
 
-// Fills glyph.coverage, left, top, width and height and marks it rendered; a glyph that cannot
+// Fills glyph.coverage and weights, left, top, width and height and marks it rendered; a glyph that cannot
 // be loaded is rendered empty.
 void RasterizeGlyph(FT_FaceRec_* face, FT_SizeRec_* size, const Synthesis& synthesis, Glyph& glyph);
 

@@ -60,7 +60,7 @@ class Layouter {
  private:
   // "&&" is a literal '&'; "&x" draws x underlined. A lone '&' at the very end stays visible.
   void StripPrefixes(std::wstring_view text) {
-    if (m_format & DT_NOPREFIX) {
+    if ((m_format & DT_NOPREFIX) || text.find(kPrefix) == std::wstring_view::npos) {
       m_text.assign(text);
       return;
     }
@@ -75,8 +75,9 @@ class Layouter {
   }
 
   void LayoutParagraph(std::size_t begin, std::size_t end) {
+    m_paragraphEnd = end;
     if ((m_format & DT_WORDBREAK) && !(m_format & DT_SINGLELINE)) return Wrap(begin, end);
-    for (std::size_t i = begin; i < end; ++i) Append(i);
+    Append(begin, end);
     FinishLine(false);
   }
 
@@ -103,24 +104,34 @@ class Layouter {
         FinishLine(true);
         lineHasWord = false;
       }
-      for (std::size_t k = i; k < spaceEnd; ++k) Append(k);
+      Append(i, spaceEnd);
       lineHasWord = lineHasWord || wordEnd > i;
       i = spaceEnd;
     }
     FinishLine(false);
   }
 
-  void Append(std::size_t i) {
-    const wchar_t c = m_text[i];
-    const int advance = (m_format & DT_EXPANDTABS) && c == L'\t'
-                            ? m_tabWidth - static_cast<int>(m_line.width % m_tabWidth)
-                            : m_font.Advance(CodePoint(c));
-    while (m_nextMark < m_marks.size() && m_marks[m_nextMark] < i) ++m_nextMark;
-    if (m_nextMark < m_marks.size() && m_marks[m_nextMark] == i)
-      m_line.marks.push_back(m_line.text.size());
-    m_line.text.push_back(c);
-    m_line.advances.push_back(advance);
-    m_line.width += advance;
+  // Adds m_text[begin, end) to the current line.
+  void Append(std::size_t begin, std::size_t end) {
+    const std::size_t at = m_line.text.size();
+    if (at == 0) {
+      // Room for the rest of the paragraph and an ellipsis, so that no line grows step by step.
+      const std::size_t room = m_paragraphEnd - begin + kEllipsis.size();
+      m_line.text.reserve(room);
+      m_line.advances.reserve(room);
+    }
+    m_line.text.append(m_text, begin, end - begin);
+    m_line.advances.resize(at + (end - begin));
+    const bool tabs = m_format & DT_EXPANDTABS;
+    int* advance = m_line.advances.data() + at;
+    for (std::size_t i = begin; i < end; ++i, ++advance) {
+      const wchar_t c = m_text[i];
+      *advance = tabs && c == L'\t' ? m_tabWidth - static_cast<int>(m_line.width % m_tabWidth)
+                                    : m_font.Advance(CodePoint(c));
+      m_line.width += *advance;
+    }
+    for (; m_nextMark < m_marks.size() && m_marks[m_nextMark] < end; ++m_nextMark)
+      if (m_marks[m_nextMark] >= begin) m_line.marks.push_back(at + m_marks[m_nextMark] - begin);
   }
 
   void FinishLine(bool trimSpaces) {
@@ -157,6 +168,7 @@ class Layouter {
   std::wstring m_text;
   std::vector<std::size_t> m_marks;  // positions in m_text, ascending
   std::size_t m_nextMark = 0;
+  std::size_t m_paragraphEnd = 0;  // in m_text
   TextLine m_line;
   std::vector<TextLine> m_lines;
 };

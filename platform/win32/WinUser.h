@@ -40,7 +40,8 @@ constexpr UINT DT_CALCRECT = 0x0400;
 constexpr UINT DT_NOPREFIX = 0x0800;
 constexpr UINT DT_END_ELLIPSIS = 0x8000;
 
-// Draws text into a rectangle; returns the height of the text (the offset of its bottom from the
-// rectangle's top with DT_VCENTER or DT_BOTTOM), 0 on failure. count -1 means a terminated string.
+// Draws text into a rectangle; returns the height of the text (when drawn with DT_VCENTER or
+// DT_BOTTOM, the offset of its bottom from the rectangle's top), 0 on failure. count -1 means a
+// terminated string; a count of 0 or an empty string returns one line's height.
 int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format);
 #define DrawText DrawTextW

@@ -10,13 +10,11 @@ namespace {
 constexpr COLORREF kDesktopColor = RGB(0x3A, 0x6E, 0xA5);
 constexpr wchar_t kDesktopClass[] = L"#32769";
 
+// Never destroyed, like the handle table: a screen held in a global resets the desktop from its
+// destructor, which may run after any other static is gone.
 std::unique_ptr<Desktop>& Slot() {
-  // The handle table and the class registry must outlive the desktop kept here: touching them
-  // first makes them finish construction first, so they are destroyed after it.
-  Handles();
-  Classes();
-  static std::unique_ptr<Desktop> desktop;
-  return desktop;
+  static auto* const desktop = new std::unique_ptr<Desktop>;
+  return *desktop;
 }
 
 WindowClass* DesktopClass() {
@@ -29,7 +27,8 @@ WindowClass* DesktopClass() {
   return Classes().Find(kDesktopClass);
 }
 
-// Frees a window tree without messages: for process exit, when nobody is left to tell.
+// Frees a window tree without messages: its windows were destroyed before a reset, so only
+// the desktop window and bookkeeping are left.
 void DropTree(Window* w) {
   for (Window* child : w->children) DropTree(child);
   w->children.clear();

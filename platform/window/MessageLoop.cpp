@@ -5,8 +5,9 @@ namespace platform {
 namespace {
 
 MessageLoopHooks& Hooks() {
-  static MessageLoopHooks hooks;
-  return hooks;
+  // Never destroyed, so a loop pumped from a static destructor still finds it.
+  static MessageLoopHooks* const hooks = new MessageLoopHooks;
+  return *hooks;
 }
 
 // Far more messages than any burst of real input and painting makes.

@@ -12,10 +12,11 @@ namespace {
 constexpr WORD kSystemCursorIds[] = {32512, 32513, 32514, 32515, 32642, 32643,
                                      32644, 32645, 32646, 32648, 32649};
 
-// Made on first use and kept for the life of the process, as shared cursors are.
+// Made on first use and never destroyed, as shared cursors are not: a window destroyed at exit
+// may still set or load one.
 std::map<WORD, HCURSOR>& SharedCursors() {
-  static std::map<WORD, HCURSOR> cursors;
-  return cursors;
+  static auto* const cursors = new std::map<WORD, HCURSOR>;
+  return *cursors;
 }
 
 }  // namespace

@@ -70,12 +70,14 @@ WindowClass* ClassRegistry::Find(LPCWSTR nameOrAtom) const {
 }
 
 ClassRegistry& Classes() {
-  static ClassRegistry registry = [] {
-    ClassRegistry standard;
-    RegisterStandardClasses(standard);
+  // Never destroyed: windows are destroyed during static destruction too (a screen in a
+  // global), and each one reaches its class.
+  static ClassRegistry* const registry = [] {
+    auto* standard = new ClassRegistry;
+    RegisterStandardClasses(*standard);
     return standard;
   }();
-  return registry;
+  return *registry;
 }
 
 }  // namespace platform

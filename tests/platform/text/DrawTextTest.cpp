@@ -34,11 +34,6 @@ int Width(const wchar_t* text) {
   return width;
 }
 
-RECT CalcRect(HDC dc, const wchar_t* text, UINT format, RECT start = {10, 20, 10, 20}) {
-  DrawTextW(dc, text, -1, &start, format | DT_CALCRECT);
-  return start;
-}
-
 }  // namespace
 
 TEST(TextLayout, PrefixesAreTakenOutAndMarked) {
@@ -99,32 +94,62 @@ TEST(TextLayout, EndEllipsisFitsTheWidth) {
   EXPECT_TRUE(lines[0].marks.empty());
 }
 
-TEST(DrawTextCall, ReturnsHeightsAndCalculatesRectangles) {
-  Canvas canvas(200, 100);
-  SelectedFont font(canvas.dc());
-  RECT r{10, 20, 200, 100};
-  EXPECT_EQ(DrawTextW(canvas.dc(), L"Single", -1, &r, DT_SINGLELINE), kLine);
-  EXPECT_EQ(DrawTextW(canvas.dc(), L"one\ntwo\nthree", -1, &r, 0), 3 * kLine);
-  // DT_VCENTER and DT_BOTTOM return where the text ends, measured from the top.
-  EXPECT_EQ(DrawTextW(canvas.dc(), L"Mid", -1, &r, DT_SINGLELINE | DT_VCENTER), 33 + kLine);
-  EXPECT_EQ(DrawTextW(canvas.dc(), L"Low", -1, &r, DT_SINGLELINE | DT_BOTTOM), 80);
-  EXPECT_EQ(DrawTextW(canvas.dc(), L"Top", -1, &r, DT_VCENTER), kLine);  // single lines only
-
-  const RECT single = CalcRect(canvas.dc(), L"Trellis draws text", DT_SINGLELINE);
-  EXPECT_EQ(single.left, 10);
-  EXPECT_EQ(single.top, 20);
-  EXPECT_EQ(single.right, 10 + 102);
-  EXPECT_EQ(single.bottom, 20 + kLine);
-  // Wrapped text keeps the width it was given, less what no line uses.
-  const RECT wrapped =
-      CalcRect(canvas.dc(), L"aa bb c", DT_WORDBREAK, {0, 0, Width(L"aa bb") + 3, 0});
-  EXPECT_EQ(wrapped.right, Width(L"aa bb"));
-  EXPECT_EQ(wrapped.bottom, 2 * kLine);
-  const RECT ellipsis =
-      CalcRect(canvas.dc(), L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS);
-  EXPECT_EQ(ellipsis.right, single.right);
-  const RECT prefixed = CalcRect(canvas.dc(), L"&&&File", DT_SINGLELINE);
-  EXPECT_EQ(prefixed.right - prefixed.left, Width(L"&File"));
+// What DrawText answers and what it does to the rectangle, edge cases included: a count of 0
+// and empty text succeed with one line's height, measuring answers the text's height in every
+// form, and only drawing with DT_VCENTER or DT_BOTTOM answers where the text ends.
+TEST(DrawTextCall, AnswersAndRectanglesFollowThePlatform) {
+  constexpr RECT kBox{10, 20, 200, 100};
+  constexpr RECT kPoint{10, 20, 10, 20};
+  constexpr UINT kCalcLine = DT_CALCRECT | DT_SINGLELINE;
+  const int single = Width(L"Trellis draws text");
+  const struct {
+    const wchar_t* text;
+    int count;
+    UINT format;
+    RECT in;
+    int answer;
+    RECT out;
+  } cases[] = {
+      {L"Single", -1, DT_SINGLELINE, kBox, kLine, kBox},
+      {L"one\ntwo\nthree", -1, 0, kBox, 3 * kLine, kBox},
+      {L"Mid", -1, DT_SINGLELINE | DT_VCENTER, kBox, 33 + kLine, kBox},
+      {L"Low", -1, DT_SINGLELINE | DT_BOTTOM, kBox, 80, kBox},
+      {L"Top", -1, DT_VCENTER, kBox, kLine, kBox},  // DT_VCENTER places single lines only
+      {L"Trellis draws text", -1, kCalcLine, kBox, kLine, {10, 20, 10 + single, 20 + kLine}},
+      {L"Trellis draws text", -1, kCalcLine | DT_VCENTER, kBox, kLine, {10, 20, 10 + single, 34}},
+      {L"Trellis draws text", -1, kCalcLine | DT_BOTTOM, kBox, kLine, {10, 20, 10 + single, 34}},
+      {L"Trellis draws text", -1, kCalcLine | DT_END_ELLIPSIS, kPoint, kLine, {10, 20, 10 + single, 34}},
+      {L"aa bb c", -1, DT_CALCRECT | DT_WORDBREAK, {0, 0, Width(L"aa bb") + 3, 0}, 2 * kLine,
+       {0, 0, Width(L"aa bb"), 2 * kLine}},
+      {L"&&&File", -1, kCalcLine, kPoint, kLine, {10, 20, 10 + Width(L"&File"), 34}},
+      {L"abcdef", 3, kCalcLine, kPoint, kLine, {10, 20, 10 + Width(L"abc"), 34}},
+      // Nothing to lay out.
+      {L"abc", 0, 0, kBox, kLine, kBox},
+      {L"abc", 0, kCalcLine, kBox, kLine, kBox},
+      {L"", -1, DT_SINGLELINE | DT_VCENTER, kBox, kLine, kBox},
+      {L"", -1, DT_CALCRECT, kBox, kLine, kPoint},
+      {L"", -1, kCalcLine, kBox, kLine, {10, 20, 10, 20 + kLine}},
+      {L"", -1, kCalcLine | DT_BOTTOM, kBox, kLine, {10, 20, 10, 20 + kLine}},
+      // Refused.
+      {nullptr, -1, 0, kBox, 0, kBox},
+      {nullptr, 0, kCalcLine, kBox, 0, kBox},
+      {L"abc", -2, kCalcLine, kBox, 0, kBox},
+  };
+  for (const auto& c : cases) {
+    Canvas canvas(220, 120);
+    SelectedFont font(canvas.dc());
+    SetBkColor(canvas.dc(), RGB(255, 0, 0));  // opaque: any drawing shows
+    RECT r = c.in;
+    const std::wstring label = std::wstring(c.text ? c.text : L"(null)") + L" count " +
+                               std::to_wstring(c.count) + L" format " + std::to_wstring(c.format);
+    EXPECT_EQ(DrawTextW(canvas.dc(), c.text, c.count, &r, c.format), c.answer) << label;
+    EXPECT_TRUE(EqualRect(&r, &c.out)) << label << ": " << r.left << "," << r.top << ","
+                                       << r.right << "," << r.bottom;
+    const bool draws = !(c.format & DT_CALCRECT) && c.answer && c.count != 0 && c.text[0];
+    EXPECT_EQ(InkCount(canvas, {0, 0, 220, 120}) > 0, draws) << label;
+  }
+  RECT r = kBox;
+  EXPECT_EQ(DrawTextW(nullptr, L"a", -1, &r, DT_CALCRECT), 0);
 }
 
 TEST(DrawTextCall, PlacesInkByAlignment) {
@@ -193,23 +218,9 @@ TEST(DrawTextCall, EllipsisDrawsInsideTheRectangle) {
   EXPECT_EQ(InkBounds(canvas).right, r.right);
 }
 
-TEST(DrawTextCall, RefusesBadInput) {
+TEST(DrawTextCall, InvertedAndHugeRectanglesDoNoHarm) {
   Canvas canvas(20, 20);
-  RECT r{0, 0, 20, 20};
-  EXPECT_EQ(DrawTextW(nullptr, L"a", -1, &r, 0), 0);
-  EXPECT_EQ(DrawTextW(canvas.dc(), nullptr, -1, &r, 0), 0);
-  EXPECT_EQ(DrawTextW(canvas.dc(), L"a", -1, nullptr, 0), 0);
-  EXPECT_EQ(DrawTextW(canvas.dc(), L"a", -2, &r, 0), 0);
-  RECT calc{5, 5, 50, 50};
-  EXPECT_EQ(DrawTextW(canvas.dc(), L"", -1, &calc, DT_CALCRECT), 0);
-  EXPECT_EQ(calc.right, 5);
-  EXPECT_EQ(calc.bottom, 5);
-  // Only `count` characters count, terminator or not.
   SelectedFont font(canvas.dc());
-  RECT partial{0, 0, 0, 0};
-  DrawTextW(canvas.dc(), L"abcdef", 3, &partial, DT_CALCRECT | DT_SINGLELINE);
-  EXPECT_EQ(partial.right, Width(L"abc"));
-  // Inverted and huge rectangles are drawn into without harm.
   RECT inverted{20, 20, 0, 0};
   EXPECT_EQ(DrawTextW(canvas.dc(), L"word wrap here", -1, &inverted, DT_WORDBREAK | DT_CENTER),
             3 * kLine);

@@ -1,0 +1,394 @@
+// Seeded random differential tests of the raster code. Every fill, copy, stretch and raster
+// operation runs on random pictures, with random window and viewport origins and clips, on short
+// rows and long ones, and the whole result is compared with a plain per-pixel reference written
+// here, which knows nothing of the fast paths (block stores, row runs, incremental sampling).
+//
+//   Reference   the picture as a vector of colours, and the raster operations as truth tables
+//   Setup       a random destination DC: size, content, origins and clip
+//   Cases       one test per family of calls, each a few hundred seeded cases
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/mfc/CDC.h"
+#include "tests/support/Pixels.h"
+
+namespace trellis::test {
+namespace {
+
+constexpr unsigned kSeed = 20240611;
+constexpr int kCases = 1000;
+
+// ---- Reference
+
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<COLORREF> pixels;
+  COLORREF& At(int x, int y) { return pixels[std::size_t(y) * width + x]; }
+  COLORREF At(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+};
+
+BITMAPINFO TopDown(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  return info;
+}
+
+void Load(const Canvas& canvas, const Image& image) {
+  std::vector<RGBQUAD> bits;
+  for (COLORREF c : image.pixels) bits.push_back({GetBValue(c), GetGValue(c), GetRValue(c), 0});
+  const BITMAPINFO info = TopDown(image.width, image.height);
+  SetDIBits(canvas.dc(), canvas.bitmap(), 0, UINT(image.height), bits.data(), &info, DIB_RGB_COLORS);
+}
+
+Image Read(const Canvas& canvas) {
+  Image image{canvas.width(), canvas.height(), {}};
+  std::vector<RGBQUAD> bits(std::size_t(image.width) * image.height);
+  BITMAPINFO info = TopDown(image.width, image.height);
+  GetDIBits(canvas.dc(), canvas.bitmap(), 0, UINT(image.height), bits.data(), &info, DIB_RGB_COLORS);
+  for (const RGBQUAD& q : bits) image.pixels.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+  return image;
+}
+
+// A binary raster operation is the truth table (R2_x - 1) over pen bit p and destination bit d,
+// at index 2p + d; a ternary one is byte 2 of its code over pattern, source and destination, at
+// index 4p + 2s + d.
+COLORREF ByTable(unsigned table, int bitsPerIndex, COLORREF p, COLORREF s, COLORREF d) {
+  COLORREF out = 0;
+  for (int bit = 0; bit < 24; ++bit) {
+    const unsigned pb = (p >> bit) & 1, sb = (s >> bit) & 1, db = (d >> bit) & 1;
+    const unsigned index = bitsPerIndex == 2 ? 2 * pb + db : 4 * pb + 2 * sb + db;
+    out |= COLORREF((table >> index) & 1) << bit;
+  }
+  return out;
+}
+COLORREF Rop2(int rop2, COLORREF pen, COLORREF d) { return ByTable(rop2 - 1, 2, pen, 0, d); }
+COLORREF Rop3(DWORD rop, COLORREF p, COLORREF s, COLORREF d) {
+  return ByTable((rop >> 16) & 0xFF, 3, p, s, d);
+}
+
+RECT Normalized(RECT r) {
+  if (r.left > r.right) std::swap(r.left, r.right);
+  if (r.top > r.bottom) std::swap(r.top, r.bottom);
+  return r;
+}
+
+std::ostream& operator<<(std::ostream& out, const RECT& r) {
+  return out << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+}
+
+// ---- Setup
+
+class Random {
+ public:
+  explicit Random(unsigned seed) : m_engine(seed) {}
+  int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_engine); }
+  bool OneIn(int n) { return Between(1, n) == 1; }
+  COLORREF Color() { return COLORREF(Between(0, 0xFFFFFF)); }
+  // Short rows (block stores) and long ones (library calls) alike.
+  int Side() { return OneIn(2) ? Between(1, 9) : Between(14, 80); }
+  template <class T>
+  T Pick(std::initializer_list<T> values) {
+    return values.begin()[Between(0, int(values.size()) - 1)];
+  }
+
+ private:
+  std::mt19937 m_engine;
+};
+
+// A canvas with random content (from a small palette half the time, so colour keys match) and a
+// random window origin, viewport origin and clip, with the device clip the reference applies.
+struct Target {
+  Target(Random& random, std::ostream& log)
+      : size{random.Side(), random.Between(1, 12)}, canvas(size.cx, size.cy) {
+    image = {canvas.width(), canvas.height(), {}};
+    const COLORREF palette[] = {random.Color(), random.Color(), random.Color()};
+    const bool fromPalette = random.OneIn(2);
+    for (int i = 0; i < image.width * image.height; ++i)
+      image.pixels.push_back(fromPalette ? palette[random.Between(0, 2)] : random.Color());
+    Load(canvas, image);
+    windowOrg = {random.Between(-6, 6), random.Between(-6, 6)};
+    viewportOrg = {random.Between(-6, 6), random.Between(-6, 6)};
+    SetWindowOrgEx(dc(), windowOrg.x, windowOrg.y, nullptr);
+    SetViewportOrgEx(dc(), viewportOrg.x, viewportOrg.y, nullptr);
+    clip = {0, 0, image.width, image.height};
+    log << image.width << "x" << image.height << " window org " << windowOrg.x << ","
+        << windowOrg.y << " viewport org " << viewportOrg.x << "," << viewportOrg.y;
+    if (random.OneIn(3)) return;
+    RECT c{random.Between(-4, image.width + 4), random.Between(-4, image.height + 4),
+           random.Between(-4, image.width + 4), random.Between(-4, image.height + 4)};
+    if (random.OneIn(2)) {
+      // In device coordinates, corners in either order.
+      HRGN region = CreateRectRgn(c.left, c.top, c.right, c.bottom);
+      SelectClipRgn(dc(), region);
+      DeleteObject(region);
+      c = Normalized(c);
+      log << " clip region ";
+    } else {
+      c = Normalized(c);
+      IntersectClipRect(dc(), c.left, c.top, c.right, c.bottom);
+      c = Device(c);
+      log << " clip rect ";
+    }
+    log << c;
+    if (!IntersectRect(&clip, &clip, &c)) clip = {0, 0, 0, 0};
+  }
+
+  HDC dc() const { return canvas.dc(); }
+  POINT Device(POINT p) const {
+    return {p.x - windowOrg.x + viewportOrg.x, p.y - windowOrg.y + viewportOrg.y};
+  }
+  RECT Device(const RECT& r) const {
+    const POINT a = Device(POINT{r.left, r.top}), b = Device(POINT{r.right, r.bottom});
+    return {a.x, a.y, b.x, b.y};
+  }
+  bool Visible(int x, int y) const {
+    return x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
+  }
+  // Applies `paint` to every visible pixel of a device rectangle.
+  void Paint(const RECT& r, const std::function<COLORREF(int, int, COLORREF)>& paint) {
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x)
+        if (Visible(x, y)) image.At(x, y) = paint(x, y, image.At(x, y));
+  }
+
+  SIZE size;
+  Canvas canvas;
+  Image image;  // what the canvas must hold
+  POINT windowOrg{};
+  POINT viewportOrg{};
+  RECT clip{};  // device coordinates, within the canvas
+};
+
+// A random logical rectangle around a canvas, corners in any order, sometimes empty.
+RECT RandomRect(Random& random, const Target& t) {
+  const auto coord = [&](int extent) { return random.Between(-8, extent + 8); };
+  return {coord(t.image.width), coord(t.image.height), coord(t.image.width), coord(t.image.height)};
+}
+
+// The first pixel where the canvas and the reference differ, described.
+std::string Difference(const Target& t) {
+  const Image actual = Read(t.canvas);
+  for (int y = 0; y < actual.height; ++y)
+    for (int x = 0; x < actual.width; ++x)
+      if (actual.At(x, y) != t.image.At(x, y)) {
+        std::ostringstream out;
+        out << "at " << x << "," << y << std::hex << " got 0x" << actual.At(x, y) << " want 0x"
+            << t.image.At(x, y);
+        return out.str();
+      }
+  return {};
+}
+
+// Runs kCases seeded cases of one family; `run` draws on its target and updates the reference.
+void RunCases(unsigned family, const std::function<void(Random&, Target&, std::ostringstream&)>& run) {
+  for (int index = 0; index < kCases; ++index) {
+    Random random(kSeed + family * 100003u + unsigned(index));
+    std::ostringstream log;
+    Target target(random, log);
+    log << "; ";
+    run(random, target, log);
+    const std::string difference = Difference(target);
+    ASSERT_TRUE(difference.empty()) << "seed " << kSeed << " family " << family << " case "
+                                    << index << ": " << log.str() << ": " << difference;
+  }
+}
+
+// The reference of StretchBlt, TransparentBlt and mirrored BitBlt: a negative destination extent
+// counts back from its corner inclusively and mirrors the source; each destination pixel i
+// samples source pixel (2i + 1) * |source extent| / (2 * destination extent), from the source
+// start forwards, or from the pixel before it backwards when the source extent is negative.
+void ReferenceStretch(Target& t, POINT d, int cx, int cy, const Image& src, POINT s, int scx,
+                      int scy, DWORD rop, std::optional<COLORREF> key) {
+  if (!cx || !cy || !scx || !scy) return;
+  if (cx < 0) {
+    d.x += cx + 1;
+    cx = -cx;
+    s.x += scx;
+    scx = -scx;
+  }
+  if (cy < 0) {
+    d.y += cy + 1;
+    cy = -cy;
+    s.y += scy;
+    scy = -scy;
+  }
+  const auto sample = [](int i, int extent, int start, int sourceExtent) {
+    const int step = int((2LL * i + 1) * std::abs(sourceExtent) / (2LL * extent));
+    return sourceExtent > 0 ? start + step : start - 1 - step;
+  };
+  t.Paint({d.x, d.y, d.x + cx, d.y + cy}, [&](int x, int y, COLORREF old) {
+    const int sx = sample(x - d.x, cx, s.x, scx), sy = sample(y - d.y, cy, s.y, scy);
+    if (!src.Contains(sx, sy) || (key && src.At(sx, sy) == *key)) return old;
+    return Rop3(rop, 0, src.At(sx, sy), old);
+  });
+}
+
+// ---- Cases
+
+TEST(RasterDifferential, FillRectAndFillSolidRectIgnoreTheRasterOperation) {
+  RunCases(1, [](Random& random, Target& t, std::ostringstream& log) {
+    const COLORREF color = random.Color();
+    const int rop2 = random.Between(R2_BLACK, R2_WHITE);
+    SetROP2(t.dc(), rop2);
+    const RECT r = RandomRect(random, t);
+    log << "rop2 " << rop2 << " rect " << r;
+    RECT device = t.Device(r);
+    if (random.OneIn(2)) {
+      log << " FillRect";
+      HBRUSH brush = CreateSolidBrush(color);
+      EXPECT_EQ(FillRect(t.dc(), &r, brush), 1);
+      DeleteObject(brush);
+    } else {
+      log << " FillSolidRect";  // corners in either order
+      CDC::FromHandle(t.dc())->FillSolidRect(r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                             color);
+      device = Normalized(device);
+    }
+    t.Paint(device, [&](int, int, COLORREF) { return color; });
+  });
+}
+
+TEST(RasterDifferential, PatBltAppliesItsPatternOperation) {
+  RunCases(2, [](Random& random, Target& t, std::ostringstream& log) {
+    const COLORREF color = random.Color();
+    HBRUSH brush = CreateSolidBrush(color);
+    HGDIOBJ old = SelectObject(t.dc(), brush);
+    const DWORD rop = random.Pick({PATCOPY, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS});
+    const RECT r = RandomRect(random, t);
+    const bool viaBitBlt = random.OneIn(3);
+    log << (viaBitBlt ? "BitBlt" : "PatBlt") << " rop " << std::hex << rop << std::dec << " "
+        << r;
+    const int cx = r.right - r.left, cy = r.bottom - r.top;
+    EXPECT_TRUE(viaBitBlt ? BitBlt(t.dc(), r.left, r.top, cx, cy, nullptr, 0, 0, rop)
+                          : PatBlt(t.dc(), r.left, r.top, cx, cy, rop));
+    t.Paint(Normalized(t.Device(r)), [&](int, int, COLORREF d) { return Rop3(rop, color, 0, d); });
+    SelectObject(t.dc(), old);
+    DeleteObject(brush);
+  });
+}
+
+// The frame lies inside the rectangle, each pixel once, and the brush fills what it leaves;
+// without a pen the rectangle loses its last row and column.
+TEST(RasterDifferential, RectangleFramesAndFillsThroughRop2) {
+  RunCases(3, [](Random& random, Target& t, std::ostringstream& log) {
+    const int rop2 = random.Between(R2_BLACK, R2_WHITE);
+    const COLORREF penColor = random.Color(), brushColor = random.Color();
+    const bool withPen = !random.OneIn(4), withBrush = !random.OneIn(4);
+    const int width = withPen ? random.Between(1, 3) : 0;
+    HPEN pen = CreatePen(withPen ? PS_SOLID : PS_NULL, width, penColor);
+    HBRUSH brush = CreateSolidBrush(brushColor);
+    SelectObject(t.dc(), pen);
+    SelectObject(t.dc(), withBrush ? HGDIOBJ(brush) : GetStockObject(NULL_BRUSH));
+    SetROP2(t.dc(), rop2);
+    const RECT r = RandomRect(random, t);
+    log << "Rectangle " << r << " rop2 " << rop2 << " pen " << width << " brush "
+        << withBrush;
+    EXPECT_TRUE(Rectangle(t.dc(), r.left, r.top, r.right, r.bottom));
+    RECT box = Normalized(t.Device(r));
+    if (!withPen) {
+      --box.right;
+      --box.bottom;
+    }
+    t.Paint(box, [&](int x, int y, COLORREF d) {
+      const LONG edge = std::min({x - box.left, box.right - 1 - x, y - box.top, box.bottom - 1 - y});
+      if (withPen && edge < width) return Rop2(rop2, penColor, d);
+      return withBrush ? Rop2(rop2, brushColor, d) : d;
+    });
+    SelectObject(t.dc(), GetStockObject(BLACK_PEN));
+    SelectObject(t.dc(), GetStockObject(WHITE_BRUSH));
+    DeleteObject(pen);
+    DeleteObject(brush);
+  });
+}
+
+TEST(RasterDifferential, SetPixelAndGetPixelFollowOriginsAndClip) {
+  RunCases(4, [](Random& random, Target& t, std::ostringstream& log) {
+    for (int i = 0; i < 8; ++i) {
+      const COLORREF color = random.Color();
+      const POINT p{random.Between(-8, t.image.width + 8), random.Between(-8, t.image.height + 8)};
+      const POINT d = t.Device(p);
+      const bool visible = t.Visible(d.x, d.y);
+      log << " SetPixel " << p.x << "," << p.y;
+      EXPECT_EQ(SetPixel(t.dc(), p.x, p.y, color), visible ? color : CLR_INVALID) << log.str();
+      EXPECT_EQ(GetPixel(t.dc(), p.x, p.y), visible ? color : CLR_INVALID) << log.str();
+      if (visible) t.image.At(d.x, d.y) = color;
+    }
+  });
+}
+
+// Copies from another canvas or from the same one (overlapping); the source's own clip is not
+// applied, only its bounds.
+TEST(RasterDifferential, BitBltCopiesAndCombinesFromAnySource) {
+  RunCases(5, [](Random& random, Target& t, std::ostringstream& log) {
+    std::optional<Target> other;
+    if (!random.OneIn(3)) other.emplace(random, log << " from ");
+    Target& source = other ? *other : t;
+    const Image before = source.image;
+    const DWORD rop = random.Pick({SRCCOPY, SRCCOPY, SRCPAINT, SRCAND, SRCINVERT});
+    const RECT r = RandomRect(random, t);
+    const POINT s{random.Between(-8, before.width + 8), random.Between(-8, before.height + 8)};
+    int cx = r.right - r.left, cy = r.bottom - r.top;
+    if (!random.OneIn(4)) cx = std::abs(cx), cy = std::abs(cy);  // negative ones mirror nothing
+    log << "; BitBlt rop " << std::hex << rop << std::dec << " to " << r.left << "," << r.top
+        << " size " << cx << "," << cy << " from " << s.x << "," << s.y;
+    EXPECT_TRUE(BitBlt(t.dc(), r.left, r.top, cx, cy, source.dc(), s.x, s.y, rop));
+    ReferenceStretch(t, t.Device(POINT{r.left, r.top}), cx, cy, before, source.Device(s), cx, cy,
+                     rop, std::nullopt);
+  });
+}
+
+TEST(RasterDifferential, StretchBltSamplesPixelCentresAndMirrors) {
+  RunCases(6, [](Random& random, Target& t, std::ostringstream& log) {
+    std::optional<Target> other;
+    if (!random.OneIn(4)) other.emplace(random, log << " from ");
+    Target& source = other ? *other : t;
+    const Image before = source.image;
+    const DWORD rop = random.Pick({SRCCOPY, SRCCOPY, SRCPAINT, SRCAND, SRCINVERT});
+    const auto extent = [&](int limit) {
+      const int e = random.OneIn(3) ? random.Between(1, 3) : random.Between(1, limit + 8);
+      return random.OneIn(4) ? -e : e;
+    };
+    const POINT d{random.Between(-8, t.image.width), random.Between(-8, t.image.height)};
+    const POINT s{random.Between(-4, before.width), random.Between(-4, before.height)};
+    const int cx = extent(t.image.width), cy = extent(t.image.height);
+    const int scx = extent(before.width), scy = extent(before.height);
+    log << "; StretchBlt rop " << std::hex << rop << std::dec << " to " << d.x << "," << d.y
+        << " size " << cx << "," << cy << " from " << s.x << "," << s.y << " size " << scx << ","
+        << scy;
+    EXPECT_TRUE(StretchBlt(t.dc(), d.x, d.y, cx, cy, source.dc(), s.x, s.y, scx, scy, rop));
+    ReferenceStretch(t, t.Device(d), cx, cy, before, source.Device(s), scx, scy, rop,
+                     std::nullopt);
+  });
+}
+
+TEST(RasterDifferential, TransparentBltSkipsTheKeyAndRefusesMirroring) {
+  RunCases(7, [](Random& random, Target& t, std::ostringstream& log) {
+    Target source(random, log << " from ");
+    const POINT d{random.Between(-8, t.image.width), random.Between(-8, t.image.height)};
+    const POINT s{random.Between(-4, source.image.width), random.Between(-4, source.image.height)};
+    const int cx = random.Between(-2, t.image.width + 8), cy = random.Between(-2, t.image.height + 8);
+    const int scx = random.Between(-2, source.image.width), scy = random.Between(-2, source.image.height);
+    const COLORREF key = source.image.pixels[std::size_t(random.Between(0, int(source.image.pixels.size()) - 1))];
+    log << "; TransparentBlt to " << d.x << "," << d.y << " size " << cx << "," << cy << " from "
+        << s.x << "," << s.y << " size " << scx << "," << scy;
+    const bool mirrored = cx < 0 || cy < 0 || scx < 0 || scy < 0;
+    EXPECT_EQ(TransparentBlt(t.dc(), d.x, d.y, cx, cy, source.dc(), s.x, s.y, scx, scy, key),
+              mirrored ? FALSE : TRUE)
+        << log.str();
+    if (!mirrored)
+      ReferenceStretch(t, t.Device(d), cx, cy, source.image, source.Device(s), scx, scy, SRCCOPY,
+                       key);
+  });
+}
+
+}  // namespace
+}  // namespace trellis::test
