@@ -34,13 +34,13 @@ void BM_OpenCalendar(benchmark::State& state) {
   for (auto _ : state) {
     POINT corner{200, 150};
     ::ClientToScreen(window.m_hWnd, &corner);
-    const RECT start = CalendarStartRect({corner.x, corner.y, corner.x + 120, corner.y + 24}, desk);
     calendar.CreatePopup(&window, nullptr);
     calendar.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     calendar.SizeMinReq();
     RECT min{};
     calendar.GetMinReqRect(&min);
-    const RECT at = PlaceCalendar(start, {min.right, min.bottom}, desk);
+    const RECT at =
+        PlaceCalendar({corner.x, corner.y, corner.x + 120, corner.y + 24}, {min.right, min.bottom}, desk);
     calendar.MoveWindow(at.left, at.top, at.right - at.left, at.bottom - at.top);
     calendar.ApplyColors(RGB(0x42, 0x42, 0x42), RGB(0, 0, 0), RGB(0x99, 0x99, 0x99));
     calendar.ShowWindow(SW_SHOW);

@@ -102,7 +102,8 @@ int CElementDatePicker::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   RegisterMessages(kMessages);
   // Laid out now: a picker made at its final size gets no resize to place its button by.
   Layout();
-  const std::wstring buttonName = std::wstring(info->Name() ? info->Name() : L"") + kDropButtonSuffix;
+  const wchar_t* own = GetName();
+  const std::wstring buttonName = std::wstring(own ? own : L"") + kDropButtonSuffix;
   _CONTAINER_INFO buttonInfo = *info;
   buttonInfo.SetName(buttonName.c_str());
   buttonInfo.SetParent(this);

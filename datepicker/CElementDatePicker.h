@@ -16,7 +16,9 @@
 //   click elsewhere, Escape)
 //   click on the field                  nothing, and nothing is held              -
 //   SetDate(valid)                      stored, shown, the open calendar follows  -
-//   disable, enable                     the button and the calendar follow        -
+//   disable, enable                     the button and the calendar window        DTN_CLOSEUP, 0,
+//                                       follow; a disabled calendar loses the     when it was open
+//                                       focus, which closes it
 //   ReleaseObject, destructor           the calendar closed and destroyed once    -
 //
 // Every notice goes out last, once the picker is done with itself, so that a parent may release

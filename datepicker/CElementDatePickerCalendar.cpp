@@ -42,8 +42,8 @@ void CElementDatePicker::OpenCalendar() {
   POINT corner{field.left, field.top};
   ::ClientToScreen(GetVMWindow(), &corner);
   const RECT onScreen{corner.x, corner.y, corner.x + field.Width(), corner.y + field.Height()};
-  const RECT at = PlaceCalendar(CalendarStartRect(onScreen, screen),
-                                {minimum.right - minimum.left, minimum.bottom - minimum.top}, screen);
+  const RECT at = PlaceCalendar(
+      onScreen, {minimum.right - minimum.left, minimum.bottom - minimum.top}, screen);
   calendar.MoveWindow(at.left, at.top, at.right - at.left, at.bottom - at.top, TRUE);
   const DWORD state = ColorState();
   calendar.ApplyColors(GetColor(COLOR_PART_BACKGROUND, state), GetColor(COLOR_PART_TEXT, state),
