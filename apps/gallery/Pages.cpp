@@ -1,6 +1,7 @@
 #include "apps/gallery/Pages.h"
 
 #include "apps/gallery/ChoicePage.h"
+#include "apps/gallery/DatePickerPage.h"
 #include "apps/gallery/EditPage.h"
 
 void BuildAllPages(GalleryBoard& board) {
@@ -9,6 +10,7 @@ void BuildAllPages(GalleryBoard& board) {
   const CSize size = ChoicePage::Size();
   const POINT origin = board.Area(size.cx, size.cy);
   board.Keep(std::make_shared<ChoicePage>(board.Root(), origin, TRELLIS_GALLERY_IMAGES));
+  BuildDatePickerPage(board);
   BuildEditPage(board);
   BuildMenuPage(board);
 }
