@@ -100,21 +100,22 @@ int CElementDatePicker::SetColor(COLORREF color, DWORD part, DWORD state) {
 int CElementDatePicker::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!info || !CElementControl::InitObject(name, info)) return 0;
   RegisterMessages(kMessages);
-  // Laid out now: a picker made at its final size gets no resize to place its button by.
-  Layout();
   const wchar_t* own = GetName();
   const std::wstring buttonName = std::wstring(own ? own : L"") + kDropButtonSuffix;
+  const CRect place = LayoutDatePicker(GetDrawRect()).dropButton;
   _CONTAINER_INFO buttonInfo = *info;
   buttonInfo.SetName(buttonName.c_str());
   buttonInfo.SetParent(this);
-  buttonInfo.SetPosition(m_rcDropButton.left, m_rcDropButton.top);
-  buttonInfo.SetSize(m_rcDropButton.Width(), m_rcDropButton.Height());
+  buttonInfo.SetPosition(place.left, place.top);
+  buttonInfo.SetSize(place.Width(), place.Height());
   m_pDropButton->InitObject(nullptr, &buttonInfo);
   m_pDropButton->SetText(kDropGlyph);
   LOGFONTW font{};
   m_pDropButton->GetFont(&font);
   font.lfHeight = kDropGlyphHeight;
   m_pDropButton->SetFont(font);
+  // Laid out now: a picker made at its final size gets no resize to lay it out by.
+  Layout();
   return 1;
 }
 

@@ -61,7 +61,7 @@ void CElementContainer::ReportUnregisteredHandlers() const {
   for (const HandlerSlot& slot : kSlots) {
     if (IsRegistered(slot.msg) || IsFrameworkHandler(slot, slot.resolve(self))) continue;
     std::fprintf(stderr, "trellis: element \"%ls\" overrides %s but never registered 0x%04X\n",
-                 GetName() ? GetName() : L"", slot.name, slot.msg);
+                 self.GetName() ? self.GetName() : L"", slot.name, slot.msg);
   }
 }
 
