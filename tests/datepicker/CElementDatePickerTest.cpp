@@ -8,7 +8,6 @@
 #include "datepicker/DateValue.h"
 #include "host/CElementHost.h"
 #include "host/CGlobalEnv.h"
-#include "host/ThemeLookup.h"
 #include "platform/controls/MonthCalendarLayout.h"
 #include "platform/controls/MonthGrid.h"
 #include "tests/support/HostFixture.h"
@@ -354,18 +353,18 @@ TEST_F(DatePicker, PaintsTheFieldInTheColoursOfItsState) {
   }
 }
 
-// The drop button takes the palette's picker colours.
-TEST_F(DatePicker, ResetColorColoursTheDropButton) {
-  const COLORREF background = ThemeColor(L"DatePicker.Background");
-  const COLORREF text = ThemeColor(L"DatePicker.Text");
-  EXPECT_EQ(picker->ResetColor(), 1);
-  CElementButtonSys* button = picker->GetDropButton();
-  for (const DWORD state : {COLOR_STATE_NORMAL, COLOR_STATE_HOVER, COLOR_STATE_PUSH}) {
-    EXPECT_EQ(button->GetColor(COLOR_PART_FRAME, state), background);
-    EXPECT_EQ(button->GetColor(COLOR_PART_BACKGROUND, state), background);
-  }
-  EXPECT_EQ(button->GetColor(COLOR_PART_TEXT, COLOR_STATE_PUSH), text);
-  EXPECT_EQ(PixelAt(*button, 1, 1), background);
+// A clock that cannot be broken down leaves a new picker without a date: it shows none, and its
+// calendar opens on the calendar's own today.
+TEST_F(DatePicker, WithoutADateItShowsNoneAndOpensOnTheCalendarsToday) {
+  screen.FixLocalTime({1969, 6, 0, 1, 12, 0, 0, 0});
+  picker->ReleaseObject();
+  picker = Make(200, 40, kWidth);
+  EXPECT_EQ(picker->GetDate(), 0);
+  const COLORREF background = picker->GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
+  for (int x = 2; x < kWidth - 20; ++x) ASSERT_EQ(PixelAt(*picker, x, kHeight / 2), background) << x;
+  ClickDropButton();
+  ASSERT_NE(Calendar(), nullptr);
+  EXPECT_EQ(Selection(Calendar()), 19690601);
 }
 
 }  // namespace
