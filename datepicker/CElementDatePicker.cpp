@@ -147,7 +147,10 @@ int CElementDatePicker::OnLButtonDown(POINT) { return 1; }
 
 int CElementDatePicker::OnEnable() {
   CElementControl::OnEnable();
-  m_pDropButton->Enable(IsEnable());
-  if (m_pMonthCal && m_pMonthCal->m_hWnd) m_pMonthCal->EnableWindow(IsEnable());
-  return IsEnable();
+  const int enabled = IsEnable();
+  m_pDropButton->Enable(enabled);
+  // Last: a disabled calendar loses the focus, which closes it with a notice the parent may
+  // release the picker in.
+  if (m_pMonthCal && m_pMonthCal->m_hWnd) m_pMonthCal->EnableWindow(enabled);
+  return enabled;
 }

@@ -48,9 +48,9 @@ void CElementDatePicker::OpenCalendar() {
   const DWORD state = ColorState();
   calendar.ApplyColors(GetColor(COLOR_PART_BACKGROUND, state), GetColor(COLOR_PART_TEXT, state),
                        GetColor(COLOR_PART_SHADE, state));
-  // Showing moves the focus, and whoever hears of that may end the picker too.
+  // Showing moves the focus, and whoever hears of that may end or release the picker too.
   calendar.ShowWindow(SW_SHOW);
-  if (*alive && m_nDate != 0) calendar.SetCurSelDate(m_nDate);
+  if (*alive && m_pMonthCal && m_nDate != 0) m_pMonthCal->SetCurSelDate(m_nDate);
 }
 
 CWnd* CElementDatePicker::MainWindow() {

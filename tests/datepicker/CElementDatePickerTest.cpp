@@ -172,24 +172,27 @@ TEST_F(DatePicker, EachWayOfClosing) {
 // The parent acts on the picker inside each of its notices; the picker copes with being
 // destroyed, released, disabled or changed there, and leaves no window behind.
 TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
+  // What the user does after opening, and so the notice the parent acts in.
+  enum Then { Nothing, Pick, Escape, DisableIt };
   enum Act { Destroy, ReleaseThenDestroy, ReleaseOnly, Disable, NewDate };
   const struct {
-    UINT code;
+    Then then;
     Act act;
     bool open;  // a calendar is open afterwards
   } kCases[] = {
-      {DTN_DROPDOWN, Destroy, false},       {DTN_DROPDOWN, ReleaseThenDestroy, false},
-      {DTN_DROPDOWN, ReleaseOnly, false},   {DTN_DROPDOWN, Disable, false},
-      {DTN_DROPDOWN, NewDate, true},        {DTN_DATETIMECHANGE, Destroy, false},
-      {DTN_DATETIMECHANGE, ReleaseThenDestroy, false}, {DTN_CLOSEUP, Destroy, false},
-      {DTN_CLOSEUP, ReleaseThenDestroy, false},
+      {Nothing, Destroy, false},       {Nothing, ReleaseThenDestroy, false},
+      {Nothing, ReleaseOnly, false},   {Nothing, Disable, false},
+      {Nothing, NewDate, true},        {Pick, Destroy, false},
+      {Pick, ReleaseThenDestroy, false}, {Escape, Destroy, false},
+      {Escape, ReleaseThenDestroy, false}, {DisableIt, Destroy, false},
   };
+  const UINT kNoticeOf[] = {DTN_DROPDOWN, DTN_DATETIMECHANGE, DTN_CLOSEUP, DTN_CLOSEUP};
   for (const auto& c : kCases) {
-    SCOPED_TRACE(testing::Message() << "code " << int(c.code) << ", act " << c.act);
+    SCOPED_TRACE(testing::Message() << "then " << c.then << ", act " << c.act);
     if (!picker) picker = Make(200, 40, kWidth);
     Pump();
     host.onNotice = [&](UINT code) {
-      if (code != c.code) return;
+      if (code != kNoticeOf[c.then]) return;
       switch (c.act) {
         case Destroy: picker.Release(); break;
         case ReleaseThenDestroy: picker->ReleaseObject(), picker.Release(); break;
@@ -199,8 +202,9 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
       }
     };
     ClickDropButton();
-    if (c.code == DTN_DATETIMECHANGE) Key(VK_RETURN);
-    if (c.code == DTN_CLOSEUP) Key(VK_ESCAPE);
+    if (c.then == Pick) Key(VK_RETURN);
+    if (c.then == Escape) Key(VK_ESCAPE);
+    if (c.then == DisableIt) picker->Enable(0);
     host.onNotice = nullptr;
     const HWND calendar = Calendar();
     EXPECT_EQ(calendar != nullptr, c.open);
