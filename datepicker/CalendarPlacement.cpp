@@ -12,15 +12,16 @@ RECT CalendarStartRect(const RECT& pickerOnScreen, SIZE screen) {
   return r;
 }
 
-RECT PlaceCalendar(const RECT& start, SIZE calendar, SIZE screen) {
-  RECT r = start;
+RECT PlaceCalendar(const RECT& pickerOnScreen, SIZE calendar, SIZE screen) {
+  RECT r = CalendarStartRect(pickerOnScreen, screen);
   if (r.right - calendar.cx >= 0) r.left = r.right - calendar.cx;
   else r.right = r.left + calendar.cx;
   if (r.top + calendar.cy <= screen.cy) {
     r.bottom = r.top + calendar.cy;
   } else {
-    // Flip above: the start rectangle's height back up is the picker's top edge.
-    r.bottom = r.top - (r.bottom - r.top);
+    // Flip above. The start rectangle's height back up would be the picker's top edge, unless
+    // the start was pulled up onto the screen: then it would leave a gap.
+    r.bottom = pickerOnScreen.top;
     r.top = r.bottom - calendar.cy;
   }
   return r;

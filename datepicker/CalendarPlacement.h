@@ -8,5 +8,7 @@
 // The picker's rectangle moved down by its own height (its top on the picker's bottom edge)
 // and kept on the screen.
 RECT CalendarStartRect(const RECT& pickerOnScreen, SIZE screen);
-// The calendar's window rectangle for its minimum size, from the start rectangle.
-RECT PlaceCalendar(const RECT& start, SIZE calendar, SIZE screen);
+// The calendar's window rectangle for its minimum size, from the picker's rectangle. Opened
+// above, it touches the picker's top edge even when the start rectangle had to be pulled back
+// onto the screen.
+RECT PlaceCalendar(const RECT& pickerOnScreen, SIZE calendar, SIZE screen);

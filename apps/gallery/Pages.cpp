@@ -1,6 +1,7 @@
 #include "apps/gallery/Pages.h"
 
 #include "apps/gallery/ChoicePage.h"
+#include "apps/gallery/DatePickerPage.h"
 #include "apps/gallery/DropListPage.h"
 #include "apps/gallery/EditPage.h"
 #include "apps/gallery/TreePage.h"
@@ -13,6 +14,7 @@ void BuildAllPages(GalleryBoard& board) {
   board.Keep(std::make_shared<ChoicePage>(board.Root(), origin, TRELLIS_GALLERY_IMAGES));
   // The edit box comes last but one: its context menu falls on the menu page's empty space.
   BuildDropListPage(board);
+  BuildDatePickerPage(board);
   BuildTreePage(board);
   BuildEditPage(board);
   BuildMenuPage(board);

@@ -112,6 +112,8 @@ bool DrawGalleryPicture(int width, const std::string& path, const PoseObserver& 
   constexpr int kScreenHeight = 2000;
   constexpr int kInset = 20;
   platform::headless::HeadlessScreen screen(width + 2 * kInset, kScreenHeight);
+  // Today, as the date picker shows it and its calendar marks it, is the same in every picture.
+  screen.FixLocalTime(kGalleryToday);
   CElementHostWnd window;
   window.CreateHost(L"Trellis gallery", CRect(kInset, kInset, kInset + width, kInset + 100));
   GalleryBoard board(window.Root(), width);

@@ -19,5 +19,8 @@ bool PhotographBoard(platform::headless::HeadlessScreen& screen, CElementHostWnd
                      GalleryBoard& board, const std::string& path,
                      const PoseObserver& observe = {});
 
+// "Today" in the pictures, so that they do not change with the date.
+inline constexpr SYSTEMTIME kGalleryToday{2026, 12, 2, 15, 10, 0, 0, 0};
+
 // The whole gallery as one picture of the given width, as tall as its pages need.
 bool DrawGalleryPicture(int width, const std::string& path, const PoseObserver& observe = {});

@@ -1,6 +1,7 @@
 // A counted smart pointer: holds one reference to a COM-style object and drops it when it goes.
 #pragma once
 
+#include <memory>
 #include <utility>
 
 template <class T>
@@ -21,7 +22,8 @@ class CComPtr {
   }
   CComPtr& operator=(const CComPtr& o) { return *this = o.p; }
   CComPtr& operator=(CComPtr&& o) noexcept {
-    if (this != &o) {
+    // operator& gives the address of the held pointer, not of the CComPtr.
+    if (this != std::addressof(o)) {
       Release();
       p = std::exchange(o.p, nullptr);
     }

@@ -97,7 +97,7 @@ TEST(DatePickerLayoutTest, ButtonStripAndText) {
 constexpr SIZE kScreen{1280, 800};
 constexpr SIZE kCalendar{192, 196};
 
-RECT Place(RECT picker) { return PlaceCalendar(CalendarStartRect(picker, kScreen), kCalendar, kScreen); }
+RECT Place(RECT picker) { return PlaceCalendar(picker, kCalendar, kScreen); }
 
 TEST(CalendarPlacementTest, OpensUnderThePickerWithRightEdgesAligned) {
   const RECT r = Place({400, 100, 520, 124});
@@ -111,6 +111,13 @@ TEST(CalendarPlacementTest, NearTheBottomItOpensAboveTouchingThePickersTop) {
   const RECT r = Place({400, 700, 520, 724});
   EXPECT_EQ(r.bottom, 700);
   EXPECT_EQ(r.top, 700 - kCalendar.cy);
+}
+
+TEST(CalendarPlacementTest, AtTheVeryBottomItStillTouchesThePickersTop) {
+  // The start rectangle is pulled back onto the screen; the flip must not follow it.
+  const RECT r = Place({400, 785, 520, 809});
+  EXPECT_EQ(r.bottom, 785);
+  EXPECT_EQ(r.top, 785 - kCalendar.cy);
 }
 
 TEST(CalendarPlacementTest, NearTheLeftEdgeItAlignsLeftEdges) {
@@ -138,7 +145,7 @@ TEST(CalendarPlacementTest, RandomPickersKeepTheCalendarBesideThem) {
   std::mt19937 random(754);
   for (int i = 0; i < 5000; ++i) {
     const LONG w = LONG(random() % 300) + 20, h = LONG(random() % 30) + 10;
-    const LONG x = LONG(random() % (kScreen.cx - w)), y = LONG(random() % (kScreen.cy - 2 * h));
+    const LONG x = LONG(random() % (kScreen.cx - w)), y = LONG(random() % (kScreen.cy - h));
     const RECT picker{x, y, x + w, y + h};
     const RECT r = Place(picker);
     ASSERT_EQ(r.right - r.left, kCalendar.cx);
