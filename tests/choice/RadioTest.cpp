@@ -34,12 +34,8 @@ class Radio : public HostFixture {
     Pump();
   }
   COLORREF Box() { return PixelAt(radio, kBoxMiddle.x, kBoxMiddle.y); }
-  void ClickRadio() {
-    Click(radio, 30, 10);
-  }
-  void PressRadio(int x) {
-    Press(radio, x, 10);
-  }
+  void ClickRadio() { Click(radio, 30, 10); }
+  void PressRadio(int x) { Press(radio, x, 10); }
 
   CElementRadio radio;
 };
@@ -74,30 +70,14 @@ TEST_F(Radio, SetCheckRepaintsButNeverNotifies) {
   EXPECT_TRUE(parent.notices.empty());
 }
 
-TEST_F(Radio, APressDraggedOffAndBackCompletesAReleaseOutsideDoesNot) {
+// Its wiring to the shared press machine: only a release inside checks it, and a move with
+// another mouse button held cancels the press. Disabled, it shows its own face.
+TEST_F(Radio, AReleaseOutsideOrAnotherButtonHeldDoesNotCheck) {
   PressRadio(30);
   EXPECT_EQ(Box(), kFacePushed);
   MoveTo(radio, 200, 10);
-  MoveTo(radio, 31, 10);
-  Release(radio, 31, 10);
-  EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_CHECKED);
-  EXPECT_EQ(parent.notices.size(), 1u);
-
-  radio.SetCheck(CElementRadio::RADIO_UNCHECKED);
-  PressRadio(30);
-  MoveTo(radio, 200, 10);
   Release(radio, 200, 10);
-  EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_UNCHECKED);
-  EXPECT_EQ(parent.notices.size(), 1u);
-  // Released away from it, the radio no longer looks pushed.
   EXPECT_EQ(Box(), kFaceNormal);
-  MoveTo(radio, 30, 10);
-  EXPECT_EQ(Box(), kFaceNormal);
-  Release(radio, 30, 10);
-  EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_UNCHECKED);
-}
-
-TEST_F(Radio, AMoveWithAnotherButtonHeldCancelsThePress) {
   PressRadio(30);
   const POINT at = ScreenPoint(radio, 30, 10);
   screen.MouseDown(at.x, at.y, platform::MouseButton::Right);
@@ -107,18 +87,8 @@ TEST_F(Radio, AMoveWithAnotherButtonHeldCancelsThePress) {
   Pump();
   EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_UNCHECKED);
   EXPECT_TRUE(parent.NotifyCodes().empty());
-}
-
-TEST_F(Radio, ADisabledRadioIgnoresTheMouseAndShowsItsDisabledLook) {
   radio.Enable(0);
   EXPECT_EQ(Box(), kFaceDisabled);
-  ClickRadio();
-  MoveTo(radio, 40, 10);
-  EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_UNCHECKED);
-  EXPECT_TRUE(parent.notices.empty());
-  EXPECT_EQ(Box(), kFaceDisabled);
-  radio.Enable(1);
-  EXPECT_EQ(Box(), kFaceNormal);
 }
 
 TEST_F(Radio, FocusShowsItsOwnBitmapUnlessPushed) {

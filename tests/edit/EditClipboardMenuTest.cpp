@@ -114,15 +114,6 @@ TEST_F(EditClipboard, CutKeepsTheTextWhenTheClipboardCannotTakeItAndOnlyLettersA
   EXPECT_EQ(Text(), L"keeps");
 }
 
-TEST_F(EditClipboard, PastedTabsAndLineFeedsEnterTheText) {
-  Make(L"");
-  SetClipboardText(L"a\n\tb");
-  Click(edit, 20, 12);
-  Ctrl('V');
-  EXPECT_EQ(Text(), L"a\n\tb");
-  ExpectPositions(4, 4, 4);
-}
-
 TEST_F(EditClipboard, AReadOnlyEditNeitherCopiesNorOpensItsMenu) {
   Make(L"fixed");
   edit.SetReadOnly(1);

@@ -136,14 +136,14 @@ TEST_F(MenuTest, GreyedItemsAndSeparatorsCannotBeChosenAndEscapeCloses) {
 TEST_F(MenuTest, TheKeyboardWalksChoosableItemsAndEnterChooses) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
-  // Each row: a key, then the highlighted item.
-  const std::pair<UINT, int> walk[] = {{VK_DOWN, kUndo},      {VK_DOWN, kCopy}, {VK_DOWN, kPaste},
-                                       {VK_DOWN, kSelectAll}, {VK_DOWN, kUndo}, {VK_UP, kSelectAll},
-                                       {VK_UP, kPaste}};
-  for (const auto& [key, hot] : walk) {
-    Key(key);
-    ASSERT_EQ(menu->GetHotItem(), hot) << "after key " << key;
-  }
+  // The walk itself is MenuItemWalk's; here the keys reach it and the highlight follows.
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  EXPECT_EQ(menu->GetHotItem(), kCopy);
+  Key(VK_UP);
+  Key(VK_UP);
+  Key(VK_UP);
+  EXPECT_EQ(menu->GetHotItem(), kPaste);
   Key(VK_RETURN);
   EXPECT_EQ(opener->commands, Commands{4});
   EXPECT_TRUE(ClosedBackToHost());

@@ -20,7 +20,6 @@ class Probe : public CElementControl {
   CRect lastClip;
   CPoint lastOrigin;
   int paints = 0;
-  bool skipOnKey = false;
   LRESULT dialogCode = 0;  // the answer to WM_GETDLGCODE
   COLORREF fill = RGB(0, 128, 0);
 
@@ -41,7 +40,6 @@ class Probe : public CElementControl {
   int OnTimer(DWORD id) override { return Note("timer" + std::to_string(id)); }
   // Leaves every key unhandled, so the framework's own key handling may follow.
   int OnKeyDown(UINT vk, UINT, UINT) override {
-    if (skipOnKey) SkipMsg();
     Note("key" + std::to_string(vk));
     return 0;
   }

@@ -83,13 +83,6 @@ TEST_F(Scrollbar, TrackClicksPageAndTheThumbDrags) {
   EXPECT_EQ(bar.GetFirstRow(), 0);
 }
 
-TEST_F(Scrollbar, ADisabledBarIgnoresTheMouse) {
-  bar.Enable(0);
-  Click(bar, 7, 115);
-  Click(bar, 7, 100);
-  EXPECT_TRUE(Reports().empty());
-}
-
 TEST_F(Scrollbar, TheWheelOverTheBarScrollsItAndDisablingMidPressLetsGo) {
   MoveTo(bar, 7, 60);
   screen.MouseWheel(-WHEEL_DELTA);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "host/CGlobalEnv.h"
 #include "host/CThemePalette.h"
 #include "host/CElementControl.h"
@@ -43,33 +45,26 @@ TEST_F(ThemeLookupTest, KnownKeysGiveTheirColourAndNothingElseIsInvented) {
   EXPECT_EQ(ThemeColor(L"known"), 0u);  // keys are case-sensitive
 
   EXPECT_EQ(ThemeFont(L"Known"), m_palette->GetFont(L"Known"));
-  EXPECT_NE(ThemeFont(L"Known"), nullptr);
-  EXPECT_EQ(ThemeFont(L"NoColour"), nullptr);  // a colour key is not a font key
-  EXPECT_EQ(ThemeFont(nullptr), nullptr);
-  EXPECT_EQ(ThemeFont(L""), nullptr);
-
   EXPECT_EQ(ThemeBitmap(L"Known"), m_palette->GetBitmap(L"Known"));
+  EXPECT_NE(ThemeFont(L"Known"), nullptr);
   EXPECT_NE(ThemeBitmap(L"Known"), nullptr);
-  EXPECT_EQ(ThemeBitmap(L"NoColour"), nullptr);
-  EXPECT_EQ(ThemeBitmap(nullptr), nullptr);
-  EXPECT_EQ(ThemeBitmap(L""), nullptr);
+  // A colour key is not a font or bitmap key.
+  for (const wchar_t* key : {L"NoColour", L"", static_cast<const wchar_t*>(nullptr)}) {
+    EXPECT_EQ(ThemeFont(key), nullptr);
+    EXPECT_EQ(ThemeBitmap(key), nullptr);
+  }
 }
 
 TEST_F(ThemeLookupTest, NoEnvironmentNoPaletteOrAnotherKindGiveZero) {
-  m_env->SetPalette(new NotAPalette);
-  EXPECT_EQ(ThemeColor(L"Known"), 0u);
-  EXPECT_EQ(ThemeFont(L"Known"), nullptr);
-  EXPECT_EQ(ThemeBitmap(L"Known"), nullptr);
-
-  m_env->SetPalette(nullptr);
-  EXPECT_EQ(ThemeColor(L"Known"), 0u);
-  EXPECT_EQ(ThemeFont(L"Known"), nullptr);
-  EXPECT_EQ(ThemeBitmap(L"Known"), nullptr);
-
-  CGlobalEnv::SetGlobalEnv(nullptr);
-  EXPECT_EQ(ThemeColor(L"Known"), 0u);
-  EXPECT_EQ(ThemeFont(L"Known"), nullptr);
-  EXPECT_EQ(ThemeBitmap(L"Known"), nullptr);
+  const std::function<void()> breaks[] = {[&] { m_env->SetPalette(new NotAPalette); },
+                                          [&] { m_env->SetPalette(nullptr); },
+                                          [] { CGlobalEnv::SetGlobalEnv(nullptr); }};
+  for (const auto& brk : breaks) {
+    brk();
+    EXPECT_EQ(ThemeColor(L"Known"), 0u);
+    EXPECT_EQ(ThemeFont(L"Known"), nullptr);
+    EXPECT_EQ(ThemeBitmap(L"Known"), nullptr);
+  }
 }
 
 TEST_F(ThemeLookupTest, LookupsLeaveReferenceCountsAsTheyWere) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <vector>
 
 #include "foundation/CTrellisApp.h"
 #include "platform/mfc/CGdiObject.h"
@@ -14,54 +13,22 @@ namespace {
 using trellis::test::BitmapPixel;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kGrey = RGB(128, 128, 128);
-constexpr COLORREF kFlatField = RGB(112, 112, 112);
-constexpr COLORREF kFlatMark = RGB(230, 230, 230);
-constexpr COLORREF kArrowField = RGB(60, 60, 60);
-constexpr COLORREF kArrowMark = RGB(200, 200, 200);
-constexpr COLORREF kTrack = RGB(46, 46, 46);
-constexpr COLORREF kThumb = RGB(120, 120, 120);
-
-struct Probe {
-  int x;
-  int y;
-  COLORREF colour;
-};
 
 struct LibraryBitmap {
   UINT id;
   int width;
   int height;
-  std::vector<Probe> probes;
 };
 
-// Sizes and telling pixels of each picture: frame, field, and the mark drawn on it.
-const std::vector<LibraryBitmap> kBitmaps = {
-    {IDB_TREE_CHECK_NO, 13, 13, {{0, 0, kBlack}, {12, 6, kBlack}, {1, 1, kWhite}, {6, 7, kWhite}}},
-    {IDB_TREE_CHECK_YES, 13, 13,
-     {{0, 12, kBlack}, {1, 1, kWhite}, {5, 9, kBlack}, {9, 3, kBlack}, {3, 5, kBlack},
-      {3, 3, kWhite}, {9, 9, kWhite}}},
-    {IDB_TREE_CHECK_HALF, 13, 13, {{0, 0, kBlack}, {1, 1, kGrey}, {5, 9, kBlack}, {11, 11, kGrey}}},
-    {IDB_TREE_CLOSE_LINE, 9, 9,
-     {{0, 0, kGrey}, {8, 4, kGrey}, {1, 1, kWhite}, {4, 4, kBlack}, {2, 4, kBlack}, {4, 2, kBlack},
-      {4, 6, kBlack}, {3, 3, kWhite}}},
-    {IDB_TREE_OPEN_LINE, 9, 9,
-     {{0, 0, kGrey}, {1, 1, kWhite}, {2, 4, kBlack}, {6, 4, kBlack}, {4, 2, kWhite},
-      {4, 6, kWhite}}},
-    {IDB_TREE_CLOSE_FLAT, 11, 11,
-     {{0, 0, kFlatField}, {5, 5, kFlatMark}, {5, 2, kFlatMark}, {2, 5, kFlatMark}}},
-    {IDB_TREE_OPEN_FLAT, 11, 11,
-     {{0, 0, kFlatField}, {5, 5, kFlatMark}, {5, 2, kFlatField}, {8, 5, kFlatMark}}},
-    {IDB_DROPLIST_ARROW, 13, 16, {}},  // the drop list arrows have a test of their own below
-    {IDB_DROPLIST_ARROW_PUSHED, 13, 16, {}},
-    {IDB_DROPLIST_ARROW_DISABLED, 13, 16, {}},
-    {IDB_SCROLL_UP, 14, 14,
-     {{0, 0, kArrowField}, {6, 5, kArrowMark}, {3, 8, kArrowMark}, {3, 5, kArrowField}}},
-    {IDB_SCROLL_DOWN, 14, 14,
-     {{0, 0, kArrowField}, {6, 8, kArrowMark}, {3, 5, kArrowMark}, {3, 8, kArrowField}}},
-    {IDB_SCROLL_THUMB, 14, 10, {{0, 0, kTrack}, {6, 5, kThumb}}},
-    {IDB_SCROLL_TRACK, 14, 1, {{6, 0, kTrack}}},
+// Each picture at its size; what they look like is the golden image's to say.
+const LibraryBitmap kBitmaps[] = {
+    {IDB_TREE_CHECK_NO, 13, 13},       {IDB_TREE_CHECK_YES, 13, 13},
+    {IDB_TREE_CHECK_HALF, 13, 13},     {IDB_TREE_CLOSE_LINE, 9, 9},
+    {IDB_TREE_OPEN_LINE, 9, 9},        {IDB_TREE_CLOSE_FLAT, 11, 11},
+    {IDB_TREE_OPEN_FLAT, 11, 11},      {IDB_DROPLIST_ARROW, 13, 16},
+    {IDB_DROPLIST_ARROW_PUSHED, 13, 16}, {IDB_DROPLIST_ARROW_DISABLED, 13, 16},
+    {IDB_SCROLL_UP, 14, 14},           {IDB_SCROLL_DOWN, 14, 14},
+    {IDB_SCROLL_THUMB, 14, 10},        {IDB_SCROLL_TRACK, 14, 1},
 };
 
 // The arrows are greys, so one channel tells how light a pixel is.
@@ -87,17 +54,13 @@ class LibraryBitmaps : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(LibraryBitmaps, EachLoadsAtItsSizeWithItsLook) {
+TEST_F(LibraryBitmaps, EachLoadsAtItsSize) {
   for (const LibraryBitmap& expected : kBitmaps) {
-    SCOPED_TRACE(expected.id);
     HBITMAP bitmap = Load(expected.id);
-    ASSERT_NE(bitmap, nullptr);
+    ASSERT_NE(bitmap, nullptr) << expected.id;
     BITMAP bm{};
     GetObjectW(bitmap, sizeof bm, &bm);
-    EXPECT_EQ(bm.bmWidth, expected.width);
-    EXPECT_EQ(bm.bmHeight, expected.height);
-    for (const Probe& p : expected.probes)
-      EXPECT_EQ(BitmapPixel(bitmap, p.x, p.y), p.colour) << p.x << "," << p.y;
+    EXPECT_EQ(CSize(bm.bmWidth, bm.bmHeight), CSize(expected.width, expected.height)) << expected.id;
     DeleteObject(bitmap);
   }
 }

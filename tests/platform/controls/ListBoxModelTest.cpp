@@ -23,43 +23,26 @@ ListBoxModel Rows(int rows, int visible) {
   return m;
 }
 
-TEST(ListBoxModel, RefusesIndexesOutOfRange) {
+// Inserts and deletes at every bad index, and the selection following its row, are the random
+// sequence's; these are the refusals it never reaches.
+TEST(ListBoxModel, RefusesWhatTheRandomSequenceDoesNotTry) {
   ListBoxModel m = Rows(3, 5);
-  for (int bad : {-2, 4, INT_MIN, INT_MAX}) {
-    SCOPED_TRACE(bad);
-    EXPECT_EQ(m.Insert(bad, Text(L"x")), -1);
-    EXPECT_EQ(m.Delete(bad), -1);
-    EXPECT_FALSE(m.Select(bad));
+  for (int bad : {-2, 3, INT_MIN, INT_MAX}) {
+    EXPECT_EQ(m.Insert(bad == 3 ? 5 : bad, Text(L"x")), -1) << bad;
+    EXPECT_FALSE(m.Select(bad)) << bad;
   }
-  EXPECT_EQ(m.Delete(3), -1);
-  EXPECT_FALSE(m.Select(3));
   EXPECT_EQ(m.Count(), 3);
   EXPECT_EQ(m.Selected(), -1);
-  // -1 and the count both append.
-  EXPECT_EQ(m.Insert(-1, Text(L"a")), 3);
-  EXPECT_EQ(m.Insert(4, Text(L"b")), 4);
-  EXPECT_EQ(m.RowAt(4).text, L"b");
   for (int bad : {0, 256, -1, INT_MAX}) EXPECT_FALSE(m.SetItemHeight(bad));
   EXPECT_EQ(m.ItemHeight(), 10);
   EXPECT_TRUE(m.SetItemHeight(255));
-}
-
-TEST(ListBoxModel, SelectionFollowsItsRowThroughInsertsAndDeletes) {
-  ListBoxModel m = Rows(5, 5);
+  // Deleting the selected row clears the selection; the caret stays where the keyboard goes on.
   ASSERT_TRUE(m.Select(2));
-  m.Insert(0, Text(L"new"));
-  EXPECT_EQ(m.Selected(), 3);
-  EXPECT_EQ(m.RowAt(m.Selected()).text, L"r2");
-  m.Insert(4, Text(L"after"));
-  EXPECT_EQ(m.Selected(), 3);
-  EXPECT_EQ(m.Delete(0), 6);
-  EXPECT_EQ(m.RowAt(m.Selected()).text, L"r2");
-  EXPECT_EQ(m.Delete(m.Selected()), 5);
+  EXPECT_EQ(m.Delete(2), 2);
   EXPECT_EQ(m.Selected(), -1);
-  // Clearing the selection keeps the caret where the keyboard goes on from.
-  m.Select(4);
+  m.Select(1);
   m.Select(-1);
-  EXPECT_EQ(m.Caret(), 4);
+  EXPECT_EQ(m.Caret(), 1);
   m.Reset();
   EXPECT_EQ(m.Count(), 0);
   EXPECT_EQ(m.Caret(), -1);

@@ -135,18 +135,17 @@ TEST_F(MonthCalendarTest, KeysNavigateAndEnterPicks) {
     UINT vk;
     CivilDate then;
   };
-  for (const Step s : {Step{VK_RIGHT, {2026, 12, 16}}, Step{VK_DOWN, {2026, 12, 23}},
-                       Step{VK_NEXT, {2027, 1, 23}}, Step{VK_END, {2027, 1, 31}},
-                       Step{VK_PRIOR, {2026, 12, 31}}, Step{VK_HOME, {2026, 12, 1}},
-                       Step{VK_LEFT, {2026, 11, 30}}, Step{VK_UP, {2026, 11, 23}}}) {
+  // Where each key goes is MonthGridTest's table; here keys reach it across a month.
+  for (const Step s : {Step{VK_RIGHT, {2026, 12, 16}}, Step{VK_NEXT, {2027, 1, 16}},
+                       Step{VK_HOME, {2027, 1, 1}}, Step{VK_LEFT, {2026, 12, 31}}}) {
     Press(s.vk);
     EXPECT_EQ(Selection(), s.then) << s.vk;
   }
-  EXPECT_EQ(picked.size(), 8u);
+  EXPECT_EQ(picked.size(), 4u);
   Press(VK_RETURN);
-  ASSERT_EQ(picked.size(), 9u);
+  ASSERT_EQ(picked.size(), 5u);
   EXPECT_EQ(picked.back().code, MCN_SELECT);
-  EXPECT_EQ(picked.back().date, (CivilDate{2026, 11, 23}));
+  EXPECT_EQ(picked.back().date, (CivilDate{2026, 12, 31}));
 }
 
 TEST_F(MonthCalendarTest, EscapeHandsTheFocusBackToTheOwner) {
@@ -158,9 +157,8 @@ TEST_F(MonthCalendarTest, EscapeHandsTheFocusBackToTheOwner) {
 }
 
 TEST_F(MonthCalendarTest, InvalidDatesAndRangesAreRefused) {
-  for (const CivilDate bad : {CivilDate{2026, 2, 30}, CivilDate{2023, 2, 29}, CivilDate{99, 5, 5},
-                              CivilDate{2026, 13, 1}, CivilDate{2026, 0, 1}, CivilDate{2026, 4, 31}})
-    EXPECT_FALSE(SetSelection(bad.year, bad.month, bad.day)) << bad.year << "-" << bad.month;
+  // Which dates are real is MonthGridTest's table; one reaches it through the message.
+  EXPECT_FALSE(SetSelection(2023, 2, 29));
   EXPECT_FALSE(SendMessageW(calendar, MCM_SETCURSEL, 0, 0));
   EXPECT_EQ(Selection(), (CivilDate{2026, 12, 15}));
   EXPECT_TRUE(SetSelection(2024, 2, 29));
