@@ -200,8 +200,11 @@ bool CElementHost::RouteMouse(UINT msg, WPARAM wParam, POINT client) {
 
 bool CElementHost::RouteWheel(WPARAM wParam, LPARAM lParam) {
   POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  // Over another window (an element's pop-up, say) the turn belongs to the focused element,
+  // not to whatever element lies under that window.
+  const bool overThisWindow = ::WindowFromPoint(pt) == m_hWnd;
   ::ScreenToClient(m_hWnd, &pt);
-  CElementContainer* target = TopmostAt(PaintOrder(&m_root), pt);
+  CElementContainer* target = overThisWindow ? TopmostAt(PaintOrder(&m_root), pt) : nullptr;
   while (target && !target->IsRegistered(WM_MOUSEWHEEL)) target = target->GetParent();
   if (!target) target = m_pFocus;
   return target && Deliver(target, WM_MOUSEWHEEL, wParam, lParam, pt);

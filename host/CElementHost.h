@@ -7,7 +7,8 @@
 //               of a double click reaches an element that did not register WM_LBUTTONDBLCLK as
 //               a press; a right double click is always a press.
 //   keys, chars to the focused element, except Tab and Shift+Tab (below)
-//   wheel       to the element under the pointer that registered it, else the focused element
+//   wheel       to the element under the pointer that registered it, else (or when the pointer
+//               is over another window) the focused element
 //   paint       each shown element in the same walk's order, through the window's paint context
 //               with the origin at the element's corner and the clip at its invalid part
 //   timers      element timers ride on window timers of the host window

@@ -30,6 +30,7 @@ class Probe : public CElementControl {
   int OnLButtonUp(POINT pt) override { return Note("up", pt); }
   int OnDBClick(int, POINT pt) override { return Note("dbl", pt); }
   int OnRButtonDown(POINT pt) override { return Note("rdown", pt); }
+  int OnMouseWheel(UINT, int delta, POINT) override { return Note("wheel" + std::to_string(delta)); }
   int OnSize(UINT, int cx, int cy) override { return Note("size", {cx, cy}); }
   int OnWindowProc(UINT msg, WPARAM, LPARAM, POINT) override {
     return msg == WM_GETDLGCODE ? int(dialogCode) : 0;
@@ -198,6 +199,26 @@ TEST_F(Routing, TheElementPaintedOnTopIsTheOneThatGetsTheClick) {
   EXPECT_EQ(window.Host()->Root()->HitTest({place.left + 15, place.top + 15}), &over);
   // And what shows there is the parent's paint.
   EXPECT_EQ(PixelAt(over, 15, 15), RGB(0, 128, 0));
+}
+
+TEST_F(Routing, TheWheelGoesToTheElementUnderThePointerOrOverAPopupToTheFocus) {
+  Probe under, focused;
+  Place(under, 10, 10, 100, 60, {WM_MOUSEWHEEL});
+  Place(focused, 150, 10, 50, 30, {WM_MOUSEWHEEL, WM_SETFOCUS});
+  focused.SetFocus();
+  MoveTo(under, 5, 5);
+  screen.MouseWheel(-WHEEL_DELTA);
+  Pump();
+  // A pop-up of another window now lies over `under`; the host keeps the keyboard focus.
+  CElementHostWnd popup;
+  const POINT corner = ScreenPoint(under, 0, 0);
+  ASSERT_TRUE(popup.CreateHost(L"popup", CRect(corner.x, corner.y, corner.x + 60, corner.y + 40)));
+  ::SetFocus(window.m_hWnd);
+  MoveTo(under, 6, 6);
+  screen.MouseWheel(WHEEL_DELTA);
+  Pump();
+  EXPECT_EQ(under.log, (std::vector<std::string>{"wheel-120"}));
+  EXPECT_EQ(focused.log, (std::vector<std::string>{"focus", "wheel120"}));
 }
 
 TEST_F(Routing, AnElementMadeAtItsFinalSizeIsLaidOutBeforeItIsFirstSeen) {
