@@ -72,16 +72,20 @@ int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
   const UINT layoutFormat = format & DT_CALCRECT ? format & ~DT_END_ELLIPSIS : format;
   const std::vector<TextLine> lines = LayoutText(font, {text, length}, layoutFormat, width);
   const std::int64_t height = std::int64_t(lines.size()) * lineHeight;
-  // Measuring answers the height of the text, as documented for every form: DT_VCENTER and
-  // DT_BOTTOM only place text that is drawn.
+  const std::int64_t top = TextTop(*rect, height, format);
+  // Measuring answers the height of the text, except that a single line placed with DT_VCENTER
+  // or DT_BOTTOM answers where its top would be in the rectangle given, as the platform does;
+  // never 0, which would read as a failure.
   if (format & DT_CALCRECT) {
     std::int64_t widest = 0;
     for (const TextLine& line : lines) widest = std::max(widest, line.width);
+    const std::int64_t offset = top - rect->top;
     rect->right = ClampCoord(rect->left + widest);
     rect->bottom = ClampCoord(rect->top + height);
+    if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
+      return offset == 0 ? 1 : ClampCoord(offset);
     return ClampCoord(height);
   }
-  const std::int64_t top = TextTop(*rect, height, format);
   PaintLines(*dc, font, lines, *rect, top, format);
   if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
     return ClampCoord(top - rect->top + height);

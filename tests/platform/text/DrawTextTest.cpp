@@ -95,8 +95,8 @@ TEST(TextLayout, EndEllipsisFitsTheWidth) {
 }
 
 // What DrawText answers and what it does to the rectangle, edge cases included: a count of 0
-// and empty text succeed with one line's height, measuring answers the text's height in every
-// form, and only drawing with DT_VCENTER or DT_BOTTOM answers where the text ends.
+// and empty text succeed with one line's height; a single line placed with DT_VCENTER or
+// DT_BOTTOM answers where it ends when drawn and where its top is when measured.
 TEST(DrawTextCall, AnswersAndRectanglesFollowThePlatform) {
   constexpr RECT kBox{10, 20, 200, 100};
   constexpr RECT kPoint{10, 20, 10, 20};
@@ -116,8 +116,11 @@ TEST(DrawTextCall, AnswersAndRectanglesFollowThePlatform) {
       {L"Low", -1, DT_SINGLELINE | DT_BOTTOM, kBox, 80, kBox},
       {L"Top", -1, DT_VCENTER, kBox, kLine, kBox},  // DT_VCENTER places single lines only
       {L"Trellis draws text", -1, kCalcLine, kBox, kLine, {10, 20, 10 + single, 20 + kLine}},
-      {L"Trellis draws text", -1, kCalcLine | DT_VCENTER, kBox, kLine, {10, 20, 10 + single, 34}},
-      {L"Trellis draws text", -1, kCalcLine | DT_BOTTOM, kBox, kLine, {10, 20, 10 + single, 34}},
+      // Measuring a placed single line answers where its top would be; 1 rather than 0.
+      {L"Trellis draws text", -1, kCalcLine | DT_VCENTER, kBox, 33, {10, 20, 10 + single, 34}},
+      {L"Trellis draws text", -1, kCalcLine | DT_BOTTOM, kBox, 66, {10, 20, 10 + single, 34}},
+      {L"Trellis draws text", -1, kCalcLine | DT_BOTTOM, {10, 20, 200, 20 + kLine}, 1,
+       {10, 20, 10 + single, 34}},
       {L"Trellis draws text", -1, kCalcLine | DT_END_ELLIPSIS, kPoint, kLine, {10, 20, 10 + single, 34}},
       {L"aa bb c", -1, DT_CALCRECT | DT_WORDBREAK, {0, 0, Width(L"aa bb") + 3, 0}, 2 * kLine,
        {0, 0, Width(L"aa bb"), 2 * kLine}},
