@@ -170,16 +170,10 @@ TEST(ListBoxModel, NavigationKeys) {
 TEST(ListBoxModel, ScrollRequestsAndWheel) {
   ListBoxModel m = Rows(50, 10);
   m.SetTop(20);
-  EXPECT_EQ(m.ScrollTarget(SB_LINEUP, 0), 19);
-  EXPECT_EQ(m.ScrollTarget(SB_LINEDOWN, 0), 21);
-  EXPECT_EQ(m.ScrollTarget(SB_PAGEUP, 0), 10);
-  EXPECT_EQ(m.ScrollTarget(SB_PAGEDOWN, 0), 30);
-  EXPECT_EQ(m.ScrollTarget(SB_THUMBTRACK, 7), 7);
-  EXPECT_EQ(m.ScrollTarget(SB_THUMBPOSITION, 8), 8);
-  EXPECT_EQ(m.ScrollTarget(SB_TOP, 0), 0);
-  EXPECT_EQ(m.ScrollTarget(SB_BOTTOM, 0), 40);
-  EXPECT_EQ(m.ScrollTarget(SB_ENDSCROLL, 0), 20);
-
+  const int expected[][3] = {{SB_LINEUP, 0, 19},    {SB_LINEDOWN, 0, 21},     {SB_PAGEUP, 0, 10},
+                             {SB_PAGEDOWN, 0, 30}, {SB_THUMBTRACK, 7, 7},    {SB_THUMBPOSITION, 8, 8},
+                             {SB_TOP, 0, 0},       {SB_BOTTOM, 0, 40},       {SB_ENDSCROLL, 0, 20}};
+  for (const auto& e : expected) EXPECT_EQ(m.ScrollTarget(e[0], e[1]), e[2]) << e[0];
   EXPECT_EQ(m.Wheel(-WHEEL_DELTA), 3);
   EXPECT_EQ(m.Wheel(2 * WHEEL_DELTA), -6);
   // Part notches add up to a whole one.

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <random>
+#include <vector>
 
 #include "platform/controls/ScrollBarLayout.h"
 
@@ -72,11 +73,8 @@ TEST(ScrollState, MaskChoosesFieldsAndBadRecordsChangeNothing) {
 
   SCROLLINFO out{sizeof(SCROLLINFO), SIF_ALL, -1, -1, 99, -1, -1};
   EXPECT_TRUE(s.Fill(&out, 12));
-  EXPECT_EQ(out.nMin, 0);
-  EXPECT_EQ(out.nMax, 30);
-  EXPECT_EQ(out.nPage, 10u);
-  EXPECT_EQ(out.nPos, 3);
-  EXPECT_EQ(out.nTrackPos, 12);
+  EXPECT_EQ((std::vector<int>{out.nMin, out.nMax, int(out.nPage), out.nPos, out.nTrackPos}),
+            (std::vector<int>{0, 30, 10, 3, 12}));
   SCROLLINFO nothing{sizeof(SCROLLINFO), 0, 0, 0, 0, 0, 0};
   EXPECT_FALSE(s.Fill(&nothing, 0));
   EXPECT_FALSE(s.Fill(nullptr, 0));
@@ -85,11 +83,8 @@ TEST(ScrollState, MaskChoosesFieldsAndBadRecordsChangeNothing) {
 TEST(ScrollBarLayout, PartsAlongTheBar) {
   ScrollState s{0, 99, 10, 0};
   const ScrollBarLayout l(200, 16, s);  // track 168, thumb 16.8 -> 16
-  EXPECT_EQ(l.arrow, 16);
-  EXPECT_EQ(l.trackStart, 16);
-  EXPECT_EQ(l.trackEnd, 184);
-  EXPECT_EQ(l.thumbLength, 16);
-  EXPECT_EQ(l.thumbStart, 16);
+  EXPECT_EQ((std::vector<int>{l.arrow, l.trackStart, l.trackEnd, l.thumbLength, l.thumbStart}),
+            (std::vector<int>{16, 16, 184, 16, 16}));
   EXPECT_EQ(l.PartAt(-1), ScrollPart::None);
   EXPECT_EQ(l.PartAt(0), ScrollPart::LineUp);
   EXPECT_EQ(l.PartAt(16), ScrollPart::Thumb);

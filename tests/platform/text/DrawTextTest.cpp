@@ -211,16 +211,6 @@ TEST(DrawTextCall, ClipsToTheRectangleUnlessNoClip) {
   }
 }
 
-TEST(DrawTextCall, EllipsisDrawsInsideTheRectangle) {
-  Canvas canvas(200, 20);
-  SelectedFont font(canvas.dc());
-  SetBkColor(canvas.dc(), RGB(255, 0, 0));
-  RECT r{0, 0, Width(L"Trellis..."), 20};
-  DrawTextW(canvas.dc(), L"Trellis draws text", -1, &r,
-            DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
-  EXPECT_EQ(InkBounds(canvas).right, r.right);
-}
-
 TEST(DrawTextCall, InvertedAndHugeRectanglesDoNoHarm) {
   Canvas canvas(20, 20);
   SelectedFont font(canvas.dc());
