@@ -115,12 +115,9 @@ TEST_F(DatePicker, OpensUnderTheFieldOnTheDateAndAPickClosesIt) {
   for (int index = MCSC_BACKGROUND; index <= MCSC_TRAILINGTEXT; ++index)
     EXPECT_EQ(COLORREF(::SendMessageW(calendar, MCM_GETCOLOR, WPARAM(index), 0)), expected[index]);
 
+  // What a pick says and leaves is checked with the other ways of closing; the next opening
+  // shows the new date.
   ClickDay(calendar, 2026, 12, 24);
-  EXPECT_EQ(host.codes, (std::vector<UINT>{DTN_DROPDOWN, DTN_DATETIMECHANGE}));
-  EXPECT_EQ(host.params.back(), WPARAM(20261224));
-  EXPECT_EQ(picker->GetDate(), 20261224);
-  EXPECT_FALSE(::IsWindow(calendar));
-  // The next opening shows the new date.
   ClickDropButton();
   ASSERT_NE(Calendar(), nullptr);
   EXPECT_EQ(Selection(Calendar()), 20261224);
@@ -332,23 +329,6 @@ TEST_F(DatePicker, MadeAtItsFinalSizeItIsLaidOutAtOnce) {
   CElementDatePicker copy(fresh);
   EXPECT_EQ(copy.GetDropButton(), button);
   EXPECT_EQ(copy.GetDate(), kToday);
-}
-
-// One colour a part and state, so that a pixel tells which was painted.
-TEST_F(DatePicker, PaintsTheFieldInTheColoursOfItsState) {
-  const CRect text = {1, 1, kWidth - 20, kHeight - 1};
-  for (const DWORD state : {COLOR_STATE_NORMAL, COLOR_STATE_DISABLE}) {
-    const COLORREF frame = RGB(10, 0, state), background = RGB(200, 200, state);
-    picker->SetColor(frame, COLOR_PART_FRAME, state);
-    picker->SetColor(background, COLOR_PART_BACKGROUND, state);
-    picker->SetColor(RGB(0, 0, 100), COLOR_PART_TEXT, state);
-    picker->Enable(state == COLOR_STATE_NORMAL);
-    picker->InvalidContainerRect(0, nullptr);
-    EXPECT_EQ(PixelAt(*picker, 0, 0), frame);
-    EXPECT_EQ(PixelAt(*picker, kWidth - 20, kHeight - 1), frame);
-    EXPECT_EQ(PixelAt(*picker, 3, kHeight / 2), background);
-    EXPECT_GT(PixelsOtherThan(text, background), 20);
-  }
 }
 
 // A clock that cannot be broken down leaves a new picker without a date: it shows none, and its

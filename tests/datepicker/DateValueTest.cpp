@@ -11,35 +11,14 @@
 
 namespace {
 
-TEST(DateValueTest, EncodesAndSplitsByTheDecimalRule) {
-  EXPECT_EQ(EncodeDate(2026, 1, 5), 20260105);
-  const DateParts d = SplitDate(20261215);
-  EXPECT_EQ(d.year, 2026);
-  EXPECT_EQ(d.month, 12);
-  EXPECT_EQ(d.day, 15);
-  EXPECT_EQ(FormatDate(20260105), L"2026-1-5");
-  EXPECT_EQ(FormatDate(1000101), L"100-1-1");
-  EXPECT_EQ(FormatDate(0), L"");
-  EXPECT_EQ(FormatDate(-20260105), L"");
-}
-
-TEST(DateValueTest, ValidationTable) {
-  struct Case {
-    int value;
-    bool valid;
-  };
-  for (const Case c : {Case{20260230, false}, Case{20240229, true}, Case{20230229, false},
-                       Case{19000229, false}, Case{20000229, true}, Case{991231, false},
-                       Case{0, false}, Case{20261300, false}, Case{20260001, false},
-                       Case{20260100, false}, Case{1000101, true}, Case{99991231, true},
-                       Case{100000101, false}, Case{-20260101, false}, Case{20260431, false},
-                       Case{20260132, false}}) {
-    EXPECT_EQ(IsValidDate(c.value), c.valid) << c.value;
-  }
+TEST(DateValueTest, FormatsWithoutPaddingAndNothingForNoDate) {
+  for (const auto& [value, text] : {std::pair{20260105, L"2026-1-5"}, {1000101, L"100-1-1"},
+                                    {0, L""}, {-20260105, L""}})
+    EXPECT_EQ(FormatDate(value), text) << value;
 }
 
 // Across two centuries the value's rule and the calendar's agree, day by day and for random
-// integers that are mostly not dates.
+// integers that are mostly not dates; the edges the random ones may miss are listed.
 TEST(DateValueTest, AgreesWithTheCalendarEverywhere) {
   for (platform::CivilDate d{1900, 1, 1}; d.year <= 2100; d = platform::AddDays(d, 1)) {
     const int value = EncodeDate(d.year, d.month, d.day);
@@ -56,6 +35,9 @@ TEST(DateValueTest, AgreesWithTheCalendarEverywhere) {
                       platform::IsValidDate({p.year, p.month, p.day});
     ASSERT_EQ(IsValidDate(value), real) << value;
   }
+  for (const int value : {19000229, 991231, 100000101, -20260101, 20260100, 20261300})
+    EXPECT_FALSE(IsValidDate(value)) << value;
+  EXPECT_TRUE(IsValidDate(1000101) && IsValidDate(99991231) && IsValidDate(20000229));
 }
 
 TEST(DateValueTest, ACalendarDayThatIsNotADateGivesNoValue) {
@@ -69,26 +51,19 @@ TEST(DateValueTest, ACalendarDayThatIsNotADateGivesNoValue) {
   EXPECT_FALSE(SystemTimeFromDate(20260101, nullptr));
 }
 
+// The run-time library refuses to break down a time before 1970: the fallback stays.
 TEST(DateValueTest, TodayFollowsTheLocalClock) {
   platform::headless::HeadlessScreen screen(320, 240);
-  screen.FixLocalTime({2026, 12, 0, 15, 23, 59, 59, 0});
-  EXPECT_EQ(TodayOr(0), 20261215);
   screen.FixLocalTime({2027, 1, 0, 1, 0, 0, 0, 0});
   EXPECT_EQ(TodayOr(0), 20270101);
-}
-
-TEST(DateValueTest, AClockBeforeTheEpochLeavesTheDateUnchanged) {
-  platform::headless::HeadlessScreen screen(320, 240);
-  // The run-time library refuses to break down a time before 1970.
   screen.FixLocalTime({1969, 6, 0, 1, 12, 0, 0, 0});
   EXPECT_EQ(TodayOr(20200202), 20200202);
 }
 
 TEST(DatePickerLayoutTest, ButtonStripAndText) {
-  const DatePickerLayout l = LayoutDatePicker({0, 0, 120, 24});
-  EXPECT_EQ(l.dropButton, CRect(102, 2, 118, 22));
-  EXPECT_EQ(l.text, CRect(1, 1, 100, 23));
-  // Too narrow for text: the button still sits at the right edge.
+  // The button's place at a usual size is checked on a made picker. Too narrow for text, the
+  // button still sits at the right edge.
+  EXPECT_EQ(LayoutDatePicker({0, 0, 120, 24}).text, CRect(1, 1, 100, 23));
   const DatePickerLayout narrow = LayoutDatePicker({0, 0, 20, 24});
   EXPECT_EQ(narrow.dropButton, CRect(2, 2, 18, 22));
   EXPECT_LE(narrow.text.Width(), 0);
@@ -99,44 +74,34 @@ constexpr SIZE kCalendar{192, 196};
 
 RECT Place(RECT picker) { return PlaceCalendar(picker, kCalendar, kScreen); }
 
-TEST(CalendarPlacementTest, OpensUnderThePickerWithRightEdgesAligned) {
-  const RECT r = Place({400, 100, 520, 124});
-  EXPECT_EQ(r.top, 124);
-  EXPECT_EQ(r.bottom, 124 + kCalendar.cy);
-  EXPECT_EQ(r.right, 520);
-  EXPECT_EQ(r.left, 520 - kCalendar.cx);  // wider than the picker: reaches left of it
+// Under the picker with right edges aligned; near the bottom above it, touching its top even when
+// the picker hangs off the screen (the start rectangle is pulled back on, the flip must not follow
+// it); near the left edge with left edges aligned.
+TEST(CalendarPlacementTest, TouchesThePickerWhereverItFits) {
+  struct Case {
+    RECT picker, expected;
+  };
+  const LONG w = kCalendar.cx, h = kCalendar.cy;
+  const Case cases[] = {
+      {{400, 100, 520, 124}, {520 - w, 124, 520, 124 + h}},
+      {{400, 700, 520, 724}, {520 - w, 700 - h, 520, 700}},
+      {{400, 785, 520, 809}, {520 - w, 785 - h, 520, 785}},
+      {{10, 100, 90, 124}, {10, 124, 10 + w, 124 + h}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(CRect(Place(c.picker)), CRect(c.expected)) << c.picker.left << "," << c.picker.top;
 }
 
-TEST(CalendarPlacementTest, NearTheBottomItOpensAboveTouchingThePickersTop) {
-  const RECT r = Place({400, 700, 520, 724});
-  EXPECT_EQ(r.bottom, 700);
-  EXPECT_EQ(r.top, 700 - kCalendar.cy);
-}
-
-TEST(CalendarPlacementTest, AtTheVeryBottomItStillTouchesThePickersTop) {
-  // The start rectangle is pulled back onto the screen; the flip must not follow it.
-  const RECT r = Place({400, 785, 520, 809});
-  EXPECT_EQ(r.bottom, 785);
-  EXPECT_EQ(r.top, 785 - kCalendar.cy);
-}
-
-TEST(CalendarPlacementTest, NearTheLeftEdgeItAlignsLeftEdges) {
-  const RECT r = Place({10, 100, 90, 124});
-  EXPECT_EQ(r.left, 10);
-  EXPECT_EQ(r.right, 10 + kCalendar.cx);
-}
-
+// The picker's own size, just under it, pulled onto the screen.
 TEST(CalendarPlacementTest, StartRectangleStaysOnTheScreen) {
-  EXPECT_EQ(CalendarStartRect({-30, 10, 70, 30}, kScreen).left, 0);
-  EXPECT_EQ(CalendarStartRect({-30, 10, 70, 30}, kScreen).right, 100);
-  EXPECT_EQ(CalendarStartRect({1250, 10, 1350, 30}, kScreen).right, 1280);
-  EXPECT_EQ(CalendarStartRect({1250, 10, 1350, 30}, kScreen).left, 1180);
-  const RECT bottom = CalendarStartRect({10, 790, 110, 810}, kScreen);
-  EXPECT_EQ(bottom.bottom, 800);
-  EXPECT_EQ(bottom.top, 780);
-  const RECT top = CalendarStartRect({10, -50, 110, -30}, kScreen);
-  EXPECT_EQ(top.top, 0);
-  EXPECT_EQ(top.bottom, 20);
+  struct Case {
+    RECT from, to;
+  };
+  for (const Case& c : {Case{{-30, 10, 70, 30}, {0, 30, 100, 50}},
+                        Case{{1250, 10, 1350, 30}, {1180, 30, 1280, 50}},
+                        Case{{10, 790, 110, 810}, {10, 780, 110, 800}},
+                        Case{{10, -50, 110, -30}, {10, 0, 110, 20}}})
+    EXPECT_EQ(CRect(CalendarStartRect(c.from, kScreen)), CRect(c.to)) << c.from.left;
 }
 
 // Wherever a picker sits on the screen, the calendar keeps its size and touches the picker's

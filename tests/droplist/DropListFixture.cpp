@@ -53,6 +53,17 @@ void DropListFixture::ClickAt(POINT pt) {
   Pump();
 }
 
+void DropListFixture::HoverAt(POINT pt) {
+  screen.MouseMove(pt.x, pt.y);
+  Pump();
+}
+
+int DropListFixture::BarPos(const CElementDropList& list) const {
+  SCROLLINFO info{sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, 0, 0};
+  Popup(list).GetScrollBar().GetScrollInfo(&info);
+  return info.nPos;
+}
+
 std::vector<UINT> DropListFixture::TakeCodes() {
   std::vector<UINT> codes = parent.NotifyCodes();
   parent.notices.clear();

@@ -31,6 +31,9 @@ class DropListFixture : public HostFixture {
   // A screen point of the open pop-up's scroll bar, in its client coordinates.
   POINT BarPoint(const CElementDropList& list, int x, int y) const;
   void ClickAt(POINT pt);
+  void HoverAt(POINT pt);
+  // The position the open pop-up's scroll bar shows.
+  int BarPos(const CElementDropList& list) const;
   // The WM_NOTIFY codes the parent heard, and forgets them.
   std::vector<UINT> TakeCodes();
 

@@ -2,6 +2,8 @@
 // the first row shown and the arrow keys' targets.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "droplist/DropWndLayout.h"
 
 namespace {
@@ -41,20 +43,17 @@ TEST(DropWndLayout, TheBarShowsOnlyWhileRowsDoNotFit) {
   const RECT client{0, 0, 150, 362};
   const L::Parts fit = L::SplitClient(client, 20, 18);
   EXPECT_FALSE(fit.scrollShown);
-  EXPECT_EQ(fit.list.left, 1);
-  EXPECT_EQ(fit.list.right, 149);
-  EXPECT_EQ(fit.list.bottom - fit.list.top, 360);
+  EXPECT_EQ(std::vector<LONG>({fit.list.left, fit.list.right, fit.list.bottom - fit.list.top}),
+            std::vector<LONG>({1, 149, 360}));
+  // With the bar the list is 14 pixels narrower, the bar taking the right border's place.
   const L::Parts scroll = L::SplitClient(client, 21, 18);
   EXPECT_TRUE(scroll.scrollShown);
-  EXPECT_EQ(scroll.list.right,
-            150 - 14);  // 14 pixels narrower than without the bar, less the border
-  EXPECT_EQ(scroll.scroll.left, 136);
-  EXPECT_EQ(scroll.scroll.right, 150);
+  EXPECT_EQ(std::vector<LONG>({scroll.list.right, scroll.scroll.left, scroll.scroll.right}),
+            std::vector<LONG>({136, 136, 150}));
   // Nothing divides by a row height of 0, and a window too small for rows has an empty list.
   EXPECT_TRUE(L::SplitClient(client, 1000, 0).scrollShown);
   const L::Parts tiny = L::SplitClient(RECT{0, 0, 5, 1}, 3, 18);
-  EXPECT_LE(tiny.list.top, tiny.list.bottom);
-  EXPECT_LE(tiny.list.left, tiny.list.right);
+  EXPECT_TRUE(tiny.list.top <= tiny.list.bottom && tiny.list.left <= tiny.list.right);
   EXPECT_EQ(L::VisibleRows(360, 0), 360);
   EXPECT_EQ(L::VisibleRows(-5, 18), 0);
 }

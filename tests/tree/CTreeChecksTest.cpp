@@ -1,3 +1,5 @@
+// How a box's state climbs to the ancestors: the random sequences see it go down the branch, and
+// these steps pin the way back up, with its quirks.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -6,126 +8,100 @@
 
 namespace {
 
+using States = std::vector<std::pair<int, TREE_ITEM_CHECK>>;
+constexpr auto kYes = TREE_CHECK_YES, kHalf = TREE_CHECK_YES_HALF, kNo = TREE_CHECK_NO,
+               kNone = TREE_CHECK_NONE;
+// Top-level 1 with children 2, 3, 4; top-level 5 with child 6.
+const std::vector<int> kTwoBranches{0, 1, 1, 1, 0, 5};
+
+struct CheckTree : StoreUnderTest {
+  explicit CheckTree(const std::vector<int>& parents, const States& states = {}) {
+    for (int parent : parents) Add(parent);
+    for (auto [id, state] : states) Item(id).eCheck = state;
+  }
+};
+
 std::vector<int> Ids(const std::vector<_TREE_ITEM>& items) {
   std::vector<int> ids;
   for (const _TREE_ITEM& item : items) ids.push_back(item.nID);
   return ids;
 }
 
-// Top-level 1 with children 2, 3, 4; top-level 5 with child 6.
-struct CheckTree : StoreUnderTest {
-  CheckTree() {
-    Add(0);
-    Add(1);
-    Add(1);
-    Add(1);
-    Add(0);
-    Add(5);
+TEST(TreeChecks, EachSetLeavesTheAncestorsAsTheRulesSay) {
+  struct Step {
+    int id;
+    TREE_ITEM_CHECK state;
+    States expected;
+  };
+  struct Case {
+    const char* name;
+    std::vector<int> parents;
+    States start;
+    std::vector<Step> steps;
+  };
+  const Case cases[] = {
+      {"checking goes down the branch, unchecking comes back up", kTwoBranches, {},
+       {{1, kYes, {{1, kYes}, {2, kYes}, {3, kYes}, {4, kYes}, {5, kNone}, {0, kNone}}},
+        {2, kNo, {{1, kHalf}}}, {3, kNo, {{1, kHalf}}}, {4, kNo, {{1, kNo}}}}},
+      {"checking the rest turns a half parent checked", kTwoBranches,
+       {{1, kHalf}, {2, kYes}, {3, kNo}, {4, kNo}},
+       {{3, kYes, {{1, kHalf}}}, {4, kYes, {{1, kYes}}}}},
+      // Its own NONE or NO makes a parent count 0: one child completing the set gives a half.
+      {"a parent without a box counts no checked children", kTwoBranches,
+       {{3, kYes}, {4, kYes}}, {{2, kYes, {{1, kHalf}}}}},
+      {"a single child is mirrored whatever its state", kTwoBranches, {},
+       {{6, kYes, {{5, kYes}}}, {6, kHalf, {{5, kHalf}}}, {6, kNo, {{5, kNo}}},
+        {6, kNone, {{5, kNone}}}}},
+      // 2 counts 0 (its own state is NO): half. 1 counts 2, now half, and 3: both checked.
+      {"each ancestor is decided with the passed state", {0, 1, 1, 2, 2},
+       {{1, kHalf}, {3, kYes}, {5, kYes}, {2, kNo}}, {{4, kYes, {{2, kHalf}, {1, kYes}}}}},
+      {"clearing stops at the grandchildren", {0, 1, 2, 3, 4}, {},
+       {{1, kYes, {}},
+        {2, kNone, {{1, kNone}, {2, kNone}, {3, kNone}, {4, kNone}, {5, kYes}}}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CheckTree tree(c.parents, c.start);
+    for (const Step& step : c.steps) {
+      tree.SetItemCheck(step.id, step.state);
+      for (auto [id, state] : step.expected)
+        EXPECT_EQ(tree.Check(id), state) << "item " << id << " after " << step.id;
+    }
   }
-  void SetStates(std::initializer_list<std::pair<int, TREE_ITEM_CHECK>> states) {
-    for (auto [id, state] : states) Item(id).eCheck = state;
-  }
-};
-
-TEST(TreeChecks, CheckingGoesDownTheBranchAndUncheckingComesBackUp) {
-  CheckTree tree;
-  tree.SetItemCheck(1, TREE_CHECK_YES);
-  for (int id : {1, 2, 3, 4}) EXPECT_EQ(tree.Check(id), TREE_CHECK_YES);
-  EXPECT_EQ(tree.Check(5), TREE_CHECK_NONE);
-  EXPECT_EQ(tree.Check(0), TREE_CHECK_NONE);
-  tree.SetItemCheck(2, TREE_CHECK_NO);
-  EXPECT_EQ(tree.Check(1), TREE_CHECK_YES_HALF);
-  tree.SetItemCheck(3, TREE_CHECK_NO);
-  EXPECT_EQ(tree.Check(1), TREE_CHECK_YES_HALF);
-  tree.SetItemCheck(4, TREE_CHECK_NO);
-  EXPECT_EQ(tree.Check(1), TREE_CHECK_NO);
 }
 
-TEST(TreeChecks, CheckingTheRestTurnsAHalfParentChecked) {
-  CheckTree tree;
-  tree.SetStates(
-      {{1, TREE_CHECK_YES_HALF}, {2, TREE_CHECK_YES}, {3, TREE_CHECK_NO}, {4, TREE_CHECK_NO}});
-  tree.SetItemCheck(3, TREE_CHECK_YES);
-  EXPECT_EQ(tree.Check(1), TREE_CHECK_YES_HALF);
-  tree.SetItemCheck(4, TREE_CHECK_YES);
-  EXPECT_EQ(tree.Check(1), TREE_CHECK_YES);
-}
-
-// The parent's own NONE or NO state makes its count 0, so one checked child among several gives
-// it a half mark even when that child completes the set.
-TEST(TreeChecks, AParentWithoutABoxCountsNoCheckedChildren) {
-  CheckTree tree;
-  tree.SetStates({{3, TREE_CHECK_YES}, {4, TREE_CHECK_YES}});
-  tree.SetItemCheck(2, TREE_CHECK_YES);
-  EXPECT_EQ(tree.Check(1), TREE_CHECK_YES_HALF);
+TEST(TreeChecks, CountsAndTheDownwardPartAlone) {
+  CheckTree tree(kTwoBranches, {{3, kYes}, {4, kYes}});
+  tree.SetItemCheck(2, kYes);
   EXPECT_EQ(tree.GetItemChildCheckNum(1), 3);
-  tree.Item(1).eCheck = TREE_CHECK_NO;
+  tree.Item(1).eCheck = kNo;
   EXPECT_EQ(tree.GetItemChildCheckNum(1), 0);
-}
-
-TEST(TreeChecks, ASingleChildIsMirroredWhateverItsState) {
-  CheckTree tree;
-  for (TREE_ITEM_CHECK state :
-       {TREE_CHECK_YES, TREE_CHECK_YES_HALF, TREE_CHECK_NO, TREE_CHECK_NONE}) {
-    tree.SetItemCheck(6, state);
-    EXPECT_EQ(tree.Check(5), state);
-  }
-}
-
-TEST(TreeChecks, EachAncestorIsDecidedWithThePassedState) {
-  StoreUnderTest tree;
-  const int top = tree.Add(0), mid = tree.Add(top), other = tree.Add(top);
-  const int leafA = tree.Add(mid), leafB = tree.Add(mid);
-  tree.Item(top).eCheck = TREE_CHECK_YES_HALF;
-  tree.Item(other).eCheck = TREE_CHECK_YES;
-  tree.Item(leafB).eCheck = TREE_CHECK_YES;
-  tree.Item(mid).eCheck = TREE_CHECK_NO;
-  tree.SetItemCheck(leafA, TREE_CHECK_YES);
-  // mid counts 0 (its own state is NO): half. top counts mid (now half) and other: both checked.
-  EXPECT_EQ(tree.Check(mid), TREE_CHECK_YES_HALF);
-  EXPECT_EQ(tree.Check(top), TREE_CHECK_YES);
-}
-
-TEST(TreeChecks, ClearingStopsAtTheGrandchildren) {
-  StoreUnderTest tree;
-  int id = 0;
-  for (int level = 0; level < 5; ++level) id = tree.Add(id);
-  tree.SetItemCheck(1, TREE_CHECK_YES);
-  tree.SetItemCheck(2, TREE_CHECK_NONE);
-  EXPECT_EQ(tree.Check(1), TREE_CHECK_NONE);  // single child mirrored
-  for (int cleared : {2, 3, 4}) EXPECT_EQ(tree.Check(cleared), TREE_CHECK_NONE);
-  EXPECT_EQ(tree.Check(5), TREE_CHECK_YES);
-
-  tree.SetItemCheck(1, TREE_CHECK_YES);
-  tree.SetChildItemCheck(1, TREE_CHECK_NONE);  // the downward part alone: item and children
-  EXPECT_EQ(tree.Check(2), TREE_CHECK_NONE);
-  EXPECT_EQ(tree.Check(3), TREE_CHECK_YES);
-}
-
-// Setting a state with a bad id is covered by the random sequences.
-TEST(TreeChecks, CountsAndCollectionsRefuseBadIds) {
-  CheckTree tree;
-  tree.SetItemCheck(1, TREE_CHECK_YES);
   for (int bad : {-1, 7, INT_MIN, INT_MAX}) EXPECT_EQ(tree.GetItemChildCheckNum(bad), 0);
-  std::vector<_TREE_ITEM> out(1);
-  EXPECT_EQ(tree.GetChildCheckItems(INT_MAX, out), 0);
-  EXPECT_EQ(out.size(), 1u);
+
+  CheckTree chain({0, 1, 2});
+  chain.SetItemCheck(1, kYes);
+  chain.SetChildItemCheck(1, kNone);  // the item and its children, no further
+  EXPECT_EQ(chain.Check(2), kNone);
+  EXPECT_EQ(chain.Check(3), kYes);
 }
 
 TEST(TreeChecks, CollectingTakesEveryChildThatIsNotUnchecked) {
-  CheckTree tree;
+  CheckTree tree(kTwoBranches);
   std::vector<_TREE_ITEM> out(3);
   tree.GetCheckedItems(out);  // no boxes: everything below the top level, no top-level item
   EXPECT_EQ(Ids(out), (std::vector<int>{2, 3, 4, 6}));
 
-  tree.SetStates(
-      {{1, TREE_CHECK_YES_HALF}, {2, TREE_CHECK_NO}, {3, TREE_CHECK_YES}, {5, TREE_CHECK_NO}});
+  for (auto [id, state] : States{{1, kHalf}, {2, kNo}, {3, kYes}, {5, kNo}})
+    tree.Item(id).eCheck = state;
   tree.Add(2);  // under an unchecked child: not taken
   const int deeper = tree.Add(3);
   tree.GetCheckedItems(out);
   EXPECT_EQ(Ids(out), (std::vector<int>{1, 3, deeper, 4}));
   EXPECT_EQ(tree.GetChildCheckItems(5, out), 0);
   EXPECT_EQ(tree.GetChildCheckItems(4, out), 0);
+  std::vector<_TREE_ITEM> kept(1);
+  EXPECT_EQ(tree.GetChildCheckItems(INT_MAX, kept), 0);
+  EXPECT_EQ(kept.size(), 1u);
 }
 
 }  // namespace

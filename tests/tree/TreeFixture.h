@@ -72,12 +72,11 @@ class TreeFixture : public HostFixture {
   POINT CheckPoint(int row);
   POINT ButtonPoint(int row);
   void ClickAt(POINT pt) { Click(*tree, pt.x, pt.y); }
+  // The painter's parts of laid-out row `row`.
+  TreeRowGeometry Geometry(int row);
 
   TreeParent treeParent;
   TestTree* tree = nullptr;  // one reference, dropped by the fixture unless a test let it go
-
- private:
-  TreeRowGeometry Geometry(int row);
 };
 
 }  // namespace trellis::test
