@@ -111,6 +111,11 @@ TEST_F(MenuTest, OpensOwnedAndTopmostAtThePointAndChoosesOnRelease) {
   CRect window;
   menu->GetWindowRect(&window);
   EXPECT_EQ(window.TopLeft(), CPoint(150, 120));
+  // Greyed items and separators cannot be chosen; Enter with nothing highlighted does nothing.
+  Click(Center(menu, kCutGreyed));
+  Click(Center(menu, kSeparator));
+  Key(VK_RETURN);
+  EXPECT_TRUE(menu->IsWindowVisible());
   const CPoint copy = Center(menu, kCopy);
   screen.MouseDown(copy.x, copy.y);
   screen.PumpUntilIdle();
@@ -121,31 +126,20 @@ TEST_F(MenuTest, OpensOwnedAndTopmostAtThePointAndChoosesOnRelease) {
   EXPECT_TRUE(ClosedBackToHost());
 }
 
-TEST_F(MenuTest, GreyedItemsAndSeparatorsCannotBeChosenAndEscapeCloses) {
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  Click(Center(menu, kCutGreyed));
-  Click(Center(menu, kSeparator));
-  Key(VK_RETURN);  // nothing is highlighted
-  EXPECT_TRUE(menu->IsWindowVisible());
-  Key(VK_ESCAPE);
-  EXPECT_TRUE(ClosedBackToHost());
-  EXPECT_TRUE(opener->commands.empty());
-}
-
-TEST_F(MenuTest, TheKeyboardWalksChoosableItemsAndEnterChooses) {
+TEST_F(MenuTest, TheKeyboardWalksChoosableItemsEnterChoosesAndEscapeCloses) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
   // The walk itself is MenuItemWalk's; here the keys reach it and the highlight follows.
-  Key(VK_DOWN);
-  Key(VK_DOWN);
+  for (UINT vk : {VK_DOWN, VK_DOWN}) Key(vk);
   EXPECT_EQ(menu->GetHotItem(), kCopy);
-  Key(VK_UP);
-  Key(VK_UP);
-  Key(VK_UP);
+  for (UINT vk : {VK_UP, VK_UP, VK_UP}) Key(vk);
   EXPECT_EQ(menu->GetHotItem(), kPaste);
+  Key(VK_ESCAPE);
+  EXPECT_TRUE(ClosedBackToHost());
+  ASSERT_NE(OpenAt(150, 120), nullptr);
+  Key(VK_UP);
   Key(VK_RETURN);
-  EXPECT_EQ(opener->commands, Commands{4});
+  EXPECT_EQ(opener->commands, Commands{6});
   EXPECT_TRUE(ClosedBackToHost());
 }
 
@@ -160,16 +154,14 @@ TEST_F(MenuTest, APressOutsideClosesTheMenuAndGoesNowhereElse) {
 }
 
 TEST_F(MenuTest, TheRightButtonChoosesOnlyWhenAskedFor) {
-  opener->tpmFlags = TPM_LEFTBUTTON;
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  Click(Center(menu, kUndo), MouseButton::Right);
-  EXPECT_TRUE(opener->commands.empty());
-  Click(Center(menu, kUndo));
-  opener->tpmFlags = TPM_RIGHTBUTTON;
-  ASSERT_NE(menu = OpenAt(150, 120), nullptr);
-  Click(Center(menu, kPaste), MouseButton::Right);
-  EXPECT_EQ(opener->commands, (Commands{1, 4}));
+  for (UINT flags : {UINT(TPM_LEFTBUTTON), UINT(TPM_RIGHTBUTTON)}) {
+    opener->tpmFlags = flags;
+    CMenuWnd* menu = OpenAt(150, 120);
+    ASSERT_NE(menu, nullptr);
+    Click(Center(menu, kUndo), MouseButton::Right);
+    if (::IsWindow(m_hMenu)) Key(VK_ESCAPE);
+  }
+  EXPECT_EQ(opener->commands, Commands{1});
 }
 
 TEST_F(MenuTest, TheHoveredRowIsHighlightedAndFollowsThePointer) {
@@ -177,21 +169,18 @@ TEST_F(MenuTest, TheHoveredRowIsHighlightedAndFollowsThePointer) {
   ASSERT_NE(menu, nullptr);
   const COLORREF plain = ThemeColor(L"Menu.Background"), hot = ThemeColor(L"Menu.SelBack");
   ASSERT_NE(plain, hot);
-  // Each row's colour away from its text.
-  const auto colors = [&] {
-    std::vector<COLORREF> out;
+  // Each row's colour away from its text, with the pointer at a point.
+  using Colors = std::vector<COLORREF>;
+  const auto hover = [&](CPoint at) {
+    screen.MouseMove(at.x, at.y);
+    screen.PumpUntilIdle();
+    Colors out;
     for (int item : {kUndo, kCutGreyed, kCopy}) {
       const CRect row = menu->GetItemRect(item);
       out.push_back(screen.PixelAt(row.right - 3, row.CenterPoint().y));
     }
     return out;
   };
-  const auto hover = [&](CPoint at) {
-    screen.MouseMove(at.x, at.y);
-    screen.PumpUntilIdle();
-    return colors();
-  };
-  using Colors = std::vector<COLORREF>;
   EXPECT_EQ(hover(Center(menu, kUndo)), (Colors{hot, plain, plain}));
   EXPECT_EQ(hover(Center(menu, kCopy)), (Colors{plain, plain, hot}));
   EXPECT_EQ(hover(Center(menu, kCutGreyed)), (Colors{plain, plain, plain}));
@@ -214,28 +203,18 @@ TEST_F(MenuTest, AnOpenMenuLooksRight) {
   EXPECT_TRUE(trellis::test::MatchesGolden(picture, "host/menu_open"));
 }
 
-TEST_F(MenuTest, TheGradientBackgroundDeepensDownwards) {
+// Where it opens is MenuPlacement's table; here the open mode and the background reach it.
+TEST_F(MenuTest, TheOpenModeAndTheGradientBackgroundAreHonoured) {
+  opener->openMode = CMenuEx::OPEN_UP;
   opener->backgroundMode = CMenuEx::MENUBK_GRADIENT;
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
+  ASSERT_NE(OpenAt(300, 400), nullptr);
   CRect window;
-  menu->GetWindowRect(&window);
+  ::GetWindowRect(m_hMenu, &window);
+  EXPECT_EQ(CPoint(window.left, window.bottom), CPoint(300, 400));
   const COLORREF top = screen.PixelAt(window.right - 3, window.top + 1);
   const COLORREF bottom = screen.PixelAt(window.right - 3, window.bottom - 2);
   EXPECT_EQ(top, ThemeColor(L"Menu.Background"));
-  EXPECT_LT(GetGValue(bottom), GetGValue(top));  // towards the darker separator colour
-}
-
-TEST_F(MenuTest, StaysOnTheScreenAndHonoursTheOpenMode) {
-  CRect window;
-  ASSERT_NE(OpenAt(790, 590), nullptr);
-  ::GetWindowRect(m_hMenu, &window);
-  EXPECT_EQ(window.BottomRight(), CPoint(790, 590));  // flipped up and to the left
-  Key(VK_ESCAPE);
-  opener->openMode = CMenuEx::OPEN_UP;
-  ASSERT_NE(OpenAt(300, 400), nullptr);
-  ::GetWindowRect(m_hMenu, &window);
-  EXPECT_EQ(CPoint(window.left, window.bottom), CPoint(300, 400));
+  EXPECT_LT(GetGValue(bottom), GetGValue(top));  // deepening towards the separator colour
 }
 
 TEST_F(MenuTest, OpeningAnotherMenuClosesTheFirst) {
