@@ -114,14 +114,21 @@ TEST_F(EditClipboard, CutKeepsTheTextWhenTheClipboardCannotTakeItAndOnlyLettersA
   EXPECT_EQ(Text(), L"keeps");
 }
 
-TEST_F(EditClipboard, AReadOnlyEditNeitherCopiesNorOpensItsMenu) {
+TEST_F(EditClipboard, AReadOnlyEditTakesNoKeysNorCopiesNorOpensItsMenuButTheMouseSelects) {
   Make(L"fixed");
   edit.SetReadOnly(1);
   SetClipboardText(L"before");
-  Drag(0, 5);
+  Drag(1, 3);
+  ExpectPositions(3, 1, 3);
+  Type(L"z");
+  Key(VK_DELETE);
+  Key(VK_HOME);
   Ctrl('C');
+  EXPECT_EQ(Text(), L"fixed");
+  ExpectPositions(3, 1, 3);
   EXPECT_EQ(ClipboardText(), L"before");
   EXPECT_EQ(OpenMenu(), nullptr);
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus}));
 }
 
 TEST_F(EditClipboard, InputMethodResultsGoInAtTheCaret) {
