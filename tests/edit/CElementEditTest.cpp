@@ -6,7 +6,6 @@
 
 using namespace trellis::test;
 
-
 TEST_F(EditBox, TypingNotifiesAndLeavesTheSelectionOnTheCaret) {
   Make(L"");
   Click(edit, 20, 12);
@@ -53,6 +52,12 @@ TEST_F(EditBox, ArrowsMoveOnlyTheCaretAndDeleteTakesTheCharacterAfterIt) {
   ExpectPositions(3, 3, 3);
   Key(VK_RIGHT);  // at the end: nothing
   ExpectPositions(3, 3, 3);
+  // A text set by the host pulls caret and selection into it.
+  edit.SetText(L"ab");
+  ExpectPositions(2, 2, 2);
+  Key(VK_DELETE);
+  Type(L"c");
+  EXPECT_EQ(Text(), L"abc");
 }
 
 TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
@@ -66,7 +71,8 @@ TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
   // The caret has not blinked on yet, so the rows compare whole.
   std::vector<COLORREF> leftToRight;
   for (int x = 0; x < 200; ++x) leftToRight.push_back(PixelAt(edit, x, 12));
-  LoseFocus();
+  LoseFocus();  // clears the selection, keeps the caret
+  ExpectPositions(7, 0, 0);
 
   Press(edit, At(7), 12);
   MoveTo(edit, At(2), 12);
@@ -76,6 +82,7 @@ TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
   // The selected space between the words shows the selection background.
   EXPECT_EQ(PixelAt(edit, (BoundaryX(5) + BoundaryX(6)) / 2, 12),
             edit.GetColor(COLOR_PART_SELBACK, COLOR_STATE_FOCUS));
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus, kBlur, kFocus}));
 }
 
 TEST_F(EditBox, ClicksPlaceTheCaretAndADoubleClickSelectsAll) {
@@ -91,25 +98,19 @@ TEST_F(EditBox, ClicksPlaceTheCaretAndADoubleClickSelectsAll) {
   ExpectPositions(11, 0, 11);
 }
 
-TEST_F(EditBox, AReleaseFarAlongALongTextFindsTheCharacterUnderIt) {
-  Make(std::wstring(200, L'x').c_str());
-  Click(edit, 2, 12);
-  Key(VK_END);
-  ASSERT_GT(edit.GetScrollOffset(), 0);
-  Advance(1000);
-  Click(edit, At(195), 12);
-  ExpectPositions(195, 195, 195);
-}
-
-TEST_F(EditBox, TheViewScrollsToKeepTheCaretShown) {
-  Make(std::wstring(60, L'm').c_str(), 100);
+TEST_F(EditBox, TheViewScrollsToKeepTheCaretShownAndClicksFindTheCharacterUnderThem) {
+  // Long enough that the release falls far along it.
+  Make(std::wstring(200, L'm').c_str(), 100);
   const int area = 100 - 2 * kTextLeft;
-  const int full = Width(std::wstring(60, L'm'));
+  const int full = Width(std::wstring(200, L'm'));
   Click(edit, 2, 12);
   Key(VK_END);
   // Right-aligned: the end of the text at the right edge of the text area.
   EXPECT_EQ(edit.GetScrollOffset(), full - area);
-  EXPECT_EQ(BoundaryX(60), 100 - kTextLeft);
+  EXPECT_EQ(BoundaryX(200), 100 - kTextLeft);
+  Advance(1000);
+  Click(edit, At(195), 12);
+  ExpectPositions(195, 195, 195);
   Key(VK_HOME);
   EXPECT_EQ(edit.GetScrollOffset(), 0);
 }
@@ -120,54 +121,16 @@ TEST_F(EditBox, TheCaretBlinksOnlyWhileFocused) {
   Click(edit, 190, 12);
   const int x = BoundaryX(3);
   EXPECT_EQ(PixelAt(edit, x, 12), field);  // first shown at the first tick
-  Advance(GetCaretBlinkTime());
-  EXPECT_NE(PixelAt(edit, x, 12), field);
-  Advance(GetCaretBlinkTime());
-  EXPECT_EQ(PixelAt(edit, x, 12), field);
-  Advance(GetCaretBlinkTime());
-  EXPECT_NE(PixelAt(edit, x, 12), field);
+  for (bool shown : {true, false, true}) {
+    Advance(GetCaretBlinkTime());
+    EXPECT_EQ(PixelAt(edit, x, 12) != field, shown);
+  }
   LoseFocus();
   // The pointer is still over the edit: its field shows the hover look, with no caret.
   const COLORREF hovered = PixelAt(edit, 150, 12);
   EXPECT_EQ(PixelAt(edit, x, 12), hovered);
   Advance(10 * GetCaretBlinkTime());
   EXPECT_EQ(PixelAt(edit, x, 12), hovered);
-}
-
-TEST_F(EditBox, LosingTheFocusClearsTheSelectionButKeepsTheCaret) {
-  Make(L"hello");
-  Press(edit, At(1), 12);
-  Release(edit, At(4), 12);
-  ExpectPositions(4, 1, 4);
-  LoseFocus();
-  ExpectPositions(4, 0, 0);
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus, kBlur}));
-}
-
-TEST_F(EditBox, ATextSetByTheHostPullsCaretAndSelectionIntoIt) {
-  Make(L"abcdef");
-  Click(edit, 190, 12);
-  ExpectPositions(6, 6, 6);
-  edit.SetText(L"ab");
-  ExpectPositions(2, 2, 2);
-  Key(VK_DELETE);
-  Type(L"c");
-  EXPECT_EQ(Text(), L"abc");
-}
-
-TEST_F(EditBox, AReadOnlyEditTakesNoKeysButTheMouseStillFocusesAndSelects) {
-  Make(L"fixed");
-  edit.SetReadOnly(1);
-  Press(edit, At(1), 12);
-  MoveTo(edit, At(3), 12);
-  Release(edit, At(3), 12);
-  ExpectPositions(3, 1, 3);
-  Type(L"z");
-  Key(VK_DELETE);
-  Key(VK_HOME);
-  EXPECT_EQ(Text(), L"fixed");
-  ExpectPositions(3, 1, 3);
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus}));
 }
 
 TEST_F(EditBox, ADisabledEditIgnoresInputAndADragCutShortLetsTheMouseGo) {
@@ -195,8 +158,6 @@ TEST_F(EditBox, ColoursFollowTheStateAndAMissingFrameShowsTheBackground) {
   MoveTo(edit, 100, 12);
   EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_HOVER));
   EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xF7, 0xFB, 0xFF));
-  MoveTo(edit, 300, 200);
-  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xFF, 0xFF, 0xFF));
   edit.SetColor(COLOR_NONE, COLOR_PART_FRAME, COLOR_STATE_NORMAL);
   edit.SetShowColor(COLOR_STATE_NORMAL);
   edit.InvalidContainerRect(0, nullptr);

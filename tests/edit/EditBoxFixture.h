@@ -8,6 +8,7 @@
 #include "edit/CElementEdit.h"
 #include "host/CElementHost.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/Pixels.h"
 
 namespace trellis::test {
 
@@ -32,14 +33,12 @@ class EditBox : public HostFixture {
   int Width(std::wstring_view text) const {
     LOGFONTW lf{};
     edit.GetFont(&lf);
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HFONT font = CreateFontIndirectW(&lf);
-    const HGDIOBJ old = SelectObject(dc, font);
+    CFont font;
+    font.CreateFontIndirect(&lf);
+    const Canvas canvas(1, 1);
+    SelectObject(canvas.dc(), font);
     SIZE size{};
-    GetTextExtentPoint32W(dc, text.data(), int(text.size()), &size);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    DeleteDC(dc);
+    GetTextExtentPoint32W(canvas.dc(), text.data(), int(text.size()), &size);
     return size.cx;
   }
 

@@ -114,14 +114,21 @@ TEST_F(EditClipboard, CutKeepsTheTextWhenTheClipboardCannotTakeItAndOnlyLettersA
   EXPECT_EQ(Text(), L"keeps");
 }
 
-TEST_F(EditClipboard, AReadOnlyEditNeitherCopiesNorOpensItsMenu) {
+TEST_F(EditClipboard, AReadOnlyEditTakesNoKeysNorCopiesNorOpensItsMenuButTheMouseSelects) {
   Make(L"fixed");
   edit.SetReadOnly(1);
   SetClipboardText(L"before");
-  Drag(0, 5);
+  Drag(1, 3);
+  ExpectPositions(3, 1, 3);
+  Type(L"z");
+  Key(VK_DELETE);
+  Key(VK_HOME);
   Ctrl('C');
+  EXPECT_EQ(Text(), L"fixed");
+  ExpectPositions(3, 1, 3);
   EXPECT_EQ(ClipboardText(), L"before");
   EXPECT_EQ(OpenMenu(), nullptr);
+  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus}));
 }
 
 TEST_F(EditClipboard, InputMethodResultsGoInAtTheCaret) {
@@ -140,11 +147,9 @@ TEST_F(EditClipboard, TheMenuOffersWhatTheStateAllows) {
   ASSERT_NE(menu, nullptr);
   EXPECT_TRUE(edit.IsFocus());
   EXPECT_EQ(ItemCount(menu), 5);  // no Delete in an empty edit
-  // Cut is greyed without a selection: the pointer does not highlight it, a click chooses nothing.
-  const CPoint cut = menu->GetItemRect(kCut).CenterPoint();
-  screen.MouseMove(cut.x, cut.y);
-  Pump();
-  EXPECT_EQ(menu->GetHotItem(), -1);
+  // Cut is greyed without a selection: choosing it does nothing.
+  Choose(menu, kCut);
+  EXPECT_TRUE(menu->IsWindowVisible());
   Key(VK_ESCAPE);
   EXPECT_FALSE(::IsWindow(m_hMenu));
   LoseFocus();

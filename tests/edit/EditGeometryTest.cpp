@@ -13,18 +13,11 @@ const std::vector<int> kWidths{0, 10, 20, 26, 46};
 }  // namespace
 
 TEST(EditGeometry, AClickPicksTheNearerSideOfACharacter) {
-  EXPECT_EQ(HitTestPrefixWidths(kWidths, -50), 0);
-  EXPECT_EQ(HitTestPrefixWidths(kWidths, 4), 0);
-  EXPECT_EQ(HitTestPrefixWidths(kWidths, 5), 1);  // exactly the middle goes after
-  EXPECT_EQ(HitTestPrefixWidths(kWidths, 14), 1);
-  EXPECT_EQ(HitTestPrefixWidths(kWidths, 22), 2);
-  EXPECT_EQ(HitTestPrefixWidths(kWidths, 23), 3);
-  EXPECT_EQ(HitTestPrefixWidths(kWidths, 35), 3);
-  EXPECT_EQ(HitTestPrefixWidths(kWidths, 36), 4);
-  EXPECT_EQ(HitTestPrefixWidths(kWidths, 1000), 4);  // beyond the text: its end
-}
-
-TEST(EditGeometry, EmptyOrWidthlessTextHitsTheStart) {
+  // {x, boundary}: exactly the middle goes after; beyond the text is its end.
+  const int rows[][2] = {{-50, 0}, {4, 0}, {5, 1}, {14, 1}, {22, 2},
+                         {23, 3},  {35, 3}, {36, 4}, {1000, 4}};
+  for (const auto& [x, boundary] : rows) EXPECT_EQ(HitTestPrefixWidths(kWidths, x), boundary) << x;
+  // Empty or widthless text hits the start.
   EXPECT_EQ(HitTestPrefixWidths(std::vector<int>{0}, 30), 0);
   EXPECT_EQ(HitTestPrefixWidths(std::vector<int>{0, 0, 0}, 30), 0);
 }

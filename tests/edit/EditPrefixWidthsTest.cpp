@@ -5,36 +5,17 @@
 #include <random>
 
 #include "edit/EditPrefixWidths.h"
-#include "platform/win32/WinGdi.h"
-
-namespace {
-
-class MeasuringDC {
- public:
-  MeasuringDC() {
-    LOGFONTW lf{};
-    lf.lfHeight = -12;
-    std::wcscpy(lf.lfFaceName, L"DejaVu Sans");
-    m_font = CreateFontIndirectW(&lf);
-    m_old = SelectObject(m_dc, m_font);
-  }
-  ~MeasuringDC() {
-    SelectObject(m_dc, m_old);
-    DeleteObject(m_font);
-    DeleteDC(m_dc);
-  }
-  HDC dc() const { return m_dc; }
-
- private:
-  HDC m_dc = CreateCompatibleDC(nullptr);
-  HFONT m_font = nullptr;
-  HGDIOBJ m_old = nullptr;
-};
-
-}  // namespace
+#include "platform/mfc/CGdiObject.h"
+#include "tests/support/Pixels.h"
 
 TEST(EditPrefixWidths, EditsMeasuredInPlaceMatchAFreshMeasure) {
-  MeasuringDC measuring;
+  LOGFONTW lf{};
+  lf.lfHeight = -12;
+  std::wcscpy(lf.lfFaceName, L"DejaVu Sans");
+  CFont font;
+  ASSERT_TRUE(font.CreateFontIndirect(&lf));
+  const trellis::test::Canvas measuring(1, 1);
+  SelectObject(measuring.dc(), font);
   EditPrefixWidths kept;
   std::mt19937 rng(11);
   const std::wstring alphabet = L"aaiiWW  .中文&\t";

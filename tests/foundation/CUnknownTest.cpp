@@ -19,36 +19,25 @@ constexpr IID kOther = {0x12345678, 0x1, 0x2, {1, 2, 3, 4, 5, 6, 7, 8}};
 
 }  // namespace
 
-TEST(CUnknown, ReleaseToZeroDeletesAndReturnsZero) {
+TEST(CUnknown, CountsReferencesAndAnswersOnlyIUnknown) {
   int deaths = 0;
   auto* probe = new Probe(&deaths);
   EXPECT_EQ(probe->AddRef(), 1u);
   EXPECT_EQ(probe->AddRef(), 2u);
   EXPECT_EQ(probe->Release(), 1u);
-  EXPECT_EQ(deaths, 0);
-  EXPECT_EQ(probe->Release(), 0u);
-  EXPECT_EQ(deaths, 1);
-}
-
-TEST(CUnknown, QueryInterfaceAnswersOnlyIUnknown) {
-  int deaths = 0;
-  CComPtr<Probe> probe(new Probe(&deaths));
   void* out = reinterpret_cast<void*>(0x1234);
   EXPECT_EQ(probe->QueryInterface(kOther, &out), E_FAIL);
   EXPECT_EQ(out, reinterpret_cast<void*>(0x1234));
-  // The failed query took no reference: one AddRef/Release pair shows the count is still 1.
-  EXPECT_EQ(probe->AddRef(), 2u);
-  probe->Release();
-
   EXPECT_EQ(probe->QueryInterface(IID_IUnknown, &out), S_OK);
-  EXPECT_EQ(out, static_cast<IUnknown*>(probe.p));
-  static_cast<IUnknown*>(out)->Release();
-
+  EXPECT_EQ(out, static_cast<IUnknown*>(probe));
   IUnknown* unknown = nullptr;
   EXPECT_EQ(probe->GetUnknown(&unknown), S_OK);
-  EXPECT_EQ(unknown, static_cast<IUnknown*>(probe.p));
-  unknown->Release();
-  probe.Release();
+  EXPECT_EQ(unknown, static_cast<IUnknown*>(probe));
+  // The failed query took no reference; the two good ones took one each.
+  EXPECT_EQ(probe->Release(), 2u);
+  EXPECT_EQ(probe->Release(), 1u);
+  EXPECT_EQ(deaths, 0);
+  EXPECT_EQ(probe->Release(), 0u);
   EXPECT_EQ(deaths, 1);
 }
 

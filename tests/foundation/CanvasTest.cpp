@@ -69,13 +69,13 @@ TEST(LightCanvas, FontsComeFromTheirDescriptionAreSelectedBackAndMadeOnce) {
   Canvas target(80, 40);
   Borrowed dc(target.dc());
   const HGDIOBJ original = GetCurrentObject(dc.m_hDC, OBJ_FONT);
-  // Ink of "H" in a font of this height.
-  auto ink = [&](LONG height) {
+  // Ink of a text, or of its first `count` characters, in a font of this height.
+  auto ink = [&](LONG height, const wchar_t* text = L"H", int count = -1) {
     dc.FillSolidRect(0, 0, 80, 40, RGB(255, 255, 255));
     CLightCanvas canvas(&dc);
     EXPECT_EQ(canvas.SetFont(Font(height)), 1);
     RECT r{0, 0, 80, 40};
-    canvas.DrawText(L"H", &r, DT_SINGLELINE);
+    canvas.DrawText(text, count, &r, DT_SINGLELINE);
     return 80 * 40 - target.Count(RGB(255, 255, 255));
   };
   const int small = ink(-12);
@@ -87,22 +87,9 @@ TEST(LightCanvas, FontsComeFromTheirDescriptionAreSelectedBackAndMadeOnce) {
   EXPECT_EQ(ink(-12), small);
   EXPECT_EQ(ink(-24), big);
   EXPECT_EQ(platform::Handles().LiveCount(), live);
-}
-
-TEST(LightCanvas, CountedTextDrawsOnlyThoseCharacters) {
-  auto draw = [](const wchar_t* text, int count, Canvas& target) {
-    Borrowed dc(target.dc());
-    CLightCanvas canvas(&dc);
-    canvas.SetFont(Font(-12));
-    RECT r{0, 0, 60, 20};
-    canvas.DrawText(text, count, &r, DT_SINGLELINE);
-  };
-  Canvas counted(60, 20), whole(60, 20), all(60, 20);
-  draw(L"ab", 1, counted);
-  draw(L"a", -1, whole);
-  draw(L"ab", -1, all);
-  EXPECT_TRUE(SamePixels(counted, whole));
-  EXPECT_FALSE(SamePixels(counted, all));
+  // Counted text draws only those characters.
+  EXPECT_EQ(ink(-12, L"HI", 1), small);
+  EXPECT_GT(ink(-12, L"HI"), small);
 }
 
 // Runs drawn by prefix widths through a narrow clip give the pixels of the plain text drawn
@@ -155,45 +142,32 @@ TEST(LightCanvas, TextRunsDrawOnlyWhatShowsAndMatchTheWholeLine) {
   }
 }
 
-TEST(LightCanvas, FillRectSkipsNoColourAndKeepsTheBackground) {
-  Canvas target(8, 8, kBlue);
+TEST(LightCanvas, FillsLinesAndBitmapsLeaveTheContextAsTheyFoundIt) {
+  Canvas target(20, 20, kBlue);
   Borrowed dc(target.dc());
   dc.SetBkColor(RGB(9, 9, 9));
-  CLightCanvas canvas(&dc);
-  EXPECT_EQ(canvas.FillRect({0, 0, 8, 8}, 0xFFFFFFFF), 1);
-  EXPECT_EQ(target.Count(kBlue), 64);
-  EXPECT_EQ(canvas.FillRect({2, 2, 5, 4}, kRed), 1);
-  EXPECT_EQ(target.Count(kRed), 6);
-  EXPECT_EQ(target.At(2, 2), kRed);
-  EXPECT_EQ(target.At(5, 4), kBlue);
-  EXPECT_EQ(dc.GetBkColor(), RGB(9, 9, 9));
-}
-
-TEST(LightCanvas, DrawLineContinuesFromTheCurrentPositionOnANegativeEnd) {
-  Canvas target(10, 10);
-  Borrowed dc(target.dc());
-  CLightCanvas canvas(&dc);
   const HGDIOBJ pen = GetCurrentObject(dc.m_hDC, OBJ_PEN);
-  canvas.DrawLine(1, 1, kRed, 6, 1);  // (1,1)..(5,1); the end point is not drawn
-  canvas.DrawLine(6, 4, kBlue);       // from (6,1) down to (6,3)
-  EXPECT_EQ(target.Count(kRed, {0, 1, 10, 2}), 5);
-  EXPECT_EQ(target.At(6, 1), kBlue);
-  EXPECT_EQ(target.At(6, 3), kBlue);
-  EXPECT_EQ(target.At(6, 4), RGB(255, 255, 255));
-  EXPECT_EQ(GetCurrentObject(dc.m_hDC, OBJ_PEN), pen);
-}
-
-TEST(LightCanvas, DrawBitmapStretchesTheWholeBitmap) {
-  Canvas target(12, 12);
-  Borrowed dc(target.dc());
   CBitmap bitmap;
-  const DWORD bits[2] = {0x00FF0000, 0x000000FF};  // one red and one blue pixel, BGRX
+  const DWORD bits[2] = {0x00FF0000, 0x0000FF00};  // one red and one green pixel, BGRX
   ASSERT_TRUE(bitmap.CreateBitmap(2, 1, 1, 32, bits));
-  CLightCanvas canvas(&dc);
-  EXPECT_EQ(canvas.DrawBitmap(0, 0, 8, 4, nullptr), 0);
-  EXPECT_EQ(canvas.DrawBitmap(2, 2, 8, 4, &bitmap), 1);
-  EXPECT_EQ(target.Count(kRed, {2, 2, 6, 6}), 16);
-  EXPECT_EQ(target.Count(kBlue, {6, 2, 10, 6}), 16);
+  {
+    CLightCanvas canvas(&dc);
+    EXPECT_EQ(canvas.FillRect({0, 0, 20, 20}, 0xFFFFFFFF), 1);  // no colour: nothing
+    EXPECT_EQ(target.Count(kBlue), 400);
+    EXPECT_EQ(canvas.FillRect({2, 2, 5, 4}, kRed), 1);
+    EXPECT_EQ(target.Count(kRed), 6);
+    EXPECT_EQ(target.At(5, 4), kBlue);
+    canvas.DrawLine(1, 10, kRed, 6, 10);  // (1,10)..(5,10); the end point is not drawn
+    canvas.DrawLine(6, 13, RGB(0, 0, 0));  // a negative end goes on from (6,10) down to (6,12)
+    EXPECT_EQ(target.Count(kRed, {0, 10, 20, 11}), 5);
+    EXPECT_EQ(target.Count(RGB(0, 0, 0), {6, 10, 7, 20}), 3);
+    EXPECT_EQ(canvas.DrawBitmap(0, 0, 8, 4, nullptr), 0);
+    EXPECT_EQ(canvas.DrawBitmap(10, 2, 8, 4, &bitmap), 1);  // stretched whole
+    EXPECT_EQ(target.Count(kRed, {10, 2, 14, 6}), 16);
+    EXPECT_EQ(target.Count(RGB(0, 255, 0), {14, 2, 18, 6}), 16);
+  }
+  EXPECT_EQ(dc.GetBkColor(), RGB(9, 9, 9));
+  EXPECT_EQ(GetCurrentObject(dc.m_hDC, OBJ_PEN), pen);
   // The bitmap is free again: it can be selected elsewhere.
   CDC other;
   other.CreateCompatibleDC(nullptr);
@@ -229,14 +203,9 @@ TEST(MemDC, CopiesTheRectangleOnceWhenDestroyed) {
   EXPECT_EQ(target.Count(kRed) + 1, 8 * 6);
   EXPECT_EQ(target.At(5, 5), RGB(0, 255, 0));
   EXPECT_EQ(target.At(4, 4), kBlue);
-}
-
-TEST(MemDC, BuffersTheClipBoxByDefault) {
-  Canvas target(20, 20, kBlue);
-  Borrowed dc(target.dc());
+  // Without a rectangle it buffers the clip box.
   IntersectClipRect(dc.m_hDC, 4, 5, 9, 7);
-  CMemDC mem(&dc);
-  EXPECT_EQ(mem.GetRect(), CRect(4, 5, 9, 7));
+  EXPECT_EQ(CMemDC(&dc).GetRect(), CRect(4, 5, 9, 7));
 }
 
 TEST(MemDC, DrawsStraightThroughOnAPrintingContext) {

@@ -23,7 +23,7 @@ class Package : public CUnknown {
 
 using CGlobalEnvTest = HostEnvTest;
 
-TEST_F(CGlobalEnvTest, DefaultEnvironmentIsMadeOnceWithTheDefaultTheme) {
+TEST_F(CGlobalEnvTest, DefaultEnvironmentIsMadeOnceWithTheDefaultThemeIfThere) {
   CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
   ASSERT_TRUE(env);
   EXPECT_EQ(CGlobalEnv::GetGlobalEnv().p, env.p);
@@ -33,17 +33,15 @@ TEST_F(CGlobalEnvTest, DefaultEnvironmentIsMadeOnceWithTheDefaultTheme) {
   EXPECT_EQ(env->GetMainWindow(), nullptr);
   EXPECT_NE(dynamic_cast<CPngBitmapFactory*>(env->GetBitmapFactory()), nullptr);
 
+  // Made again without its theme, it has no palette but still a bitmap factory.
   CGlobalEnv::ResetGlobalEnv();
-  EXPECT_NE(CGlobalEnv::GetGlobalEnv().p, env.p);
-}
-
-TEST_F(CGlobalEnvTest, DefaultEnvironmentWithoutItsThemeHasNoPalette) {
   trellis::test::TempDir empty;
   trellis::test::ThemeDirOverride override(empty.path());
-  CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
-  ASSERT_TRUE(env);
-  EXPECT_EQ(env->GetPalette(), nullptr);
-  EXPECT_NE(env->GetBitmapFactory(), nullptr);
+  CComPtr<CGlobalEnv> again = CGlobalEnv::GetGlobalEnv();
+  ASSERT_TRUE(again);
+  EXPECT_NE(again.p, env.p);
+  EXPECT_EQ(again->GetPalette(), nullptr);
+  EXPECT_NE(again->GetBitmapFactory(), nullptr);
 }
 
 TEST_F(CGlobalEnvTest, SetGlobalEnvInstallsReplacesAndRemoves) {

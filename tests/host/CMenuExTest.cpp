@@ -8,8 +8,7 @@
 #include "host/CMenuEx.h"
 #include "host/CMenuWnd.h"
 #include "host/ThemeLookup.h"
-#include "platform/backend/headless/HeadlessScreen.h"
-#include "tests/host/HostTestSupport.h"
+#include "tests/support/HostFixture.h"
 #include "tests/support/Golden.h"
 
 namespace {
@@ -18,10 +17,10 @@ using platform::MouseButton;
 
 // Opens a menu as the edit box does: on the right button, at the pointer, from a CMenuEx that
 // is gone as soon as tracking returns.
-class MenuOpener : public CElementContainer {
+class MenuOpener : public CElementControl {
  public:
   int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override {
-    if (!CElementContainer::InitObject(name, info)) return 0;
+    if (!CElementControl::InitObject(name, info)) return 0;
     for (UINT msg : {WM_LBUTTONDOWN, WM_RBUTTONUP}) RegisterMessage(msg);
     return 1;
   }
@@ -64,40 +63,29 @@ class MenuOpener : public CElementContainer {
 enum : int { kUndo, kCutGreyed, kCopy, kSeparator, kPaste, kSelectAll };
 using Commands = std::vector<DWORD>;
 
-class MenuTest : public trellis::test::HostEnvTest {
+class MenuTest : public trellis::test::HostFixture {
  protected:
-  void SetUp() override {
-    // The host fills the screen, so the menu can be opened anywhere on it.
-    ASSERT_TRUE(host.CreateHost(L"host", CRect(1, 1, 799, 599)));
-    _CONTAINER_INFO info;
-    info.SetSize(798, 598);
-    info.SetId(7);
-    info.SetParent(host.Root());
-    ASSERT_TRUE(opener->InitObject(L"opener", &info));
-    screen.PumpUntilIdle();
+  MenuTest() {
+    _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight, 7);
+    opener->InitObject(L"opener", &info);
+    Pump();
   }
 
   // Right-clicks the opener at a screen point; the menu that opened, or null.
   CMenuWnd* OpenAt(int x, int y) {
     screen.Click(x, y, MouseButton::Right);
-    screen.PumpUntilIdle();
+    Pump();
     m_hMenu = ::GetFocus();
     return CMenuWnd::FromMenuWindow(m_hMenu);
   }
   static CPoint Center(CMenuWnd* menu, int item) { return menu->GetItemRect(item).CenterPoint(); }
   void Click(CPoint at, MouseButton button = MouseButton::Left) {
     screen.Click(at.x, at.y, button);
-    screen.PumpUntilIdle();
-  }
-  void Key(UINT vk) {
-    screen.KeyPress(vk);
-    screen.PumpUntilIdle();
+    Pump();
   }
   // The last menu opened is gone and the keyboard is back with the host window.
-  bool ClosedBackToHost() const { return !::IsWindow(m_hMenu) && ::GetFocus() == host.m_hWnd; }
+  bool ClosedBackToHost() const { return !::IsWindow(m_hMenu) && ::GetFocus() == window.m_hWnd; }
 
-  platform::headless::HeadlessScreen screen{800, 600};
-  CElementHostWnd host;
   std::unique_ptr<MenuOpener> opener = std::make_unique<MenuOpener>();
   HWND m_hMenu = nullptr;
 };
@@ -105,47 +93,41 @@ class MenuTest : public trellis::test::HostEnvTest {
 TEST_F(MenuTest, OpensOwnedAndTopmostAtThePointAndChoosesOnRelease) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(::GetParent(m_hMenu), host.m_hWnd);
+  EXPECT_EQ(::GetParent(m_hMenu), window.m_hWnd);
   const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
   EXPECT_EQ(menu->GetExStyle() & exStyle, exStyle);
-  CRect window;
-  menu->GetWindowRect(&window);
-  EXPECT_EQ(window.TopLeft(), CPoint(150, 120));
+  CRect shown;
+  menu->GetWindowRect(&shown);
+  EXPECT_EQ(shown.TopLeft(), CPoint(150, 120));
+  // Greyed items and separators cannot be chosen; Enter with nothing highlighted does nothing.
+  Click(Center(menu, kCutGreyed));
+  Click(Center(menu, kSeparator));
+  Key(VK_RETURN);
+  EXPECT_TRUE(menu->IsWindowVisible());
   const CPoint copy = Center(menu, kCopy);
   screen.MouseDown(copy.x, copy.y);
-  screen.PumpUntilIdle();
+  Pump();
   EXPECT_TRUE(opener->commands.empty());
   screen.MouseUp(copy.x, copy.y);
-  screen.PumpUntilIdle();
+  Pump();
   EXPECT_EQ(opener->commands, Commands{3});
   EXPECT_TRUE(ClosedBackToHost());
 }
 
-TEST_F(MenuTest, GreyedItemsAndSeparatorsCannotBeChosenAndEscapeCloses) {
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  Click(Center(menu, kCutGreyed));
-  Click(Center(menu, kSeparator));
-  Key(VK_RETURN);  // nothing is highlighted
-  EXPECT_TRUE(menu->IsWindowVisible());
-  Key(VK_ESCAPE);
-  EXPECT_TRUE(ClosedBackToHost());
-  EXPECT_TRUE(opener->commands.empty());
-}
-
-TEST_F(MenuTest, TheKeyboardWalksChoosableItemsAndEnterChooses) {
+TEST_F(MenuTest, TheKeyboardWalksChoosableItemsEnterChoosesAndEscapeCloses) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
   // The walk itself is MenuItemWalk's; here the keys reach it and the highlight follows.
-  Key(VK_DOWN);
-  Key(VK_DOWN);
+  for (UINT vk : {VK_DOWN, VK_DOWN}) Key(vk);
   EXPECT_EQ(menu->GetHotItem(), kCopy);
-  Key(VK_UP);
-  Key(VK_UP);
-  Key(VK_UP);
+  for (UINT vk : {VK_UP, VK_UP, VK_UP}) Key(vk);
   EXPECT_EQ(menu->GetHotItem(), kPaste);
+  Key(VK_ESCAPE);
+  EXPECT_TRUE(ClosedBackToHost());
+  ASSERT_NE(OpenAt(150, 120), nullptr);
+  Key(VK_UP);
   Key(VK_RETURN);
-  EXPECT_EQ(opener->commands, Commands{4});
+  EXPECT_EQ(opener->commands, Commands{6});
   EXPECT_TRUE(ClosedBackToHost());
 }
 
@@ -160,16 +142,14 @@ TEST_F(MenuTest, APressOutsideClosesTheMenuAndGoesNowhereElse) {
 }
 
 TEST_F(MenuTest, TheRightButtonChoosesOnlyWhenAskedFor) {
-  opener->tpmFlags = TPM_LEFTBUTTON;
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  Click(Center(menu, kUndo), MouseButton::Right);
-  EXPECT_TRUE(opener->commands.empty());
-  Click(Center(menu, kUndo));
-  opener->tpmFlags = TPM_RIGHTBUTTON;
-  ASSERT_NE(menu = OpenAt(150, 120), nullptr);
-  Click(Center(menu, kPaste), MouseButton::Right);
-  EXPECT_EQ(opener->commands, (Commands{1, 4}));
+  for (UINT flags : {UINT(TPM_LEFTBUTTON), UINT(TPM_RIGHTBUTTON)}) {
+    opener->tpmFlags = flags;
+    CMenuWnd* menu = OpenAt(150, 120);
+    ASSERT_NE(menu, nullptr);
+    Click(Center(menu, kUndo), MouseButton::Right);
+    if (::IsWindow(m_hMenu)) Key(VK_ESCAPE);
+  }
+  EXPECT_EQ(opener->commands, Commands{1});
 }
 
 TEST_F(MenuTest, TheHoveredRowIsHighlightedAndFollowsThePointer) {
@@ -177,21 +157,18 @@ TEST_F(MenuTest, TheHoveredRowIsHighlightedAndFollowsThePointer) {
   ASSERT_NE(menu, nullptr);
   const COLORREF plain = ThemeColor(L"Menu.Background"), hot = ThemeColor(L"Menu.SelBack");
   ASSERT_NE(plain, hot);
-  // Each row's colour away from its text.
-  const auto colors = [&] {
-    std::vector<COLORREF> out;
+  // Each row's colour away from its text, with the pointer at a point.
+  using Colors = std::vector<COLORREF>;
+  const auto hover = [&](CPoint at) {
+    screen.MouseMove(at.x, at.y);
+    Pump();
+    Colors out;
     for (int item : {kUndo, kCutGreyed, kCopy}) {
       const CRect row = menu->GetItemRect(item);
       out.push_back(screen.PixelAt(row.right - 3, row.CenterPoint().y));
     }
     return out;
   };
-  const auto hover = [&](CPoint at) {
-    screen.MouseMove(at.x, at.y);
-    screen.PumpUntilIdle();
-    return colors();
-  };
-  using Colors = std::vector<COLORREF>;
   EXPECT_EQ(hover(Center(menu, kUndo)), (Colors{hot, plain, plain}));
   EXPECT_EQ(hover(Center(menu, kCopy)), (Colors{plain, plain, hot}));
   EXPECT_EQ(hover(Center(menu, kCutGreyed)), (Colors{plain, plain, plain}));
@@ -203,46 +180,36 @@ TEST_F(MenuTest, AnOpenMenuLooksRight) {
   CMenuWnd* menu = OpenAt(150, 120);
   ASSERT_NE(menu, nullptr);
   screen.MouseMove(Center(menu, kCopy).x, Center(menu, kCopy).y);
-  screen.PumpUntilIdle();
-  CRect window;
-  menu->GetWindowRect(&window);
+  Pump();
+  CRect shown;
+  menu->GetWindowRect(&shown);
   const platform::Surface& composed = screen.Composed();
   platform::Surface picture;
-  ASSERT_TRUE(picture.Allocate(window.Width(), window.Height()));
-  for (int y = 0; y < window.Height(); ++y)
-    std::copy_n(composed.Row(window.top + y) + window.left, window.Width(), picture.Row(y));
+  ASSERT_TRUE(picture.Allocate(shown.Width(), shown.Height()));
+  for (int y = 0; y < shown.Height(); ++y)
+    std::copy_n(composed.Row(shown.top + y) + shown.left, shown.Width(), picture.Row(y));
   EXPECT_TRUE(trellis::test::MatchesGolden(picture, "host/menu_open"));
 }
 
-TEST_F(MenuTest, TheGradientBackgroundDeepensDownwards) {
-  opener->backgroundMode = CMenuEx::MENUBK_GRADIENT;
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  CRect window;
-  menu->GetWindowRect(&window);
-  const COLORREF top = screen.PixelAt(window.right - 3, window.top + 1);
-  const COLORREF bottom = screen.PixelAt(window.right - 3, window.bottom - 2);
-  EXPECT_EQ(top, ThemeColor(L"Menu.Background"));
-  EXPECT_LT(GetGValue(bottom), GetGValue(top));  // towards the darker separator colour
-}
-
-TEST_F(MenuTest, StaysOnTheScreenAndHonoursTheOpenMode) {
-  CRect window;
-  ASSERT_NE(OpenAt(790, 590), nullptr);
-  ::GetWindowRect(m_hMenu, &window);
-  EXPECT_EQ(window.BottomRight(), CPoint(790, 590));  // flipped up and to the left
-  Key(VK_ESCAPE);
+// Where it opens is MenuPlacement's table; here the open mode and the background reach it.
+TEST_F(MenuTest, TheOpenModeAndTheGradientBackgroundAreHonoured) {
   opener->openMode = CMenuEx::OPEN_UP;
-  ASSERT_NE(OpenAt(300, 400), nullptr);
-  ::GetWindowRect(m_hMenu, &window);
-  EXPECT_EQ(CPoint(window.left, window.bottom), CPoint(300, 400));
+  opener->backgroundMode = CMenuEx::MENUBK_GRADIENT;
+  ASSERT_NE(OpenAt(300, 300), nullptr);
+  CRect shown;
+  ::GetWindowRect(m_hMenu, &shown);
+  EXPECT_EQ(CPoint(shown.left, shown.bottom), CPoint(300, 300));
+  const COLORREF top = screen.PixelAt(shown.right - 3, shown.top + 1);
+  const COLORREF bottom = screen.PixelAt(shown.right - 3, shown.bottom - 2);
+  EXPECT_EQ(top, ThemeColor(L"Menu.Background"));
+  EXPECT_LT(GetGValue(bottom), GetGValue(top));  // deepening towards the separator colour
 }
 
 TEST_F(MenuTest, OpeningAnotherMenuClosesTheFirst) {
   ASSERT_NE(OpenAt(150, 120), nullptr);
   const HWND first = m_hMenu;
   ASSERT_TRUE(opener->Open({400, 300}));
-  screen.PumpUntilIdle();
+  Pump();
   EXPECT_FALSE(::IsWindow(first));
   CMenuWnd* second = CMenuWnd::FromMenuWindow(::GetFocus());
   ASSERT_NE(second, nullptr);
@@ -253,16 +220,13 @@ TEST_F(MenuTest, OpeningAnotherMenuClosesTheFirst) {
 TEST_F(MenuTest, TheChoiceReachesTheElementThatOpenedTheMenuWhateverTheIds) {
   // Two elements without ids over the big opener: each choice goes to its own opener.
   MenuOpener left, right;
-  for (auto [element, x] : {std::pair{&left, 100}, std::pair{&right, 300}}) {
-    _CONTAINER_INFO info;
-    info.SetPosition(x, 100);
-    info.SetSize(100, 100);
-    info.SetParent(host.Root());
+  for (auto [element, x] : {std::pair{&left, 100}, std::pair{&right, 250}}) {
+    _CONTAINER_INFO info = Info(x, 100, 100, 100);
     ASSERT_TRUE(element->InitObject(L"idless", &info));
   }
   for (MenuOpener* element : {&right, &left}) {
-    const CRect place = element->GetContainerRect();
-    ASSERT_NE(OpenAt(place.left + 20, place.top + 20), nullptr);
+    const POINT at = ScreenPoint(*element, 20, 20);
+    ASSERT_NE(OpenAt(at.x, at.y), nullptr);
     Key(VK_DOWN);
     Key(VK_RETURN);
   }
@@ -282,7 +246,7 @@ TEST_F(MenuTest, TheMenuOutlivesItsElementQuietly) {
 
 TEST_F(MenuTest, DestroyingTheOwnerTakesTheOpenMenuWithIt) {
   ASSERT_NE(OpenAt(150, 120), nullptr);
-  host.DestroyWindow();
+  window.DestroyWindow();
   EXPECT_FALSE(::IsWindow(m_hMenu));
   screen.Click(150, 130);
   screen.KeyPress(VK_RETURN);
@@ -292,7 +256,7 @@ TEST_F(MenuTest, DestroyingTheOwnerTakesTheOpenMenuWithIt) {
 
 TEST_F(MenuTest, RefusesBadInput) {
   CMenuEx menu;
-  EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, &host, 7, nullptr));  // no items
+  EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, &window, 7, nullptr));  // no items
   EXPECT_FALSE(menu.AppendMenuEx(0x0002, 1, L"an unknown flag"));
   EXPECT_FALSE(menu.AppendMenuEx(MF_ENABLED, 1, nullptr));
   EXPECT_TRUE(menu.AppendMenuEx(MF_SEPARATOR, 0, nullptr));
@@ -300,7 +264,7 @@ TEST_F(MenuTest, RefusesBadInput) {
   CWnd unattached;
   EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, nullptr, 7, nullptr));
   EXPECT_FALSE(menu.TrackPopupMenuWithContainerID(0, 10, 10, &unattached, 7, nullptr));
-  EXPECT_EQ(::GetFocus(), host.m_hWnd);
+  EXPECT_EQ(::GetFocus(), window.m_hWnd);
   EXPECT_EQ(::GetCapture(), nullptr);
 }
 

@@ -14,25 +14,21 @@
 
 namespace {
 
+// Keys read in every one of a control's five looks.
+const std::wstring kLooks[] = {L"normal", L"hover", L"push", L"focus", L"diasble"};
+const std::wstring kLookedKeys[] = {L"Edit.TextBack", L"Button.panel", L"Button.shade", L"Button.text"};
+
 const wchar_t* const kColorKeys[] = {
-    // edit box
-    L"Edit.BackGround", L"Edit.TextBack.normal", L"Edit.TextBack.hover", L"Edit.TextBack.push",
-    L"Edit.TextBack.focus", L"Edit.TextBack.diasble",
+    L"Edit.BackGround",
     // drop list face, pop-up and rows
     L"ComboBox.CLR.BackGroundNormal", L"ComboBox.CLR.BackGroundDisable",
     L"ComboBox.CLR.FrameNormal", L"ComboBox.CLR.TextNormal", L"ComboBox.CLR.TextDisable",
     L"DropWnd.CLR.BackGround", L"DropList.CLR.ItemNormal", L"DropList.CLR.ItemSelected",
     L"DropList.CLR.TextCommon",
-    // radio
+    // radio, date picker and its drop button, system button
     L"Radio.CLR.BackGroundNormal", L"Radio.CLR.TextNormal", L"Radio.CLR.TextDisable",
-    // date picker and its drop button
     L"Datepicker.frame.normal", L"Datepicker.frame.hover", L"DatePicker.Background",
-    L"DatePicker.Text",
-    // system button
-    L"Button.BackGround", L"Button.panel.normal", L"Button.panel.hover", L"Button.panel.push",
-    L"Button.panel.focus", L"Button.panel.diasble", L"Button.shade.normal", L"Button.shade.hover",
-    L"Button.shade.push", L"Button.shade.focus", L"Button.shade.diasble", L"Button.text.normal",
-    L"Button.text.hover", L"Button.text.push", L"Button.text.focus", L"Button.text.diasble",
+    L"DatePicker.Text", L"Button.BackGround",
     // framework: colour table defaults, scroll bar, pop-up menu
     L"Framework.Background", L"Framework.Frame", L"Framework.Panel", L"Framework.Shade",
     L"Framework.Text", L"Framework.Text.diasble", L"Framework.TextBack", L"Framework.SelBack",
@@ -69,8 +65,9 @@ TEST_P(ShippedTheme, LoadsAndDefinesEveryKeyTheControlsRead) {
   const auto error = ParseTheme(text, definition);
   ASSERT_FALSE(error) << error->Describe();
   for (const wchar_t* key : kColorKeys) EXPECT_TRUE(definition.mapColors.contains(key)) << key;
-  for (const wchar_t* key : kFontKeys) EXPECT_TRUE(definition.mapFonts.contains(key)) << key;
-  for (const wchar_t* key : kBitmapKeys) EXPECT_TRUE(definition.mapBitmaps.contains(key)) << key;
+  for (const std::wstring& key : kLookedKeys)
+    for (const std::wstring& look : kLooks)
+      EXPECT_TRUE(definition.mapColors.contains(key + L"." + look)) << key << L"." << look;
 
   CComPtr<CThemePalette> palette(new CThemePalette);
   const auto loadError = palette->LoadFile(File());

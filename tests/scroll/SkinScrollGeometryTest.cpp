@@ -32,7 +32,6 @@ TEST(SkinScrollGeometry, ThumbTakesThePageShareOfTheTrack) {
       {"long list in the middle", {0, 99999, 20, 49990}, 332, 161, 10},
       {"track shorter than the image", {0, 99999, 20, 0}, 6, 0, 6},
       {"no track", {0, 24, 20, 0}, 0, 0, 0},
-      {"negative track", {0, 24, 20, 0}, -8, 0, 0},
       {"empty range", {0, -1, 0, 0}, 332, 0, 0},
       {"widest range", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX / 4), 0}, 332, 166, 82},
   };
@@ -57,9 +56,7 @@ TEST(SkinScrollGeometry, DragsSpreadThePositionsOverTheTravel) {
       {"above the top stops at the minimum", {0, 24, 20, 3}, 67, 3, -1000, 0},
       {"minimum not zero", {10, 34, 20, 10}, 67, 10, 1000, 15},
       {"no travel", {0, 24, 20, 2}, 0, 2, 50, 2},
-      {"negative travel", {0, 24, 20, 2}, -4, 2, 50, 2},
       {"nothing to scroll", {0, 9, 10, 0}, 80, 0, 50, 0},
-      {"empty range", {0, 0, 1, 0}, 80, 0, 50, 0},
       // A far drag on a wide range: the double is clamped before it becomes an int.
       {"far beyond a wide range", {0, INT_MAX - 1, 1, 0}, 1, 0, INT_MAX, INT_MAX - 1},
       {"far before a wide range", {INT_MIN / 2, INT_MAX / 2, 1, 0}, 1, 0, INT_MIN, INT_MIN / 2},
@@ -80,7 +77,6 @@ TEST(SkinScrollGeometry, ActionsStayWithinTheRange) {
   const Case cases[] = {
       {"line down", {0, 24, 20, 2}, G::kLineDown, 3},
       {"line down at the end", {0, 24, 20, 5}, G::kLineDown, 5},
-      {"line up at the top", {0, 24, 20, 0}, G::kLineUp, 0},
       {"page down stops at the last page", {0, 24, 20, 1}, G::kPageDown, 5},
       {"page up", {0, 99, 10, 45}, G::kPageUp, 35},
       {"minimum not zero", {10, 34, 20, 12}, G::kPageDown, 15},
@@ -96,8 +92,8 @@ TEST(SkinScrollGeometry, ActionsStayWithinTheRange) {
   }
 }
 
-// Over random states, sizes and moves: the thumb stays on its track, and every position that
-// comes out lies in the range.
+// Over random states, sizes and moves (negative tracks and travels among them): the thumb stays
+// on its track, and every position that comes out lies in the range.
 TEST(SkinScrollGeometry, RandomStatesKeepThumbAndPositionsInside) {
   std::mt19937 rng(5101);
   for (int i = 0; i < 5000; ++i) {
