@@ -7,6 +7,7 @@
 #include <memory>
 #include <new>
 
+#include "platform/controls/ControlWindow.h"
 #include "platform/win32/WinScrollBar.h"
 
 namespace platform {
@@ -18,18 +19,7 @@ POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam
 }  // namespace
 
 LRESULT CALLBACK ListBoxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* control = reinterpret_cast<ListBoxControl*>(GetWindowLongPtrW(hwnd, 0));
-  if (message == WM_NCCREATE && !control) {
-    control = new ListBoxControl(hwnd);
-    SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(control));
-  }
-  if (!control) return DefWindowProcW(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, 0, 0);
-    delete control;
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  return control->Handle(message, wParam, lParam);
+  return ControlWndProc<ListBoxControl>(hwnd, message, wParam, lParam);
 }
 
 LRESULT ListBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,13 +5,15 @@
 // Every notification may end in the calendar's destruction (a pop-up closes when a day is
 // picked), so after sending one the code only goes on when the window still lives, and looks
 // its state up again.
+#include "platform/controls/MonthCalendar.h"
+
 #include <array>
 #include <string>
 
+#include "platform/controls/ControlWindow.h"
 #include "platform/controls/MonthCalendarLayout.h"
 #include "platform/controls/MonthCalendarText.h"
 #include "platform/controls/MonthGrid.h"
-#include "platform/controls/MonthCalendar.h"
 #include "platform/win32/WinCommCtrl.h"
 
 namespace platform {
@@ -319,18 +321,7 @@ LRESULT MonthCalendar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK MonthCalendarWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrW(hwnd, kStateSlot, reinterpret_cast<LONG_PTR>(new MonthCalendar(hwnd)));
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  MonthCalendar* calendar = MonthCalendar::Of(hwnd);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, kStateSlot, 0);
-    delete calendar;
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  if (!calendar) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return calendar->Handle(message, wParam, lParam);
+  return ControlWndProc<MonthCalendar>(hwnd, message, wParam, lParam);
 }
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 // The scroll bar's window procedure, its state messages and its input.
 #include "platform/controls/ScrollBarControl.h"
 
+#include "platform/controls/ControlWindow.h"
+
 namespace platform {
 
 namespace {
@@ -19,18 +21,7 @@ WORD RequestOf(ScrollPart part) {
 }  // namespace
 
 LRESULT CALLBACK ScrollBarWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* control = reinterpret_cast<ScrollBarControl*>(GetWindowLongPtrW(hwnd, 0));
-  if (message == WM_NCCREATE && !control) {
-    control = new ScrollBarControl(hwnd);
-    SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(control));
-  }
-  if (!control) return DefWindowProcW(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, 0, 0);
-    delete control;
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  return control->Handle(message, wParam, lParam);
+  return ControlWndProc<ScrollBarControl>(hwnd, message, wParam, lParam);
 }
 
 LRESULT ScrollBarControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
