@@ -139,11 +139,9 @@ bool CElementHost::Deliver(CElementContainer* element, UINT msg, WPARAM wParam, 
     if (a->OnChildsProc(target, msg, wParam, lParam)) return true;
   if (target->OnFilter(msg, wParam, lParam)) return true;
   const POINT pt = ToElement(target, client);
-  CElementContainer* const outer = m_pDelivering;
-  m_pDelivering = target;
+  m_vecDelivering.push_back(target);
   const bool handled = Dispatch(target, msg, wParam, lParam, pt);
-  // The element may be gone by now; only the pointer is put back.
-  m_pDelivering = outer;
+  m_vecDelivering.pop_back();
   return handled;
 }
 
@@ -345,7 +343,9 @@ void CElementHost::Forget(CElementContainer* element, bool keepTimers) {
     m_pCapture = nullptr;
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
   }
-  if (InSubtree(m_pDelivering, element)) m_pDelivering = nullptr;
+  // Handlers of the element may still be on the stack; they name no menu opener any more.
+  for (CElementContainer*& delivering : m_vecDelivering)
+    if (InSubtree(delivering, element)) delivering = nullptr;
   std::erase_if(m_mapMenuOpeners, [&](const auto& entry) { return InSubtree(entry.second, element); });
   if (keepTimers) return;
   for (auto it = m_mapTimers.begin(); it != m_mapTimers.end();) {
@@ -359,8 +359,9 @@ void CElementHost::Forget(CElementContainer* element, bool keepTimers) {
 }
 
 UINT_PTR CElementHost::OpenMenuFor(DWORD containerId) {
-  CElementContainer* opener = m_pDelivering && m_pDelivering->GetID() == containerId
-                                  ? m_pDelivering
+  CElementContainer* delivering = m_vecDelivering.empty() ? nullptr : m_vecDelivering.back();
+  CElementContainer* opener = delivering && delivering->GetID() == containerId
+                                  ? delivering
                                   : (containerId ? FindById(containerId) : nullptr);
   if (!opener) return 0;
   // An element has one menu open at a time: a new one closes the one before.

@@ -26,6 +26,7 @@
 
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "host/CElementContainer.h"
 
@@ -92,8 +93,9 @@ class CElementHost {
   CElementContainer* m_pCapture = nullptr;
   CElementContainer* m_pFocus = nullptr;
   CElementContainer* m_pHover = nullptr;
-  // The element whose handler runs now, for naming a menu's opener.
-  CElementContainer* m_pDelivering = nullptr;
+  // The elements whose handlers run now, innermost last, for naming a menu's opener; one that
+  // goes while its handler runs is left as null.
+  std::vector<CElementContainer*> m_vecDelivering;
   bool m_bTrackingLeave = false;
   bool m_bSkip = false;
   // A Tab that moved the focus: its character is not typed into the new focus.
