@@ -228,7 +228,8 @@ TEST_F(Routing, ADebugBuildNamesHandlersThatCanNeverRun) {
   Probe p;
   testing::internal::CaptureStderr();
   Place(p, 10, 10, 50, 30, {WM_PAINT, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, WM_SETFOCUS,
-                            WM_KEYDOWN, WM_CHAR, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_SIZE});
+                            WM_KEYDOWN, WM_CHAR, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_SIZE,
+                            WM_MOUSEWHEEL});
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_EQ(said, "");
   Probe q;
