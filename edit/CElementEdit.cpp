@@ -15,6 +15,8 @@ CElementEdit& CElementEdit::operator=(const CElementEdit& other) = default;
 CElementEdit::~CElementEdit() = default;
 
 int CElementEdit::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
+  // A refused record leaves a live edit as it was.
+  if (!info) return 0;
   m_bDoubleClick = m_bCaretVisible = 0;
   m_nScrollOffset = 0;
   m_model.PlaceAt(0);

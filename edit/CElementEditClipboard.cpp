@@ -107,7 +107,8 @@ int CElementEdit::OnWindowProc(UINT msg, WPARAM, LPARAM, POINT) {
   m_model.InsertText(result);
   WriteBack();
   Redraw();
-  Notify(EDIT_NOTIFY_CHANGE);
   SkipMsg();
+  // Last: the parent may destroy the edit while it hears of the change.
+  Notify(EDIT_NOTIFY_CHANGE);
   return 1;
 }

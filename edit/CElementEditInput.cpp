@@ -60,6 +60,7 @@ int CElementEdit::OnKeyDown(UINT vk, UINT, UINT) {
     m_model.PlaceAt(m_model.Length());
   }
   Redraw();
+  // Last: the parent may destroy the edit while it hears of the change.
   if (changed) Notify(EDIT_NOTIFY_CHANGE);
   return 1;
 }
@@ -73,12 +74,14 @@ int CElementEdit::OnChar(UINT ch, int, int) {
   } else if (IsTypedCharacter(ch)) {
     InsertChar(ch);
     changed = true;
-  } else if (ch == VK_RETURN) {
-    Notify(EDIT_NOTIFY_RETURN);
   }
   Redraw();
-  if (changed) Notify(EDIT_NOTIFY_CHANGE);
   SkipMsg();
+  // Last: the parent may destroy the edit while it hears of the character.
+  if (changed)
+    Notify(EDIT_NOTIFY_CHANGE);
+  else if (ch == VK_RETURN)
+    Notify(EDIT_NOTIFY_RETURN);
   return 1;
 }
 
@@ -86,12 +89,13 @@ int CElementEdit::OnChar(UINT ch, int, int) {
 
 int CElementEdit::OnLButtonDown(POINT pt) {
   if (Press(PressEvent::Down, pt).ignored) return 0;
-  // The framework leaves click-to-focus to each element.
-  SetFocus();
   m_model.PlaceAt(CalcTextPos(GetShowText().c_str(), pt.x));
   ShowLook();
   Redraw();
   SkipMsg();
+  // Last, as the framework leaves click-to-focus to each element: the parent may destroy the
+  // edit while it hears of the focus.
+  SetFocus();
   return 1;
 }
 

@@ -2,6 +2,9 @@
 // and the colours of each state.
 #include "edit/CElementEdit.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "edit/EditGeometry.h"
 #include "foundation/CLightCanvas.h"
 #include "host/ThemeColorRows.h"
@@ -101,7 +104,9 @@ int CElementEdit::ShowTextScrollOffset(int areaWidth) {
 }
 
 int CElementEdit::CalcTextPos(const wchar_t* text, int x) {
-  const int target = x + 1 + m_nScrollOffset - m_rcText.left;
+  // A point far outside the edit hits its start or end rather than overflowing.
+  const long long wide = static_cast<long long>(x) + 1 + m_nScrollOffset - m_rcText.left;
+  const int target = static_cast<int>(std::clamp<long long>(wide, INT_MIN, INT_MAX));
   if (IsShowText(text)) return HitTestPrefixWidths(PrefixWidths(), target);
   if (!text) return 0;
   std::vector<int> widths;

@@ -13,9 +13,12 @@ BOOL CElementHostWnd::CreateHost(LPCWSTR title, const RECT& rect, DWORD style, H
 }
 
 LRESULT CElementHostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CREATE) m_pHost = std::make_unique<CElementHost>(m_hWnd);
+  if (message == WM_CREATE) m_pHost = std::make_shared<CElementHost>(m_hWnd);
   if (message == WM_NCDESTROY) m_pHost.reset();
+  // An element may destroy the window while it handles a message (its parent closing the
+  // window on hearing of a click): the host it runs in lives until that message is routed.
+  const std::shared_ptr<CElementHost> host = m_pHost;
   LRESULT result = 0;
-  if (m_pHost && m_pHost->Route(message, wParam, lParam, result)) return result;
+  if (host && host->Route(message, wParam, lParam, result)) return result;
   return CWnd::WindowProc(message, wParam, lParam);
 }

@@ -28,5 +28,5 @@ class CElementHostWnd : public CWnd {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  std::unique_ptr<CElementHost> m_pHost;
+  std::shared_ptr<CElementHost> m_pHost;
 };

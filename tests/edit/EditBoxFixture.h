@@ -19,9 +19,16 @@ inline constexpr UINT kBlur = CElementEdit::EDIT_NOTIFY_KILLFOCUS;
 inline constexpr UINT kChange = CElementEdit::EDIT_NOTIFY_CHANGE;
 inline constexpr UINT kReturn = CElementEdit::EDIT_NOTIFY_RETURN;
 
+// The edit with the helpers a subclass may call.
+class OpenEdit : public CElementEdit {
+ public:
+  using CElementEdit::CalcDrawPos, CElementEdit::CalcTextPos, CElementEdit::GetShowText,
+      CElementEdit::OnMenuCommand, CElementEdit::SetSelectedEnd, CElementEdit::SetSelectedStart;
+};
+
 class EditBox : public HostFixture {
  protected:
-  CElementEdit& Make(const wchar_t* text, int cx = 200, int cy = 24) {
+  OpenEdit& Make(const wchar_t* text, int cx = 200, int cy = 24) {
     _CONTAINER_INFO info = Info(10, 10, cx, cy, kId);
     info.SetText(text);
     edit.InitObject(L"edit", &info);
@@ -65,7 +72,7 @@ class EditBox : public HostFixture {
     Pump();
   }
 
-  CElementEdit edit;
+  OpenEdit edit;
 };
 
 }  // namespace trellis::test

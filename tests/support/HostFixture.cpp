@@ -15,6 +15,7 @@ int RecordingParent::OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPA
   UINT code = 0;
   if (msg == WM_NOTIFY && lParam) code = reinterpret_cast<const NMHDR*>(lParam)->code;
   notices.push_back({fromId, msg, wParam, lParam, code});
+  if (react) react(notices.back());
   return 1;
 }
 

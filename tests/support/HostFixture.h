@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "host/CElementControl.h"
@@ -26,6 +27,8 @@ struct Notice {
 class RecordingParent : public CElementControl {
  public:
   std::vector<Notice> notices;
+  // Runs on each message after it is recorded: a parent acting inside a notification.
+  std::function<void(Notice)> react;
   // Codes of the WM_NOTIFY messages, in order.
   std::vector<UINT> NotifyCodes() const;
 

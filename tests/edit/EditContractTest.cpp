@@ -1,0 +1,192 @@
+// The edit box and its host: the notifications a user's actions send, in order; a parent that
+// destroys the edit, changes it or destroys the window inside any of them; arguments it refuses.
+#include <climits>
+#include <tuple>
+
+#include "tests/edit/EditBoxFixture.h"
+
+using namespace trellis::test;
+
+namespace {
+
+enum class Reaction { DestroyEdit, DestroyWindow, ChangeEdit };
+
+class EditReentry : public HostFixture,
+                    public testing::WithParamInterface<std::tuple<int, Reaction>> {
+ public:
+  EditReentry() {
+    edit->AddRef();
+    for (auto [e, y] : {std::pair{edit, 10}, {&probe, 50}}) {
+      _CONTAINER_INFO info = Info(10, y, 200, 24, kId);
+      info.SetText(L"abc");
+      e->InitObject(L"edit", &info);
+    }
+    Pump();
+  }
+  ~EditReentry() override {
+    if (edit) edit->ReleaseObject(), edit->Release();
+  }
+  void Ctrl(UINT letter) {
+    screen.KeyDown(VK_CONTROL);
+    Key(letter);
+    screen.KeyUp(VK_CONTROL);
+  }
+  using HostFixture::Click, HostFixture::Key, HostFixture::Type, HostFixture::screen;
+
+  CElementEdit* edit = new CElementEdit;
+  CElementEdit probe;  // a second edit, to see that the window still routes input
+};
+
+// Each way a user makes the edit (unfocused, holding "abc") notify its parent.
+const struct {
+  const char* name;
+  UINT code;
+  void (*provoke)(EditReentry&);
+} kProvocations[] = {
+    {"FocusByClick", kFocus, [](EditReentry& t) { t.Click(*t.edit, 20, 12); }},
+    {"BlurByClickElsewhere", kBlur,
+     [](EditReentry& t) { t.Click(*t.edit, 20, 12), t.Click(t.probe, 20, 12); }},
+    {"ChangeByTyping", kChange, [](EditReentry& t) { t.Click(*t.edit, 20, 12), t.Type(L"x"); }},
+    {"ChangeByDelete", kChange,
+     [](EditReentry& t) { t.Click(*t.edit, 2, 12), t.Key(VK_DELETE); }},
+    {"ChangeByUndo", kChange, [](EditReentry& t) { t.Click(*t.edit, 2, 12), t.Ctrl('Z'); }},
+    {"ChangeByInputMethod", kChange,
+     [](EditReentry& t) { t.Click(*t.edit, 20, 12), t.screen.ImeResult(L"中"); }},
+    {"ReturnByEnter", kReturn, [](EditReentry& t) { t.Click(*t.edit, 20, 12), t.Type(L"\r"); }},
+};
+
+TEST_P(EditReentry, TheParentMayActInsideEveryNotification) {
+  const auto& [row, reaction] = GetParam();
+  bool reacted = false;
+  parent.react = [&, code = kProvocations[row].code](Notice n) {
+    if (n.code != code || std::exchange(reacted, true)) return;
+    if (reaction == Reaction::DestroyEdit) {
+      edit->ReleaseObject();
+      std::exchange(edit, nullptr)->Release();
+    } else if (reaction == Reaction::DestroyWindow) {
+      window.DestroyWindow();
+    } else {
+      edit->SetText(L"host");
+      edit->Enable(0);
+    }
+  };
+  kProvocations[row].provoke(*this);
+  Pump();
+  parent.react = nullptr;
+  ASSERT_TRUE(reacted);
+  if (reaction == Reaction::DestroyWindow) {
+    EXPECT_EQ(window.Host(), nullptr);
+    screen.Click(40, 50);
+    Pump();
+    return;
+  }
+  if (edit) {
+    EXPECT_EQ(edit->GetTextString(), L"host");
+    EXPECT_LE(std::max({edit->GetCaret(), edit->GetSelectedStart(), edit->GetSelectedEnd()}), 4);
+    EXPECT_FALSE(edit->IsEnable());
+  }
+  Click(probe, 190, 12);
+  Type(L"!");
+  EXPECT_EQ(probe.GetTextString(), L"abc!");
+}
+
+std::string RowName(const testing::TestParamInfo<EditReentry::ParamType>& info) {
+  static const char* const kReactions[] = {"DestroyEdit", "DestroyWindow", "ChangeEdit"};
+  return std::string(kProvocations[std::get<0>(info.param)].name) + "_" +
+         kReactions[int(std::get<1>(info.param))];
+}
+
+INSTANTIATE_TEST_SUITE_P(Edit, EditReentry,
+                         testing::Combine(testing::Range(0, int(std::size(kProvocations))),
+                                          testing::Values(Reaction::DestroyEdit,
+                                                          Reaction::DestroyWindow,
+                                                          Reaction::ChangeEdit)),
+                         RowName);
+
+// One scripted session; any change in what the parent hears, or in its order, shows here.
+TEST_F(EditBox, NotificationSequenceOfATypicalSession) {
+  Make(L"abc");
+  CElementEdit other;
+  _CONTAINER_INFO info = Info(10, 50, 200, 24, kId + 1);
+  other.InitObject(L"other", &info);
+  Click(edit, At(3), 12);  // focus
+  Type(L"de\b\r");         // change, change, change, return
+  Key(VK_LEFT);            // nothing
+  Key(VK_DELETE);          // change
+  screen.ImeResult(L"中");  // change
+  Pump();
+  Press(edit, At(0), 12);  // a drag, a double click: nothing
+  MoveTo(edit, At(2), 12);
+  Release(edit, At(2), 12);
+  Click(edit, At(1), 12);
+  Click(edit, At(1), 12);
+  Key(VK_TAB);           // blur, then the other's focus
+  Click(edit, At(1), 12);  // the other's blur, then focus
+  const std::vector<std::pair<DWORD, UINT>> expected = {
+      {kId, kFocus},  {kId, kChange},     {kId, kChange}, {kId, kChange},
+      {kId, kReturn}, {kId, kChange},     {kId, kChange}, {kId, kBlur},
+      {kId + 1, kFocus}, {kId + 1, kBlur}, {kId, kFocus}};
+  std::vector<std::pair<DWORD, UINT>> heard;
+  for (const Notice& n : parent.notices) {
+    EXPECT_EQ(n.msg, UINT(WM_NOTIFY));
+    EXPECT_EQ(n.wParam, WPARAM(0));
+    heard.push_back({n.from, n.code});
+  }
+  EXPECT_EQ(heard, expected);
+  EXPECT_EQ(Text(), L"abc中");
+}
+
+// Every entry point taking a position, id, pointer or string, with the values a careless host
+// passes: each is refused as documented and leaves the edit as it was.
+TEST_F(EditBox, BadArgumentsAreRefusedAndChangeNothing) {
+  Make(L"abc");
+  Click(edit, At(1), 12);
+  const std::wstring mega(1 << 20, L'm');
+  const int kRefused = int(E_FAIL);
+  const struct {
+    const char* call;
+    std::function<int()> run;
+    int result;
+  } rows[] = {
+      {"InitObject(null)", [&] { return edit.InitObject(L"x", nullptr); }, 0},
+      {"SetSelectedStart(-1)", [&] { return edit.SetSelectedStart(-1); }, kRefused},
+      {"SetSelectedStart(count + 1)", [&] { return edit.SetSelectedStart(4); }, kRefused},
+      {"SetSelectedStart(INT_MIN)", [&] { return edit.SetSelectedStart(INT_MIN); }, kRefused},
+      {"SetSelectedStart(INT_MAX)", [&] { return edit.SetSelectedStart(INT_MAX); }, kRefused},
+      {"SetSelectedEnd(-1)", [&] { return edit.SetSelectedEnd(-1); }, kRefused},
+      {"SetSelectedEnd(count + 1)", [&] { return edit.SetSelectedEnd(4); }, kRefused},
+      {"SetSelectedEnd(INT_MIN)", [&] { return edit.SetSelectedEnd(INT_MIN); }, kRefused},
+      {"SetSelectedEnd(INT_MAX)", [&] { return edit.SetSelectedEnd(INT_MAX); }, kRefused},
+      {"OnMenuCommand(0)", [&] { return edit.OnMenuCommand(0); }, 1},
+      {"OnMenuCommand(7)", [&] { return edit.OnMenuCommand(7); }, 1},
+      {"OnMenuCommand(-1)", [&] { return edit.OnMenuCommand(DWORD(-1)); }, 1},
+      {"OnMenuCommand(INT_MIN)", [&] { return edit.OnMenuCommand(DWORD(INT_MIN)); }, 1},
+      {"CalcTextPos(null)", [&] { return edit.CalcTextPos(nullptr, 50); }, 0},
+      {"CalcTextPos(empty)", [&] { return edit.CalcTextPos(L"", 50); }, 0},
+      {"CalcTextPos(INT_MIN)", [&] { return edit.CalcTextPos(L"abc", INT_MIN); }, 0},
+      {"CalcTextPos(INT_MAX)", [&] { return edit.CalcTextPos(L"abc", INT_MAX); }, 3},
+      {"CalcTextPos(1 MB, INT_MAX)", [&] { return edit.CalcTextPos(mega.c_str(), INT_MAX); },
+       1 << 20},
+  };
+  const auto state = [&] {
+    return std::tuple{Text(), edit.GetCaret(), edit.GetSelectedStart(), edit.GetSelectedEnd(),
+                      edit.GetScrollOffset(), edit.GetShowState(), edit.IsFocus()};
+  };
+  const auto before = state();
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.run(), row.result) << row.call;
+    Pump();
+    EXPECT_EQ(state(), before) << row.call;
+  }
+  EXPECT_TRUE(parent.NotifyCodes() == std::vector<UINT>{kFocus});
+  // Texts the host sets are taken whole, however long, and the caret stays inside them.
+  for (const wchar_t* text : {static_cast<const wchar_t*>(nullptr), L"", mega.c_str()}) {
+    edit.SetText(text);
+    Key(VK_END);
+    Type(L"z");
+    EXPECT_EQ(Text(), std::wstring(text ? text : L"") + L"z");
+    EXPECT_EQ(edit.GetCaret(), int(Text().size()));
+  }
+}
+
+}  // namespace
