@@ -89,14 +89,15 @@ void CVerticalScrollbar::Step(Part part) {
 int CVerticalScrollbar::OnLButtonDown(POINT pt) {
   if (Press(PressEvent::Down, pt).ignored) return 1;
   m_held = HitPart(pt);
+  InvalidContainerRect(0, nullptr);
   if (m_held == Part::Thumb) {
     m_nDragOffset = pt.y - ThumbRect().top;
   } else if (m_held != Part::None) {
-    Step(m_held);
     m_bRepeating = false;
     StartTimer(kRepeatTimer, kRepeatDelay);
+    // The report comes last: the parent may destroy the bar on hearing it.
+    Step(m_held);
   }
-  InvalidContainerRect(0, nullptr);
   return 1;
 }
 

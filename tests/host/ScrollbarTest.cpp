@@ -1,6 +1,10 @@
 // The framework's scroll bar: its arithmetic alone, then the element under a user's hands.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+#include <utility>
+
 #include "host/CVerticalScrollbar.h"
 #include "tests/support/HostFixture.h"
 
@@ -114,4 +118,61 @@ TEST_F(Scrollbar, PaintsFromItsColourTableWithTheThumbShowingHoverAndPush) {
   Press(bar, 7, 20);
   EXPECT_EQ(PixelAt(bar, 7, 20), push);
   Release(bar, 7, 20);
+}
+
+// The parent may destroy the bar, destroy the window or change the bar inside the bar's report.
+TEST_F(HostFixture, AScrollbarsParentMayActInsideItsReport) {
+  enum class Reaction { DestroyBar, DestroyWindow, ChangeBar };
+  for (Reaction reaction : {Reaction::DestroyBar, Reaction::ChangeBar, Reaction::DestroyWindow}) {
+    SCOPED_TRACE(int(reaction));
+    auto* bar = new CVerticalScrollbar;
+    _CONTAINER_INFO info = Info(50, 20, 14, 120, 9);
+    bar->InitObject(L"bar", &info);
+    bar->InitVScrollBar(VSCROLL_STYLE_ARROWS);
+    bar->SetRowNumber(100);
+    bar->SetPageSize(10);
+    Pump();
+    int reports = 0;
+    parent.react = [&](const trellis::test::Notice&) {
+      ++reports;
+      if (reaction == Reaction::DestroyBar) delete std::exchange(bar, nullptr);
+      if (reaction == Reaction::DestroyWindow) window.DestroyWindow();
+      if (reaction == Reaction::ChangeBar) bar->SetRowNumber(2), bar->Enable(0);
+    };
+    const POINT arrow = ScreenPoint(*bar, 7, 115);
+    screen.MouseDown(arrow.x, arrow.y);  // the down arrow, held: it would repeat
+    Pump();
+    Advance(1000);
+    screen.MouseUp(arrow.x, arrow.y);
+    Pump();
+    // One report: the held arrow's repeat died with the bar, its disabling or the window.
+    EXPECT_EQ(reports, 1);
+    EXPECT_TRUE(!window.m_hWnd || window.Host()->Capture() == nullptr);
+    parent.react = nullptr;
+    delete bar;
+  }
+}
+
+TEST_F(Scrollbar, RefusesNegativeSizesAndClampsEveryPosition) {
+  const struct {
+    const char* call;
+    void (CVerticalScrollbar::*set)(int);
+  } setters[] = {{"SetRowNumber", &CVerticalScrollbar::SetRowNumber},
+                 {"SetPageSize", &CVerticalScrollbar::SetPageSize},
+                 {"UpdateThumbPos", &CVerticalScrollbar::UpdateThumbPos},
+                 {"SetWidth", &CVerticalScrollbar::SetWidth}};
+  for (const auto& setter : setters) {
+    for (int value : {INT_MIN, -1, 0, 1, 99, 100, 101, INT_MAX}) {
+      SCOPED_TRACE(std::string(setter.call) + "(" + std::to_string(value) + ")");
+      (bar.*setter.set)(value);
+      EXPECT_GE(bar.GetWidth(), 0);
+      // Whatever the sizes, the first row is a row the bar can show and the bar still works.
+      Pump();
+      MoveTo(bar, 7, 60);
+      screen.MouseWheel(-WHEEL_DELTA);
+      Click(bar, 7, 115);
+      EXPECT_TRUE(bar.GetFirstRow() >= 0 && bar.GetFirstRow() <= 100) << bar.GetFirstRow();
+      bar.SetRowNumber(100), bar.SetPageSize(10), bar.SetWidth(14), bar.UpdateThumbPos(5);
+    }
+  }
 }
