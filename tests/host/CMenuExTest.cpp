@@ -2,6 +2,7 @@
 // coordinates, and the choice comes back to the element's OnMenuCommand.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "host/CElementHostWnd.h"
@@ -37,6 +38,7 @@ class MenuOpener : public CElementControl {
   }
   int OnMenuCommand(DWORD id) override {
     commands.push_back(id);
+    if (onCommand) onCommand();
     return 1;
   }
   int OnLButtonDown(POINT) override {
@@ -49,6 +51,7 @@ class MenuOpener : public CElementControl {
   CMenuEx::OPEN_MODE openMode = CMenuEx::OPEN_DOWN;
   CMenuEx::MENUBK_MODE backgroundMode = CMenuEx::MENUBK_SOLID;
   std::vector<DWORD> commands;
+  std::function<void()> onCommand;  // what the element does on hearing its choice
   int leftPresses = 0;
 
  private:
@@ -229,6 +232,24 @@ TEST_F(MenuTest, TheMenuOutlivesItsElementQuietly) {
   opener.reset();
   Click(undo);
   EXPECT_TRUE(ClosedBackToHost());
+}
+
+TEST_F(MenuTest, TheOpenerMayDestroyItselfOrTheWindowOnHearingItsChoice) {
+  const std::function<void()> reactions[] = {[&] { opener.reset(); },
+                                             [&] { window.DestroyWindow(); }};
+  for (const auto& reaction : reactions) {
+    if (!opener) {
+      opener = std::make_unique<MenuOpener>();
+      _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight, 7);
+      opener->InitObject(L"opener", &info);
+    }
+    opener->onCommand = reaction;
+    ASSERT_NE(OpenAt(150, 120), nullptr);
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+    EXPECT_FALSE(::IsWindow(m_hMenu));
+    EXPECT_TRUE(screen.PumpUntilIdle());
+  }
 }
 
 TEST_F(MenuTest, DestroyingTheOwnerTakesTheOpenMenuWithIt) {
