@@ -207,21 +207,3 @@ TEST(MemDC, CopiesTheRectangleOnceWhenDestroyed) {
   IntersectClipRect(dc.m_hDC, 4, 5, 9, 7);
   EXPECT_EQ(CMemDC(&dc).GetRect(), CRect(4, 5, 9, 7));
 }
-
-TEST(MemDC, DrawsStraightThroughOnAPrintingContext) {
-  Canvas target(10, 10, kBlue);
-  Borrowed dc(target.dc());
-  dc.m_bPrinting = TRUE;
-  const RECT area{0, 0, 10, 10};
-  {
-    CMemDC mem(&dc, &area);
-    EXPECT_FALSE(mem.IsBuffering());
-    mem.FillSolidRect(1, 1, 2, 2, kRed);
-    EXPECT_EQ(target.Count(kRed), 4);  // already on the target
-    // A copy at the end would paint the red square back over this.
-    dc.FillSolidRect(0, 0, 10, 10, kBlue);
-  }
-  EXPECT_EQ(target.Count(kBlue), 100);
-  // The shared context belongs to the target and is still alive.
-  EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(target.dc())), OBJ_MEMDC);
-}

@@ -138,15 +138,6 @@ TEST_F(SdlScreenTest, TheScreenFollowsTheWindowsSizeAndTopLevelWindowsHearOfIt) 
   EXPECT_NE(ShownAt(390, 140), RGB(200, 0, 0));
 }
 
-TEST(SdlScreenDrivers, ADriverThatShowsNothingIsRefusedUnlessAsked) {
-  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "dummy", SDL_HINT_OVERRIDE);
-  platform::sdl::SdlScreen screen;
-  EXPECT_FALSE(screen.Open(L"refused", 100, 100));
-  EXPECT_FALSE(screen.IsOpen());
-  EXPECT_NE(screen.Error().find("\"dummy\""), std::string::npos) << screen.Error();
-  EXPECT_TRUE(screen.Open(L"accepted", 100, 100, platform::sdl::kSdlAnyDriver)) << screen.Error();
-}
-
 TEST_F(SdlScreenTest, MouseEventsReachTheWindowUnderThePointer) {
   SDL_Event press{};
   press.type = SDL_MOUSEBUTTONDOWN;

@@ -68,32 +68,6 @@ TEST_F(Clipboard, EverythingButQueriesNeedsAnOpenClipboard) {
   EXPECT_EQ(GlobalFree(memory), nullptr);
 }
 
-TEST_F(Clipboard, SettingNeedsAnEmptyingInTheSameOpen) {
-  ASSERT_TRUE(Copy(L"old"));
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  const HGLOBAL memory = TextBlock(L"new");
-  EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, memory), nullptr);
-  EXPECT_EQ(GlobalFree(memory), nullptr);
-  CloseClipboard();
-  EXPECT_EQ(Paste(), L"old");
-}
-
-TEST_F(Clipboard, OnlyTheOpeningWindowMayOpenAgain) {
-  HWND a = Make(kShown, {0, 0, 50, 50});
-  HWND b = Make(kShown, {60, 0, 110, 50});
-  ASSERT_TRUE(OpenClipboard(a));
-  EXPECT_TRUE(OpenClipboard(a));
-  SetLastError(0);
-  EXPECT_FALSE(OpenClipboard(b));
-  EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
-  EXPECT_FALSE(OpenClipboard(nullptr));
-  EXPECT_TRUE(CloseClipboard());  // one close ends both opens
-  EXPECT_FALSE(CloseClipboard());
-  DestroyWindow(b);
-  EXPECT_FALSE(OpenClipboard(b));
-  EXPECT_FALSE(CloseClipboard());
-}
-
 TEST_F(Clipboard, ChineseTextRoundTripsAndTheEmptierOwnsIt) {
   HWND w = Make(kShown, {0, 0, 50, 50});
   const std::wstring text = L"剪切板\t\"引号\"\r\n😀 end";

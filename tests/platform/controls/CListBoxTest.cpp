@@ -54,21 +54,6 @@ class CListBoxTest : public WindowTest {
   ColourList list;
 };
 
-// The wrappers add only what MFC adds: the text into a CString, and the hit word split off.
-TEST_F(CListBoxTest, WrappersSplitWhatTheMessagesPack) {
-  list.AddString(L"zero");
-  list.AddString(L"one");
-  CString text;
-  list.GetText(1, text);
-  EXPECT_EQ(text, L"one");
-  list.GetText(5, text);
-  EXPECT_TRUE(text.IsEmpty());
-  BOOL outside = FALSE;
-  EXPECT_EQ(list.ItemFromPoint(CPoint(5, 5 * kRowHeight), outside), 1u);
-  EXPECT_TRUE(outside);
-  EXPECT_EQ(list.InsertString(7, L"x"), LB_ERR);
-}
-
 TEST_F(CListBoxTest, OwnerDrawnRowsReachDrawItemWithTheirStates) {
   for (int i = 0; i < 4; ++i) list.AddString(L"row");
   list.SetCurSel(2);
@@ -115,21 +100,6 @@ TEST_F(CListBoxTest, PaintingDrawsOnlyTheRowsThatShow) {
   list.AddString(L"more");
   screen.PumpUntilIdle();
   EXPECT_TRUE(list.drawn.empty());
-}
-
-TEST_F(CListBoxTest, ScrollBarWrapperSetsAndReadsItsState) {
-  CScrollBar bar;
-  ASSERT_TRUE(bar.Create(WS_VISIBLE | SBS_VERT, CRect(280, 0, 294, 200), &parent, 0x1001));
-  SCROLLINFO si{sizeof(si), SIF_ALL, 0, 99, 20, 95, 0};
-  EXPECT_TRUE(bar.SetScrollInfo(&si));
-  SCROLLINFO out{};
-  EXPECT_TRUE(bar.GetScrollInfo(&out));
-  EXPECT_EQ(out.nPos, 80);  // stored by ScrollState's rule
-  EXPECT_FALSE(bar.SetScrollInfo(nullptr));
-  EXPECT_FALSE(bar.GetScrollInfo(&out, 0));
-  // Only control bars exist.
-  EXPECT_EQ(SetScrollInfo(bar.m_hWnd, 1, &si, TRUE), 0);
-  EXPECT_FALSE(GetScrollInfo(bar.m_hWnd, 0, &out));
 }
 
 }  // namespace

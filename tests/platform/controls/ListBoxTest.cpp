@@ -99,21 +99,6 @@ TEST_F(ListBoxTest, RefusesBadIndexesWithLbErrAndChangesNothing) {
   EXPECT_TRUE(Notifications().empty());
 }
 
-// Where rows go and how the selection follows them is the model's random sequence; here the
-// messages answer with the index or the count, and the texts come back whole.
-TEST_F(ListBoxTest, AddsInsertsDeletesAndAnswers) {
-  MakeList(LBS_HASSTRINGS, 0);
-  EXPECT_EQ(Add(L"b"), 0);
-  EXPECT_EQ(Send(LB_INSERTSTRING, 0, LPARAM(L"a")), 0);
-  EXPECT_EQ(Send(LB_INSERTSTRING, 2, LPARAM(L"c")), 2);  // at the count: appends
-  EXPECT_EQ(Send(LB_INSERTSTRING, WPARAM(-1), LPARAM(L"中文")), 3);
-  EXPECT_EQ(Add(L""), 4);
-  EXPECT_EQ(Text(3), L"中文");
-  EXPECT_EQ(Send(LB_GETTEXTLEN, 3), 2);
-  EXPECT_EQ(Send(LB_GETTEXTLEN, 4), 0);
-  EXPECT_EQ(Send(LB_DELETESTRING, 0), 4);
-}
-
 TEST_F(ListBoxTest, GeometryMessages) {
   MakeList(LBS_HASSTRINGS, 30);
   RECT rect{};
@@ -163,35 +148,6 @@ TEST_F(ListBoxTest, ClickSelectsFocusesAndNotifiesAtTheRelease) {
   EXPECT_EQ(Send(LB_GETCURSEL), 2);
 }
 
-TEST_F(ListBoxTest, WithoutNotifyOnlyFocusChangesAreReported) {
-  MakeList(LBS_HASSTRINGS, 5);
-  const POINT p = RowPoint(1);
-  screen.Click(p.x, p.y);
-  screen.Click(p.x, p.y);
-  screen.KeyPress(VK_DOWN);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Send(LB_GETCURSEL), 2);
-  EXPECT_EQ(Notifications(), std::vector<WORD>{LBN_SETFOCUS});
-  SetFocus(parent);
-  EXPECT_EQ(Notifications(), (std::vector<WORD>{LBN_SETFOCUS, LBN_KILLFOCUS}));
-}
-
-TEST_F(ListBoxTest, DraggingPastTheEdgeScrollsARowAtATime) {
-  MakeList(LBS_HASSTRINGS, 30);
-  const POINT p = RowPoint(8);
-  screen.MouseDown(p.x, p.y);
-  for (int i = 0; i < 3; ++i) screen.MouseMove(p.x, 100 + 10 + 10 * kRowHeight + 40 + i);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Send(LB_GETCURSEL), 12);
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 3);
-  screen.MouseMove(p.x, 50);  // above the list
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Send(LB_GETCURSEL), 2);
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 2);
-  screen.MouseUp(p.x, 50);
-  screen.PumpUntilIdle();
-}
-
 // Where each key goes is ListBoxModel.NavigationKeys' table; here keys reach it, the view follows,
 // and only keys that changed the selection are reported.
 TEST_F(ListBoxTest, KeysMoveTheSelectionAndScrollIt) {
@@ -210,45 +166,6 @@ TEST_F(ListBoxTest, KeysMoveTheSelectionAndScrollIt) {
   }
   const std::vector<WORD> codes = Notifications();
   EXPECT_EQ(std::count(codes.begin(), codes.end(), LBN_SELCHANGE), 4);
-}
-
-// How typed letters find rows is TypeAhead's test; here the typing reaches it.
-TEST_F(ListBoxTest, TypingFindsRowsByTheirStart) {
-  MakeList(LBS_NOTIFY | LBS_HASSTRINGS, 0);
-  for (const wchar_t* t : {L"Oak", L"Ash", L"Birch", L"Beech", L"Alder", L"Elm"}) Add(t);
-  SetFocus(list);
-  screen.TypeText(L"be");
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Send(LB_GETCURSEL), 3);
-  const std::vector<WORD> codes = Notifications();
-  EXPECT_EQ(std::count(codes.begin(), codes.end(), LBN_SELCHANGE), 2);
-}
-
-TEST_F(ListBoxTest, WheelScrollsWithoutSelecting) {
-  MakeList(LBS_HASSTRINGS, 50);
-  Send(LB_SETCURSEL, 1);
-  SetFocus(list);
-  screen.MouseMove(RowPoint(3).x, RowPoint(3).y);
-  screen.MouseWheel(-5 * WHEEL_DELTA);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 15);
-  EXPECT_EQ(Send(LB_GETCURSEL), 1);
-}
-
-TEST_F(ListBoxTest, PaintsRowsAndTheSelection) {
-  MakeList(LBS_HASSTRINGS, 3);
-  Send(LB_SETCURSEL, 1);
-  screen.PumpUntilIdle();
-  const POINT selected = RowPoint(1), plain = RowPoint(0), empty = RowPoint(6);
-  EXPECT_EQ(screen.PixelAt(selected.x + 120, selected.y), kHighlight);
-  EXPECT_EQ(screen.PixelAt(plain.x + 120, plain.y), kWhite);
-  EXPECT_EQ(screen.PixelAt(empty.x, empty.y), kWhite);
-  // Some text is drawn on each row.
-  int dark = 0;
-  for (int x = 0; x < 60; ++x)
-    for (int y = 0; y < kRowHeight; ++y)
-      if (screen.PixelAt(110 + x, 110 + y) != kWhite) ++dark;
-  EXPECT_GT(dark, 10);
 }
 
 TEST_F(ListBoxTest, WithVScrollAChildBarAppearsWhenRowsDoNotFit) {

@@ -91,15 +91,6 @@ class MonthCalendarTest : public WindowTest {
   UINT destroyOn = 0;
 };
 
-TEST_F(MonthCalendarTest, OpensOnTodayAtItsMinimumSize) {
-  EXPECT_EQ(Selection(), (CivilDate{2026, 12, 15}));
-  RECT window{};
-  GetWindowRect(calendar, &window);
-  EXPECT_EQ(window.right - window.left, Layout().client.cx + 2);  // the border lies outside
-  EXPECT_EQ(window.bottom - window.top, Layout().client.cy + 2);
-  EXPECT_EQ(GetFocus(), calendar);
-}
-
 TEST_F(MonthCalendarTest, AClickOnADayPicksItAndTellsTheOwner) {
   ClickAt(CellOf({2026, 12, 23}, {2026, 12, 1}));
   ASSERT_EQ(Codes(), (std::vector<UINT>{MCN_SELCHANGE, MCN_SELECT}));
@@ -115,15 +106,6 @@ TEST_F(MonthCalendarTest, AClickOnADayPicksItAndTellsTheOwner) {
   ClickAt(CellOf({2027, 1, 2}, {2026, 12, 1}));
   ASSERT_EQ(Codes(), (std::vector<UINT>{MCN_SELCHANGE, MCN_SELECT}));
   EXPECT_EQ(picked[1].date, (CivilDate{2027, 1, 2}));
-}
-
-TEST_F(MonthCalendarTest, MonthButtonsMoveTheSelectionWithoutPicking) {
-  ClickAt(Centre(Layout().next));
-  EXPECT_EQ(Selection(), (CivilDate{2027, 1, 15}));
-  ClickAt(Centre(Layout().previous));
-  ClickAt(Centre(Layout().previous));
-  EXPECT_EQ(Selection(), (CivilDate{2026, 11, 15}));
-  EXPECT_EQ(Codes(), (std::vector<UINT>(3, MCN_SELCHANGE)));
 }
 
 TEST_F(MonthCalendarTest, KeysNavigateAndEnterPicks) {
@@ -179,46 +161,6 @@ TEST_F(MonthCalendarTest, InvalidDatesAndRangesAreRefused) {
   object.Detach();
 }
 
-TEST_F(MonthCalendarTest, SixColoursFontAndSize) {
-  for (int index = MCSC_BACKGROUND; index <= MCSC_TRAILINGTEXT; ++index) {
-    SendMessageW(calendar, MCM_SETCOLOR, index, RGB(10 * index, 20, 30));
-    EXPECT_EQ(COLORREF(SendMessageW(calendar, MCM_GETCOLOR, index, 0)), RGB(10 * index, 20, 30));
-  }
-  EXPECT_EQ(SendMessageW(calendar, MCM_SETCOLOR, 6, 0), -1);
-  RECT small{}, large{};
-  SendMessageW(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&small));
-  LOGFONTW lf{};
-  lf.lfHeight = -20;
-  const HFONT font = CreateFontIndirectW(&lf);
-  SendMessageW(calendar, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(calendar, WM_GETFONT, 0, 0)), font);
-  SendMessageW(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&large));
-  EXPECT_GT(large.right, small.right);
-  EXPECT_GT(large.bottom, small.bottom);
-  DestroyWindow(calendar);
-  DeleteObject(font);
-}
-
-TEST_F(MonthCalendarTest, SelectedDayAndTodayAreMarkedInTheirColours) {
-  SendMessageW(calendar, MCM_SETCOLOR, MCSC_TITLEBK, RGB(200, 0, 0));
-  SendMessageW(calendar, MCM_SETCOLOR, MCSC_MONTHBK, RGB(0, 0, 200));
-  ASSERT_TRUE(SetSelection(2026, 12, 3));
-  screen.PumpUntilIdle();
-  const auto layout = Layout();
-  auto screenOf = [this](POINT pt) {
-    ClientToScreen(calendar, &pt);
-    return pt;
-  };
-  const RECT selected = layout.Cell(platform::GridCellOf(2026, 12, {2026, 12, 3}));
-  const POINT fill = screenOf({selected.left + 3, selected.top + 3});
-  EXPECT_EQ(screen.PixelAt(fill.x, fill.y), RGB(200, 0, 0));
-  const RECT today = layout.Cell(platform::GridCellOf(2026, 12, {2026, 12, 15}));
-  const POINT frame = screenOf({today.left, today.top + 3});
-  const POINT inside = screenOf({today.left + 3, today.top + 3});
-  EXPECT_EQ(screen.PixelAt(frame.x, frame.y), RGB(200, 0, 0));
-  EXPECT_EQ(screen.PixelAt(inside.x, inside.y), RGB(0, 0, 200));
-}
-
 TEST_F(MonthCalendarTest, LooksLikeItsGoldenImage) {
   ASSERT_TRUE(SetSelection(2026, 12, 24));
   screen.PumpUntilIdle();
@@ -254,42 +196,6 @@ TEST_F(MonthCalendarTest, SurvivesBeingDestroyedInsideItsOwnNotifications) {
     EXPECT_EQ(picked.back().code, c.destroyOn);
     EXPECT_EQ(GetCapture(), nullptr);
   }
-}
-
-// A calendar object handles its own MCN_SELECT when its owner is an MFC window, the way the
-// owner reflects a control's notifications back to it.
-class ReflectingCalendar : public CMonthCalCtrl {
- public:
-  std::vector<CivilDate> picks;
-
- protected:
-  BOOL OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) override {
-    const auto* nm = reinterpret_cast<const NMSELCHANGE*>(lParam);
-    if (message != WM_NOTIFY || nm->nmhdr.code != MCN_SELECT) return FALSE;
-    SYSTEMTIME st{};
-    GetCurSel(&st);
-    picks.push_back({st.wYear, st.wMonth, st.wDay});
-    DestroyWindow();
-    if (result) *result = 0;
-    return TRUE;
-  }
-};
-
-TEST_F(MonthCalendarTest, AnMfcOwnerReflectsThePickToTheCalendarObject) {
-  DestroyWindow(calendar);
-  CWnd mfcOwner;
-  ASSERT_TRUE(mfcOwner.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, 10, 220, 200, 100,
-                                nullptr, nullptr));
-  ReflectingCalendar wrapped;
-  ASSERT_TRUE(wrapped.CreateEx(0, MONTHCAL_CLASSW, L"", WS_POPUP | WS_BORDER, kAt.x, kAt.y, 0, 0,
-                               mfcOwner.m_hWnd, nullptr));
-  calendar = wrapped.m_hWnd;
-  ASSERT_TRUE(wrapped.SizeMinReq());
-  wrapped.ShowWindow(SW_SHOW);
-  screen.PumpUntilIdle();
-  ClickAt(CellOf({2026, 12, 1}, {2026, 12, 1}));
-  EXPECT_EQ(wrapped.picks, (std::vector<CivilDate>{{2026, 12, 1}}));
-  EXPECT_EQ(wrapped.m_hWnd, nullptr);
 }
 
 }  // namespace

@@ -159,42 +159,5 @@ TEST_F(ScrollBarTest, DoubleClicksAndLostCaptures) {
   ReleaseCapture();
 }
 
-TEST_F(ScrollBarTest, PaintsTrackThumbAndArrows) {
-  MakeBar(0, false);
-  screen.PumpUntilIdle();
-  const COLORREF track = RGB(240, 240, 240), thumb = RGB(205, 205, 205);
-  EXPECT_EQ(screen.PixelAt(kX + 8, kY + 24), thumb);
-  EXPECT_EQ(screen.PixelAt(kX + 0, kY + 24), track);  // the thumb is inset from the edges
-  EXPECT_EQ(screen.PixelAt(kX + 8, kY + 100), track);
-  EXPECT_EQ(screen.PixelAt(kX + 8, kY + 8), RGB(96, 96, 96));  // the up triangle's middle
-  SetState(0, 99, 10, 90);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(screen.PixelAt(kX + 8, kY + 24), track);
-  EXPECT_EQ(screen.PixelAt(kX + 8, kY + kHeight - 20), thumb);
-  // Pressed, the arrow darkens.
-  screen.MouseDown(kX + 8, kY + 3);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(screen.PixelAt(kX + 1, kY + 1), RGB(218, 218, 218));
-  screen.MouseUp(kX + 8, kY + 3);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(screen.PixelAt(kX + 1, kY + 1), track);
-  // Disabled, it shows no thumb and ignores presses.
-  EnableWindow(bar, FALSE);
-  ClearLog();
-  screen.Click(kX + 8, kY + 3);
-  screen.PumpUntilIdle();
-  EXPECT_TRUE(Requests().empty());
-  EXPECT_EQ(screen.PixelAt(kX + 8, kY + kHeight - 20), track);
-}
-
-TEST_F(ScrollBarTest, HorizontalBarsSendHorizontalRequests) {
-  MakeBar(50, false, SBS_HORZ);
-  MoveWindow(bar, 50, 20, 200, 16, TRUE);
-  screen.Click(kX + 195, kY + 8);
-  screen.PumpUntilIdle();
-  ASSERT_EQ(Received({WM_HSCROLL}).size(), 2u);
-  EXPECT_EQ(Requests().front().first, SB_LINEDOWN);
-}
-
 }  // namespace
 }  // namespace trellis::test

@@ -80,23 +80,6 @@ TEST(ScrollState, MaskChoosesFieldsAndBadRecordsChangeNothing) {
   EXPECT_FALSE(s.Fill(nullptr, 0));
 }
 
-TEST(ScrollBarLayout, PartsAlongTheBar) {
-  ScrollState s{0, 99, 10, 0};
-  const ScrollBarLayout l(200, 16, s);  // track 168, thumb 16.8 -> 16
-  EXPECT_EQ((std::vector<int>{l.arrow, l.trackStart, l.trackEnd, l.thumbLength, l.thumbStart}),
-            (std::vector<int>{16, 16, 184, 16, 16}));
-  EXPECT_EQ(l.PartAt(-1), ScrollPart::None);
-  EXPECT_EQ(l.PartAt(0), ScrollPart::LineUp);
-  EXPECT_EQ(l.PartAt(16), ScrollPart::Thumb);
-  EXPECT_EQ(l.PartAt(32), ScrollPart::PageDown);
-  EXPECT_EQ(l.PartAt(184), ScrollPart::LineDown);
-  EXPECT_EQ(l.PartAt(200), ScrollPart::None);
-  s.pos = 90;
-  const ScrollBarLayout end(200, 16, s);
-  EXPECT_EQ(end.thumbStart + end.thumbLength, end.trackEnd);
-  EXPECT_EQ(end.PartAt(100), ScrollPart::PageUp);
-}
-
 TEST(ScrollBarLayout, DegenerateBarsHaveNoThumbAndNeverDivideByZero) {
   struct Case {
     const char* what;

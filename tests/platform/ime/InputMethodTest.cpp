@@ -81,14 +81,6 @@ TEST_F(InputMethod, SizesAreBytesAndStringsAreNotTerminated) {
   EXPECT_EQ(ImmGetCompositionStringW(context, 0x0001, nullptr, 0), IMM_ERROR_GENERAL);
 }
 
-TEST_F(InputMethod, ResultsWithoutAFocusWindowAreDropped) {
-  SetFocus(nullptr);
-  screen.ImeResult(L"无人");
-  screen.PumpUntilIdle();
-  EXPECT_TRUE(Received({WM_IME_COMPOSITION}).empty());
-  EXPECT_EQ(ReadResult(edit), L"");
-}
-
 TEST_F(InputMethod, BadHandlesAreRefused) {
   const HWND dead = Make(kShown, {0, 0, 10, 10});
   DestroyWindow(dead);

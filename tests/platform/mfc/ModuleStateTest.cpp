@@ -107,17 +107,6 @@ TEST_F(ModuleState, ResourcesResolveInTheCurrentModuleThenTheApplication) {
   EXPECT_EQ(LoadedColour(2), kAppColour);
 }
 
-TEST_F(ModuleState, SettingTheResourceHandleChangesOnlyTheCurrentState) {
-  {
-    AFX_MANAGE_STATE(&m_libraryState);
-    AfxSetResourceHandle(m_app.get());
-    EXPECT_EQ(LoadedColour(2), kAppColour);
-    EXPECT_EQ(AfxGetInstanceHandle(), m_library.get());
-  }
-  EXPECT_EQ(m_libraryState.m_hCurrentResourceHandle, m_app.get());
-  EXPECT_EQ(AfxGetResourceHandle(), m_app.get());
-}
-
 TEST_F(ModuleState, LoadBitmapIntoAnOccupiedObjectFailsWithoutLeaking) {
   CBitmap bitmap;
   ASSERT_TRUE(bitmap.LoadBitmap(1));

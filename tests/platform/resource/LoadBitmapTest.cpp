@@ -123,16 +123,3 @@ TEST(LoadBitmap, MalformedOrTruncatedResourcesGiveNull) {
   for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(LoadDib(cases[i]), nullptr) << i;
   EXPECT_EQ(platform::Handles().LiveCount(), liveBefore);
 }
-
-TEST(LoadBitmap, MissingModuleIdOrTypeGivesNull) {
-  const std::vector<BYTE> dib = MakeDib(1, 1, 24, [](int, int) { return DWORD(kRed); });
-  ScopedResourceModule module(L"missing", {{RT_BITMAP, MAKEINTRESOURCEW(1), dib.data(), dib.size()},
-                                           {L"DATA", MAKEINTRESOURCEW(2), dib.data(), dib.size()}});
-  EXPECT_EQ(LoadBitmapW(module.get(), MAKEINTRESOURCEW(3)), nullptr);
-  EXPECT_EQ(LoadBitmapW(module.get(), MAKEINTRESOURCEW(2)), nullptr);  // not a bitmap resource
-  EXPECT_EQ(LoadBitmapW(nullptr, MAKEINTRESOURCEW(1)), nullptr);
-  EXPECT_EQ(LoadBitmapW(module.get(), nullptr), nullptr);
-  HBITMAP bitmap = LoadBitmapW(module.get(), L"#1");
-  EXPECT_EQ(BitmapPixel(bitmap, 0, 0), kRed);
-  DeleteObject(bitmap);
-}

@@ -69,14 +69,6 @@ TEST(TextLayout, WordBreakKeepsWordsWhole) {
             (std::vector<std::wstring>{L"文件编", L"辑，视", L"图"}));
 }
 
-TEST(TextLayout, TabsExpandToStops) {
-  const int stop = 8 * Tahoma12().Metrics().aveCharWidth;
-  auto lines = LayoutText(Tahoma12(), L"ab\tc", DT_SINGLELINE | DT_EXPANDTABS, 1000);
-  EXPECT_EQ(lines[0].width, stop + Width(L"c"));
-  lines = LayoutText(Tahoma12(), L"ab\tc", DT_SINGLELINE, 1000);
-  EXPECT_EQ(lines[0].width, Width(L"abc"));
-}
-
 TEST(TextLayout, EndEllipsisFitsTheWidth) {
   const int width = Width(L"Trellis...");
   auto lines =

@@ -50,35 +50,6 @@ TEST(FaceNames, WindowsNamesMapToPinnedFamilies) {
   for (const auto& c : cases) EXPECT_EQ(FamilyForFaceName(c.face), c.family) << c.face;
 }
 
-// Only the files of the pinned packages are visible, even where other DejaVu files share the
-// folder: six DejaVu core faces and the two faces of the WenQuanYi collection.
-TEST(FontConfig, SeesOnlyThePinnedFiles) {
-  const auto faces = platform::text::FontConfig::Get().FacesFor("DejaVu Sans", FW_NORMAL, true);
-  ASSERT_EQ(faces.size(), 8u);
-  for (auto* face : faces) {
-    const std::string& file = face->File();
-    const std::string name = file.substr(file.rfind('/') + 1);
-    EXPECT_TRUE(name == "DejaVuSans.ttf" || name == "DejaVuSans-Bold.ttf" ||
-                name == "DejaVuSansMono.ttf" || name == "DejaVuSansMono-Bold.ttf" ||
-                name == "DejaVuSerif.ttf" || name == "DejaVuSerif-Bold.ttf" ||
-                name == "wqy-microhei.ttc")
-        << file;
-  }
-  // An italic request still starts with the upright face (no oblique file is pinned), and the
-  // fallback order is the family, DejaVu Sans, then WenQuanYi Micro Hei.
-  EXPECT_EQ(faces[0]->Family(), "DejaVu Sans");
-  EXPECT_FALSE(faces[0]->IsItalic());
-  const auto mono = platform::text::FontConfig::Get().FacesFor("DejaVu Sans Mono", FW_BOLD, false);
-  std::vector<std::string> order;
-  for (auto* face : mono)
-    if (order.empty() || order.back() != face->Family()) order.push_back(face->Family());
-  ASSERT_GE(order.size(), 3u);
-  EXPECT_EQ(order[0], "DejaVu Sans Mono");
-  EXPECT_EQ(order[1], "DejaVu Sans");
-  EXPECT_EQ(order[2], "WenQuanYi Micro Hei");
-  EXPECT_TRUE(mono[0]->IsBold());
-}
-
 TEST(CreateFont, EqualDescriptionsShareOneInstance) {
   const LOGFONTW tahoma = LogFont({L"Tahoma", -12});
   const LOGFONTW arial = LogFont({L"Arial", 12});  // the sign of the height does not matter

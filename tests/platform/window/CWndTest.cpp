@@ -142,15 +142,6 @@ class ReflectedBar : public CScrollBar {
   }
 };
 
-TEST_F(CWndTest, ScrollMessagesReachTheScrollBarObject) {
-  CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
-  ReflectedBar bar;
-  ASSERT_TRUE(bar.CWnd::Create(nullptr, L"", WS_VISIBLE, CRect(90, 0, 100, 100), &parent, 0x1001));
-  parent.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar.m_hWnd));
-  EXPECT_EQ(bar.codes, (std::vector<UINT>{SB_LINEDOWN}));
-}
-
 TEST_F(CWndTest, SubclassingRoutesAWindowThroughTheObjectAndBack) {
   HWND hwnd = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
   RecordingWnd wnd;
@@ -166,26 +157,6 @@ TEST_F(CWndTest, SubclassingRoutesAWindowThroughTheObjectAndBack) {
   EXPECT_EQ(wnd.lastSize, CSize(60, 60));
   EXPECT_EQ(MessagesTo(hwnd, {WM_SIZE}).size(), 2u);
   EXPECT_TRUE(IsWindow(hwnd));
-}
-
-TEST_F(CWndTest, TemporaryObjectsWrapWindowsNobodyOwns) {
-  HWND hwnd = Make(WS_POPUP, {0, 0, 10, 10});
-  CWnd* temp = CWnd::FromHandle(hwnd);
-  ASSERT_TRUE(temp);
-  EXPECT_EQ(temp->m_hWnd, hwnd);
-  EXPECT_EQ(CWnd::FromHandle(hwnd), temp);
-  EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
-  EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
-  DestroyWindow(hwnd);
-  EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
-  AfxDeleteTempMaps();
-  // A permanent object attached later wins.
-  HWND other = Make(WS_POPUP, {0, 0, 10, 10});
-  CWnd owner;
-  ASSERT_TRUE(owner.Attach(other));
-  EXPECT_EQ(CWnd::FromHandle(other), &owner);
-  EXPECT_TRUE(owner.DestroyWindow());
-  EXPECT_EQ(owner.m_hWnd, nullptr);
 }
 
 class KeyEatingWnd : public CWnd {
@@ -213,60 +184,6 @@ TEST_F(CWndTest, AParentCanTakeKeysBeforeTheyAreDispatched) {
   const auto keys = Received({WM_KEYDOWN});
   ASSERT_EQ(keys.size(), 1u);
   EXPECT_EQ(keys[0].wParam, VK_RETURN);
-}
-
-TEST_F(CWndTest, HandlersGetWrappedWindowsAndTimers) {
-  RecordingWnd a, b;
-  ASSERT_TRUE(a.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
-  ASSERT_TRUE(b.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, 60, 0, 50, 50, nullptr, nullptr));
-  a.SetFocus();
-  b.SetFocus();
-  EXPECT_EQ(b.focusFrom, a.m_hWnd);
-  EXPECT_EQ(CWnd::GetFocus(), &b);
-  b.SetTimer(3, 100, nullptr);
-  screen.AdvanceTime(250);
-  EXPECT_EQ(b.timers, (std::vector<UINT_PTR>{3, 3}));
-  EXPECT_TRUE(b.KillTimer(3));
-}
-
-TEST_F(CWndTest, PaintAndClientDcsAreLimitedToTheirArea) {
-  RecordingWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100,
-                           nullptr, nullptr));
-  screen.PumpUntilIdle();
-  CRect part(10, 20, 30, 40);
-  wnd.InvalidateRect(part, FALSE);
-  wnd.UpdateWindow();
-  EXPECT_EQ(CRect(wnd.lastPaint), part);
-  {
-    CClientDC dc(&wnd);
-    CRect box;
-    dc.GetClipBox(&box);
-    EXPECT_EQ(box, CRect(0, 0, 98, 98));
-    dc.FillSolidRect(0, 0, 500, 500, RGB(1, 2, 3));
-  }
-  EXPECT_EQ(screen.PixelAt(97, 97), RGB(1, 2, 3));
-  EXPECT_NE(screen.PixelAt(99, 99), RGB(1, 2, 3));  // the frame stays
-  CDC* dc = wnd.GetDC();
-  ASSERT_TRUE(dc);
-  EXPECT_EQ(wnd.ReleaseDC(dc), 1);
-}
-
-TEST_F(CWndTest, StylesChangeOnlyWhenAsked) {
-  CWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-  EXPECT_TRUE(wnd.ModifyStyle(0, WS_CLIPCHILDREN));
-  EXPECT_FALSE(wnd.ModifyStyle(0, WS_CLIPCHILDREN));
-  EXPECT_TRUE(wnd.GetStyle() & WS_CLIPCHILDREN);
-  EXPECT_TRUE(wnd.ModifyStyleEx(0, WS_EX_TOOLWINDOW, SWP_FRAMECHANGED));
-  EXPECT_TRUE(wnd.GetExStyle() & WS_EX_TOOLWINDOW);
-  wnd.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  EXPECT_TRUE(wnd.GetExStyle() & WS_EX_TOPMOST);
-  wnd.SetWindowText(L"abc");
-  CString text;
-  wnd.GetWindowText(text);
-  EXPECT_EQ(text, CString(L"abc"));
-  EXPECT_EQ(CWnd::GetDesktopWindow()->m_hWnd, GetDesktopWindow());
 }
 
 TEST_F(CWndTest, TheLoopRunsUntilQuit) {

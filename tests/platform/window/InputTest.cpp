@@ -11,26 +11,6 @@ class Input : public WindowTest {
   POINT PointOf(const Logged& l) { return {GET_X_LPARAM(l.lParam), GET_Y_LPARAM(l.lParam)}; }
 };
 
-TEST_F(Input, MouseMessagesCarryClientCoordinatesAndButtons) {
-  HWND w = Make(kShown | WS_BORDER, {100, 100, 200, 200});
-  screen.PumpUntilIdle();
-  ClearLog();
-  screen.MouseDown(120, 130);
-  screen.MouseMove(125, 131);
-  screen.MouseUp(125, 131);
-  screen.PumpUntilIdle();
-  const auto msgs = Received({WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP});
-  ASSERT_EQ(msgs.size(), 4u);  // the first move brings the pointer to the press
-  EXPECT_EQ(msgs[1].message, WM_LBUTTONDOWN);
-  EXPECT_EQ(PointOf(msgs[1]).x, 19);  // 120 - 100 - frame
-  EXPECT_EQ(PointOf(msgs[1]).y, 29);
-  EXPECT_EQ(msgs[1].wParam, MK_LBUTTON);
-  EXPECT_EQ(msgs[2].wParam, MK_LBUTTON);
-  EXPECT_EQ(msgs[3].message, WM_LBUTTONUP);
-  EXPECT_EQ(msgs[3].wParam, 0u);
-  for (const Logged& m : msgs) EXPECT_EQ(m.hwnd, w);
-}
-
 TEST_F(Input, CaptureTakesTheMouseEverywhereUntilReleased) {
   HWND a = Make(kShown, {0, 0, 100, 100});
   HWND b = Make(kShown, {200, 0, 300, 100});
@@ -272,52 +252,6 @@ TEST_F(Input, KeysGoToTheFocusWindowAndTranslateToCharacters) {
   screen.KeyPress('B');
   screen.PumpUntilIdle();
   EXPECT_TRUE(Received({WM_KEYDOWN, WM_CHAR}).empty());
-}
-
-TEST_F(Input, TheWheelGoesToTheFocusWindowInScreenCoordinates) {
-  HWND top = Make(kShown, {0, 0, 200, 200});
-  HWND edit = Make(WS_CHILD | WS_VISIBLE, {0, 0, 50, 50}, top);
-  HWND other = Make(kShown, {300, 0, 400, 100}, nullptr, 0, kLogClass);
-  SetFocus(edit);
-  screen.MouseMove(350, 40);  // over another window
-  screen.MouseWheel(-WHEEL_DELTA);
-  ClearLog();
-  screen.PumpUntilIdle();
-  const auto wheel = Received({WM_MOUSEWHEEL});
-  // Unhandled, it climbs to the parent.
-  ASSERT_EQ(wheel.size(), 2u);
-  EXPECT_EQ(wheel[0].hwnd, edit);
-  EXPECT_EQ(wheel[1].hwnd, top);
-  EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(wheel[0].wParam), -WHEEL_DELTA);
-  EXPECT_EQ(PointOf(wheel[0]).x, 350);
-  EXPECT_TRUE(MessagesTo(other, {WM_MOUSEWHEEL}).empty());
-}
-
-TEST_F(Input, SetCursorAsksTheParentFirstThenUsesTheClassCursor) {
-  HWND parent = Make(kShown, {0, 0, 200, 200});
-  HWND child = Make(WS_CHILD | WS_VISIBLE, {0, 0, 100, 100}, parent);
-  HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
-  ASSERT_TRUE(hand);
-  EXPECT_EQ(LoadCursorW(nullptr, IDC_HAND), hand);
-  EXPECT_EQ(LoadCursorW(nullptr, MAKEINTRESOURCEW(1)), nullptr);
-  screen.MouseMove(50, 50);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
-  On(parent, WM_SETCURSOR, [hand](WPARAM, LPARAM l) {
-    EXPECT_EQ(LOWORD(l), HTCLIENT);
-    EXPECT_EQ(HIWORD(l), WM_MOUSEMOVE);
-    SetCursor(hand);
-    return LRESULT(TRUE);
-  });
-  screen.MouseMove(51, 50);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(GetCursor(), hand);
-  EXPECT_EQ(MessagesTo(child, {WM_SETCURSOR}).size(), 2u);
-  EXPECT_TRUE(DestroyCursor(hand));
-  EXPECT_EQ(LoadCursorW(nullptr, IDC_HAND), hand);  // shared cursors stay
-  POINT p{};
-  GetCursorPos(&p);
-  EXPECT_EQ(p.x, 51);
 }
 
 }  // namespace

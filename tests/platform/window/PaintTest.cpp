@@ -118,33 +118,6 @@ TEST_F(Painting, ChildrenRepaintAfterAParentThatPaintsOverThem) {
   }
 }
 
-TEST_F(Painting, ClipChildrenKeepsTheParentOffAChildAlongItsEdge) {
-  HWND parent = Make(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, {0, 0, 200, 100});
-  // A full-height strip on the right: cutting it out leaves a rectangle.
-  HWND child = Make(WS_CHILD | WS_VISIBLE, {150, 0, 200, 100}, parent);
-  PaintWith(parent, kRed);
-  PaintWith(child, kGreen);
-  screen.PumpUntilIdle();
-  ClearLog();
-  PaintWith(parent, kBlue);
-  InvalidateRect(parent, nullptr, FALSE);
-  screen.PumpUntilIdle();
-  EXPECT_TRUE(MessagesTo(child, {WM_PAINT}).empty());
-  EXPECT_EQ(ClientPixel(child, 10, 10), kGreen);
-  EXPECT_EQ(ClientPixel(parent, 10, 10), kBlue);
-}
-
-TEST_F(Painting, UpdateWindowPaintsAtOnce) {
-  HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
-  screen.PumpUntilIdle();
-  ClearLog();
-  InvalidateRect(w, nullptr, FALSE);
-  UpdateWindow(w);
-  EXPECT_EQ(MessagesTo(w, {WM_PAINT}).size(), 1u);
-  UpdateWindow(w);
-  EXPECT_EQ(MessagesTo(w, {WM_PAINT}).size(), 1u);
-}
-
 TEST_F(Painting, AWindowDcFollowsItsWindowAndDiesWithIt) {
   HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
   screen.PumpUntilIdle();

@@ -79,23 +79,5 @@ struct ProcCall {
 };
 std::vector<ProcCall> g_procCalls;
 
-TEST_F(Timers, TimerProceduresAndThreadTimers) {
-  g_procCalls.clear();
-  const auto proc = [](HWND hwnd, UINT, UINT_PTR id, DWORD) { g_procCalls.push_back({hwnd, id}); };
-  const UINT_PTR a = SetTimer(nullptr, 0, 30, proc);
-  const UINT_PTR b = SetTimer(nullptr, 0, 30, proc);
-  EXPECT_NE(a, 0u);
-  EXPECT_NE(a, b);
-  HWND w = Make(WS_POPUP, {0, 0, 10, 10});
-  SetTimer(w, 5, 30, proc);
-  ClearLog();
-  screen.AdvanceTime(30);
-  ASSERT_EQ(g_procCalls.size(), 3u);
-  EXPECT_TRUE(Received({WM_TIMER}).empty());  // the procedure took them
-  EXPECT_TRUE(KillTimer(nullptr, a));
-  EXPECT_TRUE(KillTimer(nullptr, b));
-  EXPECT_TRUE(KillTimer(w, 5));
-}
-
 }  // namespace
 }  // namespace trellis::test

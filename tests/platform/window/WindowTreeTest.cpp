@@ -58,26 +58,6 @@ TEST_F(WindowTree, BadCreationArgumentsAreRefused) {
   EXPECT_TRUE(screen.PumpUntilIdle());
 }
 
-TEST_F(WindowTree, ClassNamesAreUniqueWithoutRegardToCaseAndOutliveNoWindow) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.lpszClassName = L"trellistestlog";
-  EXPECT_EQ(RegisterClassExW(&wc), 0);
-  EXPECT_EQ(GetLastError(), ERROR_CLASS_ALREADY_EXISTS);
-  wc.lpszClassName = L"TrellisTemporary";
-  const ATOM atom = RegisterClassExW(&wc);
-  ASSERT_NE(atom, 0);
-  HWND w = CreateWindowExW(0, MAKEINTATOM(atom), L"", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr,
-                           nullptr, nullptr);
-  ASSERT_TRUE(w);
-  EXPECT_FALSE(UnregisterClassW(L"TrellisTemporary", nullptr));
-  EXPECT_EQ(GetLastError(), ERROR_CLASS_HAS_WINDOWS);
-  DestroyWindow(w);
-  EXPECT_TRUE(UnregisterClassW(L"TrellisTemporary", nullptr));
-  EXPECT_FALSE(RegisterClassExW(nullptr));
-}
-
 TEST_F(WindowTree, ZOrderKeepsTheTopmostBandAbove) {
   HWND topmost = Make(kShownPopup, {0, 0, 100, 100}, nullptr, WS_EX_TOPMOST);
   HWND a = Make(kShownPopup, {0, 0, 100, 100});
@@ -143,35 +123,6 @@ TEST_F(WindowTree, BordersAreOutsideTheClientArea) {
   EXPECT_EQ(s.x, -112);
 }
 
-TEST_F(WindowTree, MovingAndSizingReportTheClientArea) {
-  HWND w = Make(kShownPopup | WS_BORDER, {0, 0, 50, 50});
-  ClearLog();
-  MoveWindow(w, 10, 10, 50, 50, TRUE);
-  EXPECT_EQ(MessagesTo(w, {WM_SIZE, WM_MOVE}), (std::vector<UINT>{WM_MOVE}));
-  EXPECT_EQ(Received({WM_MOVE}).back().lParam, MAKELPARAM(11, 11));
-  ClearLog();
-  SetWindowPos(w, nullptr, 0, 0, 80, 30, SWP_NOMOVE | SWP_NOZORDER);
-  ASSERT_EQ(MessagesTo(w, {WM_SIZE, WM_MOVE}), (std::vector<UINT>{WM_SIZE}));
-  EXPECT_EQ(Received({WM_SIZE}).back().lParam, MAKELPARAM(78, 28));
-  RECT r;
-  GetWindowRect(w, &r);
-  EXPECT_EQ(r.left, 10);
-  EXPECT_EQ(r.right, 90);
-}
-
-TEST_F(WindowTree, ShowWindowReportsThePreviousStateAndSendsOnlyOnChange) {
-  HWND w = Make(WS_POPUP, {0, 0, 10, 10});
-  EXPECT_FALSE(IsWindowVisible(w));
-  EXPECT_FALSE(ShowWindow(w, SW_SHOW));
-  EXPECT_TRUE(ShowWindow(w, SW_SHOW));
-  EXPECT_EQ(MessagesTo(w, {WM_SHOWWINDOW}).size(), 1u);
-  EXPECT_TRUE(ShowWindow(w, SW_HIDE));
-  EXPECT_EQ(Received({WM_SHOWWINDOW}).back().wParam, WPARAM(FALSE));
-  HWND child = Make(WS_CHILD | WS_VISIBLE, {0, 0, 5, 5}, w);
-  // A child of a hidden window is not visible, whatever its own style says.
-  EXPECT_FALSE(IsWindowVisible(child));
-}
-
 TEST_F(WindowTree, DestroyGoesOwnedFirstThenDownThenBackUp) {
   HWND parent = Make(kShownPopup, {0, 0, 100, 100});
   HWND child = Make(WS_CHILD | WS_VISIBLE, {0, 0, 50, 50}, parent);
@@ -234,39 +185,6 @@ TEST_F(WindowTree, StaleAndMadeUpHandlesAreRefused) {
   }
   EXPECT_FALSE(DestroyWindow(GetDesktopWindow()));
   EXPECT_FALSE(GetWindowRect(fresh, nullptr));
-}
-
-TEST_F(WindowTree, WindowDataReadsBackAndGuardsItsRange) {
-  HWND w = Make(WS_POPUP, {0, 0, 10, 10});
-  HWND child = Make(WS_CHILD, {0, 0, 5, 5}, w, 0, kLogClass, 77);
-  EXPECT_EQ(GetDlgCtrlID(child), 77);
-  EXPECT_EQ(GetWindowLongPtrW(child, GWLP_ID), 77);
-  SetWindowLongPtrW(w, GWLP_USERDATA, LONG_PTR(-5));
-  EXPECT_EQ(GetWindowLongPtrW(w, GWLP_USERDATA), -5);
-  // The test class has 16 extra bytes.
-  EXPECT_EQ(SetWindowLongPtrW(w, 8, 42), 0);
-  EXPECT_EQ(GetWindowLongPtrW(w, 8), 42);
-  SetLastError(0);
-  EXPECT_EQ(GetWindowLongPtrW(w, 9), 0);
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
-  EXPECT_EQ(SetWindowLongW(w, 16, 1), 0);
-  EXPECT_EQ(GetWindowLongW(w, GWLP_WNDPROC), 0);  // pointer fields need the Ptr form
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
-  EXPECT_EQ(GetWindowLongW(w, GWL_STYLE), LONG(WS_POPUP));
-}
-
-TEST_F(WindowTree, SubclassingSwapsTheProcedureAndCanChainToTheOldOne) {
-  HWND w = Make(WS_POPUP, {0, 0, 10, 10});
-  static WNDPROC previous = nullptr;
-  previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(w, GWLP_WNDPROC));
-  WNDPROC sub = [](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-    if (m == WM_USER) return 7;
-    return CallWindowProcW(previous, h, m, wp, lp);
-  };
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(SetWindowLongPtrW(w, GWLP_WNDPROC, LONG_PTR(sub))), previous);
-  On(w, WM_USER + 1, [](WPARAM, LPARAM) { return LRESULT(9); });
-  EXPECT_EQ(SendMessageW(w, WM_USER, 0, 0), 7);
-  EXPECT_EQ(SendMessageW(w, WM_USER + 1, 0, 0), 9);
 }
 
 TEST_F(WindowTree, AScreenResizeTellsTopLevelWindowsOnceAndKeepsPaintingInBounds) {
