@@ -36,54 +36,45 @@ int Width(const wchar_t* text) {
 
 }  // namespace
 
-TEST(TextLayout, PrefixesAreTakenOutAndMarked) {
-  auto lines = LayoutText(Tahoma12(), L"&File && &Edit&", DT_SINGLELINE, 1000);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].text, L"File & Edit&");
-  EXPECT_EQ(lines[0].marks, (std::vector<std::size_t>{0, 7}));
-  lines = LayoutText(Tahoma12(), L"&File", DT_SINGLELINE | DT_NOPREFIX, 1000);
-  EXPECT_EQ(lines[0].text, L"&File");
-  EXPECT_TRUE(lines[0].marks.empty());
-}
-
-TEST(TextLayout, LineBreaksUnlessSingleLine) {
-  EXPECT_EQ(Texts(LayoutText(Tahoma12(), L"one\ntwo\r\nthree\rfour\n", 0, 1000)),
-            (std::vector<std::wstring>{L"one", L"two", L"three", L"four"}));
-  EXPECT_EQ(Texts(LayoutText(Tahoma12(), L"a\n\nb", 0, 1000)),
-            (std::vector<std::wstring>{L"a", L"", L"b"}));
-  EXPECT_EQ(LayoutText(Tahoma12(), L"one\ntwo", DT_SINGLELINE, 1000).size(), 1u);
-}
-
-TEST(TextLayout, WordBreakKeepsWordsWhole) {
-  const int width = Width(L"aa bb");
-  auto lines = LayoutText(Tahoma12(), L"aa bb cc dd", DT_WORDBREAK, width);
-  EXPECT_EQ(Texts(lines), (std::vector<std::wstring>{L"aa bb", L"cc dd"}));
-  for (const TextLine& line : lines) EXPECT_LE(line.width, width);
-  // One pixel less and every word goes on its own line; a word wider than a line stays whole.
-  EXPECT_EQ(Texts(LayoutText(Tahoma12(), L"aa bb  cc", DT_WORDBREAK, width - 1)),
-            (std::vector<std::wstring>{L"aa", L"bb", L"cc"}));
-  EXPECT_EQ(Texts(LayoutText(Tahoma12(), L"incomprehensibilities ok", DT_WORDBREAK, 10)),
-            (std::vector<std::wstring>{L"incomprehensibilities", L"ok"}));
-  // Chinese breaks between characters, but closing punctuation never starts a line.
-  EXPECT_EQ(Texts(LayoutText(Tahoma12(), L"文件编辑，视图", DT_WORDBREAK, 36)),
-            (std::vector<std::wstring>{L"文件编", L"辑，视", L"图"}));
-}
-
-TEST(TextLayout, EndEllipsisFitsTheWidth) {
-  const int width = Width(L"Trellis...");
-  auto lines =
-      LayoutText(Tahoma12(), L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS, width);
-  EXPECT_EQ(lines[0].text, L"Trellis...");
-  EXPECT_EQ(lines[0].width, width);
-  lines = LayoutText(Tahoma12(), L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS, width - 1);
-  EXPECT_EQ(lines[0].text, L"Trelli...");
-  // Text that fits is left alone; a prefix mark cut off with its character goes too.
-  lines = LayoutText(Tahoma12(), L"Fits", DT_SINGLELINE | DT_END_ELLIPSIS, 1000);
-  EXPECT_EQ(lines[0].text, L"Fits");
-  lines =
-      LayoutText(Tahoma12(), L"Save &as copy", DT_SINGLELINE | DT_END_ELLIPSIS, Width(L"Sa..."));
-  EXPECT_EQ(lines[0].text, L"Sa...");
-  EXPECT_TRUE(lines[0].marks.empty());
+// Prefixes, line breaks, word breaks (Chinese between characters, never before closing
+// punctuation; a word wider than the line stays whole), tabs and end ellipses.
+TEST(TextLayout, LinesForFormatAndWidth) {
+  const int pair = Width(L"aa bb"), trellis = Width(L"Trellis...");
+  const int tab = 8 * Tahoma12().Metrics().aveCharWidth + Width(L"c");
+  const struct {
+    const wchar_t* text;
+    UINT format;
+    int width;
+    std::vector<std::wstring> lines;
+    int firstWidth = -1;
+  } cases[] = {
+      {L"&File && &Edit&", DT_SINGLELINE, 1000, {L"File & Edit&"}},
+      {L"&File", DT_SINGLELINE | DT_NOPREFIX, 1000, {L"&File"}},
+      {L"one\ntwo\r\nthree\rfour\n", 0, 1000, {L"one", L"two", L"three", L"four"}},
+      {L"a\n\nb", 0, 1000, {L"a", L"", L"b"}},
+      {L"one\ntwo", DT_SINGLELINE, 1000, {L"one\ntwo"}},
+      {L"aa bb cc dd", DT_WORDBREAK, pair, {L"aa bb", L"cc dd"}, pair},
+      {L"aa bb  cc", DT_WORDBREAK, pair - 1, {L"aa", L"bb", L"cc"}},
+      {L"incomprehensibilities ok", DT_WORDBREAK, 10, {L"incomprehensibilities", L"ok"}},
+      {L"文件编辑，视图", DT_WORDBREAK, 36, {L"文件编", L"辑，视", L"图"}},
+      {L"ab\tc", DT_SINGLELINE | DT_EXPANDTABS, 1000, {L"ab\tc"}, tab},
+      {L"ab\tc", DT_SINGLELINE, 1000, {L"ab\tc"}, Width(L"abc")},
+      {L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS, trellis, {L"Trellis..."}, trellis},
+      {L"Trellis draws text", DT_SINGLELINE | DT_END_ELLIPSIS, trellis - 1, {L"Trelli..."}},
+      {L"Fits", DT_SINGLELINE | DT_END_ELLIPSIS, 1000, {L"Fits"}},
+      // A prefix mark cut off with its character goes too.
+      {L"Save &as copy", DT_SINGLELINE | DT_END_ELLIPSIS, Width(L"Sa..."), {L"Sa..."}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::string(c.text, c.text + std::wcslen(c.text)));
+    const auto lines = LayoutText(Tahoma12(), c.text, c.format, c.width);
+    EXPECT_EQ(Texts(lines), c.lines);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0].width, c.firstWidth < 0 ? lines[0].width : c.firstWidth);
+    EXPECT_TRUE(!(c.format & DT_END_ELLIPSIS) || lines[0].marks.empty());
+  }
+  EXPECT_EQ(LayoutText(Tahoma12(), L"&File && &Edit&", DT_SINGLELINE, 1000)[0].marks,
+            (std::vector<std::size_t>{0, 7}));
 }
 
 // What DrawText answers and what it does to the rectangle, edge cases included: a count of 0
