@@ -46,31 +46,27 @@ TEST(ScrollState, StoringClampsPageAndPositionAsThePlatformDoes) {
   }
 }
 
+// The mask chooses the fields stored and read; a smaller range moves the position back inside
+// it; a record of the wrong size changes nothing, one of the older, shorter size is read.
 TEST(ScrollState, MaskChoosesFieldsAndBadRecordsChangeNothing) {
   ScrollState s;
-  SCROLLINFO all = Info(SIF_ALL, 0, 99, 10, 40);
-  s.Apply(&all);
-  SCROLLINFO pos = Info(SIF_POS, 7, 8, 3, 60);
-  s.Apply(&pos);
-  EXPECT_EQ(s.min, 0);
-  EXPECT_EQ(s.max, 99);
-  EXPECT_EQ(s.page, 10u);
-  EXPECT_EQ(s.pos, 60);
-  // A smaller range moves the position back inside it.
-  SCROLLINFO range = Info(SIF_RANGE, 0, 30, 0, 0);
-  s.Apply(&range);
-  EXPECT_EQ(s.pos, 21);
-
-  SCROLLINFO wrongSize = Info(SIF_ALL, 0, 5, 1, 1);
-  wrongSize.cbSize = 12;
-  EXPECT_FALSE(s.Apply(&wrongSize));
-  EXPECT_FALSE(s.Apply(nullptr));
-  EXPECT_EQ(s.max, 30);
+  const auto state = [&s] { return std::vector<int>{s.min, s.max, int(s.page), s.pos}; };
+  SCROLLINFO all = Info(SIF_ALL, 0, 99, 10, 40), pos = Info(SIF_POS, 7, 8, 3, 60);
+  SCROLLINFO range = Info(SIF_RANGE, 0, 30, 0, 0), wrongSize = Info(SIF_ALL, 0, 5, 1, 1);
   SCROLLINFO older = Info(SIF_POS, 0, 0, 0, 3);
+  wrongSize.cbSize = 12;
   older.cbSize = offsetof(SCROLLINFO, nTrackPos);
-  EXPECT_TRUE(s.Apply(&older));
-  EXPECT_EQ(s.pos, 3);
-
+  const struct {
+    SCROLLINFO* info;
+    bool stored;
+    std::vector<int> then;
+  } steps[] = {{&all, true, {0, 99, 10, 40}},      {&pos, true, {0, 99, 10, 60}},
+               {&range, true, {0, 30, 10, 21}},    {&wrongSize, false, {0, 30, 10, 21}},
+               {nullptr, false, {0, 30, 10, 21}},  {&older, true, {0, 30, 10, 3}}};
+  for (const auto& step : steps) {
+    EXPECT_EQ(s.Apply(step.info), step.stored);
+    EXPECT_EQ(state(), step.then);
+  }
   SCROLLINFO out{sizeof(SCROLLINFO), SIF_ALL, -1, -1, 99, -1, -1};
   EXPECT_TRUE(s.Fill(&out, 12));
   EXPECT_EQ((std::vector<int>{out.nMin, out.nMax, int(out.nPage), out.nPos, out.nTrackPos}),
