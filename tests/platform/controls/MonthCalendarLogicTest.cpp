@@ -4,7 +4,6 @@
 #include <random>
 
 #include "platform/controls/MonthCalendarLayout.h"
-#include "platform/controls/MonthCalendarText.h"
 #include "platform/controls/MonthGrid.h"
 #include "platform/win32/WinUser.h"
 
@@ -107,16 +106,6 @@ TEST(MonthCalendarLayoutTest, PartsTileAndHitTestingAgreesWithPainting) {
     EXPECT_EQ(l.HitTest({l.grid.right, l.grid.top}).part, platform::MonthCalendarPart::Nothing);
     EXPECT_EQ(l.HitTest({l.header.left, l.header.top}).part, platform::MonthCalendarPart::Nothing);
   }
-}
-
-TEST(MonthCalendarTextTest, ChineseTitlesAndWeekdays) {
-  EXPECT_EQ(platform::MonthTitle(2026, 12), L"2026年12月");
-  EXPECT_EQ(platform::MonthTitle(100, 1), L"100年1月");
-  std::wstring week;
-  for (int d = 0; d < 7; ++d) week += platform::WeekdayName(d);
-  EXPECT_EQ(week, L"日一二三四五六");
-  EXPECT_TRUE(platform::WeekdayName(7).empty());
-  EXPECT_TRUE(platform::WeekdayName(-1).empty());
 }
 
 }  // namespace

@@ -143,36 +143,6 @@ TEST_F(Input, DoubleClicksNeedTheClassTimeAndDistance) {
   }
 }
 
-TEST_F(Input, MouseLeaveIsPostedOnceWhenThePointerLeaves) {
-  HWND w = Make(kShown, {0, 0, 100, 100});
-  HWND other = Make(kShown, {100, 0, 200, 100});
-  screen.MouseMove(50, 50);
-  screen.PumpUntilIdle();
-  TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, w, 0};
-  ASSERT_TRUE(TrackMouseEvent(&tme));
-  ClearLog();
-  for (const int x : {60, 150, 50}) screen.MouseMove(x, 50);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Sequence({WM_MOUSELEAVE}), (Order{{w, WM_MOUSELEAVE}}));
-  // Asking while outside is answered at once.
-  ClearLog();
-  tme.hwndTrack = other;
-  TrackMouseEvent(&tme);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Sequence({WM_MOUSELEAVE}), (Order{{other, WM_MOUSELEAVE}}));
-  // Cancelled tracking stays quiet.
-  tme.hwndTrack = w;
-  TrackMouseEvent(&tme);
-  tme.dwFlags = TME_LEAVE | TME_CANCEL;
-  TrackMouseEvent(&tme);
-  ClearLog();
-  screen.MouseMove(150, 50);
-  screen.PumpUntilIdle();
-  EXPECT_TRUE(Received({WM_MOUSELEAVE}).empty());
-  tme.dwFlags = 0x1;  // hover tracking is not supported
-  EXPECT_FALSE(TrackMouseEvent(&tme));
-}
-
 TEST_F(Input, DisabledWindowsGetNoMouseInput) {
   HWND parent = Make(kShown, {0, 0, 200, 200});
   HWND child = Make(WS_CHILD | WS_VISIBLE, {50, 50, 100, 100}, parent);

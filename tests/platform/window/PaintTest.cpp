@@ -62,38 +62,30 @@ TEST_F(Painting, PaintIsClippedToTheInvalidArea) {
   EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
 }
 
+// WM_ERASEBKGND comes from BeginPaint when asked; with a class brush it erases and the painter
+// is told so, without one nobody erased and the painter is told to.
 TEST_F(Painting, EraseComesWithBeginPaintWhenAsked) {
-  HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
-  screen.PumpUntilIdle();
-  BOOL mustErase = TRUE;
-  RECT painted{};
-  On(w, WM_PAINT, [&](WPARAM, LPARAM) {
-    PAINTSTRUCT ps;
-    BeginPaint(w, &ps);
-    mustErase = ps.fErase;
-    painted = ps.rcPaint;
-    EndPaint(w, &ps);
-    return LRESULT(0);
-  });
-  RECT part{5, 5, 10, 10};
-  ClearLog();
-  InvalidateRect(w, &part, TRUE);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(MessagesTo(w, {WM_PAINT, WM_ERASEBKGND}), (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
-  EXPECT_FALSE(mustErase);  // the class brush erased it
-  EXPECT_EQ(painted.right, 10);
-  EXPECT_EQ(ClientPixel(w, 7, 7), kBackground);
-  // Without a class brush nobody erased: the painter is told to.
-  HWND plain = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50}, nullptr, 0, kPlainClass);
-  On(plain, WM_PAINT, [&](WPARAM, LPARAM) {
-    PAINTSTRUCT ps;
-    BeginPaint(plain, &ps);
-    mustErase = ps.fErase;
-    EndPaint(plain, &ps);
-    return LRESULT(0);
-  });
-  screen.PumpUntilIdle();
-  EXPECT_TRUE(mustErase);
+  for (const wchar_t* className : {kLogClass, kPlainClass}) {
+    HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50}, nullptr, 0, className);
+    screen.PumpUntilIdle();
+    PAINTSTRUCT seen{};
+    On(w, WM_PAINT, [&](WPARAM, LPARAM) {
+      BeginPaint(w, &seen);
+      EndPaint(w, &seen);
+      return LRESULT(0);
+    });
+    RECT part{5, 5, 10, 10};
+    ClearLog();
+    InvalidateRect(w, &part, TRUE);
+    screen.PumpUntilIdle();
+    EXPECT_EQ(MessagesTo(w, {WM_PAINT, WM_ERASEBKGND}), (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
+    EXPECT_EQ(seen.fErase, className == kPlainClass);
+    EXPECT_EQ(seen.rcPaint.right, 10);
+    if (className == kLogClass) {
+      EXPECT_EQ(ClientPixel(w, 7, 7), kBackground);
+    }
+    DestroyWindow(w);
+  }
 }
 
 TEST_F(Painting, ChildrenRepaintAfterAParentThatPaintsOverThem) {
@@ -118,43 +110,33 @@ TEST_F(Painting, ChildrenRepaintAfterAParentThatPaintsOverThem) {
   }
 }
 
-TEST_F(Painting, AWindowDcFollowsItsWindowAndDiesWithIt) {
-  HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
+// A window's DC follows its window: shrinking the window shrinks what the DC may touch, a
+// child's DC is clipped to its parent's client area, and a dead window's DC draws nothing.
+TEST_F(Painting, WindowDcsAreClippedToWhatTheWindowShowsAndDieWithIt) {
+  HWND parent = Make(WS_POPUP | WS_VISIBLE | WS_BORDER, {0, 0, 100, 100});
+  HWND child = Make(WS_CHILD | WS_VISIBLE, {80, 80, 200, 200}, parent);
+  HWND w = Make(WS_POPUP | WS_VISIBLE, {200, 0, 300, 100});
   screen.PumpUntilIdle();
-  HDC dc = GetDC(w);
-  RECT box{};
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box.right, 100);
-  // Shrinking the window shrinks what the DC may touch: no drawing past the new surface.
-  MoveWindow(w, 0, 0, 20, 20, TRUE);
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box.right, 20);
-  const RECT all{0, 0, 100, 100};
+  HDC childDc = GetDC(child), dc = GetDC(w);
+  MoveWindow(w, 200, 0, 20, 20, TRUE);
   HBRUSH brush = CreateSolidBrush(kBlue);
-  EXPECT_TRUE(FillRect(dc, &all, brush));
-  EXPECT_EQ(screen.PixelAt(19, 19), kBlue);
+  const RECT all{0, 0, 200, 200};
+  for (HDC each : {childDc, dc}) {
+    RECT box{};
+    GetClipBox(each, &box);
+    EXPECT_EQ(box.right, each == dc ? 20 : 18);  // 98 wide client, child at 80
+    EXPECT_TRUE(FillRect(each, &all, brush));
+  }
+  EXPECT_EQ(screen.PixelAt(98, 98), kBlue);
+  EXPECT_EQ(screen.PixelAt(99, 99), kFrame);
+  EXPECT_EQ(screen.PixelAt(219, 19), kBlue);
+  EXPECT_NE(screen.PixelAt(220, 19), kBlue);
   DestroyWindow(w);
   EXPECT_TRUE(FillRect(dc, &all, brush));  // draws nothing, harms nothing
   EXPECT_EQ(ReleaseDC(w, dc), 1);
   EXPECT_EQ(ReleaseDC(w, dc), 0);
+  ReleaseDC(child, childDc);
   DeleteObject(brush);
-}
-
-TEST_F(Painting, ChildDcsAreClippedToTheParentsClientArea) {
-  HWND parent = Make(WS_POPUP | WS_VISIBLE | WS_BORDER, {0, 0, 100, 100});
-  HWND child = Make(WS_CHILD | WS_VISIBLE, {80, 80, 200, 200}, parent);
-  screen.PumpUntilIdle();
-  HDC dc = GetDC(child);
-  RECT box{};
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box.right, 18);  // 98 wide client, child at 80
-  HBRUSH brush = CreateSolidBrush(kBlue);
-  const RECT all{0, 0, 200, 200};
-  FillRect(dc, &all, brush);
-  EXPECT_EQ(screen.PixelAt(98, 98), kBlue);
-  EXPECT_EQ(screen.PixelAt(99, 99), kFrame);
-  DeleteObject(brush);
-  ReleaseDC(child, dc);
 }
 
 }  // namespace
