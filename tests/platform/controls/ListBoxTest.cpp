@@ -80,26 +80,6 @@ TEST_F(ListBoxTest, RefusesBadIndexesAndPointersWithLbErrAndChangesNothing) {
   EXPECT_TRUE(Notifications().empty());
 }
 
-TEST_F(ListBoxTest, GeometryMessages) {
-  MakeList(LBS_HASSTRINGS, 30);
-  RECT rect{};
-  ASSERT_EQ(Send(LB_GETITEMRECT, 2, LPARAM(&rect)), 1);
-  EXPECT_EQ((std::vector<LONG>{rect.left, rect.top, rect.right, rect.bottom}),
-            (std::vector<LONG>{0, 40, 200, 60}));
-  // Selecting a row below the view scrolls it in as the last whole row.
-  EXPECT_EQ(Send(LB_SETCURSEL, 15), 15);
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 6);
-  EXPECT_EQ(Send(LB_SETTOPINDEX, 25), LB_OKAY);
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 20);  // the last page stays full
-  ASSERT_EQ(Send(LB_GETITEMRECT, 19, LPARAM(&rect)), 1);
-  EXPECT_EQ(rect.top, -kRowHeight);
-  // Which row a point hits is the model's; the message packs "outside" into the high word.
-  EXPECT_EQ(Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 45)), MAKELONG(22, 0));
-  EXPECT_EQ(Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(300, 45)), MAKELONG(22, 1));
-  Send(LB_RESETCONTENT);
-  EXPECT_EQ(Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 5)), 0x1FFFF);
-}
-
 TEST_F(ListBoxTest, ClickSelectsFocusesAndNotifiesAtTheRelease) {
   MakeList(LBS_NOTIFY | LBS_HASSTRINGS, 5);
   const auto rowY = [](int row) { return kListY + row * kRowHeight + 5; };

@@ -138,30 +138,6 @@ TEST(DrawTextCall, AnswersAndRectanglesFollowThePlatform) {
   EXPECT_EQ(DrawTextW(nullptr, L"a", -1, &r, DT_CALCRECT), 0);
 }
 
-TEST(DrawTextCall, PlacesInkByAlignment) {
-  const int width = Width(L"Wide");
-  const struct {
-    UINT format;
-    RECT ink;  // the cell the text must be drawn in
-  } cases[] = {
-      {DT_SINGLELINE | DT_LEFT, {10, 10, 10 + width, 10 + kLine}},
-      {DT_SINGLELINE | DT_CENTER, {10 + (100 - width) / 2, 10, 10 + (100 - width) / 2 + width, 24}},
-      {DT_SINGLELINE | DT_RIGHT, {110 - width, 10, 110, 10 + kLine}},
-      {DT_SINGLELINE | DT_VCENTER, {10, 10 + 13, 10 + width, 10 + 13 + kLine}},
-      {DT_SINGLELINE | DT_BOTTOM | DT_RIGHT, {110 - width, 50 - kLine, 110, 50}},
-  };
-  for (const auto& c : cases) {
-    Canvas canvas(120, 60);
-    SelectedFont font(canvas.dc());
-    SetBkColor(canvas.dc(), RGB(255, 0, 0));  // opaque: ink is exactly the cell
-    RECT r{10, 10, 110, 50};
-    DrawTextW(canvas.dc(), L"Wide", -1, &r, c.format);
-    const RECT ink = InkBounds(canvas);
-    EXPECT_TRUE(EqualRect(&ink, &c.ink))
-        << c.format << ": " << ink.left << "," << ink.top << "," << ink.right << "," << ink.bottom;
-  }
-}
-
 TEST(DrawTextCall, UnderlinesThePrefixedCharacter) {
   Canvas canvas(80, 20);
   SelectedFont font(canvas.dc());

@@ -4,7 +4,6 @@
 
 #include <climits>
 
-#include "platform/text/GlyphRasterizer.h"
 #include "tests/platform/text/TextTestSupport.h"
 
 using namespace trellis::test;
@@ -79,18 +78,6 @@ TEST(TextOutDrawing, NeverDrawsOutsideTheClip) {
   EXPECT_GT(InkCount(clipped, {30, 2, 60, 20}), 0);
 }
 
-TEST(TextOutDrawing, HonoursWindowAndViewportOrigins) {
-  Canvas plain(80, 30), moved(80, 30);
-  SelectedFont font(plain.dc()), font2(moved.dc());
-  Draw(plain.dc(), 4, 2, L"Origin");
-  SetWindowOrgEx(moved.dc(), 100, 50, nullptr);
-  SetViewportOrgEx(moved.dc(), 4, 2, nullptr);
-  Draw(moved.dc(), 100, 50, L"Origin");
-  EXPECT_GT(InkCount(plain, {0, 0, 80, 30}), 0);
-  for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 80; ++x) ASSERT_EQ(plain.At(x, y), moved.At(x, y)) << x << "," << y;
-}
-
 TEST(ExtTextOutDrawing, OpaqueRectangleWithoutTextAndAdvancesFromTheDxArray) {
   Canvas canvas(120, 40);
   SetBkColor(canvas.dc(), kRed);
@@ -140,26 +127,6 @@ TEST(TextOutDrawing, FallbackAndMissingGlyphsDrawInkInTheirCells) {
       EXPECT_GT(InkCount(canvas, {i * width, 0, (i + 1) * width, 20}), c.cells == 1 ? 0 : 15) << i;
     EXPECT_EQ(InkCount(canvas, {c.cells * width, 0, 80, 20}), 0);
   }
-}
-
-TEST(GlyphCache, DrawingAgainRasterisesNothing) {
-  Canvas canvas(200, 20);
-  {
-    SelectedFont font(canvas.dc(), {L"Tahoma", -17, FW_BOLD, true});
-    const auto before = platform::text::GlyphsRasterised();
-    Draw(canvas.dc(), 0, 0, L"cache me");
-    const auto afterFirst = platform::text::GlyphsRasterised();
-    EXPECT_EQ(afterFirst - before, 6u);  // c a h e m and the space
-    Draw(canvas.dc(), 0, 0, L"cache me");
-    Draw(canvas.dc(), 50, 0, L"mace");
-    EXPECT_EQ(platform::text::GlyphsRasterised(), afterFirst);
-  }
-  // A new font of the same description reuses the glyphs; measuring rasterises nothing.
-  const auto before = platform::text::GlyphsRasterised();
-  SelectedFont again(canvas.dc(), {L"Arial", 17, FW_BOLD, true});
-  Draw(canvas.dc(), 0, 0, L"each");
-  Extent(canvas.dc(), L"zyx");
-  EXPECT_EQ(platform::text::GlyphsRasterised(), before);
 }
 
 TEST(TextOutDrawing, RefusesBadInput) {

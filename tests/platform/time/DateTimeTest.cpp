@@ -18,32 +18,6 @@ SYSTEMTIME At(int y, int m, int d, int hh = 0, int mm = 0, int ss = 0) {
   return {WORD(y), WORD(m), 0, WORD(d), WORD(hh), WORD(mm), WORD(ss), 0};
 }
 
-// Every day of a wide span: the day count is a bijection that steps by one, and the weekday
-// turns with it.
-TEST(CivilDateTest, DayCountStepsByOneAcrossCenturies) {
-  CivilDate date{1599, 12, 25};
-  long long days = platform::DaysFromCivil(date);
-  int weekday = platform::DayOfWeek(date);
-  EXPECT_EQ(platform::DaysFromCivil({1970, 1, 1}), 0);
-  EXPECT_EQ(platform::DayOfWeek({2026, 12, 15}), 2);  // a Tuesday
-  for (int i = 0; i < 400 * 366; ++i) {
-    CivilDate next = date;
-    if (++next.day > platform::DaysInMonth(next.year, next.month)) {
-      next.day = 1;
-      if (++next.month > 12) {
-        next.month = 1;
-        ++next.year;
-      }
-    }
-    ASSERT_EQ(platform::DaysFromCivil(next), days + 1) << next.year << "-" << next.month;
-    ASSERT_EQ(platform::CivilFromDays(days + 1), next);
-    ASSERT_EQ(platform::DayOfWeek(next), (weekday + 1) % 7);
-    date = next;
-    ++days;
-    weekday = (weekday + 1) % 7;
-  }
-}
-
 TEST(CivilDateTest, AddMonthsKeepsTheDayWithinTheMonth) {
   EXPECT_EQ(platform::AddMonths({2026, 3, 31}, 1), (CivilDate{2026, 4, 30}));
   EXPECT_EQ(platform::AddMonths({2024, 1, 31}, 1), (CivilDate{2024, 2, 29}));
@@ -81,7 +55,8 @@ TEST(VariantTimeTest, KnownValues) {
   }
 }
 
-// Every day from 1900 to 2100, at a time that moves through the day, converts there and back.
+// Every day from 1900 to 2100, at a time that moves through the day, converts there and back,
+// and the day count steps by one with it (1900 and 2100 are not leap years, 2000 is).
 TEST(VariantTimeTest, EveryDayFrom1900To2100RoundTrips) {
   DATE previous = 0;
   int n = 0;
@@ -101,7 +76,11 @@ TEST(VariantTimeTest, EveryDayFrom1900To2100RoundTrips) {
     ASSERT_EQ(back.wHour * 3600 + back.wMinute * 60 + back.wSecond, secondOfDay);
     ASSERT_EQ(back.wDayOfWeek, platform::DayOfWeek(d));
     ASSERT_EQ(back.wMilliseconds, 0);
+    ASSERT_EQ(platform::DaysFromCivil(d), platform::DaysFromCivil({1900, 1, 1}) + n);
+    ASSERT_EQ(platform::CivilFromDays(platform::DaysFromCivil(d)), d);
   }
+  EXPECT_EQ(platform::DaysFromCivil({1970, 1, 1}), 0);
+  EXPECT_EQ(platform::DayOfWeek({2026, 12, 15}), 2);  // a Tuesday
 }
 
 TEST(VariantTimeTest, RefusesWhatIsNotADateAndLeavesTheOutputAlone) {

@@ -91,21 +91,6 @@ TEST_F(Input, ClickingAnInactiveWindowActivatesAndRaisesIt) {
   EXPECT_EQ(LOWORD(Received({WM_ACTIVATE}).back().wParam), WA_CLICKACTIVE);
 }
 
-TEST_F(Input, HidingTheActivePopupHandsActivationToItsOwner) {
-  HWND host = Make(kShown, {0, 0, 300, 300});
-  HWND popup = Make(kShown | WS_BORDER, {10, 10, 100, 100}, host);
-  EXPECT_EQ(GetFocus(), popup);
-  bool visibleAtKillFocus = true;
-  On(popup, WM_KILLFOCUS, [&](WPARAM, LPARAM) {
-    visibleAtKillFocus = IsWindowVisible(popup);
-    return LRESULT(0);
-  });
-  ShowWindow(popup, SW_HIDE);
-  EXPECT_FALSE(visibleAtKillFocus);
-  EXPECT_EQ(GetActiveWindow(), host);
-  EXPECT_EQ(GetFocus(), host);
-}
-
 // A second press is a double click within the time and 2 pixels, only for a class that asks;
 // a third press starts over; each button has its own.
 TEST_F(Input, DoubleClicksNeedTheClassTimeAndDistance) {

@@ -11,24 +11,6 @@ using Order = std::vector<std::pair<HWND, UINT>>;
 
 constexpr DWORD kShownPopup = WS_POPUP | WS_VISIBLE;
 
-TEST_F(WindowTree, CreationSendsItsMessagesInOrderWithTheCreateRecord) {
-  void* const param = reinterpret_cast<void*>(0x1234);
-  const void* seenParam = nullptr;
-  On(nullptr, WM_CREATE, [&](WPARAM, LPARAM l) {
-    seenParam = reinterpret_cast<const CREATESTRUCTW*>(l)->lpCreateParams;
-    return LRESULT(0);
-  });
-  HWND w = CreateWindowExW(0, kLogClass, L"title", kShownPopup, 10, 20, 100, 50, nullptr, nullptr,
-                           nullptr, param);
-  ASSERT_TRUE(w);
-  EXPECT_EQ(seenParam, param);
-  EXPECT_EQ(MessagesTo(w, {WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW}),
-            (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW}));
-  wchar_t text[16];
-  EXPECT_EQ(GetWindowTextW(w, text, 16), 5);
-  EXPECT_STREQ(text, L"title");
-}
-
 // A refusal in WM_CREATE destroys the window before CreateWindowEx returns null.
 TEST_F(WindowTree, BadCreationArgumentsAndRefusalsGiveNull) {
   SetLastError(0);
