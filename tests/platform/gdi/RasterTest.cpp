@@ -2,6 +2,8 @@
 // checked against a reference in RasterDifferentialTest.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/gdi/HandleTable.h"
 #include "tests/support/Pixels.h"
 
@@ -25,46 +27,38 @@ struct PenScope {
 };
 }  // namespace
 
-TEST(Lines, EndPointIsExcludedInEveryDirection) {
+// The end point is left out in every direction (so the next line draws it), a zero-length line
+// draws nothing, and a line far past the surface stops early within the clip and origin.
+TEST(Lines, EndPointIsExcludedAndClipAndOriginApply) {
   Canvas c(20, 20);
   PenScope pen(c.dc(), kRed);
   MoveToEx(c.dc(), 2, 2, nullptr);
-  LineTo(c.dc(), 10, 2);  // right
-  EXPECT_EQ(c.Count(kRed), 8);
-  EXPECT_EQ(c.At(10, 2), kWhite);
-  LineTo(c.dc(), 10, 9);  // down from the excluded end: (10,2) is the start, so now drawn
-  EXPECT_EQ(c.At(10, 2), kRed);
-  EXPECT_EQ(c.At(10, 9), kWhite);
-  LineTo(c.dc(), 3, 2);  // diagonal back up-left: 7 steps, 7 pixels
-  EXPECT_EQ(c.Count(kRed), 8 + 7 + 7);
+  const struct {
+    POINT to;
+    int total;
+    COLORREF atEnd;
+  } steps[] = {{{2, 2}, 0, kWhite}, {{10, 2}, 8, kWhite}, {{10, 9}, 15, kWhite}, {{3, 2}, 22, kRed}};
+  for (const auto& s : steps) {
+    LineTo(c.dc(), s.to.x, s.to.y);
+    EXPECT_EQ(c.Count(kRed), s.total) << s.to.x << "," << s.to.y;
+    EXPECT_EQ(c.At(s.to.x, s.to.y), s.atEnd);
+    EXPECT_EQ(c.At(10, 2), s.total > 8 ? kRed : kWhite);
+  }
   POINT pos{};
   GetCurrentPositionEx(c.dc(), &pos);
-  EXPECT_EQ(pos.x, 3);
-  EXPECT_EQ(pos.y, 2);
-  // A zero-length line draws nothing.
-  Canvas d(4, 4);
-  PenScope pen2(d.dc(), kRed);
-  MoveToEx(d.dc(), 1, 1, nullptr);
-  LineTo(d.dc(), 1, 1);
-  EXPECT_EQ(d.Count(kRed), 0);
-}
+  EXPECT_EQ(pos.x + 100 * pos.y, 3 + 200);
 
-TEST(Lines, ClipAndWindowOriginApply) {
-  Canvas c(20, 20);
-  PenScope pen(c.dc(), kRed);
-  SetWindowOrgEx(c.dc(), 5, 5, nullptr);  // logical (5,5) is device (0,0)
-  IntersectClipRect(c.dc(), 5, 5, 10, 30);  // logical; device x 0..4
-  MoveToEx(c.dc(), 0, 6, nullptr);
-  LineTo(c.dc(), 100000000, 6);  // far past the surface; must stop early and stay clipped
-  EXPECT_EQ(c.Count(kRed), 5);
-  EXPECT_EQ(c.At(0, 1), kRed);
-  EXPECT_EQ(c.At(4, 1), kRed);
-  EXPECT_EQ(c.At(5, 1), kWhite);
+  Canvas d(20, 20);
+  PenScope pen2(d.dc(), kRed);
+  SetWindowOrgEx(d.dc(), 5, 5, nullptr);    // logical (5,5) is device (0,0)
+  IntersectClipRect(d.dc(), 5, 5, 10, 30);  // logical; device x 0..4
+  MoveToEx(d.dc(), 0, 6, nullptr);
+  LineTo(d.dc(), 100000000, 6);
+  EXPECT_EQ(d.Count(kRed, {0, 1, 5, 2}), 5);
+  EXPECT_EQ(d.Count(kRed), 5);
   RECT box{};
-  EXPECT_EQ(GetClipBox(c.dc(), &box), SIMPLEREGION);
-  EXPECT_EQ(box.left, 5);
-  EXPECT_EQ(box.right, 10);
-  EXPECT_EQ(box.bottom, 25);  // the bitmap's bottom edge, in logical coordinates
+  EXPECT_EQ(GetClipBox(d.dc(), &box), SIMPLEREGION);
+  EXPECT_EQ((std::vector<LONG>{box.left, box.right, box.bottom}), (std::vector<LONG>{5, 10, 25}));
 }
 
 TEST(Handles, StaleMadeUpAndWrongKindHandlesAreRefused) {

@@ -65,34 +65,32 @@ std::vector<BYTE> Resized(std::vector<BYTE> dib, std::size_t size) {
 
 }  // namespace
 
+// 24- and 32-bit rows, bottom-up and top-down, and palette indexes of 8, 4 and 1 bits, where an
+// index past a short colour table is black.
 TEST(LoadBitmap, DecodesEveryDepthAndRowOrder) {
   const auto rgb = [](int x, int y) { return DWORD(Sample(x, y)); };
-  ExpectSample(LoadDib(MakeDib(3, 2, 24, rgb)));
-  ExpectSample(LoadDib(MakeDib(3, -2, 24, rgb)));
-  ExpectSample(LoadDib(MakeDib(3, 2, 32, rgb)));
-  ExpectSample(LoadDib(MakeDib(3, -2, 32, rgb)));
-
   const std::vector<COLORREF> palette = {kGrey, kRed, kGreen, kBlue};
   const auto index = [&](int x, int y) {
     return DWORD(std::find(palette.begin(), palette.end(), Sample(x, y)) - palette.begin());
   };
-  ExpectSample(LoadDib(MakeDib(3, 2, 8, index, palette)));
-  ExpectSample(LoadDib(MakeDib(3, -2, 4, index, palette)));
-  const std::vector<COLORREF> twoColours = {kRed, kBlue};
-  HBITMAP mono = LoadDib(MakeDib(9, 1, 1, [](int x, int) { return DWORD(x % 2); }, twoColours));
-  ASSERT_NE(mono, nullptr);
-  EXPECT_EQ(BitmapPixel(mono, 0, 0), kRed);
-  EXPECT_EQ(BitmapPixel(mono, 7, 0), kBlue);
-  EXPECT_EQ(BitmapPixel(mono, 8, 0), kRed);
-  DeleteObject(mono);
-}
-
-TEST(LoadBitmap, IndexPastAShortColourTableIsBlack) {
-  HBITMAP bitmap = LoadDib(MakeDib(2, 1, 8, [](int x, int) { return DWORD(x * 5); }, {kRed}));
-  ASSERT_NE(bitmap, nullptr);
-  EXPECT_EQ(BitmapPixel(bitmap, 0, 0), kRed);
-  EXPECT_EQ(BitmapPixel(bitmap, 1, 0), RGB(0, 0, 0));
-  DeleteObject(bitmap);
+  for (const auto& dib : {MakeDib(3, 2, 24, rgb), MakeDib(3, -2, 24, rgb), MakeDib(3, 2, 32, rgb),
+                          MakeDib(3, -2, 32, rgb), MakeDib(3, 2, 8, index, palette),
+                          MakeDib(3, -2, 4, index, palette)})
+    ExpectSample(LoadDib(dib));
+  const struct {
+    std::vector<BYTE> dib;
+    std::vector<COLORREF> row;
+  } cases[] = {
+      {MakeDib(9, 1, 1, [](int x, int) { return DWORD(x % 2); }, {kRed, kBlue}),
+       {kRed, kBlue, kRed, kBlue, kRed, kBlue, kRed, kBlue, kRed}},
+      {MakeDib(2, 1, 8, [](int x, int) { return DWORD(x * 5); }, {kRed}), {kRed, RGB(0, 0, 0)}},
+  };
+  for (const auto& c : cases) {
+    HBITMAP bitmap = LoadDib(c.dib);
+    ASSERT_NE(bitmap, nullptr);
+    for (std::size_t x = 0; x < c.row.size(); ++x) EXPECT_EQ(BitmapPixel(bitmap, int(x), 0), c.row[x]) << x;
+    DeleteObject(bitmap);
+  }
 }
 
 TEST(LoadBitmap, MalformedOrTruncatedResourcesGiveNull) {

@@ -99,62 +99,44 @@ TEST(CreateFont, BadAndExtremeDescriptions) {
   DeleteObject(twelve);
 }
 
+// Pinned metrics of the default face, and how size, weight and styles move them. A fresh memory
+// DC measures with the stock system font until another is selected.
 TEST(TextMetrics, DescribeTheSelectedFont) {
   Canvas canvas(10, 10);
-  TEXTMETRICW regular, large, bold;
-  {
-    SelectedFont font(canvas.dc(), {L"Tahoma", -12});
-    regular = Metrics(canvas.dc());
-  }
-  {
-    SelectedFont font(canvas.dc(), {L"Tahoma", -16});
-    large = Metrics(canvas.dc());
-  }
-  {
-    SelectedFont font(canvas.dc(), {L"Tahoma", -12, FW_EXTRABOLD, true, true, true});
-    bold = Metrics(canvas.dc());
-  }
-  EXPECT_EQ((std::vector<LONG>{regular.tmHeight, regular.tmAscent, regular.tmDescent,
-                               regular.tmInternalLeading, regular.tmAveCharWidth, regular.tmWeight,
-                               regular.tmItalic}),
-            (std::vector<LONG>{14, 11, 3, 2, 6, FW_NORMAL, 0}));
-  EXPECT_EQ(large.tmHeight, 19);
-  EXPECT_GT(large.tmAveCharWidth, regular.tmAveCharWidth);
-  EXPECT_EQ(bold.tmHeight, regular.tmHeight);
-  EXPECT_EQ(bold.tmWeight, FW_EXTRABOLD);
-  EXPECT_GT(bold.tmAveCharWidth, regular.tmAveCharWidth);
-  EXPECT_NE(bold.tmItalic, 0);
-  EXPECT_NE(bold.tmUnderlined, 0);
-  EXPECT_NE(bold.tmStruckOut, 0);
-
-  // A fresh memory DC measures with the stock system font until another is selected.
   const TEXTMETRICW system = Metrics(canvas.dc());
   EXPECT_EQ(system.tmWeight, FW_BOLD);
-  EXPECT_GT(system.tmHeight, 0);
-
+  const auto metrics = [&canvas](const FontRequest& request) {
+    SelectedFont font(canvas.dc(), request);
+    const TEXTMETRICW tm = Metrics(canvas.dc());
+    return std::vector<LONG>{tm.tmHeight,       tm.tmAscent,        tm.tmDescent,
+                             tm.tmAveCharWidth, tm.tmWeight,        tm.tmItalic != 0,
+                             tm.tmUnderlined != 0, tm.tmStruckOut != 0};
+  };
+  EXPECT_EQ(metrics({L"Tahoma", -12}), (std::vector<LONG>{14, 11, 3, 6, FW_NORMAL, 0, 0, 0}));
+  EXPECT_EQ(metrics({L"Tahoma", -16})[0], 19);
+  EXPECT_GT(metrics({L"Tahoma", -16})[3], 6);
+  auto bold = metrics({L"Tahoma", -12, FW_EXTRABOLD, true, true, true});
+  EXPECT_GT(bold[3], 6);
+  bold[3] = 6;
+  EXPECT_EQ(bold, (std::vector<LONG>{14, 11, 3, 6, FW_EXTRABOLD, 1, 1, 1}));
   TEXTMETRICW unused{};
   EXPECT_FALSE(GetTextMetricsW(canvas.dc(), nullptr));
   EXPECT_FALSE(GetTextMetricsW(nullptr, &unused));
-  HDC stale = CreateCompatibleDC(nullptr);
-  DeleteDC(stale);
-  EXPECT_FALSE(GetTextMetricsW(stale, &unused));
 }
 
+// The face is the family that draws, copied whole characters at a time with the terminator.
 TEST(TextFace, NamesTheFamilyThatDraws) {
   Canvas canvas(10, 10);
-  {
-    SelectedFont font(canvas.dc(), {L"微软雅黑"});
-    EXPECT_EQ(Face(canvas.dc()), L"DejaVu Sans");
-    EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, nullptr), 12);  // with the terminator
-    wchar_t small[5] = {L'?', L'?', L'?', L'?', L'?'};
-    EXPECT_EQ(GetTextFaceW(canvas.dc(), 5, small), 4);
-    EXPECT_EQ(std::wstring(small), L"Deja");
-  }
   {
     SelectedFont font(canvas.dc(), {L"Consolas"});
     EXPECT_EQ(Face(canvas.dc()), L"DejaVu Sans Mono");
   }
-  wchar_t name[8];
-  EXPECT_EQ(GetTextFaceW(nullptr, 8, name), 0);
-  EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, name), 0);
+  SelectedFont font(canvas.dc(), {L"微软雅黑"});
+  EXPECT_EQ(Face(canvas.dc()), L"DejaVu Sans");
+  EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, nullptr), 12);
+  wchar_t small[5] = {L'?', L'?', L'?', L'?', L'?'};
+  EXPECT_EQ(GetTextFaceW(canvas.dc(), 5, small), 4);
+  EXPECT_EQ(std::wstring(small), L"Deja");
+  EXPECT_EQ(GetTextFaceW(nullptr, 5, small), 0);
+  EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, small), 0);
 }
