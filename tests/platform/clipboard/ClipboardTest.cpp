@@ -3,6 +3,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <tuple>
 
 #include "platform/clipboard/SystemClipboard.h"
 #include "platform/gdi/HandleTable.h"
@@ -154,35 +155,33 @@ TEST_F(Clipboard, ASystemClipboardSeesChangesAtCloseAndOffersItsOwnText) {
   platform::Desktop::Current().clipboard.AttachSystem(nullptr);
 }
 
+// Fixed memory does not exist here; memory is zeroed even without GMEM_ZEROINIT; locks count.
 TEST(GlobalMemory, RefusesBadRequestsAndHandles) {
-  SetLastError(0);
-  EXPECT_EQ(GlobalAlloc(0, 16), nullptr);  // fixed memory does not exist here
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-  EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE | 0x2000, 16), nullptr);
-  EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE, SIZE_T(-1)), nullptr);
-  EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
-
+  for (const auto& [flags, size, error] :
+       {std::tuple{UINT(0), SIZE_T(16), DWORD(ERROR_INVALID_PARAMETER)},
+        std::tuple{UINT(GMEM_MOVEABLE | 0x2000), SIZE_T(16), DWORD(ERROR_INVALID_PARAMETER)},
+        std::tuple{UINT(GMEM_MOVEABLE), SIZE_T(-1), DWORD(ERROR_NOT_ENOUGH_MEMORY)}}) {
+    EXPECT_EQ(GlobalAlloc(flags, size), nullptr);
+    EXPECT_EQ(GetLastError(), error);
+  }
   const HGLOBAL empty = GlobalAlloc(GMEM_MOVEABLE, 0);
-  ASSERT_NE(empty, nullptr);
   EXPECT_EQ(GlobalLock(empty), nullptr);
   EXPECT_EQ(GlobalFree(empty), nullptr);
-
   const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 3);
   void* first = GlobalLock(memory);
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(static_cast<BYTE*>(first)[2], 0);  // zeroed even without GMEM_ZEROINIT
+  EXPECT_EQ(static_cast<BYTE*>(first)[2], 0);
   EXPECT_EQ(GlobalLock(memory), first);
   EXPECT_TRUE(GlobalUnlock(memory));
   SetLastError(123);
-  EXPECT_FALSE(GlobalUnlock(memory));
+  EXPECT_FALSE(GlobalUnlock(memory));  // the last lock: not an error
   EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
   EXPECT_FALSE(GlobalUnlock(memory));
   EXPECT_EQ(GetLastError(), ERROR_NOT_LOCKED);
   EXPECT_EQ(GlobalFree(memory), nullptr);
-
-  const HGLOBAL made_up = reinterpret_cast<HGLOBAL>(std::uintptr_t(0x7777001));
+  const HGLOBAL madeUp = reinterpret_cast<HGLOBAL>(std::uintptr_t(0x7777001));
   const HGLOBAL font = reinterpret_cast<HGLOBAL>(GetStockObject(DEFAULT_GUI_FONT));
-  for (HGLOBAL bad : {HGLOBAL(nullptr), memory, made_up, font}) {
+  for (HGLOBAL bad : {HGLOBAL(nullptr), memory, madeUp, font}) {
     EXPECT_EQ(GlobalLock(bad), nullptr);
     EXPECT_FALSE(GlobalUnlock(bad));
     EXPECT_EQ(GlobalSize(bad), 0u);

@@ -138,21 +138,6 @@ TEST(DrawTextCall, AnswersAndRectanglesFollowThePlatform) {
   EXPECT_EQ(DrawTextW(nullptr, L"a", -1, &r, DT_CALCRECT), 0);
 }
 
-TEST(DrawTextCall, UnderlinesThePrefixedCharacter) {
-  Canvas canvas(80, 20);
-  SelectedFont font(canvas.dc());
-  SetBkMode(canvas.dc(), TRANSPARENT);
-  SetTextColor(canvas.dc(), RGB(0, 0, 255));
-  RECT r{0, 0, 80, 20};
-  DrawTextW(canvas.dc(), L"a&bc", -1, &r, DT_SINGLELINE);
-  // The underline row is solid under 'b' only.
-  const int a = Width(L"a"), b = Width(L"b");
-  const int row = Metrics(canvas.dc()).tmAscent;
-  EXPECT_EQ(canvas.Count(RGB(0, 0, 255), {a, row, a + b, row + 1}), b);
-  EXPECT_EQ(InkCount(canvas, {0, row, a, row + 1}), 0);
-  EXPECT_EQ(InkCount(canvas, {a + b, row, 80, row + 1}), 0);
-}
-
 TEST(DrawTextCall, ClipsToTheRectangleUnlessNoClip) {
   for (UINT extra : {0u, UINT(DT_NOCLIP)}) {
     Canvas canvas(120, 30);
