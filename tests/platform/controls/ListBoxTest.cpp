@@ -80,32 +80,6 @@ TEST_F(ListBoxTest, RefusesBadIndexesAndPointersWithLbErrAndChangesNothing) {
   EXPECT_TRUE(Notifications().empty());
 }
 
-TEST_F(ListBoxTest, ClickSelectsFocusesAndNotifiesAtTheRelease) {
-  MakeList(LBS_NOTIFY | LBS_HASSTRINGS, 5);
-  const auto rowY = [](int row) { return kListY + row * kRowHeight + 5; };
-  screen.MouseDown(kListX + 30, rowY(2));
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Send(LB_GETCURSEL), 2);
-  EXPECT_EQ(GetFocus(), list);
-  EXPECT_EQ(GetCapture(), list);
-  EXPECT_EQ(Notifications(), std::vector<WORD>{LBN_SETFOCUS});
-  // Dragging moves the selection with the pointer.
-  screen.MouseMove(kListX + 30, rowY(4));
-  screen.MouseUp(kListX + 30, rowY(4));
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Send(LB_GETCURSEL), 4);
-  EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_EQ(Notifications(), (std::vector<WORD>{LBN_SETFOCUS, LBN_SELCHANGE}));
-  // A double click tells the parent; its second press selects nothing new.
-  screen.AdvanceTime(GetDoubleClickTime() + 1);
-  ClearLog();
-  screen.Click(kListX + 30, rowY(2));
-  screen.Click(kListX + 30, rowY(2));
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Notifications(), (std::vector<WORD>{LBN_SELCHANGE, LBN_DBLCLK}));
-  EXPECT_EQ(Send(LB_GETCURSEL), 2);
-}
-
 // The bar shows only while rows do not fit, narrows the rows and follows the list. WM_VSCROLL
 // carries 16 bits of position: a long list reads its own bar's whole track position.
 TEST_F(ListBoxTest, ItsOwnBarAppearsWhenRowsDoNotFitAndReachesEveryRow) {

@@ -92,27 +92,6 @@ TEST_F(ScrollBarTest, HeldArrowRepeatsWhileThePointerStaysOnIt) {
   EXPECT_EQ(Info(SIF_POS).nPos, 50);
 }
 
-TEST_F(ScrollBarTest, PageClicksRepeatUntilTheThumbReachesThePointer) {
-  MakeBar(0, true);
-  // Track 16..184, thumb 16 long: pixel 150 lies below it.
-  screen.MouseDown(kX, kY + 150);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Info(SIF_POS).nPos, 10);
-  screen.AdvanceTime(kFirstDelay + 20 * kRepeatDelay);
-  screen.MouseUp(kX, kY + 150);
-  screen.PumpUntilIdle();
-  // Stopped by the first page that brought the thumb's end past the pointer.
-  const auto thumbEnd = [](int pos) { return 16 + (168 - 16) * pos / 90 + 16; };
-  EXPECT_GT(thumbEnd(Info(SIF_POS).nPos), 150);
-  EXPECT_LE(thumbEnd(Info(SIF_POS).nPos - 10), 150);
-  EXPECT_EQ(Received().back().first, SB_ENDSCROLL);
-  ClearLog();
-  screen.AdvanceTime(1000);
-  screen.Click(kX, kY + 20);  // above the thumb now
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Received().front().first, SB_PAGEUP);
-}
-
 // The track position follows the drag up to the last page, not the range's end, while the
 // owner has not answered; without a drag it is the stored position.
 TEST_F(ScrollBarTest, DraggingTheThumbTracksThenSetsThePosition) {

@@ -8,7 +8,6 @@
 #include "platform/gdi/HandleTable.h"
 #include "platform/mfc/AfxModuleState.h"
 #include "platform/mfc/CGdiObject.h"
-#include "platform/mfc/CWinApp.h"
 #include "platform/win32/WinRes.h"
 #include "tests/support/Dib.h"
 #include "tests/support/ScopedResourceModule.h"
@@ -69,18 +68,6 @@ TEST_F(ModuleState, GuardSwitchesForItsScopeAndRestoresNestedStates) {
   }
   EXPECT_EQ(AfxGetModuleState(), AfxGetAppModuleState());
   EXPECT_EQ(m_libraryState.m_hCurrentResourceHandle, m_app.get());
-}
-
-TEST_F(ModuleState, AnAppBelongsToTheStateCurrentWhenItIsMadeUntilItGoes) {
-  {
-    AFX_MANAGE_STATE(&m_libraryState);
-    CWinApp app(L"Library");
-    EXPECT_EQ(AfxGetApp(), &app);
-    EXPECT_STREQ(app.m_pszAppName, L"Library");
-    AFX_MAINTAIN_STATE2 appState(AfxGetAppModuleState());
-    EXPECT_EQ(AfxGetApp(), nullptr);
-  }
-  EXPECT_EQ(m_libraryState.m_pCurrentWinApp, nullptr);
 }
 
 TEST_F(ModuleState, LoadBitmapIntoAnOccupiedObjectFailsWithoutLeaking) {

@@ -50,27 +50,6 @@ TEST(FaceNames, WindowsNamesMapToPinnedFamilies) {
   for (const auto& c : cases) EXPECT_EQ(FamilyForFaceName(c.face), c.family) << c.face;
 }
 
-TEST(CreateFont, EqualDescriptionsShareOneInstance) {
-  const LOGFONTW tahoma = LogFont({L"Tahoma", -12});
-  const LOGFONTW arial = LogFont({L"Arial", 12});  // the sign of the height does not matter
-  const LOGFONTW bold = LogFont({L"Tahoma", -12, FW_BOLD});
-  HFONT a = CreateFontIndirectW(&tahoma);
-  HFONT b = CreateFontIndirectW(&arial);
-  HFONT c = CreateFontIndirectW(&bold);
-  HFONT d = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"宋体");
-  ASSERT_TRUE(a && b && c && d);
-  EXPECT_NE(a, b);
-  EXPECT_EQ(InstanceOf(a), InstanceOf(b));
-  EXPECT_EQ(InstanceOf(a), InstanceOf(d));
-  EXPECT_NE(InstanceOf(a), InstanceOf(c));
-  // Each font keeps the description it was made from.
-  LOGFONTW back{};
-  ASSERT_EQ(GetObjectW(b, sizeof back, &back), int(sizeof back));
-  EXPECT_EQ(back.lfHeight, 12);
-  EXPECT_EQ(std::wstring(back.lfFaceName), L"Arial");
-  for (HFONT f : {a, b, c, d}) EXPECT_TRUE(DeleteObject(f));
-}
-
 TEST(CreateFont, BadAndExtremeDescriptions) {
   EXPECT_EQ(CreateFontIndirectW(nullptr), nullptr);
   Canvas canvas(10, 10);

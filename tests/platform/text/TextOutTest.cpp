@@ -96,19 +96,6 @@ TEST(ExtTextOutDrawing, OpaqueRectangleWithoutTextAndAdvancesFromTheDxArray) {
   EXPECT_EQ(stems[2] - stems[1], 40);
 }
 
-TEST(TextOutDrawing, UnderlineAndStrikeOutSpanTheRun) {
-  Canvas canvas(80, 20);
-  SelectedFont font(canvas.dc(), {L"Tahoma", -12, FW_NORMAL, false, true, true});
-  SetTextColor(canvas.dc(), kBlue);
-  SetBkMode(canvas.dc(), TRANSPARENT);
-  Draw(canvas.dc(), 0, 0, L"a b");
-  const int width = Extent(canvas.dc(), L"a b").cx;
-  int fullRows = 0;
-  for (int y = 0; y < 20; ++y) fullRows += canvas.Count(kBlue, {0, y, width, y + 1}) == width;
-  EXPECT_EQ(fullRows, 2);
-  EXPECT_EQ(InkCount(canvas, {width, 0, 80, 20}), 0);
-}
-
 // Chinese comes from the fallback face; characters no face has draw the missing-glyph box and
 // advance by it; control characters take no room.
 TEST(TextOutDrawing, FallbackAndMissingGlyphsDrawInkInTheirCells) {

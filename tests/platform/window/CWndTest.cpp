@@ -118,24 +118,6 @@ TEST_F(CWndTest, AControlHandlesItsOwnNotificationsFirst) {
   EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 0, 0), 0);
 }
 
-// Default() hands a message to the window's own procedure; after unsubclassing the object
-// hears nothing more. One object owns a window at a time.
-TEST_F(CWndTest, SubclassingRoutesAWindowThroughTheObjectAndBack) {
-  HWND hwnd = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
-  RecordingWnd wnd;
-  ASSERT_TRUE(wnd.SubclassWindow(hwnd));
-  EXPECT_FALSE(RecordingWnd().SubclassWindow(hwnd));
-  ClearLog();
-  ::MoveWindow(hwnd, 0, 0, 60, 60, TRUE);
-  EXPECT_EQ(wnd.lastSize, CSize(60, 60));
-  EXPECT_EQ(MessagesTo(hwnd, {WM_SIZE}).size(), 1u);
-  EXPECT_EQ(wnd.UnsubclassWindow(), hwnd);
-  ::MoveWindow(hwnd, 0, 0, 70, 70, TRUE);
-  EXPECT_EQ(wnd.lastSize, CSize(60, 60));
-  EXPECT_EQ(MessagesTo(hwnd, {WM_SIZE}).size(), 2u);
-  EXPECT_TRUE(IsWindow(hwnd));
-}
-
 class KeyEatingWnd : public CWnd {
  protected:
   BOOL PreTranslateMessage(MSG* msg) override {

@@ -41,27 +41,6 @@ TEST_F(Painting, APopUpReachesBeyondItsHostWindow) {
   EXPECT_EQ(screen.PixelAt(200, 190), kRed);
 }
 
-TEST_F(Painting, PaintIsClippedToTheInvalidArea) {
-  HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
-  PaintWith(w, kRed);
-  screen.PumpUntilIdle();
-  PaintWith(w, kBlue);
-  RECT part{10, 10, 20, 30};
-  InvalidateRect(w, &part, FALSE);
-  RECT other{50, 50, 60, 60};
-  InvalidateRect(w, &other, FALSE);
-  RECT update{};
-  EXPECT_TRUE(GetUpdateRect(w, &update, FALSE));
-  EXPECT_EQ(update.left, 10);  // the bounding box of both
-  EXPECT_EQ(update.bottom, 60);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(ClientPixel(w, 15, 15), kBlue);
-  EXPECT_EQ(ClientPixel(w, 55, 55), kBlue);
-  EXPECT_EQ(ClientPixel(w, 5, 5), kRed);
-  EXPECT_EQ(ClientPixel(w, 70, 70), kRed);
-  EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
-}
-
 // WM_ERASEBKGND comes from BeginPaint when asked; with a class brush it erases and the painter
 // is told so, without one nobody erased and the painter is told to.
 TEST_F(Painting, EraseComesWithBeginPaintWhenAsked) {

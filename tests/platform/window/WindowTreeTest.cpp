@@ -38,35 +38,6 @@ TEST_F(WindowTree, BadCreationArgumentsAndRefusalsGiveNull) {
             (std::vector<UINT>{WM_DESTROY, WM_NCDESTROY}));
 }
 
-TEST_F(WindowTree, ZOrderKeepsTheTopmostBandAbove) {
-  HWND topmost = Make(kShownPopup, {0, 0, 100, 100}, nullptr, WS_EX_TOPMOST);
-  HWND a = Make(kShownPopup, {0, 0, 100, 100});
-  HWND b = Make(kShownPopup, {0, 0, 100, 100});
-  const auto place = [](HWND w, HWND after) {
-    SetWindowPos(w, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  };
-  const auto top = [] { return WindowFromPoint({50, 50}); };
-  // A new ordinary window goes on top of the ordinary ones, still under the topmost one.
-  EXPECT_EQ(top(), topmost);
-  ShowWindow(topmost, SW_HIDE);
-  EXPECT_EQ(top(), b);
-  ShowWindow(topmost, SW_SHOWNA);
-  place(a, HWND_TOP);
-  EXPECT_EQ(top(), topmost);
-  place(a, HWND_TOPMOST);
-  EXPECT_EQ(top(), a);
-  EXPECT_TRUE(GetWindowLongW(a, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  place(a, HWND_NOTOPMOST);
-  EXPECT_EQ(top(), topmost);
-  ShowWindow(topmost, SW_HIDE);
-  EXPECT_EQ(top(), a);  // back at the top of the ordinary band
-  place(a, HWND_BOTTOM);
-  EXPECT_EQ(top(), b);
-  // The topmost flag moves only with the z-order.
-  SetWindowLongW(b, GWL_EXSTYLE, WS_EX_TOPMOST);
-  EXPECT_FALSE(GetWindowLongW(b, GWL_EXSTYLE) & WS_EX_TOPMOST);
-}
-
 // Children are hit in creation order and clipped to their parent; borders lie outside the
 // client area, and points map through them.
 TEST_F(WindowTree, ChildrenAreHitInOrderAndPointsMapThroughBorders) {
