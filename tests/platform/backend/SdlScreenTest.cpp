@@ -20,7 +20,6 @@ struct Received {
 
 std::vector<Received> g_log;
 COLORREF g_paintColor = RGB(200, 0, 0);
-std::wstring g_imeResult;
 
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   g_log.push_back({message, wParam, lParam});
@@ -31,14 +30,6 @@ LRESULT CALLBACK RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     FillRect(dc, &ps.rcPaint, brush);
     DeleteObject(brush);
     EndPaint(hwnd, &ps);
-    return 0;
-  }
-  if (message == WM_IME_COMPOSITION) {
-    const HIMC context = ImmGetContext(hwnd);
-    wchar_t text[16] = {};
-    ImmGetCompositionStringW(context, GCS_RESULTSTR, text, sizeof(text) - sizeof(wchar_t));
-    g_imeResult = text;
-    ImmReleaseContext(hwnd, context);
     return 0;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -104,7 +95,7 @@ class SdlScreenTest : public ::testing::Test {
 };
 
 // Only new frames are presented, and the screen follows the window's size: top-level windows
-// hear of it and the new surface shows the whole screen.
+// hear of it and the new surface shows the whole screen. Closing the window ends the loop.
 TEST_F(SdlScreenTest, TheWindowShowsTheScreenFollowingItsSize) {
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 320);
   ASSERT_TRUE(screen.PumpUntilIdle());
@@ -128,6 +119,11 @@ TEST_F(SdlScreenTest, TheWindowShowsTheScreenFollowingItsSize) {
   EXPECT_EQ(Only(WM_DISPLAYCHANGE).size(), 1u);
   EXPECT_EQ(ShownAt(30, 20), RGB(0, 0, 200));
   EXPECT_EQ(ShownAt(390, 140), ShownAt(5, 5));
+  Push(SDL_WINDOWEVENT, [this](SDL_Event& e) {
+    e.window.event = SDL_WINDOWEVENT_CLOSE;
+    e.window.windowID = SDL_GetWindowID(screen.OsWindow());
+  });
+  EXPECT_EQ(screen.Run(), 0);
 }
 
 // A printable key comes with its text from SDL: typed once. Enter has no text from SDL, so its
@@ -162,7 +158,9 @@ TEST_F(SdlScreenTest, MouseKeysAndTextArriveAsWindowMessages) {
   for (WPARAM c : Only(WM_CHAR)) typed.push_back(wchar_t(c));
   EXPECT_EQ(typed, L"a\réb");
   EXPECT_EQ(Only(WM_IME_COMPOSITION).size(), 1u);
-  EXPECT_EQ(g_imeResult, L"中文");
+  wchar_t result[3] = {};
+  ImmGetCompositionStringW(ImmGetContext(window), GCS_RESULTSTR, result, 2 * sizeof(wchar_t));
+  EXPECT_STREQ(result, L"中文");
 }
 
 TEST_F(SdlScreenTest, ClipboardTextIsTradedWithSdlAsUtf8) {
@@ -187,17 +185,6 @@ TEST_F(SdlScreenTest, ClipboardTextIsTradedWithSdlAsUtf8) {
   EXPECT_STREQ(static_cast<const wchar_t*>(GlobalLock(offered)), L"粘贴 paste");
   GlobalUnlock(offered);
   CloseClipboard();
-}
-
-TEST_F(SdlScreenTest, ClosingTheWindowEndsTheLoop) {
-  Push(SDL_WINDOWEVENT, [this](SDL_Event& e) {
-    e.window.event = SDL_WINDOWEVENT_CLOSE;
-    e.window.windowID = SDL_GetWindowID(screen.OsWindow());
-  });
-  EXPECT_EQ(screen.Run(), 0);
-  PostQuitMessage(3);
-  EXPECT_EQ(screen.Run(), 3);
-  EXPECT_TRUE(screen.PumpUntilIdle());
 }
 
 }  // namespace

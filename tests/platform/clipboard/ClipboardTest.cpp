@@ -1,19 +1,15 @@
-// The clipboard's open/close rules, text round trips, who owns the memory, and the mirror of a
-// backend's system clipboard; global memory's refusals.
+// The clipboard's open/close rules, text round trips and who owns the memory (the system
+// clipboard's mirror is the SDL backend's test); global memory's refusals.
 #include <cstring>
 #include <cwchar>
 #include <string>
 #include <tuple>
 
-#include "platform/clipboard/SystemClipboard.h"
 #include "platform/gdi/HandleTable.h"
-#include "platform/window/Desktop.h"
 #include "tests/platform/window/WindowTesting.h"
 
 namespace trellis::test {
 namespace {
-
-constexpr DWORD kShown = WS_POPUP | WS_VISIBLE;
 
 HGLOBAL TextBlock(const std::wstring& text) {
   const HGLOBAL memory = GlobalAlloc(GHND, (text.size() + 1) * sizeof(wchar_t));
@@ -23,17 +19,8 @@ HGLOBAL TextBlock(const std::wstring& text) {
   return memory;
 }
 
-// What the edit box does: open without an owner, empty, hand over the text, close.
-bool Copy(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
-  const bool set = SetClipboardData(CF_UNICODETEXT, TextBlock(text)) != nullptr;
-  CloseClipboard();
-  return set;
-}
-
-std::wstring Paste(HWND opener = nullptr) {
-  if (!OpenClipboard(opener)) return L"<not opened>";
+std::wstring Paste() {
+  if (!OpenClipboard(nullptr)) return L"<not opened>";
   std::wstring text = L"<none>";
   if (const HGLOBAL memory = GetClipboardData(CF_UNICODETEXT)) {
     text = static_cast<const wchar_t*>(GlobalLock(memory));
@@ -43,52 +30,7 @@ std::wstring Paste(HWND opener = nullptr) {
   return text;
 }
 
-class FakeSystemClipboard : public platform::SystemClipboard {
- public:
-  std::wstring Text() override { return text; }
-  void SetText(std::wstring_view t) override {
-    text = t;
-    ++sets;
-  }
-  std::wstring text;
-  int sets = 0;
-};
-
 using Clipboard = WindowTest;
-
-// Everything but queries needs an open clipboard, and a refused hand-over leaves the memory
-// with the caller. Only the opener may open again; one close ends every open.
-TEST_F(Clipboard, OpeningRulesAndChineseTextRoundTrips) {
-  HWND w = Make(kShown, {0, 0, 50, 50});
-  HWND other = Make(kShown, {60, 0, 110, 50});
-  SetLastError(0);
-  EXPECT_FALSE(EmptyClipboard());
-  EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
-  const HGLOBAL memory = TextBlock(L"x");
-  EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, memory), nullptr);
-  EXPECT_EQ(GlobalFree(memory), nullptr);
-  EXPECT_FALSE(CloseClipboard());
-  ASSERT_TRUE(OpenClipboard(w));
-  EXPECT_TRUE(OpenClipboard(w));
-  EXPECT_FALSE(OpenClipboard(other));
-  EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
-  EXPECT_TRUE(CloseClipboard());
-  EXPECT_FALSE(CloseClipboard());
-
-  const std::wstring text = L"剪切板\t\"引号\"\r\n😀 end";
-  ASSERT_TRUE(Copy(text));
-  EXPECT_EQ(GetClipboardOwner(), nullptr);
-  EXPECT_EQ(Paste(w), text);
-  EXPECT_EQ(Paste(w), text);  // reading leaves it there
-  // The emptier owns the clipboard until it goes.
-  ASSERT_TRUE(OpenClipboard(w));
-  EmptyClipboard();
-  CloseClipboard();
-  EXPECT_EQ(GetClipboardOwner(), w);
-  EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-  DestroyWindow(w);
-  EXPECT_EQ(GetClipboardOwner(), nullptr);
-}
 
 TEST_F(Clipboard, TheClipboardFreesWhatItWasGiven) {
   const std::size_t before = platform::Handles().LiveCount();
@@ -129,30 +71,6 @@ TEST_F(Clipboard, UnterminatedTextStillEndsInsideTheBlock) {
   SetClipboardData(CF_UNICODETEXT, memory);
   CloseClipboard();
   EXPECT_EQ(Paste().size(), 2u);
-}
-
-TEST_F(Clipboard, ASystemClipboardSeesChangesAtCloseAndOffersItsOwnText) {
-  FakeSystemClipboard system;
-  platform::Desktop::Current().clipboard.AttachSystem(&system);
-  ASSERT_TRUE(Copy(L"从程序"));
-  EXPECT_EQ(system.text, L"从程序");
-  EXPECT_EQ(Paste(), L"从程序");
-  EXPECT_EQ(system.sets, 1);  // reading changes nothing there
-
-  // Another program copies: the text is offered, without an owner.
-  HWND w = Make(kShown, {0, 0, 50, 50});
-  ASSERT_TRUE(OpenClipboard(w));
-  EmptyClipboard();
-  CloseClipboard();
-  system.text = L"from elsewhere";
-  EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-  EXPECT_EQ(GetClipboardOwner(), nullptr);
-  EXPECT_EQ(Paste(), L"from elsewhere");
-
-  // The system clipboard emptied: ours follows.
-  system.text.clear();
-  EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-  platform::Desktop::Current().clipboard.AttachSystem(nullptr);
 }
 
 // Fixed memory does not exist here; memory is zeroed even without GMEM_ZEROINIT; locks count.

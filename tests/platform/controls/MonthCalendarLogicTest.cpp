@@ -1,4 +1,4 @@
-// The month calendar's grid, key navigation, layout and texts, without a window.
+// The month calendar's layout, without a window.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,29 +8,6 @@
 #include "platform/win32/WinUser.h"
 
 namespace {
-
-using platform::CivilDate;
-
-// Every month from 1900 to 2100: the grid starts on a Sunday no later than the first, shows the
-// whole month, and cells and days map one to one.
-TEST(MonthGridTest, EveryMonthFitsItsGrid) {
-  for (int year = 1900; year <= 2100; ++year) {
-    for (int month = 1; month <= 12; ++month) {
-      const CivilDate first = platform::FirstGridDay(year, month);
-      ASSERT_EQ(platform::DayOfWeek(first), 0);
-      ASSERT_LE(first, (CivilDate{year, month, 1}));
-      ASSERT_GT(platform::AddDays(first, 7), (CivilDate{year, month, 1}));
-      const CivilDate last{year, month, platform::DaysInMonth(year, month)};
-      ASSERT_GE(platform::GridCellOf(year, month, last), 0) << year << "-" << month;
-      for (int cell = 0; cell < platform::kMonthGridCells; ++cell)
-        ASSERT_EQ(platform::GridCellOf(year, month, platform::GridDay(year, month, cell)), cell);
-      ASSERT_EQ(platform::GridCellOf(year, month, platform::AddDays(first, -1)), -1);
-      ASSERT_EQ(platform::GridCellOf(year, month, platform::AddDays(first, 42)), -1);
-    }
-  }
-  // December 2026 begins on a Tuesday: two days of November lead.
-  EXPECT_EQ(platform::FirstGridDay(2026, 12), (CivilDate{2026, 11, 29}));
-}
 
 // For any font measures: the parts stay inside the window and apart, every cell's centre hits
 // that cell, and the title fits between the buttons.

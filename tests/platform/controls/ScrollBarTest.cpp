@@ -92,24 +92,6 @@ TEST_F(ScrollBarTest, HeldArrowRepeatsWhileThePointerStaysOnIt) {
   EXPECT_EQ(Info(SIF_POS).nPos, 50);
 }
 
-// The track position follows the drag up to the last page, not the range's end, while the
-// owner has not answered; without a drag it is the stored position.
-TEST_F(ScrollBarTest, DraggingTheThumbTracksThenSetsThePosition) {
-  MakeBar(0, false);
-  screen.MouseDown(kX, kY + 20);  // on the thumb (16..32)
-  for (const int y : {kY + 20 + 76, kY + 1000}) {
-    screen.MouseMove(kX, y);
-    screen.PumpUntilIdle();
-  }
-  EXPECT_EQ(Info(SIF_TRACKPOS).nTrackPos, 90);
-  EXPECT_EQ(Info(SIF_POS).nPos, 0);
-  screen.MouseUp(kX, kY + 1000);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Received(), (Requests{{SB_THUMBTRACK, 45}, {SB_THUMBTRACK, 90},
-                                  {SB_THUMBPOSITION, 90}, {SB_ENDSCROLL, 0}}));
-  EXPECT_EQ(Info(SIF_TRACKPOS).nTrackPos, 0);
-}
-
 // A double click is a second press; losing the capture ends a press without SB_ENDSCROLL; a
 // disabled bar ignores presses.
 TEST_F(ScrollBarTest, DoubleClicksLostCapturesAndDisabledBars) {

@@ -61,10 +61,12 @@ TEST(Lines, EndPointIsExcludedAndClipAndOriginApply) {
   EXPECT_EQ((std::vector<LONG>{box.left, box.right, box.bottom}), (std::vector<LONG>{5, 10, 25}));
 }
 
+// A deleted brush, a made-up DC, a pen where a DC belongs: each call refuses with its documented
+// answer. Stock objects survive any number of deletes.
 TEST(Handles, StaleMadeUpAndWrongKindHandlesAreRefused) {
   HBRUSH brush = CreateSolidBrush(kRed);
   ASSERT_TRUE(DeleteObject(brush));
-  EXPECT_FALSE(DeleteObject(brush));  // second delete of the same handle
+  EXPECT_FALSE(DeleteObject(brush));
   Canvas c(4, 4);
   RECT r{0, 0, 4, 4};
   EXPECT_EQ(FillRect(c.dc(), &r, brush), 0);
@@ -76,11 +78,14 @@ TEST(Handles, StaleMadeUpAndWrongKindHandlesAreRefused) {
   EXPECT_FALSE(DeleteDC(reinterpret_cast<HDC>(GetStockObject(BLACK_PEN))));
   EXPECT_FALSE(LineTo(nullptr, 1, 1));
   EXPECT_FALSE(BitBlt(c.dc(), 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
+  EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));
+  EXPECT_EQ(GetObjectType(GetStockObject(WHITE_BRUSH)), OBJ_BRUSH);
 }
 
-TEST(Handles, SelectedObjectsCannotBeDeletedAndBitmapsSitInOneDc) {
-  HDC a = CreateCompatibleDC(nullptr);
-  HDC b = CreateCompatibleDC(nullptr);
+// Selected objects cannot be deleted, a bitmap sits in one DC at a time, and deleting a DC or
+// restoring a saved state lets go of what it had selected.
+TEST(Handles, SelectedObjectsAreHeldUntilTheirDcLetsGo) {
+  HDC a = CreateCompatibleDC(nullptr), b = CreateCompatibleDC(nullptr);
   HBITMAP bitmap = CreateCompatibleBitmap(a, 4, 4);
   HGDIOBJ old = SelectObject(a, bitmap);
   ASSERT_NE(old, nullptr);
@@ -88,45 +93,36 @@ TEST(Handles, SelectedObjectsCannotBeDeletedAndBitmapsSitInOneDc) {
   EXPECT_FALSE(DeleteObject(bitmap));
   SelectObject(a, old);
   EXPECT_NE(SelectObject(b, bitmap), nullptr);
-  // Deleting the DC releases what it had selected.
   DeleteDC(b);
   EXPECT_TRUE(DeleteObject(bitmap));
+  HPEN pen = CreatePen(PS_SOLID, 1, kRed);
+  const int level = SaveDC(a);
+  HGDIOBJ stock = SelectObject(a, pen);
+  SetBkColor(a, kRed);
+  EXPECT_FALSE(DeleteObject(pen));
+  ASSERT_TRUE(RestoreDC(a, level));
+  EXPECT_EQ(GetCurrentObject(a, OBJ_PEN), stock);
+  EXPECT_EQ(GetBkColor(a), kWhite);
+  EXPECT_TRUE(DeleteObject(pen));
+  EXPECT_FALSE(RestoreDC(a, 1));  // nothing saved any more
   DeleteDC(a);
-  // Stock objects survive any number of deletes.
-  EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));
-  EXPECT_EQ(GetObjectType(GetStockObject(WHITE_BRUSH)), OBJ_BRUSH);
 }
 
+// Huge, negative and monochrome bitmaps are refused without leaking; a zero size gives the
+// platform's one-pixel bitmap.
 TEST(Handles, HugeAndNegativeBitmapsAreRefusedWithoutLeaking) {
   HDC dc = CreateCompatibleDC(nullptr);
   const std::size_t live = platform::Handles().LiveCount();
   EXPECT_EQ(CreateCompatibleBitmap(dc, 100000, 100000), nullptr);
   EXPECT_EQ(CreateCompatibleBitmap(dc, -1, 10), nullptr);
   EXPECT_EQ(CreateBitmap(1 << 20, 1 << 20, 1, 32, nullptr), nullptr);
-  EXPECT_EQ(CreateBitmap(4, 4, 1, 1, nullptr), nullptr);  // only colour bitmaps
+  EXPECT_EQ(CreateBitmap(4, 4, 1, 1, nullptr), nullptr);
   EXPECT_EQ(platform::Handles().LiveCount(), live);
-  // A zero size gives the platform's one-pixel bitmap.
   HBITMAP tiny = CreateCompatibleBitmap(dc, 0, 5);
   BITMAP bm{};
   ASSERT_EQ(GetObjectW(tiny, sizeof bm, &bm), int(sizeof bm));
-  EXPECT_EQ(bm.bmWidth, 1);
-  EXPECT_EQ(bm.bmHeight, 1);
+  EXPECT_EQ((std::vector<LONG>{bm.bmWidth, bm.bmHeight}), (std::vector<LONG>{1, 1}));
   EXPECT_EQ(GetObjectW(tiny, 3, &bm), 0);  // buffer too small
   DeleteObject(tiny);
   DeleteDC(dc);
-}
-
-TEST(Handles, SaveAndRestoreBringBackModesAndObjects) {
-  Canvas c(4, 4);
-  HPEN pen = CreatePen(PS_SOLID, 1, kRed);
-  const int level = SaveDC(c.dc());
-  HGDIOBJ stock = SelectObject(c.dc(), pen);
-  SetBkColor(c.dc(), kRed);
-  SetWindowOrgEx(c.dc(), 3, 3, nullptr);
-  EXPECT_FALSE(DeleteObject(pen));
-  ASSERT_TRUE(RestoreDC(c.dc(), level));
-  EXPECT_EQ(GetCurrentObject(c.dc(), OBJ_PEN), stock);
-  EXPECT_EQ(GetBkColor(c.dc()), kWhite);
-  EXPECT_TRUE(DeleteObject(pen));
-  EXPECT_FALSE(RestoreDC(c.dc(), 1));  // nothing saved any more
 }

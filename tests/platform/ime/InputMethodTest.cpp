@@ -1,10 +1,8 @@
-// Input-method results reaching the focus window through its input context, and characters
-// when the backend types text itself.
+// Input-method results reaching the focus window through its input context.
 #include <string>
 #include <vector>
 
 #include "platform/win32/WinImm.h"
-#include "platform/window/Desktop.h"
 #include "tests/platform/window/WindowTesting.h"
 
 namespace trellis::test {
@@ -77,18 +75,6 @@ TEST_F(InputMethod, BadHandlesAreRefused) {
   wchar_t buffer[4];
   for (HIMC bad : {HIMC(nullptr), reinterpret_cast<HIMC>(edit)})
     EXPECT_EQ(ImmGetCompositionStringW(bad, GCS_RESULTSTR, buffer, sizeof(buffer)), 0);
-}
-
-TEST_F(InputMethod, ABackendThatTypesTextLeavesOnlyControlCharactersToKeys) {
-  platform::Desktop::Current().backendTypesText = true;
-  for (UINT vk : {UINT('A'), UINT(VK_SPACE), UINT(VK_OEM_COMMA), UINT(VK_RETURN), UINT(VK_BACK)})
-    screen.KeyPress(vk);
-  screen.KeyDown(VK_CONTROL);
-  screen.KeyPress('C');
-  screen.KeyUp(VK_CONTROL);
-  screen.TypeText(L"a");
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Typed(), L"\r\b\x03" L"a");
 }
 
 }  // namespace

@@ -20,19 +20,6 @@ TEST(CString, ClampsPositionsLikeMfc) {
   EXPECT_EQ(t.Find(L"bc", 4), -1);
 }
 
-TEST(CString, BufferRoundTrip) {
-  CString s;
-  wchar_t* buffer = s.GetBuffer(10);
-  buffer[0] = L'h';
-  buffer[1] = L'i';
-  buffer[2] = L'\0';
-  s.ReleaseBuffer();
-  EXPECT_EQ(s, L"hi");
-  s.GetBuffer(4);
-  s.ReleaseBuffer(1);
-  EXPECT_EQ(s, L"h");
-}
-
 TEST(CString, FormatReadsWideStringsAndCharacters) {
   CString s;
   s.Format(L"%s-%c-%d-%5.2f", L"宽", L'x', 42, 3.14159);

@@ -102,20 +102,3 @@ TEST(TextMetrics, DescribeTheSelectedFont) {
   EXPECT_FALSE(GetTextMetricsW(canvas.dc(), nullptr));
   EXPECT_FALSE(GetTextMetricsW(nullptr, &unused));
 }
-
-// The face is the family that draws, copied whole characters at a time with the terminator.
-TEST(TextFace, NamesTheFamilyThatDraws) {
-  Canvas canvas(10, 10);
-  {
-    SelectedFont font(canvas.dc(), {L"Consolas"});
-    EXPECT_EQ(Face(canvas.dc()), L"DejaVu Sans Mono");
-  }
-  SelectedFont font(canvas.dc(), {L"微软雅黑"});
-  EXPECT_EQ(Face(canvas.dc()), L"DejaVu Sans");
-  EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, nullptr), 12);
-  wchar_t small[5] = {L'?', L'?', L'?', L'?', L'?'};
-  EXPECT_EQ(GetTextFaceW(canvas.dc(), 5, small), 4);
-  EXPECT_EQ(std::wstring(small), L"Deja");
-  EXPECT_EQ(GetTextFaceW(nullptr, 5, small), 0);
-  EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, small), 0);
-}

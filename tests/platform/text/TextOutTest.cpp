@@ -78,24 +78,6 @@ TEST(TextOutDrawing, NeverDrawsOutsideTheClip) {
   EXPECT_GT(InkCount(clipped, {30, 2, 60, 20}), 0);
 }
 
-TEST(ExtTextOutDrawing, OpaqueRectangleWithoutTextAndAdvancesFromTheDxArray) {
-  Canvas canvas(120, 40);
-  SetBkColor(canvas.dc(), kRed);
-  const RECT r{30, 35, 10, 25};  // corners swapped
-  EXPECT_TRUE(ExtTextOutW(canvas.dc(), 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr));
-  EXPECT_EQ(canvas.Count(kRed), 20 * 10);
-  EXPECT_EQ(canvas.Count(kRed, {10, 25, 30, 35}), 20 * 10);
-  // Each 'l' stem sits 40 pixels after the previous one.
-  SelectedFont font(canvas.dc());
-  const INT dx[] = {40, 40, 40};
-  ASSERT_TRUE(ExtTextOutW(canvas.dc(), 0, 0, 0, nullptr, L"lll", 3, dx));
-  int stems[3] = {-1, -1, -1};
-  for (int x = 0; x < 120; ++x)
-    if (InkCount(canvas, {x, 0, x + 1, 20}) > 0 && stems[x / 40] < 0) stems[x / 40] = x;
-  EXPECT_EQ(stems[1] - stems[0], 40);
-  EXPECT_EQ(stems[2] - stems[1], 40);
-}
-
 // Chinese comes from the fallback face; characters no face has draw the missing-glyph box and
 // advance by it; control characters take no room.
 TEST(TextOutDrawing, FallbackAndMissingGlyphsDrawInkInTheirCells) {

@@ -41,32 +41,6 @@ TEST_F(Painting, APopUpReachesBeyondItsHostWindow) {
   EXPECT_EQ(screen.PixelAt(200, 190), kRed);
 }
 
-// WM_ERASEBKGND comes from BeginPaint when asked; with a class brush it erases and the painter
-// is told so, without one nobody erased and the painter is told to.
-TEST_F(Painting, EraseComesWithBeginPaintWhenAsked) {
-  for (const wchar_t* className : {kLogClass, kPlainClass}) {
-    HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50}, nullptr, 0, className);
-    screen.PumpUntilIdle();
-    PAINTSTRUCT seen{};
-    On(w, WM_PAINT, [&](WPARAM, LPARAM) {
-      BeginPaint(w, &seen);
-      EndPaint(w, &seen);
-      return LRESULT(0);
-    });
-    RECT part{5, 5, 10, 10};
-    ClearLog();
-    InvalidateRect(w, &part, TRUE);
-    screen.PumpUntilIdle();
-    EXPECT_EQ(MessagesTo(w, {WM_PAINT, WM_ERASEBKGND}), (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
-    EXPECT_EQ(seen.fErase, className == kPlainClass);
-    EXPECT_EQ(seen.rcPaint.right, 10);
-    if (className == kLogClass) {
-      EXPECT_EQ(ClientPixel(w, 7, 7), kBackground);
-    }
-    DestroyWindow(w);
-  }
-}
-
 TEST_F(Painting, ChildrenRepaintAfterAParentThatPaintsOverThem) {
   for (DWORD clip : {DWORD(0), WS_CLIPCHILDREN}) {
     HWND parent = Make(WS_POPUP | WS_VISIBLE | clip, {0, 0, 200, 200});
