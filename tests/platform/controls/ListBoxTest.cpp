@@ -103,10 +103,27 @@ TEST_F(ListBoxTest, ItsOwnBarAppearsWhenRowsDoNotFitAndReachesEveryRow) {
             (std::vector<int>{12, 10, 99999}));
   Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40000));
   EXPECT_EQ(Send(LB_GETTOPINDEX), 40000);
+  // A held arrow steps at once, again after the first delay (200 ms), then every 50 ms while the
+  // pointer stays on it; off it the repeat pauses; a lost capture ends the press.
   Send(LB_SETTOPINDEX, 0);
-  screen.Click(barX, kListY + 10 * kRowHeight - 3);  // the down arrow
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Send(LB_GETTOPINDEX), 1);
+  const int arrowY = kListY + 10 * kRowHeight - 3;
+  screen.MouseDown(barX, arrowY);
+  const struct {
+    int y;
+    DWORD wait;
+    int top;
+  } held[] = {{arrowY, 0, 1}, {arrowY, 199, 1}, {arrowY, 1, 2}, {arrowY, 150, 5},
+              {kListY + 100, 200, 5}, {arrowY, 50, 6}};
+  for (const auto& h : held) {
+    screen.MouseMove(barX, h.y);
+    screen.AdvanceTime(h.wait);
+    EXPECT_EQ(Send(LB_GETTOPINDEX), h.top) << h.wait;
+  }
+  SetCapture(parent);
+  screen.AdvanceTime(1000);
+  EXPECT_EQ(Send(LB_GETTOPINDEX), 6);
+  ReleaseCapture();
+  screen.MouseUp(barX, arrowY);
   screen.AdvanceTime(1000);
   const int below = kListY + 10 * kRowHeight + 50;
   screen.MouseDown(barX, kListY + barWidth + 2);  // the thumb

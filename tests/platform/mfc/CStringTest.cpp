@@ -18,6 +18,10 @@ TEST(CString, ClampsPositionsLikeMfc) {
   EXPECT_EQ(t.Delete(3, 50), 3);
   EXPECT_EQ(t.Find(L'c'), 2);
   EXPECT_EQ(t.Find(L"bc", 4), -1);
+  CString a(L"aaa");  // replacing does not rescan inserted text
+  EXPECT_EQ(a.Replace(L"a", L"aa"), 3);
+  EXPECT_EQ(a, L"aaaaaa");
+  EXPECT_EQ(a.Replace(L"", L"x"), 0);
 }
 
 TEST(CString, FormatReadsWideStringsAndCharacters) {
@@ -29,11 +33,4 @@ TEST(CString, FormatReadsWideStringsAndCharacters) {
   CString longer;
   longer.Format(L"%0300d", 7);
   EXPECT_EQ(longer.GetLength(), 300);
-}
-
-TEST(CString, ReplaceDoesNotRescanInsertedText) {
-  CString s(L"aaa");
-  EXPECT_EQ(s.Replace(L"a", L"aa"), 3);
-  EXPECT_EQ(s, L"aaaaaa");
-  EXPECT_EQ(s.Replace(L"", L"x"), 0);
 }

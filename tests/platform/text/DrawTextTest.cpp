@@ -1,5 +1,5 @@
 // DrawText: the layout (prefixes, breaks, wrapping, tabs, ellipses), what it returns and
-// measures, and where it puts ink.
+// measures, and whether it puts ink.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -136,23 +136,6 @@ TEST(DrawTextCall, AnswersAndRectanglesFollowThePlatform) {
   }
   RECT r = kBox;
   EXPECT_EQ(DrawTextW(nullptr, L"a", -1, &r, DT_CALCRECT), 0);
-}
-
-TEST(DrawTextCall, ClipsToTheRectangleUnlessNoClip) {
-  for (UINT extra : {0u, UINT(DT_NOCLIP)}) {
-    Canvas canvas(120, 30);
-    SelectedFont font(canvas.dc(), {L"Tahoma", -20});
-    RECT r{10, 5, 40, 25};
-    DrawTextW(canvas.dc(), L"WWWWWW", -1, &r, DT_SINGLELINE | extra);
-    const int outside = InkCount(canvas, {40, 0, 120, 30});
-    EXPECT_EQ(outside > 0, extra == DT_NOCLIP);
-    // The DC's own clip holds either way.
-    Canvas narrow(120, 30);
-    SelectedFont font2(narrow.dc(), {L"Tahoma", -20});
-    IntersectClipRect(narrow.dc(), 0, 0, 20, 30);
-    DrawTextW(narrow.dc(), L"WWWWWW", -1, &r, DT_SINGLELINE | extra);
-    EXPECT_EQ(InkCount(narrow, {20, 0, 120, 30}), 0);
-  }
 }
 
 TEST(DrawTextCall, InvertedAndHugeRectanglesDoNoHarm) {

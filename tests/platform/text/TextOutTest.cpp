@@ -78,26 +78,6 @@ TEST(TextOutDrawing, NeverDrawsOutsideTheClip) {
   EXPECT_GT(InkCount(clipped, {30, 2, 60, 20}), 0);
 }
 
-// Chinese comes from the fallback face; characters no face has draw the missing-glyph box and
-// advance by it; control characters take no room.
-TEST(TextOutDrawing, FallbackAndMissingGlyphsDrawInkInTheirCells) {
-  const struct {
-    FontRequest font;
-    const wchar_t* text;
-    int cells;
-  } cases[] = {{{L"宋体", -12}, L"你好世界", 4}, {{}, L"\xE000\x1", 1}};
-  for (const auto& c : cases) {
-    Canvas canvas(80, 20);
-    SelectedFont font(canvas.dc(), c.font);
-    Draw(canvas.dc(), 0, 2, c.text);
-    const int cell = Extent(canvas.dc(), L"\xE000").cx;
-    const int width = c.cells == 1 ? cell : 12;
-    for (int i = 0; i < c.cells; ++i)
-      EXPECT_GT(InkCount(canvas, {i * width, 0, (i + 1) * width, 20}), c.cells == 1 ? 0 : 15) << i;
-    EXPECT_EQ(InkCount(canvas, {c.cells * width, 0, 80, 20}), 0);
-  }
-}
-
 TEST(TextOutDrawing, RefusesBadInput) {
   Canvas canvas(20, 20);
   EXPECT_FALSE(TextOutW(nullptr, 0, 0, L"a", 1));

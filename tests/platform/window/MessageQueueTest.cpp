@@ -1,4 +1,4 @@
-// Sending and posting, the queue's order and filters, the end of the loop, and timers on the
+// Sending and posting, the queue's order, the end of the loop, and timers on the
 // platform clock (nothing sleeps: the test moves time).
 #include "platform/window/Desktop.h"
 #include "tests/platform/window/WindowTesting.h"
@@ -31,30 +31,6 @@ TEST_F(MessageQueue, SendRunsNowPostWaitsAndInputComesBeforePaint) {
   EXPECT_EQ(MessagesTo(w, {WM_APP, WM_APP + 1, WM_APP + 2, WM_APP + 3, WM_MOUSEMOVE, WM_PAINT}),
             (std::vector<UINT>{WM_APP, WM_APP + 2, WM_APP + 1, WM_APP + 3, WM_MOUSEMOVE, WM_PAINT}));
   EXPECT_EQ(MessagesTo(gone, {WM_APP}), std::vector<UINT>{});
-}
-
-TEST_F(MessageQueue, PeekFiltersByWindowAndRangeAndCanLeaveTheMessage) {
-  HWND a = Make(WS_POPUP, {0, 0, 10, 10});
-  HWND b = Make(WS_POPUP, {0, 0, 10, 10});
-  PostMessageW(a, WM_APP, 1, 0);
-  PostMessageW(b, WM_APP + 5, 2, 0);
-  PostMessageW(nullptr, WM_APP + 9, 3, 0);
-  const struct {
-    HWND hwnd;
-    UINT first, last, remove;
-    WPARAM got;
-  } peeks[] = {{b, 0, 0, PM_NOREMOVE, 2},
-               {nullptr, WM_APP + 1, WM_APP + 9, PM_REMOVE, 2},
-               {nullptr, 0, 0, PM_REMOVE, 1},
-               {nullptr, 0, 0, PM_REMOVE, 3}};
-  MSG msg{};
-  for (const auto& p : peeks) {
-    EXPECT_TRUE(PeekMessageW(&msg, p.hwnd, p.first, p.last, p.remove));
-    EXPECT_EQ(msg.wParam, p.got);
-  }
-  EXPECT_EQ(msg.hwnd, nullptr);
-  EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
-  EXPECT_FALSE(PeekMessageW(nullptr, nullptr, 0, 0, PM_REMOVE));
 }
 
 // Headless, an empty queue can never fill by itself: GetMessage fails instead of hanging, and
