@@ -59,8 +59,8 @@ TEST_F(Clipboard, TheClipboardFreesWhatItWasGiven) {
   EXPECT_EQ(platform::Handles().LiveCount(), before);
 }
 
+// Seven bytes: one whole character and part of another, with no terminator written.
 TEST_F(Clipboard, UnterminatedTextStillEndsInsideTheBlock) {
-  // Seven bytes: one whole character and part of another, with no terminator written.
   const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 7);
   auto* bytes = static_cast<BYTE*>(GlobalLock(memory));
   std::memset(bytes, 0x41, 7);

@@ -94,7 +94,7 @@ constexpr int kRgba = 6;
 
 }  // namespace
 
-TEST(Png, SurfaceRoundTripIsExact) {
+TEST(Png, SurfaceRoundTripIsExactAndFailedSavesLeaveNoFile) {
   const Surface original = RandomSurface(37, 23, 7);
   const fs::path path = TestFile("round-trip.png");
   ASSERT_TRUE(platform::SavePng(original, path));
@@ -105,6 +105,12 @@ TEST(Png, SurfaceRoundTripIsExact) {
   ASSERT_EQ(loaded.Height(), 23);
   for (int y = 0; y < 23; ++y)
     for (int x = 0; x < 37; ++x) ASSERT_EQ(loaded.Row(y)[x], original.Row(y)[x]) << x << "," << y;
+  // Failed saves leave no file, not even a partial one.
+  EXPECT_FALSE(platform::SavePng(Surface(), TestFile("empty.png")));
+  EXPECT_FALSE(fs::exists(TestFile("empty.png")));
+  const fs::path nowhere = TestFile("missing-folder") / "x.png";
+  EXPECT_FALSE(platform::SavePng(RandomSurface(2, 2, 3), nowhere));
+  EXPECT_FALSE(fs::exists(nowhere.string() + ".partial"));
 }
 
 TEST(Png, GreyAndAlphaImagesLoadAsOpaqueColour) {
@@ -150,12 +156,4 @@ TEST(Png, CorruptTruncatedAndHugeFilesAreRefused) {
   refused(MakePng(0, 1, kRgb, {}), "no width");
   EXPECT_EQ(untouched.Row(1)[1], before);
   EXPECT_FALSE(platform::LoadPng(TestFile("does-not-exist.png"), untouched));
-}
-
-TEST(Png, FailedSavesLeaveNoFile) {
-  EXPECT_FALSE(platform::SavePng(Surface(), TestFile("empty.png")));
-  EXPECT_FALSE(fs::exists(TestFile("empty.png")));
-  const fs::path nowhere = TestFile("missing-folder") / "x.png";
-  EXPECT_FALSE(platform::SavePng(RandomSurface(2, 2, 3), nowhere));
-  EXPECT_FALSE(fs::exists(nowhere.string() + ".partial"));
 }

@@ -17,12 +17,6 @@ class InputMethod : public WindowTest {
     screen.PumpUntilIdle();
     ClearLog();
   }
-  std::wstring Typed() const {
-    std::wstring typed;
-    for (const Logged& l : Received({WM_CHAR, WM_IME_COMPOSITION}))
-      typed += l.message == WM_CHAR ? std::wstring(1, wchar_t(l.wParam)) : L"<ime>";
-    return typed;
-  }
 
   HWND top = nullptr;
   HWND edit = nullptr;
@@ -36,7 +30,8 @@ TEST_F(InputMethod, ResultsReachTheFocusWindowInOrderAndReadInBytesThroughGoodHa
   screen.ImeResult(L"汉字ab");
   screen.TypeText(L"b");
   screen.PumpUntilIdle();
-  EXPECT_EQ(Typed(), L"a<ime><ime>b");
+  EXPECT_EQ(MessagesTo(edit, {WM_CHAR, WM_IME_COMPOSITION}),
+            (std::vector<UINT>{WM_CHAR, WM_IME_COMPOSITION, WM_IME_COMPOSITION, WM_CHAR}));
   const auto ime = Received({WM_IME_COMPOSITION});
   EXPECT_EQ(ime[0].hwnd, edit);
   EXPECT_EQ(ime[0].lParam, LPARAM(GCS_RESULTSTR));

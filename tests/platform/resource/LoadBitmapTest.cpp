@@ -39,9 +39,7 @@ void ExpectSample(HBITMAP bitmap) {
   ASSERT_NE(bitmap, nullptr);
   BITMAP bm{};
   ASSERT_EQ(GetObjectW(bitmap, sizeof bm, &bm), int(sizeof bm));
-  EXPECT_EQ(bm.bmWidth, 3);
-  EXPECT_EQ(bm.bmHeight, 2);
-  EXPECT_EQ(bm.bmBitsPixel, 32);
+  EXPECT_EQ((std::vector<LONG>{bm.bmWidth, bm.bmHeight, bm.bmBitsPixel}), (std::vector<LONG>{3, 2, 32}));
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 3; ++x) EXPECT_EQ(BitmapPixel(bitmap, x, y), Sample(x, y)) << x << "," << y;
   DeleteObject(bitmap);

@@ -80,21 +80,3 @@ TEST(ResourceModule, RefusedRegistrationLeavesNothingBehind) {
   EXPECT_TRUE(refused(L"TAKEN", {good}));
   EXPECT_NE(ScopedResourceModule(L"bad", {good}).get(), nullptr);
 }
-
-TEST(ResourceModule, UnregisteringMakesEveryHandleStaleAndFreesTheName) {
-  const ResourceEntry entries[] = {{RT_BITMAP, MAKEINTRESOURCEW(1), kAbc, 3}};
-  HINSTANCE module = RegisterResourceModule(L"stale", entries);
-  ASSERT_NE(module, nullptr);
-  HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), RT_BITMAP);
-  HGLOBAL data = LoadResource(module, resource);
-  ASSERT_NE(LockResource(data), nullptr);
-  EXPECT_TRUE(UnregisterResourceModule(module));
-  EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(1), RT_BITMAP), nullptr);
-  EXPECT_EQ(LoadResource(module, resource), nullptr);
-  EXPECT_EQ(LockResource(data), nullptr);
-  EXPECT_EQ(SizeofResource(module, resource), 0u);
-  EXPECT_EQ(LoadBitmapW(module, MAKEINTRESOURCEW(1)), nullptr);
-  EXPECT_FALSE(UnregisterResourceModule(module));
-  EXPECT_FALSE(UnregisterResourceModule(nullptr));
-  EXPECT_NE(ScopedResourceModule(L"stale", {}).get(), nullptr);
-}

@@ -14,8 +14,6 @@ namespace {
 class RecordingWnd : public CWnd {
  public:
   std::vector<std::string> calls;
-  CSize lastSize;
-  bool postNcDestroyed = false;
 
  protected:
   int OnCreate(LPCREATESTRUCT cs) override {
@@ -24,8 +22,7 @@ class RecordingWnd : public CWnd {
     return CWnd::OnCreate(cs);
   }
   void OnSize(UINT type, int cx, int cy) override {
-    calls.push_back("size");
-    lastSize = {cx, cy};
+    calls.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy));
     CWnd::OnSize(type, cx, cy);
   }
   void OnPaint() override {
@@ -43,7 +40,7 @@ class RecordingWnd : public CWnd {
     calls.push_back("ncdestroy");
     CWnd::OnNcDestroy();
   }
-  void PostNcDestroy() override { postNcDestroyed = true; }
+  void PostNcDestroy() override { calls.push_back("post"); }
 };
 
 using CWndTest = WindowTest;
@@ -53,13 +50,11 @@ TEST_F(CWndTest, HandlersSeeTheCreationAndDestructionOfTheirWindow) {
   ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, 10, 10, 120, 80, nullptr, nullptr));
   const HWND hwnd = wnd.m_hWnd;
   EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), &wnd);
-  EXPECT_EQ(wnd.lastSize, CSize(120, 80));
   screen.PumpUntilIdle();
   EXPECT_EQ(screen.PixelAt(20, 20), RGB(0, 128, 0));
   EXPECT_TRUE(wnd.DestroyWindow());
-  EXPECT_EQ(wnd.calls,
-            (std::vector<std::string>{"create", "size", "paint", "destroy", "ncdestroy"}));
-  EXPECT_TRUE(wnd.postNcDestroyed);
+  EXPECT_EQ(wnd.calls, (std::vector<std::string>{"create", "size 120x80", "paint", "destroy",
+                                                 "ncdestroy", "post"}));
   EXPECT_EQ(wnd.m_hWnd, nullptr);
   EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
   EXPECT_FALSE(wnd.DestroyWindow());

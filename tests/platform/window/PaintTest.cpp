@@ -19,28 +19,6 @@ class Painting : public WindowTest {
   }
 };
 
-TEST_F(Painting, APopUpReachesBeyondItsHostWindow) {
-  HWND host = Make(WS_POPUP | WS_VISIBLE, {100, 100, 300, 200});
-  // Like a drop-down list: a WS_CHILD of the desktop, below the host's bottom edge.
-  HWND popup = Make(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, {150, 180, 250, 320},
-                    GetDesktopWindow(), WS_EX_TOOLWINDOW);
-  SetWindowPos(popup, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  PaintWith(host, kRed);
-  PaintWith(popup, kBlue);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(screen.PixelAt(110, 110), kRed);
-  EXPECT_EQ(screen.PixelAt(200, 190), kBlue);   // over the host
-  EXPECT_EQ(screen.PixelAt(200, 300), kBlue);   // beyond it
-  EXPECT_EQ(screen.PixelAt(150, 250), kFrame);  // the platform's frame
-  EXPECT_EQ(screen.PixelAt(249, 250), kFrame);
-  EXPECT_NE(screen.PixelAt(260, 250), kBlue);   // the desktop
-  // The pop-up is not activated and does not steal the host's place.
-  EXPECT_NE(GetActiveWindow(), popup);
-  ShowWindow(popup, SW_HIDE);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(screen.PixelAt(200, 190), kRed);
-}
-
 TEST_F(Painting, ChildrenRepaintAfterAParentThatPaintsOverThem) {
   for (DWORD clip : {DWORD(0), WS_CLIPCHILDREN}) {
     HWND parent = Make(WS_POPUP | WS_VISIBLE | clip, {0, 0, 200, 200});
