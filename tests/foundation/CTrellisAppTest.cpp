@@ -5,7 +5,6 @@
 #include "foundation/CTrellisApp.h"
 #include "platform/mfc/CGdiObject.h"
 #include "platform/win32/WinRes.h"
-#include "resources/TrellisResourceModule.h"
 #include "resources/TrellisResources.h"
 #include "tests/support/Dib.h"
 #include "tests/support/ScopedResourceModule.h"
@@ -21,22 +20,6 @@ CSize LoadedSize(UINT id) {
 }
 
 }  // namespace
-
-TEST(CTrellisApp, IsTheAppOfTheLibrarysOwnModuleState) {
-  AFX_MODULE_STATE* library = AfxGetStaticModuleState();
-  ASSERT_NE(library, AfxGetAppModuleState());
-  EXPECT_NE(library->m_hCurrentResourceHandle, nullptr);
-  EXPECT_EQ(library->m_hCurrentResourceHandle, TrellisResourceModule());
-  EXPECT_EQ(library->m_hCurrentInstanceHandle, TrellisResourceModule());
-  EXPECT_EQ(library->m_pCurrentWinApp, &theTrellisApp);
-  EXPECT_EQ(theTrellisApp.m_pszAppName, nullptr);
-  {
-    AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    EXPECT_EQ(AfxGetApp(), &theTrellisApp);
-  }
-  // The test program has no app of its own; the library's did not take its place.
-  EXPECT_EQ(AfxGetApp(), nullptr);
-}
 
 // A host program whose own resources use the library's ids, here a 2 x 2 bitmap with the id of
 // the line-style closed button (9 x 9 in the library).

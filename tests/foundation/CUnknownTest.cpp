@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "foundation/CUnknown.h"
-#include "platform/com/CComPtr.h"
 
 namespace {
 
@@ -56,16 +55,4 @@ TEST(CUnknown, NamesAreOwnedCopies) {
   EXPECT_STREQ(b.GetName(), L"Tree.Scroll");
   a.SetName(nullptr);
   EXPECT_EQ(a.GetName(), nullptr);
-}
-
-TEST(CComPtr, HoldsExactlyOneReference) {
-  int deaths = 0;
-  {
-    CComPtr<Probe> a(new Probe(&deaths));
-    CComPtr<Probe> b = a;
-    CComPtr<Probe> c = std::move(b);
-    EXPECT_FALSE(b);
-    a = c;  // self-equal assignment keeps the count right
-  }
-  EXPECT_EQ(deaths, 1);
 }

@@ -1,18 +1,15 @@
-// The clipboard's open/close rules, text round trips, who owns the memory, and the mirror of a
-// backend's system clipboard; global memory's refusals.
+// The clipboard's open/close rules, text round trips and who owns the memory (the system
+// clipboard's mirror is the SDL backend's test); global memory's refusals.
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <tuple>
 
-#include "platform/clipboard/SystemClipboard.h"
 #include "platform/gdi/HandleTable.h"
-#include "platform/window/Desktop.h"
 #include "tests/platform/window/WindowTesting.h"
 
 namespace trellis::test {
 namespace {
-
-constexpr DWORD kShown = WS_POPUP | WS_VISIBLE;
 
 HGLOBAL TextBlock(const std::wstring& text) {
   const HGLOBAL memory = GlobalAlloc(GHND, (text.size() + 1) * sizeof(wchar_t));
@@ -22,17 +19,8 @@ HGLOBAL TextBlock(const std::wstring& text) {
   return memory;
 }
 
-// What the edit box does: open without an owner, empty, hand over the text, close.
-bool Copy(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
-  const bool set = SetClipboardData(CF_UNICODETEXT, TextBlock(text)) != nullptr;
-  CloseClipboard();
-  return set;
-}
-
-std::wstring Paste(HWND opener = nullptr) {
-  if (!OpenClipboard(opener)) return L"<not opened>";
+std::wstring Paste() {
+  if (!OpenClipboard(nullptr)) return L"<not opened>";
   std::wstring text = L"<none>";
   if (const HGLOBAL memory = GetClipboardData(CF_UNICODETEXT)) {
     text = static_cast<const wchar_t*>(GlobalLock(memory));
@@ -42,76 +30,7 @@ std::wstring Paste(HWND opener = nullptr) {
   return text;
 }
 
-class FakeSystemClipboard : public platform::SystemClipboard {
- public:
-  std::wstring Text() override { return text; }
-  void SetText(std::wstring_view t) override {
-    text = t;
-    ++sets;
-  }
-  std::wstring text;
-  int sets = 0;
-};
-
 using Clipboard = WindowTest;
-
-TEST_F(Clipboard, EverythingButQueriesNeedsAnOpenClipboard) {
-  SetLastError(0);
-  EXPECT_FALSE(EmptyClipboard());
-  EXPECT_EQ(GetLastError(), ERROR_CLIPBOARD_NOT_OPEN);
-  const HGLOBAL memory = TextBlock(L"x");
-  EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, memory), nullptr);
-  EXPECT_EQ(GetClipboardData(CF_UNICODETEXT), nullptr);
-  EXPECT_FALSE(CloseClipboard());
-  EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-  // A refused hand-over leaves the memory with the caller.
-  EXPECT_EQ(GlobalFree(memory), nullptr);
-}
-
-TEST_F(Clipboard, SettingNeedsAnEmptyingInTheSameOpen) {
-  ASSERT_TRUE(Copy(L"old"));
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  const HGLOBAL memory = TextBlock(L"new");
-  EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, memory), nullptr);
-  EXPECT_EQ(GlobalFree(memory), nullptr);
-  CloseClipboard();
-  EXPECT_EQ(Paste(), L"old");
-}
-
-TEST_F(Clipboard, OnlyTheOpeningWindowMayOpenAgain) {
-  HWND a = Make(kShown, {0, 0, 50, 50});
-  HWND b = Make(kShown, {60, 0, 110, 50});
-  ASSERT_TRUE(OpenClipboard(a));
-  EXPECT_TRUE(OpenClipboard(a));
-  SetLastError(0);
-  EXPECT_FALSE(OpenClipboard(b));
-  EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
-  EXPECT_FALSE(OpenClipboard(nullptr));
-  EXPECT_TRUE(CloseClipboard());  // one close ends both opens
-  EXPECT_FALSE(CloseClipboard());
-  DestroyWindow(b);
-  EXPECT_FALSE(OpenClipboard(b));
-  EXPECT_FALSE(CloseClipboard());
-}
-
-TEST_F(Clipboard, ChineseTextRoundTripsAndTheEmptierOwnsIt) {
-  HWND w = Make(kShown, {0, 0, 50, 50});
-  const std::wstring text = L"剪切板\t\"引号\"\r\n😀 end";
-  ASSERT_TRUE(Copy(text));
-  EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-  EXPECT_EQ(GetClipboardOwner(), nullptr);
-  EXPECT_EQ(Paste(w), text);
-  EXPECT_EQ(Paste(w), text);  // reading leaves it there
-
-  ASSERT_TRUE(OpenClipboard(w));
-  EmptyClipboard();
-  CloseClipboard();
-  EXPECT_EQ(GetClipboardOwner(), w);
-  EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-  EXPECT_EQ(Paste(), L"<none>");
-  DestroyWindow(w);
-  EXPECT_EQ(GetClipboardOwner(), nullptr);
-}
 
 TEST_F(Clipboard, TheClipboardFreesWhatItWasGiven) {
   const std::size_t before = platform::Handles().LiveCount();
@@ -140,8 +59,8 @@ TEST_F(Clipboard, TheClipboardFreesWhatItWasGiven) {
   EXPECT_EQ(platform::Handles().LiveCount(), before);
 }
 
+// Seven bytes: one whole character and part of another, with no terminator written.
 TEST_F(Clipboard, UnterminatedTextStillEndsInsideTheBlock) {
-  // Seven bytes: one whole character and part of another, with no terminator written.
   const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 7);
   auto* bytes = static_cast<BYTE*>(GlobalLock(memory));
   std::memset(bytes, 0x41, 7);
@@ -154,59 +73,33 @@ TEST_F(Clipboard, UnterminatedTextStillEndsInsideTheBlock) {
   EXPECT_EQ(Paste().size(), 2u);
 }
 
-TEST_F(Clipboard, ASystemClipboardSeesChangesAtCloseAndOffersItsOwnText) {
-  FakeSystemClipboard system;
-  platform::Desktop::Current().clipboard.AttachSystem(&system);
-  ASSERT_TRUE(Copy(L"从程序"));
-  EXPECT_EQ(system.text, L"从程序");
-  EXPECT_EQ(Paste(), L"从程序");
-  EXPECT_EQ(system.sets, 1);  // reading changes nothing there
-
-  // Another program copies: the text is offered, without an owner.
-  HWND w = Make(kShown, {0, 0, 50, 50});
-  ASSERT_TRUE(OpenClipboard(w));
-  EmptyClipboard();
-  CloseClipboard();
-  system.text = L"from elsewhere";
-  EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-  EXPECT_EQ(GetClipboardOwner(), nullptr);
-  EXPECT_EQ(Paste(), L"from elsewhere");
-
-  // The system clipboard emptied: ours follows.
-  system.text.clear();
-  EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-  platform::Desktop::Current().clipboard.AttachSystem(nullptr);
-}
-
+// Fixed memory does not exist here; memory is zeroed even without GMEM_ZEROINIT; locks count.
 TEST(GlobalMemory, RefusesBadRequestsAndHandles) {
-  SetLastError(0);
-  EXPECT_EQ(GlobalAlloc(0, 16), nullptr);  // fixed memory does not exist here
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-  EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE | 0x2000, 16), nullptr);
-  EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE, SIZE_T(-1)), nullptr);
-  EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
-
+  for (const auto& [flags, size, error] :
+       {std::tuple{UINT(0), SIZE_T(16), DWORD(ERROR_INVALID_PARAMETER)},
+        std::tuple{UINT(GMEM_MOVEABLE | 0x2000), SIZE_T(16), DWORD(ERROR_INVALID_PARAMETER)},
+        std::tuple{UINT(GMEM_MOVEABLE), SIZE_T(-1), DWORD(ERROR_NOT_ENOUGH_MEMORY)}}) {
+    EXPECT_EQ(GlobalAlloc(flags, size), nullptr);
+    EXPECT_EQ(GetLastError(), error);
+  }
   const HGLOBAL empty = GlobalAlloc(GMEM_MOVEABLE, 0);
-  ASSERT_NE(empty, nullptr);
   EXPECT_EQ(GlobalLock(empty), nullptr);
   EXPECT_EQ(GlobalFree(empty), nullptr);
-
   const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 3);
   void* first = GlobalLock(memory);
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(static_cast<BYTE*>(first)[2], 0);  // zeroed even without GMEM_ZEROINIT
+  EXPECT_EQ(static_cast<BYTE*>(first)[2], 0);
   EXPECT_EQ(GlobalLock(memory), first);
   EXPECT_TRUE(GlobalUnlock(memory));
   SetLastError(123);
-  EXPECT_FALSE(GlobalUnlock(memory));
+  EXPECT_FALSE(GlobalUnlock(memory));  // the last lock: not an error
   EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
   EXPECT_FALSE(GlobalUnlock(memory));
   EXPECT_EQ(GetLastError(), ERROR_NOT_LOCKED);
   EXPECT_EQ(GlobalFree(memory), nullptr);
-
-  const HGLOBAL made_up = reinterpret_cast<HGLOBAL>(std::uintptr_t(0x7777001));
+  const HGLOBAL madeUp = reinterpret_cast<HGLOBAL>(std::uintptr_t(0x7777001));
   const HGLOBAL font = reinterpret_cast<HGLOBAL>(GetStockObject(DEFAULT_GUI_FONT));
-  for (HGLOBAL bad : {HGLOBAL(nullptr), memory, made_up, font}) {
+  for (HGLOBAL bad : {HGLOBAL(nullptr), memory, madeUp, font}) {
     EXPECT_EQ(GlobalLock(bad), nullptr);
     EXPECT_FALSE(GlobalUnlock(bad));
     EXPECT_EQ(GlobalSize(bad), 0u);

@@ -1,75 +1,13 @@
-// The month calendar's grid, key navigation, layout and texts, without a window.
+// The month calendar's layout, without a window.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "platform/controls/MonthCalendarLayout.h"
-#include "platform/controls/MonthCalendarText.h"
 #include "platform/controls/MonthGrid.h"
 #include "platform/win32/WinUser.h"
 
 namespace {
-
-using platform::CivilDate;
-
-// Every month from 1900 to 2100: the grid starts on a Sunday no later than the first, shows the
-// whole month, and cells and days map one to one.
-TEST(MonthGridTest, EveryMonthFitsItsGrid) {
-  for (int year = 1900; year <= 2100; ++year) {
-    for (int month = 1; month <= 12; ++month) {
-      const CivilDate first = platform::FirstGridDay(year, month);
-      ASSERT_EQ(platform::DayOfWeek(first), 0);
-      ASSERT_LE(first, (CivilDate{year, month, 1}));
-      ASSERT_GT(platform::AddDays(first, 7), (CivilDate{year, month, 1}));
-      const CivilDate last{year, month, platform::DaysInMonth(year, month)};
-      ASSERT_GE(platform::GridCellOf(year, month, last), 0) << year << "-" << month;
-      for (int cell = 0; cell < platform::kMonthGridCells; ++cell)
-        ASSERT_EQ(platform::GridCellOf(year, month, platform::GridDay(year, month, cell)), cell);
-      ASSERT_EQ(platform::GridCellOf(year, month, platform::AddDays(first, -1)), -1);
-      ASSERT_EQ(platform::GridCellOf(year, month, platform::AddDays(first, 42)), -1);
-    }
-  }
-  // December 2026 begins on a Tuesday: two days of November lead.
-  EXPECT_EQ(platform::FirstGridDay(2026, 12), (CivilDate{2026, 11, 29}));
-}
-
-TEST(MonthGridTest, KeysMoveTheSelection) {
-  const CivilDate from{2026, 12, 31};
-  struct Case {
-    UINT vk;
-    CivilDate to;
-  };
-  for (const Case c : {Case{VK_LEFT, {2026, 12, 30}}, Case{VK_RIGHT, {2027, 1, 1}},
-                       Case{VK_UP, {2026, 12, 24}}, Case{VK_DOWN, {2027, 1, 7}},
-                       Case{VK_PRIOR, {2026, 11, 30}}, Case{VK_NEXT, {2027, 1, 31}},
-                       Case{VK_HOME, {2026, 12, 1}}, Case{VK_END, {2026, 12, 31}}}) {
-    const auto moved = platform::NavigateByKey(from, c.vk);
-    ASSERT_TRUE(moved) << c.vk;
-    EXPECT_EQ(*moved, c.to) << c.vk;
-  }
-  EXPECT_EQ(platform::NavigateByKey({2024, 3, 31}, VK_PRIOR), (CivilDate{2024, 2, 29}));
-  EXPECT_FALSE(platform::NavigateByKey(from, VK_RETURN));
-  EXPECT_FALSE(platform::NavigateByKey(from, 'A'));
-}
-
-TEST(MonthGridTest, OnlyRealDaysWithinTheSpanEnter) {
-  auto at = [](int y, int m, int d) { return SYSTEMTIME{WORD(y), WORD(m), 0, WORD(d), 0, 0, 0, 0}; };
-  EXPECT_TRUE(platform::CalendarDateOf(at(2024, 2, 29)));
-  EXPECT_TRUE(platform::CalendarDateOf(at(100, 1, 1)));
-  EXPECT_TRUE(platform::CalendarDateOf(at(9999, 12, 31)));
-  for (const SYSTEMTIME& bad : {at(2023, 2, 29), at(2026, 2, 30), at(99, 12, 31), at(10000, 1, 1),
-                                at(2026, 0, 1), at(2026, 13, 1), at(2026, 6, 0), at(2026, 6, 31)})
-    EXPECT_FALSE(platform::CalendarDateOf(bad)) << bad.wYear << "-" << bad.wMonth << "-" << bad.wDay;
-  const SYSTEMTIME st = platform::SystemTimeOf({2026, 12, 15});
-  EXPECT_EQ(st.wDayOfWeek, 2);
-  EXPECT_EQ(st.wHour + st.wMinute + st.wSecond + st.wMilliseconds, 0);
-
-  platform::DateRange range{{2026, 1, 10}, {2026, 2, 5}};
-  EXPECT_EQ(range.Clamp({2025, 12, 1}), (CivilDate{2026, 1, 10}));
-  EXPECT_EQ(range.Clamp({2026, 3, 1}), (CivilDate{2026, 2, 5}));
-  EXPECT_EQ(range.Clamp({2026, 1, 20}), (CivilDate{2026, 1, 20}));
-  EXPECT_FALSE(range.Contains({2026, 2, 6}));
-}
 
 // For any font measures: the parts stay inside the window and apart, every cell's centre hits
 // that cell, and the title fits between the buttons.
@@ -107,16 +45,6 @@ TEST(MonthCalendarLayoutTest, PartsTileAndHitTestingAgreesWithPainting) {
     EXPECT_EQ(l.HitTest({l.grid.right, l.grid.top}).part, platform::MonthCalendarPart::Nothing);
     EXPECT_EQ(l.HitTest({l.header.left, l.header.top}).part, platform::MonthCalendarPart::Nothing);
   }
-}
-
-TEST(MonthCalendarTextTest, ChineseTitlesAndWeekdays) {
-  EXPECT_EQ(platform::MonthTitle(2026, 12), L"2026年12月");
-  EXPECT_EQ(platform::MonthTitle(100, 1), L"100年1月");
-  std::wstring week;
-  for (int d = 0; d < 7; ++d) week += platform::WeekdayName(d);
-  EXPECT_EQ(week, L"日一二三四五六");
-  EXPECT_TRUE(platform::WeekdayName(7).empty());
-  EXPECT_TRUE(platform::WeekdayName(-1).empty());
 }
 
 }  // namespace

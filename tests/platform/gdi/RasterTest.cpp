@@ -2,6 +2,8 @@
 // checked against a reference in RasterDifferentialTest.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/gdi/HandleTable.h"
 #include "tests/support/Pixels.h"
 
@@ -25,52 +27,46 @@ struct PenScope {
 };
 }  // namespace
 
-TEST(Lines, EndPointIsExcludedInEveryDirection) {
+// The end point is left out in every direction (so the next line draws it), a zero-length line
+// draws nothing, and a line far past the surface stops early within the clip and origin.
+TEST(Lines, EndPointIsExcludedAndClipAndOriginApply) {
   Canvas c(20, 20);
   PenScope pen(c.dc(), kRed);
   MoveToEx(c.dc(), 2, 2, nullptr);
-  LineTo(c.dc(), 10, 2);  // right
-  EXPECT_EQ(c.Count(kRed), 8);
-  EXPECT_EQ(c.At(10, 2), kWhite);
-  LineTo(c.dc(), 10, 9);  // down from the excluded end: (10,2) is the start, so now drawn
-  EXPECT_EQ(c.At(10, 2), kRed);
-  EXPECT_EQ(c.At(10, 9), kWhite);
-  LineTo(c.dc(), 3, 2);  // diagonal back up-left: 7 steps, 7 pixels
-  EXPECT_EQ(c.Count(kRed), 8 + 7 + 7);
+  const struct {
+    POINT to;
+    int total;
+    COLORREF atEnd;
+  } steps[] = {{{2, 2}, 0, kWhite}, {{10, 2}, 8, kWhite}, {{10, 9}, 15, kWhite}, {{3, 2}, 22, kRed}};
+  for (const auto& s : steps) {
+    LineTo(c.dc(), s.to.x, s.to.y);
+    EXPECT_EQ(c.Count(kRed), s.total) << s.to.x << "," << s.to.y;
+    EXPECT_EQ(c.At(s.to.x, s.to.y), s.atEnd);
+    EXPECT_EQ(c.At(10, 2), s.total > 8 ? kRed : kWhite);
+  }
   POINT pos{};
   GetCurrentPositionEx(c.dc(), &pos);
-  EXPECT_EQ(pos.x, 3);
-  EXPECT_EQ(pos.y, 2);
-  // A zero-length line draws nothing.
-  Canvas d(4, 4);
+  EXPECT_EQ(pos.x + 100 * pos.y, 3 + 200);
+
+  Canvas d(20, 20);
   PenScope pen2(d.dc(), kRed);
-  MoveToEx(d.dc(), 1, 1, nullptr);
-  LineTo(d.dc(), 1, 1);
-  EXPECT_EQ(d.Count(kRed), 0);
-}
-
-TEST(Lines, ClipAndWindowOriginApply) {
-  Canvas c(20, 20);
-  PenScope pen(c.dc(), kRed);
-  SetWindowOrgEx(c.dc(), 5, 5, nullptr);  // logical (5,5) is device (0,0)
-  IntersectClipRect(c.dc(), 5, 5, 10, 30);  // logical; device x 0..4
-  MoveToEx(c.dc(), 0, 6, nullptr);
-  LineTo(c.dc(), 100000000, 6);  // far past the surface; must stop early and stay clipped
-  EXPECT_EQ(c.Count(kRed), 5);
-  EXPECT_EQ(c.At(0, 1), kRed);
-  EXPECT_EQ(c.At(4, 1), kRed);
-  EXPECT_EQ(c.At(5, 1), kWhite);
+  SetWindowOrgEx(d.dc(), 5, 5, nullptr);    // logical (5,5) is device (0,0)
+  IntersectClipRect(d.dc(), 5, 5, 10, 30);  // logical; device x 0..4
+  MoveToEx(d.dc(), 0, 6, nullptr);
+  LineTo(d.dc(), 100000000, 6);
+  EXPECT_EQ(d.Count(kRed, {0, 1, 5, 2}), 5);
+  EXPECT_EQ(d.Count(kRed), 5);
   RECT box{};
-  EXPECT_EQ(GetClipBox(c.dc(), &box), SIMPLEREGION);
-  EXPECT_EQ(box.left, 5);
-  EXPECT_EQ(box.right, 10);
-  EXPECT_EQ(box.bottom, 25);  // the bitmap's bottom edge, in logical coordinates
+  EXPECT_EQ(GetClipBox(d.dc(), &box), SIMPLEREGION);
+  EXPECT_EQ((std::vector<LONG>{box.left, box.right, box.bottom}), (std::vector<LONG>{5, 10, 25}));
 }
 
+// A deleted brush, a made-up DC, a pen where a DC belongs: each call refuses with its documented
+// answer. Stock objects survive any number of deletes.
 TEST(Handles, StaleMadeUpAndWrongKindHandlesAreRefused) {
   HBRUSH brush = CreateSolidBrush(kRed);
   ASSERT_TRUE(DeleteObject(brush));
-  EXPECT_FALSE(DeleteObject(brush));  // second delete of the same handle
+  EXPECT_FALSE(DeleteObject(brush));
   Canvas c(4, 4);
   RECT r{0, 0, 4, 4};
   EXPECT_EQ(FillRect(c.dc(), &r, brush), 0);
@@ -82,11 +78,14 @@ TEST(Handles, StaleMadeUpAndWrongKindHandlesAreRefused) {
   EXPECT_FALSE(DeleteDC(reinterpret_cast<HDC>(GetStockObject(BLACK_PEN))));
   EXPECT_FALSE(LineTo(nullptr, 1, 1));
   EXPECT_FALSE(BitBlt(c.dc(), 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
+  EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));
+  EXPECT_EQ(GetObjectType(GetStockObject(WHITE_BRUSH)), OBJ_BRUSH);
 }
 
-TEST(Handles, SelectedObjectsCannotBeDeletedAndBitmapsSitInOneDc) {
-  HDC a = CreateCompatibleDC(nullptr);
-  HDC b = CreateCompatibleDC(nullptr);
+// Selected objects cannot be deleted, a bitmap sits in one DC at a time, and deleting a DC or
+// restoring a saved state lets go of what it had selected.
+TEST(Handles, SelectedObjectsAreHeldUntilTheirDcLetsGo) {
+  HDC a = CreateCompatibleDC(nullptr), b = CreateCompatibleDC(nullptr);
   HBITMAP bitmap = CreateCompatibleBitmap(a, 4, 4);
   HGDIOBJ old = SelectObject(a, bitmap);
   ASSERT_NE(old, nullptr);
@@ -94,45 +93,36 @@ TEST(Handles, SelectedObjectsCannotBeDeletedAndBitmapsSitInOneDc) {
   EXPECT_FALSE(DeleteObject(bitmap));
   SelectObject(a, old);
   EXPECT_NE(SelectObject(b, bitmap), nullptr);
-  // Deleting the DC releases what it had selected.
   DeleteDC(b);
   EXPECT_TRUE(DeleteObject(bitmap));
+  HPEN pen = CreatePen(PS_SOLID, 1, kRed);
+  const int level = SaveDC(a);
+  HGDIOBJ stock = SelectObject(a, pen);
+  SetBkColor(a, kRed);
+  EXPECT_FALSE(DeleteObject(pen));
+  ASSERT_TRUE(RestoreDC(a, level));
+  EXPECT_EQ(GetCurrentObject(a, OBJ_PEN), stock);
+  EXPECT_EQ(GetBkColor(a), kWhite);
+  EXPECT_TRUE(DeleteObject(pen));
+  EXPECT_FALSE(RestoreDC(a, 1));  // nothing saved any more
   DeleteDC(a);
-  // Stock objects survive any number of deletes.
-  EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));
-  EXPECT_EQ(GetObjectType(GetStockObject(WHITE_BRUSH)), OBJ_BRUSH);
 }
 
+// Huge, negative and monochrome bitmaps are refused without leaking; a zero size gives the
+// platform's one-pixel bitmap.
 TEST(Handles, HugeAndNegativeBitmapsAreRefusedWithoutLeaking) {
   HDC dc = CreateCompatibleDC(nullptr);
   const std::size_t live = platform::Handles().LiveCount();
   EXPECT_EQ(CreateCompatibleBitmap(dc, 100000, 100000), nullptr);
   EXPECT_EQ(CreateCompatibleBitmap(dc, -1, 10), nullptr);
   EXPECT_EQ(CreateBitmap(1 << 20, 1 << 20, 1, 32, nullptr), nullptr);
-  EXPECT_EQ(CreateBitmap(4, 4, 1, 1, nullptr), nullptr);  // only colour bitmaps
+  EXPECT_EQ(CreateBitmap(4, 4, 1, 1, nullptr), nullptr);
   EXPECT_EQ(platform::Handles().LiveCount(), live);
-  // A zero size gives the platform's one-pixel bitmap.
   HBITMAP tiny = CreateCompatibleBitmap(dc, 0, 5);
   BITMAP bm{};
   ASSERT_EQ(GetObjectW(tiny, sizeof bm, &bm), int(sizeof bm));
-  EXPECT_EQ(bm.bmWidth, 1);
-  EXPECT_EQ(bm.bmHeight, 1);
+  EXPECT_EQ((std::vector<LONG>{bm.bmWidth, bm.bmHeight}), (std::vector<LONG>{1, 1}));
   EXPECT_EQ(GetObjectW(tiny, 3, &bm), 0);  // buffer too small
   DeleteObject(tiny);
   DeleteDC(dc);
-}
-
-TEST(Handles, SaveAndRestoreBringBackModesAndObjects) {
-  Canvas c(4, 4);
-  HPEN pen = CreatePen(PS_SOLID, 1, kRed);
-  const int level = SaveDC(c.dc());
-  HGDIOBJ stock = SelectObject(c.dc(), pen);
-  SetBkColor(c.dc(), kRed);
-  SetWindowOrgEx(c.dc(), 3, 3, nullptr);
-  EXPECT_FALSE(DeleteObject(pen));
-  ASSERT_TRUE(RestoreDC(c.dc(), level));
-  EXPECT_EQ(GetCurrentObject(c.dc(), OBJ_PEN), stock);
-  EXPECT_EQ(GetBkColor(c.dc()), kWhite);
-  EXPECT_TRUE(DeleteObject(pen));
-  EXPECT_FALSE(RestoreDC(c.dc(), 1));  // nothing saved any more
 }

@@ -1,5 +1,5 @@
-// Creating fonts: which pinned family answers a face name, sharing of instances, metrics and the
-// refusals of bad input.
+// Creating fonts: extreme descriptions, metrics and the refusals of bad input. Which pinned
+// family answers a face name shows in MeasureTest's pinned widths.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "platform/gdi/GdiObjects.h"
-#include "platform/text/FaceNames.h"
-#include "platform/text/FontConfig.h"
 #include "tests/platform/text/TextTestSupport.h"
 
 using namespace trellis::test;
@@ -29,76 +27,6 @@ std::wstring Face(HDC dc) {
 }
 
 }  // namespace
-
-TEST(FaceNames, WindowsNamesMapToPinnedFamilies) {
-  using platform::text::FamilyForFaceName;
-  const struct {
-    const wchar_t* face;
-    const char* family;
-  } cases[] = {
-      {L"宋体", "DejaVu Sans"},
-      {L"Arial", "DejaVu Sans"},
-      {L"Microsoft YaHei", "DejaVu Sans"},
-      {L"", "DejaVu Sans"},
-      {L"No Such Face", "DejaVu Sans"},
-      {L"courier new", "DejaVu Sans Mono"},
-      {L"Times New Roman", "DejaVu Serif"},
-      {L"DEJAVU SERIF", "DejaVu Serif"},
-      {L" WenQuanYi Micro Hei ", "WenQuanYi Micro Hei"},
-      {L"文泉驿微米黑", "WenQuanYi Micro Hei"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FamilyForFaceName(c.face), c.family) << c.face;
-}
-
-// Only the files of the pinned packages are visible, even where other DejaVu files share the
-// folder: six DejaVu core faces and the two faces of the WenQuanYi collection.
-TEST(FontConfig, SeesOnlyThePinnedFiles) {
-  const auto faces = platform::text::FontConfig::Get().FacesFor("DejaVu Sans", FW_NORMAL, true);
-  ASSERT_EQ(faces.size(), 8u);
-  for (auto* face : faces) {
-    const std::string& file = face->File();
-    const std::string name = file.substr(file.rfind('/') + 1);
-    EXPECT_TRUE(name == "DejaVuSans.ttf" || name == "DejaVuSans-Bold.ttf" ||
-                name == "DejaVuSansMono.ttf" || name == "DejaVuSansMono-Bold.ttf" ||
-                name == "DejaVuSerif.ttf" || name == "DejaVuSerif-Bold.ttf" ||
-                name == "wqy-microhei.ttc")
-        << file;
-  }
-  // An italic request still starts with the upright face (no oblique file is pinned), and the
-  // fallback order is the family, DejaVu Sans, then WenQuanYi Micro Hei.
-  EXPECT_EQ(faces[0]->Family(), "DejaVu Sans");
-  EXPECT_FALSE(faces[0]->IsItalic());
-  const auto mono = platform::text::FontConfig::Get().FacesFor("DejaVu Sans Mono", FW_BOLD, false);
-  std::vector<std::string> order;
-  for (auto* face : mono)
-    if (order.empty() || order.back() != face->Family()) order.push_back(face->Family());
-  ASSERT_GE(order.size(), 3u);
-  EXPECT_EQ(order[0], "DejaVu Sans Mono");
-  EXPECT_EQ(order[1], "DejaVu Sans");
-  EXPECT_EQ(order[2], "WenQuanYi Micro Hei");
-  EXPECT_TRUE(mono[0]->IsBold());
-}
-
-TEST(CreateFont, EqualDescriptionsShareOneInstance) {
-  const LOGFONTW tahoma = LogFont({L"Tahoma", -12});
-  const LOGFONTW arial = LogFont({L"Arial", 12});  // the sign of the height does not matter
-  const LOGFONTW bold = LogFont({L"Tahoma", -12, FW_BOLD});
-  HFONT a = CreateFontIndirectW(&tahoma);
-  HFONT b = CreateFontIndirectW(&arial);
-  HFONT c = CreateFontIndirectW(&bold);
-  HFONT d = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"宋体");
-  ASSERT_TRUE(a && b && c && d);
-  EXPECT_NE(a, b);
-  EXPECT_EQ(InstanceOf(a), InstanceOf(b));
-  EXPECT_EQ(InstanceOf(a), InstanceOf(d));
-  EXPECT_NE(InstanceOf(a), InstanceOf(c));
-  // Each font keeps the description it was made from.
-  LOGFONTW back{};
-  ASSERT_EQ(GetObjectW(b, sizeof back, &back), int(sizeof back));
-  EXPECT_EQ(back.lfHeight, 12);
-  EXPECT_EQ(std::wstring(back.lfFaceName), L"Arial");
-  for (HFONT f : {a, b, c, d}) EXPECT_TRUE(DeleteObject(f));
-}
 
 TEST(CreateFont, BadAndExtremeDescriptions) {
   EXPECT_EQ(CreateFontIndirectW(nullptr), nullptr);
@@ -128,62 +56,27 @@ TEST(CreateFont, BadAndExtremeDescriptions) {
   DeleteObject(twelve);
 }
 
+// Pinned metrics of the default face, and how size, weight and styles move them. A fresh memory
+// DC measures with the stock system font until another is selected.
 TEST(TextMetrics, DescribeTheSelectedFont) {
   Canvas canvas(10, 10);
-  TEXTMETRICW regular, large, bold;
-  {
-    SelectedFont font(canvas.dc(), {L"Tahoma", -12});
-    regular = Metrics(canvas.dc());
-  }
-  {
-    SelectedFont font(canvas.dc(), {L"Tahoma", -16});
-    large = Metrics(canvas.dc());
-  }
-  {
-    SelectedFont font(canvas.dc(), {L"Tahoma", -12, FW_EXTRABOLD, true, true, true});
-    bold = Metrics(canvas.dc());
-  }
-  EXPECT_EQ((std::vector<LONG>{regular.tmHeight, regular.tmAscent, regular.tmDescent,
-                               regular.tmInternalLeading, regular.tmAveCharWidth, regular.tmWeight,
-                               regular.tmItalic}),
-            (std::vector<LONG>{14, 11, 3, 2, 6, FW_NORMAL, 0}));
-  EXPECT_EQ(large.tmHeight, 19);
-  EXPECT_GT(large.tmAveCharWidth, regular.tmAveCharWidth);
-  EXPECT_EQ(bold.tmHeight, regular.tmHeight);
-  EXPECT_EQ(bold.tmWeight, FW_EXTRABOLD);
-  EXPECT_GT(bold.tmAveCharWidth, regular.tmAveCharWidth);
-  EXPECT_NE(bold.tmItalic, 0);
-  EXPECT_NE(bold.tmUnderlined, 0);
-  EXPECT_NE(bold.tmStruckOut, 0);
-
-  // A fresh memory DC measures with the stock system font until another is selected.
   const TEXTMETRICW system = Metrics(canvas.dc());
   EXPECT_EQ(system.tmWeight, FW_BOLD);
-  EXPECT_GT(system.tmHeight, 0);
-
+  const auto metrics = [&canvas](const FontRequest& request) {
+    SelectedFont font(canvas.dc(), request);
+    const TEXTMETRICW tm = Metrics(canvas.dc());
+    return std::vector<LONG>{tm.tmHeight,       tm.tmAscent,        tm.tmDescent,
+                             tm.tmAveCharWidth, tm.tmWeight,        tm.tmItalic != 0,
+                             tm.tmUnderlined != 0, tm.tmStruckOut != 0};
+  };
+  EXPECT_EQ(metrics({L"Tahoma", -12}), (std::vector<LONG>{14, 11, 3, 6, FW_NORMAL, 0, 0, 0}));
+  EXPECT_EQ(metrics({L"Tahoma", -16})[0], 19);
+  EXPECT_GT(metrics({L"Tahoma", -16})[3], 6);
+  auto bold = metrics({L"Tahoma", -12, FW_EXTRABOLD, true, true, true});
+  EXPECT_GT(bold[3], 6);
+  bold[3] = 6;
+  EXPECT_EQ(bold, (std::vector<LONG>{14, 11, 3, 6, FW_EXTRABOLD, 1, 1, 1}));
   TEXTMETRICW unused{};
   EXPECT_FALSE(GetTextMetricsW(canvas.dc(), nullptr));
   EXPECT_FALSE(GetTextMetricsW(nullptr, &unused));
-  HDC stale = CreateCompatibleDC(nullptr);
-  DeleteDC(stale);
-  EXPECT_FALSE(GetTextMetricsW(stale, &unused));
-}
-
-TEST(TextFace, NamesTheFamilyThatDraws) {
-  Canvas canvas(10, 10);
-  {
-    SelectedFont font(canvas.dc(), {L"微软雅黑"});
-    EXPECT_EQ(Face(canvas.dc()), L"DejaVu Sans");
-    EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, nullptr), 12);  // with the terminator
-    wchar_t small[5] = {L'?', L'?', L'?', L'?', L'?'};
-    EXPECT_EQ(GetTextFaceW(canvas.dc(), 5, small), 4);
-    EXPECT_EQ(std::wstring(small), L"Deja");
-  }
-  {
-    SelectedFont font(canvas.dc(), {L"Consolas"});
-    EXPECT_EQ(Face(canvas.dc()), L"DejaVu Sans Mono");
-  }
-  wchar_t name[8];
-  EXPECT_EQ(GetTextFaceW(nullptr, 8, name), 0);
-  EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, name), 0);
 }

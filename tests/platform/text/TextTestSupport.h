@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cwchar>
 
 #include "platform/win32/WinUser.h"
@@ -13,43 +14,33 @@ struct FontRequest {
   const wchar_t* face = L"Tahoma";
   LONG height = -12;
   LONG weight = FW_NORMAL;
-  bool italic = false;
-  bool underline = false;
-  bool strikeOut = false;
+  BYTE italic = FALSE, underline = FALSE, strikeOut = FALSE;
 };
 
-inline LOGFONTW LogFont(const FontRequest& request) {
-  LOGFONTW lf{};
-  lf.lfHeight = request.height;
-  lf.lfWeight = request.weight;
-  lf.lfItalic = request.italic;
-  lf.lfUnderline = request.underline;
-  lf.lfStrikeOut = request.strikeOut;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  std::wcsncpy(lf.lfFaceName, request.face, LF_FACESIZE - 1);
+inline LOGFONTW LogFont(const FontRequest& r) {
+  LOGFONTW lf{r.height, 0, 0, 0, r.weight, r.italic, r.underline, r.strikeOut, DEFAULT_CHARSET,
+              0, 0, 0, 0, {}};
+  std::wcsncpy(lf.lfFaceName, r.face, LF_FACESIZE - 1);
   return lf;
 }
 
 // A font made from `request` and selected into `dc` for the life of the object.
 class SelectedFont {
  public:
-  SelectedFont(HDC dc, const FontRequest& request = {}) : m_dc(dc) {
-    const LOGFONTW lf = LogFont(request);
-    m_font = CreateFontIndirectW(&lf);
-    m_old = SelectObject(dc, m_font);
-  }
+  SelectedFont(HDC dc, const FontRequest& request = {})
+      : m_dc(dc), m_font(CreateFontIndirectW(std::array{LogFont(request)}.data())),
+        m_old(SelectObject(dc, m_font)) {}
   ~SelectedFont() {
     SelectObject(m_dc, m_old);
     DeleteObject(m_font);
   }
   SelectedFont(const SelectedFont&) = delete;
   SelectedFont& operator=(const SelectedFont&) = delete;
-  HFONT font() const { return m_font; }
 
  private:
   HDC m_dc;
-  HFONT m_font = nullptr;
-  HGDIOBJ m_old = nullptr;
+  HFONT m_font;
+  HGDIOBJ m_old;
 };
 
 inline SIZE Extent(HDC dc, const wchar_t* text) {
@@ -64,26 +55,20 @@ inline TEXTMETRICW Metrics(HDC dc) {
   return tm;
 }
 
-// The smallest rectangle (device coordinates) holding every pixel that is not `background`;
-// empty when there is none.
-inline RECT InkBounds(const Canvas& canvas, COLORREF background = RGB(255, 255, 255)) {
+// The smallest rectangle (device coordinates) holding every pixel that is not white; empty when
+// there is none.
+inline RECT InkBounds(const Canvas& canvas) {
   RECT r{canvas.width(), canvas.height(), 0, 0};
   for (int y = 0; y < canvas.height(); ++y)
-    for (int x = 0; x < canvas.width(); ++x) {
-      if (canvas.At(x, y) == background) continue;
-      r.left = std::min<LONG>(r.left, x);
-      r.top = std::min<LONG>(r.top, y);
-      r.right = std::max<LONG>(r.right, x + 1);
-      r.bottom = std::max<LONG>(r.bottom, y + 1);
-    }
-  if (r.right <= r.left) r = {0, 0, 0, 0};
-  return r;
+    for (int x = 0; x < canvas.width(); ++x)
+      if (canvas.At(x, y) != RGB(255, 255, 255))
+        r = {std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), std::max<LONG>(r.right, x + 1),
+             std::max<LONG>(r.bottom, y + 1)};
+  return r.right <= r.left ? RECT{0, 0, 0, 0} : r;
 }
 
-inline int InkCount(const Canvas& canvas, const RECT& rect,
-                    COLORREF background = RGB(255, 255, 255)) {
-  const int area = (rect.right - rect.left) * (rect.bottom - rect.top);
-  return area - canvas.Count(background, rect);
+inline int InkCount(const Canvas& canvas, const RECT& rect) {
+  return (rect.right - rect.left) * (rect.bottom - rect.top) - canvas.Count(RGB(255, 255, 255), rect);
 }
 
 }  // namespace trellis::test

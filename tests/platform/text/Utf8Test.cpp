@@ -8,42 +8,34 @@ namespace {
 using platform::Utf8FromWide;
 using platform::WideFromUtf8;
 
-TEST(PlatformUtf8, RoundTripsEveryLength) {
+// Every length of sequence round-trips; each bad sequence becomes one replacement and marks the
+// text invalid, while a genuine U+FFFD leaves it valid.
+TEST(PlatformUtf8, RoundTripsAndEachBadSequenceBecomesOneReplacement) {
   const std::wstring text = L"a\u00e9\u4e2d\U0001F600z";
-  const std::string utf8 = Utf8FromWide(text);
-  EXPECT_EQ(utf8, "a\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80z");
-  EXPECT_EQ(WideFromUtf8(utf8), text);
-}
-
-TEST(PlatformUtf8, EachBadSequenceBecomesOneReplacement) {
-  struct Case {
+  EXPECT_EQ(Utf8FromWide(text), "a\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80z");
+  const struct {
     const char* name;
     std::string bytes;
     std::wstring wide;
+    bool valid;
+  } cases[] = {
+      {"every length", "a\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80z", text, true},
+      {"a genuine replacement", "a\xEF\xBF\xBDz", L"a\uFFFDz", true},
+      {"lone continuation", "a\x80z", L"a\uFFFDz", false},
+      {"truncated at the end", "a\xE4\xB8", L"a\uFFFD", false},
+      {"interrupted", "\xE4\xB8z", L"\uFFFDz", false},
+      {"overlong", "\xC0\x80", L"\uFFFD", false},
+      {"surrogate", "\xED\xA0\x80", L"\uFFFD", false},
+      {"beyond U+10FFFF", "\xF4\x90\x80\x80", L"\uFFFD", false},
+      {"invalid lead", "\xFF", L"\uFFFD", false},
   };
-  const Case cases[] = {
-      {"lone continuation", "a\x80z", L"a\uFFFDz"},
-      {"truncated at the end", "a\xE4\xB8", L"a\uFFFD"},
-      {"interrupted", "\xE4\xB8z", L"\uFFFDz"},
-      {"overlong", "\xC0\x80", L"\uFFFD"},
-      {"surrogate", "\xED\xA0\x80", L"\uFFFD"},
-      {"beyond U+10FFFF", "\xF4\x90\x80\x80", L"\uFFFD"},
-      {"invalid lead", "\xFF", L"\uFFFD"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(WideFromUtf8(c.bytes), c.wide) << c.name;
+  for (const auto& c : cases) {
+    bool valid = !c.valid;
+    EXPECT_EQ(WideFromUtf8(c.bytes, &valid), c.wide) << c.name;
+    EXPECT_EQ(valid, c.valid) << c.name;
+  }
   EXPECT_EQ(Utf8FromWide(std::wstring(1, wchar_t(0xD800))), "\xEF\xBF\xBD");
   EXPECT_EQ(Utf8FromWide(std::wstring(1, wchar_t(0x110000))), "\xEF\xBF\xBD");
 }
 
 }  // namespace
-
-TEST(Utf8, ValidityTellsAReplacementFromAGenuineOne) {
-  bool valid = false;
-  EXPECT_EQ(platform::WideFromUtf8("a\xEF\xBF\xBDz", &valid), L"a\uFFFDz");  // a real U+FFFD
-  EXPECT_TRUE(valid);
-  for (const char* bad : {"\xC3\x28", "\xC0\xAF", "\xED\xA0\x80", "ab\xE4\xB8", "\xFF"}) {
-    valid = true;
-    platform::WideFromUtf8(bad, &valid);
-    EXPECT_FALSE(valid) << bad;
-  }
-}

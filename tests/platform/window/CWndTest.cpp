@@ -1,29 +1,19 @@
-// The MFC window object: creation through handlers, reflection, subclassing, pre-translation,
-// paint DCs and the end of a window's life.
+// The MFC window object: creation through handlers, reflection, subclassing, pre-translation
+// and the end of a window's life.
 #include <string>
 
 #include "platform/mfc/AfxMessageLoop.h"
-#include "platform/mfc/CClientDC.h"
 #include "platform/mfc/CPaintDC.h"
-#include "platform/mfc/CScrollBar.h"
 #include "platform/mfc/CWnd.h"
 #include "tests/platform/window/WindowTesting.h"
 
 namespace trellis::test {
 namespace {
 
-constexpr UINT kCodeForChild = 7;
-constexpr UINT kCodeForParent = 8;
-
 // Records the handlers it sees as short names.
 class RecordingWnd : public CWnd {
  public:
   std::vector<std::string> calls;
-  CSize lastSize;
-  RECT lastPaint{};
-  bool postNcDestroyed = false;
-  HWND focusFrom = nullptr;
-  std::vector<UINT_PTR> timers;
 
  protected:
   int OnCreate(LPCREATESTRUCT cs) override {
@@ -32,21 +22,16 @@ class RecordingWnd : public CWnd {
     return CWnd::OnCreate(cs);
   }
   void OnSize(UINT type, int cx, int cy) override {
-    calls.push_back("size");
-    lastSize = {cx, cy};
+    calls.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy));
     CWnd::OnSize(type, cx, cy);
   }
   void OnPaint() override {
     CPaintDC dc(this);
-    dc.GetClipBox(&lastPaint);
-    dc.FillSolidRect(&lastPaint, RGB(0, 128, 0));
+    RECT box;
+    dc.GetClipBox(&box);
+    dc.FillSolidRect(&box, RGB(0, 128, 0));
     calls.push_back("paint");
   }
-  void OnSetFocus(CWnd* old) override {
-    focusFrom = old ? old->m_hWnd : nullptr;
-    CWnd::OnSetFocus(old);
-  }
-  void OnTimer(UINT_PTR id) override { timers.push_back(id); }
   void OnDestroy() override {
     calls.push_back("destroy");
     CWnd::OnDestroy();
@@ -55,49 +40,21 @@ class RecordingWnd : public CWnd {
     calls.push_back("ncdestroy");
     CWnd::OnNcDestroy();
   }
-  void PostNcDestroy() override { postNcDestroyed = true; }
+  void PostNcDestroy() override { calls.push_back("post"); }
 };
 
-// A control that handles one of its own notifications.
-class SelfNotifyingWnd : public CWnd {
- protected:
-  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
-    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == kCodeForChild) {
-      if (result) *result = 42;
-      return TRUE;
-    }
-    return CWnd::OnChildNotify(message, wParam, lParam, result);
-  }
-};
-
-class NotifiedParent : public CWnd {
- public:
-  std::vector<UINT> notified;
-
- protected:
-  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
-    if (CWnd::OnNotify(wParam, lParam, result)) return TRUE;  // the child took it
-    notified.push_back(reinterpret_cast<NMHDR*>(lParam)->code);
-    *result = 1;
-    return TRUE;
-  }
-};
-
-class CWndTest : public WindowTest {};
+using CWndTest = WindowTest;
 
 TEST_F(CWndTest, HandlersSeeTheCreationAndDestructionOfTheirWindow) {
   RecordingWnd wnd;
   ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, 10, 10, 120, 80, nullptr, nullptr));
   const HWND hwnd = wnd.m_hWnd;
   EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), &wnd);
-  EXPECT_EQ(wnd.lastSize, CSize(120, 80));
   screen.PumpUntilIdle();
-  EXPECT_EQ(wnd.calls, (std::vector<std::string>{"create", "size", "paint"}));
   EXPECT_EQ(screen.PixelAt(20, 20), RGB(0, 128, 0));
   EXPECT_TRUE(wnd.DestroyWindow());
-  EXPECT_EQ(wnd.calls.back(), "ncdestroy");
-  EXPECT_EQ(wnd.calls[wnd.calls.size() - 2], "destroy");
-  EXPECT_TRUE(wnd.postNcDestroyed);
+  EXPECT_EQ(wnd.calls, (std::vector<std::string>{"create", "size 120x80", "paint", "destroy",
+                                                 "ncdestroy", "post"}));
   EXPECT_EQ(wnd.m_hWnd, nullptr);
   EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
   EXPECT_FALSE(wnd.DestroyWindow());
@@ -111,96 +68,61 @@ TEST_F(CWndTest, HandlersSeeTheCreationAndDestructionOfTheirWindow) {
   EXPECT_FALSE(IsWindow(scoped));
 }
 
+constexpr UINT kCodeForChild = 7;
+
+// A control that handles one of its own notifications, and a parent that takes the rest.
+class SelfNotifyingWnd : public CWnd {
+ protected:
+  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+    if (message != WM_NOTIFY || reinterpret_cast<NMHDR*>(lParam)->code != kCodeForChild)
+      return CWnd::OnChildNotify(message, wParam, lParam, result);
+    *result = 42;
+    return TRUE;
+  }
+};
+class NotifiedParent : public CWnd {
+ public:
+  std::vector<UINT> notified;
+
+ protected:
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+    if (CWnd::OnNotify(wParam, lParam, result)) return TRUE;  // the child took it
+    notified.push_back(reinterpret_cast<NMHDR*>(lParam)->code);
+    *result = 1;
+    return TRUE;
+  }
+};
+
+// A sender that leaves the window field unset, or sends no header at all, still reaches the
+// parent safely.
 TEST_F(CWndTest, AControlHandlesItsOwnNotificationsFirst) {
   NotifiedParent parent;
   ASSERT_TRUE(parent.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
   SelfNotifyingWnd child;
   ASSERT_TRUE(child.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 10, 10), &parent, 5));
-  NMHDR header{child.m_hWnd, 5, kCodeForChild};
-  EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&header)), 42);
-  EXPECT_TRUE(parent.notified.empty());
-  header.code = kCodeForParent;
-  EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&header)), 1);
-  // A sender that leaves the window field unset still reaches the parent.
-  NMHDR unset{reinterpret_cast<HWND>(0xDEADBEEF), 0, 3};
-  parent.SendMessage(WM_NOTIFY, 4096, reinterpret_cast<LPARAM>(&unset));
-  unset.hwndFrom = nullptr;
-  parent.SendMessage(WM_NOTIFY, 4096, reinterpret_cast<LPARAM>(&unset));
-  EXPECT_EQ(parent.notified, (std::vector<UINT>{kCodeForParent, 3, 3}));
-  EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 0, 0), 0);  // no header at all
-}
-
-class ReflectedBar : public CScrollBar {
- public:
-  std::vector<UINT> codes;
-
- protected:
-  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT*) override {
-    if (message != WM_VSCROLL) return FALSE;
-    codes.push_back(LOWORD(wParam));
-    return TRUE;
-  }
-};
-
-TEST_F(CWndTest, ScrollMessagesReachTheScrollBarObject) {
-  CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
-  ReflectedBar bar;
-  ASSERT_TRUE(bar.CWnd::Create(nullptr, L"", WS_VISIBLE, CRect(90, 0, 100, 100), &parent, 0x1001));
-  parent.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar.m_hWnd));
-  EXPECT_EQ(bar.codes, (std::vector<UINT>{SB_LINEDOWN}));
-}
-
-TEST_F(CWndTest, SubclassingRoutesAWindowThroughTheObjectAndBack) {
-  HWND hwnd = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
-  RecordingWnd wnd;
-  ASSERT_TRUE(wnd.SubclassWindow(hwnd));
-  EXPECT_FALSE(RecordingWnd().SubclassWindow(hwnd));  // one owner only
-  ClearLog();
-  ::MoveWindow(hwnd, 0, 0, 60, 60, TRUE);
-  EXPECT_EQ(wnd.lastSize, CSize(60, 60));
-  // Default() hands the message to the window's own procedure.
-  EXPECT_EQ(MessagesTo(hwnd, {WM_SIZE}).size(), 1u);
-  EXPECT_EQ(wnd.UnsubclassWindow(), hwnd);
-  ::MoveWindow(hwnd, 0, 0, 70, 70, TRUE);
-  EXPECT_EQ(wnd.lastSize, CSize(60, 60));
-  EXPECT_EQ(MessagesTo(hwnd, {WM_SIZE}).size(), 2u);
-  EXPECT_TRUE(IsWindow(hwnd));
-}
-
-TEST_F(CWndTest, TemporaryObjectsWrapWindowsNobodyOwns) {
-  HWND hwnd = Make(WS_POPUP, {0, 0, 10, 10});
-  CWnd* temp = CWnd::FromHandle(hwnd);
-  ASSERT_TRUE(temp);
-  EXPECT_EQ(temp->m_hWnd, hwnd);
-  EXPECT_EQ(CWnd::FromHandle(hwnd), temp);
-  EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
-  EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
-  DestroyWindow(hwnd);
-  EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
-  AfxDeleteTempMaps();
-  // A permanent object attached later wins.
-  HWND other = Make(WS_POPUP, {0, 0, 10, 10});
-  CWnd owner;
-  ASSERT_TRUE(owner.Attach(other));
-  EXPECT_EQ(CWnd::FromHandle(other), &owner);
-  EXPECT_TRUE(owner.DestroyWindow());
-  EXPECT_EQ(owner.m_hWnd, nullptr);
+  const struct {
+    NMHDR header;
+    LRESULT answer;
+  } cases[] = {{{child.m_hWnd, 5, kCodeForChild}, 42},
+               {{child.m_hWnd, 5, 8}, 1},
+               {{reinterpret_cast<HWND>(0xDEADBEEF), 0, 3}, 1},
+               {{nullptr, 0, 3}, 1}};
+  for (const auto& c : cases)
+    EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&c.header)), c.answer);
+  EXPECT_EQ(parent.notified, (std::vector<UINT>{8, 3, 3}));
+  EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 0, 0), 0);
 }
 
 class KeyEatingWnd : public CWnd {
- public:
-  int eaten = 0;
-
  protected:
   BOOL PreTranslateMessage(MSG* msg) override {
-    if (msg->message != WM_KEYDOWN || msg->wParam != VK_ESCAPE) return FALSE;
-    ++eaten;
-    return TRUE;
+    return msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE;
   }
 };
 
-TEST_F(CWndTest, AParentCanTakeKeysBeforeTheyAreDispatched) {
+// A parent can take keys before they are dispatched; the loop runs until quit with its code,
+// and WM_CLOSE destroys a window.
+TEST_F(CWndTest, TheLoopPreTranslatesForParentsAndRunsUntilQuit) {
   KeyEatingWnd parent;
   ASSERT_TRUE(parent.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr));
   HWND child = Make(WS_CHILD | WS_VISIBLE, {0, 0, 10, 10}, parent.m_hWnd);
@@ -209,73 +131,13 @@ TEST_F(CWndTest, AParentCanTakeKeysBeforeTheyAreDispatched) {
   screen.KeyPress(VK_ESCAPE);
   screen.KeyPress(VK_RETURN);
   screen.PumpUntilIdle();
-  EXPECT_EQ(parent.eaten, 1);
   const auto keys = Received({WM_KEYDOWN});
   ASSERT_EQ(keys.size(), 1u);
   EXPECT_EQ(keys[0].wParam, VK_RETURN);
-}
-
-TEST_F(CWndTest, HandlersGetWrappedWindowsAndTimers) {
-  RecordingWnd a, b;
-  ASSERT_TRUE(a.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
-  ASSERT_TRUE(b.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, 60, 0, 50, 50, nullptr, nullptr));
-  a.SetFocus();
-  b.SetFocus();
-  EXPECT_EQ(b.focusFrom, a.m_hWnd);
-  EXPECT_EQ(CWnd::GetFocus(), &b);
-  b.SetTimer(3, 100, nullptr);
-  screen.AdvanceTime(250);
-  EXPECT_EQ(b.timers, (std::vector<UINT_PTR>{3, 3}));
-  EXPECT_TRUE(b.KillTimer(3));
-}
-
-TEST_F(CWndTest, PaintAndClientDcsAreLimitedToTheirArea) {
-  RecordingWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100,
-                           nullptr, nullptr));
-  screen.PumpUntilIdle();
-  CRect part(10, 20, 30, 40);
-  wnd.InvalidateRect(part, FALSE);
-  wnd.UpdateWindow();
-  EXPECT_EQ(CRect(wnd.lastPaint), part);
-  {
-    CClientDC dc(&wnd);
-    CRect box;
-    dc.GetClipBox(&box);
-    EXPECT_EQ(box, CRect(0, 0, 98, 98));
-    dc.FillSolidRect(0, 0, 500, 500, RGB(1, 2, 3));
-  }
-  EXPECT_EQ(screen.PixelAt(97, 97), RGB(1, 2, 3));
-  EXPECT_NE(screen.PixelAt(99, 99), RGB(1, 2, 3));  // the frame stays
-  CDC* dc = wnd.GetDC();
-  ASSERT_TRUE(dc);
-  EXPECT_EQ(wnd.ReleaseDC(dc), 1);
-}
-
-TEST_F(CWndTest, StylesChangeOnlyWhenAsked) {
-  CWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-  EXPECT_TRUE(wnd.ModifyStyle(0, WS_CLIPCHILDREN));
-  EXPECT_FALSE(wnd.ModifyStyle(0, WS_CLIPCHILDREN));
-  EXPECT_TRUE(wnd.GetStyle() & WS_CLIPCHILDREN);
-  EXPECT_TRUE(wnd.ModifyStyleEx(0, WS_EX_TOOLWINDOW, SWP_FRAMECHANGED));
-  EXPECT_TRUE(wnd.GetExStyle() & WS_EX_TOOLWINDOW);
-  wnd.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  EXPECT_TRUE(wnd.GetExStyle() & WS_EX_TOPMOST);
-  wnd.SetWindowText(L"abc");
-  CString text;
-  wnd.GetWindowText(text);
-  EXPECT_EQ(text, CString(L"abc"));
-  EXPECT_EQ(CWnd::GetDesktopWindow()->m_hWnd, GetDesktopWindow());
-}
-
-TEST_F(CWndTest, TheLoopRunsUntilQuit) {
-  CWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-  wnd.PostMessage(WM_CLOSE);
+  parent.PostMessage(WM_CLOSE);
   PostQuitMessage(9);
   EXPECT_EQ(AfxRunMessageLoop(), 9);
-  EXPECT_EQ(wnd.m_hWnd, nullptr);  // WM_CLOSE destroyed it
+  EXPECT_EQ(parent.m_hWnd, nullptr);
 }
 
 }  // namespace

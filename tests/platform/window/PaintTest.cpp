@@ -19,83 +19,6 @@ class Painting : public WindowTest {
   }
 };
 
-TEST_F(Painting, APopUpReachesBeyondItsHostWindow) {
-  HWND host = Make(WS_POPUP | WS_VISIBLE, {100, 100, 300, 200});
-  // Like a drop-down list: a WS_CHILD of the desktop, below the host's bottom edge.
-  HWND popup = Make(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, {150, 180, 250, 320},
-                    GetDesktopWindow(), WS_EX_TOOLWINDOW);
-  SetWindowPos(popup, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  PaintWith(host, kRed);
-  PaintWith(popup, kBlue);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(screen.PixelAt(110, 110), kRed);
-  EXPECT_EQ(screen.PixelAt(200, 190), kBlue);   // over the host
-  EXPECT_EQ(screen.PixelAt(200, 300), kBlue);   // beyond it
-  EXPECT_EQ(screen.PixelAt(150, 250), kFrame);  // the platform's frame
-  EXPECT_EQ(screen.PixelAt(249, 250), kFrame);
-  EXPECT_NE(screen.PixelAt(260, 250), kBlue);   // the desktop
-  // The pop-up is not activated and does not steal the host's place.
-  EXPECT_NE(GetActiveWindow(), popup);
-  ShowWindow(popup, SW_HIDE);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(screen.PixelAt(200, 190), kRed);
-}
-
-TEST_F(Painting, PaintIsClippedToTheInvalidArea) {
-  HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
-  PaintWith(w, kRed);
-  screen.PumpUntilIdle();
-  PaintWith(w, kBlue);
-  RECT part{10, 10, 20, 30};
-  InvalidateRect(w, &part, FALSE);
-  RECT other{50, 50, 60, 60};
-  InvalidateRect(w, &other, FALSE);
-  RECT update{};
-  EXPECT_TRUE(GetUpdateRect(w, &update, FALSE));
-  EXPECT_EQ(update.left, 10);  // the bounding box of both
-  EXPECT_EQ(update.bottom, 60);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(ClientPixel(w, 15, 15), kBlue);
-  EXPECT_EQ(ClientPixel(w, 55, 55), kBlue);
-  EXPECT_EQ(ClientPixel(w, 5, 5), kRed);
-  EXPECT_EQ(ClientPixel(w, 70, 70), kRed);
-  EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
-}
-
-TEST_F(Painting, EraseComesWithBeginPaintWhenAsked) {
-  HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
-  screen.PumpUntilIdle();
-  BOOL mustErase = TRUE;
-  RECT painted{};
-  On(w, WM_PAINT, [&](WPARAM, LPARAM) {
-    PAINTSTRUCT ps;
-    BeginPaint(w, &ps);
-    mustErase = ps.fErase;
-    painted = ps.rcPaint;
-    EndPaint(w, &ps);
-    return LRESULT(0);
-  });
-  RECT part{5, 5, 10, 10};
-  ClearLog();
-  InvalidateRect(w, &part, TRUE);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(MessagesTo(w, {WM_PAINT, WM_ERASEBKGND}), (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
-  EXPECT_FALSE(mustErase);  // the class brush erased it
-  EXPECT_EQ(painted.right, 10);
-  EXPECT_EQ(ClientPixel(w, 7, 7), kBackground);
-  // Without a class brush nobody erased: the painter is told to.
-  HWND plain = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50}, nullptr, 0, kPlainClass);
-  On(plain, WM_PAINT, [&](WPARAM, LPARAM) {
-    PAINTSTRUCT ps;
-    BeginPaint(plain, &ps);
-    mustErase = ps.fErase;
-    EndPaint(plain, &ps);
-    return LRESULT(0);
-  });
-  screen.PumpUntilIdle();
-  EXPECT_TRUE(mustErase);
-}
-
 TEST_F(Painting, ChildrenRepaintAfterAParentThatPaintsOverThem) {
   for (DWORD clip : {DWORD(0), WS_CLIPCHILDREN}) {
     HWND parent = Make(WS_POPUP | WS_VISIBLE | clip, {0, 0, 200, 200});
@@ -118,70 +41,33 @@ TEST_F(Painting, ChildrenRepaintAfterAParentThatPaintsOverThem) {
   }
 }
 
-TEST_F(Painting, ClipChildrenKeepsTheParentOffAChildAlongItsEdge) {
-  HWND parent = Make(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, {0, 0, 200, 100});
-  // A full-height strip on the right: cutting it out leaves a rectangle.
-  HWND child = Make(WS_CHILD | WS_VISIBLE, {150, 0, 200, 100}, parent);
-  PaintWith(parent, kRed);
-  PaintWith(child, kGreen);
+// A window's DC follows its window: shrinking the window shrinks what the DC may touch, a
+// child's DC is clipped to its parent's client area, and a dead window's DC draws nothing.
+TEST_F(Painting, WindowDcsAreClippedToWhatTheWindowShowsAndDieWithIt) {
+  HWND parent = Make(WS_POPUP | WS_VISIBLE | WS_BORDER, {0, 0, 100, 100});
+  HWND child = Make(WS_CHILD | WS_VISIBLE, {80, 80, 200, 200}, parent);
+  HWND w = Make(WS_POPUP | WS_VISIBLE, {200, 0, 300, 100});
   screen.PumpUntilIdle();
-  ClearLog();
-  PaintWith(parent, kBlue);
-  InvalidateRect(parent, nullptr, FALSE);
-  screen.PumpUntilIdle();
-  EXPECT_TRUE(MessagesTo(child, {WM_PAINT}).empty());
-  EXPECT_EQ(ClientPixel(child, 10, 10), kGreen);
-  EXPECT_EQ(ClientPixel(parent, 10, 10), kBlue);
-}
-
-TEST_F(Painting, UpdateWindowPaintsAtOnce) {
-  HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
-  screen.PumpUntilIdle();
-  ClearLog();
-  InvalidateRect(w, nullptr, FALSE);
-  UpdateWindow(w);
-  EXPECT_EQ(MessagesTo(w, {WM_PAINT}).size(), 1u);
-  UpdateWindow(w);
-  EXPECT_EQ(MessagesTo(w, {WM_PAINT}).size(), 1u);
-}
-
-TEST_F(Painting, AWindowDcFollowsItsWindowAndDiesWithIt) {
-  HWND w = Make(WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
-  screen.PumpUntilIdle();
-  HDC dc = GetDC(w);
-  RECT box{};
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box.right, 100);
-  // Shrinking the window shrinks what the DC may touch: no drawing past the new surface.
-  MoveWindow(w, 0, 0, 20, 20, TRUE);
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box.right, 20);
-  const RECT all{0, 0, 100, 100};
+  HDC childDc = GetDC(child), dc = GetDC(w);
+  MoveWindow(w, 200, 0, 20, 20, TRUE);
   HBRUSH brush = CreateSolidBrush(kBlue);
-  EXPECT_TRUE(FillRect(dc, &all, brush));
-  EXPECT_EQ(screen.PixelAt(19, 19), kBlue);
+  const RECT all{0, 0, 200, 200};
+  for (HDC each : {childDc, dc}) {
+    RECT box{};
+    GetClipBox(each, &box);
+    EXPECT_EQ(box.right, each == dc ? 20 : 18);  // 98 wide client, child at 80
+    EXPECT_TRUE(FillRect(each, &all, brush));
+  }
+  EXPECT_EQ(screen.PixelAt(98, 98), kBlue);
+  EXPECT_EQ(screen.PixelAt(99, 99), kFrame);
+  EXPECT_EQ(screen.PixelAt(219, 19), kBlue);
+  EXPECT_NE(screen.PixelAt(220, 19), kBlue);
   DestroyWindow(w);
   EXPECT_TRUE(FillRect(dc, &all, brush));  // draws nothing, harms nothing
   EXPECT_EQ(ReleaseDC(w, dc), 1);
   EXPECT_EQ(ReleaseDC(w, dc), 0);
+  ReleaseDC(child, childDc);
   DeleteObject(brush);
-}
-
-TEST_F(Painting, ChildDcsAreClippedToTheParentsClientArea) {
-  HWND parent = Make(WS_POPUP | WS_VISIBLE | WS_BORDER, {0, 0, 100, 100});
-  HWND child = Make(WS_CHILD | WS_VISIBLE, {80, 80, 200, 200}, parent);
-  screen.PumpUntilIdle();
-  HDC dc = GetDC(child);
-  RECT box{};
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box.right, 18);  // 98 wide client, child at 80
-  HBRUSH brush = CreateSolidBrush(kBlue);
-  const RECT all{0, 0, 200, 200};
-  FillRect(dc, &all, brush);
-  EXPECT_EQ(screen.PixelAt(98, 98), kBlue);
-  EXPECT_EQ(screen.PixelAt(99, 99), kFrame);
-  DeleteObject(brush);
-  ReleaseDC(child, dc);
 }
 
 }  // namespace

@@ -6,32 +6,19 @@ namespace trellis::test {
 
 WindowTest* WindowTest::s_current = nullptr;
 
-namespace {
-
-void RegisterTestClasses(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = proc;
-    wc.cbWndExtra = 16;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = CreateSolidBrush(kBackground);  // kept for the life of the process
-    wc.lpszClassName = kLogClass;
+WindowTest::WindowTest() {
+  // Both classes live for the process; the white brush with them.
+  static const bool registered = [] {
+    WNDCLASSEXW wc{sizeof(wc), CS_DBLCLKS, &WindowTest::Proc, 0, 16, nullptr, nullptr,
+                   LoadCursorW(nullptr, IDC_ARROW), CreateSolidBrush(kBackground), nullptr,
+                   kLogClass, nullptr};
     RegisterClassExW(&wc);
     wc.style = 0;
     wc.hbrBackground = nullptr;
     wc.lpszClassName = kPlainClass;
-    RegisterClassExW(&wc);
-    return true;
+    return RegisterClassExW(&wc) != 0;
   }();
   (void)registered;
-}
-
-}  // namespace
-
-WindowTest::WindowTest() {
-  RegisterTestClasses(&WindowTest::Proc);
   s_current = this;
 }
 
@@ -43,11 +30,9 @@ LRESULT CALLBACK WindowTest::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   self->m_log.push_back({hwnd, message, wParam, lParam});
   auto it = self->m_handlers.find({hwnd, message});
   if (it == self->m_handlers.end()) it = self->m_handlers.find({nullptr, message});
-  if (it != self->m_handlers.end()) {
-    const Handler handler = it->second;  // the handler may replace itself
-    return handler(wParam, lParam);
-  }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (it == self->m_handlers.end()) return DefWindowProcW(hwnd, message, wParam, lParam);
+  const Handler handler = it->second;  // the handler may replace itself
+  return handler(wParam, lParam);
 }
 
 HWND WindowTest::Make(DWORD style, RECT rect, HWND parent, DWORD exStyle,
@@ -66,7 +51,7 @@ std::vector<Logged> WindowTest::Received(std::vector<UINT> only) const {
 
 std::vector<UINT> WindowTest::MessagesTo(HWND hwnd, std::vector<UINT> only) const {
   std::vector<UINT> out;
-  for (const Logged& l : Received(only))
+  for (const Logged& l : Received(std::move(only)))
     if (l.hwnd == hwnd) out.push_back(l.message);
   return out;
 }
