@@ -24,7 +24,8 @@
 
 #include "host/CElementControl.h"
 
-enum ButtonType { BUTTON_TYPE_COLOR = 0, BUTTON_TYPE_PICTURE = 1 };
+// Fixed to int, so that every value a host passes is one (any but the picture is a colour).
+enum ButtonType : int { BUTTON_TYPE_COLOR = 0, BUTTON_TYPE_PICTURE = 1 };
 
 class CElementButtonSys : public CElementControl {
  public:

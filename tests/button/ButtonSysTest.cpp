@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <climits>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "button/CElementButtonSys.h"
@@ -28,79 +31,151 @@ const std::pair<DWORD, COLORREF> kLooks[] = {{COLOR_STATE_NORMAL, kNormal},
     {COLOR_STATE_DISABLE, kDisable}};
 
 class ButtonSys : public HostFixture {
- protected:
+ public:
   ButtonSys() {
-    _CONTAINER_INFO info = Info(20, 20, kWidth, kHeight, kId);
-    button.InitObject(L"button", &info);
+    held->AddRef();
+    for (auto [b, x, id] : {std::tuple{held, 20, kId}, {&probe, 120, kProbeId}}) {
+      _CONTAINER_INFO info = Info(x, 20, kWidth, kHeight, id);
+      b->InitObject(L"button", &info);
+    }
     for (const auto& [state, color] : kLooks) button.SetColor(color, COLOR_PART_FRAME, state);
     button.SetShowColor(COLOR_STATE_NORMAL);
     button.InvalidContainerRect(0, nullptr);
   }
+  ~ButtonSys() override {
+    if (held) held->ReleaseObject(), held->Release();
+  }
   COLORREF Look() { return PixelAt(button, 2, 2); }
-  void PressButton(int x) { Press(button, x, 10); }
+  using HostFixture::Click, HostFixture::Key, HostFixture::Press, HostFixture::Release,
+      HostFixture::parent;
 
-  CElementButtonSys button;
+  static constexpr DWORD kProbeId = kId + 1;
+  CElementButtonSys* held = new CElementButtonSys;  // one reference; null once destroyed
+  CElementButtonSys& button = *held;
+  CElementButtonSys probe;  // a second button, to see that the window still routes input
 };
+
+using Heard = std::vector<std::pair<DWORD, UINT>>;
+
+Heard HeardBy(const trellis::test::RecordingParent& parent) {
+  Heard heard;
+  for (const auto& n : parent.notices) {
+    EXPECT_EQ(n.msg, UINT(WM_NOTIFY));
+    EXPECT_EQ(n.wParam, WPARAM(0));
+    heard.push_back({n.from, n.code});
+  }
+  return heard;
+}
 
 }  // namespace
 
-// Its wiring to the shared press machine: a release anywhere clicks, a second mouse button
-// does not cancel, and each click is one BN_CLICKED notice.
-TEST_F(ButtonSys, ReleaseAnywhereAfterAPressClicksAndOtherButtonsDoNotCancel) {
-  EXPECT_EQ(Look(), kNormal);
-  PressButton(10);
-  EXPECT_EQ(Look(), kPush);
-  MoveTo(button, 300, 200);
-  Release(button, 300, 200);
-  ASSERT_EQ(parent.notices.size(), 1u);
-  EXPECT_EQ(parent.notices[0].msg, UINT(WM_NOTIFY));
-  EXPECT_EQ(parent.notices[0].from, kId);
-  EXPECT_EQ(parent.notices[0].wParam, WPARAM(0));
-  EXPECT_EQ(parent.notices[0].code, UINT(BN_CLICKED));
-  // A release over the button after a press elsewhere is a click too.
-  Press(parent, 300, 200);
-  MoveTo(button, 10, 10);
-  Release(button, 10, 10);
-  EXPECT_EQ(Look(), kHover);
-  // A quick second press is a press too, not a double click the button would drop.
-  Press(button, 10, 10);
-  const POINT at = ScreenPoint(button, 10, 10);
-  screen.MouseDown(at.x, at.y, platform::MouseButton::Right);
-  MoveTo(button, 12, 10);
-  EXPECT_EQ(Look(), kPush);
-  Release(button, 12, 10);
-  screen.MouseUp(at.x, at.y, platform::MouseButton::Right);
-  Pump();
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{BN_CLICKED, BN_CLICKED, BN_CLICKED}));
-}
-
-// Its look policy: hover shows over focus.
-TEST_F(ButtonSys, HoverShowsOverFocusOnlyWhileThePointerIsThere) {
-  button.SetFocus();
-  EXPECT_EQ(Look(), kFocus);
-  MoveTo(button, 10, 10);
-  EXPECT_EQ(Look(), kHover);
-  MoveTo(button, 300, 200);
-  EXPECT_EQ(Look(), kFocus);
-  parent.SetFocus();
-  EXPECT_EQ(Look(), kNormal);
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{BN_SETFOCUS, BN_KILLFOCUS}));
-}
-
-TEST_F(ButtonSys, DisablingDuringAPressLetsTheMouseGo) {
-  PressButton(10);
-  button.Enable(0);
+// A session of a user's steps, with the look after each and everything the parent has heard:
+// a release anywhere after a press clicks, hover shows over focus, and a press cut short by
+// disabling lets the mouse go without a click.
+TEST_F(ButtonSys, LooksAndNotificationsOfATypicalSession) {
+  const Heard click{{kId, BN_CLICKED}};
+  const Heard twice{{kId, BN_CLICKED}, {kId, BN_CLICKED}};
+  Heard thrice = twice;
+  thrice.push_back({kId, BN_CLICKED});
+  Heard focused = thrice;
+  focused.push_back({kId, BN_SETFOCUS});
+  Heard left = focused;
+  left.insert(left.end(), {{kId, BN_KILLFOCUS}, {kProbeId, BN_SETFOCUS}});
+  const struct {
+    const char* step;
+    std::function<void()> act;
+    COLORREF look;
+    const Heard& heard;
+  } steps[] = {
+      {"start", [] {}, kNormal, {}},
+      {"move over", [&] { MoveTo(button, 10, 10); }, kHover, {}},
+      {"press", [&] { Press(button, 10, 10); }, kPush, {}},
+      {"drag off", [&] { MoveTo(button, 300, 200); }, kNormal, {}},
+      {"drag back", [&] { MoveTo(button, 12, 10); }, kPush, {}},
+      {"release", [&] { Release(button, 12, 10); }, kHover, click},
+      {"press and release off it", [&] { Press(button, 10, 10), Release(parent, 300, 200); },
+       kNormal, twice},
+      {"press elsewhere, release over it", [&] { Press(parent, 300, 200), Release(button, 9, 9); },
+       kHover, thrice},
+      {"Tab in while hovered", [&] { Key(VK_TAB); }, kHover, focused},
+      {"leave while focused", [&] { MoveTo(parent, 300, 200); }, kFocus, focused},
+      {"Tab out", [&] { Key(VK_TAB); }, kNormal, left},
+      {"press, then disabled", [&] { Press(button, 10, 10), button.Enable(0); }, kDisable, left},
+      {"release while disabled", [&] { Release(button, 10, 10); }, kDisable, left},
+      {"enabled under the pointer", [&] { button.Enable(1); }, kHover, left},
+  };
+  for (const auto& s : steps) {
+    s.act();
+    EXPECT_EQ(Look(), s.look) << s.step;
+    EXPECT_EQ(HeardBy(parent), s.heard) << s.step;
+  }
   EXPECT_FALSE(button.HasCapture());
-  EXPECT_EQ(Look(), kDisable);
-  Release(button, 10, 10);
-  EXPECT_TRUE(parent.notices.empty());
-  button.Enable(1);
-  EXPECT_EQ(Look(), kHover);  // the pointer is still over it
-  PressButton(10);
-  EXPECT_TRUE(button.HasCapture());
-  Release(button, 10, 10);
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{BN_CLICKED}));
 }
+
+namespace {
+
+enum class Reaction { DestroyButton, DestroyWindow, ChangeButton };
+
+class ButtonReentry : public ButtonSys,
+                      public testing::WithParamInterface<std::tuple<int, Reaction>> {};
+
+const struct {
+  const char* name;
+  UINT code;
+  void (*provoke)(ButtonReentry&);
+} kProvocations[] = {
+    {"ClickedByRelease", BN_CLICKED, [](ButtonReentry& t) { t.Click(t.button, 10, 10); }},
+    {"ClickedByReleaseOffIt", BN_CLICKED,
+     [](ButtonReentry& t) { t.Press(t.button, 10, 10), t.Release(t.parent, 300, 200); }},
+    {"FocusByTab", BN_SETFOCUS, [](ButtonReentry& t) { t.Key(VK_TAB); }},
+    {"BlurByTab", BN_KILLFOCUS, [](ButtonReentry& t) { t.Key(VK_TAB), t.Key(VK_TAB); }},
+};
+
+TEST_P(ButtonReentry, TheParentMayActInsideEveryNotification) {
+  const auto& [row, reaction] = GetParam();
+  bool reacted = false;
+  parent.react = [&, code = kProvocations[row].code](trellis::test::Notice n) {
+    if (n.from != kId || n.code != code || std::exchange(reacted, true)) return;
+    if (reaction == Reaction::DestroyButton) {
+      held->ReleaseObject();
+      std::exchange(held, nullptr)->Release();
+    } else if (reaction == Reaction::DestroyWindow) {
+      window.DestroyWindow();
+    } else {
+      button.SetText(L"host");
+      button.Enable(0);
+    }
+  };
+  kProvocations[row].provoke(*this);
+  parent.react = nullptr;
+  ASSERT_TRUE(reacted);
+  if (reaction == Reaction::DestroyWindow) {
+    EXPECT_EQ(window.Host(), nullptr);
+    screen.Click(60, 60);
+    Pump();
+    return;
+  }
+  if (held) {
+    EXPECT_EQ(Look(), kDisable);
+  }
+  Click(probe, 10, 10);
+  EXPECT_EQ(HeardBy(parent).back(), std::pair(kProbeId, UINT(BN_CLICKED)));
+}
+
+std::string RowName(const testing::TestParamInfo<ButtonReentry::ParamType>& info) {
+  static const char* const kReactions[] = {"DestroyButton", "DestroyWindow", "ChangeButton"};
+  return std::string(kProvocations[std::get<0>(info.param)].name) + "_" +
+         kReactions[int(std::get<1>(info.param))];
+}
+
+INSTANTIATE_TEST_SUITE_P(Button, ButtonReentry,
+                         testing::Combine(testing::Range(0, int(std::size(kProvocations))),
+                                          testing::Values(Reaction::DestroyButton,
+                                                          Reaction::DestroyWindow,
+                                                          Reaction::ChangeButton)),
+                         RowName);
+
+}  // namespace
 
 TEST_F(ButtonSys, TheFrameColourHidesTheBackgroundAndTheCaptionTakesTheLooksTextColour) {
   button.SetColor(RGB(0, 90, 0), COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
@@ -158,9 +233,7 @@ class PictureButton : public ButtonSys {
 
 }  // namespace
 
-TEST_F(PictureButton, ShowsTheImageOfEachStateCentredOnItsBackgroundAndRefusesBadNames) {
-  EXPECT_EQ(button.SetImage(nullptr, L"normal", nullptr, nullptr, nullptr), 0);
-  EXPECT_EQ(button.SetImage(L"icons", nullptr, nullptr, nullptr, nullptr), 0);
+TEST_F(PictureButton, ShowsTheImageOfEachStateCentredOnItsBackground) {
   ASSERT_EQ(button.SetImage(L"icons", L"normal", L"hover", L"pushed", L"fifth"), 1);
   button.InvalidContainerRect(0, nullptr);
   EXPECT_EQ(PixelAt(button, 35, 9), RGB(200, 0, 0));
@@ -169,7 +242,7 @@ TEST_F(PictureButton, ShowsTheImageOfEachStateCentredOnItsBackgroundAndRefusesBa
   EXPECT_EQ(PixelAt(button, 45, 15), RGB(9, 9, 9));
   MoveTo(button, 2, 2);
   EXPECT_EQ(Middle(), RGB(0, 200, 0));
-  PressButton(2);
+  Press(button, 2, 10);
   EXPECT_EQ(Middle(), RGB(0, 0, 200));
   button.SetFifthImage(TRUE);
   button.InvalidContainerRect(0, nullptr);
@@ -184,13 +257,47 @@ TEST_F(PictureButton, ShowsTheImageOfEachStateCentredOnItsBackgroundAndRefusesBa
 
 TEST_F(PictureButton, MissingNamesFallBackToTheNormalImageAndAnAbsentOneDrawsNothing) {
   ASSERT_EQ(button.SetImage(L"icons", L"normal", nullptr, nullptr, nullptr), 1);
-  EXPECT_EQ(button.SetImage(L"icons", nullptr, L"hover", nullptr, nullptr), 0);
   MoveTo(button, 2, 2);
   EXPECT_EQ(Middle(), RGB(200, 0, 0));
-  PressButton(2);
+  Press(button, 2, 10);
   EXPECT_EQ(Middle(), RGB(200, 0, 0));
   Release(button, 2, 2);
-  ASSERT_EQ(button.SetImage(L"icons", L"absent", nullptr, nullptr, nullptr), 1);
+  const std::wstring mega(1 << 20, L'n');
+  ASSERT_EQ(button.SetImage(L"icons", mega.c_str(), nullptr, nullptr, nullptr), 1);
   button.InvalidContainerRect(0, nullptr);
   EXPECT_EQ(Middle(), RGB(9, 9, 9));
+}
+
+// Every entry point taking a pointer, a string or a kind, with what a careless host passes:
+// each refusal is the documented one and leaves the picture as it was.
+TEST_F(PictureButton, BadArgumentsAreRefusedAndChangeNothing) {
+  ASSERT_EQ(button.SetImage(L"icons", L"normal", L"hover", nullptr, nullptr), 1);
+  const std::wstring mega(1 << 20, L'k');
+  const struct {
+    const char* call;
+    std::function<int()> run;
+    int result;
+  } rows[] = {
+      {"InitObject(null)", [&] { return button.InitObject(L"x", nullptr); }, 0},
+      {"SetImage(no source)", [&] { return button.SetImage(nullptr, L"hover", 0, 0, 0); }, 0},
+      {"SetImage(no normal)", [&] { return button.SetImage(L"icons", 0, L"hover", 0, 0); }, 0},
+      {"SetImage(nothing)", [&] { return button.SetImage(0, 0, 0, 0, 0); }, 0},
+      {"GetColorEx(null)", [&] { return int(button.GetColorEx(nullptr)); }, 0},
+      {"GetColorEx(empty)", [&] { return int(button.GetColorEx(L"")); }, 0},
+      {"GetColorEx(1 MB)", [&] { return int(button.GetColorEx(mega.c_str())); }, 0},
+  };
+  const auto state = [&] { return std::pair{Middle(), PixelAt(button, 1, 1)}; };
+  const auto before = state();
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.run(), row.result) << row.call;
+    button.InvalidContainerRect(0, nullptr);
+    EXPECT_EQ(state(), before) << row.call;
+  }
+  // A kind other than the picture's is a colour button, with any caption.
+  for (const int kind : {-1, 0, 2, INT_MAX}) {
+    button.SetButtonType(ButtonType(kind));
+    button.SetShowColor(COLOR_STATE_NORMAL);
+    button.SetText(mega.c_str());
+    EXPECT_EQ(PixelAt(button, 1, 1), kNormal) << kind;
+  }
 }
