@@ -8,33 +8,33 @@
 
 using namespace trellis::test;
 
-TEST_F(EditBox, ArrowsMoveOnlyTheCaretAndDeleteTakesTheCharacterAfterIt) {
+// Left and Right move the caret alone (Shift selects nothing), Up and Down bring the selection
+// to it, and Delete takes the character after the caret.
+TEST_F(EditBox, KeysMoveOnlyTheCaretAndDeleteTakesTheCharacterAfterIt) {
   Make(L"abcd");
   Click(edit, 2, 12);
-  ExpectPositions(0, 0, 0);
-  Key(VK_RIGHT);
-  Key(VK_RIGHT);
-  ExpectPositions(2, 0, 0);
-  Key(VK_DELETE);
-  EXPECT_EQ(Text(), L"abd");
-  ExpectPositions(2, 2, 2);
-  // Shift does not select.
-  screen.KeyDown(VK_SHIFT);
-  Key(VK_LEFT);
-  screen.KeyUp(VK_SHIFT);
-  ExpectPositions(1, 2, 2);
-  Key(VK_UP);
-  ExpectPositions(1, 1, 1);
-  Key(VK_END);
-  ExpectPositions(3, 3, 3);
-  Key(VK_RIGHT);  // at the end: nothing
-  ExpectPositions(3, 3, 3);
+  const struct {
+    UINT key;
+    bool shift;
+    int caret, start, end;
+    const wchar_t* text;
+  } steps[] = {
+      {VK_RIGHT, false, 1, 0, 0, L"abcd"}, {VK_RIGHT, false, 2, 0, 0, L"abcd"},
+      {VK_DELETE, false, 2, 2, 2, L"abd"}, {VK_LEFT, true, 1, 2, 2, L"abd"},
+      {VK_UP, false, 1, 1, 1, L"abd"},     {VK_END, false, 3, 3, 3, L"abd"},
+      {VK_RIGHT, false, 3, 3, 3, L"abd"},  {VK_HOME, false, 0, 0, 0, L"abd"},
+  };
+  for (const auto& s : steps) {
+    if (s.shift) screen.KeyDown(VK_SHIFT);
+    Key(s.key);
+    if (s.shift) screen.KeyUp(VK_SHIFT);
+    ExpectPositions(s.caret, s.start, s.end);
+    EXPECT_EQ(Text(), s.text);
+  }
   // A text set by the host pulls caret and selection into it.
+  Key(VK_END);
   edit.SetText(L"ab");
   ExpectPositions(2, 2, 2);
-  Key(VK_DELETE);
-  Type(L"c");
-  EXPECT_EQ(Text(), L"abc");
 }
 
 TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
@@ -126,20 +126,13 @@ TEST_F(EditBox, ADisabledEditIgnoresInputAndADragCutShortLetsTheMouseGo) {
   EXPECT_TRUE(parent.notices.empty());
 }
 
-TEST_F(EditBox, ColoursFollowTheStateAndAMissingFrameShowsTheBackground) {
+// The looks of each state are the golden image's; a frame of no colour leaves the background.
+TEST_F(EditBox, AMissingFrameShowsTheBackground) {
   Make(L"");
-  const COLORREF border = RGB(0x8A, 0x8A, 0x8A);  // Edit.BackGround of the default theme
-  EXPECT_EQ(PixelAt(edit, 0, 0), border);
-  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xFF, 0xFF, 0xFF));
-  MoveTo(edit, 100, 12);
-  EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_HOVER));
-  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xF7, 0xFB, 0xFF));
   edit.SetColor(COLOR_NONE, COLOR_PART_FRAME, COLOR_STATE_NORMAL);
   edit.SetShowColor(COLOR_STATE_NORMAL);
   edit.InvalidContainerRect(0, nullptr);
   EXPECT_EQ(PixelAt(edit, 0, 0), edit.GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL));
-  edit.Enable(0);
-  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xF0, 0xF0, 0xF0));
 }
 
 TEST_F(EditBox, AnAmpersandIsShownAsItselfWhereTheCaretCountsIt) {
