@@ -4,7 +4,8 @@
 //
 // It tells its parent WM_NOTIFY with an NMHDR of code BN_CLICKED on every left-button release
 // while enabled (wherever the pointer is: there is no hit test), BN_SETFOCUS and BN_KILLFOCUS.
-// There is no keyboard handling.
+// There is no keyboard handling. Each is the last thing its handler does, so the parent may
+// destroy the button, or its window, while handling it.
 //
 // What each event shows (a disabled button takes none of the input events):
 //

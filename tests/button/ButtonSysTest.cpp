@@ -139,9 +139,12 @@ TEST_P(ButtonReentry, TheParentMayActInsideEveryNotification) {
   EXPECT_EQ(HeardSoFar().back(), std::pair(kProbeId, UINT(BN_CLICKED)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Button, ButtonReentry, testing::Range(0, 3 * 4), [](const auto& info) {
-  return std::string(kProvocations[info.param / 3].name) + "_" + kReactions[info.param % 3];
-});
+INSTANTIATE_TEST_SUITE_P(Button, ButtonReentry,
+                         testing::Range(0, 3 * int(std::size(kProvocations))),
+                         [](const auto& i) {
+                           return std::string(kProvocations[i.param / 3].name) + "_" +
+                                  kReactions[i.param % 3];
+                         });
 
 TEST_F(ButtonSys, TheFrameColourHidesTheBackgroundAndTheCaptionIsBoldInTheLooksTextColour) {
   button.SetColor(RGB(0, 90, 0), COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
@@ -220,7 +223,8 @@ TEST_F(PictureButton, EachStateShowsItsImageCentredOrElseTheNormalOne) {
       EXPECT_EQ(PixelAt(button, 1, 1), kBack) << s.step;
     }
   }
-  for (auto [x, y, color] : {std::tuple{35, 9, kRed}, {44, 14, kRed}, {34, 9, kBack}, {45, 15, kBack}})
+  for (auto [x, y, color] :
+       {std::tuple{35, 9, kRed}, {44, 14, kRed}, {34, 9, kBack}, {45, 15, kBack}})
     EXPECT_EQ(PixelAt(button, x, y), color) << x << "," << y;
 }
 

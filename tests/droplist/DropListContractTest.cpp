@@ -128,9 +128,12 @@ TEST_P(DropListReentry, TheParentMayActInsideEveryNotification) {
   EXPECT_EQ(HeardFrom(parent, kId), (Heard{{WM_NOTIFY, kId, DropList::DROPLIST_NM_DROPDOWN}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(DropList, DropListReentry, testing::Range(0, 3 * 10), [](const auto& i) {
-  return std::string(kProvocations[i.param / 3].name) + "_" + kReactions[i.param % 3];
-});
+INSTANTIATE_TEST_SUITE_P(DropList, DropListReentry,
+                         testing::Range(0, 3 * int(std::size(kProvocations))),
+                         [](const auto& i) {
+                           return std::string(kProvocations[i.param / 3].name) + "_" +
+                                  kReactions[i.param % 3];
+                         });
 
 // One scripted session; any change in what the parent hears, or in its order, shows here.
 TEST_F(DropListFixture, NotificationSequenceOfATypicalSession) {

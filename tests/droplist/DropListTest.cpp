@@ -163,18 +163,5 @@ TEST_F(DropListTest, EachCopyOwnsItsOwnPopup) {
   EXPECT_TRUE(IsOpen(*drop));
 }
 
-TEST_F(DropListTest, TheFaceIsEighteenHighAndItsArrowLeavesRoomForTheText) {
-  drop->MoveContainer(10, 10, 120, 40);
-  Pump();
-  Fill(*drop, 2);
-  drop->SetCurSel(0);
-  // Text, separator and arrow colours, read back from the screen.
-  const COLORREF frame = drop->GetColor(COLOR_PART_FRAME, COLOR_STATE_NORMAL);
-  EXPECT_EQ(PixelAt(*drop, 0, 9), frame);
-  EXPECT_EQ(PixelAt(*drop, 120 - 15, 9), frame);  // the separator
-  EXPECT_EQ(PixelAt(*drop, 60, 17), frame);       // the bottom edge at 18 pixels
-  EXPECT_EQ(PixelAt(*drop, 60, 18), PixelAt(parent, 300, 250));
-}
-
 }  // namespace
 }  // namespace trellis::test

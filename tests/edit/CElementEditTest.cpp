@@ -1,10 +1,6 @@
 // The edit box driven as a user drives it: through the host window, with injected input, the
 // platform clock and pixels read back.
-#include <tuple>
-
-#include "foundation/CLightCanvas.h"
 #include "tests/edit/EditBoxFixture.h"
-#include "tests/support/Pixels.h"
 
 using namespace trellis::test;
 
@@ -142,41 +138,4 @@ TEST_F(EditBox, AnAmpersandIsShownAsItselfWhereTheCaretCountsIt) {
   for (int x = BoundaryX(2); x < BoundaryX(3); ++x)
     for (int y = 4; y < 20; ++y) ink += PixelAt(edit, x, y) != field;
   EXPECT_GT(ink, 5);
-}
-
-// A subclass may measure any text; its own text, at any address, agrees with the edit's cache.
-TEST_F(EditBox, AnyTextIsMeasuredAndTheOwnTextAgreesWithItsCache) {
-  OpenEdit& mine = edit;
-  OpenEdit theirs;
-  const wchar_t* other = L"WWW iii 中文";
-  for (auto [e, y, text] : {std::tuple{&mine, 10, L"The quick brown fox jumps"}, {&theirs, 40, other}}) {
-    _CONTAINER_INFO info = Info(10, y, 200, 24);
-    info.SetText(text);
-    e->InitObject(L"edit", &info);
-    Click(*e, 2, 12);
-    Key(VK_END);
-  }
-  const std::wstring copy = mine.GetShowText();  // the same characters at another address
-  for (int x = -5; x < 200; x += 3) {
-    EXPECT_EQ(mine.CalcTextPos(copy.c_str(), x), mine.CalcTextPos(mine.GetShowText().c_str(), x));
-    EXPECT_EQ(mine.CalcTextPos(other, x), theirs.CalcTextPos(theirs.GetShowText().c_str(), x));
-  }
-
-  // Measured on the canvas, with the font the canvas has.
-  Canvas target(200, 24);
-  CDC dc;
-  dc.Attach(target.dc());
-  LOGFONTW lf{};
-  mine.GetFont(&lf);
-  const CRect area(0, 0, 60, 24);
-  {
-    CLightCanvas canvas(&dc);
-    canvas.SetFont(lf);
-    const int own = mine.CalcDrawPos(canvas, area, mine.GetShowText().c_str());
-    EXPECT_GT(own, 0);  // the caret at the end of a text wider than the area
-    EXPECT_EQ(mine.CalcDrawPos(canvas, area, copy.c_str()), own);
-    EXPECT_EQ(mine.CalcDrawPos(canvas, area, other),
-              theirs.CalcDrawPos(canvas, area, theirs.GetShowText().c_str()));
-  }
-  dc.Detach();
 }

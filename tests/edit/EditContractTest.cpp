@@ -25,11 +25,6 @@ class EditReentry : public HostFixture, public testing::WithParamInterface<int> 
   ~EditReentry() override {
     if (edit) edit->ReleaseObject(), edit->Release();
   }
-  void Ctrl(UINT letter) {
-    screen.KeyDown(VK_CONTROL);
-    Key(letter);
-    screen.KeyUp(VK_CONTROL);
-  }
   using HostFixture::Click, HostFixture::Key, HostFixture::Type, HostFixture::screen;
 
   CElementEdit* edit = new CElementEdit;
@@ -48,7 +43,6 @@ const struct {
     {"ChangeByTyping", kChange, [](EditReentry& t) { t.Click(*t.edit, 20, 12), t.Type(L"x"); }},
     {"ChangeByDelete", kChange,
      [](EditReentry& t) { t.Click(*t.edit, 2, 12), t.Key(VK_DELETE); }},
-    {"ChangeByUndo", kChange, [](EditReentry& t) { t.Click(*t.edit, 2, 12), t.Ctrl('Z'); }},
     {"ChangeByInputMethod", kChange,
      [](EditReentry& t) { t.Click(*t.edit, 20, 12), t.screen.ImeResult(L"中"); }},
     {"ReturnByEnter", kReturn, [](EditReentry& t) { t.Click(*t.edit, 20, 12), t.Type(L"\r"); }},
@@ -89,9 +83,12 @@ TEST_P(EditReentry, TheParentMayActInsideEveryNotification) {
   EXPECT_EQ(probe.GetTextString(), L"abc!");
 }
 
-INSTANTIATE_TEST_SUITE_P(Edit, EditReentry, testing::Range(0, 3 * 7), [](const auto& i) {
-  return std::string(kProvocations[i.param / 3].name) + "_" + kReactions[i.param % 3];
-});
+INSTANTIATE_TEST_SUITE_P(Edit, EditReentry,
+                         testing::Range(0, 3 * int(std::size(kProvocations))),
+                         [](const auto& i) {
+                           return std::string(kProvocations[i.param / 3].name) + "_" +
+                                  kReactions[i.param % 3];
+                         });
 
 // One scripted session; any change in what the parent hears, or in its order, shows here.
 TEST_F(EditBox, NotificationSequenceOfATypicalSession) {

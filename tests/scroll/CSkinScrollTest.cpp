@@ -164,9 +164,12 @@ TEST_P(SkinScrollReentry, TheParentMayActInsideEveryRequest) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(SkinScroll, SkinScrollReentry, testing::Range(0, 3 * 6), [](const auto& i) {
-  return std::string(kProvocations[i.param / 3].name) + "_" + kReactions[i.param % 3];
-});
+INSTANTIATE_TEST_SUITE_P(SkinScroll, SkinScrollReentry,
+                         testing::Range(0, 3 * int(std::size(kProvocations))),
+                         [](const auto& i) {
+                           return std::string(kProvocations[i.param / 3].name) + "_" +
+                                  kReactions[i.param % 3];
+                         });
 
 // Every entry point taking a record, an action or a message argument, with what a careless
 // owner passes: each is refused (or re-clamps) and leaves range, page, position and thumb.
