@@ -4,7 +4,8 @@
 //
 // It tells its parent WM_NOTIFY with an NMHDR of code BN_CLICKED on every left-button release
 // while enabled (wherever the pointer is: there is no hit test), BN_SETFOCUS and BN_KILLFOCUS.
-// There is no keyboard handling.
+// There is no keyboard handling. Each is the last thing its handler does, so the parent may
+// destroy the button, or its window, while handling it.
 //
 // What each event shows (a disabled button takes none of the input events):
 //
@@ -24,7 +25,8 @@
 
 #include "host/CElementControl.h"
 
-enum ButtonType { BUTTON_TYPE_COLOR = 0, BUTTON_TYPE_PICTURE = 1 };
+// Fixed to int, so that every value a host passes is one (any but the picture is a colour).
+enum ButtonType : int { BUTTON_TYPE_COLOR = 0, BUTTON_TYPE_PICTURE = 1 };
 
 class CElementButtonSys : public CElementControl {
  public:

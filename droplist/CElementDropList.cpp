@@ -241,7 +241,7 @@ void CElementDropList::SetDropWndClr(ELEMENTDROPWND_CLR eWhich, const wchar_t* k
   if (!m_pDropWnd) return;
   if (eWhich == DROPWND_CLR_BACKGROUND)
     m_pDropWnd->SetBkKey(key);
-  else if (eWhich <= DROPWND_CLR_TEXT_SELECTED)
+  else if (eWhich >= DROPWND_CLR_ITEM_NORMAL && eWhich <= DROPWND_CLR_TEXT_SELECTED)
     m_pDropWnd->GetList()->SetColorKey(int(eWhich) - 1, key);
 }
 

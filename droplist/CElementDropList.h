@@ -53,7 +53,8 @@ class CElementDropList : public CElementControl {
   };
   using BitmapTable = std::map<DWORD, DROP_LIST_BMP_INFO>;
 
-  enum ELEMENTDROPWND_CLR {
+  // Fixed to int, so that every value a host passes is one (those beyond the last are ignored).
+  enum ELEMENTDROPWND_CLR : int {
     DROPWND_CLR_BACKGROUND = 0,
     DROPWND_CLR_ITEM_NORMAL = 1,
     DROPWND_CLR_ITEM_SELECTED = 2,
@@ -131,6 +132,8 @@ class CElementDropList : public CElementControl {
   int OnMouseLeave() override;
   int OnSetFocus(int gained) override;
   int OnEnable() override;
+  // The host window going closes the pop-up.
+  int OnBroadcastCommand(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   // Makes the drop window (its element and its platform window) when there is none. 0 when it
   // cannot be made.

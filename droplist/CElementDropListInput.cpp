@@ -64,10 +64,12 @@ int CElementDropList::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
     m_pDropWnd->HandleKey(vk);
     return 1;
   }
+  const int result = CElementContainer::OnKeyDown(vk, repeat, flags);
   // Reported as the key it is: a WM_NOTIFY with the key as its code would be taken for one of
-  // the drop list's own notifications (Backspace, 8, for DROPLIST_NM_SELECT).
+  // the drop list's own notifications (Backspace, 8, for DROPLIST_NM_SELECT). Last: the parent
+  // may destroy this control on hearing it.
   SendControlMessage(WM_KEYDOWN, vk, MAKELPARAM(repeat, flags));
-  return CElementContainer::OnKeyDown(vk, repeat, flags);
+  return result;
 }
 
 bool CElementDropList::FocusStaysInside() const {
@@ -81,6 +83,12 @@ int CElementDropList::OnSetFocus(int gained) {
   if (!gained && !FocusStaysInside()) CloseDropListWnd();
   InvalidContainerRect(0, nullptr);
   return CElementContainer::OnSetFocus(gained);
+}
+
+int CElementDropList::OnBroadcastCommand(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // A pop-up left open would stay on the desktop over a window that is gone.
+  if (msg == WM_DESTROY) CloseDropListWnd();
+  return CElementControl::OnBroadcastCommand(msg, wParam, lParam);
 }
 
 int CElementDropList::OnEnable() {

@@ -110,6 +110,10 @@ bool CElementHost::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
           m_pFocus->OnSetWndFocus(msg == WM_SETFOCUS);
         break;
       case WM_TIMER: handled = RouteTimer(wParam); break;
+      case WM_DESTROY:
+        // Elements with windows of their own (pop-ups) close them with the window they live in.
+        Broadcast(WM_DESTROY, 0, 0);
+        break;
       case WM_ELEMENT_MENUOPENER:
         result = LRESULT(OpenMenuFor(DWORD(wParam)));
         handled = true;

@@ -13,6 +13,7 @@
 //               with the origin at the element's corner and the clip at its invalid part
 //   timers      element timers ride on window timers of the host window
 //   menu choice to the element that opened the menu, while it lives (WM_ELEMENT_MENUOPENER)
+//   destroy     every element's OnBroadcastCommand(WM_DESTROY), while the window still exists
 // A message reaches an element only when it registered it; when the element itself did not, the
 // nearest ancestor that did receives it. Ancestors see it first in OnChildsProc, the element
 // in OnFilter. SkipMsg stops the default processing of the window.

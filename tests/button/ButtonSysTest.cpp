@@ -1,123 +1,165 @@
-// The system button through the host window: its clicks, focus notifications and looks in
-// both kinds.
+// The system button through the host window: what each step of a session shows and tells the
+// parent, a parent acting inside each notification, refused arguments, and both kinds' looks.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <functional>
 #include <map>
 #include <string>
-#include <utility>
 
 #include "button/CElementButtonSys.h"
 #include "host/CGlobalEnv.h"
-#include "tests/support/SolidBitmap.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/SolidBitmap.h"
 
-using trellis::test::HostFixture;
-using trellis::test::SolidBitmap;
+using namespace trellis::test;
 
 namespace {
 
-constexpr DWORD kId = 12;
-constexpr int kWidth = 80;
-constexpr int kHeight = 24;
-
+constexpr DWORD kId = 12, kProbeId = 13;
 // One frame colour a state, so that any pixel of a captionless button tells its look.
 constexpr COLORREF kNormal = RGB(1, 0, 0), kHover = RGB(2, 0, 0), kPush = RGB(3, 0, 0),
                    kFocus = RGB(4, 0, 0), kDisable = RGB(5, 0, 0);
-const std::pair<DWORD, COLORREF> kLooks[] = {{COLOR_STATE_NORMAL, kNormal},
-    {COLOR_STATE_HOVER, kHover}, {COLOR_STATE_PUSH, kPush}, {COLOR_STATE_FOCUS, kFocus},
-    {COLOR_STATE_DISABLE, kDisable}};
+using Heard = std::vector<std::pair<DWORD, UINT>>;
 
 class ButtonSys : public HostFixture {
- protected:
+ public:
   ButtonSys() {
-    _CONTAINER_INFO info = Info(20, 20, kWidth, kHeight, kId);
-    button.InitObject(L"button", &info);
-    for (const auto& [state, color] : kLooks) button.SetColor(color, COLOR_PART_FRAME, state);
+    held->AddRef();
+    for (auto [b, x, id] : {std::tuple{held, 20, kId}, {&probe, 120, kProbeId}}) {
+      _CONTAINER_INFO info = Info(x, 20, 80, 24, id);
+      b->InitObject(L"button", &info);
+    }
+    for (auto [state, color] : {std::pair{COLOR_STATE_NORMAL, kNormal}, {COLOR_STATE_HOVER, kHover},
+                                {COLOR_STATE_PUSH, kPush}, {COLOR_STATE_FOCUS, kFocus},
+                                {COLOR_STATE_DISABLE, kDisable}})
+      button.SetColor(color, COLOR_PART_FRAME, state);
     button.SetShowColor(COLOR_STATE_NORMAL);
-    button.InvalidContainerRect(0, nullptr);
+  }
+  ~ButtonSys() override {
+    if (held) held->ReleaseObject(), held->Release();
   }
   COLORREF Look() { return PixelAt(button, 2, 2); }
-  void PressButton(int x) { Press(button, x, 10); }
+  Heard HeardSoFar() {
+    Heard heard;
+    for (const Notice& n : parent.notices) {
+      EXPECT_TRUE(n.msg == WM_NOTIFY && n.wParam == 0);
+      heard.push_back({n.from, n.code});
+    }
+    return heard;
+  }
+  using HostFixture::Click, HostFixture::Key, HostFixture::Press, HostFixture::Release,
+      HostFixture::parent;
 
-  CElementButtonSys button;
+  CElementButtonSys* held = new CElementButtonSys;  // one reference; null once destroyed
+  CElementButtonSys& button = *held;
+  CElementButtonSys probe;  // a second button, to see that the window still routes input
 };
 
-}  // namespace
-
-// Its wiring to the shared press machine: a release anywhere clicks, a second mouse button
-// does not cancel, and each click is one BN_CLICKED notice.
-TEST_F(ButtonSys, ReleaseAnywhereAfterAPressClicksAndOtherButtonsDoNotCancel) {
-  EXPECT_EQ(Look(), kNormal);
-  PressButton(10);
-  EXPECT_EQ(Look(), kPush);
-  MoveTo(button, 300, 200);
-  Release(button, 300, 200);
-  ASSERT_EQ(parent.notices.size(), 1u);
-  EXPECT_EQ(parent.notices[0].msg, UINT(WM_NOTIFY));
-  EXPECT_EQ(parent.notices[0].from, kId);
-  EXPECT_EQ(parent.notices[0].wParam, WPARAM(0));
-  EXPECT_EQ(parent.notices[0].code, UINT(BN_CLICKED));
-  // A release over the button after a press elsewhere is a click too.
-  Press(parent, 300, 200);
-  MoveTo(button, 10, 10);
-  Release(button, 10, 10);
-  EXPECT_EQ(Look(), kHover);
-  // A quick second press is a press too, not a double click the button would drop.
-  Press(button, 10, 10);
-  const POINT at = ScreenPoint(button, 10, 10);
-  screen.MouseDown(at.x, at.y, platform::MouseButton::Right);
-  MoveTo(button, 12, 10);
-  EXPECT_EQ(Look(), kPush);
-  Release(button, 12, 10);
-  screen.MouseUp(at.x, at.y, platform::MouseButton::Right);
-  Pump();
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{BN_CLICKED, BN_CLICKED, BN_CLICKED}));
-}
-
-// Its look policy: hover shows over focus.
-TEST_F(ButtonSys, HoverShowsOverFocusOnlyWhileThePointerIsThere) {
-  button.SetFocus();
-  EXPECT_EQ(Look(), kFocus);
-  MoveTo(button, 10, 10);
-  EXPECT_EQ(Look(), kHover);
-  MoveTo(button, 300, 200);
-  EXPECT_EQ(Look(), kFocus);
-  parent.SetFocus();
-  EXPECT_EQ(Look(), kNormal);
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{BN_SETFOCUS, BN_KILLFOCUS}));
-}
-
-TEST_F(ButtonSys, DisablingDuringAPressLetsTheMouseGo) {
-  PressButton(10);
-  button.Enable(0);
+// A session of a user's steps, with the look after each and what the parent has heard: a
+// release anywhere after a press clicks, hover shows over focus, and a press cut short by
+// disabling lets the mouse go without a click.
+TEST_F(ButtonSys, LooksAndNotificationsOfATypicalSession) {
+  const std::pair<DWORD, UINT> click{kId, BN_CLICKED};
+  const struct {
+    const char* step;
+    std::function<void()> act;
+    COLORREF look;
+    Heard heard;  // since the step before
+  } steps[] = {
+      {"move over", [&] { MoveTo(button, 10, 10); }, kHover, {}},
+      {"press", [&] { Press(button, 10, 10); }, kPush, {}},
+      {"drag off", [&] { MoveTo(button, 300, 200); }, kNormal, {}},
+      {"drag back", [&] { MoveTo(button, 12, 10); }, kPush, {}},
+      {"release", [&] { Release(button, 12, 10); }, kHover, {click}},
+      {"release off it", [&] { Press(button, 10, 10), Release(parent, 300, 200); }, kNormal,
+       {click}},
+      {"press off it, release over it", [&] { Press(parent, 300, 200), Release(button, 9, 9); },
+       kHover, {click}},
+      {"Tab in while hovered", [&] { Key(VK_TAB); }, kHover, {{kId, BN_SETFOCUS}}},
+      {"leave while focused", [&] { MoveTo(parent, 300, 200); }, kFocus, {}},
+      {"Tab out", [&] { Key(VK_TAB); }, kNormal, {{kId, BN_KILLFOCUS}, {kProbeId, BN_SETFOCUS}}},
+      {"press, then disabled", [&] { Press(button, 10, 10), button.Enable(0); }, kDisable, {}},
+      {"release while disabled", [&] { Release(button, 10, 10); }, kDisable, {}},
+      {"enabled under the pointer", [&] { button.Enable(1); }, kHover, {}},
+  };
+  for (const auto& s : steps) {
+    parent.notices.clear();
+    s.act();
+    EXPECT_EQ(Look(), s.look) << s.step;
+    EXPECT_EQ(HeardSoFar(), s.heard) << s.step;
+  }
   EXPECT_FALSE(button.HasCapture());
-  EXPECT_EQ(Look(), kDisable);
-  Release(button, 10, 10);
-  EXPECT_TRUE(parent.notices.empty());
-  button.Enable(1);
-  EXPECT_EQ(Look(), kHover);  // the pointer is still over it
-  PressButton(10);
-  EXPECT_TRUE(button.HasCapture());
-  Release(button, 10, 10);
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{BN_CLICKED}));
 }
 
-TEST_F(ButtonSys, TheFrameColourHidesTheBackgroundAndTheCaptionTakesTheLooksTextColour) {
+// Each way a user makes the button notify, crossed with each thing its parent may do then.
+const struct {
+  const char* name;
+  UINT code;
+  void (*provoke)(ButtonSys&);
+} kProvocations[] = {
+    {"ClickedByRelease", BN_CLICKED, [](ButtonSys& t) { t.Click(t.button, 10, 10); }},
+    {"ClickedByReleaseOffIt", BN_CLICKED,
+     [](ButtonSys& t) { t.Press(t.button, 10, 10), t.Release(t.parent, 300, 200); }},
+    {"FocusByTab", BN_SETFOCUS, [](ButtonSys& t) { t.Key(VK_TAB); }},
+    {"BlurByTab", BN_KILLFOCUS, [](ButtonSys& t) { t.Key(VK_TAB), t.Key(VK_TAB); }},
+};
+const char* const kReactions[] = {"DestroyButton", "DestroyWindow", "ChangeButton"};
+
+class ButtonReentry : public ButtonSys, public testing::WithParamInterface<int> {};
+
+TEST_P(ButtonReentry, TheParentMayActInsideEveryNotification) {
+  const auto& row = kProvocations[GetParam() / 3];
+  const int reaction = GetParam() % 3;
+  bool reacted = false;
+  parent.react = [&](Notice n) {
+    if (n.from != kId || n.code != row.code || std::exchange(reacted, true)) return;
+    if (reaction == 0) {
+      held->ReleaseObject();
+      std::exchange(held, nullptr)->Release();
+    } else if (reaction == 1) {
+      window.DestroyWindow();
+    } else {
+      button.SetText(L"host");
+      button.Enable(0);
+    }
+  };
+  row.provoke(*this);
+  parent.react = nullptr;
+  ASSERT_TRUE(reacted);
+  if (reaction == 1) {
+    EXPECT_EQ(window.Host(), nullptr);
+    screen.Click(60, 60);
+    return Pump();
+  }
+  if (held) {
+    EXPECT_EQ(Look(), kDisable);
+  }
+  Click(probe, 10, 10);
+  EXPECT_EQ(HeardSoFar().back(), std::pair(kProbeId, UINT(BN_CLICKED)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Button, ButtonReentry,
+                         testing::Range(0, 3 * int(std::size(kProvocations))),
+                         [](const auto& i) {
+                           return std::string(kProvocations[i.param / 3].name) + "_" +
+                                  kReactions[i.param % 3];
+                         });
+
+TEST_F(ButtonSys, TheFrameColourHidesTheBackgroundAndTheCaptionIsBoldInTheLooksTextColour) {
   button.SetColor(RGB(0, 90, 0), COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
   button.InvalidContainerRect(0, nullptr);
-  EXPECT_EQ(PixelAt(button, kWidth / 2, kHeight / 2), kNormal);
+  EXPECT_EQ(PixelAt(button, 40, 12), kNormal);
   button.SetColor(COLOR_NONE, COLOR_PART_FRAME, COLOR_STATE_NORMAL);
   button.SetShowColor(COLOR_STATE_NORMAL);
   button.InvalidContainerRect(0, nullptr);
-  EXPECT_EQ(PixelAt(button, kWidth / 2, kHeight / 2), RGB(0, 90, 0));  // an empty caption
+  EXPECT_EQ(PixelAt(button, 40, 12), RGB(0, 90, 0));  // an empty caption
   button.SetText(L"OK");
   button.SetColor(RGB(250, 250, 250), COLOR_PART_TEXT, COLOR_STATE_HOVER);
   MoveTo(button, 2, 2);
-  // The caption is extra bold and centred: its middle columns have text-coloured pixels.
-  int bright = 0;
-  for (int y = 0; y < kHeight; ++y)
-    for (int x = kWidth / 2 - 8; x < kWidth / 2 + 8; ++x)
-      bright += PixelAt(button, x, y) == RGB(250, 250, 250);
+  int bright = 0;  // centred: its middle columns have text-coloured pixels
+  for (int y = 0; y < 24; ++y)
+    for (int x = 32; x < 48; ++x) bright += PixelAt(button, x, y) == RGB(250, 250, 250);
   EXPECT_GT(bright, 10);
   LOGFONTW font{};
   button.GetFont(&font);
@@ -126,29 +168,28 @@ TEST_F(ButtonSys, TheFrameColourHidesTheBackgroundAndTheCaptionTakesTheLooksText
 
 // ---- the picture kind
 
-namespace {
-
-// Images by name, from one source; counts what it was asked.
+// Images by name, from one source.
 class TestFactory : public CUnknownTmp<IBitmapFactory> {
  public:
   CBitmap* GetBitmap(const wchar_t* source, const wchar_t* name) override {
-    if (!source || std::wstring(source) != L"icons" || !name) return nullptr;
-    const auto it = images.find(name);
-    return it == images.end() ? nullptr : &it->second;
+    const auto it = images.find(name ? name : L"");
+    return source && std::wstring(source) == L"icons" && it != images.end() ? &it->second : nullptr;
   }
   std::map<std::wstring, CBitmap> images;
 };
 
+constexpr COLORREF kRed = RGB(200, 0, 0), kGreen = RGB(0, 200, 0), kBlue = RGB(0, 0, 200),
+                   kYellow = RGB(200, 200, 0), kBack = RGB(9, 9, 9);
+
 class PictureButton : public ButtonSys {
  protected:
   PictureButton() {
-    for (const auto& [name, color] :
-         {std::pair{L"normal", RGB(200, 0, 0)}, std::pair{L"hover", RGB(0, 200, 0)},
-          std::pair{L"pushed", RGB(0, 0, 200)}, std::pair{L"fifth", RGB(200, 200, 0)}})
+    for (auto [name, color] : {std::pair{L"normal", kRed}, {L"hover", kGreen},
+                               {L"pushed", kBlue}, {L"fifth", kYellow}})
       SolidBitmap(factory->images[name], 10, 6, color);
     CGlobalEnv::GetGlobalEnv()->SetBitmapFactory(factory);
     button.SetButtonType(BUTTON_TYPE_PICTURE);
-    button.SetBKColor(RGB(9, 9, 9));
+    button.SetBKColor(kBack);
   }
   // The middle of the 80 x 24 button, where the 10 x 6 images are centred at (35, 9).
   COLORREF Middle() { return PixelAt(button, 40, 12); }
@@ -156,41 +197,71 @@ class PictureButton : public ButtonSys {
   CComPtr<TestFactory> factory{new TestFactory};
 };
 
+// With every image named, each state shows its own; with the normal one only, every state
+// shows it. Focus changes neither the picture nor the background the host gave.
+TEST_F(PictureButton, EachStateShowsItsImageCentredOrElseTheNormalOne) {
+  const struct {
+    const char* step;
+    std::function<void()> act;
+    COLORREF all, normalOnly;
+  } steps[] = {
+      {"normal", [] {}, kRed, kRed},
+      {"hover", [&] { MoveTo(button, 2, 2); }, kGreen, kRed},
+      {"pushed", [&] { Press(button, 2, 10); }, kBlue, kRed},
+      {"fifth over pushed", [&] { button.SetFifthImage(TRUE); }, kYellow, kRed},
+      {"focused under the pointer",
+       [&] { Release(button, 2, 2), button.SetFifthImage(FALSE), button.SetFocus(); }, kGreen,
+       kRed},
+  };
+  for (const bool all : {true, false}) {
+    ASSERT_EQ(button.SetImage(L"icons", L"normal", all ? L"hover" : nullptr,
+                              all ? L"pushed" : nullptr, all ? L"fifth" : nullptr), 1);
+    for (const auto& s : steps) {
+      s.act();
+      button.InvalidContainerRect(0, nullptr);
+      EXPECT_EQ(Middle(), all ? s.all : s.normalOnly) << s.step;
+      EXPECT_EQ(PixelAt(button, 1, 1), kBack) << s.step;
+    }
+  }
+  for (auto [x, y, color] :
+       {std::tuple{35, 9, kRed}, {44, 14, kRed}, {34, 9, kBack}, {45, 15, kBack}})
+    EXPECT_EQ(PixelAt(button, x, y), color) << x << "," << y;
+}
+
+// Every entry point taking a pointer, a string or a kind, with what a careless host passes:
+// each refusal is the documented one and leaves the picture as it was.
+TEST_F(PictureButton, BadArgumentsAreRefusedAndChangeNothing) {
+  ASSERT_EQ(button.SetImage(L"icons", L"normal", L"hover", nullptr, nullptr), 1);
+  const std::wstring mega(1 << 20, L'k');
+  const struct {
+    const char* call;
+    std::function<int()> run;
+    int result;
+  } rows[] = {
+      {"InitObject(null)", [&] { return button.InitObject(L"x", nullptr); }, 0},
+      {"SetImage(no source)", [&] { return button.SetImage(nullptr, L"hover", 0, 0, 0); }, 0},
+      {"SetImage(no normal)", [&] { return button.SetImage(L"icons", 0, L"hover", 0, 0); }, 0},
+      {"SetImage(nothing)", [&] { return button.SetImage(0, 0, 0, 0, 0); }, 0},
+      {"GetColorEx(null)", [&] { return int(button.GetColorEx(nullptr)); }, 0},
+      {"GetColorEx(empty)", [&] { return int(button.GetColorEx(L"")); }, 0},
+      {"GetColorEx(1 MB)", [&] { return int(button.GetColorEx(mega.c_str())); }, 0},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.run(), row.result) << row.call;
+    button.InvalidContainerRect(0, nullptr);
+    EXPECT_EQ(std::pair(Middle(), PixelAt(button, 1, 1)), std::pair(kRed, kBack)) << row.call;
+  }
+  // An image the factory does not have draws nothing over the background.
+  ASSERT_EQ(button.SetImage(L"icons", mega.c_str(), nullptr, nullptr, nullptr), 1);
+  button.InvalidContainerRect(0, nullptr);
+  EXPECT_EQ(Middle(), kBack);
+  // A kind other than the picture's is a colour button, with any caption.
+  for (const int kind : {-1, 0, 2, INT_MAX}) {
+    button.SetButtonType(ButtonType(kind));
+    button.SetShowColor(COLOR_STATE_NORMAL);
+    button.SetText(mega.c_str());
+    EXPECT_EQ(PixelAt(button, 1, 1), kNormal) << kind;
+  }
+}
+
 }  // namespace
-
-TEST_F(PictureButton, ShowsTheImageOfEachStateCentredOnItsBackgroundAndRefusesBadNames) {
-  EXPECT_EQ(button.SetImage(nullptr, L"normal", nullptr, nullptr, nullptr), 0);
-  EXPECT_EQ(button.SetImage(L"icons", nullptr, nullptr, nullptr, nullptr), 0);
-  ASSERT_EQ(button.SetImage(L"icons", L"normal", L"hover", L"pushed", L"fifth"), 1);
-  button.InvalidContainerRect(0, nullptr);
-  EXPECT_EQ(PixelAt(button, 35, 9), RGB(200, 0, 0));
-  EXPECT_EQ(PixelAt(button, 44, 14), RGB(200, 0, 0));
-  EXPECT_EQ(PixelAt(button, 34, 9), RGB(9, 9, 9));
-  EXPECT_EQ(PixelAt(button, 45, 15), RGB(9, 9, 9));
-  MoveTo(button, 2, 2);
-  EXPECT_EQ(Middle(), RGB(0, 200, 0));
-  PressButton(2);
-  EXPECT_EQ(Middle(), RGB(0, 0, 200));
-  button.SetFifthImage(TRUE);
-  button.InvalidContainerRect(0, nullptr);
-  EXPECT_EQ(Middle(), RGB(200, 200, 0));
-  Release(button, 2, 2);
-  // Focus does not change the picture, nor the background the host gave.
-  button.SetFifthImage(FALSE);
-  button.SetFocus();
-  EXPECT_EQ(Middle(), RGB(0, 200, 0));
-  EXPECT_EQ(PixelAt(button, 1, 1), RGB(9, 9, 9));
-}
-
-TEST_F(PictureButton, MissingNamesFallBackToTheNormalImageAndAnAbsentOneDrawsNothing) {
-  ASSERT_EQ(button.SetImage(L"icons", L"normal", nullptr, nullptr, nullptr), 1);
-  EXPECT_EQ(button.SetImage(L"icons", nullptr, L"hover", nullptr, nullptr), 0);
-  MoveTo(button, 2, 2);
-  EXPECT_EQ(Middle(), RGB(200, 0, 0));
-  PressButton(2);
-  EXPECT_EQ(Middle(), RGB(200, 0, 0));
-  Release(button, 2, 2);
-  ASSERT_EQ(button.SetImage(L"icons", L"absent", nullptr, nullptr, nullptr), 1);
-  button.InvalidContainerRect(0, nullptr);
-  EXPECT_EQ(Middle(), RGB(9, 9, 9));
-}

@@ -99,33 +99,4 @@ TEST(DropListStore, DataAndSelectionFollowTheirItemsThroughRandomEdits) {
   }
 }
 
-TEST(DropListStore, RefusalsChangeNothing) {
-  CElementDropList drop;
-  EXPECT_EQ(drop.AddString(nullptr), -1);
-  EXPECT_EQ(drop.InsertString(0, nullptr), -1);
-  EXPECT_EQ(drop.InsertString(1, L"x"), -1);  // past the end of an empty list
-  EXPECT_EQ(drop.InsertString(0, L"a"), 0);   // at the count: appended
-  EXPECT_EQ(drop.InsertString(-1, L"b"), 1);  // the new index, not -1
-  EXPECT_EQ(drop.DeleteString(2), -1);
-  EXPECT_EQ(drop.DeleteString(1), 1);
-  EXPECT_EQ(drop.DeleteString(0), 0);  // the last one went: 0 left, not an error
-  EXPECT_EQ(drop.GetCount(), 0);
-  EXPECT_EQ(drop.GetItemData(3), 0u);
-}
-
-TEST(DropListStore, SelectionOutOfRangeIsKeptButLeavesTheText) {
-  CElementDropList drop;
-  for (const wchar_t* t : {L"a", L"b", L"c"}) drop.AddString(t);
-  drop.SetCurSel(1);
-  EXPECT_EQ(std::wstring(drop.GetTextString().GetString()), L"b");
-  EXPECT_EQ(drop.SetCurSel(5), 0);
-  EXPECT_EQ(drop.GetCurSel(), 5);
-  EXPECT_EQ(std::wstring(drop.GetTextString().GetString()), L"b");
-  // Deleting the selected item leaves no selection and the text as it was.
-  drop.SetCurSel(2);
-  drop.DeleteString(2);
-  EXPECT_EQ(drop.GetCurSel(), CElementDropList::INVALID_SEL_INDEX);
-  EXPECT_EQ(std::wstring(drop.GetTextString().GetString()), L"c");
-}
-
 }  // namespace

@@ -1,63 +1,36 @@
 // The edit box driven as a user drives it: through the host window, with injected input, the
 // platform clock and pixels read back.
-#include "foundation/CLightCanvas.h"
 #include "tests/edit/EditBoxFixture.h"
-#include "tests/support/Pixels.h"
 
 using namespace trellis::test;
 
-TEST_F(EditBox, TypingNotifiesAndLeavesTheSelectionOnTheCaret) {
-  Make(L"");
-  Click(edit, 20, 12);
-  Type(L"abc");
-  EXPECT_EQ(Text(), L"abc");
-  ExpectPositions(3, 3, 3);
-  // Delete at the end removes nothing, though the host still hears of it.
-  Key(VK_DELETE);
-  EXPECT_EQ(Text(), L"abc");
-  // Enter only tells the parent; Backspace at the start changes nothing but is reported.
-  Key(VK_RETURN);
-  Key(VK_HOME);
-  Type(L"\b");
-  EXPECT_EQ(Text(), L"abc");
-  // Characters that type nothing: a tab, escape, a control character.
-  Type(L"\t\x1b\x01");
-  EXPECT_EQ(Text(), L"abc");
-  Type(L"中 ");
-  EXPECT_EQ(Text(), L"中 abc");
-  EXPECT_EQ(parent.NotifyCodes(),
-            (std::vector<UINT>{kFocus, kChange, kChange, kChange, kChange, kReturn, kChange,
-                               kChange, kChange}));
-  for (const auto& notice : parent.notices) EXPECT_EQ(notice.from, kId);
-}
-
-TEST_F(EditBox, ArrowsMoveOnlyTheCaretAndDeleteTakesTheCharacterAfterIt) {
+// Left and Right move the caret alone (Shift selects nothing), Up and Down bring the selection
+// to it, and Delete takes the character after the caret.
+TEST_F(EditBox, KeysMoveOnlyTheCaretAndDeleteTakesTheCharacterAfterIt) {
   Make(L"abcd");
   Click(edit, 2, 12);
-  ExpectPositions(0, 0, 0);
-  Key(VK_RIGHT);
-  Key(VK_RIGHT);
-  ExpectPositions(2, 0, 0);
-  Key(VK_DELETE);
-  EXPECT_EQ(Text(), L"abd");
-  ExpectPositions(2, 2, 2);
-  // Shift does not select.
-  screen.KeyDown(VK_SHIFT);
-  Key(VK_LEFT);
-  screen.KeyUp(VK_SHIFT);
-  ExpectPositions(1, 2, 2);
-  Key(VK_UP);
-  ExpectPositions(1, 1, 1);
-  Key(VK_END);
-  ExpectPositions(3, 3, 3);
-  Key(VK_RIGHT);  // at the end: nothing
-  ExpectPositions(3, 3, 3);
+  const struct {
+    UINT key;
+    bool shift;
+    int caret, start, end;
+    const wchar_t* text;
+  } steps[] = {
+      {VK_RIGHT, false, 1, 0, 0, L"abcd"}, {VK_RIGHT, false, 2, 0, 0, L"abcd"},
+      {VK_DELETE, false, 2, 2, 2, L"abd"}, {VK_LEFT, true, 1, 2, 2, L"abd"},
+      {VK_UP, false, 1, 1, 1, L"abd"},     {VK_END, false, 3, 3, 3, L"abd"},
+      {VK_RIGHT, false, 3, 3, 3, L"abd"},  {VK_HOME, false, 0, 0, 0, L"abd"},
+  };
+  for (const auto& s : steps) {
+    if (s.shift) screen.KeyDown(VK_SHIFT);
+    Key(s.key);
+    if (s.shift) screen.KeyUp(VK_SHIFT);
+    ExpectPositions(s.caret, s.start, s.end);
+    EXPECT_EQ(Text(), s.text);
+  }
   // A text set by the host pulls caret and selection into it.
+  Key(VK_END);
   edit.SetText(L"ab");
   ExpectPositions(2, 2, 2);
-  Key(VK_DELETE);
-  Type(L"c");
-  EXPECT_EQ(Text(), L"abc");
 }
 
 TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
@@ -82,7 +55,6 @@ TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
   // The selected space between the words shows the selection background.
   EXPECT_EQ(PixelAt(edit, (BoundaryX(5) + BoundaryX(6)) / 2, 12),
             edit.GetColor(COLOR_PART_SELBACK, COLOR_STATE_FOCUS));
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus, kBlur, kFocus}));
 }
 
 TEST_F(EditBox, ClicksPlaceTheCaretAndADoubleClickSelectsAll) {
@@ -150,20 +122,13 @@ TEST_F(EditBox, ADisabledEditIgnoresInputAndADragCutShortLetsTheMouseGo) {
   EXPECT_TRUE(parent.notices.empty());
 }
 
-TEST_F(EditBox, ColoursFollowTheStateAndAMissingFrameShowsTheBackground) {
+// The looks of each state are the golden image's; a frame of no colour leaves the background.
+TEST_F(EditBox, AMissingFrameShowsTheBackground) {
   Make(L"");
-  const COLORREF border = RGB(0x8A, 0x8A, 0x8A);  // Edit.BackGround of the default theme
-  EXPECT_EQ(PixelAt(edit, 0, 0), border);
-  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xFF, 0xFF, 0xFF));
-  MoveTo(edit, 100, 12);
-  EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_HOVER));
-  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xF7, 0xFB, 0xFF));
   edit.SetColor(COLOR_NONE, COLOR_PART_FRAME, COLOR_STATE_NORMAL);
   edit.SetShowColor(COLOR_STATE_NORMAL);
   edit.InvalidContainerRect(0, nullptr);
   EXPECT_EQ(PixelAt(edit, 0, 0), edit.GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL));
-  edit.Enable(0);
-  EXPECT_EQ(PixelAt(edit, 100, 12), RGB(0xF0, 0xF0, 0xF0));
 }
 
 TEST_F(EditBox, AnAmpersandIsShownAsItselfWhereTheCaretCountsIt) {
@@ -173,71 +138,4 @@ TEST_F(EditBox, AnAmpersandIsShownAsItselfWhereTheCaretCountsIt) {
   for (int x = BoundaryX(2); x < BoundaryX(3); ++x)
     for (int y = 4; y < 20; ++y) ink += PixelAt(edit, x, y) != field;
   EXPECT_GT(ink, 5);
-}
-
-TEST_F(EditBox, TabLeavesAWritableEditForTheNextAndTypesNothing) {
-  Make(L"abc");
-  CElementEdit next;
-  _CONTAINER_INFO info = Info(10, 50, 200, 24, kId + 1);
-  next.InitObject(L"next", &info);
-  Click(edit, At(3), 10);
-  Key(VK_TAB);
-  EXPECT_TRUE(next.IsFocus());
-  EXPECT_EQ(Text(), L"abc");
-  EXPECT_EQ(next.GetTextString(), L"");
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus, kBlur, kFocus}));
-}
-
-namespace {
-
-// A subclass written against the published helpers.
-class HelperEdit : public CElementEdit {
- public:
-  using CElementEdit::CalcDrawPos;
-  using CElementEdit::CalcTextPos;
-  using CElementEdit::GetShowText;
-};
-
-class EditHelpers : public HostFixture {
- protected:
-  void Make(HelperEdit& e, int y, const wchar_t* text) {
-    _CONTAINER_INFO info = Info(10, y, 200, 24);
-    info.SetText(text);
-    e.InitObject(L"edit", &info);
-    Click(e, 2, 12);
-    Key(VK_END);
-  }
-};
-
-}  // namespace
-
-TEST_F(EditHelpers, AnyTextIsMeasuredAndTheOwnTextAgreesWithItsCache) {
-  HelperEdit mine, theirs;
-  Make(mine, 10, L"The quick brown fox jumps");
-  const wchar_t* other = L"WWW iii 中文";
-  Make(theirs, 40, other);
-  const std::wstring copy = mine.GetShowText();  // the same characters at another address
-  for (int x = -5; x < 200; x += 3) {
-    EXPECT_EQ(mine.CalcTextPos(copy.c_str(), x), mine.CalcTextPos(mine.GetShowText().c_str(), x));
-    EXPECT_EQ(mine.CalcTextPos(other, x), theirs.CalcTextPos(theirs.GetShowText().c_str(), x));
-  }
-  EXPECT_EQ(mine.CalcTextPos(nullptr, 50), 0);
-
-  // Measured on the canvas, with the font the canvas has.
-  Canvas target(200, 24);
-  CDC dc;
-  dc.Attach(target.dc());
-  LOGFONTW lf{};
-  mine.GetFont(&lf);
-  const CRect area(0, 0, 60, 24);
-  {
-    CLightCanvas canvas(&dc);
-    canvas.SetFont(lf);
-    const int own = mine.CalcDrawPos(canvas, area, mine.GetShowText().c_str());
-    EXPECT_GT(own, 0);  // the caret at the end of a text wider than the area
-    EXPECT_EQ(mine.CalcDrawPos(canvas, area, copy.c_str()), own);
-    EXPECT_EQ(mine.CalcDrawPos(canvas, area, other),
-              theirs.CalcDrawPos(canvas, area, theirs.GetShowText().c_str()));
-  }
-  dc.Detach();
 }

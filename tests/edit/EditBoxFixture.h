@@ -22,8 +22,8 @@ inline constexpr UINT kReturn = CElementEdit::EDIT_NOTIFY_RETURN;
 // The edit with the helpers a subclass may call.
 class OpenEdit : public CElementEdit {
  public:
-  using CElementEdit::CalcDrawPos, CElementEdit::CalcTextPos, CElementEdit::GetShowText,
-      CElementEdit::OnMenuCommand, CElementEdit::SetSelectedEnd, CElementEdit::SetSelectedStart;
+  using CElementEdit::CalcTextPos, CElementEdit::OnMenuCommand, CElementEdit::SetSelectedEnd,
+      CElementEdit::SetSelectedStart;
 };
 
 class EditBox : public HostFixture {

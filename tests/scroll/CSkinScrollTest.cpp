@@ -2,6 +2,10 @@
 // range by UpdateScrollInfo, pressed, held, dragged and double-clicked through the headless
 // screen, with the requests its parent receives and the picture it paints.
 #include <algorithm>
+#include <climits>
+#include <functional>
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -27,13 +31,10 @@ class CSkinScrollTest : public WindowTest {
     ASSERT_TRUE(bar.CreateEx(0, WC_SCROLLBARW, nullptr, WS_CHILD | kBarStyle, 200, 0, 14, height,
                              parent, reinterpret_cast<HMENU>(UINT_PTR(kBarId))));
     bar.ShowWindow(SW_SHOW);
-    Feed(rows, page, pos);
-    screen.PumpUntilIdle();
-    ClearLog();
-  }
-  void Feed(int rows, UINT page, int pos) {
     SCROLLINFO si{28, SIF_ALL, 0, rows - 1, page, pos, -1};
     bar.UpdateScrollInfo(&si, TRUE);
+    screen.PumpUntilIdle();
+    ClearLog();
   }
   SCROLLINFO Stored() {
     SCROLLINFO si{sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
@@ -50,12 +51,6 @@ class CSkinScrollTest : public WindowTest {
     }
     return out;
   }
-  int Count(WORD code) {
-    int n = 0;
-    for (const auto& r : Requests()) n += r.first == code;
-    return n;
-  }
-
   HWND parent = nullptr;
   CSkinScroll bar;
 };
@@ -70,67 +65,144 @@ TEST_F(CSkinScrollTest, ThePartsFollowTheWindowsSize) {
   EXPECT_EQ(bar.GetTrackRect(), CRect(0, 14, 14, 186));
 }
 
-TEST_F(CSkinScrollTest, HeldDownArrowScrollsNowAndEveryHundredMilliseconds) {
-  MakeBar(100, 20, 0);
-  const int x = kX + 7, y = kY + kBarHeight - 7;
-  screen.MouseDown(x, y);
+// One scripted session of holding, clicking, dragging and double clicking, pinned request by
+// request: the down arrow scrolls at once and every kRepeatElapse ms while the pointer stays on
+// it, pausing off it; the thumb drags to the last page at most; a double click is one line.
+TEST_F(CSkinScrollTest, RequestSequenceOfATypicalSession) {
+  MakeBar(25, 20, 0);
+  const int x = kX + 7, down = kY + kBarHeight - 7, tick = CSkinScroll::kRepeatElapse;
+  const auto settle = [&] {
+    screen.PumpUntilIdle();
+    screen.AdvanceTime(1000);  // no repeat, and no double click with the next press
+  };
+  screen.MouseDown(x, down);
   screen.PumpUntilIdle();
-  EXPECT_EQ(Count(SB_LINEDOWN), 1);
-  EXPECT_EQ(Pos(), 1);
-  screen.AdvanceTime(CSkinScroll::kRepeatElapse * 3);
-  EXPECT_EQ(Count(SB_LINEDOWN), 4);
+  screen.AdvanceTime(tick * 2);
+  screen.MouseMove(x, kY + 100);  // off the arrow: paused
+  screen.AdvanceTime(tick * 3);
+  screen.MouseMove(x, down);
+  screen.AdvanceTime(tick);
+  screen.MouseUp(x, down);
+  settle();
   EXPECT_EQ(Pos(), 4);
-  // Off the arrow the repeat pauses without ending.
-  screen.MouseMove(x, kY + 100);
-  screen.AdvanceTime(CSkinScroll::kRepeatElapse * 3);
-  EXPECT_EQ(Count(SB_LINEDOWN), 4);
-  screen.MouseMove(x, y);
-  screen.AdvanceTime(CSkinScroll::kRepeatElapse);
-  EXPECT_EQ(Count(SB_LINEDOWN), 5);
-  screen.MouseUp(x, y);
-  screen.PumpUntilIdle();
-  screen.AdvanceTime(1000);
-  EXPECT_EQ(Count(SB_LINEDOWN), 5);
-  EXPECT_EQ(Pos(), 5);
-  // No closing requests: the bar reports lines, pages and thumb moves only.
-  EXPECT_EQ(Count(SB_ENDSCROLL) + Count(SB_THUMBPOSITION), 0);
+  screen.Click(x, kY + 20);  // the track above the thumb, then below it
+  settle();
+  screen.Click(x, kY + bar.GetThumbRect().bottom + 20);
+  settle();
+  const int grip = kY + bar.GetThumbRect().top + 5;
+  screen.MouseDown(x, grip);
+  for (const auto& [dx, y] : {std::pair{0, grip - 34}, {-300, kY + 2000}, {-300, kY - 2000},
+                               {0, grip}})
+    screen.MouseMove(x + dx, y);
+  screen.MouseUp(x, grip);
+  settle();
+  screen.Click(x, kY + 7);
+  screen.Click(x, kY + 7);
+  settle();
+  const std::vector<std::pair<WORD, int>> expected = {
+      {SB_LINEDOWN, 0},   {SB_LINEDOWN, 0},   {SB_LINEDOWN, 0},   {SB_LINEDOWN, 0},
+      {SB_PAGEUP, 0},     {SB_PAGEDOWN, 0},   {SB_THUMBTRACK, 3}, {SB_THUMBTRACK, 5},
+      {SB_THUMBTRACK, 0}, {SB_THUMBTRACK, 5}, {SB_LINEUP, 0}};
+  EXPECT_EQ(Requests(), expected);
+  EXPECT_EQ(Pos(), 4);
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(CSkinScrollTest, TrackClicksScrollAPageAndTheThumbDragsToTheLastPageAtMost) {
-  MakeBar(25, 20, 0);
-  const CRect thumb = bar.GetThumbRect();
-  screen.Click(kX + 7, kY + thumb.bottom + 20);
+class SkinScrollReentry : public CSkinScrollTest, public testing::WithParamInterface<int> {};
+const char* const kReactions[] = {"DestroyBar", "DestroyParent", "ChangeBar"};
+
+const struct {
+  const char* name;
+  WORD code;
+  int nth, x, y;
+} kProvocations[] = {
+    {"LineUpByArrow", SB_LINEUP, 1, 7, 7},
+    {"LineDownByArrow", SB_LINEDOWN, 1, 7, kBarHeight - 7},
+    {"LineDownByRepeat", SB_LINEDOWN, 2, 7, kBarHeight - 7},
+    {"PageUpByTrack", SB_PAGEUP, 1, 7, 20},
+    {"PageDownByTrack", SB_PAGEDOWN, 1, 7, kBarHeight - 20},
+    {"ThumbTrackByDrag", SB_THUMBTRACK, 1, 7, -1},  // on the thumb, then dragged
+};
+
+TEST_P(SkinScrollReentry, TheParentMayActInsideEveryRequest) {
+  const auto& p = kProvocations[GetParam() / 3];
+  const int reaction = GetParam() % 3;
+  MakeBar(100, 20, 40);
+  int seen = 0;
+  On(parent, WM_VSCROLL, [&](WPARAM wParam, LPARAM) -> LRESULT {
+    if (LOWORD(wParam) != p.code || ++seen != p.nth) return 0;
+    if (reaction == 0) {
+      bar.DestroyWindow();
+    } else if (reaction == 1) {
+      DestroyWindow(std::exchange(parent, nullptr));
+    } else {
+      SCROLLINFO si{sizeof(si), SIF_ALL, 0, 4, 2, 0, 0};
+      bar.UpdateScrollInfo(&si, TRUE);
+      bar.EnableWindow(FALSE);
+    }
+    return 0;
+  });
+  const int y = kY + (p.y < 0 ? bar.GetThumbRect().CenterPoint().y : p.y);
+  const int to = p.y < 0 ? y + 30 : y;
+  screen.MouseDown(kX + p.x, y);
+  screen.MouseMove(kX + p.x, to);
+  screen.AdvanceTime(CSkinScroll::kRepeatElapse * 3);
+  screen.MouseUp(kX + p.x, to);
   screen.PumpUntilIdle();
-  EXPECT_EQ(Pos(), 5);
   screen.AdvanceTime(1000);
-  screen.Click(kX + 7, kY + 20);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Pos(), 0);
-  screen.AdvanceTime(1000);
-  screen.MouseDown(kX + 7, kY + thumb.top + 5);
-  screen.MouseMove(kX + 7, kY + thumb.top + 5 + 34);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Pos(), 2);
-  screen.MouseMove(kX + 7, kY + 2000);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Pos(), 5);
-  screen.MouseMove(kX + 7, kY - 2000);
-  screen.MouseUp(kX + 7, kY - 2000);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Pos(), 0);
-  const std::vector<std::pair<WORD, int>> expected = {{SB_PAGEDOWN, 0}, {SB_PAGEUP, 0},
-      {SB_THUMBTRACK, 2}, {SB_THUMBTRACK, 5}, {SB_THUMBTRACK, 0}};
-  EXPECT_EQ(Requests(), expected);
+  ASSERT_GE(seen, p.nth);
+  EXPECT_EQ(GetCapture(), nullptr);
+  if (reaction == 2) {
+    EXPECT_GE(Pos(), 0);
+    EXPECT_LE(Pos(), 3);
+  }
+  if (parent) {  // still routing input
+    ClearLog();
+    screen.Click(kX - 50, kY + 50);
+    screen.PumpUntilIdle();
+    EXPECT_EQ(MessagesTo(parent, {WM_LBUTTONDOWN}).size(), 1u);
+  }
 }
 
-TEST_F(CSkinScrollTest, DoubleClickOnAnArrowScrollsOneLinePerClick) {
-  MakeBar(100, 20, 10);
-  screen.Click(kX + 7, kY + kBarHeight - 7);
-  screen.Click(kX + 7, kY + kBarHeight - 7);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(Count(SB_LINEDOWN), 1);
-  EXPECT_EQ(Pos(), 11);
+INSTANTIATE_TEST_SUITE_P(SkinScroll, SkinScrollReentry,
+                         testing::Range(0, 3 * int(std::size(kProvocations))),
+                         [](const auto& i) {
+                           return std::string(kProvocations[i.param / 3].name) + "_" +
+                                  kReactions[i.param % 3];
+                         });
+
+// Every entry point taking a record, an action or a message argument, with what a careless
+// owner passes: each is refused (or re-clamps) and leaves range, page, position and thumb.
+TEST_F(CSkinScrollTest, BadArgumentsAreRefusedAndChangeNothing) {
+  MakeBar(25, 20, 3);
+  SCROLLINFO wrongSize{0, SIF_ALL, 0, 99, 5, 50, 0}, noMask{sizeof(SCROLLINFO), 0, 0, 9, 1, 7, 0};
+  const struct {
+    const char* call;
+    std::function<LRESULT()> run;
+    LRESULT result;
+  } rows[] = {
+      {"UpdateScrollInfo(null)", [&] { return bar.UpdateScrollInfo(nullptr, TRUE); }, 0},
+      {"UpdateScrollInfo(size 0)", [&] { return bar.UpdateScrollInfo(&wrongSize, TRUE); }, 0},
+      {"UpdateScrollInfo(no mask)", [&] { return bar.UpdateScrollInfo(&noMask, TRUE); }, 1},
+      {"RecalcLayout(null)", [&] { return bar.RecalcLayout(nullptr); }, 0},
+      {"ScrollBy(-1)", [&] { return bar.ScrollBy(-1); }, 3},
+      {"ScrollBy(4)", [&] { return bar.ScrollBy(4); }, 3},
+      {"ScrollBy(INT_MIN)", [&] { return bar.ScrollBy(INT_MIN); }, 3},
+      {"ScrollBy(INT_MAX)", [&] { return bar.ScrollBy(INT_MAX); }, 3},
+      {"SBM_SETSCROLLINFO(null)", [&] { return bar.SendMessage(SBM_SETSCROLLINFO, 1, 0); }, 0},
+      {"SBM_SETSCROLLINFO(size 0)",
+       [&] { return bar.SendMessage(SBM_SETSCROLLINFO, 1, LPARAM(&wrongSize)); }, 0},
+      {"SBM_GETSCROLLINFO(null)", [&] { return bar.SendMessage(SBM_GETSCROLLINFO, 0, 0); }, 0},
+  };
+  const auto state = [&] {
+    const SCROLLINFO si = Stored();
+    return std::tuple{si.nMin, si.nMax, si.nPage, si.nPos, bar.GetThumbRect()};
+  };
+  const auto before = state();
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.run(), row.result) << row.call;
+    EXPECT_EQ(state(), before) << row.call;
+  }
 }
 
 // An empty list, a bar shorter than its two arrows, and a page wider than the range: the bar
@@ -146,7 +218,6 @@ TEST_F(CSkinScrollTest, DegenerateBarsStillWork) {
   screen.PumpUntilIdle();
   EXPECT_GE(Pos(), 0);
   EXPECT_LE(Pos(), 5);
-  EXPECT_EQ(bar.UpdateScrollInfo(nullptr, TRUE), 0);
   // A long list keeps a thumb the user can take: as long as its image.
   MakeBar(100000, 20, 50000);
   EXPECT_EQ(bar.GetThumbRect().Height(), 10);

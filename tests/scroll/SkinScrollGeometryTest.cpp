@@ -25,11 +25,9 @@ TEST(SkinScrollGeometry, ThumbTakesThePageShareOfTheTrack) {
       {"drop list at the top", {0, 24, 20, 0}, 332, 0, 265},
       {"drop list at the end", {0, 24, 20, 5}, 332, 66, 265},
       {"page is the whole range", {0, 9, 10, 0}, 100, 0, 100},
-      {"one row", {0, 0, 1, 0}, 100, 0, 100},
       // Too short for its image: lengthened to it, placed along the travel left.
       {"long list at the top", {0, 99999, 20, 0}, 332, 0, 10},
       {"long list at the end", {0, 99999, 20, 99980}, 332, 322, 10},
-      {"long list in the middle", {0, 99999, 20, 49990}, 332, 161, 10},
       {"track shorter than the image", {0, 99999, 20, 0}, 6, 0, 6},
       {"no track", {0, 24, 20, 0}, 0, 0, 0},
       {"empty range", {0, -1, 0, 0}, 332, 0, 0},
@@ -54,7 +52,6 @@ TEST(SkinScrollGeometry, DragsSpreadThePositionsOverTheTravel) {
       {"half way", {0, 24, 20, 0}, 67, 0, 34, 2},
       {"to the bottom stops at the last page", {0, 24, 20, 0}, 67, 0, 1000, 5},
       {"above the top stops at the minimum", {0, 24, 20, 3}, 67, 3, -1000, 0},
-      {"minimum not zero", {10, 34, 20, 10}, 67, 10, 1000, 15},
       {"no travel", {0, 24, 20, 2}, 0, 2, 50, 2},
       {"nothing to scroll", {0, 9, 10, 0}, 80, 0, 50, 0},
       // A far drag on a wide range: the double is clamped before it becomes an int.
@@ -76,15 +73,12 @@ TEST(SkinScrollGeometry, ActionsStayWithinTheRange) {
   };
   const Case cases[] = {
       {"line down", {0, 24, 20, 2}, G::kLineDown, 3},
-      {"line down at the end", {0, 24, 20, 5}, G::kLineDown, 5},
       {"page down stops at the last page", {0, 24, 20, 1}, G::kPageDown, 5},
-      {"page up", {0, 99, 10, 45}, G::kPageUp, 35},
       {"minimum not zero", {10, 34, 20, 12}, G::kPageDown, 15},
       {"page larger than anything", {0, INT_MAX - 1, UINT_MAX, 0}, G::kPageDown, 0},
       {"huge page up", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX), INT_MIN / 2 + 5}, G::kPageUp,
        INT_MIN / 2},
       {"unknown action re-clamps", {0, 24, 20, 9}, 7, 5},
-      {"negative action", {0, 24, 20, 3}, -1, 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
