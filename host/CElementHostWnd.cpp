@@ -14,8 +14,18 @@ BOOL CElementHostWnd::CreateHost(LPCWSTR title, const RECT& rect, DWORD style, H
 
 LRESULT CElementHostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CREATE) m_pHost = std::make_unique<CElementHost>(m_hWnd);
-  if (message == WM_NCDESTROY) m_pHost.reset();
+  if (message == WM_NCDESTROY) {
+    // An element's handler may be what destroys the window: the host it runs in stays until
+    // that routing unwinds, and takes no further message.
+    if (m_nRouting > 0) m_pRetiredHost = std::move(m_pHost);
+    m_pHost.reset();
+  }
   LRESULT result = 0;
-  if (m_pHost && m_pHost->Route(message, wParam, lParam, result)) return result;
+  if (m_pHost) {
+    ++m_nRouting;
+    const bool handled = m_pHost->Route(message, wParam, lParam, result);
+    if (--m_nRouting == 0) m_pRetiredHost.reset();
+    if (handled) return result;
+  }
   return CWnd::WindowProc(message, wParam, lParam);
 }

@@ -29,4 +29,7 @@ class CElementHostWnd : public CWnd {
 
  private:
   std::unique_ptr<CElementHost> m_pHost;
+  // Routings under way, and the host of a window destroyed during one of them.
+  int m_nRouting = 0;
+  std::unique_ptr<CElementHost> m_pRetiredHost;
 };
