@@ -150,14 +150,16 @@ TEST_F(PlainControl, ACheckBoxSurvivesAParentActingInsideItsNotice) {
       const auto other = Place(6, 40);
       box->SetFocus();
       Pump();
+      bool acted = false;
       acting.act = [&, action = action] {
-        acting.act = nullptr;
+        if (std::exchange(acted, true)) return;
         if (action == EndBox) box.reset();
         if (action == EndWindow) window.DestroyWindow();
         if (action == Change) box->Enable(0), box->SetText(L"changed"), box->SetCheck(0);
       };
       acting.notices.clear();
       provoke();
+      acting.act = nullptr;
       EXPECT_EQ(acting.notices.size(), 1u);
       if (action == EndWindow) {
         EXPECT_FALSE(::IsWindow(window.m_hWnd));
