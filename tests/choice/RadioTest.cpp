@@ -175,40 +175,28 @@ TEST_F(Radio, AParentMayActInsideTheNotice) {
 TEST_F(Radio, BadArgumentsAreRefusedAndChangeNothing) {
   CBitmap wide;
   SolidBitmap(wide, 40, 5, RGB(0, 200, 0));
-  const auto kNoCheck = [](int v) { return CElementRadio::RADIO_CHECK_STATE(v); };
-  const struct {
-    const char* what;
-    std::function<int()> call;
-    int result;
-  } kRows[] = {
-      {"SetCheck 2", [&] { return radio.SetCheck(kNoCheck(2)), 0; }, 0},
-      {"SetCheck -1", [&] { return radio.SetCheck(kNoCheck(-1)), 0; }, 0},
-      {"SetCheck INT_MIN", [&] { return radio.SetCheck(kNoCheck(INT_MIN)), 0; }, 0},
-      {"SetCheck INT_MAX", [&] { return radio.SetCheck(kNoCheck(INT_MAX)), 0; }, 0},
-      {"SetCheckBmp status 0",
-       [&] { return radio.SetCheckBmp(0, CElementRadio::RADIO_UNCHECKED, &wide, 0), 0; }, 0},
-      {"SetCheckBmp status 3",
-       [&] { return radio.SetCheckBmp(3, CElementRadio::RADIO_UNCHECKED, &wide, 0), 0; }, 0},
-      {"SetCheckBmp status INT_MAX",
-       [&] { return radio.SetCheckBmp(INT_MAX, CElementRadio::RADIO_UNCHECKED, &wide, 0), 0; }, 0},
-      {"SetCheckBmp check 2",
-       [&] { return radio.SetCheckBmp(COLOR_STATE_NORMAL, kNoCheck(2), &wide, 0), 0; }, 0},
-      {"InitObject without info", [&] { return CElementRadio().InitObject(L"x", nullptr); }, 0},
-      {"GetColorEx null", [&] { return int(CElementRadio::GetColorEx(nullptr)); }, 0},
-      {"GetColorEx empty", [&] { return int(CElementRadio::GetColorEx(L"")); }, 0},
-      {"GetColorEx 1 MB", [&] {
-         return int(CElementRadio::GetColorEx(std::wstring(1 << 20, L'k').c_str()) ==
-                    CElementRadio::GetColorEx(L"No.such.key"));
-       }, 1},
-      {"AddRadioToGroup null", [&] { return group->AddRadioToGroup(nullptr); }, 0},
-      {"AddRadioToGroup null array", [&] { return group->AddRadioToGroup(nullptr, 3); }, 0},
-      {"AddRadioToGroup none", [&] { return group->AddRadioToGroup(&radio, 0); }, 1},
-  };
+  using Check = CElementRadio::RADIO_CHECK_STATE;
+  std::vector<std::pair<std::string, std::function<int()>>> refused;  // each answers 0
+  for (int bad : {2, -1, INT_MIN, INT_MAX}) {
+    refused.emplace_back("SetCheck " + std::to_string(bad),
+                         [&, bad] { return radio.SetCheck(Check(bad)), 0; });
+    refused.emplace_back("SetCheckBmp check " + std::to_string(bad), [&, bad] {
+      return radio.SetCheckBmp(COLOR_STATE_NORMAL, Check(bad), &wide, 0), 0;
+    });
+  }
+  for (DWORD status : {0u, 3u, 0x20u, 0xFFFFFFFFu})
+    refused.emplace_back("SetCheckBmp status " + std::to_string(status), [&, status] {
+      return radio.SetCheckBmp(status, CElementRadio::RADIO_UNCHECKED, &wide, 0), 0;
+    });
+  refused.emplace_back("InitObject", [] { return CElementRadio().InitObject(L"x", nullptr); });
+  refused.emplace_back("a null radio", [&] { return group->AddRadioToGroup(nullptr); });
+  refused.emplace_back("a null array", [&] { return group->AddRadioToGroup(nullptr, 3); });
+  refused.emplace_back("no radio", [&] { return group->AddRadioToGroup(&radio, 0) - 1; });
   ClickRadio();
   const std::vector<COLORREF> before = Picture();
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(row.what);
-    EXPECT_EQ(row.call(), row.result);
+  for (const auto& [what, call] : refused) {
+    SCOPED_TRACE(what);
+    EXPECT_EQ(call(), 0);
     EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_CHECKED);
     EXPECT_TRUE(Picture() == before);
   }

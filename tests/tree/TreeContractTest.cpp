@@ -48,6 +48,7 @@ TEST_F(TreeContract, EachInteractionSaysWhatItDidInOrder) {
   Advance(1000);
   ClickAt(TextPoint(3));          // a double click on 4's text opens it
   ClickAt(TextPoint(3));
+  EXPECT_EQ(tree->GetShowCount(), 7);
   Advance(1000);
   for (UINT key : {VK_DOWN, VK_UP, VK_END, VK_HOME, UINT('A')}) Key(key);
   tree->SendMessageToParent(77, 2, CString(L"x"), 0);
@@ -68,6 +69,7 @@ TEST_F(TreeContract, EachInteractionSaysWhatItDidInOrder) {
   ClickAt({60, 10});  // opens 1
   MoveTo(*tree, 60, 50);
   ClickAt({60, 70});  // 4 opens, 1 closes
+  EXPECT_EQ(tree->ShownIds(), (std::vector<int>{1, 4, 5, 6, 7}));
   Advance(1000);
   ClickAt({60, 30});  // a double click on 4 acts once: it closes
   ClickAt({60, 30});
