@@ -185,7 +185,8 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
       {Pick, Destroy, false},      {Pick, ReleaseThenDestroy, false},
       {Pick, EndWindow, false},    {Pick, NewDate, false},
       {Escape, Destroy, false},    {Escape, ReleaseThenDestroy, false},
-      {Escape, EndWindow, false},  {DisableIt, Destroy, false},
+      {Escape, EndWindow, false},  {Escape, NewDate, false},
+      {DisableIt, Destroy, false},
   };
   const UINT kNoticeOf[] = {DTN_DROPDOWN, DTN_DATETIMECHANGE, DTN_CLOSEUP, DTN_CLOSEUP};
   for (const auto& c : kCases) {
