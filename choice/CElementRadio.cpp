@@ -102,13 +102,27 @@ void CElementRadio::SetGroupOwner(CRatioGroup* group) {
 
 // ---- check and bitmaps
 
+namespace {
+// A look the radio can show: one of the five state bits, unchecked or checked. Anything else
+// would name a bitmap never drawn, or a check with no bitmap at all, and is ignored.
+bool IsCheckState(CElementRadio::RADIO_CHECK_STATE check) {
+  return check == CElementRadio::RADIO_UNCHECKED || check == CElementRadio::RADIO_CHECKED;
+}
+bool IsLook(DWORD status) {
+  return status == COLOR_STATE_NORMAL || status == COLOR_STATE_DISABLE ||
+         status == COLOR_STATE_FOCUS || status == COLOR_STATE_HOVER || status == COLOR_STATE_PUSH;
+}
+}  // namespace
+
 void CElementRadio::SetCheck(const RADIO_CHECK_STATE& check) {
+  if (!IsCheckState(check)) return;
   m_eCheck = check;
   InvalidateCheck();
 }
 
 void CElementRadio::SetCheckBmp(const DWORD& status, const RADIO_CHECK_STATE& check,
                                 CBitmap* bitmap, const DWORD& clrTransparent) {
+  if (!IsLook(status) || !IsCheckState(check)) return;
   m_mapCheckBmp[{status, check}] = {bitmap, clrTransparent};
   const CRect place = GetContainerRect();
   ResetCheckTextRect(DWORD(place.Width()), DWORD(place.Height()));

@@ -24,7 +24,8 @@ class CRatioGroup;
 
 class CElementRadio : public CElementControl {
  public:
-  enum RADIO_CHECK_STATE { RADIO_UNCHECKED = 0, RADIO_CHECKED = 1 };
+  // Int-sized, so that any value a host holds may be passed and refused.
+  enum RADIO_CHECK_STATE : int { RADIO_UNCHECKED = 0, RADIO_CHECKED = 1 };
 
   // A look: one state bit (COLOR_STATE_*) and a check state, ordered by state first.
   struct RADIO_BMP_KEY {
@@ -65,11 +66,13 @@ class CElementRadio : public CElementControl {
   CElementRadio& operator=(const CElementRadio& other);
   ~CElementRadio() override;
 
-  // Neither tells the group nor notifies; only the box is repainted.
+  // Neither tells the group nor notifies; only the box is repainted. A value that is neither
+  // state is ignored.
   void SetCheck(const RADIO_CHECK_STATE& check);
   RADIO_CHECK_STATE GetCheck() const { return m_eCheck; }
   // Sets this radio's own bitmap for one look and lays the box out again from the smallest
-  // look it has. The caller keeps the bitmap alive while the radio may paint. No repaint.
+  // look it has. The caller keeps the bitmap alive while the radio may paint. No repaint. A
+  // status that is not one COLOR_STATE_* bit, or a check that is neither state, is ignored.
   void SetCheckBmp(const DWORD& status, const RADIO_CHECK_STATE& check, CBitmap* bitmap,
                    const DWORD& clrTransparent);
   // Reads the default colours and shared bitmaps from the palette again. Returns 1.

@@ -230,8 +230,11 @@ class CElementTree : public CElementControl, protected CTreeStore {
   bool IsLaidOutRow(int row) const;
   // The id shown in laid-out row `row` (see IsLaidOutRow).
   int RowItem(int row) const { return m_vecShowItems[std::size_t(m_nFirstShow + row)]; }
-  // The height a row takes: its item's, and at least a pixel.
+  // The height a row takes: its item's, within 1 ... kMaxRowHeight.
   int RowHeight(int showIndex) const;
+  // A host may give any height; painting walks a row's edges pixel by pixel, so a row is never
+  // taller than the platform's 16-bit drawing range.
+  static constexpr int kMaxRowHeight = 32767;
   // The width of a text in a font, measured on the element's measuring context.
   int MeasureText(const CString& text, const LOGFONTW& font) const;
 

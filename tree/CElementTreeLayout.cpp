@@ -4,6 +4,7 @@
 // The first row m_nFirstShow always lies within 0 ... GetMaxFirstShow() once laid out, and every
 // request that moves the focus ends with the focus on a full row.
 #include <algorithm>
+#include <climits>
 
 #include "host/FontCache.h"
 #include "tree/CElementTree.h"
@@ -51,7 +52,8 @@ int FirstRowShowing(int p, int f, int page) {
 // ---- sizes
 
 int CElementTree::RowHeight(int showIndex) const {
-  return std::max(1, m_vecItems[std::size_t(m_vecShowItems[std::size_t(showIndex)])].nHeight);
+  return std::clamp(m_vecItems[std::size_t(m_vecShowItems[std::size_t(showIndex)])].nHeight, 1,
+                    kMaxRowHeight);
 }
 
 int CElementTree::MeasureText(const CString& text, const LOGFONTW& font) const {
@@ -63,10 +65,10 @@ int CElementTree::GetMaxFirstShow() const { return std::max(m_nShowCount - m_nPa
 
 int CElementTree::GetScrollPix() const {
   if (m_nFirstShow <= 0 || m_nFirstShow >= m_nShowCount) return 0;
-  int pixels = 0;
-  for (int i = 0; i < m_nFirstShow; ++i)
-    pixels += m_vecItems[std::size_t(m_vecShowItems[std::size_t(i)])].nHeight;
-  return pixels;
+  // Rows count as they are laid out; a host's huge heights saturate instead of overflowing.
+  long long pixels = 0;
+  for (int i = 0; i < m_nFirstShow; ++i) pixels += RowHeight(i);
+  return int(std::min<long long>(pixels, INT_MAX));
 }
 
 int CElementTree::GetItemOffsetPixByValue(const _TREE_ITEM& item) const {

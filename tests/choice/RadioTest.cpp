@@ -2,9 +2,13 @@
 // shared defaults.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "choice/CElementRadio.h"
+#include "choice/CRatioGroup.h"
 #include "host/CGlobalEnv.h"
 #include "tests/support/SolidBitmap.h"
 #include "tests/support/HostFixture.h"
@@ -25,61 +29,179 @@ constexpr DWORD kId = 7;
 constexpr int kHeight = 21;        // 8 rows more than the box: it sits at rows 4..16
 constexpr POINT kBoxMiddle{6, 10};
 
+// A parent that acts inside each notice it hears.
+struct ActingParent : trellis::test::RecordingParent {
+  std::function<void()> act;
+  int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override {
+    RecordingParent::OnControlMessage(fromId, msg, wParam, lParam);
+    if (act) act();
+    return 1;
+  }
+};
+
+// A radio and a second one below it, in one group, under a parent that may act.
 class Radio : public HostFixture {
  protected:
   Radio() {
-    _CONTAINER_INFO info = Info(10, 10, 120, kHeight, kId);
-    info.SetText(L"Radio");
-    radio.InitObject(L"radio", &info);
+    _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight);
+    acting.InitObject(L"acting", &info);
+    Place(radio, kId, 10);
+    Place(*second, kId + 1, 40);
+    group->AddRadioToGroup(&radio);
+    group->AddRadioToGroup(second.get());
     Pump();
+  }
+  void Place(CElementRadio& r, DWORD id, int y) {
+    _CONTAINER_INFO info = Info(10, y, 120, kHeight, id);
+    info.SetParent(&acting);
+    info.SetText(L"Radio");
+    r.InitObject(L"radio", &info);
   }
   COLORREF Box() { return PixelAt(radio, kBoxMiddle.x, kBoxMiddle.y); }
   void ClickRadio() { Click(radio, 30, 10); }
   void PressRadio(int x) { Press(radio, x, 10); }
+  // The whole radio as the user sees it.
+  std::vector<COLORREF> Picture() {
+    Pump();
+    const platform::Surface& shown = screen.Composed();
+    const POINT corner = ScreenPoint(radio, 0, 0);
+    std::vector<COLORREF> out;
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < 120; ++x)
+        out.push_back(platform::ColorFromPixel(shown.Row(corner.y + y)[corner.x + x]));
+    return out;
+  }
 
+  ActingParent acting;
   CElementRadio radio;
+  std::unique_ptr<CElementRadio> second = std::make_unique<CElementRadio>();
+  std::unique_ptr<CRatioGroup> group = std::make_unique<CRatioGroup>();
 };
 
 }  // namespace
 
-// Its wiring to the shared press machine: only a release inside checks it, and a move with
-// another mouse button held cancels the press. Every click notifies, even when checked;
-// SetCheck never does. Disabled, it shows its own face.
-TEST_F(Radio, OnlyACompletedClickChecksAndEveryClickNotifies) {
+// What the parent hears (the sender of each notice), in order, and both checks after each
+// interaction: only a release inside checks, a move with another button held cancels the press,
+// every click notifies, even when checked, and the group unchecks the previous choice first.
+TEST_F(Radio, EachInteractionNotifiesInOrderAndTheGroupFollows) {
   EXPECT_EQ(PixelAt(radio, 0, 4), kBackground);  // the image's red corner is left out
-  radio.SetCheck(CElementRadio::RADIO_CHECKED);
-  EXPECT_EQ(Box(), kDotChecked);
-  radio.SetCheck(CElementRadio::RADIO_UNCHECKED);
-  EXPECT_EQ(Box(), kFaceNormal);
-  PressRadio(30);
-  EXPECT_EQ(Box(), kFacePushed);
-  MoveTo(radio, 200, 10);
-  Release(radio, 200, 10);
-  EXPECT_EQ(Box(), kFaceNormal);
-  PressRadio(30);
   const POINT at = ScreenPoint(radio, 30, 10);
-  screen.MouseDown(at.x, at.y, platform::MouseButton::Right);
-  MoveTo(radio, 32, 10);
-  Release(radio, 32, 10);
-  screen.MouseUp(at.x, at.y, platform::MouseButton::Right);
-  Pump();
-  EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_UNCHECKED);
-  EXPECT_TRUE(parent.notices.empty());
-  Advance(1000);
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    std::vector<DWORD> heard;
+    std::vector<int> checks;
+    COLORREF box;
+  } kSteps[] = {
+      {"SetCheck", [&] { radio.SetCheck(CElementRadio::RADIO_CHECKED); }, {}, {1, 0},
+       kDotChecked},
+      {"SetCheck back", [&] { radio.SetCheck(CElementRadio::RADIO_UNCHECKED); }, {}, {0, 0},
+       kFaceNormal},
+      {"press", [&] { PressRadio(30); }, {}, {0, 0}, kFacePushed},
+      {"drag off and release", [&] { MoveTo(radio, 200, 10), Release(radio, 200, 10); }, {},
+       {0, 0}, kFaceNormal},
+      {"press, another button, release", [&] {
+         PressRadio(30);
+         screen.MouseDown(at.x, at.y, platform::MouseButton::Right);
+         MoveTo(radio, 32, 10);
+         Release(radio, 32, 10);
+         screen.MouseUp(at.x, at.y, platform::MouseButton::Right);
+         Pump();
+       }, {}, {0, 0}, kFaceNormal},
+      {"click", [&] { ClickRadio(); }, {kId}, {1, 0}, kDotChecked},
+      {"click the second", [&] { Click(*second, 30, 10); }, {kId + 1}, {0, 1}, kFaceNormal},
+      {"drag off and back", [&] { PressRadio(30), MoveTo(radio, 200, 10), MoveTo(radio, 30, 12),
+                                  Release(radio, 30, 12); }, {kId}, {1, 0}, kDotChecked},
+      {"a quick second click", [&] { ClickRadio(), ClickRadio(); }, {kId, kId}, {1, 0},
+       kDotChecked},
+      {"disabled", [&] { radio.SetCheck(CElementRadio::RADIO_UNCHECKED), radio.Enable(0),
+                         ClickRadio(); }, {}, {0, 0}, kFaceDisabled},
+  };
+  for (const auto& step : kSteps) {
+    SCOPED_TRACE(step.what);
+    acting.notices.clear();
+    step.act();
+    Advance(1000);
+    std::vector<DWORD> heard;
+    for (const auto& n : acting.notices) {
+      EXPECT_EQ(n.msg, UINT(WM_NOTIFY));
+      EXPECT_EQ(n.code, 0u);
+      EXPECT_EQ(n.wParam, WPARAM(n.from));
+      heard.push_back(n.from);
+    }
+    EXPECT_EQ(heard, step.heard);
+    EXPECT_EQ((std::vector<int>{radio.GetCheck(), second->GetCheck()}), step.checks);
+    EXPECT_EQ(Box(), step.box);
+  }
+}
+
+// Inside the notice the parent ends the radio, its group or the host window, or changes the
+// radio; afterwards the window is gone cleanly, or the second radio still takes a click.
+TEST_F(Radio, AParentMayActInsideTheNotice) {
+  enum Act { EndRadio, EndGroup, EndWindow, Change };
+  for (Act act : {EndRadio, EndGroup, EndWindow, Change}) {
+    SCOPED_TRACE(act);
+    auto clicked = std::make_unique<CElementRadio>();
+    Place(*clicked, kId + 2, 70);
+    if (group) group->AddRadioToGroup(clicked.get());
+    Click(*second, 30, 10);
+    bool acted = false;
+    acting.act = [&] {
+      if (std::exchange(acted, true)) return;
+      if (act == EndRadio) clicked.reset();
+      if (act == EndGroup) group.reset();
+      if (act == EndWindow) window.DestroyWindow();
+      if (act == Change)
+        clicked->SetCheck(CElementRadio::RADIO_UNCHECKED), clicked->Enable(0),
+            clicked->SetText(L"changed");
+    };
+    acting.notices.clear();
+    Click(*clicked, 30, 10);
+    acting.act = nullptr;
+    EXPECT_EQ(acting.notices.size(), 1u);
+    if (act == EndWindow) {
+      EXPECT_FALSE(::IsWindow(window.m_hWnd));
+      break;
+    }
+    EXPECT_EQ(second->GetCheck(), 0);  // the group is told before the parent
+    Advance(1000);
+    Click(*second, 30, 10);
+    EXPECT_EQ(acting.notices.back().from, kId + 1);
+  }
+}
+
+// Values the radio has no look for, and null radios, are refused: the radio looks as it did and
+// the group keeps its choice.
+TEST_F(Radio, BadArgumentsAreRefusedAndChangeNothing) {
+  CBitmap wide;
+  SolidBitmap(wide, 40, 5, RGB(0, 200, 0));
+  using Check = CElementRadio::RADIO_CHECK_STATE;
+  std::vector<std::pair<std::string, std::function<int()>>> refused;  // each answers 0
+  for (int bad : {2, -1, INT_MIN, INT_MAX}) {
+    refused.emplace_back("SetCheck " + std::to_string(bad),
+                         [&, bad] { return radio.SetCheck(Check(bad)), 0; });
+    refused.emplace_back("SetCheckBmp check " + std::to_string(bad), [&, bad] {
+      return radio.SetCheckBmp(COLOR_STATE_NORMAL, Check(bad), &wide, 0), 0;
+    });
+  }
+  for (DWORD status : {0u, 3u, 0x20u, 0xFFFFFFFFu})
+    refused.emplace_back("SetCheckBmp status " + std::to_string(status), [&, status] {
+      return radio.SetCheckBmp(status, CElementRadio::RADIO_UNCHECKED, &wide, 0), 0;
+    });
+  refused.emplace_back("InitObject", [] { return CElementRadio().InitObject(L"x", nullptr); });
+  refused.emplace_back("a null radio", [&] { return group->AddRadioToGroup(nullptr); });
+  refused.emplace_back("a null array", [&] { return group->AddRadioToGroup(nullptr, 3); });
+  refused.emplace_back("no radio", [&] { return group->AddRadioToGroup(&radio, 0) - 1; });
   ClickRadio();
-  EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_CHECKED);
-  EXPECT_EQ(Box(), kDotChecked);
-  ASSERT_EQ(parent.notices.size(), 1u);
-  EXPECT_EQ(parent.notices[0].msg, UINT(WM_NOTIFY));
-  EXPECT_EQ(parent.notices[0].from, kId);
-  EXPECT_EQ(parent.notices[0].wParam, WPARAM(kId));
-  // A quick second click is a click too, not a double click the radio would drop.
-  Click(radio, 5, 5);
-  Click(radio, 5, 5);
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{0, 0, 0}));
-  radio.SetCheck(CElementRadio::RADIO_UNCHECKED);
-  radio.Enable(0);
-  EXPECT_EQ(Box(), kFaceDisabled);
+  const std::vector<COLORREF> before = Picture();
+  for (const auto& [what, call] : refused) {
+    SCOPED_TRACE(what);
+    EXPECT_EQ(call(), 0);
+    EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_CHECKED);
+    EXPECT_TRUE(Picture() == before);
+  }
+  Click(*second, 30, 10);
+  EXPECT_EQ(radio.GetCheck(), CElementRadio::RADIO_UNCHECKED);
 }
 
 TEST_F(Radio, FocusShowsItsOwnBitmapUnlessPushed) {

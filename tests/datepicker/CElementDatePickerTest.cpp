@@ -1,6 +1,7 @@
 // The date picker through the host window: open, pick and close with injected input, each way
 // of closing, a parent that ends or changes the picker inside each notice, and destroying the
 // picker with its calendar open. Today is fixed at 15 December 2026.
+#include <climits>
 #include <functional>
 #include <string>
 
@@ -167,33 +168,46 @@ TEST_F(DatePicker, EachWayOfClosing) {
 }
 
 // The parent acts on the picker inside each of its notices; the picker copes with being
-// destroyed, released, disabled or changed there, and leaves no window behind.
+// destroyed, released, disabled or changed there, or with its host window ending, and leaves no
+// window behind.
 TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
   // What the user does after opening, and so the notice the parent acts in.
   enum Then { Nothing, Pick, Escape, DisableIt };
-  enum Act { Destroy, ReleaseThenDestroy, ReleaseOnly, Disable, NewDate };
+  enum Act { Destroy, ReleaseThenDestroy, ReleaseOnly, EndWindow, Disable, NewDate };
   const struct {
     Then then;
     Act act;
     bool open;  // a calendar is open afterwards
   } kCases[] = {
-      {Nothing, Destroy, false},       {Nothing, ReleaseThenDestroy, false},
-      {Nothing, ReleaseOnly, false},   {Nothing, Disable, false},
-      {Nothing, NewDate, true},        {Pick, Destroy, false},
-      {Pick, ReleaseThenDestroy, false}, {Escape, Destroy, false},
-      {Escape, ReleaseThenDestroy, false}, {DisableIt, Destroy, false},
+      {Nothing, Destroy, false},   {Nothing, ReleaseThenDestroy, false},
+      {Nothing, ReleaseOnly, false}, {Nothing, EndWindow, false},
+      {Nothing, Disable, false},   {Nothing, NewDate, true},
+      {Pick, Destroy, false},      {Pick, ReleaseThenDestroy, false},
+      {Pick, EndWindow, false},    {Pick, NewDate, false},
+      {Escape, Destroy, false},    {Escape, ReleaseThenDestroy, false},
+      {Escape, EndWindow, false},  {Escape, NewDate, false},
+      {DisableIt, Destroy, false},
   };
   const UINT kNoticeOf[] = {DTN_DROPDOWN, DTN_DATETIMECHANGE, DTN_CLOSEUP, DTN_CLOSEUP};
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << "then " << c.then << ", act " << c.act);
+    if (!::IsWindow(window.m_hWnd)) {
+      window.CreateHost(L"again", CRect(kWindowX, kWindowY, kWindowX + kWindowWidth,
+                                        kWindowY + kWindowHeight));
+      _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight);
+      info.SetParent(window.Root());
+      host.InitObject(L"host", &info);
+    }
     if (!picker) picker = Make(200, 40, kWidth);
     Pump();
+    bool acted = false;
     host.onNotice = [&](UINT code) {
-      if (code != kNoticeOf[c.then]) return;
+      if (code != kNoticeOf[c.then] || std::exchange(acted, true)) return;
       switch (c.act) {
         case Destroy: picker.Release(); break;
         case ReleaseThenDestroy: picker->ReleaseObject(), picker.Release(); break;
         case ReleaseOnly: picker->ReleaseObject(); break;
+        case EndWindow: window.DestroyWindow(); break;
         case Disable: picker->Enable(0); break;
         case NewDate: picker->SetDate(20270101); break;
       }
@@ -203,10 +217,16 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
     if (c.then == Escape) Key(VK_ESCAPE);
     if (c.then == DisableIt) picker->Enable(0);
     host.onNotice = nullptr;
+    EXPECT_TRUE(acted);
     const HWND calendar = Calendar();
     EXPECT_EQ(calendar != nullptr, c.open);
-    if (c.act == NewDate && calendar) {
-      EXPECT_EQ(Selection(calendar), 20270101);
+    if (c.act == NewDate) {
+      EXPECT_EQ(calendar ? Selection(calendar) : picker->GetDate(), 20270101);
+    }
+    if (c.act == EndWindow) {
+      EXPECT_FALSE(::IsWindow(window.m_hWnd));
+      picker.Release();
+      continue;
     }
     // Input where the picker was reaches nothing of it any more.
     const std::size_t heard = host.codes.size();
@@ -274,18 +294,27 @@ TEST_F(DatePicker, ADisabledPickerOpensNothingAndDisablingClosesTheCalendar) {
   EXPECT_EQ(host.codes, (std::vector<UINT>{DTN_DROPDOWN, DTN_CLOSEUP}));
 }
 
+// Every value that is not a date between the years 100 and 9999 is refused, changing neither
+// the date, nor the open calendar, nor the field; a valid one moves both, silently.
 TEST_F(DatePicker, SetDateRefusesWhatIsNotADateAndMovesAnOpenCalendar) {
-  for (const int bad : {20230229, 991231, 0}) {
-    EXPECT_EQ(picker->SetDate(bad), 0) << bad;
-    EXPECT_EQ(picker->GetDate(), kToday);
-  }
   EXPECT_EQ(picker->SetDate(20240229), 1);
   ClickDropButton();
   ASSERT_NE(Calendar(), nullptr);
-  EXPECT_EQ(Selection(Calendar()), 20240229);
-  EXPECT_EQ(picker->SetDate(20250301), 1);
-  EXPECT_EQ(Selection(Calendar()), 20250301);
-  EXPECT_TRUE(host.codes == std::vector<UINT>{DTN_DROPDOWN});
+  const CRect text(2, 2, kWidth - 20, kHeight - 2);
+  const COLORREF background = picker->GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
+  const int ink = PixelsOtherThan(text, background);
+  for (const int bad : {-1, 0, INT_MIN, INT_MAX, 20230229, 991231, 100000101, 20261301, 20261232,
+                        20260100, -20240229}) {
+    EXPECT_EQ(picker->SetDate(bad), 0) << bad;
+    EXPECT_EQ(picker->GetDate(), 20240229);
+    EXPECT_EQ(Selection(Calendar()), 20240229);
+  }
+  EXPECT_EQ(PixelsOtherThan(text, background), ink);
+  for (const int good : {1000101, 99991231, 20250301}) {
+    EXPECT_EQ(picker->SetDate(good), 1);
+    EXPECT_EQ(Selection(Calendar()), good);
+  }
+  EXPECT_EQ(host.codes, std::vector<UINT>{DTN_DROPDOWN});
 }
 
 // The calendar's owner hears its picks and reflects them back: the host's main window when it

@@ -18,7 +18,7 @@ TEST(DateValueTest, FormatsWithoutPaddingAndNothingForNoDate) {
 }
 
 // Across two centuries the value's rule and the calendar's agree, day by day and for random
-// integers that are mostly not dates; the edges the random ones may miss are listed.
+// integers that are mostly not dates; the picker's refusals list the edges.
 TEST(DateValueTest, AgreesWithTheCalendarEverywhere) {
   for (platform::CivilDate d{1900, 1, 1}; d.year <= 2100; d = platform::AddDays(d, 1)) {
     const int value = EncodeDate(d.year, d.month, d.day);
@@ -35,9 +35,6 @@ TEST(DateValueTest, AgreesWithTheCalendarEverywhere) {
                       platform::IsValidDate({p.year, p.month, p.day});
     ASSERT_EQ(IsValidDate(value), real) << value;
   }
-  for (const int value : {19000229, 991231, 100000101, -20260101, 20260100, 20261300})
-    EXPECT_FALSE(IsValidDate(value)) << value;
-  EXPECT_TRUE(IsValidDate(1000101) && IsValidDate(99991231) && IsValidDate(20000229));
 }
 
 TEST(DateValueTest, ACalendarDayThatIsNotADateGivesNoValue) {

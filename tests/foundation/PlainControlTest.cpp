@@ -1,7 +1,11 @@
 // The framework's plain control: a label shows its text; a check box toggles, shows focus and
-// tells its parent.
+// tells its parent, in a pinned order, and survives a parent that ends it (or its window) there.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <functional>
+#include <memory>
+#include <string>
 #include <tuple>
 
 #include "foundation/CElementCheckBox.h"
@@ -22,7 +26,41 @@ int InkIn(platform::headless::HeadlessScreen& screen, POINT topLeft, int cx, int
   return ink;
 }
 
-class PlainControl : public HostFixture {};
+// A parent that acts inside each notice it hears.
+struct ActingParent : trellis::test::RecordingParent {
+  std::function<void()> act;
+  int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override {
+    RecordingParent::OnControlMessage(fromId, msg, wParam, lParam);
+    if (act) act();
+    return 1;
+  }
+};
+
+class PlainControl : public HostFixture {
+ protected:
+  PlainControl() {
+    _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight);
+    acting.InitObject(L"acting", &info);
+    box = Place(5, 10);
+    Pump();
+  }
+  std::unique_ptr<CElementCheckBox> Place(DWORD id, int y) {
+    auto made = std::make_unique<CElementCheckBox>();
+    _CONTAINER_INFO info = Info(10, y, 120, 20, id, ELEMENT_STYLE_CHECKBOX);
+    info.SetParent(&acting);
+    info.SetText(L"Check");
+    made->InitObject(L"check", &info);
+    return made;
+  }
+  std::vector<WPARAM> Heard() const {
+    std::vector<WPARAM> out;
+    for (const auto& n : acting.notices) out.push_back(n.msg == WM_COMMAND ? n.wParam : 0);
+    return out;
+  }
+
+  ActingParent acting;
+  std::unique_ptr<CElementCheckBox> box;
+};
 
 }  // namespace
 
@@ -40,6 +78,7 @@ TEST_F(PlainControl, ALabelShowsItsTextInItsOwnFontOverItsParentWithoutABackgrou
     label->SetFont(lf);
     label->SetColor(COLOR_NONE, COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
   }
+  acting.Show(0, 0);
   Pump();
   EXPECT_EQ(PixelAt(big, 119, 0), green);
   const auto ink = [&](CElementLabel& label) {
@@ -53,35 +92,89 @@ TEST_F(PlainControl, ALabelShowsItsTextInItsOwnFontOverItsParentWithoutABackgrou
   EXPECT_EQ(ink(small), 0);
 }
 
-// Its wiring to the shared press machine: a completed click or the space bar toggles and tells
-// the parent; a release outside does not. It shows its mark and its focus, and when disabled
-// ignores input.
-TEST_F(PlainControl, ACheckBoxTogglesOnACompletedClickShowsFocusAndIgnoresInputWhenDisabled) {
-  CElementCheckBox box;
-  _CONTAINER_INFO info = Info(10, 10, 120, 20, 5, ELEMENT_STYLE_CHECKBOX);
-  info.SetText(L"Check");
-  box.InitObject(L"check", &info);
-  Pump();
-  const COLORREF panel = PixelAt(box, 6, 10), background = PixelAt(box, 119, 0);
-  const int unfocused = InkIn(screen, ScreenPoint(box, kCheckBoxSize, 0), 107, 20, background);
-  Click(box, 6, 10);
-  EXPECT_EQ(box.GetCheck(), 1);
-  EXPECT_NE(PixelAt(box, 6, 10), panel);  // the tick crosses the middle of the box
-  // Focus draws a frame around the caption.
-  EXPECT_GT(InkIn(screen, ScreenPoint(box, kCheckBoxSize, 0), 107, 20, background), unfocused + 20);
-  ASSERT_EQ(parent.notices.size(), 1u);
-  EXPECT_EQ(parent.notices[0].msg, UINT(WM_COMMAND));
-  EXPECT_EQ(parent.notices[0].wParam, MAKEWPARAM(5, BN_CLICKED));
-  Press(box, 6, 10);
-  MoveTo(box, 200, 10);
-  Release(box, 200, 10);
-  EXPECT_EQ(box.GetCheck(), 1);
-  Key(VK_SPACE);
-  EXPECT_EQ(box.GetCheck(), 0);
-  EXPECT_EQ(parent.notices.size(), 2u);
-  box.Enable(0);
-  Click(box, 6, 10);
-  Key(VK_SPACE);
-  EXPECT_EQ(box.GetCheck(), 0);
-  EXPECT_EQ(parent.notices.size(), 2u);
+// What the parent hears, in order, for each thing a user does; the check mark and the focus
+// frame follow. Disabled, the box hears nothing.
+TEST_F(PlainControl, ACheckBoxTellsItsParentOnceForEachCompletedToggle) {
+  const COLORREF panel = PixelAt(*box, 6, 10), background = PixelAt(*box, 119, 0);
+  const int unfocused = InkIn(screen, ScreenPoint(*box, kCheckBoxSize, 0), 107, 20, background);
+  const WPARAM clicked = MAKEWPARAM(5, BN_CLICKED);
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    std::vector<WPARAM> heard;
+    int check;
+  } kSteps[] = {
+      {"click", [&] { Click(*box, 6, 10); }, {clicked}, 1},
+      {"drag off and release", [&] { Press(*box, 6, 10), MoveTo(*box, 200, 10),
+                                     Release(*box, 200, 10); }, {}, 1},
+      {"drag off, back and release", [&] { Press(*box, 6, 10), MoveTo(*box, 200, 10),
+                                           MoveTo(*box, 8, 10), Release(*box, 8, 10); },
+       {clicked}, 0},
+      {"space", [&] { Key(VK_SPACE); }, {clicked}, 1},
+      {"another key", [&] { Key('A'); }, {}, 1},
+      {"disabled click and space", [&] { box->Enable(0), Click(*box, 6, 10), Key(VK_SPACE); },
+       {}, 1},
+  };
+  for (const auto& step : kSteps) {
+    SCOPED_TRACE(step.what);
+    acting.notices.clear();
+    step.act();
+    Advance(1000);
+    EXPECT_EQ(Heard(), step.heard);
+    EXPECT_EQ(box->GetCheck(), step.check);
+  }
+  box->Enable(1);
+  EXPECT_NE(PixelAt(*box, 6, 10), panel);  // the tick crosses the middle of the box
+  EXPECT_GT(InkIn(screen, ScreenPoint(*box, kCheckBoxSize, 0), 107, 20, background), unfocused + 20);
+}
+
+// Inside BN_CLICKED the parent ends the box, changes it, or ends the host window (last); the
+// window then still routes input to a second box, or is gone cleanly.
+TEST_F(PlainControl, ACheckBoxSurvivesAParentActingInsideItsNotice) {
+  enum Action { EndBox, Change, EndWindow };
+  const std::pair<bool, Action> kRows[] = {
+      {true, EndBox}, {false, EndBox}, {true, Change}, {false, Change}, {false, EndWindow}};
+  for (const auto& [byKey, action] : kRows) {
+    SCOPED_TRACE(testing::Message() << (byKey ? "space" : "click") << ", action " << action);
+    box = Place(5, 10);
+    const auto other = Place(6, 40);
+    box->SetFocus();
+    Pump();
+    bool acted = false;
+    acting.act = [&, action = action] {
+      if (std::exchange(acted, true)) return;
+      if (action == EndBox) box.reset();
+      if (action == EndWindow) window.DestroyWindow();
+      if (action == Change) box->Enable(0), box->SetText(L"changed"), box->SetCheck(0);
+    };
+    acting.notices.clear();
+    byKey ? Key(VK_SPACE) : Click(*box, 6, 10);
+    acting.act = nullptr;
+    EXPECT_EQ(acting.notices.size(), 1u);
+    if (action == EndWindow) {
+      EXPECT_FALSE(::IsWindow(window.m_hWnd));
+      return;
+    }
+    EXPECT_TRUE(!box || box->GetCheck() == 0);
+    Click(*other, 6, 10);
+    EXPECT_EQ(acting.notices.back().wParam, MAKEWPARAM(6, BN_CLICKED));
+  }
+}
+
+// The box adds no entry point of its own: the framework's refuse a missing creation record and
+// take any text or check value without harm.
+TEST_F(PlainControl, ACheckBoxTakesBadArgumentsWithoutHarm) {
+  EXPECT_EQ(CElementCheckBox().InitObject(L"x", nullptr), 0);
+  const std::wstring huge(1 << 20, L'x');
+  for (const wchar_t* text : {static_cast<const wchar_t*>(nullptr), L"", huge.c_str()}) {
+    box->SetText(text);
+    Pump();
+    EXPECT_EQ(box->GetText(nullptr, 0), text ? int(std::wcslen(text)) : 0);
+  }
+  for (int check : {INT_MIN, -1, 0, 1, INT_MAX}) {
+    box->SetCheck(check);
+    EXPECT_EQ(box->GetCheck(), check != 0) << check;
+  }
+  Click(*box, 6, 10);
+  EXPECT_EQ(acting.notices.size(), 1u);
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kBadIds[] = {-1, INT_MIN, INT_MAX, 99};
-
 // A 1 { 2 { 4 }, 3 }, 5 { 6 } tree, texts "a" to "f" by id.
 struct SmallTree : StoreUnderTest {
   SmallTree() {
@@ -38,45 +36,15 @@ TEST(TreeStore, InsertWritesBackWhatItStored) {
   EXPECT_EQ(top.nID, -1);
 }
 
+// Half a gradient is not filled in; the second text colour is never defaulted.
 TEST(TreeStore, UnsetColoursComeFromTheDefaults) {
   StoreUnderTest store;
-  _TREE_ITEM plain, half, chosen;
+  _TREE_ITEM half;
   half.clrBkFrom = RGB(9, 9, 9);
-  chosen.clrText = RGB(7, 7, 7);
-  for (_TREE_ITEM* item : {&plain, &half, &chosen})
-    store.InsertItem(*item, nullptr, kDefaultColors);
-  EXPECT_EQ(store.Item(3).clrText, RGB(7, 7, 7));
-  EXPECT_EQ(std::vector<COLORREF>({plain.clrText, plain.clrBkFrom, plain.clrBkTo, plain.clrTextT}),
-            std::vector<COLORREF>({kDefaultColors.clrText, kDefaultColors.clrPanel,
-                                   kDefaultColors.clrPanel, TREE_CLR_UNSET}));
-  EXPECT_EQ(half.clrBkFrom, RGB(9, 9, 9));
-  EXPECT_EQ(half.clrBkTo, TREE_CLR_UNSET);  // half a gradient is not filled in
-}
-
-TEST(TreeStore, LookUpsRefuseBadIdsAndLeaveTheirOutputs) {
-  SmallTree store;
-  _TREE_ITEM out, colours;
-  out.strText = L"untouched";
-  std::vector<int> list{42};
-  CString path(L"untouched");
-  for (int bad : kBadIds) {
-    EXPECT_EQ(store.GetItemById(bad, out), 0);
-    EXPECT_EQ(store.SetItemByID(bad, &colours), 0);
-    for (TREE_ITEM_NEXT what : {TREE_NEXT_ROOT, TREE_NEXT_ITSELF, TREE_NEXT_CHILD})
-      EXPECT_EQ(store.GetNextItem(what, bad, out), 0);
-    store.GetItemChildItem(bad, list);
-    EXPECT_EQ(store.GetItemParentStr(bad, path), 0);
-    EXPECT_EQ(store.GetItemInParentPos(bad), -1);
-    EXPECT_EQ(store.GetFatherItemsBtnNoShow(bad), 0);
-    store.m_nFocusItem = bad;
-    store.GetFocusItem(out);
-  }
-  store.GetItemChildItem(0, list);
-  EXPECT_EQ(store.GetItemParentStr(0, path), 0);
-  EXPECT_EQ(store.SetItemByID(1, nullptr), 0);
-  EXPECT_EQ(out.strText, L"untouched");
-  EXPECT_EQ(list, std::vector<int>{42});
-  EXPECT_EQ(path, L"untouched");
+  store.InsertItem(half, nullptr, kDefaultColors);
+  EXPECT_EQ(std::vector<COLORREF>({half.clrText, half.clrBkFrom, half.clrBkTo, half.clrTextT}),
+            std::vector<COLORREF>({kDefaultColors.clrText, RGB(9, 9, 9), TREE_CLR_UNSET,
+                                   TREE_CLR_UNSET}));
 }
 
 TEST(TreeStore, LookUpsFetchWhatTheyName) {

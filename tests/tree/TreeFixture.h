@@ -19,7 +19,6 @@ class TestTree : public CElementTree {
   using CElementTree::GetItemInShowPos;
   using CElementTree::GetMaxFirstShow;
   using CElementTree::OnControlMessage;
-  using CElementTree::OnSize;
   using CElementTree::OnVScroll;
   using CElementTree::ResetScrollPos;
   // The first row, as a host-driven scroll would leave it before any recalculation.

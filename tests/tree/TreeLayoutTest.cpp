@@ -80,15 +80,6 @@ TEST_F(TreeLayout, RowsAreFoundByHeightAndCountedAbove) {
   EXPECT_EQ(tree->GetScrollPix(), 75);
 }
 
-TEST_F(TreeLayout, AnEmptyTreeLaysOutWithoutReadingItsMissingFocus) {
-  Make(kWidth, 205);
-  // The fresh focus, 1, names no record yet.
-  EXPECT_EQ(tree->OnSize(0, kWidth, 150), 0);
-  EXPECT_EQ(tree->GetFirstShow(), 0);
-  EXPECT_TRUE(tree->GetShowRects().empty());
-  EXPECT_EQ(PixelAt(*tree, 50, 50), tree->GetBkColor());
-}
-
 TEST_F(TreeLayout, AScrollBarReportIsClampedToTheRows) {
   Make(kWidth, 205);
   Fill(30);
@@ -149,30 +140,6 @@ TEST_F(TreeLayout, RowsTallerThanTheTreeStillShowTheFocus) {
   tree->SetFocusItem(5);
   tree->ResetScrollPos(0);
   EXPECT_EQ(tree->GetFirstShow(), 4);
-}
-
-// A host may change items and paint, click or hover before recalculating.
-TEST_F(TreeLayout, StaleRowsAreNeverReadPastTheItems) {
-  for (TREE_SHOW_STYLE style : {TREE_STYLE_LINE, TREE_STYLE_FLAT}) {
-    if (tree) {
-      tree->ReleaseObject();
-      tree->Release();
-    }
-    Make(kWidth, 205, style);
-    Fill(5, 3);
-    tree->OpenAll();
-    tree->DelItemChild(1);
-    tree->InvalidContainerRect(0, nullptr);
-    MoveTo(*tree, 30, 70);
-    Click(*tree, 30, 70);
-    Key(VK_DOWN);
-    tree->DelAllItems();
-    tree->InvalidContainerRect(0, nullptr);
-    MoveTo(*tree, 30, 30);
-    Click(*tree, 30, 30);
-    Key(VK_END);
-    EXPECT_EQ(PixelAt(*tree, 100, 150), tree->GetBkColor());
-  }
 }
 
 }  // namespace

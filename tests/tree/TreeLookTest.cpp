@@ -1,5 +1,5 @@
-// The tree's looks and settings: pixels of both styles, the painter's geometry against what it
-// draws, the gradient, the pictures, fonts, a second initialisation and copies.
+// The tree's looks and settings that the page picture does not show: the painter's geometry
+// against what it draws, the gradient, the pictures, fonts, a second initialisation and copies.
 #include <gtest/gtest.h>
 
 #include "tests/tree/TreeFixture.h"
@@ -29,33 +29,6 @@ TEST_F(TreeLook, TheClickAreasAreWhereThePartsAreDrawn) {
   const MOUSE_IN_ITEM_AREA areas[] = {MOUSE_IN_BTN, MOUSE_IN_CHECK, MOUSE_IN_TEXT, MOUSE_IN_NONE};
   for (int k = 0; k < 4; ++k)
     EXPECT_EQ(tree->Painter().GetPointInItemArea(pts[k], tree->GetShowRects()[0]), areas[k]) << k;
-}
-
-TEST_F(TreeLook, LineStyleConnectorsAndFocusFrame) {
-  Make(240, 205);
-  Fill(3, 2);
-  tree->OpenAll();
-  tree->SetFocusItem(2);
-  tree->SetFocusBgColor(RGB(200, 220, 255));
-  tree->InvalidContainerRect(0, nullptr);
-  // Connector kinds: the first top-level item, one with later siblings, a last child.
-  _TREE_ITEM item;
-  const std::pair<int, int> kinds[] = {{1, 0}, {2, 1}, {3, 2}, {7, 2}};
-  for (const auto& [id, kind] : kinds) {
-    tree->GetItemById(id, item);
-    tree->Painter().SetItemValue(item);
-    EXPECT_EQ(tree->Painter().GetLineKind(), kind) << id;
-  }
-  // Item 2's row: the column of item 1 (which has later siblings) runs through it as dots.
-  const CRect row = tree->GetShowRects()[1];
-  const int column = tree->GetLeftMargin() + 3;
-  EXPECT_EQ(PixelAt(*tree, column, row.top), CTreeItem::kLineDots);
-  EXPECT_EQ(PixelAt(*tree, column, row.top + 1), tree->GetBkColor());
-  // The focus band: dotted frame, then the focus background inside.
-  const POINT text = TextPoint(1);
-  EXPECT_EQ(PixelAt(*tree, text.x - 3, row.top + 3), RGB(200, 220, 255));
-  const COLORREF corner = PixelAt(*tree, text.x - CTreeItem::kTextInset, row.top);
-  EXPECT_TRUE(corner == CTreeItem::kFocusFrameDots || corner == CTreeItem::kFocusFrameOutline);
 }
 
 TEST_F(TreeLook, FlatStyleFocusRowsTakeTheirColours) {
