@@ -29,22 +29,10 @@ constexpr DWORD kId = 7;
 constexpr int kHeight = 21;        // 8 rows more than the box: it sits at rows 4..16
 constexpr POINT kBoxMiddle{6, 10};
 
-// A parent that acts inside each notice it hears.
-struct ActingParent : trellis::test::RecordingParent {
-  std::function<void()> act;
-  int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override {
-    RecordingParent::OnControlMessage(fromId, msg, wParam, lParam);
-    if (act) act();
-    return 1;
-  }
-};
-
 // A radio and a second one below it, in one group, under a parent that may act.
 class Radio : public HostFixture {
  protected:
   Radio() {
-    _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight);
-    acting.InitObject(L"acting", &info);
     Place(radio, kId, 10);
     Place(*second, kId + 1, 40);
     group->AddRadioToGroup(&radio);
@@ -53,7 +41,6 @@ class Radio : public HostFixture {
   }
   void Place(CElementRadio& r, DWORD id, int y) {
     _CONTAINER_INFO info = Info(10, y, 120, kHeight, id);
-    info.SetParent(&acting);
     info.SetText(L"Radio");
     r.InitObject(L"radio", &info);
   }
@@ -72,7 +59,6 @@ class Radio : public HostFixture {
     return out;
   }
 
-  ActingParent acting;
   CElementRadio radio;
   std::unique_ptr<CElementRadio> second = std::make_unique<CElementRadio>();
   std::unique_ptr<CRatioGroup> group = std::make_unique<CRatioGroup>();
@@ -119,11 +105,11 @@ TEST_F(Radio, EachInteractionNotifiesInOrderAndTheGroupFollows) {
   };
   for (const auto& step : kSteps) {
     SCOPED_TRACE(step.what);
-    acting.notices.clear();
+    parent.notices.clear();
     step.act();
     Advance(1000);
     std::vector<DWORD> heard;
-    for (const auto& n : acting.notices) {
+    for (const auto& n : parent.notices) {
       EXPECT_EQ(n.msg, UINT(WM_NOTIFY));
       EXPECT_EQ(n.code, 0u);
       EXPECT_EQ(n.wParam, WPARAM(n.from));
@@ -146,7 +132,7 @@ TEST_F(Radio, AParentMayActInsideTheNotice) {
     if (group) group->AddRadioToGroup(clicked.get());
     Click(*second, 30, 10);
     bool acted = false;
-    acting.act = [&] {
+    parent.react = [&](trellis::test::Notice) {
       if (std::exchange(acted, true)) return;
       if (act == EndRadio) clicked.reset();
       if (act == EndGroup) group.reset();
@@ -155,10 +141,10 @@ TEST_F(Radio, AParentMayActInsideTheNotice) {
         clicked->SetCheck(CElementRadio::RADIO_UNCHECKED), clicked->Enable(0),
             clicked->SetText(L"changed");
     };
-    acting.notices.clear();
+    parent.notices.clear();
     Click(*clicked, 30, 10);
-    acting.act = nullptr;
-    EXPECT_EQ(acting.notices.size(), 1u);
+    parent.react = nullptr;
+    EXPECT_EQ(parent.notices.size(), 1u);
     if (act == EndWindow) {
       EXPECT_FALSE(::IsWindow(window.m_hWnd));
       break;
@@ -166,7 +152,7 @@ TEST_F(Radio, AParentMayActInsideTheNotice) {
     EXPECT_EQ(second->GetCheck(), 0);  // the group is told before the parent
     Advance(1000);
     Click(*second, 30, 10);
-    EXPECT_EQ(acting.notices.back().from, kId + 1);
+    EXPECT_EQ(parent.notices.back().from, kId + 1);
   }
 }
 

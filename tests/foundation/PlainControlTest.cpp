@@ -26,39 +26,25 @@ int InkIn(platform::headless::HeadlessScreen& screen, POINT topLeft, int cx, int
   return ink;
 }
 
-// A parent that acts inside each notice it hears.
-struct ActingParent : trellis::test::RecordingParent {
-  std::function<void()> act;
-  int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override {
-    RecordingParent::OnControlMessage(fromId, msg, wParam, lParam);
-    if (act) act();
-    return 1;
-  }
-};
-
 class PlainControl : public HostFixture {
  protected:
   PlainControl() {
-    _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight);
-    acting.InitObject(L"acting", &info);
     box = Place(5, 10);
     Pump();
   }
   std::unique_ptr<CElementCheckBox> Place(DWORD id, int y) {
     auto made = std::make_unique<CElementCheckBox>();
     _CONTAINER_INFO info = Info(10, y, 120, 20, id, ELEMENT_STYLE_CHECKBOX);
-    info.SetParent(&acting);
     info.SetText(L"Check");
     made->InitObject(L"check", &info);
     return made;
   }
   std::vector<WPARAM> Heard() const {
     std::vector<WPARAM> out;
-    for (const auto& n : acting.notices) out.push_back(n.msg == WM_COMMAND ? n.wParam : 0);
+    for (const auto& n : parent.notices) out.push_back(n.msg == WM_COMMAND ? n.wParam : 0);
     return out;
   }
 
-  ActingParent acting;
   std::unique_ptr<CElementCheckBox> box;
 };
 
@@ -78,7 +64,7 @@ TEST_F(PlainControl, ALabelShowsItsTextInItsOwnFontOverItsParentWithoutABackgrou
     label->SetFont(lf);
     label->SetColor(COLOR_NONE, COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
   }
-  acting.Show(0, 0);
+  box->Show(0, 0);
   Pump();
   EXPECT_EQ(PixelAt(big, 119, 0), green);
   const auto ink = [&](CElementLabel& label) {
@@ -117,7 +103,7 @@ TEST_F(PlainControl, ACheckBoxTellsItsParentOnceForEachCompletedToggle) {
   };
   for (const auto& step : kSteps) {
     SCOPED_TRACE(step.what);
-    acting.notices.clear();
+    parent.notices.clear();
     step.act();
     Advance(1000);
     EXPECT_EQ(Heard(), step.heard);
@@ -141,23 +127,23 @@ TEST_F(PlainControl, ACheckBoxSurvivesAParentActingInsideItsNotice) {
     box->SetFocus();
     Pump();
     bool acted = false;
-    acting.act = [&, action = action] {
+    parent.react = [&, action = action](trellis::test::Notice) {
       if (std::exchange(acted, true)) return;
       if (action == EndBox) box.reset();
       if (action == EndWindow) window.DestroyWindow();
       if (action == Change) box->Enable(0), box->SetText(L"changed"), box->SetCheck(0);
     };
-    acting.notices.clear();
+    parent.notices.clear();
     byKey ? Key(VK_SPACE) : Click(*box, 6, 10);
-    acting.act = nullptr;
-    EXPECT_EQ(acting.notices.size(), 1u);
+    parent.react = nullptr;
+    EXPECT_EQ(parent.notices.size(), 1u);
     if (action == EndWindow) {
       EXPECT_FALSE(::IsWindow(window.m_hWnd));
       return;
     }
     EXPECT_TRUE(!box || box->GetCheck() == 0);
     Click(*other, 6, 10);
-    EXPECT_EQ(acting.notices.back().wParam, MAKEWPARAM(6, BN_CLICKED));
+    EXPECT_EQ(parent.notices.back().wParam, MAKEWPARAM(6, BN_CLICKED));
   }
 }
 
@@ -176,5 +162,5 @@ TEST_F(PlainControl, ACheckBoxTakesBadArgumentsWithoutHarm) {
     EXPECT_EQ(box->GetCheck(), check != 0) << check;
   }
   Click(*box, 6, 10);
-  EXPECT_EQ(acting.notices.size(), 1u);
+  EXPECT_EQ(parent.notices.size(), 1u);
 }
