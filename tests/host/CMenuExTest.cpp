@@ -225,41 +225,45 @@ TEST_F(MenuTest, TheChoiceReachesTheElementThatOpenedTheMenuWhateverTheIds) {
   EXPECT_TRUE(opener->commands.empty());
 }
 
-TEST_F(MenuTest, TheMenuOutlivesItsElementQuietly) {
-  CMenuWnd* menu = OpenAt(150, 120);
-  ASSERT_NE(menu, nullptr);
-  const CPoint undo = Center(menu, kUndo);
-  opener.reset();
-  Click(undo);
-  EXPECT_TRUE(ClosedBackToHost());
-}
-
-TEST_F(MenuTest, TheOpenerMayDestroyItselfOrTheWindowOnHearingItsChoice) {
-  const std::function<void()> reactions[] = {[&] { opener.reset(); },
-                                             [&] { window.DestroyWindow(); }};
-  for (const auto& reaction : reactions) {
+// The opener or the window may go while the menu is open, or on hearing the choice.
+TEST_F(MenuTest, TheOpenerOrTheWindowMayGoAtAnyTime) {
+  const struct {
+    bool onChoice;  // else while the menu is open
+    bool window;    // else the opener
+  } kCases[] = {{false, false}, {true, false}, {true, true}, {false, true}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(testing::Message() << "on choice " << c.onChoice << ", window " << c.window);
+    if (!::IsWindow(window.m_hWnd)) {
+      window.CreateHost(L"again", CRect(kWindowX, kWindowY, kWindowX + kWindowWidth, kWindowY + kWindowHeight));
+      _CONTAINER_INFO info;
+      info.SetSize(kWindowWidth, kWindowHeight);
+      info.SetParent(window.Root());
+      parent.InitObject(L"parent", &info);
+      opener.reset();
+    }
     if (!opener) {
       opener = std::make_unique<MenuOpener>();
       _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight, 7);
       opener->InitObject(L"opener", &info);
     }
-    opener->onCommand = reaction;
+    const auto go = [&] { c.window ? window.DestroyWindow() : (opener.reset(), TRUE); };
+    opener->commands.clear();
+    opener->onCommand = c.onChoice ? std::function<void()>(go) : nullptr;
     ASSERT_NE(OpenAt(150, 120), nullptr);
+    if (!c.onChoice) go();
+    if (!c.onChoice) {
+      EXPECT_EQ(::IsWindow(m_hMenu), !c.window);  // the window takes its menu with it
+    }
     Key(VK_DOWN);
     Key(VK_RETURN);
     EXPECT_FALSE(::IsWindow(m_hMenu));
     EXPECT_TRUE(screen.PumpUntilIdle());
+    if (!c.window) {
+      EXPECT_EQ(::GetFocus(), window.m_hWnd);
+    }
+    // A menu whose opener or window went before the choice delivers nothing.
+    EXPECT_TRUE(c.onChoice || !opener || opener->commands.empty());
   }
-}
-
-TEST_F(MenuTest, DestroyingTheOwnerTakesTheOpenMenuWithIt) {
-  ASSERT_NE(OpenAt(150, 120), nullptr);
-  window.DestroyWindow();
-  EXPECT_FALSE(::IsWindow(m_hMenu));
-  screen.Click(150, 130);
-  screen.KeyPress(VK_RETURN);
-  EXPECT_TRUE(screen.PumpUntilIdle());
-  EXPECT_TRUE(opener->commands.empty());
 }
 
 TEST_F(MenuTest, RefusesBadInput) {
