@@ -132,6 +132,9 @@ class LineReader {
   explicit LineReader(ThemeDefinition& out) : m_out(out) {}
 
   Result Read(int line, std::string_view text) {
+    // A nul would end a face name or a path early wherever it is handed on as a C string, so
+    // that a font or bitmap other than the one written would be used.
+    if (text.find('\0') != std::string_view::npos) return Refuse(line, L"a nul character");
     text = Trim(text);
     if (text.empty() || text[0] == '#') return std::nullopt;
     const auto equals = text.find('=');

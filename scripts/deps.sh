@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
+  clang-14 libclang-rt-14-dev
   libfreetype-dev libfontconfig-dev libpng-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei

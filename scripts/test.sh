@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Trellis and runs every test twice: in a normal build, then under AddressSanitizer
-# and UBSan. Installs the system packages it needs first.
+# and UBSan; then runs each fuzz target for FUZZ_SECONDS (30) on its corpus. Installs the
+# system packages it needs first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -17,3 +18,16 @@ run() {
 run build -DCMAKE_BUILD_TYPE=Release
 # The sanitizer build skips the benchmarks: they measure nothing useful there.
 run build-asan -DCMAKE_BUILD_TYPE=Debug -DTRELLIS_SANITIZE=ON -DTRELLIS_BENCH=OFF
+
+# The fuzz build makes the fuzz programs only: with clang they are libFuzzer programs, and any
+# input that crashes one, breaks an invariant or runs past the timeout fails the run.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 \
+  -DCMAKE_CXX_COMPILER=clang++-14 -DTRELLIS_FUZZ=ON -DTRELLIS_BENCH=OFF >/dev/null
+ninja -C build-fuzz -j"$jobs" fuzz_targets
+for program in build-fuzz/tests/fuzz/fuzz_*; do
+  name=${program##*/fuzz_}
+  mkdir -p "build-fuzz/tests/fuzz/corpus/$name"
+  "$program" -max_total_time="${FUZZ_SECONDS:-30}" -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="build-fuzz/tests/fuzz/$name-" "build-fuzz/tests/fuzz/corpus/$name" \
+    "tests/fuzz/corpus/$name"
+done

@@ -87,7 +87,10 @@ int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     return ClampCoord(height);
   }
   PaintLines(*dc, font, lines, *rect, top, format);
-  if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
-    return ClampCoord(top - rect->top + height);
+  if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM))) {
+    // A line whose bottom sits on the rectangle's top was still drawn: 1, as measuring says.
+    const std::int64_t bottom = top - rect->top + height;
+    return bottom == 0 ? 1 : ClampCoord(bottom);
+  }
   return ClampCoord(height);
 }

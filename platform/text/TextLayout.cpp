@@ -75,8 +75,12 @@ class Layouter {
   }
 
   void LayoutParagraph(std::size_t begin, std::size_t end) {
-    m_paragraphEnd = end;
     if ((m_format & DT_WORDBREAK) && !(m_format & DT_SINGLELINE)) return Wrap(begin, end);
+    // The whole paragraph goes on one line, perhaps with an ellipsis: room for all of it at once.
+    // Wrapped lines are left to grow, as a reservation for the rest of the paragraph on every
+    // line made a long text cost memory and time by the square of its length.
+    m_line.text.reserve(end - begin + kEllipsis.size());
+    m_line.advances.reserve(end - begin + kEllipsis.size());
     Append(begin, end);
     FinishLine(false);
   }
@@ -114,12 +118,6 @@ class Layouter {
   // Adds m_text[begin, end) to the current line.
   void Append(std::size_t begin, std::size_t end) {
     const std::size_t at = m_line.text.size();
-    if (at == 0) {
-      // Room for the rest of the paragraph and an ellipsis, so that no line grows step by step.
-      const std::size_t room = m_paragraphEnd - begin + kEllipsis.size();
-      m_line.text.reserve(room);
-      m_line.advances.reserve(room);
-    }
     m_line.text.append(m_text, begin, end - begin);
     m_line.advances.resize(at + (end - begin));
     const bool tabs = m_format & DT_EXPANDTABS;
@@ -168,7 +166,6 @@ class Layouter {
   std::wstring m_text;
   std::vector<std::size_t> m_marks;  // positions in m_text, ascending
   std::size_t m_nextMark = 0;
-  std::size_t m_paragraphEnd = 0;  // in m_text
   TextLine m_line;
   std::vector<TextLine> m_lines;
 };

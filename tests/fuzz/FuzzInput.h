@@ -1,0 +1,54 @@
+// Turns a fuzzer's bytes into the choices a target makes: numbers in a range, flags and texts.
+// Reading past the end gives zeros, so every input, however short, is a whole run; small
+// ranges take one byte, so a mutation of one byte changes one choice.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+class FuzzInput {
+ public:
+  FuzzInput(const std::uint8_t* data, std::size_t size) : m_data(data), m_end(data + size) {}
+
+  bool Empty() const { return m_data >= m_end; }
+  std::uint8_t Byte() { return m_data < m_end ? *m_data++ : 0; }
+  bool Flag() { return Byte() & 1; }
+  std::uint64_t Bits(int bytes) {
+    std::uint64_t value = 0;
+    for (int i = 0; i < bytes; ++i) value |= std::uint64_t(Byte()) << (8 * i);
+    return value;
+  }
+  // A number in [low, high].
+  std::int64_t Pick(std::int64_t low, std::int64_t high) {
+    const std::uint64_t span = std::uint64_t(high) - std::uint64_t(low);
+    const std::uint64_t roll = Bits(span < 0x100 ? 1 : span < 0x10000 ? 2 : span >> 32 ? 8 : 4);
+    return std::int64_t(std::uint64_t(low) + (span == UINT64_MAX ? roll : roll % (span + 1)));
+  }
+  // Up to maxLength characters, leaning towards those text code treats specially: prefix marks,
+  // tabs, breaks, wide spaces, ideographs and their full stop, combining marks, lone
+  // surrogates, values past the last code point and nul; bytes from 0xE0 give any value.
+  std::wstring Text(std::size_t maxLength) {
+    static constexpr wchar_t kSpecial[] = {L'&', L'\t', L'\n', L'\r', L' ', L'.', 0x3000, 0x4E2D,
+        0x3002, 0x0301, 0xFFFF, 0x1F600, wchar_t(0xD800), wchar_t(0xDFFF), wchar_t(0x110000), 0};
+    std::wstring out(std::size_t(Pick(0, std::int64_t(maxLength))), L' ');
+    for (wchar_t& c : out) {
+      const std::uint8_t b = Byte();
+      c = b < std::size(kSpecial) ? kSpecial[b]
+          : b < 0xE0            ? wchar_t(0x20 + b % 0x5F)
+                                : wchar_t(Bits(3) | std::uint64_t(b & 0x1F) << 24);
+    }
+    return out;
+  }
+
+ private:
+  const std::uint8_t* m_data;
+  const std::uint8_t* m_end;
+};
+
+// A broken invariant is a finding: say which and stop, so the fuzzer keeps the input.
+#define FUZZ_CHECK(condition)                                                           \
+  ((condition) ? void(0)                                                                \
+               : (std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition), \
+                  std::abort()))
