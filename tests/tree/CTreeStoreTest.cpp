@@ -1,5 +1,6 @@
-// Hand cases of what the seeded random sequences do not see: values written back by an insert,
-// the look-ups and relations, closing on a focus move, and the shown list's own corners.
+// Hand cases of the store's documented behaviour: values written back by an insert, the look-ups
+// and relations, closing on a focus move, the shown list's corners and what a deletion keeps.
+// Random sequences of every operation against the invariants are the store's fuzz target.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -152,13 +153,26 @@ TEST(TreeStore, ShownListCorners) {
   EXPECT_EQ(store.SearchItems(INT_MIN, closedList), 0);
 }
 
-// What the random sequences' invariants allow but do not pin: the owner of removed children
-// closes, and a fresh tree starts its rows and ids over.
-TEST(TreeStore, DeletionClosesTheOwnerAndDeletingAllStartsAfresh) {
+// A deletion renumbers what is left, hands a removed focus to the owner and clears a removed
+// hover and tips; the owner of removed children closes; a fresh tree starts rows and ids over.
+TEST(TreeStore, DeletionKeepsTheRestAndDeletingAllStartsAfresh) {
   SmallTree store;
   store.OpenAll();
+  store.m_nFocusItem = store.m_nHoverItem = 4;
+  _TREE_ITEM_TIP gone, kept;
+  gone.nItemID = 3;
+  kept.nItemID = 6;
+  store.SetTipsValue({gone, kept});
   ASSERT_EQ(store.DelItemChild(1), 1);
+  ExpectConsistent(store);
   EXPECT_EQ(store.Item(1).nOpen, 0);
+  EXPECT_EQ(std::vector<int>({store.m_nFocusItem, store.m_nHoverItem, store.m_vecTips.at(0).nItemID,
+                              int(store.m_vecTips.size())}),
+            std::vector<int>({1, -1, 3, 1}));
+  EXPECT_EQ(store.Item(3).strText, L"f");
+  store.DelItemValue(2);  // "e": its child goes with it, the focus stays on "a"
+  EXPECT_EQ(store.GetItem(), 2);
+  EXPECT_EQ(store.m_nFocusItem, 1);
   store.m_nFirstShow = 1;
   store.DelAllItems();
   EXPECT_EQ(store.m_nFirstShow, 0);

@@ -61,12 +61,6 @@ std::vector<int> TreeFixture::Fill(int tops, int children, int grandchildren,
   return ids;
 }
 
-std::vector<UINT> TreeFixture::Codes() const {
-  std::vector<UINT> codes;
-  for (const TreeNotice& n : treeParent.notices) codes.push_back(n.code);
-  return codes;
-}
-
 TreeRowGeometry TreeFixture::Geometry(int row) {
   const CRect rect = tree->GetShowRects().at(std::size_t(row));
   _TREE_ITEM item;

@@ -15,9 +15,7 @@ namespace trellis::test {
 class TestTree : public CElementTree {
  public:
   using CElementTree::CalcPointItemPos;
-  using CElementTree::EnsureFocusItemShow;
   using CElementTree::GetItemInShowPos;
-  using CElementTree::GetMaxFirstShow;
   using CElementTree::OnControlMessage;
   using CElementTree::OnVScroll;
   using CElementTree::ResetScrollPos;
@@ -64,8 +62,6 @@ class TreeFixture : public HostFixture {
   // item text names its place ("2", "2.1", "2.1.3"). Returns the ids in insertion order.
   std::vector<int> Fill(int tops, int children = 0, int grandchildren = 0,
                         TREE_ITEM_CHECK check = TREE_CHECK_NONE, int height = 20);
-  // Every code the tree sent, in order.
-  std::vector<UINT> Codes() const;
   // The middle of the text of laid-out row `row`.
   POINT TextPoint(int row);
   POINT CheckPoint(int row);

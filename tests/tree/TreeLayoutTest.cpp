@@ -70,33 +70,26 @@ TEST_F(TreeLayout, RowsAreFoundByHeightAndCountedAbove) {
     tree->InsertItem(item, nullptr);
   }
   tree->RecalcAndRefresh();
-  EXPECT_EQ(tree->CalcPointItemPos(19), 0);
-  EXPECT_EQ(tree->CalcPointItemPos(20), 1);
-  EXPECT_EQ(tree->CalcPointItemPos(50), 2);
-  EXPECT_EQ(tree->CalcPointItemPos(95), 3);  // the last row's bottom edge still counts
-  EXPECT_EQ(tree->CalcPointItemPos(96), -1);
+  // The last row's bottom edge still counts.
+  for (const auto& [y, row] : {std::pair{19, 0}, {20, 1}, {50, 2}, {95, 3}, {96, -1}})
+    EXPECT_EQ(tree->CalcPointItemPos(y), row) << y;
   EXPECT_EQ(tree->GetScrollPix(), 0);
   tree->SetFirstShow(3);
   EXPECT_EQ(tree->GetScrollPix(), 75);
 }
 
-TEST_F(TreeLayout, AScrollBarReportIsClampedToTheRows) {
+// A click on the bar's track pages down; what the bar reports is clamped to the rows.
+TEST_F(TreeLayout, TheScrollBarScrollsTheTreeWithinItsRows) {
   Make(kWidth, 205);
   Fill(30);
+  CVerticalScrollbar& bar = *tree->GetVScroll();
+  Click(bar, 4, bar.GetDrawRect().bottom - 20);
+  EXPECT_EQ(tree->GetFirstShow(), 10);
+  EXPECT_EQ(tree->ShownIds()[std::size_t(tree->GetFirstShow())], 11);
   for (const auto& [report, first] : {std::pair{1000, 20}, {-5, 0}, {7, 7}}) {
     tree->OnControlMessage(0, WM_ELEMENT_VSCROLL, VSCROLL_REPORT_FIRST_ROW, report);
     EXPECT_EQ(tree->GetFirstShow(), first) << report;
   }
-}
-
-TEST_F(TreeLayout, TheScrollBarScrollsTheTree) {
-  Make(kWidth, 205);
-  Fill(30);
-  CVerticalScrollbar& bar = *tree->GetVScroll();
-  Click(bar, 4, bar.GetDrawRect().bottom - 20);  // the track below the thumb: a page down
-  EXPECT_EQ(tree->GetFirstShow(), 10);
-  ASSERT_EQ(tree->CalcPointItemPos(1), 0);
-  EXPECT_EQ(tree->ShownIds()[std::size_t(tree->GetFirstShow())], 11);
 }
 
 // Whatever first row the rules give, the focus ends on a full row.

@@ -1,5 +1,5 @@
-// The tree's looks and settings that the page picture does not show: the painter's geometry
-// against what it draws, the gradient, the pictures, fonts, a second initialisation and copies.
+// The tree's looks and settings that the page picture does not show: focus colours, the
+// pictures, fonts, a second initialisation and copies.
 #include <gtest/gtest.h>
 
 #include "tests/tree/TreeFixture.h"
@@ -8,28 +8,6 @@ namespace trellis::test {
 namespace {
 
 class TreeLook : public TreeFixture {};
-
-TEST(TreeGradient, StripesRunFromTheFirstColourToTheLast) {
-  EXPECT_EQ(CTreeItem::GradientColor(RGB(10, 20, 30), RGB(200, 0, 0), 0, 1), RGB(10, 20, 30));
-  EXPECT_EQ(CTreeItem::GradientColor(RGB(0, 0, 0), RGB(200, 100, 50), 0, 5), RGB(0, 0, 0));
-  EXPECT_EQ(CTreeItem::GradientColor(RGB(0, 0, 0), RGB(200, 100, 50), 2, 5), RGB(100, 50, 25));
-  EXPECT_EQ(CTreeItem::GradientColor(RGB(0, 0, 0), RGB(200, 100, 50), 4, 5), RGB(200, 100, 50));
-}
-
-// The hit test's areas are where the painter draws: the pictures' own pixels lie in them.
-TEST_F(TreeLook, TheClickAreasAreWhereThePartsAreDrawn) {
-  Make(240, 205);
-  Fill(2, 2, 0, TREE_CHECK_YES);
-  const POINT button = ButtonPoint(0), box = CheckPoint(0), text = TextPoint(0);
-  // The closed button's plus is black on white, the ticked box's frame black.
-  EXPECT_EQ(PixelAt(*tree, button.x, button.y), RGB(0, 0, 0));
-  const TreeRowGeometry g = Geometry(0);
-  EXPECT_EQ(PixelAt(*tree, g.check.left, g.check.top), RGB(0, 0, 0));
-  POINT pts[] = {button, box, text, {230, 10}};
-  const MOUSE_IN_ITEM_AREA areas[] = {MOUSE_IN_BTN, MOUSE_IN_CHECK, MOUSE_IN_TEXT, MOUSE_IN_NONE};
-  for (int k = 0; k < 4; ++k)
-    EXPECT_EQ(tree->Painter().GetPointInItemArea(pts[k], tree->GetShowRects()[0]), areas[k]) << k;
-}
 
 TEST_F(TreeLook, FlatStyleFocusRowsTakeTheirColours) {
   Make(240, 205, TREE_STYLE_FLAT);
@@ -109,27 +87,23 @@ TEST_F(TreeLook, ACopyOutlivesItsSource) {
 }
 
 TEST_F(TreeLook, TwoTreesMeasureWithTheirOwnFonts) {
-  Make(240, 205);
-  Fill(1);
-  TestTree* small = tree;
-  LOGFONTW big = *small->GetTreeFatherLogfont();
-  big.lfHeight *= 2;
-  auto* other = new TestTree;
-  other->AddRef();
+  CElementTree other;
   _CONTAINER_INFO info = Info(kTreeX, 220, 240, 60);
-  info.SetParent(&treeParent);
-  other->InitObject(L"other", &info);
-  other->SetTreeFont(big, big);
-  _TREE_ITEM item;
-  item.strText = L"1";
-  other->InsertItem(item, nullptr);
-  other->RecalcAndRefresh();
+  other.InitObject(L"other", &info);
+  LOGFONTW big = *Make(240, 205).GetTreeFatherLogfont();
+  big.lfHeight *= 2;
+  other.SetTreeFont(big, big);
   _TREE_ITEM a, b;
-  small->GetItemById(1, a);
-  other->GetItemById(1, b);
+  for (CElementTree* t : {static_cast<CElementTree*>(tree), &other}) {
+    _TREE_ITEM item;
+    item.strText = L"1";
+    t->InsertItem(item, nullptr);
+    t->RecalcAndRefresh();
+  }
+  tree->GetItemById(1, a);
+  other.GetItemById(1, b);
   EXPECT_GT(a.nTextLeave, b.nTextLeave);
-  other->ReleaseObject();
-  other->Release();
+  other.ReleaseObject();
 }
 
 }  // namespace
