@@ -61,9 +61,11 @@ TEST_F(PlainControl, ALabelShowsItsTextInItsOwnFontOverItsParentWithoutABackgrou
   const auto inkOf = [&](CElementLabel& label) {
     Pump();
     const POINT at = ScreenPoint(label, 0, 0);
+    const platform::Surface& shown = screen.Composed();
     int n = 0;
     for (int y = 0; y < 36; ++y)
-      for (int x = 0; x < 120; ++x) n += screen.PixelAt(at.x + x, at.y + y) != green;
+      for (int x = 0; x < 120; ++x)
+        n += platform::ColorFromPixel(shown.Row(at.y + y)[at.x + x]) != green;
     return n;
   };
   for (int k : {0, 1}) ink[k] = inkOf(labels[k]);

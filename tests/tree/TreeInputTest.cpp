@@ -52,15 +52,15 @@ TEST_F(TreeInput, KeysMoveTheFocusAndSayWhatTheyDid) {
       {VK_HOME, 1, 0, true},     {'A', 1, 0, true},
   };
   for (const Step& s : steps) {
-    const std::size_t before = treeParent.notices.size();
+    const std::size_t before = notices.size();
     Key(s.key);
     EXPECT_EQ(tree->GetFocusItem(), s.focus) << "key " << s.key;
     EXPECT_EQ(tree->GetFirstShow(), s.first) << "key " << s.key;
-    ASSERT_EQ(treeParent.notices.size(), before + (s.notified ? 1 : 0)) << "key " << s.key;
+    ASSERT_EQ(notices.size(), before + (s.notified ? 1 : 0)) << "key " << s.key;
     if (s.notified) {
-      EXPECT_EQ(treeParent.notices.back().msg, UINT(WM_KEYDOWN));
-      EXPECT_EQ(treeParent.notices.back().code, s.key);
-      EXPECT_EQ(treeParent.notices.back().id, s.focus);
+      EXPECT_EQ(notices.back().msg, UINT(WM_KEYDOWN));
+      EXPECT_EQ(notices.back().code, s.key);
+      EXPECT_EQ(notices.back().id, s.focus);
     }
   }
 }
@@ -100,7 +100,7 @@ class TreeTips : public TreeFixture {
   }
   // The tip after the pointer rests on row `row`.
   CTreeTipWnd* RestOn(int row) {
-    MoveTo(treeParent, 390, 290);
+    MoveTo(parent, 390, 290);
     MoveTo(*tree, 40, row * 20 + 10);
     Advance(CElementTree::kTipDelay - 1);
     Pump();
@@ -136,7 +136,7 @@ TEST_F(TreeTips, AnItemsOwnTipBesideItsRowACutTextOverIt) {
 
 TEST_F(TreeTips, TheTipGoesWhenThePointerOrTheUserMovesOn) {
   const std::function<void()> ways[] = {
-      [&] { MoveTo(*tree, 40, 30); },         [&] { MoveTo(treeParent, 390, 290); },
+      [&] { MoveTo(*tree, 40, 30); },         [&] { MoveTo(parent, 390, 290); },
       [&] { Click(*tree, 40, 10); },          [&] { Key(VK_DOWN); },
       [&] { screen.MouseWheel(-WHEEL_DELTA), Pump(); }, [&] { tree->ReleaseObject(); },
   };
@@ -147,7 +147,6 @@ TEST_F(TreeTips, TheTipGoesWhenThePointerOrTheUserMovesOn) {
   }
   // A tip still showing goes with its tree.
   _CONTAINER_INFO info = Info(kTreeX, kTreeY, 200, 205);
-  info.SetParent(&treeParent);
   tree->InitObject(L"tree", &info);
   RestOn(0);
   const HWND last = tree->GetTipWindow();

@@ -23,11 +23,8 @@ TEST_F(TreeLayout, RowsOnScreenFollowTheHeightAndTheListsEnd) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.items);
-    if (tree) {
-      tree->ReleaseObject();
-      tree->Release();
-    }
-    Make(kWidth, 205);
+    if (!tree) Make(kWidth, 205);
+    tree->DelAllItems();
     Fill(c.items);
     tree->SetFirstShow(c.first);
     tree->RecalcAndRefresh();

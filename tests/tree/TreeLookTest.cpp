@@ -37,7 +37,6 @@ TEST_F(TreeLook, InitialisingAgainKeepsTheItems) {
   Make(240, 205, TREE_STYLE_FLAT);
   Fill(2);
   _CONTAINER_INFO info = Info(kTreeX, kTreeY, 240, 205);
-  info.SetParent(&treeParent);
   tree->InitObject(L"again", &info);
   _TREE_ITEM item;
   tree->InsertItem(item, nullptr);
@@ -73,16 +72,19 @@ TEST_F(TreeLook, ACopyOutlivesItsSource) {
   Fill(3, 2, 0, TREE_CHECK_NO);
   auto* copy = new TestTree(*tree);
   copy->AddRef();
+  tree->DelAllItems();  // the copy has its own items
   tree->ReleaseObject();
   tree->Release();
   tree = copy;
   EXPECT_NE(copy->GetBitmapCheckNo()->m_hObject, nullptr);
   _CONTAINER_INFO info = Info(kTreeX, kTreeY, 240, 205);
-  info.SetParent(&treeParent);
   copy->InitObject(L"copy", &info);
   copy->RecalcAndRefresh();
   ClickAt(ButtonPoint(0));
   EXPECT_EQ(copy->GetShowCount(), 5);
+  CElementTree assigned;
+  assigned = *copy;
+  EXPECT_EQ(assigned.GetItem(), 10);
   EXPECT_EQ(PixelAt(*copy, CheckPoint(0).x - 6, CheckPoint(0).y - 6), RGB(0, 0, 0));
 }
 
