@@ -221,22 +221,24 @@ TEST_F(Radio, ACaptionOf1024CharactersIsNotDrawnButTheBoxIs) {
 
 using RadioDefaults = HostFixture;
 
+// The shared table of default images lives from the first radio's creation to the last one's
+// end, and comes back for a later radio; without a palette there is none and the box is black.
 TEST_F(RadioDefaults, TheSharedTableLivesFromTheFirstRadioToTheLast) {
   _CONTAINER_INFO info = Info(10, 10, 120, kHeight, kId);
+  const auto& table = CElementRadio::sm_mapRadioStatusDefaultBmp;
   EXPECT_EQ(CElementRadio::m_nRef.load(), 0u);
   {
     CElementRadio first;
     first.InitObject(L"first", &info);
-    EXPECT_EQ(CElementRadio::sm_mapRadioStatusDefaultBmp.size(), 10u);
+    EXPECT_EQ(table.size(), 10u);
     CElementRadio copy(first);
     EXPECT_EQ(CElementRadio::m_nRef.load(), 2u);
   }
   EXPECT_EQ(CElementRadio::m_nRef.load(), 0u);
-  EXPECT_TRUE(CElementRadio::sm_mapRadioStatusDefaultBmp.empty());
+  EXPECT_TRUE(table.empty());
   CElementRadio later;
-  EXPECT_TRUE(CElementRadio::sm_mapRadioStatusDefaultBmp.empty());
   later.InitObject(L"later", &info);
-  EXPECT_EQ(CElementRadio::sm_mapRadioStatusDefaultBmp.size(), 10u);
+  EXPECT_EQ(table.size(), 10u);
   EXPECT_EQ(PixelAt(later, kBoxMiddle.x, kBoxMiddle.y), kFaceNormal);
 }
 
