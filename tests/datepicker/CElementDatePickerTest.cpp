@@ -141,12 +141,12 @@ TEST_F(DatePicker, EachWayOfClosing) {
   }
 }
 
-// The parent acts on the picker inside each of its notices; the picker copes with being
-// destroyed, released, disabled or changed there, or with its host window ending, and leaves no
-// window behind.
+// The parent acts on the picker inside each of its notices, or the program acts with the
+// calendar open; the picker copes with being destroyed (closing its calendar silently),
+// released, disabled or changed, or with its host window ending, and leaves no window behind.
 TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
-  // What the user does after opening, and so the notice the parent acts in.
-  enum Then { Nothing, Pick, Escape, DisableIt };
+  // What the user does after opening, and so the notice the parent acts in; or no notice.
+  enum Then { Nothing, Pick, Escape, DisableIt, Outside };
   enum Act { Destroy, ReleaseThenDestroy, ReleaseOnly, EndWindow, Disable, NewDate };
   const struct {
     Then then;
@@ -160,33 +160,48 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
       {Pick, EndWindow, false},    {Pick, NewDate, false},
       {Escape, Destroy, false},    {Escape, ReleaseThenDestroy, false},
       {Escape, EndWindow, false},  {Escape, NewDate, false},
-      {DisableIt, Destroy, false},
+      {DisableIt, Destroy, false}, {Outside, Destroy, false},
+      {Outside, ReleaseThenDestroy, false},
   };
-  const UINT kNoticeOf[] = {DTN_DROPDOWN, DTN_DATETIMECHANGE, DTN_CLOSEUP, DTN_CLOSEUP};
+  const UINT kNoticeOf[] = {DTN_DROPDOWN, DTN_DATETIMECHANGE, DTN_CLOSEUP, DTN_CLOSEUP, 0};
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << "then " << c.then << ", act " << c.act);
     if (!::IsWindow(window.m_hWnd)) OpenWindow();
     if (!picker) picker = Make();
+    parent.notices.clear();
     bool acted = false;
-    parent.react = [&](Notice n) {
-      if (n.code != kNoticeOf[c.then] || std::exchange(acted, true)) return;
+    const auto act = [&] {
+      if (std::exchange(acted, true)) return;
       switch (c.act) {
         case Destroy: picker.Release(); break;
-        case ReleaseThenDestroy: picker->ReleaseObject(), picker.Release(); break;
+        case ReleaseThenDestroy:
+          EXPECT_EQ(picker->ReleaseObject(), 1);
+          EXPECT_EQ(picker->GetParent(), nullptr);
+          picker.Release();
+          break;
         case ReleaseOnly: picker->ReleaseObject(); break;
         case EndWindow: window.DestroyWindow(); break;
         case Disable: picker->Enable(0); break;
         case NewDate: picker->SetDate(20270101); break;
       }
     };
+    parent.react = [&](Notice n) {
+      if (n.code == kNoticeOf[c.then]) act();
+    };
     ClickDropButton();
+    const HWND opened = Calendar();
     if (c.then == Pick) Key(VK_RETURN);
     if (c.then == Escape) Key(VK_ESCAPE);
     if (c.then == DisableIt) picker->Enable(0);
+    if (c.then == Outside) act(), Pump();
     parent.react = nullptr;
     EXPECT_TRUE(acted);
     const HWND calendar = Calendar();
     EXPECT_EQ(calendar != nullptr, c.open);
+    if (c.then == Outside) {
+      EXPECT_FALSE(::IsWindow(opened));
+      EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN}));
+    }
     if (c.act == NewDate) {
       EXPECT_EQ(calendar ? Selection(calendar) : picker->GetDate(), 20270101);
     }
@@ -206,27 +221,6 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
     EXPECT_EQ(parent.notices.size(), heard);
     EXPECT_FALSE(MouseHeld());
     picker.Release();
-  }
-}
-
-TEST_F(DatePicker, DestroyingThePickerClosesItsCalendarOnceAndSilently) {
-  for (const bool releaseFirst : {true, false}) {
-    SCOPED_TRACE(releaseFirst ? "ReleaseObject" : "destructor");
-    if (!picker) picker = Make();
-    parent.notices.clear();
-    ClickDropButton();
-    const HWND calendar = Calendar();
-    ASSERT_NE(calendar, nullptr);
-    if (releaseFirst) {
-      EXPECT_EQ(picker->ReleaseObject(), 1);
-      EXPECT_EQ(picker->GetParent(), nullptr);
-      EXPECT_FALSE(::IsWindow(calendar));
-      ClickDropButton();  // at a picker out of the window: nothing
-    }
-    picker.Release();
-    Pump();
-    EXPECT_FALSE(::IsWindow(calendar));
-    EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN}));
   }
 }
 
