@@ -25,8 +25,9 @@ class RatioGroup : public HostFixture {
     radio.InitObject(L"radio", &info);
   }
   void ClickOn(CElementRadio& radio) { Click(radio, 30, 10); }
-  // The check states of the three radios, as 0s and 1s.
-  std::vector<int> Checks() const {
+  // Clicks the radios of these indexes in turn; the check states of the three, as 0s and 1s.
+  std::vector<int> After(std::initializer_list<int> clicks) {
+    for (int k : clicks) ClickOn(radios[k]);
     return {radios[0].GetCheck(), radios[1].GetCheck(), radios[2].GetCheck()};
   }
 
@@ -40,26 +41,19 @@ TEST_F(RatioGroup, AHostsCheckSurvivesTheFirstClick) {
   CRatioGroup group;
   EXPECT_EQ(group.AddRadioToGroup(radios, 3), 1);
   radios[0].SetCheck(kChecked);
-  ClickOn(radios[1]);
-  EXPECT_EQ(Checks(), (std::vector<int>{1, 1, 0}));
-  ClickOn(radios[2]);
-  EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 1}));
+  EXPECT_EQ(After({1}), (std::vector<int>{1, 1, 0}));
+  EXPECT_EQ(After({2}), (std::vector<int>{1, 0, 1}));
 }
 
 TEST_F(RatioGroup, OfTwoRadiosWithOneIdOnlyTheLastAddedIsUnchecked) {
   CRatioGroup group;
-  ClickOn(radios[0]);
-  ClickOn(radios[1]);
-  EXPECT_EQ(Checks(), (std::vector<int>{1, 1, 0}));
+  EXPECT_EQ(After({0, 1}), (std::vector<int>{1, 1, 0}));
   radios[2].SetID(1);
   radios[1].SetCheck(kUnchecked);
   group.AddRadioToGroup(radios, 3);
-  ClickOn(radios[0]);  // selects id 1, which the group knows as radios[2]
-  ClickOn(radios[1]);
-  EXPECT_EQ(Checks(), (std::vector<int>{1, 1, 0}));
-  ClickOn(radios[2]);
-  ClickOn(radios[1]);
-  EXPECT_EQ(Checks(), (std::vector<int>{1, 1, 0}));
+  // A click on radios[0] selects id 1, which the group knows as radios[2].
+  EXPECT_EQ(After({0, 1}), (std::vector<int>{1, 1, 0}));
+  EXPECT_EQ(After({2, 1}), (std::vector<int>{1, 1, 0}));
 }
 
 TEST_F(RatioGroup, AClickedIdTheGroupDoesNotListStillBecomesTheSelection) {
@@ -87,11 +81,10 @@ TEST_F(RatioGroup, ARadioThatGoesFirstLeavesEveryGroupThatListsIt) {
   ClickOn(*extra);
   CRatioGroup copy(group);  // lists the extra radio too
   extra.reset();
-  ClickOn(radios[0]);  // the selection, 4, is gone: nothing to uncheck, nothing followed
-  EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 0}));
+  // The selection, 4, is gone: nothing to uncheck, nothing followed.
+  EXPECT_EQ(After({0}), (std::vector<int>{1, 0, 0}));
   copy.AddRadioToGroup(&radios[2]);  // radios[2] now calls the copy
-  ClickOn(radios[2]);
-  EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 1}));
+  EXPECT_EQ(After({2}), (std::vector<int>{1, 0, 1}));
 }
 
 TEST_F(RatioGroup, ACopyListsTheSameRadiosWhichKeepCallingTheOriginal) {
@@ -99,16 +92,13 @@ TEST_F(RatioGroup, ACopyListsTheSameRadiosWhichKeepCallingTheOriginal) {
   group->AddRadioToGroup(radios, 3);
   ClickOn(radios[0]);
   CRatioGroup copy(*group);
-  ClickOn(radios[1]);  // the original unchecks
-  EXPECT_EQ(Checks(), (std::vector<int>{0, 1, 0}));
+  EXPECT_EQ(After({1}), (std::vector<int>{0, 1, 0}));  // the original unchecks
   {
     CRatioGroup assigned;
     assigned = copy;
     assigned = assigned;
   }
-  ClickOn(radios[2]);  // a copy that went took nothing with it
-  EXPECT_EQ(Checks(), (std::vector<int>{0, 0, 1}));
+  EXPECT_EQ(After({2}), (std::vector<int>{0, 0, 1}));  // a copy that went took nothing with it
   group.reset();
-  ClickOn(radios[0]);  // the original went: no group any more
-  EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 1}));
+  EXPECT_EQ(After({0}), (std::vector<int>{1, 0, 1}));  // the original went: no group any more
 }

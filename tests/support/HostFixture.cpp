@@ -19,7 +19,9 @@ int RecordingParent::OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPA
   return 1;
 }
 
-HostFixture::HostFixture() {
+HostFixture::HostFixture() { OpenWindow(); }
+
+void HostFixture::OpenWindow() {
   window.CreateHost(L"test host",
                     CRect(kWindowX, kWindowY, kWindowX + kWindowWidth, kWindowY + kWindowHeight));
   _CONTAINER_INFO info;

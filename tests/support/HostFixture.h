@@ -46,6 +46,9 @@ class HostFixture : public ::testing::Test {
   HostFixture();
   ~HostFixture() override;
 
+  // Creates the host window and places `parent` in it: again after a test ended the window.
+  void OpenWindow();
+
   // A creation record for a child of `parent` at (x, y) with the given size.
   _CONTAINER_INFO Info(int x, int y, int cx, int cy, DWORD id = 0, ULONG_PTR style = 0);
   // The screen point of a point in an element's coordinates.

@@ -19,22 +19,4 @@ TEST(ElementTree, NewItemsTakeTheirColoursFromTheColourTable) {
   EXPECT_EQ(stored.clrText, RGB(10, 20, 30));
 }
 
-TEST(ElementTree, ACopyHasItsOwnItems) {
-  CElementTree tree;
-  _TREE_ITEM top, child;
-  tree.InsertItem(top, nullptr);
-  tree.InsertItem(child, &top);
-  tree.SetItemCheck(child.nID, TREE_CHECK_YES);
-  CElementTree copy(tree);
-  tree.DelItemChild(top.nID);
-  EXPECT_EQ(tree.GetItem(), 2);
-  EXPECT_EQ(copy.GetItem(), 3);
-  std::vector<_TREE_ITEM> checked;
-  copy.GetCheckedItems(checked);
-  ASSERT_EQ(checked.size(), 2u);
-  EXPECT_EQ(checked[1].nID, child.nID);
-  copy = tree;
-  EXPECT_EQ(copy.GetItem(), 2);
-}
-
 }  // namespace

@@ -1,5 +1,4 @@
-// How a box's state climbs to the ancestors: the random sequences see it go down the branch, and
-// these steps pin the way back up, with its quirks.
+// How a box's state goes down the branch and climbs back to the ancestors, with its quirks.
 #include <gtest/gtest.h>
 
 #include <climits>

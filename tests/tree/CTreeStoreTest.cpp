@@ -1,8 +1,10 @@
-// Hand cases of what the seeded random sequences do not see: values written back by an insert,
-// the look-ups and relations, closing on a focus move, and the shown list's own corners.
+// Hand cases of the store's documented behaviour: values written back by an insert, the look-ups
+// and relations, closing on a focus move, the shown list's corners and what a deletion keeps.
+// Random sequences of every operation against the invariants are the store's fuzz target.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "tests/tree/StoreUnderTest.h"
 
@@ -65,11 +67,9 @@ TEST(TreeStore, LookUpsFetchWhatTheyName) {
   store.m_nFocusItem = 3;
   store.GetFocusItem(out);
   EXPECT_EQ(out.strText, L"c");
-  CString path(L"stale");
+  CString path(L"stale");  // a top-level item has no path
   EXPECT_EQ(store.GetItemParentStr(5, path), 1);
   EXPECT_EQ(path, L"");
-  EXPECT_EQ(store.GetItemParentStr(4, path), 1);
-  EXPECT_EQ(path, L"a.b.");
 
   StoreUnderTest chain;  // buttonless, shown, buttonless, leaf: an item counts itself too
   const int low = chain.Add(chain.Add(chain.Add(0, L"", 0)), L"", 0);
@@ -94,19 +94,15 @@ TEST(TreeStore, SetItemByIdCopiesOnlyTheColours) {
 
 TEST(TreeStore, Relations) {
   SmallTree store;
-  EXPECT_EQ(store.IsChildItem(4, 1), 1);
-  EXPECT_EQ(store.IsChildItem(4, 2), 1);
-  EXPECT_EQ(store.IsChildItem(1, 4), 0);
-  EXPECT_EQ(store.IsChildItem(6, 1), 0);
-  EXPECT_EQ(store.IsBrotherItem(3, 3), 1);
-  EXPECT_EQ(store.IsBrotherItem(2, 3), 0);  // 2 has a child
-  EXPECT_EQ(store.IsBrotherItem(3, 6), 0);
-  EXPECT_EQ(store.GetItemInParentPos(3), 1);
-  for (int bad : {0, -1, INT_MIN, INT_MAX}) {
-    EXPECT_EQ(store.IsChildItem(4, bad), 0);
-    EXPECT_EQ(store.IsChildItem(bad, 1), 0);
-    EXPECT_EQ(store.IsBrotherItem(bad, 3), 0);
+  // Item, other item: is the first below the second, are they childless siblings (2 has a child).
+  for (const auto& [a, b, child, brother] :
+       {std::tuple{4, 1, 1, 0}, {4, 2, 1, 0}, {1, 4, 0, 0}, {6, 1, 0, 0}, {3, 3, 0, 1},
+        {2, 3, 0, 0}, {3, 6, 0, 0}, {4, 0, 0, 0}, {4, -1, 0, 0}, {INT_MIN, 1, 0, 0},
+        {INT_MAX, 3, 0, 0}, {-1, 3, 0, 0}, {0, 3, 0, 0}, {4, INT_MAX, 0, 0}}) {
+    EXPECT_EQ(store.IsChildItem(a, b), child) << a << " " << b;
+    EXPECT_EQ(store.IsBrotherItem(a, b), brother) << a << " " << b;
   }
+  EXPECT_EQ(store.GetItemInParentPos(3), 1);
 }
 
 TEST(TreeStore, FocusMovesCloseTheOldBranchUpToTheSharedOne) {
@@ -152,13 +148,26 @@ TEST(TreeStore, ShownListCorners) {
   EXPECT_EQ(store.SearchItems(INT_MIN, closedList), 0);
 }
 
-// What the random sequences' invariants allow but do not pin: the owner of removed children
-// closes, and a fresh tree starts its rows and ids over.
-TEST(TreeStore, DeletionClosesTheOwnerAndDeletingAllStartsAfresh) {
+// A deletion renumbers what is left, hands a removed focus to the owner and clears a removed
+// hover and tips; the owner of removed children closes; a fresh tree starts rows and ids over.
+TEST(TreeStore, DeletionKeepsTheRestAndDeletingAllStartsAfresh) {
   SmallTree store;
   store.OpenAll();
+  store.m_nFocusItem = store.m_nHoverItem = 4;
+  _TREE_ITEM_TIP gone, kept;
+  gone.nItemID = 3;
+  kept.nItemID = 6;
+  store.SetTipsValue({gone, kept});
   ASSERT_EQ(store.DelItemChild(1), 1);
+  ExpectConsistent(store);
   EXPECT_EQ(store.Item(1).nOpen, 0);
+  EXPECT_EQ(std::vector<int>({store.m_nFocusItem, store.m_nHoverItem, store.m_vecTips.at(0).nItemID,
+                              int(store.m_vecTips.size())}),
+            std::vector<int>({1, -1, 3, 1}));
+  EXPECT_EQ(store.Item(3).strText, L"f");
+  store.DelItemValue(2);  // "e": its child goes with it, the focus stays on "a"
+  EXPECT_EQ(store.GetItem(), 2);
+  EXPECT_EQ(store.m_nFocusItem, 1);
   store.m_nFirstShow = 1;
   store.DelAllItems();
   EXPECT_EQ(store.m_nFirstShow, 0);

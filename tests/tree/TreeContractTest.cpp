@@ -34,9 +34,9 @@ TEST_F(TreeContract, EachInteractionSaysWhatItDidInOrder) {
   using Notices = std::vector<std::tuple<UINT, UINT, int, std::wstring>>;
   const auto heard = [&] {
     Notices out;
-    for (const TreeNotice& n : treeParent.notices)
+    for (const TreeNotice& n : notices)
       out.emplace_back(n.msg, n.code, n.id, n.pathText ? n.text : L"");
-    treeParent.notices.clear();
+    notices.clear();
     return out;
   };
   Make(240, 205);
@@ -147,7 +147,7 @@ TEST_F(TreeContract, BadItemsAreRefusedAndChangeNothing) {
   for (TREE_ITEM_NEXT what : {TREE_ITEM_NEXT(3), TREE_ITEM_NEXT(-1), TREE_ITEM_NEXT(INT_MIN)})
     EXPECT_EQ(tree->GetNextItem(what, 1, out), 0);
   EXPECT_EQ(Snapshot(), before);
-  EXPECT_TRUE(treeParent.notices.empty());
+  EXPECT_TRUE(notices.empty());
 }
 
 // Sizes and texts the tree takes as they come: rows of no, negative or huge height lay out,
@@ -173,7 +173,7 @@ TEST_F(TreeContract, ExtremeHeightsAndTextsAreTakenWithoutHarm) {
   tree->RecalcAndRefresh();
   Pump();
   EXPECT_EQ(tree->SendMessageToParent(77, item.nID, huge.c_str(), 0), 1);
-  EXPECT_EQ(treeParent.notices.back().text.size(), huge.size() * 2 + 1);
+  EXPECT_EQ(notices.back().text.size(), huge.size() * 2 + 1);
 }
 
 // Inside each notice the parent ends the tree, ends the host window, or changes the tree (its
@@ -190,7 +190,7 @@ TEST_P(TreeReentry, TheParentMayActInsideANotice) {
   Make(240, 205, input == Input::FlatRow ? TREE_STYLE_FLAT : TREE_STYLE_LINE);
   Fill(20, 2, 0, TREE_CHECK_NO);
   bool acted = false;
-  treeParent.onNotice = [&, act = act](const TreeNotice&) {
+  onNotice = [&, act = act](const TreeNotice&) {
     if (std::exchange(acted, true)) return;
     if (act == Act::EndWindow) return void(window.DestroyWindow());
     if (act == Act::EndTree) {
@@ -215,7 +215,7 @@ TEST_P(TreeReentry, TheParentMayActInsideANotice) {
     case Input::PathNotice: tree->SendMessageToParent(77, 1, CString(L"x"), 0); break;
   }
   EXPECT_TRUE(acted);
-  EXPECT_EQ(treeParent.notices.size(), 1u);
+  EXPECT_EQ(notices.size(), 1u);
   if (act == Act::EndWindow) {
     EXPECT_FALSE(::IsWindow(window.m_hWnd));
     return;
@@ -226,7 +226,7 @@ TEST_P(TreeReentry, TheParentMayActInsideANotice) {
   Fill(3, 2);
   Advance(1000);
   ClickAt(ButtonPoint(0));
-  EXPECT_EQ(treeParent.notices.back().code, UINT(NM_CLICK));
+  EXPECT_EQ(notices.back().code, UINT(NM_CLICK));
 }
 
 INSTANTIATE_TEST_SUITE_P(

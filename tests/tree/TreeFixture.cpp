@@ -2,19 +2,15 @@
 
 namespace trellis::test {
 
-int TreeParent::OnControlMessage(DWORD, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const auto* package = CPackager<tagNM_TREECONTAINER>::FromLParam(lParam);
-  if (!package) return 0;
-  const tagNM_TREECONTAINER& n = package->Value();
-  notices.push_back({msg, msg == WM_KEYDOWN ? UINT(wParam) : n.hdr.code, n.item.nID,
-                     n.item.strText.GetString(), n.bPathText});
-  if (onNotice) onNotice(notices.back());
-  return 1;
-}
-
 TreeFixture::TreeFixture() {
-  _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight);
-  treeParent.InitObject(L"tree parent", &info);
+  parent.react = [this](Notice n) {
+    const auto* package = CPackager<tagNM_TREECONTAINER>::FromLParam(n.lParam);
+    if (!package) return;
+    const tagNM_TREECONTAINER& v = package->Value();
+    notices.push_back({n.msg, n.msg == WM_KEYDOWN ? UINT(n.wParam) : v.hdr.code, v.item.nID,
+                       v.item.strText.GetString(), v.bPathText});
+    if (onNotice) onNotice(notices.back());
+  };
 }
 
 TreeFixture::~TreeFixture() {
@@ -29,7 +25,6 @@ TestTree& TreeFixture::Make(int cx, int cy, TREE_SHOW_STYLE style) {
   tree->AddRef();
   tree->SetShowStyle(style);
   _CONTAINER_INFO info = Info(kTreeX, kTreeY, cx, cy, 7);
-  info.SetParent(&treeParent);
   tree->InitObject(L"tree", &info);
   // Keys reach the element with the keyboard focus, as after the user's first click.
   tree->SetFocus();
@@ -59,12 +54,6 @@ std::vector<int> TreeFixture::Fill(int tops, int children, int grandchildren,
   tree->RecalcAndRefresh();
   Pump();
   return ids;
-}
-
-std::vector<UINT> TreeFixture::Codes() const {
-  std::vector<UINT> codes;
-  for (const TreeNotice& n : treeParent.notices) codes.push_back(n.code);
-  return codes;
 }
 
 TreeRowGeometry TreeFixture::Geometry(int row) {

@@ -1,5 +1,5 @@
-// A tree in a host window for tests: a parent that decodes the tree's notification packages as
-// they arrive, and helpers that fill the tree and reach its layout.
+// A tree in a host window for tests: the parent's hook decodes the tree's notification packages
+// as they arrive, and helpers fill the tree and reach its layout.
 #pragma once
 
 #include <functional>
@@ -15,9 +15,7 @@ namespace trellis::test {
 class TestTree : public CElementTree {
  public:
   using CElementTree::CalcPointItemPos;
-  using CElementTree::EnsureFocusItemShow;
   using CElementTree::GetItemInShowPos;
-  using CElementTree::GetMaxFirstShow;
   using CElementTree::OnControlMessage;
   using CElementTree::OnVScroll;
   using CElementTree::ResetScrollPos;
@@ -40,16 +38,6 @@ struct TreeNotice {
   int pathText;
 };
 
-class TreeParent : public CElementControl {
- public:
-  std::vector<TreeNotice> notices;
-  // Runs inside each notification, after it is recorded.
-  std::function<void(const TreeNotice&)> onNotice;
-
- protected:
-  int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
-};
-
 class TreeFixture : public HostFixture {
  protected:
   static constexpr int kTreeX = 10;
@@ -64,8 +52,6 @@ class TreeFixture : public HostFixture {
   // item text names its place ("2", "2.1", "2.1.3"). Returns the ids in insertion order.
   std::vector<int> Fill(int tops, int children = 0, int grandchildren = 0,
                         TREE_ITEM_CHECK check = TREE_CHECK_NONE, int height = 20);
-  // Every code the tree sent, in order.
-  std::vector<UINT> Codes() const;
   // The middle of the text of laid-out row `row`.
   POINT TextPoint(int row);
   POINT CheckPoint(int row);
@@ -74,7 +60,9 @@ class TreeFixture : public HostFixture {
   // The painter's parts of laid-out row `row`.
   TreeRowGeometry Geometry(int row);
 
-  TreeParent treeParent;
+  // The tree's notices, decoded while each package was alive, and a hook that runs inside each.
+  std::vector<TreeNotice> notices;
+  std::function<void(const TreeNotice&)> onNotice;
   TestTree* tree = nullptr;  // one reference, dropped by the fixture unless a test let it go
 };
 

@@ -1,5 +1,5 @@
-// The tree's looks and settings that the page picture does not show: the painter's geometry
-// against what it draws, the gradient, the pictures, fonts, a second initialisation and copies.
+// The tree's looks and settings that the page picture does not show: a focus colour's fallback,
+// the pictures, fonts, a second initialisation and copies.
 #include <gtest/gtest.h>
 
 #include "tests/tree/TreeFixture.h"
@@ -9,49 +9,13 @@ namespace {
 
 class TreeLook : public TreeFixture {};
 
-TEST(TreeGradient, StripesRunFromTheFirstColourToTheLast) {
-  EXPECT_EQ(CTreeItem::GradientColor(RGB(10, 20, 30), RGB(200, 0, 0), 0, 1), RGB(10, 20, 30));
-  EXPECT_EQ(CTreeItem::GradientColor(RGB(0, 0, 0), RGB(200, 100, 50), 0, 5), RGB(0, 0, 0));
-  EXPECT_EQ(CTreeItem::GradientColor(RGB(0, 0, 0), RGB(200, 100, 50), 2, 5), RGB(100, 50, 25));
-  EXPECT_EQ(CTreeItem::GradientColor(RGB(0, 0, 0), RGB(200, 100, 50), 4, 5), RGB(200, 100, 50));
-}
-
-// The hit test's areas are where the painter draws: the pictures' own pixels lie in them.
-TEST_F(TreeLook, TheClickAreasAreWhereThePartsAreDrawn) {
-  Make(240, 205);
-  Fill(2, 2, 0, TREE_CHECK_YES);
-  const POINT button = ButtonPoint(0), box = CheckPoint(0), text = TextPoint(0);
-  // The closed button's plus is black on white, the ticked box's frame black.
-  EXPECT_EQ(PixelAt(*tree, button.x, button.y), RGB(0, 0, 0));
-  const TreeRowGeometry g = Geometry(0);
-  EXPECT_EQ(PixelAt(*tree, g.check.left, g.check.top), RGB(0, 0, 0));
-  POINT pts[] = {button, box, text, {230, 10}};
-  const MOUSE_IN_ITEM_AREA areas[] = {MOUSE_IN_BTN, MOUSE_IN_CHECK, MOUSE_IN_TEXT, MOUSE_IN_NONE};
-  for (int k = 0; k < 4; ++k)
-    EXPECT_EQ(tree->Painter().GetPointInItemArea(pts[k], tree->GetShowRects()[0]), areas[k]) << k;
-}
-
-TEST_F(TreeLook, FlatStyleFocusRowsTakeTheirColours) {
+// With no second-level colour set, a child's focus row takes the top-level focus colour, not
+// black. The set colours and the gradient are the page picture's.
+TEST_F(TreeLook, AFlatChildFocusRowFallsBackToTheTopLevelColour) {
   Make(240, 205, TREE_STYLE_FLAT);
   Fill(2, 2);
-  tree->SetFocusItem(2);  // a child
-  Pump();
-  // No second-level colour set: the focus background of top-level rows, not black.
+  tree->SetFocusItem(2);
   EXPECT_EQ(PixelAt(*tree, 200, 30), tree->GetFocusBkColor());
-  tree->SetFocusBgL2Color(RGB(90, 140, 200));
-  tree->InvalidContainerRect(0, nullptr);
-  EXPECT_EQ(PixelAt(*tree, 200, 30), RGB(90, 140, 200));
-  // A top-level focus under a gradient, in the frame of the rows area with a divider below.
-  tree->SetFocusHeadGradient({RGB(255, 0, 0), RGB(0, 0, 255)});
-  tree->SetDivideLineColor(RGB(0, 255, 0));
-  tree->SetFocusItem(1);
-  Pump();
-  // The row's 20 pixels: the last is the divider's, the one before it the focus colour's.
-  const COLORREF column[] = {RGB(0, 255, 0),
-                             CTreeItem::GradientColor(RGB(255, 0, 0), RGB(0, 0, 255), 1, 18),
-                             RGB(0, 0, 255), tree->GetFocusBkColor(), RGB(0, 255, 0)};
-  const int ys[] = {0, 1, 17, 18, 19};
-  for (int k = 0; k < 5; ++k) EXPECT_EQ(PixelAt(*tree, 200, ys[k]), column[k]) << ys[k];
 }
 
 // A second initialisation keeps the items; a style change keeps the pictures it was made with.
@@ -59,7 +23,6 @@ TEST_F(TreeLook, InitialisingAgainKeepsTheItems) {
   Make(240, 205, TREE_STYLE_FLAT);
   Fill(2);
   _CONTAINER_INFO info = Info(kTreeX, kTreeY, 240, 205);
-  info.SetParent(&treeParent);
   tree->InitObject(L"again", &info);
   _TREE_ITEM item;
   tree->InsertItem(item, nullptr);
@@ -95,41 +58,40 @@ TEST_F(TreeLook, ACopyOutlivesItsSource) {
   Fill(3, 2, 0, TREE_CHECK_NO);
   auto* copy = new TestTree(*tree);
   copy->AddRef();
+  tree->DelAllItems();  // the copy has its own items
   tree->ReleaseObject();
   tree->Release();
   tree = copy;
   EXPECT_NE(copy->GetBitmapCheckNo()->m_hObject, nullptr);
   _CONTAINER_INFO info = Info(kTreeX, kTreeY, 240, 205);
-  info.SetParent(&treeParent);
   copy->InitObject(L"copy", &info);
   copy->RecalcAndRefresh();
   ClickAt(ButtonPoint(0));
   EXPECT_EQ(copy->GetShowCount(), 5);
+  CElementTree assigned;
+  assigned = *copy;
+  EXPECT_EQ(assigned.GetItem(), 10);
   EXPECT_EQ(PixelAt(*copy, CheckPoint(0).x - 6, CheckPoint(0).y - 6), RGB(0, 0, 0));
 }
 
 TEST_F(TreeLook, TwoTreesMeasureWithTheirOwnFonts) {
-  Make(240, 205);
-  Fill(1);
-  TestTree* small = tree;
-  LOGFONTW big = *small->GetTreeFatherLogfont();
-  big.lfHeight *= 2;
-  auto* other = new TestTree;
-  other->AddRef();
+  CElementTree other;
   _CONTAINER_INFO info = Info(kTreeX, 220, 240, 60);
-  info.SetParent(&treeParent);
-  other->InitObject(L"other", &info);
-  other->SetTreeFont(big, big);
-  _TREE_ITEM item;
-  item.strText = L"1";
-  other->InsertItem(item, nullptr);
-  other->RecalcAndRefresh();
+  other.InitObject(L"other", &info);
+  LOGFONTW big = *Make(240, 205).GetTreeFatherLogfont();
+  big.lfHeight *= 2;
+  other.SetTreeFont(big, big);
   _TREE_ITEM a, b;
-  small->GetItemById(1, a);
-  other->GetItemById(1, b);
+  for (CElementTree* t : {static_cast<CElementTree*>(tree), &other}) {
+    _TREE_ITEM item;
+    item.strText = L"1";
+    t->InsertItem(item, nullptr);
+    t->RecalcAndRefresh();
+  }
+  tree->GetItemById(1, a);
+  other.GetItemById(1, b);
   EXPECT_GT(a.nTextLeave, b.nTextLeave);
-  other->ReleaseObject();
-  other->Release();
+  other.ReleaseObject();
 }
 
 }  // namespace

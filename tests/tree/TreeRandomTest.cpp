@@ -20,6 +20,13 @@ class TreeRandom : public TreeFixture {
         << focus;
     EXPECT_GE(tree->GetFirstShow(), 0);
     EXPECT_LE(tree->GetFirstShow(), std::max(tree->GetShowCount() - tree->GetPageCount(), 0));
+    // The bar shows exactly when the rows do not all fit, and takes its width from the rows.
+    const bool bar = tree->GetShowCount() > tree->GetPageCount();
+    EXPECT_EQ(tree->IsVScrollShow() != 0, bar);
+    EXPECT_EQ(tree->GetVScroll()->IsActive() != 0, bar);
+    if (tree->GetShowCount() > 0) {
+      EXPECT_EQ(tree->GetItemsRect().right, tree->GetContainerRect().Width() - (bar ? 9 : 0) - 1);
+    }
     const std::vector<CRect>& rects = tree->GetShowRects();
     ASSERT_LE(int(rects.size()), tree->GetScreenCount());
     int y = 0;
