@@ -107,7 +107,9 @@ std::optional<Finding> RunStream(uint64_t seed, const Indices& indices, size_t b
     shared.position = i;
     world.Apply(soak::EventAt(seed, indices[i]));
     const bool end = (i + 1) % batch == 0 || i + 1 == indices.size();
-    if (auto fault = world.Check(end && world.Settle())) return Finding{i, *fault};
+    auto fault = world.Check(false);
+    if (!fault && end && world.Settle()) fault = world.Check(true);
+    if (fault) return Finding{i, *fault};
     if (end && Leaked()) return Finding{i, "LeakSanitizer found a leak"};
     if (progress && (i + 1) % 10000 == 0) {
       const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
