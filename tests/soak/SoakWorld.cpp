@@ -301,7 +301,12 @@ std::optional<std::string> SoakWorld::Check(bool settled) {
     if (auto fault = CheckHost(host, settled)) return fault;
   if (!settled) return std::nullopt;
   if (::GetCapture()) return "a window holds the capture after the settle";
-  if (!PopUps().empty()) return "a pop-up is open after the settle";
+  for (HWND popUp : PopUps()) {
+    wchar_t name[64] = L"";
+    ::GetClassNameW(popUp, name, 64);
+    const std::wstring wide(name);
+    return "a pop-up is open after the settle: " + std::string(wide.begin(), wide.end());
+  }
   return std::nullopt;
 }
 
