@@ -310,6 +310,12 @@ void CElementHost::StopTimer(CElementContainer* element, DWORD id) {
   }
 }
 
+std::vector<std::pair<CElementContainer*, DWORD>> CElementHost::Timers() const {
+  std::vector<std::pair<CElementContainer*, DWORD>> timers;
+  for (const auto& [hostId, timer] : m_mapTimers) timers.push_back(timer);
+  return timers;
+}
+
 bool CElementHost::RouteTimer(UINT_PTR hostId) {
   const auto it = m_mapTimers.find(hostId);
   if (it == m_mapTimers.end()) return false;

@@ -63,6 +63,9 @@ class CElementHost {
   CElementContainer* Hover() const { return m_pHover; }
   void StartTimer(CElementContainer* element, DWORD id, UINT ms);
   void StopTimer(CElementContainer* element, DWORD id);
+  // The element timers running now, as (element, its timer id): a host can check that none
+  // belongs to an element that has left.
+  std::vector<std::pair<CElementContainer*, DWORD>> Timers() const;
   // An element and its descendants leave: no focus, capture or hover stays on them, and unless
   // kept, their timers stop. Calls no handler: the element may be half destroyed.
   void Forget(CElementContainer* element, bool keepTimers = false);

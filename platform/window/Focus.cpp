@@ -93,13 +93,18 @@ HWND SetFocus(HWND hwnd) {
   }
   const HWND old = desktop.focus;
   if (old == hwnd) return old;
+  // The focus has moved by the time the loser hears of it, as on Windows: a loser that closes
+  // itself then (a pop-up that hides or destroys itself on a focus loss) no longer holds the
+  // focus, so it cannot drop the gainer's focus on its way out.
+  const HWND gainer = IsWindow(hwnd) ? hwnd : nullptr;
+  desktop.focus = gainer;
   if (IsWindow(old)) {
     SendMessageW(old, WM_KILLFOCUS, WPARAM(hwnd), 0);
     // The loser's handler moved the focus itself; that move stands.
-    if (desktop.focus != old) return old;
+    if (desktop.focus != gainer) return old;
   }
-  desktop.focus = IsWindow(hwnd) ? hwnd : nullptr;
-  if (desktop.focus) SendMessageW(hwnd, WM_SETFOCUS, WPARAM(IsWindow(old) ? old : nullptr), 0);
+  if (gainer && IsWindow(gainer))
+    SendMessageW(gainer, WM_SETFOCUS, WPARAM(IsWindow(old) ? old : nullptr), 0);
   return IsWindow(old) ? old : nullptr;
 }
 

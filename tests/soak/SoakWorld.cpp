@@ -1,0 +1,291 @@
+#include "tests/soak/SoakWorld.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <set>
+
+#include "datepicker/CElementDatePicker.h"
+#include "droplist/CElementDropList.h"
+#include "host/CElementHost.h"
+#include "host/CGlobalEnv.h"
+#include "host/CThemePalette.h"
+#include "host/ThemeFiles.h"
+#include "platform/window/Desktop.h"
+#include "tree/CElementTree.h"
+
+namespace soak {
+namespace {
+
+uint64_t Mix(uint64_t x) {
+  x += 0x9E3779B97F4A7C15ull;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+  return x ^ (x >> 31);
+}
+
+// Each kind's name and share of the stream, in 2000ths, in the order of Kind. Rebuilding the
+// whole gallery is the slowest event by far, so it is the rarest.
+struct Weighted {
+  const char* name;
+  int weight;
+};
+constexpr Weighted kKinds[] = {
+    {"move", 300},  {"click", 240}, {"double", 70}, {"right", 70},  {"press", 60},
+    {"release", 60}, {"drag", 80},  {"wheel", 90},  {"key", 300},   {"text", 110},
+    {"ime", 50},    {"time", 240},  {"resize", 30}, {"enable", 60}, {"show", 60},
+    {"settext", 40}, {"items", 60}, {"date", 20},   {"theme", 8},   {"rebuild", 2},
+};
+
+constexpr int kBoardWidth = 960;
+constexpr UINT kKeys[] = {VK_LEFT, VK_RIGHT, VK_UP,    VK_DOWN,  VK_TAB,   VK_RETURN, VK_ESCAPE,
+                          VK_HOME, VK_END,   VK_PRIOR, VK_NEXT,  VK_DELETE, VK_BACK,  VK_SPACE,
+                          VK_F1,   VK_F1 + 3, VK_F1 + 4, VK_F1 + 9, VK_F1 + 11, 'A', 'C', 'V', 'X',
+                          'Z',     'Q',      'M',      '0',      '9'};
+constexpr UINT kModifiers[] = {0, 0, 0, VK_CONTROL, VK_SHIFT, VK_MENU};
+const wchar_t* const kTexts[] = {
+    L"a", L"Hello, world", L"中文输入法", L"😀🎉 emoji", L"\b\t\r\x1b", L"\x01\x02\x7f\x1f",
+    L"line\nbreak", L"", L"\xD800 half", L"Ünïcödé ß", L"0123456789012345678901234567890123456789"
+    L"0123456789012345678901234567890123456789012345678901234567890123456789"};
+constexpr DWORD kDelays[] = {1, 10, 16, 50, 100, 250, 400, 500, 800, 1000, 1500, 3000};
+
+template <class T, size_t N>
+const T& Pick(const T (&table)[N], uint32_t r) { return table[r % N]; }
+
+POINT PointIn(const CRect& r, uint32_t u, uint32_t v) {
+  return {r.left + int(u % uint32_t(std::max(1, r.Width()))), r.top + int(v % uint32_t(std::max(1, r.Height())))};
+}
+
+void Collect(CElementContainer* e, bool shownOnly, std::vector<CElementContainer*>& out) {
+  for (CElementContainer* child : e->GetChildren())
+    if (!shownOnly || child->IsActive()) out.push_back(child), Collect(child, shownOnly, out);
+}
+
+template <class T>
+std::vector<T*> OfType(const std::vector<CElementContainer*>& all) {
+  std::vector<T*> found;
+  for (CElementContainer* e : all)
+    if (auto* t = dynamic_cast<T*>(e)) found.push_back(t);
+  return found;
+}
+
+}  // namespace
+
+Event EventAt(uint64_t seed, uint64_t index) {
+  uint64_t state = Mix(Mix(seed) ^ index);
+  auto next = [&state] { return state = Mix(state); };
+  int total = 0;
+  for (const Weighted& w : kKinds) total += w.weight;
+  int pick = int(next() % uint64_t(total));
+  size_t k = 0;
+  while (pick >= kKinds[k].weight) pick -= kKinds[k++].weight;
+  return {Kind(k), uint32_t(next()), uint32_t(next()), uint32_t(next()), uint32_t(next())};
+}
+
+std::string KindName(Kind kind) { return kKinds[size_t(kind)].name; }
+
+SoakWorld::SoakWorld() : m_gallery(std::make_unique<GalleryWindow>(kBoardWidth)) { m_screen.PumpUntilIdle(); }
+
+SoakWorld::~SoakWorld() { m_gallery.reset(), CGlobalEnv::ResetGlobalEnv(); }
+
+std::vector<CElementContainer*> SoakWorld::Elements(bool shownOnly) const {
+  std::vector<CElementContainer*> all;
+  Collect(m_gallery->BoardWindow().Root(), shownOnly, all);
+  Collect(m_gallery->ScrollBar().GetHost()->Root(), shownOnly, all);
+  return all;
+}
+
+std::vector<HWND> SoakWorld::PopUps() const {
+  const HWND viewport = ::GetParent(m_gallery->BoardWindow().GetSafeHwnd());
+  std::vector<HWND> found;
+  for (platform::Window* w : platform::Desktop::Current().Root().children)
+    if (w->Handle() != viewport && ::IsWindowVisible(w->Handle())) found.push_back(w->Handle());
+  return found;
+}
+
+// Mostly a shown element (scrolled to), else an open pop-up, anywhere, or off the screen.
+POINT SoakWorld::Target(uint32_t how, uint32_t u, uint32_t v) {
+  const CRect screen(0, 0, m_screen.Width(), m_screen.Height());
+  const std::vector<HWND> popUps = PopUps();
+  const std::vector<CElementContainer*> shown = Elements(true);
+  CRect r;
+  if (how % 20 >= 12 && how % 20 < 16 && !popUps.empty())
+    return ::GetWindowRect(popUps[how / 20 % popUps.size()], &r), PointIn(r, u, v);
+  if (how % 20 == 18) return {(u & 1) ? -1 - int(v % 60) : screen.right + int(v % 60), PointIn(screen, 0, u / 2).y};
+  if (how % 20 == 16 || how % 20 == 17 || shown.empty()) return PointIn(screen, u, v);
+  CElementContainer* e = shown[how / 20 % shown.size()];
+  const CRect place = e->GetContainerRect();
+  // Scrolls the board as a person would to reach a control below the fold.
+  const int offset = m_gallery->ScrollOffset();
+  if (e->GetVMWindow() == m_gallery->BoardWindow().GetSafeHwnd() &&
+      (place.top < offset || place.bottom > offset + m_screen.Height()))
+    m_gallery->ScrollTo(place.top - 8);
+  POINT pt = PointIn(place, u, v);
+  ::ClientToScreen(e->GetVMWindow(), &pt);
+  return pt;
+}
+
+void SoakWorld::Drag(const Event& e) {
+  const POINT from = Target(e.a, e.b, e.c), to = Target(e.d, e.c ^ e.a, e.b ^ e.d);
+  m_screen.MouseDown(from.x, from.y);
+  for (int step = 1; step <= 3; ++step)
+    m_screen.MouseMove(from.x + (to.x - from.x) * step / 3, from.y + (to.y - from.y) * step / 3);
+  // Off the window and back, with time passing out there (auto-scrolling, repeats).
+  if (e.d & 1) {
+    m_screen.MouseMove(-20, to.y), m_screen.PumpUntilIdle();
+    m_screen.AdvanceTime(Pick(kDelays, e.b >> 8)), m_screen.MouseMove(to.x, to.y);
+  }
+  m_screen.MouseUp(to.x, to.y);
+}
+
+void SoakWorld::Apply(const Event& e) {
+  const POINT p = e.kind <= Kind::Wheel && e.kind != Kind::Drag ? Target(e.a, e.b, e.c) : POINT{};
+  switch (e.kind) {
+    case Kind::Move: m_screen.MouseMove(p.x, p.y); break;
+    case Kind::DoubleClick: m_screen.Click(p.x, p.y); [[fallthrough]];
+    case Kind::Click: m_screen.Click(p.x, p.y); break;
+    case Kind::RightClick: m_screen.Click(p.x, p.y, platform::MouseButton::Right); break;
+    case Kind::Press: m_screen.MouseDown(p.x, p.y); break;
+    case Kind::Release: m_screen.MouseUp(p.x, p.y); break;
+    case Kind::Drag: Drag(e); break;
+    case Kind::Wheel:
+      m_screen.MouseMove(p.x, p.y), m_screen.MouseWheel((e.d & 1 ? 1 : -1) * WHEEL_DELTA * int(1 + e.d / 2 % 3));
+      break;
+    case Kind::Key:
+      if (const UINT modifier = Pick(kModifiers, e.b)) m_screen.KeyDown(modifier);
+      m_screen.KeyPress(Pick(kKeys, e.a));
+      if (const UINT modifier = Pick(kModifiers, e.b)) m_screen.KeyUp(modifier);
+      break;
+    case Kind::Text: m_screen.TypeText(Pick(kTexts, e.a)); break;
+    case Kind::Ime: m_screen.ImeResult(Pick(kTexts, e.a)); break;
+    case Kind::Time: m_screen.AdvanceTime(Pick(kDelays, e.a)); break;
+    case Kind::Resize:  // now and then to a size no surface can have, which the screen refuses
+      if (e.c % 16 == 0) m_screen.Resize(int(e.a % 3) - 1, int(e.b % 40));
+      else m_screen.Resize(120 + int(e.a % 1300), 90 + int(e.b % 900));
+      break;
+    default: HostAction(e); break;
+  }
+  m_screen.PumpUntilIdle();
+}
+
+void SoakWorld::Flip(std::vector<CElementContainer*>& off, const Event& e) {
+  const auto set = [&e](CElementContainer* x, bool on) { e.kind == Kind::Show ? x->Show(on, 1) : x->Enable(on); };
+  const std::vector<CElementContainer*> all = Elements(false);
+  // An element the stream turned off may have left with its owner (a control's own parts).
+  std::erase_if(off, [&](CElementContainer* x) { return std::ranges::find(all, x) == all.end(); });
+  if (!off.empty() && e.b % 3 != 0) {
+    const auto it = off.begin() + e.c % off.size();
+    set(*it, true), off.erase(it);
+  } else if (!all.empty()) {
+    CElementContainer* target = all[e.c % all.size()];
+    if (set(target, false); std::ranges::find(off, target) == off.end()) off.push_back(target);
+  }
+}
+
+void SoakWorld::ChangeItems(const Event& e) {
+  const std::vector<CElementContainer*> all = Elements(false);
+  const std::vector<CElementDropList*> lists = OfType<CElementDropList>(all);
+  const std::vector<CElementTree*> trees = OfType<CElementTree>(all);
+  const wchar_t* text = Pick(kTexts, e.d);
+  if (e.a % 2 && !lists.empty()) {
+    CElementDropList* list = lists[e.a / 2 % lists.size()];
+    const int count = list->GetCount(), index = int(e.c % uint32_t(count + 2)) - 1;  // ends included
+    switch (count > 80 ? 2 : e.b % 4) {
+      case 0: list->AddString(text); break;
+      case 1: list->InsertString(index, text); break;
+      case 2: list->DeleteString(unsigned(index)); break;
+      default: list->SetCurSel(index); break;
+    }
+  } else if (!trees.empty()) {
+    CElementTree* tree = trees[e.a / 2 % trees.size()];
+    const int id = int(e.c % uint32_t(tree->GetItem() + 1));
+    _TREE_ITEM parent;
+    if (tree->GetItem() < 200 && e.b % 3 != 0 && tree->GetItemById(id, parent)) {
+      _TREE_ITEM item{.eCheck = TREE_ITEM_CHECK(e.d % 3), .strText = text};
+      tree->InsertItem(item, &parent);
+    } else {
+      tree->DelItemChild(id);
+    }
+    tree->RecalcAndRefresh();
+  }
+}
+
+void SoakWorld::SwitchTheme() {
+  CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
+  auto* palette = env ? dynamic_cast<CThemePalette*>(env->GetPalette()) : nullptr;
+  if (palette) palette->LoadFile(FindThemeFile((m_dark = !m_dark) ? L"dark" : L"default"));
+  ::InvalidateRect(::GetParent(m_gallery->BoardWindow().GetSafeHwnd()), nullptr, TRUE);
+}
+
+void SoakWorld::HostAction(const Event& e) {
+  switch (e.kind) {
+    case Kind::Enable: Flip(m_disabled, e); break;
+    case Kind::Show: Flip(m_hidden, e); break;
+    case Kind::SetText:
+      if (const auto all = Elements(false); !all.empty()) all[e.c % all.size()]->SetText(Pick(kTexts, e.b));
+      break;
+    case Kind::Items: ChangeItems(e); break;
+    case Kind::Date:
+      // Mostly real days, some that no calendar has.
+      for (CElementDatePicker* picker : OfType<CElementDatePicker>(Elements(false)))
+        picker->SetDate(e.b % 4 ? int(19000000 + e.c % 2000 * 10000 + e.d % 13 * 100 + e.a % 32) : int(e.c));
+      break;
+    case Kind::Theme: SwitchTheme(); break;
+    case Kind::Rebuild:
+      m_gallery.reset(), m_hidden.clear(), m_disabled.clear();
+      m_gallery = std::make_unique<GalleryWindow>(kBoardWidth);
+      break;
+    default: break;
+  }
+}
+
+bool SoakWorld::Settle() {
+  m_screen.KeyPress(VK_ESCAPE), m_screen.PumpUntilIdle();
+  CElementContainer* board = m_gallery->BoardWindow().Root();
+  const HWND boardWnd = m_gallery->BoardWindow().GetSafeHwnd();
+  // The board's left margin is empty wherever it is scrolled to.
+  for (int y = 2; y < m_screen.Height(); y += 7)
+    for (int x = 2; x < 16 && x < m_screen.Width(); x += 4) {
+      POINT client{x, y};
+      ::ScreenToClient(boardWnd, &client);
+      if (::WindowFromPoint({x, y}) != boardWnd || board->HitTest(client) != board) continue;
+      m_screen.MouseUp(x, y), m_screen.Click(x, y), m_screen.PumpUntilIdle();
+      return true;
+    }
+  return false;
+}
+
+std::optional<std::string> SoakWorld::CheckHost(CElementHost* host, bool settled) const {
+  std::set<CElementContainer*> seen{host->Root()};
+  std::vector<CElementContainer*> todo{host->Root()};
+  while (!todo.empty()) {
+    CElementContainer* e = todo.back();
+    todo.pop_back();
+    if (e->GetHost() != host) return "an element reports another host";
+    for (CElementContainer* child : e->GetChildren()) {
+      if (child->GetParent() != e) return "a child names another parent";
+      if (!seen.insert(child).second) return "an element is in the tree twice";
+      todo.push_back(child);
+    }
+  }
+  const auto absent = [&](CElementContainer* e) { return e && !seen.count(e); };
+  for (CElementContainer* e : {host->Focus(), host->Hover(), host->Capture()})
+    if (absent(e)) return "the focus, hover or capture is on an element out of the tree";
+  if (settled && host->Capture()) return "an element holds the capture after the settle";
+  for (const auto& [element, id] : host->Timers())
+    if (absent(element)) return "a timer runs for an element out of the tree";
+  return std::nullopt;
+}
+
+std::optional<std::string> SoakWorld::Check(bool settled) {
+  for (CElementHost* host : {m_gallery->BoardWindow().Host(), m_gallery->ScrollBar().GetHost()})
+    if (auto fault = CheckHost(host, settled)) return fault;
+  if (!settled) return std::nullopt;
+  if (::GetCapture()) return "a window holds the capture after the settle";
+  for (HWND popUp : PopUps()) {
+    wchar_t name[64] = L"";
+    return ::GetClassNameW(popUp, name, 64), "a pop-up is open after the settle: " + std::string(name, name + wcslen(name));
+  }
+  return std::nullopt;
+}
+
+}  // namespace soak
