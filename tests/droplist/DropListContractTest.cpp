@@ -3,6 +3,7 @@
 // the control refuses.
 #include <climits>
 #include <functional>
+#include <string>
 #include <tuple>
 
 #include "droplist/CDropList.h"
@@ -179,41 +180,35 @@ TEST_F(DropListFixture, BadArgumentsAreRefusedAndChangeNothing) {
   drop->SetCurSel(1);
   const std::wstring mega(1 << 20, L'k');
   using Clr = DropList::ELEMENTDROPWND_CLR;
-  const struct {
-    const char* call;
+  struct Row {
+    std::string call;
     std::function<long long()> run;
     long long result;
-  } rows[] = {
+  };
+  std::vector<Row> rows = {
       {"InitObject(null)", [&] { return drop->InitObject(L"x", nullptr); }, 0},
       {"AddString(null)", [&] { return drop->AddString(nullptr); }, -1},
       {"InsertString(0, null)", [&] { return drop->InsertString(0, nullptr); }, -1},
-      {"InsertString(-2)", [&] { return drop->InsertString(-2, L"x"); }, -1},
-      {"InsertString(count + 1)", [&] { return drop->InsertString(4, L"x"); }, -1},
-      {"InsertString(INT_MIN)", [&] { return drop->InsertString(INT_MIN, L"x"); }, -1},
-      {"InsertString(INT_MAX)", [&] { return drop->InsertString(INT_MAX, L"x"); }, -1},
-      {"DeleteString(-1)", [&] { return drop->DeleteString(unsigned(-1)); }, -1},
-      {"DeleteString(count)", [&] { return drop->DeleteString(3); }, -1},
-      {"DeleteString(count + 1)", [&] { return drop->DeleteString(4); }, -1},
-      {"DeleteString(INT_MIN)", [&] { return drop->DeleteString(unsigned(INT_MIN)); }, -1},
-      {"DeleteString(INT_MAX)", [&] { return drop->DeleteString(INT_MAX); }, -1},
-      {"SetItemData(-1)", [&] { return drop->SetItemData(-1, 9); }, 0},
-      {"SetItemData(count)", [&] { return drop->SetItemData(3, 9); }, 0},
-      {"SetItemData(INT_MIN)", [&] { return drop->SetItemData(INT_MIN, 9); }, 0},
-      {"SetItemData(INT_MAX)", [&] { return drop->SetItemData(INT_MAX, 9); }, 0},
-      {"GetItemData(-1)", [&] { return drop->GetItemData(-1); }, 0},
-      {"GetItemData(count + 1)", [&] { return drop->GetItemData(4); }, 0},
-      {"GetItemData(INT_MIN)", [&] { return drop->GetItemData(INT_MIN); }, 0},
-      {"GetItemText(-1)", [&] { return drop->GetItemText(-1).size(); }, 0},
-      {"GetItemText(count)", [&] { return drop->GetItemText(3).size(); }, 0},
-      {"GetItemText(INT_MAX)", [&] { return drop->GetItemText(INT_MAX).size(); }, 0},
-      {"SetDropWndClr(-1)", [&] { return drop->SetDropWndClr(Clr(-1), L"x"), 0; }, 0},
-      {"SetDropWndClr(5)", [&] { return drop->SetDropWndClr(Clr(5), L"x"), 0; }, 0},
-      {"SetDropWndClr(INT_MIN)", [&] { return drop->SetDropWndClr(Clr(INT_MIN), L"x"), 0; }, 0},
-      {"SetDropWndClr(INT_MAX)", [&] { return drop->SetDropWndClr(Clr(INT_MAX), L"x"), 0; }, 0},
       {"GetColorEx(null)", [&] { return DropList::GetColorEx(nullptr); }, 0},
       {"GetColorEx(empty)", [&] { return DropList::GetColorEx(L""); }, 0},
       {"GetColorEx(1 MB)", [&] { return DropList::GetColorEx(mega.c_str()); }, 0},
   };
+  const auto call = [](std::string name, int i) {
+    return name.append("(").append(std::to_string(i)).append(")");
+  };
+  // -1 and the count are good places to insert at; any index outside the items is refused.
+  for (const int i : {-2, 4, INT_MIN, INT_MAX})
+    rows.push_back({call("InsertString", i),
+                    [this, i] { return drop->InsertString(i, L"x"); }, -1});
+  for (const int i : {-1, 3, 4, INT_MIN, INT_MAX}) {
+    rows.push_back({call("DeleteString", i), [this, i] { return drop->DeleteString(unsigned(i)); }, -1});
+    rows.push_back({call("SetItemData", i), [this, i] { return drop->SetItemData(i, 9); }, 0});
+    rows.push_back({call("GetItemData", i), [this, i] { return drop->GetItemData(i); }, 0});
+    rows.push_back({call("GetItemText", i), [this, i] { return drop->GetItemText(i).size(); }, 0});
+  }
+  for (const int role : {-1, 5, INT_MIN, INT_MAX})
+    rows.push_back({call("SetDropWndClr", role),
+                    [this, role] { return drop->SetDropWndClr(Clr(role), L"x"), 0; }, 0});
   const auto state = [&] {
     std::vector<std::wstring> seen{drop->GetTextString().GetString(), Popup(*drop).GetBkKey()};
     for (int role = 0; role < CDropList::kRoleCount; ++role)

@@ -83,32 +83,25 @@ TEST_F(DropListTest, ThePopupOpensBelowOrAboveWithTheSelectionInView) {
   EXPECT_EQ(PopupRect(*drop), CRect(top.x, top.y + 1 - 362, top.x + kWidth, top.y + 1));
 }
 
-// Which row an arrow reaches is the layout's; here the list and its bar follow, silently.
-TEST_F(DropListTest, KeysMoveTheSelectionAndTheBarFollows) {
+// Which row an arrow reaches is the layout's; here the list and its bar follow keys and a
+// notch of the wheel a row, silently.
+TEST_F(DropListTest, KeysAndTheWheelMoveTheListAndTheBarFollows) {
   Fill(*drop, 25);
   drop->SetCurSel(0);
   Drop(*drop);
   TakeCodes();
   for (int i = 0; i < 21; ++i) Key(VK_DOWN);
-  EXPECT_EQ(PopupList(*drop).GetTopIndex(), 2);
-  EXPECT_EQ(BarPos(*drop), 2);
+  EXPECT_EQ(std::pair(PopupList(*drop).GetTopIndex(), BarPos(*drop)), std::pair(2, 2));
   for (const auto& [key, row] : {std::pair{VK_END, 24}, {VK_HOME, 0}, {VK_NEXT, 19}}) {
     Key(key);
     EXPECT_EQ(PopupList(*drop).GetCurSel(), row) << key;
   }
-  EXPECT_TRUE(TakeCodes().empty());
-}
-
-TEST_F(DropListTest, WheelScrollsARowANotchAndTheBarFollows) {
-  Fill(*drop, 25);
-  Drop(*drop);
-  HoverAt(RowPoint(*drop, 2));
   for (int notch = 0; notch < 3; ++notch) screen.MouseWheel(-WHEEL_DELTA);
   screen.MouseWheel(WHEEL_DELTA);
   Pump();
-  EXPECT_EQ(PopupList(*drop).GetTopIndex(), 2);
-  EXPECT_EQ(BarPos(*drop), 2);
+  EXPECT_EQ(std::pair(PopupList(*drop).GetTopIndex(), BarPos(*drop)), std::pair(2, 2));
   EXPECT_TRUE(IsOpen(*drop));
+  EXPECT_TRUE(TakeCodes().empty());
 }
 
 TEST_F(DropListTest, TheScrollBarScrollsTheListAndKeepsThePopupOpen) {
@@ -154,8 +147,7 @@ TEST_F(DropListTest, EachCopyOwnsItsOwnPopup) {
     EXPECT_NE(copy.GetDropWnd(), drop->GetDropWnd());
     EXPECT_FALSE(IsOpen(*drop));
     ClickAt(RowPoint(copy, 3));
-    EXPECT_EQ(copy.GetCurSel(), 3);
-    EXPECT_EQ(drop->GetCurSel(), 1);
+    EXPECT_EQ(std::pair(copy.GetCurSel(), drop->GetCurSel()), std::pair(3, 1));
   }
   Pump();
   // The original's pop-up outlived the copy's.
