@@ -198,10 +198,11 @@ TEST_F(DropListFixture, BadArgumentsAreRefusedAndChangeNothing) {
   };
   // -1 and the count are good places to insert at; any index outside the items is refused.
   for (const int i : {-2, 4, INT_MIN, INT_MAX})
-    rows.push_back({call("InsertString", i),
-                    [this, i] { return drop->InsertString(i, L"x"); }, -1});
+    rows.push_back({call("InsertString", i), [this, i] { return drop->InsertString(i, L"x"); },
+                    -1});
   for (const int i : {-1, 3, 4, INT_MIN, INT_MAX}) {
-    rows.push_back({call("DeleteString", i), [this, i] { return drop->DeleteString(unsigned(i)); }, -1});
+    rows.push_back({call("DeleteString", i), [this, i] { return drop->DeleteString(unsigned(i)); },
+                    -1});
     rows.push_back({call("SetItemData", i), [this, i] { return drop->SetItemData(i, 9); }, 0});
     rows.push_back({call("GetItemData", i), [this, i] { return drop->GetItemData(i); }, 0});
     rows.push_back({call("GetItemText", i), [this, i] { return drop->GetItemText(i).size(); }, 0});
