@@ -110,7 +110,13 @@ TEST_F(DropListTest, TheScrollBarScrollsTheListAndKeepsThePopupOpen) {
   CSkinScroll& bar = Popup(*drop).GetScrollBar();
   ASSERT_TRUE(bar.IsWindowVisible());
   // A double click on an arrow scrolls one line; a click after it one more.
-  const POINT down = BarPoint(*drop, 7, bar.GetDownRect().CenterPoint().y);
+  // A point of the bar in its client coordinates, on the screen.
+  const auto at = [&](int y) {
+    CPoint pt(7, y);
+    bar.ClientToScreen(&pt);
+    return pt;
+  };
+  const POINT down = at(bar.GetDownRect().CenterPoint().y);
   ClickAt(down);
   ClickAt(down);
   EXPECT_EQ(PopupList(*drop).GetTopIndex(), 1);
@@ -118,8 +124,7 @@ TEST_F(DropListTest, TheScrollBarScrollsTheListAndKeepsThePopupOpen) {
   ClickAt(down);
   EXPECT_EQ(PopupList(*drop).GetTopIndex(), 2);
   // Dragging the thumb to the bottom reaches the last page, far past 65,535.
-  const CRect thumb = bar.GetThumbRect();
-  const POINT from = BarPoint(*drop, 7, thumb.CenterPoint().y);
+  const POINT from = at(bar.GetThumbRect().CenterPoint().y);
   screen.MouseDown(from.x, from.y);
   screen.MouseMove(from.x, from.y + 400);
   screen.MouseUp(from.x, from.y + 400);

@@ -79,6 +79,7 @@ TEST(SkinScrollGeometry, ActionsStayWithinTheRange) {
       {"huge page up", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX), INT_MIN / 2 + 5}, G::kPageUp,
        INT_MIN / 2},
       {"unknown action re-clamps", {0, 24, 20, 9}, 7, 5},
+      {"empty range", {0, -1, 0, 0}, G::kPageDown, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
