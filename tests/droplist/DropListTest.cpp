@@ -1,6 +1,7 @@
 // The drop list through the host window and its real pop-up: every way of closing, placement,
 // scrolling by keys, wheel and bar, copies, and the face.
 #include <functional>
+#include <tuple>
 
 #include "host/CElementHost.h"
 #include "tests/droplist/DropListFixture.h"
@@ -19,11 +20,8 @@ TEST_F(DropListTest, EveryWayOfClosing) {
   _CONTAINER_INFO info = Info(200, 10, 60, 18, 9, ELEMENT_STYLE_CHECKBOX);
   other.InitObject(L"other", &info);
   const POINT face = ScreenPoint(*drop, kWidth - 6, 9);
-  const struct {
-    const char* name;
-    std::function<void()> act;
-    bool chooses;
-  } ways[] = {
+  // {way, what it does, whether it chooses the row under the pointer}
+  const std::tuple<const char*, std::function<void()>, bool> ways[] = {
       {"press outside the pop-up", [&] { Click(parent, 300, 250); }, false},
       {"press on the face", [&] { Drop(*drop); }, false},
       {"Escape", [&] { Key(VK_ESCAPE); }, false},
@@ -42,8 +40,8 @@ TEST_F(DropListTest, EveryWayOfClosing) {
       {"Tab", [&] { Key(VK_TAB); }, false},
       {"disabled", [&] { drop->Enable(0); }, false},
   };
-  for (const auto& way : ways) {
-    SCOPED_TRACE(way.name);
+  for (const auto& [name, act, chooses] : ways) {
+    SCOPED_TRACE(name);
     drop->Enable(1);
     Fill(*drop, 5);
     drop->SetCurSel(0);
@@ -51,13 +49,13 @@ TEST_F(DropListTest, EveryWayOfClosing) {
     ASSERT_TRUE(IsOpen(*drop));
     HoverAt(RowPoint(*drop, 1));
     TakeCodes();
-    way.act();
+    act();
     Pump();
     EXPECT_FALSE(IsOpen(*drop));
     EXPECT_EQ(PopupList(*drop).GetCount(), 0);
     EXPECT_NE(::GetCapture(), Popup(*drop).m_hWnd);
-    EXPECT_EQ(TakeCodes(), way.chooses ? kChosen : Codes{});
-    EXPECT_EQ(drop->GetCurSel(), way.chooses ? 1 : 0);
+    EXPECT_EQ(TakeCodes(), chooses ? kChosen : Codes{});
+    EXPECT_EQ(drop->GetCurSel(), chooses ? 1 : 0);
   }
 }
 
@@ -142,8 +140,7 @@ TEST_F(DropListTest, EachCopyOwnsItsOwnPopup) {
   drop->SetCurSel(1);
   {
     CElementDropList copy(*drop);
-    EXPECT_EQ(copy.GetDropWnd(), nullptr);
-    EXPECT_EQ(copy.GetCurSel(), 1);
+    EXPECT_TRUE(!copy.GetDropWnd() && copy.GetCurSel() == 1);  // its own pop-up comes on opening
     copy.ResetParent(&parent);
     copy.MoveContainer(10, 60, kWidth, 18);
     Pump();

@@ -1,5 +1,7 @@
 // The edit box driven as a user drives it: through the host window, with injected input, the
 // platform clock and pixels read back.
+#include <tuple>
+
 #include "tests/edit/EditBoxFixture.h"
 
 using namespace trellis::test;
@@ -9,23 +11,19 @@ using namespace trellis::test;
 TEST_F(EditBox, KeysMoveOnlyTheCaretAndDeleteTakesTheCharacterAfterIt) {
   Make(L"abcd");
   Click(edit, 2, 12);
-  const struct {
-    UINT key;
-    bool shift;
-    int caret, start, end;
-    const wchar_t* text;
-  } steps[] = {
+  // {key, with Shift, caret, selection start and end, text}
+  const std::tuple<UINT, bool, int, int, int, const wchar_t*> steps[] = {
       {VK_RIGHT, false, 1, 0, 0, L"abcd"}, {VK_RIGHT, false, 2, 0, 0, L"abcd"},
       {VK_DELETE, false, 2, 2, 2, L"abd"}, {VK_LEFT, true, 1, 2, 2, L"abd"},
       {VK_UP, false, 1, 1, 1, L"abd"},     {VK_END, false, 3, 3, 3, L"abd"},
       {VK_RIGHT, false, 3, 3, 3, L"abd"},  {VK_HOME, false, 0, 0, 0, L"abd"},
   };
-  for (const auto& s : steps) {
-    if (s.shift) screen.KeyDown(VK_SHIFT);
-    Key(s.key);
-    if (s.shift) screen.KeyUp(VK_SHIFT);
-    ExpectPositions(s.caret, s.start, s.end);
-    EXPECT_EQ(Text(), s.text);
+  for (const auto& [key, shift, caret, start, end, text] : steps) {
+    if (shift) screen.KeyDown(VK_SHIFT);
+    Key(key);
+    if (shift) screen.KeyUp(VK_SHIFT);
+    ExpectPositions(caret, start, end);
+    EXPECT_EQ(Text(), text);
   }
   // A text set by the host pulls caret and selection into it.
   Key(VK_END);
@@ -57,32 +55,25 @@ TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
             edit.GetColor(COLOR_PART_SELBACK, COLOR_STATE_FOCUS));
 }
 
-TEST_F(EditBox, ClicksPlaceTheCaretAndADoubleClickSelectsAll) {
-  Make(L"hello world");
-  // Which boundary is nearer is EditGeometry's table; here clicks reach it.
-  Click(edit, 190, 12);  // beyond the text
-  ExpectPositions(11, 11, 11);
-  Advance(1000);
+// Which boundary is nearer is EditGeometry's table; here clicks reach it, in a view scrolled
+// to keep the caret shown, and a double click selects all.
+TEST_F(EditBox, ClicksFindTheCharacterUnderThemAndTheViewScrollsToTheCaret) {
+  Make(std::wstring(200, L'm').c_str(), 100);
   Click(edit, 1, 12);  // left of the text
   EXPECT_EQ(edit.GetCaret(), 0);
-  // The second click comes at once: the whole text, the caret at its end, kept by the release.
-  Click(edit, 1, 12);
-  ExpectPositions(11, 0, 11);
-}
-
-TEST_F(EditBox, TheViewScrollsToKeepTheCaretShownAndClicksFindTheCharacterUnderThem) {
-  // Long enough that the release falls far along it.
-  Make(std::wstring(200, L'm').c_str(), 100);
-  const int area = 100 - 2 * kTextLeft;
-  const int full = Width(std::wstring(200, L'm'));
-  Click(edit, 2, 12);
   Key(VK_END);
   // Right-aligned: the end of the text at the right edge of the text area.
-  EXPECT_EQ(edit.GetScrollOffset(), full - area);
+  EXPECT_EQ(edit.GetScrollOffset(), Width(std::wstring(200, L'm')) - (100 - 2 * kTextLeft));
   EXPECT_EQ(BoundaryX(200), 100 - kTextLeft);
   Advance(1000);
   Click(edit, At(195), 12);
   ExpectPositions(195, 195, 195);
+  Advance(1000);
+  Click(edit, 99, 12);  // beyond the text
+  EXPECT_EQ(edit.GetCaret(), 200);
+  // The second click comes at once: the whole text, the caret at its end, kept by the release.
+  Click(edit, 99, 12);
+  ExpectPositions(200, 0, 200);
   Key(VK_HOME);
   EXPECT_EQ(edit.GetScrollOffset(), 0);
 }

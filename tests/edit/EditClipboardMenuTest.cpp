@@ -61,8 +61,8 @@ class EditClipboard : public EditBox {
 
 // Copy, cut and paste through the keys; only letters are commands (F11 shares its key code
 // with a lower-case 'z' but is no undo); a cut the clipboard cannot take keeps the text; an
-// input method's result goes in at the caret.
-TEST_F(EditClipboard, KeysCopyCutAndPasteTheSelectionAndNothingWithoutOne) {
+// input method's result goes in at the caret; a read-only edit takes none of it.
+TEST_F(EditClipboard, KeysCopyCutAndPasteTheSelectionAndNothingWithoutOneOrWhenReadOnly) {
   Make(L"hello world");
   Drag(0, 5);
   Ctrl('C');
@@ -96,21 +96,21 @@ TEST_F(EditClipboard, KeysCopyCutAndPasteTheSelectionAndNothingWithoutOne) {
   // Copying tells the parent nothing; paste, cut (even of nothing), Delete and the input do.
   EXPECT_EQ(parent.NotifyCodes(),
             (std::vector<UINT>{kFocus, kChange, kChange, kChange, kChange, kChange, kChange}));
-}
 
-TEST_F(EditClipboard, AReadOnlyEditTakesNoKeysNorCopiesNorOpensItsMenuButTheMouseSelects) {
-  Make(L"fixed");
+  // Read-only, it takes no keys, copies nothing and opens no menu, but the mouse selects.
+  OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+  parent.notices.clear();
   edit.SetReadOnly(1);
   Drag(1, 3);
   Type(L"z");
   Key(VK_DELETE);
   Key(VK_HOME);
   Ctrl('C');
-  EXPECT_EQ(Text(), L"fixed");
+  EXPECT_EQ(Text(), L"hello中文hello");
   ExpectPositions(3, 1, 3);
   EXPECT_EQ(ClipboardText(), L"");
   EXPECT_EQ(OpenMenu(), nullptr);
-  EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{kFocus}));
+  EXPECT_TRUE(parent.notices.empty());
 }
 
 TEST_F(EditClipboard, TheMenuOffersWhatTheStateAllows) {

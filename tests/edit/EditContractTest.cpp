@@ -130,12 +130,7 @@ TEST_F(EditBox, BadArgumentsAreRefusedAndChangeNothing) {
   Make(L"abc");
   Click(edit, At(1), 12);
   const std::wstring mega(1 << 20, L'm');
-  struct Row {
-    std::string call;
-    std::function<int()> run;
-    int result;
-  };
-  std::vector<Row> rows = {
+  std::vector<std::tuple<std::string, std::function<int()>, int>> rows = {
       {"InitObject(null)", [&] { return edit.InitObject(L"x", nullptr); }, 0},
       {"CalcTextPos(null)", [&] { return edit.CalcTextPos(nullptr, 50); }, 0},
       {"CalcTextPos(empty)", [&] { return edit.CalcTextPos(L"", 50); }, 0},
@@ -157,10 +152,10 @@ TEST_F(EditBox, BadArgumentsAreRefusedAndChangeNothing) {
                       edit.GetScrollOffset(), edit.GetShowState(), edit.IsFocus()};
   };
   const auto before = state();
-  for (const auto& row : rows) {
-    EXPECT_EQ(row.run(), row.result) << row.call;
+  for (const auto& [call, run, result] : rows) {
+    EXPECT_EQ(run(), result) << call;
     Pump();
-    EXPECT_EQ(state(), before) << row.call;
+    EXPECT_EQ(state(), before) << call;
   }
   EXPECT_TRUE(parent.NotifyCodes() == std::vector<UINT>{kFocus});
   // Texts the host sets are taken whole, however long, and the caret stays inside them.

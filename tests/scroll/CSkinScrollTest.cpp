@@ -166,11 +166,7 @@ INSTANTIATE_TEST_SUITE_P(SkinScroll, SkinScrollReentry,
 TEST_F(CSkinScrollTest, BadArgumentsAreRefusedAndChangeNothing) {
   MakeBar(25, 20, 3);
   SCROLLINFO wrongSize{0, SIF_ALL, 0, 99, 5, 50, 0}, noMask{sizeof(SCROLLINFO), 0, 0, 9, 1, 7, 0};
-  const struct {
-    const char* call;
-    std::function<LRESULT()> run;
-    LRESULT result;
-  } rows[] = {
+  const std::tuple<const char*, std::function<LRESULT()>, LRESULT> rows[] = {
       {"UpdateScrollInfo(null)", [&] { return bar.UpdateScrollInfo(nullptr, TRUE); }, 0},
       {"UpdateScrollInfo(size 0)", [&] { return bar.UpdateScrollInfo(&wrongSize, TRUE); }, 0},
       {"UpdateScrollInfo(no mask)", [&] { return bar.UpdateScrollInfo(&noMask, TRUE); }, 1},
@@ -189,9 +185,9 @@ TEST_F(CSkinScrollTest, BadArgumentsAreRefusedAndChangeNothing) {
     return std::tuple{si.nMin, si.nMax, si.nPage, si.nPos, bar.GetThumbRect()};
   };
   const auto before = state();
-  for (const auto& row : rows) {
-    EXPECT_EQ(row.run(), row.result) << row.call;
-    EXPECT_EQ(state(), before) << row.call;
+  for (const auto& [call, run, result] : rows) {
+    EXPECT_EQ(run(), result) << call;
+    EXPECT_EQ(state(), before) << call;
   }
 }
 
