@@ -30,8 +30,7 @@ class DropdownTest : public DropListFixture {
 // opens the pop-up and focuses the box; disabling the control disables the box.
 TEST_F(DropdownTest, TheBoxCoversTheFaceButTheArrowAndFollowsTheControl) {
   CElementEdit* edit = combo->GetEdit();
-  ASSERT_NE(edit, nullptr);
-  EXPECT_EQ(edit->GetParent(), combo);
+  ASSERT_EQ(edit->GetParent(), combo);
   EXPECT_EQ(EditText(), L"combo");
   EXPECT_EQ(combo->GetContainerRect().Height(), 18);  // made 24 high
   for (const int width : {kWidth, 200}) {
