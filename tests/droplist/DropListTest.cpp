@@ -103,20 +103,14 @@ TEST_F(DropListTest, TheScrollBarScrollsTheListAndKeepsThePopupOpen) {
   Drop(*drop);
   CSkinScroll& bar = Popup(*drop).GetScrollBar();
   ASSERT_TRUE(bar.IsWindowVisible());
-  // A double click on an arrow scrolls one line; a click after it one more.
   // A point of the bar in its client coordinates, on the screen.
   const auto at = [&](int y) {
     CPoint pt(7, y);
     bar.ClientToScreen(&pt);
     return pt;
   };
-  const POINT down = at(bar.GetDownRect().CenterPoint().y);
-  ClickAt(down);
-  ClickAt(down);
+  ClickAt(at(bar.GetDownRect().CenterPoint().y));  // a line; the bar's requests are its own test
   EXPECT_EQ(PopupList(*drop).GetTopIndex(), 1);
-  Advance(1000);
-  ClickAt(down);
-  EXPECT_EQ(PopupList(*drop).GetTopIndex(), 2);
   // Dragging the thumb to the bottom reaches the last page, far past 65,535.
   const POINT from = at(bar.GetThumbRect().CenterPoint().y);
   screen.MouseDown(from.x, from.y);
