@@ -49,10 +49,8 @@ TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
   MoveTo(edit, At(2), 12);
   Release(edit, At(2), 12);
   ExpectPositions(2, 7, 2);
+  // The selection's own look is the golden image's.
   for (int x = 0; x < 200; ++x) ASSERT_EQ(PixelAt(edit, x, 12), leftToRight[std::size_t(x)]) << x;
-  // The selected space between the words shows the selection background.
-  EXPECT_EQ(PixelAt(edit, (BoundaryX(5) + BoundaryX(6)) / 2, 12),
-            edit.GetColor(COLOR_PART_SELBACK, COLOR_STATE_FOCUS));
 }
 
 // Which boundary is nearer is EditGeometry's table; here clicks reach it, in a view scrolled
@@ -61,9 +59,7 @@ TEST_F(EditBox, ClicksFindTheCharacterUnderThemAndTheViewScrollsToTheCaret) {
   Make(std::wstring(200, L'm').c_str(), 100);
   Click(edit, 1, 12);  // left of the text
   EXPECT_EQ(edit.GetCaret(), 0);
-  Key(VK_END);
-  // Right-aligned: the end of the text at the right edge of the text area.
-  EXPECT_EQ(edit.GetScrollOffset(), Width(std::wstring(200, L'm')) - (100 - 2 * kTextLeft));
+  Key(VK_END);  // the text's end at the right edge, as the golden image shows
   EXPECT_EQ(BoundaryX(200), 100 - kTextLeft);
   Advance(1000);
   Click(edit, At(195), 12);
@@ -96,7 +92,8 @@ TEST_F(EditBox, TheCaretBlinksOnlyWhileFocused) {
   EXPECT_EQ(PixelAt(edit, x, 12), hovered);
 }
 
-TEST_F(EditBox, ADisabledEditIgnoresInputAndADragCutShortLetsTheMouseGo) {
+// What a disabled edit tells its parent is the pinned notification sequence's.
+TEST_F(EditBox, DisablingTheEditDuringADragLetsTheMouseGo) {
   Make(L"text");
   Press(edit, At(1), 12);
   ASSERT_EQ(window.Host()->Capture(), &edit);
@@ -104,13 +101,7 @@ TEST_F(EditBox, ADisabledEditIgnoresInputAndADragCutShortLetsTheMouseGo) {
   EXPECT_EQ(window.Host()->Capture(), nullptr);
   EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_DISABLE));
   Release(edit, At(1), 12);
-  LoseFocus();
-  parent.notices.clear();
-  Click(edit, At(3), 12);
-  Type(L"x");
-  EXPECT_FALSE(edit.IsFocus());
   EXPECT_EQ(Text(), L"text");
-  EXPECT_TRUE(parent.notices.empty());
 }
 
 // The looks of each state are the golden image's; a frame of no colour leaves the background.

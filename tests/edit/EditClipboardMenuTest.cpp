@@ -30,13 +30,6 @@ class EditClipboard : public EditBox {
     screen.KeyUp(VK_CONTROL);
     Pump();
   }
-  // Selects the characters [from, to) with the mouse.
-  void Drag(int from, int to) {
-    Press(edit, At(from), 12);
-    MoveTo(edit, At(to), 12);
-    Release(edit, At(to), 12);
-    Advance(1000);  // no double click with the next press
-  }
   // Right-clicks the edit; the menu that opened, or null.
   CMenuWnd* OpenMenu() {
     RightClick(edit, 20, 12);

@@ -103,17 +103,19 @@ TEST_F(EditBox, NotificationSequenceOfATypicalSession) {
   Key(VK_DELETE);          // change
   screen.ImeResult(L"中");  // change
   Pump();
-  Press(edit, At(0), 12);  // a drag, a double click: nothing
-  MoveTo(edit, At(2), 12);
-  Release(edit, At(2), 12);
+  Drag(0, 2);              // a drag, a double click: nothing
   Click(edit, At(1), 12);
   Click(edit, At(1), 12);
   Key(VK_TAB);           // blur, then the other's focus
   Click(edit, At(1), 12);  // the other's blur, then focus
+  edit.Enable(0);          // blur; disabled, clicks and keys tell nothing and change nothing
+  LoseFocus();
+  Click(edit, At(3), 12);
+  Type(L"x");
   const std::vector<std::pair<DWORD, UINT>> expected = {
       {kId, kFocus},  {kId, kChange},     {kId, kChange}, {kId, kChange},
       {kId, kReturn}, {kId, kChange},     {kId, kChange}, {kId, kBlur},
-      {kId + 1, kFocus}, {kId + 1, kBlur}, {kId, kFocus}};
+      {kId + 1, kFocus}, {kId + 1, kBlur}, {kId, kFocus}, {kId, kBlur}};
   std::vector<std::pair<DWORD, UINT>> heard;
   for (const Notice& n : parent.notices) {
     EXPECT_EQ(n.msg, UINT(WM_NOTIFY));
@@ -122,6 +124,7 @@ TEST_F(EditBox, NotificationSequenceOfATypicalSession) {
   }
   EXPECT_EQ(heard, expected);
   EXPECT_EQ(Text(), L"abc中");
+  EXPECT_FALSE(edit.IsFocus());
 }
 
 // Every entry point taking a position, id, pointer or string, with the values a careless host
