@@ -119,8 +119,8 @@ TEST_P(DropListReentry, TheParentMayActInsideEveryNotification) {
     EXPECT_EQ(window.Host(), nullptr);
     return screen.Click(60, 60), Pump();
   }
-  Drop(*drop);
-  EXPECT_TRUE(IsOpen(*drop));
+  Drop(drop);
+  EXPECT_TRUE(IsOpen(drop));
   EXPECT_EQ(HeardFrom(parent, kId), (Heard{{WM_NOTIFY, kId, DropList::DROPLIST_NM_DROPDOWN}}));
 }
 
@@ -133,23 +133,23 @@ INSTANTIATE_TEST_SUITE_P(DropList, DropListReentry,
 
 // One scripted session; any change in what the parent hears, or in its order, shows here.
 TEST_F(DropListFixture, NotificationSequenceOfATypicalSession) {
-  Fill(*drop, 5);
-  const POINT face = ScreenPoint(*drop, kWidth - 6, 9);
-  MoveTo(*drop, 20, 9);                        // hover: nothing
-  Drop(*drop);                                 // open
-  HoverAt(RowPoint(*drop, 1));                 // rows follow the pointer: nothing
-  ClickAt(RowPoint(*drop, 2));                 // choose
+  Fill(drop, 5);
+  const POINT face = ScreenPoint(drop, kWidth - 6, 9);
+  MoveTo(drop, 20, 9);                        // hover: nothing
+  Drop(drop);                                 // open
+  HoverAt(RowPoint(drop, 1));                 // rows follow the pointer: nothing
+  ClickAt(RowPoint(drop, 2));                 // choose
   Key(VK_DOWN);                                // closed: the key itself
   screen.MouseDown(face.x, face.y);            // open by a press, drag onto a row
   Pump();
-  HoverAt(RowPoint(*drop, 4));
+  HoverAt(RowPoint(drop, 4));
   screen.MouseMove(face.x, face.y);            // and back onto the face
   screen.MouseUp(face.x, face.y);              // released on the face: still open
   Pump();
-  ClickAt(RowPoint(*drop, 3));                 // choose
-  Drop(*drop);                                 // open, then Escape: no choice
+  ClickAt(RowPoint(drop, 3));                 // choose
+  Drop(drop);                                 // open, then Escape: no choice
   Key(VK_ESCAPE);
-  Drop(*drop);                                 // open, Up, Enter
+  Drop(drop);                                 // open, Up, Enter
   Key(VK_UP);
   Key(VK_RETURN);
   screen.MouseWheel(-WHEEL_DELTA);             // closed: the wheel tells nothing
@@ -163,47 +163,47 @@ TEST_F(DropListFixture, NotificationSequenceOfATypicalSession) {
       {WM_NOTIFY, kId, select}, {WM_NOTIFY, kId, done}};
   EXPECT_EQ(HeardFrom(parent, kId), expected);
   EXPECT_EQ(parent.notices.size(), expected.size());
-  EXPECT_EQ(drop->GetCurSel(), 2);
+  EXPECT_EQ(drop.GetCurSel(), 2);
 }
 
 // Every entry point taking an index, a pointer or a string, with the values a careless host
 // passes: each is refused as documented and leaves items, data, selection, text and the
 // pop-up's colour keys as they were.
 TEST_F(DropListFixture, BadArgumentsAreRefusedAndChangeNothing) {
-  Fill(*drop, 3);
-  for (int i = 0; i < 3; ++i) drop->SetItemData(i, 100 + i);
-  drop->SetCurSel(1);
+  Fill(drop, 3);
+  for (int i = 0; i < 3; ++i) drop.SetItemData(i, 100 + i);
+  drop.SetCurSel(1);
   const std::wstring mega(1 << 20, L'k');
   using Clr = DropList::ELEMENTDROPWND_CLR;
   std::vector<std::tuple<std::string, std::function<long long()>, long long>> rows = {
-      {"InitObject(null)", [&] { return drop->InitObject(L"x", nullptr); }, 0},
-      {"AddString(null)", [&] { return drop->AddString(nullptr); }, -1},
-      {"InsertString(0, null)", [&] { return drop->InsertString(0, nullptr); }, -1},
+      {"InitObject(null)", [&] { return drop.InitObject(L"x", nullptr); }, 0},
+      {"AddString(null)", [&] { return drop.AddString(nullptr); }, -1},
+      {"InsertString(0, null)", [&] { return drop.InsertString(0, nullptr); }, -1},
   };
   const auto call = [](std::string name, int i) {
     return name.append("(").append(std::to_string(i)).append(")");
   };
   // -1 and the count are good places to insert at; any index outside the items is refused.
   for (const int i : {-2, 4, INT_MIN, INT_MAX})
-    rows.push_back({call("InsertString", i), [this, i] { return drop->InsertString(i, L"x"); },
+    rows.push_back({call("InsertString", i), [this, i] { return drop.InsertString(i, L"x"); },
                     -1});
   for (const int i : {-1, 3, 4, INT_MIN, INT_MAX}) {
-    rows.push_back({call("DeleteString", i), [this, i] { return drop->DeleteString(unsigned(i)); },
+    rows.push_back({call("DeleteString", i), [this, i] { return drop.DeleteString(unsigned(i)); },
                     -1});
-    rows.push_back({call("SetItemData", i), [this, i] { return drop->SetItemData(i, 9); }, 0});
-    rows.push_back({call("GetItemData", i), [this, i] { return drop->GetItemData(i); }, 0});
-    rows.push_back({call("GetItemText", i), [this, i] { return drop->GetItemText(i).size(); }, 0});
+    rows.push_back({call("SetItemData", i), [this, i] { return drop.SetItemData(i, 9); }, 0});
+    rows.push_back({call("GetItemData", i), [this, i] { return drop.GetItemData(i); }, 0});
+    rows.push_back({call("GetItemText", i), [this, i] { return drop.GetItemText(i).size(); }, 0});
   }
   for (const int role : {-1, 5, INT_MIN, INT_MAX})
     rows.push_back({call("SetDropWndClr", role),
-                    [this, role] { return drop->SetDropWndClr(Clr(role), L"x"), 0; }, 0});
+                    [this, role] { return drop.SetDropWndClr(Clr(role), L"x"), 0; }, 0});
   const auto state = [&] {
-    std::vector<std::wstring> seen{drop->GetTextString().GetString(), Popup(*drop).GetBkKey()};
+    std::vector<std::wstring> seen{drop.GetTextString().GetString(), Popup(drop).GetBkKey()};
     for (int role = 0; role < CDropList::kRoleCount; ++role)
-      seen.push_back(PopupList(*drop).GetColorKey(role));
-    for (int i = 0; i < drop->GetCount(); ++i)
-      seen.push_back(drop->GetItemText(i) + std::to_wstring(drop->GetItemData(i)));
-    return std::pair{drop->GetCurSel(), seen};
+      seen.push_back(PopupList(drop).GetColorKey(role));
+    for (int i = 0; i < drop.GetCount(); ++i)
+      seen.push_back(drop.GetItemText(i) + std::to_wstring(drop.GetItemData(i)));
+    return std::pair{drop.GetCurSel(), seen};
   };
   const auto before = state();
   for (const auto& [call, run, result] : rows) {
@@ -213,15 +213,15 @@ TEST_F(DropListFixture, BadArgumentsAreRefusedAndChangeNothing) {
   EXPECT_TRUE(parent.notices.empty());
   // Values that are kept as they are: any selection, any page count, a null key, a text too
   // long to show. The pop-up still opens, a row at least high, and closes.
-  drop->AddString(mega.c_str());
-  drop->SetDropWndClr(DropList::DROPWND_CLR_ITEM_NORMAL, nullptr);
+  drop.AddString(mega.c_str());
+  drop.SetDropWndClr(DropList::DROPWND_CLR_ITEM_NORMAL, nullptr);
   for (const int value : {-1, 0, 4, 5, INT_MIN, INT_MAX}) {
-    EXPECT_EQ(drop->SetCurSel(value), 0);
-    EXPECT_EQ(drop->GetCurSel(), value);
-    drop->SetDropPageCount(value);
-    Drop(*drop);
-    ASSERT_TRUE(IsOpen(*drop)) << value;
-    EXPECT_GE(PopupRect(*drop).Height(), 20) << value;
+    EXPECT_EQ(drop.SetCurSel(value), 0);
+    EXPECT_EQ(drop.GetCurSel(), value);
+    drop.SetDropPageCount(value);
+    Drop(drop);
+    ASSERT_TRUE(IsOpen(drop)) << value;
+    EXPECT_GE(PopupRect(drop).Height(), 20) << value;
     Key(VK_ESCAPE);
   }
 }

@@ -15,13 +15,11 @@ class DropListFixture : public HostFixture {
   static constexpr int kWidth = 150;
 
   DropListFixture() {
-    drop->AddRef();
     _CONTAINER_INFO info = Info(10, 10, kWidth, 18, kId);
     info.SetName(L"drop");
-    drop->InitObject(L"drop", &info);
+    drop.InitObject(L"drop", &info);
     Pump();
   }
-  ~DropListFixture() override { drop->Release(); }
 
   // Replaces the items with "Item 0", "Item 1", ...
   static void Fill(CElementDropList& list, int count) {
@@ -69,7 +67,7 @@ class DropListFixture : public HostFixture {
     return codes;
   }
 
-  CElementDropList* drop = new CElementDropList;  // at (10, 10) in the parent, one reference
+  CElementDropList drop;  // at (10, 10) in the parent
 };
 
 }  // namespace trellis::test
