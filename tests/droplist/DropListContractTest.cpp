@@ -14,6 +14,8 @@ namespace trellis::test {
 namespace {
 
 using DropList = CElementDropList;
+constexpr UINT kOpen = DropList::DROPLIST_NM_DROPDOWN, kSelect = DropList::DROPLIST_NM_SELECT,
+               kDone = DropList::DROPLIST_NM_SELECTDONE;
 // What the parent hears: the message, its wParam and a WM_NOTIFY's code.
 using Heard = std::vector<std::tuple<UINT, WPARAM, UINT>>;
 
@@ -41,24 +43,24 @@ class DropListReentry : public DropListFixture, public testing::WithParamInterfa
 
 // Each way a user makes a drop list (or, where named so, a drop-down with an edit box) with
 // five items notify its parent; `drop` of the fixture stays beside it as a probe.
+using T = DropListReentry;
 const struct {
   const char* name;
   bool dropdown;
   UINT msg, code;
-  void (*provoke)(DropListReentry&);
+  void (*provoke)(T&);
 } kProvocations[] = {
-    {"OpenByClick", false, WM_NOTIFY, DropList::DROPLIST_NM_DROPDOWN,
-     [](DropListReentry& t) { t.Drop(*t.victim); }},
-    {"SelectByClick", false, WM_NOTIFY, DropList::DROPLIST_NM_SELECT,
-     [](DropListReentry& t) { t.Drop(*t.victim), t.ClickAt(t.RowPoint(*t.victim, 2)); }},
-    {"SelectDoneByClick", false, WM_NOTIFY, DropList::DROPLIST_NM_SELECTDONE,
-     [](DropListReentry& t) { t.Drop(*t.victim), t.ClickAt(t.RowPoint(*t.victim, 2)); }},
-    {"SelectByEnter", false, WM_NOTIFY, DropList::DROPLIST_NM_SELECT,
-     [](DropListReentry& t) { t.Drop(*t.victim), t.Key(VK_DOWN), t.Key(VK_RETURN); }},
-    {"SelectDoneByEnter", false, WM_NOTIFY, DropList::DROPLIST_NM_SELECTDONE,
-     [](DropListReentry& t) { t.Drop(*t.victim), t.Key(VK_RETURN); }},
-    {"SelectByDragFromTheFace", false, WM_NOTIFY, DropList::DROPLIST_NM_SELECT,
-     [](DropListReentry& t) {
+    {"OpenByClick", false, WM_NOTIFY, kOpen, [](T& t) { t.Drop(*t.victim); }},
+    {"SelectByClick", false, WM_NOTIFY, kSelect,
+     [](T& t) { t.Drop(*t.victim), t.ClickAt(t.RowPoint(*t.victim, 2)); }},
+    {"SelectDoneByClick", false, WM_NOTIFY, kDone,
+     [](T& t) { t.Drop(*t.victim), t.ClickAt(t.RowPoint(*t.victim, 2)); }},
+    {"SelectByEnter", false, WM_NOTIFY, kSelect,
+     [](T& t) { t.Drop(*t.victim), t.Key(VK_DOWN), t.Key(VK_RETURN); }},
+    {"SelectDoneByEnter", false, WM_NOTIFY, kDone,
+     [](T& t) { t.Drop(*t.victim), t.Key(VK_RETURN); }},
+    {"SelectByDragFromTheFace", false, WM_NOTIFY, kSelect,
+     [](T& t) {
        const POINT face = t.ScreenPoint(*t.victim, 140, 9);
        t.screen.MouseDown(face.x, face.y);
        t.screen.PumpUntilIdle();
@@ -67,13 +69,12 @@ const struct {
        t.screen.MouseUp(row.x, row.y);
      }},
     {"KeyWhileClosed", false, WM_KEYDOWN, 0,
-     [](DropListReentry& t) { t.Drop(*t.victim), t.Drop(*t.victim), t.Key(VK_DOWN); }},
-    {"DropdownOpenByClick", true, WM_NOTIFY, DropList::DROPLIST_NM_DROPDOWN,
-     [](DropListReentry& t) { t.Drop(*t.victim); }},
-    {"DropdownSelectByEnter", true, WM_NOTIFY, DropList::DROPLIST_NM_SELECT,
-     [](DropListReentry& t) { t.Drop(*t.victim), t.Key(VK_DOWN), t.Key(VK_RETURN); }},
-    {"DropdownSelectDoneByClick", true, WM_NOTIFY, DropList::DROPLIST_NM_SELECTDONE,
-     [](DropListReentry& t) { t.Drop(*t.victim), t.ClickAt(t.RowPoint(*t.victim, 4)); }},
+     [](T& t) { t.Drop(*t.victim), t.Drop(*t.victim), t.Key(VK_DOWN); }},
+    {"DropdownOpenByClick", true, WM_NOTIFY, kOpen, [](T& t) { t.Drop(*t.victim); }},
+    {"DropdownSelectByEnter", true, WM_NOTIFY, kSelect,
+     [](T& t) { t.Drop(*t.victim), t.Key(VK_DOWN), t.Key(VK_RETURN); }},
+    {"DropdownSelectDoneByClick", true, WM_NOTIFY, kDone,
+     [](T& t) { t.Drop(*t.victim), t.ClickAt(t.RowPoint(*t.victim, 4)); }},
 };
 
 DropListReentry::DropListReentry() {
@@ -121,7 +122,7 @@ TEST_P(DropListReentry, TheParentMayActInsideEveryNotification) {
   }
   Drop(drop);
   EXPECT_TRUE(IsOpen(drop));
-  EXPECT_EQ(HeardFrom(parent, kId), (Heard{{WM_NOTIFY, kId, DropList::DROPLIST_NM_DROPDOWN}}));
+  EXPECT_EQ(HeardFrom(parent, kId), (Heard{{WM_NOTIFY, kId, kOpen}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(DropList, DropListReentry,
@@ -154,13 +155,11 @@ TEST_F(DropListFixture, NotificationSequenceOfATypicalSession) {
   Key(VK_RETURN);
   screen.MouseWheel(-WHEEL_DELTA);             // closed: the wheel tells nothing
   Pump();
-  const UINT open = DropList::DROPLIST_NM_DROPDOWN, select = DropList::DROPLIST_NM_SELECT,
-             done = DropList::DROPLIST_NM_SELECTDONE;
   const Heard expected = {
-      {WM_NOTIFY, kId, open}, {WM_NOTIFY, kId, select}, {WM_NOTIFY, kId, done},
-      {WM_KEYDOWN, VK_DOWN, 0}, {WM_NOTIFY, kId, open}, {WM_NOTIFY, kId, select},
-      {WM_NOTIFY, kId, done}, {WM_NOTIFY, kId, open}, {WM_NOTIFY, kId, open},
-      {WM_NOTIFY, kId, select}, {WM_NOTIFY, kId, done}};
+      {WM_NOTIFY, kId, kOpen}, {WM_NOTIFY, kId, kSelect}, {WM_NOTIFY, kId, kDone},
+      {WM_KEYDOWN, VK_DOWN, 0}, {WM_NOTIFY, kId, kOpen}, {WM_NOTIFY, kId, kSelect},
+      {WM_NOTIFY, kId, kDone}, {WM_NOTIFY, kId, kOpen}, {WM_NOTIFY, kId, kOpen},
+      {WM_NOTIFY, kId, kSelect}, {WM_NOTIFY, kId, kDone}};
   EXPECT_EQ(HeardFrom(parent, kId), expected);
   EXPECT_EQ(parent.notices.size(), expected.size());
   EXPECT_EQ(drop.GetCurSel(), 2);
