@@ -1,6 +1,7 @@
 // The drop list through the host window and its real pop-up: every way of closing, placement,
 // scrolling by keys, wheel and bar, copies, and the face.
 #include <functional>
+#include <tuple>
 
 #include "host/CElementHost.h"
 #include "tests/droplist/DropListFixture.h"
@@ -18,149 +19,132 @@ TEST_F(DropListTest, EveryWayOfClosing) {
   CElementControl other;  // a second focusable element
   _CONTAINER_INFO info = Info(200, 10, 60, 18, 9, ELEMENT_STYLE_CHECKBOX);
   other.InitObject(L"other", &info);
-  const POINT face = ScreenPoint(*drop, kWidth - 6, 9);
-  const struct {
-    const char* name;
-    std::function<void()> act;
-    bool chooses;
-  } ways[] = {
+  const POINT face = ScreenPoint(drop, kWidth - 6, 9);
+  // {way, what it does, whether it chooses the row under the pointer}
+  const std::tuple<const char*, std::function<void()>, bool> ways[] = {
       {"press outside the pop-up", [&] { Click(parent, 300, 250); }, false},
-      {"press on the face", [&] { Drop(*drop); }, false},
+      {"press on the face", [&] { Drop(drop); }, false},
       {"Escape", [&] { Key(VK_ESCAPE); }, false},
       {"Enter", [&] { Key(VK_RETURN); }, true},
-      {"release on a row", [&] { ClickAt(RowPoint(*drop, 1)); }, true},
+      {"release on a row", [&] { ClickAt(RowPoint(drop, 1)); }, true},
       {"press on the face dragged to a row",
        [&] {
-         const POINT row = RowPoint(*drop, 1);
+         const POINT row = RowPoint(drop, 1);
          Key(VK_ESCAPE), screen.MouseDown(face.x, face.y), Pump(), TakeCodes();
          screen.MouseMove(row.x, row.y), screen.MouseUp(row.x, row.y);
        },
        true},
       {"capture taken by another window", [&] { ::SetCapture(window.m_hWnd), Pump(); }, false},
-      {"WM_KILLFOCUS", [&] { Popup(*drop).CWnd::SendMessage(WM_KILLFOCUS); }, false},
+      {"WM_KILLFOCUS", [&] { Popup(drop).CWnd::SendMessage(WM_KILLFOCUS); }, false},
       {"focus moved to another element", [&] { other.SetFocus(); }, false},
       {"Tab", [&] { Key(VK_TAB); }, false},
-      {"disabled", [&] { drop->Enable(0); }, false},
+      {"disabled", [&] { drop.Enable(0); }, false},
   };
-  for (const auto& way : ways) {
-    SCOPED_TRACE(way.name);
-    drop->Enable(1);
-    Fill(*drop, 5);
-    drop->SetCurSel(0);
-    Drop(*drop);
-    ASSERT_TRUE(IsOpen(*drop));
-    HoverAt(RowPoint(*drop, 1));
+  for (const auto& [name, act, chooses] : ways) {
+    SCOPED_TRACE(name);
+    drop.Enable(1);
+    Fill(drop, 5);
+    drop.SetCurSel(0);
+    Drop(drop);
+    ASSERT_TRUE(IsOpen(drop));
+    HoverAt(RowPoint(drop, 1));
     TakeCodes();
-    way.act();
+    act();
     Pump();
-    EXPECT_FALSE(IsOpen(*drop));
-    EXPECT_EQ(PopupList(*drop).GetCount(), 0);
-    EXPECT_NE(::GetCapture(), Popup(*drop).m_hWnd);
-    EXPECT_EQ(TakeCodes(), way.chooses ? kChosen : Codes{});
-    EXPECT_EQ(drop->GetCurSel(), way.chooses ? 1 : 0);
+    EXPECT_FALSE(IsOpen(drop));
+    EXPECT_EQ(PopupList(drop).GetCount(), 0);
+    EXPECT_NE(::GetCapture(), Popup(drop).m_hWnd);
+    EXPECT_EQ(TakeCodes(), chooses ? kChosen : Codes{});
+    EXPECT_EQ(drop.GetCurSel(), chooses ? 1 : 0);
   }
 }
 
 // The arithmetic is DropWndLayout's; here the real window takes it: a page of rows below the
-// control, narrowed by its bar, the selection in view, or above the control near the bottom.
+// control with the selection in view, or above the control near the bottom of the desktop.
 TEST_F(DropListTest, ThePopupOpensBelowOrAboveWithTheSelectionInView) {
-  Fill(*drop, 25);
-  drop->SetCurSel(22);
-  Drop(*drop);
-  const POINT corner = ScreenPoint(*drop, 0, 0);
-  EXPECT_EQ(PopupRect(*drop), CRect(corner.x, corner.y + 17, corner.x + kWidth, corner.y + 379));
-  CRect list;
-  PopupList(*drop).GetWindowRect(&list);
-  EXPECT_EQ(list.Width(), kWidth - 15);
-  EXPECT_EQ(PopupList(*drop).GetTopIndex(), 5);
-  EXPECT_EQ(BarPos(*drop), 5);
+  Fill(drop, 25);
+  drop.SetCurSel(22);
+  Drop(drop);
+  const POINT corner = ScreenPoint(drop, 0, 0);
+  EXPECT_EQ(PopupRect(drop), CRect(corner.x, corner.y + 17, corner.x + kWidth, corner.y + 379));
+  EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(5, 5));
   Key(VK_ESCAPE);
-  drop->MoveContainer(10, 270, kWidth, 18);
+  drop.MoveContainer(10, 270, kWidth, 18);
   ::MoveWindow(window.m_hWnd, kWindowX, 280, kWindowWidth, kWindowHeight, TRUE);
   Pump();
-  Drop(*drop);
-  const POINT top = ScreenPoint(*drop, 0, 0);
-  EXPECT_EQ(PopupRect(*drop), CRect(top.x, top.y + 1 - 362, top.x + kWidth, top.y + 1));
+  Drop(drop);
+  const POINT top = ScreenPoint(drop, 0, 0);
+  EXPECT_EQ(PopupRect(drop), CRect(top.x, top.y + 1 - 362, top.x + kWidth, top.y + 1));
 }
 
-// Which row an arrow reaches is the layout's; here the list and its bar follow, silently.
-TEST_F(DropListTest, KeysMoveTheSelectionAndTheBarFollows) {
-  Fill(*drop, 25);
-  drop->SetCurSel(0);
-  Drop(*drop);
+// Which row an arrow reaches is the layout's; here the list and its bar follow keys and a
+// notch of the wheel a row, silently.
+TEST_F(DropListTest, KeysAndTheWheelMoveTheListAndTheBarFollows) {
+  Fill(drop, 25);
+  drop.SetCurSel(0);
+  Drop(drop);
   TakeCodes();
   for (int i = 0; i < 21; ++i) Key(VK_DOWN);
-  EXPECT_EQ(PopupList(*drop).GetTopIndex(), 2);
-  EXPECT_EQ(BarPos(*drop), 2);
+  EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(2, 2));
   for (const auto& [key, row] : {std::pair{VK_END, 24}, {VK_HOME, 0}, {VK_NEXT, 19}}) {
     Key(key);
-    EXPECT_EQ(PopupList(*drop).GetCurSel(), row) << key;
+    EXPECT_EQ(PopupList(drop).GetCurSel(), row) << key;
   }
-  EXPECT_TRUE(TakeCodes().empty());
-}
-
-TEST_F(DropListTest, WheelScrollsARowANotchAndTheBarFollows) {
-  Fill(*drop, 25);
-  Drop(*drop);
-  HoverAt(RowPoint(*drop, 2));
   for (int notch = 0; notch < 3; ++notch) screen.MouseWheel(-WHEEL_DELTA);
   screen.MouseWheel(WHEEL_DELTA);
   Pump();
-  EXPECT_EQ(PopupList(*drop).GetTopIndex(), 2);
-  EXPECT_EQ(BarPos(*drop), 2);
-  EXPECT_TRUE(IsOpen(*drop));
+  EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(2, 2));
+  EXPECT_TRUE(IsOpen(drop));
+  EXPECT_TRUE(TakeCodes().empty());
 }
 
 TEST_F(DropListTest, TheScrollBarScrollsTheListAndKeepsThePopupOpen) {
-  Fill(*drop, 100000);
-  Drop(*drop);
-  CSkinScroll& bar = Popup(*drop).GetScrollBar();
+  Fill(drop, 100000);
+  Drop(drop);
+  CSkinScroll& bar = Popup(drop).GetScrollBar();
   ASSERT_TRUE(bar.IsWindowVisible());
-  // A double click on an arrow scrolls one line; a click after it one more.
-  const POINT down = BarPoint(*drop, 7, bar.GetDownRect().CenterPoint().y);
-  ClickAt(down);
-  ClickAt(down);
-  EXPECT_EQ(PopupList(*drop).GetTopIndex(), 1);
-  Advance(1000);
-  ClickAt(down);
-  EXPECT_EQ(PopupList(*drop).GetTopIndex(), 2);
+  // A point of the bar in its client coordinates, on the screen.
+  const auto at = [&](int y) {
+    CPoint pt(7, y);
+    bar.ClientToScreen(&pt);
+    return pt;
+  };
+  ClickAt(at(bar.GetDownRect().CenterPoint().y));  // a line; the bar's requests are its own test
+  EXPECT_EQ(PopupList(drop).GetTopIndex(), 1);
   // Dragging the thumb to the bottom reaches the last page, far past 65,535.
-  const CRect thumb = bar.GetThumbRect();
-  const POINT from = BarPoint(*drop, 7, thumb.CenterPoint().y);
+  const POINT from = at(bar.GetThumbRect().CenterPoint().y);
   screen.MouseDown(from.x, from.y);
   screen.MouseMove(from.x, from.y + 400);
   screen.MouseUp(from.x, from.y + 400);
   Pump();
-  EXPECT_TRUE(IsOpen(*drop));
-  EXPECT_EQ(PopupList(*drop).GetTopIndex(), 100000 - 20);
+  EXPECT_TRUE(IsOpen(drop));
+  EXPECT_EQ(PopupList(drop).GetTopIndex(), 100000 - 20);
   EXPECT_TRUE(TakeCodes() == Codes{DropList::DROPLIST_NM_DROPDOWN});
   // A release on the bar chooses nothing; a row still can be chosen afterwards.
-  ClickAt(RowPoint(*drop, 99990));
-  EXPECT_EQ(drop->GetCurSel(), 99990);
+  ClickAt(RowPoint(drop, 99990));
+  EXPECT_EQ(drop.GetCurSel(), 99990);
 }
 
 TEST_F(DropListTest, EachCopyOwnsItsOwnPopup) {
-  Fill(*drop, 4);
-  drop->SetCurSel(1);
+  Fill(drop, 4);
+  drop.SetCurSel(1);
   {
-    CElementDropList copy(*drop);
-    EXPECT_EQ(copy.GetDropWnd(), nullptr);
-    EXPECT_EQ(copy.GetCurSel(), 1);
+    CElementDropList copy(drop);
+    EXPECT_TRUE(!copy.GetDropWnd() && copy.GetCurSel() == 1);  // its own pop-up comes on opening
     copy.ResetParent(&parent);
     copy.MoveContainer(10, 60, kWidth, 18);
     Pump();
     Drop(copy);
     ASSERT_TRUE(IsOpen(copy));
-    EXPECT_NE(copy.GetDropWnd(), drop->GetDropWnd());
-    EXPECT_FALSE(IsOpen(*drop));
+    EXPECT_NE(copy.GetDropWnd(), drop.GetDropWnd());
+    EXPECT_FALSE(IsOpen(drop));
     ClickAt(RowPoint(copy, 3));
-    EXPECT_EQ(copy.GetCurSel(), 3);
-    EXPECT_EQ(drop->GetCurSel(), 1);
+    EXPECT_EQ(std::pair(copy.GetCurSel(), drop.GetCurSel()), std::pair(3, 1));
   }
   Pump();
   // The original's pop-up outlived the copy's.
-  Drop(*drop);
-  EXPECT_TRUE(IsOpen(*drop));
+  Drop(drop);
+  EXPECT_TRUE(IsOpen(drop));
 }
 
 }  // namespace

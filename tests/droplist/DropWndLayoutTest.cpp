@@ -10,33 +10,20 @@ namespace {
 
 using L = DropWndLayout;
 
-TEST(DropWndLayout, PopupHeightHoldsAPageOfRowsAndNeverNone) {
-  struct Case {
-    int items, page, height;
-  };
-  const Case cases[] = {
-      {0, 20, 2},                          // an empty list: the border alone
-      {3, 20, 3 * 18 + 2}, {25, 20, 362},  // a page of rows; the rest scroll
-      {25, 0, 20},                         // a page count of 0 or less still shows one row
-      {25, -4, 20},        {1, 1, 20},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(L::PopupHeight(c.items, c.page), c.height) << c.items << " items, page " << c.page;
-}
-
-TEST(DropWndLayout, PopupOpensBelowOrAboveOverlappingTheControlByOnePixel) {
-  const RECT desktop{0, 0, 800, 600};
-  const RECT control{100, 200, 250, 218};
-  const RECT below = L::PlacePopup(control, 362, desktop);
-  EXPECT_EQ(below.left, 100);
-  EXPECT_EQ(below.right, 250);
-  EXPECT_EQ(below.top, 217);
-  EXPECT_EQ(below.bottom, 217 + 362);
-  // Exactly enough room below still opens downward; one pixel less opens upward.
-  EXPECT_EQ(L::PlacePopup(control, 600 - 217, desktop).top, 217);
-  const RECT above = L::PlacePopup(control, 600 - 216, desktop);
-  EXPECT_EQ(above.bottom, 201);
-  EXPECT_EQ(above.top, 201 - (600 - 216));
+TEST(DropWndLayout, HeightAndPlacementOfThePopup) {
+  // {items, page, height}: the border alone for no items, a page of rows, and one row at least.
+  const int heights[][3] = {{0, 20, 2}, {3, 20, 56}, {25, 20, 362}, {25, 0, 20}, {25, -4, 20},
+                            {1, 1, 20}};
+  for (const auto& [items, page, height] : heights)
+    EXPECT_EQ(L::PopupHeight(items, page), height) << items << " items, page " << page;
+  // Below the control overlapping it by one pixel while exactly enough room is left there,
+  // else above it; the full rectangles are checked on the real window.
+  const RECT desktop{0, 0, 800, 600}, control{100, 200, 250, 218};
+  const int places[][3] = {{362, 217, 579}, {383, 217, 600}, {384, 201 - 384, 201}};
+  for (const auto& [height, top, bottom] : places) {
+    const RECT r = L::PlacePopup(control, height, desktop);
+    EXPECT_EQ(std::vector<LONG>({r.top, r.bottom}), std::vector<LONG>({top, bottom})) << height;
+  }
 }
 
 TEST(DropWndLayout, TheBarShowsOnlyWhileRowsDoNotFit) {
@@ -59,38 +46,25 @@ TEST(DropWndLayout, TheBarShowsOnlyWhileRowsDoNotFit) {
 }
 
 TEST(DropWndLayout, FirstRowFollowsTheSelectionClampedNeverNegative) {
-  struct Case {
-    int selection, items, visible, first;
-  };
-  const Case cases[] = {
-      {-1, 25, 20, 0}, {0, 25, 20, 0},  {3, 25, 20, 3}, {5, 25, 20, 5}, {22, 25, 20, 5},
-      {24, 25, 20, 5}, {99, 25, 20, 5}, {2, 3, 20, 0},  {0, 0, 20, 0},  {7, 10, 0, 7},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(L::FirstRowFor(c.selection, c.items, c.visible), c.first)
-        << "selection " << c.selection << " of " << c.items;
+  // {selection, items, visible rows, first row}
+  const int cases[][4] = {{-1, 25, 20, 0}, {0, 25, 20, 0},  {3, 25, 20, 3},  {5, 25, 20, 5},
+                          {22, 25, 20, 5}, {24, 25, 20, 5}, {99, 25, 20, 5}, {2, 3, 20, 0},
+                          {0, 0, 20, 0},   {7, 10, 0, 7}};
+  for (const auto& [selection, items, visible, first] : cases)
+    EXPECT_EQ(L::FirstRowFor(selection, items, visible), first) << selection << " of " << items;
 }
 
 TEST(DropWndLayout, ArrowKeysMoveOneRowOrBackIntoView) {
-  struct Case {
-    UINT vk;
-    int top, current, visible, items, target;
-  };
-  const Case cases[] = {
-      {VK_UP, 0, 0, 20, 25, -1},  // Up on row 0 changes nothing
-      {VK_UP, 0, 4, 20, 25, 3},
-      {VK_UP, 5, 2, 20, 25, 5},   // out of view: the first row shown
-      {VK_UP, 5, -1, 20, 25, 5},  // no row: the first row shown
-      {VK_DOWN, 0, 4, 20, 25, 5},
-      {VK_DOWN, 0, 22, 20, 25, 0},   // out of view: the first row shown
-      {VK_DOWN, 5, 24, 20, 25, -1},  // the last row stays
-      {VK_DOWN, 0, 0, 0, 3, 1},      // a view of no rows still counts one
-      {VK_DOWN, 0, 0, 20, 0, -1},
-      {VK_LEFT, 0, 3, 20, 25, -1},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(L::ArrowTarget(c.vk, c.top, c.current, c.visible, c.items), c.target)
-        << "key " << c.vk << " top " << c.top << " current " << c.current;
+  // {key, top, current, visible, items, target}: -1 changes nothing; a row out of view, or no
+  // row, brings the first row shown; a view of no rows still counts one.
+  const int cases[][6] = {
+      {VK_UP, 0, 0, 20, 25, -1},   {VK_UP, 0, 4, 20, 25, 3},     {VK_UP, 5, 2, 20, 25, 5},
+      {VK_UP, 5, -1, 20, 25, 5},   {VK_DOWN, 0, 4, 20, 25, 5},   {VK_DOWN, 0, 22, 20, 25, 0},
+      {VK_DOWN, 5, 24, 20, 25, -1}, {VK_DOWN, 0, 0, 0, 3, 1},    {VK_DOWN, 0, 0, 20, 0, -1},
+      {VK_LEFT, 0, 3, 20, 25, -1}};
+  for (const auto& [vk, top, current, visible, items, target] : cases)
+    EXPECT_EQ(L::ArrowTarget(UINT(vk), top, current, visible, items), target)
+        << "key " << vk << " top " << top << " current " << current;
 }
 
 }  // namespace

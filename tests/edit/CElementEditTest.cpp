@@ -1,5 +1,7 @@
 // The edit box driven as a user drives it: through the host window, with injected input, the
 // platform clock and pixels read back.
+#include <tuple>
+
 #include "tests/edit/EditBoxFixture.h"
 
 using namespace trellis::test;
@@ -9,23 +11,19 @@ using namespace trellis::test;
 TEST_F(EditBox, KeysMoveOnlyTheCaretAndDeleteTakesTheCharacterAfterIt) {
   Make(L"abcd");
   Click(edit, 2, 12);
-  const struct {
-    UINT key;
-    bool shift;
-    int caret, start, end;
-    const wchar_t* text;
-  } steps[] = {
+  // {key, with Shift, caret, selection start and end, text}
+  const std::tuple<UINT, bool, int, int, int, const wchar_t*> steps[] = {
       {VK_RIGHT, false, 1, 0, 0, L"abcd"}, {VK_RIGHT, false, 2, 0, 0, L"abcd"},
       {VK_DELETE, false, 2, 2, 2, L"abd"}, {VK_LEFT, true, 1, 2, 2, L"abd"},
       {VK_UP, false, 1, 1, 1, L"abd"},     {VK_END, false, 3, 3, 3, L"abd"},
       {VK_RIGHT, false, 3, 3, 3, L"abd"},  {VK_HOME, false, 0, 0, 0, L"abd"},
   };
-  for (const auto& s : steps) {
-    if (s.shift) screen.KeyDown(VK_SHIFT);
-    Key(s.key);
-    if (s.shift) screen.KeyUp(VK_SHIFT);
-    ExpectPositions(s.caret, s.start, s.end);
-    EXPECT_EQ(Text(), s.text);
+  for (const auto& [key, shift, caret, start, end, text] : steps) {
+    if (shift) screen.KeyDown(VK_SHIFT);
+    Key(key);
+    if (shift) screen.KeyUp(VK_SHIFT);
+    ExpectPositions(caret, start, end);
+    EXPECT_EQ(Text(), text);
   }
   // A text set by the host pulls caret and selection into it.
   Key(VK_END);
@@ -51,38 +49,27 @@ TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
   MoveTo(edit, At(2), 12);
   Release(edit, At(2), 12);
   ExpectPositions(2, 7, 2);
+  // The selection's own look is the golden image's.
   for (int x = 0; x < 200; ++x) ASSERT_EQ(PixelAt(edit, x, 12), leftToRight[std::size_t(x)]) << x;
-  // The selected space between the words shows the selection background.
-  EXPECT_EQ(PixelAt(edit, (BoundaryX(5) + BoundaryX(6)) / 2, 12),
-            edit.GetColor(COLOR_PART_SELBACK, COLOR_STATE_FOCUS));
 }
 
-TEST_F(EditBox, ClicksPlaceTheCaretAndADoubleClickSelectsAll) {
-  Make(L"hello world");
-  // Which boundary is nearer is EditGeometry's table; here clicks reach it.
-  Click(edit, 190, 12);  // beyond the text
-  ExpectPositions(11, 11, 11);
-  Advance(1000);
+// Which boundary is nearer is EditGeometry's table; here clicks reach it, in a view scrolled
+// to keep the caret shown, and a double click selects all.
+TEST_F(EditBox, ClicksFindTheCharacterUnderThemAndTheViewScrollsToTheCaret) {
+  Make(std::wstring(200, L'm').c_str(), 100);
   Click(edit, 1, 12);  // left of the text
   EXPECT_EQ(edit.GetCaret(), 0);
-  // The second click comes at once: the whole text, the caret at its end, kept by the release.
-  Click(edit, 1, 12);
-  ExpectPositions(11, 0, 11);
-}
-
-TEST_F(EditBox, TheViewScrollsToKeepTheCaretShownAndClicksFindTheCharacterUnderThem) {
-  // Long enough that the release falls far along it.
-  Make(std::wstring(200, L'm').c_str(), 100);
-  const int area = 100 - 2 * kTextLeft;
-  const int full = Width(std::wstring(200, L'm'));
-  Click(edit, 2, 12);
-  Key(VK_END);
-  // Right-aligned: the end of the text at the right edge of the text area.
-  EXPECT_EQ(edit.GetScrollOffset(), full - area);
+  Key(VK_END);  // the text's end at the right edge, as the golden image shows
   EXPECT_EQ(BoundaryX(200), 100 - kTextLeft);
   Advance(1000);
   Click(edit, At(195), 12);
   ExpectPositions(195, 195, 195);
+  Advance(1000);
+  Click(edit, 99, 12);  // beyond the text
+  EXPECT_EQ(edit.GetCaret(), 200);
+  // The second click comes at once: the whole text, the caret at its end, kept by the release.
+  Click(edit, 99, 12);
+  ExpectPositions(200, 0, 200);
   Key(VK_HOME);
   EXPECT_EQ(edit.GetScrollOffset(), 0);
 }
@@ -105,7 +92,8 @@ TEST_F(EditBox, TheCaretBlinksOnlyWhileFocused) {
   EXPECT_EQ(PixelAt(edit, x, 12), hovered);
 }
 
-TEST_F(EditBox, ADisabledEditIgnoresInputAndADragCutShortLetsTheMouseGo) {
+// What a disabled edit tells its parent is the pinned notification sequence's.
+TEST_F(EditBox, DisablingTheEditDuringADragLetsTheMouseGo) {
   Make(L"text");
   Press(edit, At(1), 12);
   ASSERT_EQ(window.Host()->Capture(), &edit);
@@ -113,29 +101,19 @@ TEST_F(EditBox, ADisabledEditIgnoresInputAndADragCutShortLetsTheMouseGo) {
   EXPECT_EQ(window.Host()->Capture(), nullptr);
   EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_DISABLE));
   Release(edit, At(1), 12);
-  LoseFocus();
-  parent.notices.clear();
-  Click(edit, At(3), 12);
-  Type(L"x");
-  EXPECT_FALSE(edit.IsFocus());
   EXPECT_EQ(Text(), L"text");
-  EXPECT_TRUE(parent.notices.empty());
 }
 
 // The looks of each state are the golden image's; a frame of no colour leaves the background.
-TEST_F(EditBox, AMissingFrameShowsTheBackground) {
-  Make(L"");
+TEST_F(EditBox, AnAmpersandShowsAsItselfAndAMissingFrameShowsTheBackground) {
+  Make(L"a&&");
+  const COLORREF field = PixelAt(edit, 150, 12);
+  int ink = 0;  // where the caret counts the second ampersand
+  for (int x = BoundaryX(2); x < BoundaryX(3); ++x)
+    for (int y = 4; y < 20; ++y) ink += PixelAt(edit, x, y) != field;
+  EXPECT_GT(ink, 5);
   edit.SetColor(COLOR_NONE, COLOR_PART_FRAME, COLOR_STATE_NORMAL);
   edit.SetShowColor(COLOR_STATE_NORMAL);
   edit.InvalidContainerRect(0, nullptr);
   EXPECT_EQ(PixelAt(edit, 0, 0), edit.GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL));
-}
-
-TEST_F(EditBox, AnAmpersandIsShownAsItselfWhereTheCaretCountsIt) {
-  Make(L"a&&");
-  const COLORREF field = PixelAt(edit, 150, 12);
-  int ink = 0;
-  for (int x = BoundaryX(2); x < BoundaryX(3); ++x)
-    for (int y = 4; y < 20; ++y) ink += PixelAt(edit, x, y) != field;
-  EXPECT_GT(ink, 5);
 }

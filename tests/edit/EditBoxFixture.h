@@ -67,6 +67,14 @@ class EditBox : public HostFixture {
     EXPECT_EQ(edit.GetSelectedEnd(), end);
   }
 
+  // Selects from boundary `from` to boundary `to` with the mouse.
+  void Drag(int from, int to) {
+    Press(edit, At(from), 12);
+    MoveTo(edit, At(to), 12);
+    Release(edit, At(to), 12);
+    Advance(1000);  // no double click with the next press
+  }
+
   void LoseFocus() {
     window.Host()->SetFocus(nullptr);
     Pump();

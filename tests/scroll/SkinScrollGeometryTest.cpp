@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <climits>
 #include <random>
+#include <tuple>
+#include <utility>
 
 #include "scroll/SkinScrollGeometry.h"
 
@@ -14,13 +16,8 @@ using platform::ScrollState;
 using G = SkinScrollGeometry;
 
 TEST(SkinScrollGeometry, ThumbTakesThePageShareOfTheTrack) {
-  struct Case {
-    const char* what;
-    ScrollState state;
-    int track;
-    int offset, length;
-  };
-  const Case cases[] = {
+  // {what, state, track, thumb offset, thumb length}
+  const std::tuple<const char*, ScrollState, int, int, int> cases[] = {
       // 25 rows, 20 shown, in a drop window of 362 pixels: the bar's track is 360 - 28.
       {"drop list at the top", {0, 24, 20, 0}, 332, 0, 265},
       {"drop list at the end", {0, 24, 20, 5}, 332, 66, 265},
@@ -33,45 +30,29 @@ TEST(SkinScrollGeometry, ThumbTakesThePageShareOfTheTrack) {
       {"empty range", {0, -1, 0, 0}, 332, 0, 0},
       {"widest range", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX / 4), 0}, 332, 166, 82},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    const G::ThumbPlace place = G::PlaceThumb(c.state, c.track, 10);
-    EXPECT_EQ(place.offset, c.offset);
-    EXPECT_EQ(place.length, c.length);
+  for (const auto& [what, state, track, offset, length] : cases) {
+    const G::ThumbPlace place = G::PlaceThumb(state, track, 10);
+    EXPECT_EQ(std::pair(place.offset, place.length), std::pair(offset, length)) << what;
   }
 }
 
 TEST(SkinScrollGeometry, DragsSpreadThePositionsOverTheTravel) {
-  struct Case {
-    const char* what;
-    ScrollState state;
-    int travel, start, dy;
-    int expected;
-  };
-  const Case cases[] = {
-      {"half way", {0, 24, 20, 0}, 67, 0, 34, 2},
-      {"to the bottom stops at the last page", {0, 24, 20, 0}, 67, 0, 1000, 5},
-      {"above the top stops at the minimum", {0, 24, 20, 3}, 67, 3, -1000, 0},
+  // {what, state, travel, start, dy, position}
+  const std::tuple<const char*, ScrollState, int, int, int, int> cases[] = {
+      // Half way and past either end are pinned by the bar's session of requests.
       {"no travel", {0, 24, 20, 2}, 0, 2, 50, 2},
       {"nothing to scroll", {0, 9, 10, 0}, 80, 0, 50, 0},
       // A far drag on a wide range: the double is clamped before it becomes an int.
       {"far beyond a wide range", {0, INT_MAX - 1, 1, 0}, 1, 0, INT_MAX, INT_MAX - 1},
       {"far before a wide range", {INT_MIN / 2, INT_MAX / 2, 1, 0}, 1, 0, INT_MIN, INT_MIN / 2},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(G::DragPosition(c.state, c.travel, c.start, c.dy), c.expected);
-  }
+  for (const auto& [what, state, travel, start, dy, position] : cases)
+    EXPECT_EQ(G::DragPosition(state, travel, start, dy), position) << what;
 }
 
 TEST(SkinScrollGeometry, ActionsStayWithinTheRange) {
-  struct Case {
-    const char* what;
-    ScrollState state;
-    int action;
-    int expected;
-  };
-  const Case cases[] = {
+  // {what, state, action, position}
+  const std::tuple<const char*, ScrollState, int, int> cases[] = {
       {"line down", {0, 24, 20, 2}, G::kLineDown, 3},
       {"page down stops at the last page", {0, 24, 20, 1}, G::kPageDown, 5},
       {"minimum not zero", {10, 34, 20, 12}, G::kPageDown, 15},
@@ -79,11 +60,10 @@ TEST(SkinScrollGeometry, ActionsStayWithinTheRange) {
       {"huge page up", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX), INT_MIN / 2 + 5}, G::kPageUp,
        INT_MIN / 2},
       {"unknown action re-clamps", {0, 24, 20, 9}, 7, 5},
+      {"empty range", {0, -1, 0, 0}, G::kPageDown, 0},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(G::ScrollTarget(c.state, c.action), c.expected);
-  }
+  for (const auto& [what, state, action, position] : cases)
+    EXPECT_EQ(G::ScrollTarget(state, action), position) << what;
 }
 
 // Over random states, sizes and moves (negative tracks and travels among them): the thumb stays
