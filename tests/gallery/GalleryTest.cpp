@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <random>
 
+#include "apps/gallery/DatePickerPage.h"
+#include "apps/gallery/EditPage.h"
 #include "apps/gallery/Photographer.h"
+#include "apps/gallery/TreePage.h"
 #include "host/CGlobalEnv.h"
 #include "platform/image/Png.h"
 #include "tests/support/Golden.h"
@@ -18,6 +21,35 @@ TEST(Gallery, PictureMatchesItsGoldenImage) {
   ASSERT_TRUE(platform::LoadPng(path, picture));
   EXPECT_TRUE(trellis::test::MatchesGolden(picture, "gallery/gallery"));
   CGlobalEnv::ResetGlobalEnv();
+}
+
+// The pages whose looks change most often, each against its own golden image, so that a change
+// shows where it happened as well as in the whole picture.
+TEST(GalleryPages, EachPageMatchesItsGoldenImage) {
+  const struct {
+    void (*build)(GalleryBoard&);
+    int width, height;  // of the board's window, 20 pixels in from the screen's corner
+    const char* golden;
+  } kPages[] = {{BuildEditPage, 720, 380, "edit/edit_looks"},
+                {BuildTreePage, 820, 280, "tree/tree_page"},
+                {BuildDatePickerPage, 860, 360, "datepicker/datepicker_looks"}};
+  for (const auto& page : kPages) {
+    SCOPED_TRACE(page.golden);
+    const auto path = std::filesystem::temp_directory_path() / "trellis-gallery-page.png";
+    {
+      platform::headless::HeadlessScreen screen(page.width + 40, page.height + 40);
+      screen.FixLocalTime(kGalleryToday);
+      CElementHostWnd window;
+      window.CreateHost(L"page", CRect(20, 20, 20 + page.width, 20 + page.height));
+      GalleryBoard board(window.Root(), page.width);
+      page.build(board);
+      ASSERT_TRUE(PhotographBoard(screen, window, board, path.string()));
+    }
+    platform::Surface picture;
+    ASSERT_TRUE(platform::LoadPng(path.string(), picture));
+    EXPECT_TRUE(trellis::test::MatchesGolden(picture, page.golden));
+    CGlobalEnv::ResetGlobalEnv();
+  }
 }
 
 // Every control in every look paints the same pixels when only part of it is repainted as when
