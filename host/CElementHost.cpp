@@ -202,14 +202,19 @@ bool CElementHost::RouteMouse(UINT msg, WPARAM wParam, POINT client) {
 
 bool CElementHost::RouteWheel(WPARAM wParam, LPARAM lParam) {
   POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  // Over another window (an element's pop-up, say) the turn belongs to the focused element,
-  // not to whatever element lies under that window.
-  const bool overThisWindow = ::WindowFromPoint(pt) == m_hWnd;
+  const HWND under = ::WindowFromPoint(pt);
   ::ScreenToClient(m_hWnd, &pt);
-  CElementContainer* target = overThisWindow ? TopmostAt(PaintOrder(&m_root), pt) : nullptr;
-  while (target && !target->IsRegistered(WM_MOUSEWHEEL)) target = target->GetParent();
-  if (!target) target = m_pFocus;
-  return target && Deliver(target, WM_MOUSEWHEEL, wParam, lParam, pt);
+  if (under == m_hWnd) {
+    // The element under the pointer that takes the wheel; over none, the turn is left to the
+    // window's own handling (a scrolling parent), not to the focus.
+    CElementContainer* target = TopmostAt(PaintOrder(&m_root), pt);
+    while (target && !target->IsRegistered(WM_MOUSEWHEEL)) target = target->GetParent();
+    return target && Deliver(target, WM_MOUSEWHEEL, wParam, lParam, pt);
+  }
+  // Over a window this one lies in, the turn goes up to it unhandled. Over any other window (an
+  // element's pop-up, say) it belongs to the focused element, not to what lies under that window.
+  if (under && ::IsChild(under, m_hWnd)) return false;
+  return m_pFocus && Deliver(m_pFocus, WM_MOUSEWHEEL, wParam, lParam, pt);
 }
 
 // ---- keys and focus

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "apps/gallery/GalleryWindow.h"
+#include "droplist/CElementDropList.h"
 #include "edit/CElementEdit.h"
 #include "host/CElementHost.h"
 #include "host/CGlobalEnv.h"
@@ -55,6 +56,23 @@ TEST_F(GalleryWindowTest, TheWheelScrollsTheBoardWithinItsEnds) {
   Wheel(1000);
   EXPECT_EQ(gallery.ScrollOffset(), 0);
   EXPECT_EQ(BoardPlace().top, 0);
+}
+
+TEST_F(GalleryWindowTest, TheWheelScrollsOverTheBarAndOverBlankSpaceWhateverHasTheFocus) {
+  screen.PumpUntilIdle();
+  // A control that takes the wheel holds the focus: a turn over blank space is still the board's.
+  CElementContainer* focus = nullptr;
+  for (CElementContainer* e : gallery.BoardWindow().Root()->GetChildren())
+    if (!focus && dynamic_cast<CElementDropList*>(e) && e->IsEnable()) focus = e;
+  ASSERT_NE(focus, nullptr);
+  focus->SetFocus();
+  Wheel(-1);
+  const int step = GalleryWindow::kWheelRows * GalleryWindow::kRowPixels;
+  EXPECT_EQ(gallery.ScrollOffset(), step);
+  screen.MouseMove(kScreenWidth - GalleryWindow::kBarWidth / 2, kScreenHeight / 2);
+  screen.MouseWheel(-WHEEL_DELTA);
+  screen.PumpUntilIdle();
+  EXPECT_EQ(gallery.ScrollOffset(), 2 * step);
 }
 
 TEST_F(GalleryWindowTest, ThePressedTrackPagesTheBoard) {
