@@ -17,12 +17,9 @@ constexpr std::size_t kMaxDrawn = 4000;  // longer texts are measured only, whic
 
 // Lines of text broken at "\r\n", "\r" or "\n"; a break at the very end starts no line.
 int Paragraphs(std::wstring_view text) {
-  int lines = 1;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != L'\r' && text[i] != L'\n') continue;
-    if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-    lines += i + 1 < text.size();
-  }
+  int lines = 1;  // "\r\n" counts at its "\n"
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (text[i] == L'\n' || (text[i] == L'\r' && text.substr(i + 1, 1) != L"\n")) lines += i + 1 < text.size();
   return lines;
 }
 
@@ -37,8 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int width = int(in.Pick(-20, 160)), height = int(in.Pick(-5, 40));
   const bool terminated = in.Flag();
   const int repeat = in.Byte() >= 0xF0 ? int(in.Pick(2, 500)) : 1;
-  const std::wstring piece = in.Text(200);
-  std::wstring text;
+  std::wstring text, piece = in.Text(200);
   for (int i = 0; i < repeat; ++i) text += piece;
   const std::wstring_view used = terminated ? std::wstring_view(text.c_str()) : text;
   const int count = terminated ? -1 : int(text.size());
@@ -52,10 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   RECT measured{0, 0, width, height};
   const int answer = DrawTextW(canvas.dc(), text.c_str(), count, &measured, format | DT_CALCRECT);
-  if (count == 0) {  // nothing to lay out: one line's height, the rectangle left alone
-    FUZZ_CHECK(answer == line && measured.right == width && measured.bottom == height);
-    return 0;
-  }
+  if (count == 0)  // nothing to lay out: one line's height, the rectangle left alone
+    return FUZZ_CHECK(answer == line && measured.right == width && measured.bottom == height), 0;
   const int lines = (measured.bottom - measured.top) / line;
   FUZZ_CHECK(answer != 0 && measured.left == 0 && measured.top == 0 && measured.right >= 0 &&
              measured.bottom == lines * line && lines >= int(!used.empty()));
