@@ -1,9 +1,11 @@
 // DrawText with random texts (lone surrogates, values past the last code point, very long runs
 // included), flags and rectangles. Measuring gives whole lines, one per paragraph unless words
 // wrap, one in all with DT_SINGLELINE, and the width GetTextExtentPoint32W gives where no layout
-// rule applies; drawing answers what measuring did and leaves no ink outside its rectangle
-// unless told not to clip.
+// rule applies; partial widths agree with prefixes; drawing answers what measuring did and
+// leaves no ink outside its rectangle unless told not to clip.
+#include <algorithm>
 #include <cwchar>
+#include <vector>
 
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/platform/text/TextTestSupport.h"
@@ -66,6 +68,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   if (text.size() > kMaxDrawn) return 0;
+  // Every prefix measures what the partial widths say, and they never shrink, so a caret placed
+  // by prefix width lands where the text is drawn.
+  std::vector<int> partial(text.size() + 1);
+  SIZE whole{}, prefix{};
+  FUZZ_CHECK(GetTextExtentExPointW(canvas.dc(), text.data(), int(text.size()), -1, nullptr, partial.data(), &whole));
+  for (std::size_t i = 1; i < text.size(); i += 1 + text.size() / 16)  // a sample: each is a walk
+    FUZZ_CHECK(GetTextExtentPoint32W(canvas.dc(), text.data(), int(i), &prefix) && prefix.cx == partial[i - 1]);
+  FUZZ_CHECK(text.empty() || (whole.cx == partial[text.size() - 1] && std::is_sorted(partial.begin(), partial.end() - 1)));
 
   RECT box{kMargin, kMargin, kMargin + width, kMargin + height};
   const int drawn = DrawTextW(canvas.dc(), text.c_str(), count, &box, format);
