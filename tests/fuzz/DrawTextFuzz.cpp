@@ -4,6 +4,7 @@
 // rule applies; partial widths agree with prefixes; drawing answers what measuring did and
 // leaves no ink outside its rectangle unless told not to clip.
 #include <algorithm>
+#include <array>
 #include <cwchar>
 #include <vector>
 
@@ -41,10 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::wstring_view used = terminated ? std::wstring_view(text.c_str()) : text;
   const int count = terminated ? -1 : int(text.size());
 
-  static const LOGFONTW logfont = LogFont({});
-  static const HFONT font = CreateFontIndirectW(&logfont);
+  static const HFONT font = CreateFontIndirectW(std::array{LogFont({})}.data());
   Canvas canvas(160 + 2 * kMargin, 40 + 2 * kMargin);
   SelectObject(canvas.dc(), font);
+  const auto extent = [&](std::wstring_view s) {
+    SIZE size{};
+    return GetTextExtentPoint32W(canvas.dc(), s.data(), int(s.size()), &size) ? size.cx : -1;
+  };
   const int line = Metrics(canvas.dc()).tmHeight;
   const bool single = format & DT_SINGLELINE, placed = single && (format & (DT_VCENTER | DT_BOTTOM));
 
@@ -61,20 +65,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int paragraphs = single ? 1 : Paragraphs(used);
     FUZZ_CHECK((format & DT_WORDBREAK) && !single ? lines >= paragraphs : lines == paragraphs);
     const bool tabs = (format & DT_EXPANDTABS) && used.find(L'\t') != std::wstring_view::npos;
-    if (paragraphs == 1 && !tabs && !(format & DT_WORDBREAK)) {
-      SIZE extent{};
-      GetTextExtentPoint32W(canvas.dc(), used.data(), int(used.size()), &extent);
-      FUZZ_CHECK(measured.right == extent.cx);
-    }
+    if (paragraphs == 1 && !tabs && !(format & DT_WORDBREAK)) FUZZ_CHECK(measured.right == extent(used));
   }
   if (text.size() > kMaxDrawn) return 0;
   // Every prefix measures what the partial widths say, and they never shrink, so a caret placed
   // by prefix width lands where the text is drawn.
   std::vector<int> partial(text.size() + 1);
-  SIZE whole{}, prefix{};
+  SIZE whole{};
   FUZZ_CHECK(GetTextExtentExPointW(canvas.dc(), text.data(), int(text.size()), -1, nullptr, partial.data(), &whole));
   for (std::size_t i = 1; i < text.size(); i += 1 + text.size() / 16)  // a sample: each is a walk
-    FUZZ_CHECK(GetTextExtentPoint32W(canvas.dc(), text.data(), int(i), &prefix) && prefix.cx == partial[i - 1]);
+    FUZZ_CHECK(extent({text.data(), i}) == partial[i - 1]);
   FUZZ_CHECK(text.empty() || (whole.cx == partial[text.size() - 1] && std::is_sorted(partial.begin(), partial.end() - 1)));
 
   RECT box{kMargin, kMargin, kMargin + width, kMargin + height};
