@@ -13,10 +13,8 @@
 #include "platform/gdi/Surface.h"
 
 // A broken invariant is a finding: say which and stop, so the fuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                           \
-  ((condition) ? void(0)                                                                \
-               : (std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition), \
-                  std::abort()))
+#define FUZZ_CHECK(condition) \
+  ((condition) ? void(0) : (std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition), std::abort()))
 
 class FuzzInput {
  public:
