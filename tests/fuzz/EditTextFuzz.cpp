@@ -33,28 +33,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (s.empty()) break;
         eraseSelection();
         text.insert(std::size_t(caret), s);
-        caret += int(s.size());
-        written = true;
+        caret += int(s.size()), written = true;
         collapse();
         break;
       }
-      case 1:
+      case 1:  // the host hears of a Backspace only when something went, of every Delete
         model.Backspace();
         if (!eraseSelection() && caret > 0) text.erase(std::size_t(--caret), 1);
-        written = text != before;  // only when something went
-        collapse();
+        written = text != before, collapse();
         break;
       case 2:
         model.DeleteSelect();
         if (!eraseSelection() && caret < length) text.erase(std::size_t(caret), 1);
-        written = true;  // even when nothing went: the host hears of every Delete
-        collapse();
+        written = true, collapse();
         break;
       case 3:
         model.Undo();
         text.swap(undo);
-        caret = int(text.size()), start = clamp(start), end = clamp(end);
-        written = true;
+        caret = int(text.size()), start = clamp(start), end = clamp(end), written = true;
         break;
       case 4: model.TakeUndoSnapshot(); undo = text; break;
       case 5: model.MoveCaretLeft(); caret = std::max(caret - 1, 0); break;
@@ -72,14 +68,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       default: {  // the host replaced the text
         const std::wstring s = in.Flag() ? text : in.Text(40);
         FUZZ_CHECK(model.ReplaceText(s) == (s != text));
-        text = s;
-        caret = clamp(caret), start = clamp(start), end = clamp(end);
+        text = s, caret = clamp(caret), start = clamp(start), end = clamp(end);
       }
     }
     FUZZ_CHECK(model.Text() == text && model.Caret() == caret);
-    FUZZ_CHECK(model.SelStart() == start && model.SelEnd() == end);
-    FUZZ_CHECK(model.SelectedText() == text.substr(std::size_t(std::min(start, end)),
-                                                   std::size_t(std::abs(end - start))));
+    const auto low = std::size_t(std::min(start, end)), span = std::size_t(std::abs(end - start));
+    FUZZ_CHECK(model.SelStart() == start && model.SelEnd() == end && model.SelectedText() == text.substr(low, span));
     FUZZ_CHECK(model.TakeWriteBack() == std::exchange(written, false));
     FUZZ_CHECK(text == before || model.Revision() != revision);
   }

@@ -6,7 +6,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
+
+#include "platform/gdi/Surface.h"
+
+// A broken invariant is a finding: say which and stop, so the fuzzer keeps the input.
+#define FUZZ_CHECK(condition) \
+  ((condition) ? void(0) : (std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition), std::abort()))
 
 class FuzzInput {
  public:
@@ -47,8 +55,19 @@ class FuzzInput {
   const std::uint8_t* m_end;
 };
 
-// A broken invariant is a finding: say which and stop, so the fuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                           \
-  ((condition) ? void(0)                                                                \
-               : (std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition), \
-                  std::abort()))
+// The bytes in a buffer of exactly their size, so a read even one past them is caught.
+inline std::unique_ptr<std::uint8_t[]> ExactCopy(const std::uint8_t* data, std::size_t size) {
+  std::unique_ptr<std::uint8_t[]> copy(new std::uint8_t[size]);  // new[0] is not null
+  std::memcpy(copy.get(), data, size);
+  return copy;
+}
+
+// Decodes into a surface holding one marked pixel, which a refusal must leave as it was.
+template <class Decode>
+bool DecodedOrUntouched(platform::Surface& surface, Decode decode) {
+  FUZZ_CHECK(surface.Allocate(1, 1));
+  surface.Row(0)[0] = 0x123456;
+  if (decode(surface)) return true;
+  FUZZ_CHECK(surface.Width() == 1 && surface.Height() == 1 && surface.Row(0)[0] == 0x123456);
+  return false;
+}

@@ -6,7 +6,6 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,8 +19,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Read(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  return Bytes(std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {});
 }
 
 // One of the changes libFuzzer makes most: flip a bit, set a byte, insert bytes, erase a run,

