@@ -1,5 +1,6 @@
-// Raster rules of lines, and how the GDI refuses bad handles. Fills, rectangles and pixels are
-// checked against a reference in RasterDifferentialTest.
+// Raster rules of lines, how the GDI refuses bad handles and sizes, and reading pixels back as
+// DIB rows. Fills, rectangles, pixels and block transfers are checked against a reference in
+// RasterDifferentialTest.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,62 +13,54 @@ using trellis::test::Canvas;
 namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-
-// Selects a new solid pen for the lifetime of the object.
-struct PenScope {
-  PenScope(HDC dc, COLORREF c, int width = 1, int style = PS_SOLID)
-      : dc(dc), pen(CreatePen(style, width, c)), old(SelectObject(dc, pen)) {}
-  ~PenScope() {
-    SelectObject(dc, old);
-    DeleteObject(pen);
-  }
-  HDC dc;
-  HPEN pen;
-  HGDIOBJ old;
-};
 }  // namespace
 
 // The end point is left out in every direction (so the next line draws it), a zero-length line
 // draws nothing, and a line far past the surface stops early within the clip and origin.
 TEST(Lines, EndPointIsExcludedAndClipAndOriginApply) {
-  Canvas c(20, 20);
-  PenScope pen(c.dc(), kRed);
-  MoveToEx(c.dc(), 2, 2, nullptr);
-  const struct {
-    POINT to;
-    int total;
-    COLORREF atEnd;
-  } steps[] = {{{2, 2}, 0, kWhite}, {{10, 2}, 8, kWhite}, {{10, 9}, 15, kWhite}, {{3, 2}, 22, kRed}};
-  for (const auto& s : steps) {
-    LineTo(c.dc(), s.to.x, s.to.y);
-    EXPECT_EQ(c.Count(kRed), s.total) << s.to.x << "," << s.to.y;
-    EXPECT_EQ(c.At(s.to.x, s.to.y), s.atEnd);
-    EXPECT_EQ(c.At(10, 2), s.total > 8 ? kRed : kWhite);
-  }
-  POINT pos{};
-  GetCurrentPositionEx(c.dc(), &pos);
-  EXPECT_EQ(pos.x + 100 * pos.y, 3 + 200);
+  HPEN pen = CreatePen(PS_SOLID, 1, kRed);
+  {
+    Canvas c(20, 20), d(20, 20);
+    SelectObject(c.dc(), pen);
+    MoveToEx(c.dc(), 2, 2, nullptr);
+    const struct {
+      POINT to;
+      int total;
+      COLORREF atEnd;
+    } steps[] = {{{2, 2}, 0, kWhite}, {{10, 2}, 8, kWhite}, {{10, 9}, 15, kWhite}, {{3, 2}, 22, kRed}};
+    for (const auto& s : steps) {
+      LineTo(c.dc(), s.to.x, s.to.y);
+      EXPECT_EQ(c.Count(kRed), s.total) << s.to.x << "," << s.to.y;
+      EXPECT_EQ(c.At(s.to.x, s.to.y), s.atEnd);
+      EXPECT_EQ(c.At(10, 2), s.total > 8 ? kRed : kWhite);
+    }
+    POINT pos{};
+    GetCurrentPositionEx(c.dc(), &pos);
+    EXPECT_EQ(pos.x + 100 * pos.y, 3 + 200);
 
-  Canvas d(20, 20);
-  PenScope pen2(d.dc(), kRed);
-  SetWindowOrgEx(d.dc(), 5, 5, nullptr);    // logical (5,5) is device (0,0)
-  IntersectClipRect(d.dc(), 5, 5, 10, 30);  // logical; device x 0..4
-  MoveToEx(d.dc(), 0, 6, nullptr);
-  LineTo(d.dc(), 100000000, 6);
-  EXPECT_EQ(d.Count(kRed, {0, 1, 5, 2}), 5);
-  EXPECT_EQ(d.Count(kRed), 5);
-  RECT box{};
-  EXPECT_EQ(GetClipBox(d.dc(), &box), SIMPLEREGION);
-  EXPECT_EQ((std::vector<LONG>{box.left, box.right, box.bottom}), (std::vector<LONG>{5, 10, 25}));
+    SelectObject(d.dc(), pen);
+    SetWindowOrgEx(d.dc(), 5, 5, nullptr);    // logical (5,5) is device (0,0)
+    IntersectClipRect(d.dc(), 5, 5, 10, 30);  // logical; device x 0..4
+    MoveToEx(d.dc(), 0, 6, nullptr);
+    LineTo(d.dc(), 100000000, 6);
+    EXPECT_EQ(d.Count(kRed, {0, 1, 5, 2}), 5);
+    EXPECT_EQ(d.Count(kRed), 5);
+    RECT box{};
+    EXPECT_EQ(GetClipBox(d.dc(), &box), SIMPLEREGION);
+    EXPECT_EQ((std::vector<LONG>{box.left, box.right, box.bottom}), (std::vector<LONG>{5, 10, 25}));
+  }
+  EXPECT_TRUE(DeleteObject(pen));  // two DCs held it, and both let go as they died
 }
 
 // A deleted brush, a made-up DC, a pen where a DC belongs: each call refuses with its documented
-// answer. Stock objects survive any number of deletes.
-TEST(Handles, StaleMadeUpAndWrongKindHandlesAreRefused) {
+// answer. Stock objects survive any number of deletes. Huge, negative and monochrome bitmaps are
+// refused without leaking; a zero size gives the platform's one-pixel bitmap.
+TEST(Handles, BadHandlesAndSizesAreRefusedWithoutLeaking) {
+  Canvas c(4, 4);
+  const std::size_t live = platform::Handles().LiveCount();
   HBRUSH brush = CreateSolidBrush(kRed);
   ASSERT_TRUE(DeleteObject(brush));
   EXPECT_FALSE(DeleteObject(brush));
-  Canvas c(4, 4);
   RECT r{0, 0, 4, 4};
   EXPECT_EQ(FillRect(c.dc(), &r, brush), 0);
   EXPECT_EQ(FillRect(c.dc(), nullptr, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))), 0);
@@ -80,6 +73,17 @@ TEST(Handles, StaleMadeUpAndWrongKindHandlesAreRefused) {
   EXPECT_FALSE(BitBlt(c.dc(), 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
   EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));
   EXPECT_EQ(GetObjectType(GetStockObject(WHITE_BRUSH)), OBJ_BRUSH);
+  EXPECT_EQ(CreateCompatibleBitmap(c.dc(), 100000, 100000), nullptr);
+  EXPECT_EQ(CreateCompatibleBitmap(c.dc(), -1, 10), nullptr);
+  EXPECT_EQ(CreateBitmap(1 << 20, 1 << 20, 1, 32, nullptr), nullptr);
+  EXPECT_EQ(CreateBitmap(4, 4, 1, 1, nullptr), nullptr);
+  EXPECT_EQ(platform::Handles().LiveCount(), live);
+  HBITMAP tiny = CreateCompatibleBitmap(c.dc(), 0, 5);
+  BITMAP bm{};
+  ASSERT_EQ(GetObjectW(tiny, sizeof bm, &bm), int(sizeof bm));
+  EXPECT_EQ((std::vector<LONG>{bm.bmWidth, bm.bmHeight}), (std::vector<LONG>{1, 1}));
+  EXPECT_EQ(GetObjectW(tiny, 3, &bm), 0);  // buffer too small
+  DeleteObject(tiny);
 }
 
 // Selected objects cannot be deleted, a bitmap sits in one DC at a time, and deleting a DC or
@@ -108,21 +112,24 @@ TEST(Handles, SelectedObjectsAreHeldUntilTheirDcLetsGo) {
   DeleteDC(a);
 }
 
-// Huge, negative and monochrome bitmaps are refused without leaking; a zero size gives the
-// platform's one-pixel bitmap.
-TEST(Handles, HugeAndNegativeBitmapsAreRefusedWithoutLeaking) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  const std::size_t live = platform::Handles().LiveCount();
-  EXPECT_EQ(CreateCompatibleBitmap(dc, 100000, 100000), nullptr);
-  EXPECT_EQ(CreateCompatibleBitmap(dc, -1, 10), nullptr);
-  EXPECT_EQ(CreateBitmap(1 << 20, 1 << 20, 1, 32, nullptr), nullptr);
-  EXPECT_EQ(CreateBitmap(4, 4, 1, 1, nullptr), nullptr);
-  EXPECT_EQ(platform::Handles().LiveCount(), live);
-  HBITMAP tiny = CreateCompatibleBitmap(dc, 0, 5);
-  BITMAP bm{};
-  ASSERT_EQ(GetObjectW(tiny, sizeof bm, &bm), int(sizeof bm));
-  EXPECT_EQ((std::vector<LONG>{bm.bmWidth, bm.bmHeight}), (std::vector<LONG>{1, 1}));
-  EXPECT_EQ(GetObjectW(tiny, 3, &bm), 0);  // buffer too small
-  DeleteObject(tiny);
-  DeleteDC(dc);
+TEST(GetDIBits, RowsComeBottomUpUnlessAskedTopDown) {
+  Canvas c(3, 2);
+  SetPixel(c.dc(), 0, 0, kRed);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 3, 2, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<BYTE> bits(2 * 12, 0xAA);  // 24-bit rows pad to 12 bytes
+  ASSERT_EQ(GetDIBits(c.dc(), c.bitmap(), 0, 2, bits.data(), &info, DIB_RGB_COLORS), 2);
+  // Bottom-up: the top row (with the red pixel) comes second.
+  EXPECT_EQ(bits[12 + 2], 255);
+  EXPECT_EQ(bits[12 + 0], 0);
+  EXPECT_EQ(bits[2], 255);  // white
+  // Asking with no buffer and no bit count describes the bitmap.
+  BITMAPINFO describe{};
+  describe.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  ASSERT_EQ(GetDIBits(c.dc(), c.bitmap(), 0, 0, nullptr, &describe, DIB_RGB_COLORS), 1);
+  EXPECT_EQ(describe.bmiHeader.biWidth, 3);
+  EXPECT_EQ(describe.bmiHeader.biBitCount, 32);
+  // A mismatched width is refused rather than read past the rows.
+  info.bmiHeader.biWidth = 4;
+  EXPECT_EQ(GetDIBits(c.dc(), c.bitmap(), 0, 2, bits.data(), &info, DIB_RGB_COLORS), 0);
 }
