@@ -76,7 +76,7 @@ struct Random {
 // A canvas with random content (from a small palette half the time, so colour keys match) and a
 // random window origin, viewport origin and clip, with the device clip the reference applies.
 struct Target {
-  Target(Random& random, std::ostream& log) : canvas(random.Side(), random.Between(1, 12)) {
+  Target(Random& random, std::ostream& log) : canvas{random.Side(), random.Between(1, 12)} {
     image = {canvas.width(), canvas.height(), {}};
     const COLORREF palette[] = {random.Color(), random.Color(), random.Color()};
     const bool fromPalette = random.OneIn(2);
