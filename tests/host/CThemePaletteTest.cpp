@@ -10,13 +10,11 @@ using trellis::test::TempDir;
 
 TEST(CThemePalette, FailedReloadLeavesThePreviousThemeWhole) {
   CComPtr<CThemePalette> palette(new CThemePalette);
-  EXPECT_EQ(palette->GetColor(L"A"), 0u);  // empty, it knows nothing
   ASSERT_FALSE(palette->LoadText("A = #010101\nB = #020202\n", {}));
 
   // Good lines before the bad one must not leak into the palette.
   const auto error = palette->LoadText("A = #0A0A0A\nC = #0C0C0C\nB = #nothex\n", {});
   ASSERT_TRUE(error);
-  EXPECT_EQ(error->nLine, 3);
   EXPECT_EQ(palette->GetColor(L"A"), RGB(1, 1, 1));
   EXPECT_EQ(palette->GetColor(L"B"), RGB(2, 2, 2));
   EXPECT_EQ(palette->GetColor(L"C"), 0u);

@@ -35,7 +35,7 @@ class ThemeLookupTest : public trellis::test::HostEnvTest {
 
 }  // namespace
 
-TEST_F(ThemeLookupTest, KnownKeysGiveTheirValueAndNothingElseIsInventedNorCounted) {
+TEST_F(ThemeLookupTest, KnownKeysGiveTheirValueNothingElseIsInventedAndNoPaletteGivesZero) {
   const ULONG paletteRefs = RefCount(m_palette), envRefs = RefCount(m_env);
   EXPECT_EQ(ThemeColor(L"Known"), RGB(0x10, 0x20, 0x30));
   EXPECT_EQ(ThemeColor(L"NoColour"), 0xFFFFFFFFu);
@@ -51,9 +51,8 @@ TEST_F(ThemeLookupTest, KnownKeysGiveTheirValueAndNothingElseIsInventedNorCounte
   }
   EXPECT_EQ(RefCount(m_palette), paletteRefs);
   EXPECT_EQ(RefCount(m_env), envRefs);
-}
 
-TEST_F(ThemeLookupTest, NoEnvironmentNoPaletteOrAnotherKindGiveZero) {
+  // No environment, no palette, or something else in the palette slot.
   const std::function<void()> breaks[] = {[&] { m_env->SetPalette(new NotAPalette); },
                                           [&] { m_env->SetPalette(nullptr); },
                                           [] { CGlobalEnv::SetGlobalEnv(nullptr); }};
