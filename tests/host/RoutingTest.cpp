@@ -93,7 +93,6 @@ TEST_F(Routing, OnlyRegisteredMessagesArriveCaptureKeepsTheMouseAndHoverEndsWhen
   p.SetCapture();
   MoveTo(other, 10, 10);
   Release(other, 10, 10);
-  EXPECT_TRUE(other.log.empty());
   // Points stay in the capturing element's coordinates, outside it too; the pointer has left it
   // all the same.
   EXPECT_EQ(p.log, (Log{"move@5,5", "down@5,5", "leave", "move@100,10", "up@100,10"}));
@@ -101,7 +100,7 @@ TEST_F(Routing, OnlyRegisteredMessagesArriveCaptureKeepsTheMouseAndHoverEndsWhen
   Click(other, 11, 10);  // its press is not registered
   screen.MouseMove(700, 500);  // leaving the window altogether
   Pump();
-  EXPECT_EQ(other.log, (Log{"move@11,10", "up@11,10", "leave"}));
+  EXPECT_EQ(other.log, (Log{"move@11,10", "up@11,10", "leave"}));  // nothing while captured
   // Hover ends too when another window takes the mouse.
   MoveTo(other, 5, 5);
   CElementHostWnd elsewhere;

@@ -40,11 +40,13 @@ TEST_F(ThemeLookupTest, KnownKeysGiveTheirValueNothingElseIsInventedAndNoPalette
   EXPECT_EQ(ThemeColor(L"Known"), RGB(0x10, 0x20, 0x30));
   EXPECT_EQ(ThemeColor(L"NoColour"), 0xFFFFFFFFu);
   ASSERT_NE(m_palette->GetFont(L"Known"), nullptr);
+  ASSERT_NE(m_palette->GetBitmap(L"Known"), nullptr);
   EXPECT_EQ(ThemeFont(L"Known"), m_palette->GetFont(L"Known"));
   EXPECT_EQ(ThemeBitmap(L"Known"), m_palette->GetBitmap(L"Known"));
   // A key the theme lacks is black, not some default that would hide the gap; keys are
   // case-sensitive.
-  for (const wchar_t* key : {L"Known.missing", L"known", L"", static_cast<const wchar_t*>(nullptr)}) {
+  for (const wchar_t* key :
+       {L"Known.missing", L"known", L"", static_cast<const wchar_t*>(nullptr)}) {
     EXPECT_EQ(ThemeColor(key), 0u);
     EXPECT_EQ(ThemeFont(key), nullptr);
     EXPECT_EQ(ThemeBitmap(key), nullptr);
