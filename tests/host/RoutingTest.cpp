@@ -207,6 +207,17 @@ TEST_F(Routing, TheWheelGoesToTheElementUnderThePointerOrOverAPopupToTheFocus) {
   EXPECT_EQ(focused.log, (std::vector<std::string>{"focus", "wheel120"}));
 }
 
+TEST_F(Routing, AnElementMadeAtItsFinalSizeIsLaidOutBeforeItIsFirstSeen) {
+  Probe p;
+  _CONTAINER_INFO info = Info(10, 10, 40, 20);
+  p.InitObject(L"probe", &info);
+  p.RegisterMessage(WM_SIZE);
+  Pump();
+  p.MoveContainer(10, 10, 40, 20);  // the same size: nothing to lay out
+  p.MoveContainer(10, 10, 50, 20);
+  EXPECT_EQ(p.log, (Log{"size@40,20", "size@50,20"}));
+}
+
 #if !defined(NDEBUG) && defined(__GNUC__) && !defined(__clang__)
 TEST_F(Routing, ADebugBuildNamesHandlersThatCanNeverRun) {
   Probe p;
