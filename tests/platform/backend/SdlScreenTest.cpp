@@ -37,7 +37,6 @@ class SdlScreenTest : public ::testing::Test {
     RegisterClassExW(&wc);
     window = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 20, 10, 100, 50,
                              nullptr, nullptr, nullptr, nullptr);
-    SetFocus(window);
     g_log.clear();
   }
 
