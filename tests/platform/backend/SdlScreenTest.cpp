@@ -135,11 +135,11 @@ TEST_F(SdlScreenTest, ClipboardTextIsTradedWithSdlAsUtf8) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
   const HGLOBAL memory = GlobalAlloc(GHND, (copied.size() + 1) * sizeof(wchar_t));
-  std::wmemcpy(static_cast<wchar_t *>(GlobalLock(memory)), copied.c_str(), copied.size() + 1);
+  std::wmemcpy(static_cast<wchar_t*>(GlobalLock(memory)), copied.c_str(), copied.size() + 1);
   GlobalUnlock(memory);
   SetClipboardData(CF_UNICODETEXT, memory);
   CloseClipboard();
-  char *utf8 = SDL_GetClipboardText();
+  char* utf8 = SDL_GetClipboardText();
   const std::string seen = utf8 ? utf8 : "";
   SDL_free(utf8);
   if (seen.empty()) GTEST_SKIP() << "this video driver keeps no clipboard";
