@@ -148,7 +148,7 @@ TEST_F(SdlScreenTest, ClipboardTextIsTradedWithSdlAsUtf8) {
   ASSERT_EQ(SDL_SetClipboardText("\xE7\xB2\x98\xE8\xB4\xB4 paste"), 0);
   ASSERT_TRUE(OpenClipboard(window));
   const HGLOBAL offered = GetClipboardData(CF_UNICODETEXT);
-  EXPECT_STREQ(static_cast<const wchar_t *>(GlobalLock(offered)), L"粘贴 paste");
+  EXPECT_STREQ(static_cast<const wchar_t*>(GlobalLock(offered)), L"粘贴 paste");
   GlobalUnlock(offered);
   CloseClipboard();
 }

@@ -8,7 +8,7 @@ constexpr DWORD kShown = WS_POPUP | WS_VISIBLE;
 using Order = std::vector<std::pair<HWND, UINT>>;
 using Input = WindowTest;
 
-Order Sequence(const std::vector<Logged> &log) {
+Order Sequence(const std::vector<Logged>& log) {
   Order order;
   for (const Logged& l : log) order.push_back({l.hwnd, l.message});
   return order;
