@@ -1,7 +1,9 @@
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <new>
 
@@ -58,10 +60,15 @@ bool ReadRows(PngReader& r) {
   return true;
 }
 
-bool HasPngSignature(std::FILE* file) {
-  png_byte signature[kSignatureBytes];
-  return std::fread(signature, 1, kSignatureBytes, file) == kSignatureBytes &&
-         png_sig_cmp(signature, 0, kSignatureBytes) == 0;
+// The signature, then the image header as the first chunk, as the format requires: the reader
+// would otherwise skip what comes first and take the size from a header found later on.
+bool StartsWithPngHeader(std::FILE* file) {
+  static constexpr png_byte kHeaderChunk[] = {0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  png_byte start[kSignatureBytes + sizeof kHeaderChunk];
+  return std::fread(start, 1, sizeof start, file) == sizeof start &&
+         png_sig_cmp(start, 0, kSignatureBytes) == 0 &&
+         std::equal(std::begin(kHeaderChunk), std::end(kHeaderChunk), start + kSignatureBytes) &&
+         std::fseek(file, kSignatureBytes, SEEK_SET) == 0;
 }
 
 }  // namespace
@@ -69,7 +76,7 @@ bool HasPngSignature(std::FILE* file) {
 bool LoadPng(const std::filesystem::path& path, Surface& out) {
   PngReader r;
   r.file = std::fopen(path.c_str(), "rb");
-  if (!r.file || !HasPngSignature(r.file)) return false;
+  if (!r.file || !StartsWithPngHeader(r.file)) return false;
   r.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning);
   if (!r.png) return false;
   r.info = png_create_info_struct(r.png);
