@@ -11,6 +11,7 @@
 #include "button/CElementButtonSys.h"
 #include "host/CGlobalEnv.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/Reentry.h"
 #include "tests/support/SolidBitmap.h"
 
 using namespace trellis::test;
@@ -101,45 +102,25 @@ const struct {
     {"FocusByTab", BN_SETFOCUS, [](ButtonSys& t) { t.Key(VK_TAB); }},
     {"BlurByTab", BN_KILLFOCUS, [](ButtonSys& t) { t.Key(VK_TAB), t.Key(VK_TAB); }},
 };
-const char* const kReactions[] = {"DestroyButton", "DestroyWindow", "ChangeButton"};
-
-class ButtonReentry : public ButtonSys, public testing::WithParamInterface<int> {};
+class ButtonReentry : public ButtonSys, public ReentryCase {};
 
 TEST_P(ButtonReentry, TheParentMayActInsideEveryNotification) {
-  const auto& row = kProvocations[GetParam() / 3];
-  const int reaction = GetParam() % 3;
-  bool reacted = false;
-  parent.react = [&](Notice n) {
-    if (n.from != kId || n.code != row.code || std::exchange(reacted, true)) return;
-    if (reaction == 0) {
-      held->ReleaseObject();
-      std::exchange(held, nullptr)->Release();
-    } else if (reaction == 1) {
-      window.DestroyWindow();
-    } else {
-      button.SetText(L"host");
-      button.Enable(0);
-    }
-  };
+  const auto& row = kProvocations[Row()];
+  parent.ReactOnce([&](const Notice& n) { return n.from == kId && n.code == row.code; }, [&] {
+    Carry([&] { held->ReleaseObject(), std::exchange(held, nullptr)->Release(); },
+          [&] { window.DestroyWindow(); }, [&] { button.SetText(L"host"), button.Enable(0); });
+  });
   row.provoke(*this);
   parent.react = nullptr;
-  ASSERT_TRUE(reacted);
-  if (reaction == 1) {
-    EXPECT_EQ(window.Host(), nullptr);
-    screen.Click(60, 60);
-    return Pump();
-  }
+  ASSERT_TRUE(parent.reacted);
+  if (React() == Reaction::EndWindow) return ExpectWindowEnded();
   EXPECT_TRUE(!held || Look() == kDisable);
   Click(probe, 10, 10);
   EXPECT_EQ(HeardSoFar().back(), std::pair(kProbeId, UINT(BN_CLICKED)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Button, ButtonReentry,
-                         testing::Range(0, 3 * int(std::size(kProvocations))),
-                         [](const auto& i) {
-                           return std::string(kProvocations[i.param / 3].name) + "_" +
-                                  kReactions[i.param % 3];
-                         });
+INSTANTIATE_TEST_SUITE_P(Button, ButtonReentry, ReentryCases(kProvocations),
+                         ReentryCaseNames(kProvocations));
 
 // The caption's look is the choice page's golden image's.
 TEST_F(ButtonSys, AFrameOfNoColourShowsTheBackground) {

@@ -124,30 +124,25 @@ TEST_F(Radio, EachInteractionNotifiesInOrderAndTheGroupFollows) {
 // radio; afterwards the window is gone cleanly, or the second radio still takes a click.
 TEST_F(Radio, AParentMayActInsideTheNotice) {
   enum Act { EndRadio, EndGroup, EndWindow, Change };
-  for (Act act : {EndRadio, EndGroup, EndWindow, Change}) {
+  for (Act act : {EndRadio, Change, EndGroup, EndWindow}) {
     SCOPED_TRACE(act);
     auto clicked = std::make_unique<CElementRadio>();
     Place(*clicked, kId + 2, 70);
     if (group) group->AddRadioToGroup(clicked.get());
     Click(*second, 30, 10);
-    bool acted = false;
-    parent.react = [&](trellis::test::Notice) {
-      if (std::exchange(acted, true)) return;
+    parent.ReactOnce([](const trellis::test::Notice&) { return true; }, [&] {
       if (act == EndRadio) clicked.reset();
       if (act == EndGroup) group.reset();
       if (act == EndWindow) window.DestroyWindow();
       if (act == Change)
         clicked->SetCheck(CElementRadio::RADIO_UNCHECKED), clicked->Enable(0),
             clicked->SetText(L"changed");
-    };
+    });
     parent.notices.clear();
     Click(*clicked, 30, 10);
     parent.react = nullptr;
     EXPECT_EQ(parent.notices.size(), 1u);
-    if (act == EndWindow) {
-      EXPECT_FALSE(::IsWindow(window.m_hWnd));
-      break;
-    }
+    if (act == EndWindow) return ExpectWindowEnded();
     EXPECT_EQ(second->GetCheck(), 0);  // the group is told before the parent
     Advance(1000);
     Click(*second, 30, 10);

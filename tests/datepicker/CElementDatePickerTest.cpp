@@ -206,7 +206,7 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
       EXPECT_EQ(calendar ? Selection(calendar) : picker->GetDate(), 20270101);
     }
     if (c.act == EndWindow) {
-      EXPECT_FALSE(::IsWindow(window.m_hWnd));
+      ExpectWindowEnded();
       picker.Release();
       continue;
     }

@@ -9,6 +9,7 @@
 #include "droplist/CDropList.h"
 #include "droplist/CElementDropdown.h"
 #include "tests/droplist/DropListFixture.h"
+#include "tests/support/Reentry.h"
 
 namespace trellis::test {
 namespace {
@@ -26,9 +27,7 @@ Heard HeardFrom(const RecordingParent& parent, DWORD id) {
   return heard;
 }
 
-const char* const kReactions[] = {"DestroyControl", "DestroyWindow", "ChangeControl"};
-
-class DropListReentry : public DropListFixture, public testing::WithParamInterface<int> {
+class DropListReentry : public DropListFixture, public ReentryCase {
  public:
   static constexpr DWORD kVictimId = 21;
   DropListReentry();
@@ -78,7 +77,7 @@ const struct {
 };
 
 DropListReentry::DropListReentry() {
-  victim = kProvocations[GetParam() / 3].dropdown ? new CElementDropdown : new DropList;
+  victim = kProvocations[Row()].dropdown ? new CElementDropdown : new DropList;
   victim->AddRef();
   _CONTAINER_INFO info = Info(200, 10, kWidth, 18, kVictimId);
   info.SetName(L"victim");
@@ -88,49 +87,38 @@ DropListReentry::DropListReentry() {
 }
 
 TEST_P(DropListReentry, TheParentMayActInsideEveryNotification) {
-  const auto& provocation = kProvocations[GetParam() / 3];
-  const int reaction = GetParam() % 3;
-  bool reacted = false;
-  parent.react = [&](Notice n) {
-    if (n.from != kVictimId || n.msg != provocation.msg || n.code != provocation.code ||
-        std::exchange(reacted, true))
-      return;
-    if (reaction == 0) {
-      victim->ReleaseObject();
-      std::exchange(victim, nullptr)->Release();
-    } else if (reaction == 1) {
-      window.DestroyWindow();
-    } else {
-      while (victim->GetCount() > 0) victim->DeleteString(0);
-      victim->AddString(L"new");
-      victim->SetText(L"host");
-      victim->Enable(0);
-    }
-  };
+  const auto& provocation = kProvocations[Row()];
+  parent.ReactOnce(
+      [&](const Notice& n) {
+        return n.from == kVictimId && n.msg == provocation.msg && n.code == provocation.code;
+      },
+      [&] {
+        Carry([&] { victim->ReleaseObject(), std::exchange(victim, nullptr)->Release(); },
+              [&] { window.DestroyWindow(); },
+              [&] {
+                while (victim->GetCount() > 0) victim->DeleteString(0);
+                victim->AddString(L"new");
+                victim->SetText(L"host");
+                victim->Enable(0);
+              });
+      });
   provocation.provoke(*this);
   Pump();
   parent.react = nullptr;
-  ASSERT_TRUE(reacted);
+  ASSERT_TRUE(parent.reacted);
   if (victim) {
     EXPECT_FALSE(IsOpen(*victim));
     EXPECT_NE(::GetCapture(), Popup(*victim).m_hWnd);
-    EXPECT_TRUE(reaction == 1 || (victim->GetCount() == 1 && !victim->IsEnable()));
+    EXPECT_TRUE(React() == Reaction::EndWindow || (victim->GetCount() == 1 && !victim->IsEnable()));
   }
-  if (reaction == 1) {
-    EXPECT_EQ(window.Host(), nullptr);
-    return screen.Click(60, 60), Pump();
-  }
+  if (React() == Reaction::EndWindow) return ExpectWindowEnded();
   Drop(drop);
   EXPECT_TRUE(IsOpen(drop));
   EXPECT_EQ(HeardFrom(parent, kId), (Heard{{WM_NOTIFY, kId, kOpen}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(DropList, DropListReentry,
-                         testing::Range(0, 3 * int(std::size(kProvocations))),
-                         [](const auto& i) {
-                           return std::string(kProvocations[i.param / 3].name) + "_" +
-                                  kReactions[i.param % 3];
-                         });
+INSTANTIATE_TEST_SUITE_P(DropList, DropListReentry, ReentryCases(kProvocations),
+                         ReentryCaseNames(kProvocations));
 
 // One scripted session; any change in what the parent hears, or in its order, shows here.
 TEST_F(DropListFixture, NotificationSequenceOfATypicalSession) {

@@ -5,14 +5,13 @@
 #include <tuple>
 
 #include "tests/edit/EditBoxFixture.h"
+#include "tests/support/Reentry.h"
 
 using namespace trellis::test;
 
 namespace {
 
-const char* const kReactions[] = {"DestroyEdit", "DestroyWindow", "ChangeEdit"};
-
-class EditReentry : public HostFixture, public testing::WithParamInterface<int> {
+class EditReentry : public HostFixture, public ReentryCase {
  public:
   EditReentry() {
     edit->AddRef();
@@ -50,30 +49,17 @@ const struct {
 };
 
 TEST_P(EditReentry, TheParentMayActInsideEveryNotification) {
-  const int row = GetParam() / 3, reaction = GetParam() % 3;
-  bool reacted = false;
-  parent.react = [&, code = kProvocations[row].code](Notice n) {
-    if (n.code != code || std::exchange(reacted, true)) return;
-    if (reaction == 0) {
-      edit->ReleaseObject();
-      std::exchange(edit, nullptr)->Release();
-    } else if (reaction == 1) {
-      window.DestroyWindow();
-    } else {
-      edit->SetText(L"host");
-      edit->Enable(0);
-    }
-  };
-  kProvocations[row].provoke(*this);
+  parent.ReactOnce([code = kProvocations[Row()].code](const Notice& n) { return n.code == code; },
+                   [&] {
+                     Carry([&] { edit->ReleaseObject(), std::exchange(edit, nullptr)->Release(); },
+                           [&] { window.DestroyWindow(); },
+                           [&] { edit->SetText(L"host"), edit->Enable(0); });
+                   });
+  kProvocations[Row()].provoke(*this);
   Pump();
   parent.react = nullptr;
-  ASSERT_TRUE(reacted);
-  if (reaction == 1) {
-    EXPECT_EQ(window.Host(), nullptr);
-    screen.Click(40, 50);
-    Pump();
-    return;
-  }
+  ASSERT_TRUE(parent.reacted);
+  if (React() == Reaction::EndWindow) return ExpectWindowEnded();
   if (edit) {
     EXPECT_EQ(edit->GetTextString(), L"host");
     EXPECT_LE(std::max({edit->GetCaret(), edit->GetSelectedStart(), edit->GetSelectedEnd()}), 4);
@@ -84,12 +70,8 @@ TEST_P(EditReentry, TheParentMayActInsideEveryNotification) {
   EXPECT_EQ(probe.GetTextString(), L"abc!");
 }
 
-INSTANTIATE_TEST_SUITE_P(Edit, EditReentry,
-                         testing::Range(0, 3 * int(std::size(kProvocations))),
-                         [](const auto& i) {
-                           return std::string(kProvocations[i.param / 3].name) + "_" +
-                                  kReactions[i.param % 3];
-                         });
+INSTANTIATE_TEST_SUITE_P(Edit, EditReentry, ReentryCases(kProvocations),
+                         ReentryCaseNames(kProvocations));
 
 // One scripted session; any change in what the parent hears, or in its order, shows here.
 TEST_F(EditBox, NotificationSequenceOfATypicalSession) {

@@ -118,21 +118,16 @@ TEST_F(PlainControl, ACheckBoxSurvivesAParentActingInsideItsNotice) {
     const auto other = Place(6, 40);
     box->SetFocus();
     Pump();
-    bool acted = false;
-    parent.react = [&, action = action](trellis::test::Notice) {
-      if (std::exchange(acted, true)) return;
+    parent.ReactOnce([](const trellis::test::Notice&) { return true; }, [&, action = action] {
       if (action == EndBox) box.reset();
       if (action == EndWindow) window.DestroyWindow();
       if (action == Change) box->Enable(0), box->SetText(L"changed"), box->SetCheck(0);
-    };
+    });
     parent.notices.clear();
     byKey ? Key(VK_SPACE) : Click(*box, 6, 10);
     parent.react = nullptr;
     EXPECT_EQ(parent.notices.size(), 1u);
-    if (action == EndWindow) {
-      EXPECT_FALSE(::IsWindow(window.m_hWnd));
-      return;
-    }
+    if (action == EndWindow) return ExpectWindowEnded();
     EXPECT_TRUE(!box || box->GetCheck() == 0);
     Click(*other, 6, 10);
     EXPECT_EQ(parent.notices.back().wParam, MAKEWPARAM(6, BN_CLICKED));

@@ -12,6 +12,7 @@
 #include "scroll/CSkinScroll.h"
 #include "tests/platform/window/WindowTesting.h"
 #include "tests/support/Golden.h"
+#include "tests/support/Reentry.h"
 
 namespace trellis::test {
 namespace {
@@ -97,8 +98,7 @@ TEST_F(CSkinScrollTest, RequestSequenceOfATypicalSession) {
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
-class SkinScrollReentry : public CSkinScrollTest, public testing::WithParamInterface<int> {};
-const char* const kReactions[] = {"DestroyBar", "DestroyParent", "ChangeBar"};
+class SkinScrollReentry : public CSkinScrollTest, public ReentryCase {};
 
 const struct {
   const char* name;
@@ -114,21 +114,17 @@ const struct {
 };
 
 TEST_P(SkinScrollReentry, TheParentMayActInsideEveryRequest) {
-  const auto& p = kProvocations[GetParam() / 3];
-  const int reaction = GetParam() % 3;
+  const auto& p = kProvocations[Row()];
   MakeBar(100, 20, 40);
   int seen = 0;
   On(parent, WM_VSCROLL, [&](WPARAM wParam, LPARAM) -> LRESULT {
     if (LOWORD(wParam) != p.code || ++seen != p.nth) return 0;
-    if (reaction == 0) {
-      bar.DestroyWindow();
-    } else if (reaction == 1) {
-      DestroyWindow(std::exchange(parent, nullptr));
-    } else {
-      SCROLLINFO si{sizeof(si), SIF_ALL, 0, 4, 2, 0, 0};
-      bar.UpdateScrollInfo(&si, TRUE);
-      bar.EnableWindow(FALSE);
-    }
+    Carry([&] { bar.DestroyWindow(); }, [&] { DestroyWindow(std::exchange(parent, nullptr)); },
+          [&] {
+            SCROLLINFO si{sizeof(si), SIF_ALL, 0, 4, 2, 0, 0};
+            bar.UpdateScrollInfo(&si, TRUE);
+            bar.EnableWindow(FALSE);
+          });
     return 0;
   });
   const int y = kY + (p.y < 0 ? bar.GetThumbRect().CenterPoint().y : p.y);
@@ -141,7 +137,7 @@ TEST_P(SkinScrollReentry, TheParentMayActInsideEveryRequest) {
   screen.AdvanceTime(1000);
   ASSERT_GE(seen, p.nth);
   EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_TRUE(reaction != 2 || (Pos() >= 0 && Pos() <= 3)) << Pos();
+  EXPECT_TRUE(React() != Reaction::Change || (Pos() >= 0 && Pos() <= 3)) << Pos();
   if (parent) {  // still routing input
     ClearLog();
     screen.Click(kX - 50, kY + 50);
@@ -150,12 +146,8 @@ TEST_P(SkinScrollReentry, TheParentMayActInsideEveryRequest) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(SkinScroll, SkinScrollReentry,
-                         testing::Range(0, 3 * int(std::size(kProvocations))),
-                         [](const auto& i) {
-                           return std::string(kProvocations[i.param / 3].name) + "_" +
-                                  kReactions[i.param % 3];
-                         });
+INSTANTIATE_TEST_SUITE_P(SkinScroll, SkinScrollReentry, ReentryCases(kProvocations),
+                         ReentryCaseNames(kProvocations));
 
 // Every entry point taking a record, an action or a message argument, with what a careless
 // owner passes: each is refused (or re-clamps) and leaves range, page, position and thumb.

@@ -11,6 +11,14 @@ std::vector<UINT> RecordingParent::NotifyCodes() const {
   return codes;
 }
 
+void RecordingParent::ReactOnce(std::function<bool(const Notice&)> matches,
+                                std::function<void()> act) {
+  reacted = false;
+  react = [this, matches = std::move(matches), act = std::move(act)](Notice n) {
+    if (!reacted && matches(n)) reacted = true, act();
+  };
+}
+
 int RecordingParent::OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) {
   UINT code = 0;
   if (msg == WM_NOTIFY && lParam) code = reinterpret_cast<const NMHDR*>(lParam)->code;
@@ -28,6 +36,13 @@ void HostFixture::OpenWindow() {
   info.SetSize(kWindowWidth, kWindowHeight);
   info.SetParent(window.Root());
   parent.InitObject(L"parent", &info);
+  Pump();
+}
+
+void HostFixture::ExpectWindowEnded() {
+  EXPECT_FALSE(::IsWindow(window.m_hWnd));
+  EXPECT_EQ(window.Host(), nullptr);
+  screen.Click(kWindowX + 40, kWindowY + 40);
   Pump();
 }
 

@@ -31,6 +31,9 @@ class RecordingParent : public CElementControl {
   std::function<void(Notice)> react;
   // Codes of the WM_NOTIFY messages, in order.
   std::vector<UINT> NotifyCodes() const;
+  // Runs `act` inside the first notice that `matches`, once; `reacted` tells whether it has.
+  void ReactOnce(std::function<bool(const Notice&)> matches, std::function<void()> act);
+  bool reacted = false;
 
  protected:
   int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -48,6 +51,8 @@ class HostFixture : public ::testing::Test {
 
   // Creates the host window and places `parent` in it: again after a test ended the window.
   void OpenWindow();
+  // After a handler ended the host window: it is gone, and a click where it was harms nothing.
+  void ExpectWindowEnded();
 
   // A creation record for a child of `parent` at (x, y) with the given size.
   _CONTAINER_INFO Info(int x, int y, int cx, int cy, DWORD id = 0, ULONG_PTR style = 0);
