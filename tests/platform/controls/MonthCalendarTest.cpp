@@ -34,8 +34,7 @@ class MonthCalendarTest : public WindowTest {
 
   // A pop-up calendar owned by `owner`, at its minimum size, shown and painted.
   void Open() {
-    calendar = CreateWindowExW(0, MONTHCAL_CLASSW, L"", WS_POPUP | WS_BORDER, kAt.x, kAt.y, 0, 0,
-                               owner, nullptr, nullptr, nullptr);
+    calendar = Make(WS_POPUP | WS_BORDER, {kAt.x, kAt.y, kAt.x, kAt.y}, owner, 0, MONTHCAL_CLASSW);
     RECT min{};
     SendMessageW(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&min));
     MoveWindow(calendar, kAt.x, kAt.y, min.right, min.bottom, TRUE);
