@@ -21,9 +21,8 @@ class ListBoxTest : public WindowTest {
   // A parent at screen (100, 100) and a list in it, 200 x 10 rows, with `rows` rows.
   void MakeList(DWORD style, int rows) {
     parent = Make(WS_POPUP | WS_VISIBLE, {100, 100, 400, 400});
-    list = CreateWindowExW(0, WC_LISTBOXW, nullptr, WS_CHILD | WS_VISIBLE | style, 10, 10, 200,
-                           10 * kRowHeight, parent, reinterpret_cast<HMENU>(UINT_PTR(kListId)),
-                           nullptr, nullptr);
+    list = Make(WS_CHILD | WS_VISIBLE | style, {10, 10, 210, 10 + 10 * kRowHeight}, parent, 0,
+                WC_LISTBOXW, kListId);
     ASSERT_NE(list, nullptr);
     Send(LB_SETITEMHEIGHT, 0, kRowHeight);
     for (int i = 0; i < rows; ++i) Send(LB_ADDSTRING, 0, LPARAM(L"Row"));

@@ -14,6 +14,7 @@ namespace {
 using platform::CivilDate;
 
 constexpr POINT kAt{300, 40};  // where the calendar's window goes on the screen
+constexpr UINT kClick = 0;      // a click on a day, where a key is expected
 
 class MonthCalendarTest : public WindowTest {
  protected:
@@ -33,26 +34,26 @@ class MonthCalendarTest : public WindowTest {
 
   // A pop-up calendar owned by `owner`, at its minimum size, shown and painted.
   void Open() {
-    calendar = CreateWindowExW(0, MONTHCAL_CLASSW, L"", WS_POPUP | WS_BORDER, kAt.x, kAt.y, 0, 0,
-                               owner, nullptr, nullptr, nullptr);
+    calendar = Make(WS_POPUP | WS_BORDER, {kAt.x, kAt.y, kAt.x, kAt.y}, owner, 0, MONTHCAL_CLASSW);
     RECT min{};
     SendMessageW(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&min));
     MoveWindow(calendar, kAt.x, kAt.y, min.right, min.bottom, TRUE);
     ShowWindow(calendar, SW_SHOW);
     screen.PumpUntilIdle();
   }
-  // Clicks the cell of `day` in the grid of December 2026.
-  void ClickDay(const CivilDate& day) {
+  // Presses a key, or clicks the cell of `day` in the grid of December 2026; then pumps.
+  void PressOrClickDay(UINT vk, const CivilDate& day) {
+    if (vk != kClick) {
+      screen.KeyPress(vk);
+      screen.PumpUntilIdle();
+      return;
+    }
     const auto font = reinterpret_cast<HFONT>(SendMessageW(calendar, WM_GETFONT, 0, 0));
     const auto layout = platform::MonthCalendarLayout::For(platform::MeasureMonthCalendar(font));
     const RECT r = layout.Cell(platform::GridCellOf(2026, 12, day));
     POINT pt{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     ClientToScreen(calendar, &pt);
     screen.Click(pt.x, pt.y);
-    screen.PumpUntilIdle();
-  }
-  void Press(UINT vk) {
-    screen.KeyPress(vk);
     screen.PumpUntilIdle();
   }
   CivilDate Selection() const {
@@ -71,7 +72,6 @@ class MonthCalendarTest : public WindowTest {
 // Clicks and keys move the selection across months, and each step tells the owner what
 // changed. It opens on today.
 TEST_F(MonthCalendarTest, ClicksAndKeysMoveAndPickTellingTheOwner) {
-  constexpr UINT kClick = 0;
   const struct {
     UINT key;  // or a click on `day`
     CivilDate day;
@@ -98,11 +98,7 @@ TEST_F(MonthCalendarTest, ClicksAndKeysMoveAndPickTellingTheOwner) {
   for (const auto& s : steps) {
     SCOPED_TRACE(testing::Message() << s.key << " " << s.day.month << "/" << s.day.day);
     codes.clear();
-    if (s.key == kClick) {
-      ClickDay(s.day);
-    } else {
-      Press(s.key);
-    }
+    PressOrClickDay(s.key, s.day);
     EXPECT_EQ(codes, s.codes);
     EXPECT_EQ(Selection(), s.selected);
     EXPECT_EQ(picked, s.selected);
@@ -133,11 +129,7 @@ TEST_F(MonthCalendarTest, SurvivesBeingDestroyedInsideItsOwnNotifications) {
       if (!IsWindow(calendar)) Open();
       codes.clear();
       destroyOn = code;
-      if (byKey) {
-        Press(code == MCN_SELECT ? VK_RETURN : VK_RIGHT);
-      } else {
-        ClickDay({2026, 12, 9});
-      }
+      PressOrClickDay(!byKey ? kClick : code == MCN_SELECT ? VK_RETURN : VK_RIGHT, {2026, 12, 9});
       EXPECT_FALSE(IsWindow(calendar));
       ASSERT_FALSE(codes.empty());
       EXPECT_EQ(codes.back(), code);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "platform/controls/ScrollBarLayout.h"
@@ -39,10 +40,8 @@ TEST(ScrollState, StoringClampsPageAndPositionAsThePlatformDoes) {
     SCOPED_TRACE(c.what);
     ScrollState s;
     ASSERT_TRUE(s.Apply(&c.info));
-    EXPECT_EQ(s.min, c.expected.min);
-    EXPECT_EQ(s.max, c.expected.max);
-    EXPECT_EQ(s.page, c.expected.page);
-    EXPECT_EQ(s.pos, c.expected.pos);
+    EXPECT_EQ(std::tuple(s.min, s.max, s.page, s.pos),
+              std::tuple(c.expected.min, c.expected.max, c.expected.page, c.expected.pos));
   }
 }
 

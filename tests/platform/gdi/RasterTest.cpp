@@ -121,8 +121,8 @@ TEST(GetDIBits, RowsComeBottomUpUnlessAskedTopDown) {
   BITMAPINFO describe{};
   describe.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   ASSERT_EQ(GetDIBits(c.dc(), c.bitmap(), 0, 0, nullptr, &describe, DIB_RGB_COLORS), 1);
-  EXPECT_EQ(describe.bmiHeader.biWidth, 3);
-  EXPECT_EQ(describe.bmiHeader.biBitCount, 32);
+  EXPECT_EQ((std::vector<LONG>{describe.bmiHeader.biWidth, describe.bmiHeader.biBitCount}),
+            (std::vector<LONG>{3, 32}));
   // A mismatched width is refused rather than read past the rows.
   info.bmiHeader.biWidth = 4;
   EXPECT_EQ(GetDIBits(c.dc(), c.bitmap(), 0, 2, bits.data(), &info, DIB_RGB_COLORS), 0);

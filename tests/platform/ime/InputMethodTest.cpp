@@ -8,23 +8,14 @@
 namespace trellis::test {
 namespace {
 
-class InputMethod : public WindowTest {
- protected:
-  void SetUp() override {
-    top = Make(WS_POPUP | WS_VISIBLE, {0, 0, 200, 200});
-    edit = Make(WS_CHILD | WS_VISIBLE, {10, 10, 100, 30}, top);
-    SetFocus(edit);
-    screen.PumpUntilIdle();
-    ClearLog();
-  }
-
-  HWND top = nullptr;
-  HWND edit = nullptr;
-};
+using InputMethod = WindowTest;
 
 // Sizes are bytes, copies are whole characters, and the string is not terminated. The result
 // stays in the context until the next one, as on the platform. Bad handles are refused.
 TEST_F(InputMethod, ResultsReachTheFocusWindowInOrderAndReadInBytesThroughGoodHandlesOnly) {
+  const HWND top = Make(WS_POPUP | WS_VISIBLE, {0, 0, 200, 200});
+  const HWND edit = Make(WS_CHILD | WS_VISIBLE, {10, 10, 100, 30}, top);
+  SetFocus(edit);
   screen.TypeText(L"a");
   screen.ImeResult(L"中文");
   screen.ImeResult(L"汉字ab");

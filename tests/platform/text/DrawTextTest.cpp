@@ -22,12 +22,6 @@ platform::text::FontInstance& Tahoma12() {
   return *instance;
 }
 
-std::vector<std::wstring> Texts(const std::vector<TextLine>& lines) {
-  std::vector<std::wstring> out;
-  for (const TextLine& line : lines) out.push_back(line.text);
-  return out;
-}
-
 int Width(const wchar_t* text) {
   int width = 0;
   for (const wchar_t* p = text; *p; ++p) width += Tahoma12().Advance(static_cast<char32_t>(*p));
@@ -68,7 +62,9 @@ TEST(TextLayout, LinesForFormatAndWidth) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << std::string(c.text, c.text + std::wcslen(c.text)));
     const auto lines = LayoutText(Tahoma12(), c.text, c.format, c.width);
-    EXPECT_EQ(Texts(lines), c.lines);
+    std::vector<std::wstring> texts;
+    for (const TextLine& line : lines) texts.push_back(line.text);
+    EXPECT_EQ(texts, c.lines);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0].width, c.firstWidth < 0 ? lines[0].width : c.firstWidth);
     EXPECT_TRUE(!(c.format & DT_END_ELLIPSIS) || lines[0].marks.empty());
@@ -129,9 +125,7 @@ TEST(DrawTextCall, AnswersAndRectanglesFollowThePlatform) {
   }
   RECT r = kBox;
   EXPECT_EQ(DrawTextW(nullptr, L"a", -1, &r, DT_CALCRECT), 0);
-}
-
-TEST(DrawTextCall, HugeRectanglesDoNoHarm) {
+  // Huge rectangles do no harm.
   Canvas canvas(20, 20);
   SelectedFont font(canvas.dc());
   RECT huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <string>
 #include <vector>
 
 #include "platform/gdi/GdiObjects.h"
@@ -18,12 +17,6 @@ namespace {
 platform::text::FontInstance* InstanceOf(HFONT font) {
   GdiFont* gdi = Resolve<GdiFont>(font);
   return gdi ? gdi->instance.get() : nullptr;
-}
-
-std::wstring Face(HDC dc) {
-  wchar_t name[LF_FACESIZE] = {};
-  GetTextFaceW(dc, LF_FACESIZE, name);
-  return name;
 }
 
 }  // namespace
@@ -42,7 +35,9 @@ TEST(CreateFont, BadAndExtremeDescriptions) {
     const TEXTMETRICW tm = Metrics(canvas.dc());
     EXPECT_GT(tm.tmHeight, 0);
     EXPECT_GT(Extent(canvas.dc(), L"W").cx, 0);
-    EXPECT_EQ(Face(canvas.dc()), L"DejaVu Sans");
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(canvas.dc(), LF_FACESIZE, face);
+    EXPECT_STREQ(face, L"DejaVu Sans");
     SelectObject(canvas.dc(), old);
     DeleteObject(font);
   }

@@ -52,21 +52,15 @@ TEST(TextExtent, PinnedPrefixWidths) {
 }
 
 // Control characters take no room; characters no face has take the missing-glyph box's, and
-// so do values beyond Unicode.
-TEST(TextExtent, CharactersWithoutGlyphs) {
+// so do values beyond Unicode. How many characters fit a width ("Trelli" is 28 wide), and the
+// refusals of bad input. An empty text measures no width and one line's height.
+TEST(TextExtent, GlyphlessCharactersFittingAndBadInput) {
   Canvas canvas(10, 10);
   SelectedFont font(canvas.dc(), {L"Tahoma", -12});
   EXPECT_EQ(Extent(canvas.dc(), L"a\x1\x7F\tb").cx, Extent(canvas.dc(), L"ab").cx);
   EXPECT_GT(Extent(canvas.dc(), L"\xE000").cx, 0);
   const wchar_t beyond[] = {static_cast<wchar_t>(0x110000), static_cast<wchar_t>(-5), 0};
   EXPECT_EQ(Extent(canvas.dc(), beyond).cx, 2 * Extent(canvas.dc(), L"\xE000").cx);
-}
-
-// How many characters fit a width ("Trelli" is 28 wide), and the refusals of bad input. An empty
-// text measures no width and one line's height.
-TEST(TextExtent, FitsCharactersIntoAWidthAndRefusesBadInput) {
-  Canvas canvas(10, 10);
-  SelectedFont font(canvas.dc(), {L"Tahoma", -12});
   const wchar_t* text = L"Trellis draws text";
   int widths[18] = {};
   SIZE size{};

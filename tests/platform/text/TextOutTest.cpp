@@ -15,12 +15,8 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 bool Inside(const RECT& inner, const RECT& outer) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
-}
-
-BOOL Draw(HDC dc, int x, int y, const wchar_t* text) {
-  return TextOutW(dc, x, y, text, static_cast<int>(std::wcslen(text)));
+  RECT both{};
+  return UnionRect(&both, &inner, &outer) && EqualRect(&both, &outer);
 }
 
 }  // namespace
@@ -35,7 +31,7 @@ TEST(TextOutDrawing, InkStaysInTheCellAndOpaqueFillsIt) {
     SetBkMode(canvas.dc(), mode);
     SetBkColor(canvas.dc(), kRed);
     SetTextColor(canvas.dc(), kBlue);
-    ASSERT_TRUE(Draw(canvas.dc(), 10, 8, L"Hello"));
+    ASSERT_TRUE(TextOutW(canvas.dc(), 10, 8, L"Hello", 5));
     const SIZE size = Extent(canvas.dc(), L"Hello");
     const RECT cell{10, 8, 10 + size.cx, 8 + size.cy};
     const RECT ink = InkBounds(canvas);
@@ -65,7 +61,7 @@ TEST(TextOutDrawing, NeverDrawsOutsideTheClip) {
   SetBkMode(canvas.dc(), OPAQUE);
   SetBkColor(canvas.dc(), kRed);
   IntersectClipRect(canvas.dc(), 20, 5, 50, 15);
-  Draw(canvas.dc(), 0, 0, L"WWWWWWWWWW");
+  TextOutW(canvas.dc(), 0, 0, L"WWWWWWWWWW", 10);
   EXPECT_TRUE(Inside(InkBounds(canvas), {20, 5, 50, 15}));
   EXPECT_GT(InkCount(canvas, {20, 5, 50, 15}), 0);
 

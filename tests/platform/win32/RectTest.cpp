@@ -31,10 +31,7 @@ TEST(Rect, HalfOpenContainmentAndNullArguments) {
 }
 
 TEST(MulDiv, RoundsHalfAwayAndRefusesOverflow) {
-  EXPECT_EQ(MulDiv(5, 1, 2), 3);
-  EXPECT_EQ(MulDiv(-5, 1, 2), -3);
-  EXPECT_EQ(MulDiv(7, 3, -2), -11);
-  EXPECT_EQ(MulDiv(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
-  EXPECT_EQ(MulDiv(INT_MAX, 2, 1), -1);
-  EXPECT_EQ(MulDiv(1, 1, 0), -1);
+  const int cases[][4] = {{5, 1, 2, 3},       {-5, 1, 2, -3}, {7, 3, -2, -11},
+                          {INT_MAX, 2, 1, -1}, {1, 1, 0, -1},  {INT_MAX, INT_MAX, INT_MAX, INT_MAX}};
+  for (const auto& c : cases) EXPECT_EQ(MulDiv(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1];
 }

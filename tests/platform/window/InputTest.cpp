@@ -5,14 +5,7 @@ namespace trellis::test {
 namespace {
 
 constexpr DWORD kShown = WS_POPUP | WS_VISIBLE;
-using Order = std::vector<std::pair<HWND, UINT>>;
 using Input = WindowTest;
-
-Order Sequence(const std::vector<Logged>& log) {
-  Order order;
-  for (const Logged& l : log) order.push_back({l.hwnd, l.message});
-  return order;
-}
 
 TEST_F(Input, CaptureTakesTheMouseEverywhereUntilReleased) {
   HWND a = Make(kShown, {0, 0, 100, 100});
@@ -29,7 +22,7 @@ TEST_F(Input, CaptureTakesTheMouseEverywhereUntilReleased) {
   screen.MouseUp(250, 50);
   screen.PumpUntilIdle();
   EXPECT_TRUE(MessagesTo(b, {WM_MOUSEMOVE, WM_LBUTTONUP}).empty());
-  ASSERT_EQ(Sequence(Received({WM_LBUTTONUP})), (Order{{a, WM_LBUTTONUP}}));
+  ASSERT_EQ(Sequence({WM_LBUTTONUP}), (Order{{a, WM_LBUTTONUP}}));
   EXPECT_EQ(GET_X_LPARAM(Received({WM_LBUTTONUP})[0].lParam), 250);  // outside a's client area
   EXPECT_EQ(GetCapture(), a);
   ClearLog();
@@ -37,7 +30,7 @@ TEST_F(Input, CaptureTakesTheMouseEverywhereUntilReleased) {
   ReleaseCapture();
   EXPECT_EQ(GetCapture(), nullptr);
   const auto changed = Received({WM_CAPTURECHANGED});
-  ASSERT_EQ(Sequence(changed), (Order{{a, WM_CAPTURECHANGED}, {b, WM_CAPTURECHANGED}}));
+  ASSERT_EQ(Sequence({WM_CAPTURECHANGED}), (Order{{a, WM_CAPTURECHANGED}, {b, WM_CAPTURECHANGED}}));
   EXPECT_EQ(HWND(changed[0].lParam), b);
   EXPECT_EQ(changed[1].lParam, 0);
   // Disabling or destroying the capture window lets go of the capture.
@@ -60,7 +53,7 @@ TEST_F(Input, FocusAndMouseSkipDisabledWindows) {
   ClearLog();
   EXPECT_EQ(SetFocus(b), a);
   const auto moves = Received({WM_SETFOCUS, WM_KILLFOCUS});
-  ASSERT_EQ(Sequence(moves), (Order{{a, WM_KILLFOCUS}, {b, WM_SETFOCUS}}));
+  ASSERT_EQ(Sequence({WM_SETFOCUS, WM_KILLFOCUS}), (Order{{a, WM_KILLFOCUS}, {b, WM_SETFOCUS}}));
   EXPECT_EQ(HWND(moves[0].wParam), b);  // each names the other
   EnableWindow(a, FALSE);
   EXPECT_EQ(SetFocus(a), nullptr);
@@ -76,7 +69,7 @@ TEST_F(Input, FocusAndMouseSkipDisabledWindows) {
   screen.PumpUntilIdle();
   EXPECT_TRUE(MessagesTo(b, {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_SETCURSOR}).empty());
   EXPECT_TRUE(MessagesTo(off, {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_MOUSEACTIVATE}).empty());
-  ASSERT_EQ(Sequence(Received({WM_LBUTTONDOWN})), (Order{{top, WM_LBUTTONDOWN}}));
+  ASSERT_EQ(Sequence({WM_LBUTTONDOWN}), (Order{{top, WM_LBUTTONDOWN}}));
   EXPECT_EQ(GET_X_LPARAM(Received({WM_LBUTTONDOWN})[0].lParam), 60);
   EXPECT_TRUE(Received({WM_KEYDOWN, WM_CHAR}).empty());
 }
@@ -93,27 +86,23 @@ TEST_F(Input, ClicksActivateAndDoubleClicksNeedTheClassTimeAndDistance) {
   screen.PumpUntilIdle();
   EXPECT_EQ(GetActiveWindow(), w);
   EXPECT_EQ(WindowFromPoint({175, 175}), w);
-  const Order expected{{w, WM_MOUSEACTIVATE}, {plain, WM_ACTIVATE}, {w, WM_ACTIVATE},
-                       {plain, WM_KILLFOCUS},  {w, WM_SETFOCUS},    {w, WM_LBUTTONDOWN}};
-  EXPECT_EQ(Sequence(Received({WM_MOUSEACTIVATE, WM_ACTIVATE, WM_KILLFOCUS, WM_SETFOCUS,
-                               WM_LBUTTONDOWN})),
-            expected);
+  EXPECT_EQ(Sequence({WM_MOUSEACTIVATE, WM_ACTIVATE, WM_KILLFOCUS, WM_SETFOCUS, WM_LBUTTONDOWN}),
+            (Order{{w, WM_MOUSEACTIVATE}, {plain, WM_ACTIVATE}, {w, WM_ACTIVATE},
+                   {plain, WM_KILLFOCUS}, {w, WM_SETFOCUS}, {w, WM_LBUTTONDOWN}}));
   EXPECT_EQ(LOWORD(Received({WM_ACTIVATE}).back().wParam), WA_CLICKACTIVE);
+  constexpr auto kLeft = platform::MouseButton::Left, kRight = platform::MouseButton::Right;
   const struct {
     int x, y;
     DWORD wait;
     platform::MouseButton button;
     UINT expected;
   } clicks[] = {
-      {50, 50, 1000, platform::MouseButton::Left, WM_LBUTTONDOWN},
-      {52, 48, 500, platform::MouseButton::Left, WM_LBUTTONDBLCLK},
-      {52, 48, 0, platform::MouseButton::Left, WM_LBUTTONDOWN},
-      {52, 48, 501, platform::MouseButton::Left, WM_LBUTTONDOWN},  // too late
-      {55, 48, 0, platform::MouseButton::Left, WM_LBUTTONDOWN},    // too far
-      {350, 200, 0, platform::MouseButton::Left, WM_LBUTTONDOWN},
-      {350, 200, 0, platform::MouseButton::Left, WM_LBUTTONDOWN},
-      {60, 60, 1000, platform::MouseButton::Right, WM_RBUTTONDOWN},
-      {60, 60, 0, platform::MouseButton::Right, WM_RBUTTONDBLCLK},
+      {50, 50, 1000, kLeft, WM_LBUTTONDOWN},  {52, 48, 500, kLeft, WM_LBUTTONDBLCLK},
+      {52, 48, 0, kLeft, WM_LBUTTONDOWN},
+      {52, 48, 501, kLeft, WM_LBUTTONDOWN},   // too late
+      {55, 48, 0, kLeft, WM_LBUTTONDOWN},     // too far
+      {350, 200, 0, kLeft, WM_LBUTTONDOWN},   {350, 200, 0, kLeft, WM_LBUTTONDOWN},
+      {60, 60, 1000, kRight, WM_RBUTTONDOWN}, {60, 60, 0, kRight, WM_RBUTTONDBLCLK},
   };
   for (const auto& c : clicks) {
     SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " after " << c.wait);
@@ -121,9 +110,8 @@ TEST_F(Input, ClicksActivateAndDoubleClicksNeedTheClassTimeAndDistance) {
     screen.AdvanceTime(c.wait);
     screen.Click(c.x, c.y, c.button);
     screen.PumpUntilIdle();
-    EXPECT_EQ(
-        Sequence(Received({WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONDBLCLK})),
-        (Order{{c.x < 200 ? w : plain, c.expected}}));
+    EXPECT_EQ(Sequence({WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONDBLCLK}),
+              (Order{{c.x < 200 ? w : plain, c.expected}}));
   }
 }
 

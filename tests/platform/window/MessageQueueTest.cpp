@@ -55,23 +55,18 @@ TEST_F(MessageQueue, QuitEndsTheLoopAndNothingHangs) {
   EXPECT_FALSE(screen.PumpUntilIdle());
 }
 
-class Timers : public WindowTest {
- protected:
-  // The clock reading at each WM_TIMER delivered to `hwnd`.
-  void RecordTicks(HWND hwnd) {
-    On(hwnd, WM_TIMER, [this](WPARAM id, LPARAM) {
-      ticks.push_back({id, GetTickCount64()});
-      return LRESULT(0);
-    });
-  }
-  std::vector<std::pair<WPARAM, ULONGLONG>> ticks;
-};
-
-// Once per period on the clock; setting it again restarts the period, killing stops it.
-TEST_F(Timers, FireOnTheClockOncePerPeriodUntilRestartedOrKilled) {
+// Once per period on the clock; setting it again restarts the period, killing stops it. A zero
+// elapse is clamped to the least one; a timer that missed many periods (the clock jumped with
+// nobody pumping) fires once; a destroyed window's timers vanish.
+TEST_F(MessageQueue, TimersFireOnTheClockOncePerPeriodUntilRestartedKilledOrDead) {
   HWND w = Make(WS_POPUP, {0, 0, 10, 10});
-  RecordTicks(w);
-  const ULONGLONG start = screen.Now();
+  HWND dead = Make(WS_POPUP, {0, 0, 10, 10});
+  std::vector<std::pair<WPARAM, ULONGLONG>> ticks;  // the clock reading at each WM_TIMER
+  On(w, WM_TIMER, [&ticks](WPARAM id, LPARAM) {
+    ticks.push_back({id, GetTickCount64()});
+    return LRESULT(0);
+  });
+  ULONGLONG start = screen.Now();
   EXPECT_EQ(SetTimer(w, 256, 100, nullptr), 256u);
   screen.AdvanceTime(99);
   EXPECT_TRUE(ticks.empty());
@@ -89,15 +84,9 @@ TEST_F(Timers, FireOnTheClockOncePerPeriodUntilRestartedOrKilled) {
   EXPECT_FALSE(KillTimer(w, 256));
   screen.AdvanceTime(1000);
   EXPECT_EQ(ticks.size(), 1u);
-}
 
-// A zero elapse is clamped to the least one; a timer that missed many periods (the clock jumped
-// with nobody pumping) fires once; a destroyed window's timers vanish.
-TEST_F(Timers, ShortElapsesAreClampedLateTimersFireOnceAndDeadOnesVanish) {
-  HWND w = Make(WS_POPUP, {0, 0, 10, 10});
-  HWND dead = Make(WS_POPUP, {0, 0, 10, 10});
-  RecordTicks(w);
-  const ULONGLONG start = screen.Now();
+  ticks.clear();
+  start = screen.Now();
   SetTimer(w, 7, 0, nullptr);
   SetTimer(dead, 1, 50, nullptr);
   DestroyWindow(dead);

@@ -56,6 +56,12 @@ std::vector<UINT> WindowTest::MessagesTo(HWND hwnd, std::vector<UINT> only) cons
   return out;
 }
 
+Order WindowTest::Sequence(std::vector<UINT> only) const {
+  Order order;
+  for (const Logged& l : Received(std::move(only))) order.push_back({l.hwnd, l.message});
+  return order;
+}
+
 void WindowTest::PaintWith(HWND hwnd, COLORREF color) {
   On(hwnd, WM_PAINT, [hwnd, color](WPARAM, LPARAM) {
     PAINTSTRUCT ps;

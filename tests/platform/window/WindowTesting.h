@@ -19,6 +19,7 @@ struct Logged {
   WPARAM wParam;
   LPARAM lParam;
 };
+using Order = std::vector<std::pair<HWND, UINT>>;
 
 // Class names: kLogClass asks for double clicks and erases white; kPlainClass does neither.
 inline constexpr wchar_t kLogClass[] = L"TrellisTestLog";
@@ -39,6 +40,8 @@ class WindowTest : public ::testing::Test {
   // The messages received, in order, keeping only those listed (all when the list is empty).
   std::vector<Logged> Received(std::vector<UINT> only = {}) const;
   std::vector<UINT> MessagesTo(HWND hwnd, std::vector<UINT> only = {}) const;
+  // Who received which of them, in order.
+  Order Sequence(std::vector<UINT> only) const;
   void ClearLog() { m_log.clear(); }
   // Fills the client area with a colour whenever the window paints.
   void PaintWith(HWND hwnd, COLORREF color);

@@ -7,7 +7,6 @@ namespace trellis::test {
 namespace {
 
 using WindowTree = WindowTest;
-using Order = std::vector<std::pair<HWND, UINT>>;
 
 constexpr DWORD kShownPopup = WS_POPUP | WS_VISIBLE;
 
@@ -56,8 +55,7 @@ TEST_F(WindowTree, ChildrenAreHitInOrderAndPointsMapThroughBorders) {
   EXPECT_EQ(r.left, 111);  // parent frame + child position
   POINT p{5, 5};
   EXPECT_EQ(MapWindowPoints(first, parent, &p, 1), MAKELONG(11, 21));
-  EXPECT_EQ(p.x, 16);
-  EXPECT_EQ(p.y, 26);
+  EXPECT_EQ((std::vector<LONG>{p.x, p.y}), (std::vector<LONG>{16, 26}));
   ClientToScreen(parent, &p);
   EXPECT_EQ(p.x, 117);
   ScreenToClient(first, &p);
@@ -69,28 +67,23 @@ TEST_F(WindowTree, DestroyGoesOwnedFirstThenDownThenBackUp) {
   HWND child = Make(WS_CHILD | WS_VISIBLE, {0, 0, 50, 50}, parent);
   HWND grandchild = Make(WS_CHILD | WS_VISIBLE, {0, 0, 20, 20}, child);
   HWND owned = Make(kShownPopup, {0, 0, 30, 30}, parent);
-  bool aliveInDestroy = false, childAliveInNcDestroy = true;
   On(parent, WM_DESTROY, [&](WPARAM, LPARAM) {
-    aliveInDestroy = IsWindow(parent) && IsWindow(child);
+    EXPECT_TRUE(IsWindow(parent) && IsWindow(child));
     EXPECT_EQ(Make(WS_CHILD, {0, 0, 1, 1}, parent), nullptr);  // no new children while going
     return LRESULT(0);
   });
   On(parent, WM_NCDESTROY, [&](WPARAM, LPARAM) {
-    childAliveInNcDestroy = IsWindow(child);
+    EXPECT_FALSE(IsWindow(child));
     EXPECT_FALSE(DestroyWindow(parent));  // already going
     return LRESULT(0);
   });
   ClearLog();
   EXPECT_TRUE(DestroyWindow(parent));
-  Order order;
-  for (const Logged& l : Received({WM_DESTROY, WM_NCDESTROY})) order.push_back({l.hwnd, l.message});
-  EXPECT_EQ(order, (Order{{owned, WM_DESTROY}, {owned, WM_NCDESTROY}, {parent, WM_DESTROY},
+  EXPECT_EQ(Sequence({WM_DESTROY, WM_NCDESTROY}), (Order{{owned, WM_DESTROY}, {owned, WM_NCDESTROY}, {parent, WM_DESTROY},
                           {child, WM_DESTROY}, {grandchild, WM_DESTROY},
                           {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY},
                           {parent, WM_NCDESTROY}}));
   for (HWND h : {parent, child, grandchild, owned}) EXPECT_FALSE(IsWindow(h));
-  EXPECT_TRUE(aliveInDestroy);
-  EXPECT_FALSE(childAliveInNcDestroy);
 }
 
 TEST_F(WindowTree, StaleAndMadeUpHandlesAreRefused) {
