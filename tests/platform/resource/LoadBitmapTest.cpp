@@ -78,6 +78,7 @@ TEST(LoadBitmap, DecodesEveryDepthAndRowOrderAndRefusesUnsupportedHeaders) {
       // An 8-bit colour table of more than 256 colours.
       {MakeDib(1, 1, 8, [](int, int) { return DWORD(0); }, std::vector<COLORREF>(257)), {}},
   };
+  DeleteDC(CreateCompatibleDC(nullptr));  // the first DC makes the stock objects, which stay
   const std::size_t liveBefore = platform::Handles().LiveCount();
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(i);
