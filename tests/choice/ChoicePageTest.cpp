@@ -13,6 +13,7 @@
 #include "host/ThemeFiles.h"
 #include "platform/backend/headless/HeadlessScreen.h"
 #include "tests/support/Golden.h"
+#include "tests/support/Pixels.h"
 
 namespace {
 
@@ -42,12 +43,8 @@ class ChoicePageLooks : public ::testing::Test {
   }
 
   ::testing::AssertionResult Matches(std::string_view golden) {
-    screen.PumpUntilIdle();
-    const platform::Surface& shown = screen.Composed();
-    platform::Surface page;
-    page.Allocate(kWidth, kHeight);
-    for (int y = 0; y < kHeight; ++y) std::copy_n(shown.Row(y), kWidth, page.Row(y));
-    return trellis::test::MatchesGolden(page, golden);
+    return trellis::test::MatchesGolden(trellis::test::ScreenPart(screen, {0, 0, kWidth, kHeight}),
+                                        golden);
   }
 
   static constexpr int kWidth = 2 * kOrigin.x + 512;

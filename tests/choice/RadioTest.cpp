@@ -12,8 +12,11 @@
 #include "host/CGlobalEnv.h"
 #include "tests/support/SolidBitmap.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/Pixels.h"
 
+using trellis::test::Colors;
 using trellis::test::HostFixture;
+using trellis::test::ScreenPart;
 using trellis::test::SolidBitmap;
 
 namespace {
@@ -49,14 +52,8 @@ class Radio : public HostFixture {
   void PressRadio(int x) { Press(radio, x, 10); }
   // The whole radio as the user sees it.
   std::vector<COLORREF> Picture() {
-    Pump();
-    const platform::Surface& shown = screen.Composed();
     const POINT corner = ScreenPoint(radio, 0, 0);
-    std::vector<COLORREF> out;
-    for (int y = 0; y < kHeight; ++y)
-      for (int x = 0; x < 120; ++x)
-        out.push_back(platform::ColorFromPixel(shown.Row(corner.y + y)[corner.x + x]));
-    return out;
+    return Colors(ScreenPart(screen, {corner.x, corner.y, corner.x + 120, corner.y + kHeight}));
   }
 
   CElementRadio radio;

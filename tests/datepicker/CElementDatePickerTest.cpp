@@ -1,6 +1,7 @@
 // The date picker through the host window: open, pick and close with injected input, each way
 // of closing, a parent that ends or changes the picker inside each notice, and destroying the
 // picker with its calendar open. Today is fixed at 15 December 2026.
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "platform/controls/MonthCalendarLayout.h"
 #include "platform/controls/MonthGrid.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/Pixels.h"
 
 namespace trellis::test {
 namespace {
@@ -62,14 +64,9 @@ class DatePicker : public HostFixture {
   bool MouseHeld() const { return window.Host()->Capture() != nullptr; }
   // How many pixels of a rectangle of the picker differ from a colour, once all is painted.
   int PixelsOtherThan(const CRect& r, COLORREF color) {
-    Pump();
-    const platform::Surface& shown = screen.Composed();
     const POINT corner = ScreenPoint(*picker, 0, 0);
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x)
-        n += platform::ColorFromPixel(shown.Row(corner.y + y)[corner.x + x]) != color;
-    return n;
+    const auto shown = Colors(ScreenPart(screen, r + corner));
+    return int(std::count_if(shown.begin(), shown.end(), [&](COLORREF c) { return c != color; }));
   }
 
   CComPtr<CElementDatePicker> picker;

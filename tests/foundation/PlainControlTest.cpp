@@ -2,6 +2,7 @@
 // parent, in a pinned order, and survives a parent that ends it (or its window) there.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <memory>
@@ -11,8 +12,11 @@
 #include "foundation/CElementLabel.h"
 #include "host/CElementHost.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/Pixels.h"
 
+using trellis::test::Colors;
 using trellis::test::HostFixture;
+using trellis::test::ScreenPart;
 
 namespace {
 
@@ -59,14 +63,9 @@ TEST_F(PlainControl, ALabelShowsItsTextInItsOwnFontOverItsParentWithoutABackgrou
     labels[k].SetColor(COLOR_NONE, COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
   }
   const auto inkOf = [&](CElementLabel& label) {
-    Pump();
     const POINT at = ScreenPoint(label, 0, 0);
-    const platform::Surface& shown = screen.Composed();
-    int n = 0;
-    for (int y = 0; y < 36; ++y)
-      for (int x = 0; x < 120; ++x)
-        n += platform::ColorFromPixel(shown.Row(at.y + y)[at.x + x]) != green;
-    return n;
+    const auto shown = Colors(ScreenPart(screen, {at.x, at.y, at.x + 120, at.y + 36}));
+    return int(std::count_if(shown.begin(), shown.end(), [&](COLORREF c) { return c != green; }));
   };
   for (int k : {0, 1}) ink[k] = inkOf(labels[k]);
   EXPECT_GT(ink[0], 20);

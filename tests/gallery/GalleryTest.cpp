@@ -11,6 +11,7 @@
 #include "host/CGlobalEnv.h"
 #include "platform/image/Png.h"
 #include "tests/support/Golden.h"
+#include "tests/support/Pixels.h"
 
 TEST(Gallery, PictureMatchesItsGoldenImage) {
   const auto dir = std::filesystem::temp_directory_path() / "trellis-gallery-test";
@@ -62,14 +63,9 @@ TEST(Gallery, APartialRepaintOfEveryLookMatchesTheWhole) {
                          const CRect& area) {
     ++pose;
     const CRect seen = area & CRect(0, 0, screen.Width(), screen.Height());
-    auto pixels = [&] {
-      const platform::Surface& composed = screen.Composed();
-      std::vector<platform::Pixel> out;
-      for (int y = seen.top; y < seen.bottom; ++y)
-        for (int x = seen.left; x < seen.right; ++x) out.push_back(composed.Row(y)[x]);
-      return out;
-    };
-    const std::vector<platform::Pixel> whole = pixels();
+    using trellis::test::Colors, trellis::test::ScreenPart;
+    const auto pixels = [&] { return Colors(ScreenPart(screen, seen)); };
+    const std::vector<COLORREF> whole = pixels();
     const CRect all = p.element->GetDrawRect();
     for (int round = 0; round < 4; ++round) {
       if (all.Width() < 2 || all.Height() < 2) break;

@@ -12,6 +12,7 @@
 #include "scroll/CSkinScroll.h"
 #include "tests/platform/window/WindowTesting.h"
 #include "tests/support/Golden.h"
+#include "tests/support/Pixels.h"
 #include "tests/support/Reentry.h"
 
 namespace trellis::test {
@@ -187,12 +188,7 @@ TEST_F(CSkinScrollTest, PartsFollowTheWindowAndThePictureMatchesItsGoldenImage) 
   screen.PumpUntilIdle();
   EXPECT_EQ(bar.GetDownRect(), CRect(0, 106, 14, 120));
   EXPECT_EQ(bar.GetTrackRect(), CRect(0, 14, 14, 106));
-  const platform::Surface& composed = screen.Composed();
-  platform::Surface picture;
-  ASSERT_TRUE(picture.Allocate(14, 120));
-  for (int y = 0; y < 120; ++y)
-    std::copy_n(composed.Row(kY + y) + kX, 14, picture.Row(y));
-  EXPECT_TRUE(MatchesGolden(picture, "scroll/skin_scroll"));
+  EXPECT_TRUE(MatchesGolden(ScreenPart(screen, {kX, kY, kX + 14, kY + 120}), "scroll/skin_scroll"));
 }
 
 }  // namespace

@@ -63,4 +63,25 @@ int Canvas::Count(COLORREF color, const RECT& rect) const {
   return n;
 }
 
+platform::Surface ScreenPart(platform::headless::HeadlessScreen& screen, const RECT& rect) {
+  screen.PumpUntilIdle();
+  const platform::Surface& shown = screen.Composed();
+  const int left = std::max(0, int(rect.left)), top = std::max(0, int(rect.top));
+  const int right = std::min(shown.Width(), int(rect.right));
+  const int bottom = std::min(shown.Height(), int(rect.bottom));
+  platform::Surface part;
+  if (right > left && bottom > top && part.Allocate(right - left, bottom - top))
+    for (int y = top; y < bottom; ++y)
+      std::copy(shown.Row(y) + left, shown.Row(y) + right, part.Row(y - top));
+  return part;
+}
+
+std::vector<COLORREF> Colors(const platform::Surface& picture) {
+  std::vector<COLORREF> out;
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x)
+      out.push_back(platform::ColorFromPixel(picture.Row(y)[x]));
+  return out;
+}
+
 }  // namespace trellis::test

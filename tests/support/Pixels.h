@@ -1,6 +1,9 @@
 // A memory DC over a fresh bitmap, for tests that draw and read pixels back.
 #pragma once
 
+#include <vector>
+
+#include "platform/backend/headless/HeadlessScreen.h"
 #include "platform/win32/WinUser.h"
 
 namespace trellis::test {
@@ -32,5 +35,11 @@ class Canvas {
 
 // The pixel of a bitmap (selected into a DC or not); CLR_INVALID outside it or for a bad handle.
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
+
+// What the screen shows in a rectangle of screen coordinates (clipped to the screen), once
+// everything pending is painted.
+platform::Surface ScreenPart(platform::headless::HeadlessScreen& screen, const RECT& rect);
+// The colours of a picture, row by row.
+std::vector<COLORREF> Colors(const platform::Surface& picture);
 
 }  // namespace trellis::test

@@ -7,6 +7,7 @@
 #include "platform/mfc/CMonthCalCtrl.h"
 #include "tests/platform/window/WindowTesting.h"
 #include "tests/support/Golden.h"
+#include "tests/support/Pixels.h"
 
 namespace trellis::test {
 namespace {
@@ -112,12 +113,7 @@ TEST_F(MonthCalendarTest, LooksLikeItsGoldenImage) {
   screen.PumpUntilIdle();
   RECT r{};
   GetWindowRect(calendar, &r);
-  const platform::Surface& shown = screen.Composed();
-  platform::Surface picture;
-  ASSERT_TRUE(picture.Allocate(r.right - r.left, r.bottom - r.top));
-  for (int y = 0; y < picture.Height(); ++y)
-    std::copy_n(shown.Row(r.top + y) + r.left, picture.Width(), picture.Row(y));
-  EXPECT_TRUE(MatchesGolden(picture, "platform/month_calendar", {8, 40}));
+  EXPECT_TRUE(MatchesGolden(ScreenPart(screen, r), "platform/month_calendar", {8, 40}));
 }
 
 // The owner destroys the calendar from inside each notification it can send; the calendar
