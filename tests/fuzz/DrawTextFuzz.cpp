@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (bits >> i & 1) format |= kFlags[i];
   const int width = int(in.Pick(-20, 160)), height = int(in.Pick(-5, 40));
   const bool terminated = in.Flag();
-  const int repeat = in.Byte() >= 0xF0 ? int(in.Pick(2, 500)) : 1;
+  const int repeat = in.Byte() >= 0xF0 ? int(in.Pick(2, 60)) : 1;
   std::wstring text, piece = in.Text(200);
   for (int i = 0; i < repeat; ++i) text += piece;
   const std::wstring_view used = terminated ? std::wstring_view(text.c_str()) : text;
