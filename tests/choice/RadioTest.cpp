@@ -12,11 +12,8 @@
 #include "host/CGlobalEnv.h"
 #include "tests/support/SolidBitmap.h"
 #include "tests/support/HostFixture.h"
-#include "tests/support/Pixels.h"
 
-using trellis::test::Colors;
 using trellis::test::HostFixture;
-using trellis::test::ScreenPart;
 using trellis::test::SolidBitmap;
 
 namespace {
@@ -51,10 +48,7 @@ class Radio : public HostFixture {
   void ClickRadio() { Click(radio, 30, 10); }
   void PressRadio(int x) { Press(radio, x, 10); }
   // The whole radio as the user sees it.
-  std::vector<COLORREF> Picture() {
-    const POINT corner = ScreenPoint(radio, 0, 0);
-    return Colors(ScreenPart(screen, {corner.x, corner.y, corner.x + 120, corner.y + kHeight}));
-  }
+  std::vector<COLORREF> Picture() { return Shown(radio, {0, 0, 120, kHeight}); }
 
   CElementRadio radio;
   std::unique_ptr<CElementRadio> second = std::make_unique<CElementRadio>();
@@ -197,12 +191,7 @@ TEST_F(Radio, OneOwnBitmapSizesTheBoxWhileOtherLooksStayDefault) {
 }
 
 TEST_F(Radio, ACaptionOf1024CharactersIsNotDrawnButTheBoxIs) {
-  auto ink = [&] {  // beside the box
-    int count = 0;
-    const std::vector<COLORREF> shown = Picture();
-    for (std::size_t i = 0; i < shown.size(); ++i) count += i % 120 >= 14 && shown[i] != kBackground;
-    return count;
-  };
+  const auto ink = [&] { return PixelsOtherThan(radio, {14, 0, 120, kHeight}, kBackground); };
   EXPECT_GT(ink(), 20);
   radio.SetText(std::wstring(1024, L'W').c_str());
   EXPECT_EQ(ink(), 0);

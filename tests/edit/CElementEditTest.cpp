@@ -40,8 +40,7 @@ TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
   ExpectPositions(7, 2, 7);
   EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_FOCUS));
   // The caret has not blinked on yet, so the rows compare whole.
-  std::vector<COLORREF> leftToRight;
-  for (int x = 0; x < 200; ++x) leftToRight.push_back(PixelAt(edit, x, 12));
+  const std::vector<COLORREF> leftToRight = Shown(edit, {0, 12, 200, 13});
   LoseFocus();  // clears the selection, keeps the caret
   ExpectPositions(7, 0, 0);
 
@@ -50,7 +49,7 @@ TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
   Release(edit, At(2), 12);
   ExpectPositions(2, 7, 2);
   // The selection's own look is the golden image's.
-  for (int x = 0; x < 200; ++x) ASSERT_EQ(PixelAt(edit, x, 12), leftToRight[std::size_t(x)]) << x;
+  EXPECT_EQ(Shown(edit, {0, 12, 200, 13}), leftToRight);
 }
 
 // Which boundary is nearer is EditGeometry's table; here clicks reach it, in a view scrolled
@@ -108,10 +107,8 @@ TEST_F(EditBox, DisablingTheEditDuringADragLetsTheMouseGo) {
 TEST_F(EditBox, AnAmpersandShowsAsItselfAndAMissingFrameShowsTheBackground) {
   Make(L"a&&");
   const COLORREF field = PixelAt(edit, 150, 12);
-  int ink = 0;  // where the caret counts the second ampersand
-  for (int x = BoundaryX(2); x < BoundaryX(3); ++x)
-    for (int y = 4; y < 20; ++y) ink += PixelAt(edit, x, y) != field;
-  EXPECT_GT(ink, 5);
+  // Where the caret counts the second ampersand.
+  EXPECT_GT(PixelsOtherThan(edit, {BoundaryX(2), 4, BoundaryX(3), 20}, field), 5);
   edit.SetColor(COLOR_NONE, COLOR_PART_FRAME, COLOR_STATE_NORMAL);
   edit.SetShowColor(COLOR_STATE_NORMAL);
   edit.InvalidContainerRect(0, nullptr);

@@ -2,7 +2,6 @@
 // parent, in a pinned order, and survives a parent that ends it (or its window) there.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <functional>
 #include <memory>
@@ -12,11 +11,8 @@
 #include "foundation/CElementLabel.h"
 #include "host/CElementHost.h"
 #include "tests/support/HostFixture.h"
-#include "tests/support/Pixels.h"
 
-using trellis::test::Colors;
 using trellis::test::HostFixture;
-using trellis::test::ScreenPart;
 
 namespace {
 
@@ -62,11 +58,7 @@ TEST_F(PlainControl, ALabelShowsItsTextInItsOwnFontOverItsParentWithoutABackgrou
     labels[k].SetFont(lf);
     labels[k].SetColor(COLOR_NONE, COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
   }
-  const auto inkOf = [&](CElementLabel& label) {
-    const POINT at = ScreenPoint(label, 0, 0);
-    const auto shown = Colors(ScreenPart(screen, {at.x, at.y, at.x + 120, at.y + 36}));
-    return int(std::count_if(shown.begin(), shown.end(), [&](COLORREF c) { return c != green; }));
-  };
+  const auto inkOf = [&](CElementLabel& label) { return PixelsOtherThan(label, {0, 0, 120, 36}, green); };
   for (int k : {0, 1}) ink[k] = inkOf(labels[k]);
   EXPECT_GT(ink[0], 20);
   EXPECT_GT(ink[1], 2 * ink[0]);

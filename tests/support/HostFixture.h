@@ -70,6 +70,9 @@ class HostFixture : public ::testing::Test {
   void Advance(DWORD ms) { screen.AdvanceTime(ms); }
   // What the user sees at a point of an element, after everything pending is painted.
   COLORREF PixelAt(const CElementContainer& e, int x, int y);
+  // The same for a rectangle of an element: its colours row by row, and how many differ from one.
+  std::vector<COLORREF> Shown(const CElementContainer& e, const RECT& rect);
+  int PixelsOtherThan(const CElementContainer& e, const RECT& rect, COLORREF color);
 
   platform::headless::HeadlessScreen screen{800, 600};
   CElementHostWnd window;
