@@ -34,8 +34,6 @@ class DropListReentry : public DropListFixture, public ReentryCase {
   ~DropListReentry() override {
     if (victim) victim->ReleaseObject(), victim->Release();
   }
-  using DropListFixture::ClickAt, DropListFixture::Key, DropListFixture::Drop,
-      DropListFixture::RowPoint, DropListFixture::ScreenPoint, DropListFixture::screen;
 
   DropList* victim = nullptr;  // one reference; null once destroyed
 };

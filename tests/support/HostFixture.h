@@ -39,8 +39,9 @@ class RecordingParent : public CElementControl {
   int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
+// Public, so that the provocation tables of the re-entry suites reach the helpers.
 class HostFixture : public ::testing::Test {
- protected:
+ public:
   static constexpr int kWindowX = 20;
   static constexpr int kWindowY = 30;
   static constexpr int kWindowWidth = 400;
