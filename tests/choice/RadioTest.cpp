@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "choice/CElementRadio.h"
 #include "choice/CRatioGroup.h"
@@ -183,10 +184,9 @@ TEST_F(Radio, OneOwnBitmapSizesTheBoxWhileOtherLooksStayDefault) {
   // The box is 20 x 9 now, at rows 6..14; unpressed it still shows the default 13 x 13 image.
   EXPECT_EQ(PixelAt(radio, 6, 12), kDotChecked);
   PressRadio(60);
-  EXPECT_EQ(PixelAt(radio, 19, 6), RGB(0, 200, 0));
-  EXPECT_EQ(PixelAt(radio, 19, 14), RGB(0, 200, 0));
-  EXPECT_EQ(PixelAt(radio, 19, 5), kBackground);
-  EXPECT_EQ(PixelAt(radio, 20, 6), kBackground);
+  for (const auto& [x, y, color] : {std::tuple{19, 6, RGB(0, 200, 0)}, {19, 14, RGB(0, 200, 0)},
+                                    {19, 5, kBackground}, {20, 6, kBackground}})
+    EXPECT_EQ(PixelAt(radio, x, y), color) << x << "," << y;
   Release(radio, 60, 10);
 }
 
