@@ -141,31 +141,24 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
   // What the user does after opening, and so the notice the parent acts in; or no notice.
   enum Then { Nothing, Pick, Escape, DisableIt, Outside };
   enum Act { Destroy, ReleaseThenDestroy, ReleaseOnly, EndWindow, Disable, NewDate };
-  const struct {
-    Then then;
-    Act act;
-    bool open;  // a calendar is open afterwards
-  } kCases[] = {
-      {Nothing, Destroy, false},   {Nothing, ReleaseThenDestroy, false},
-      {Nothing, ReleaseOnly, false}, {Nothing, EndWindow, false},
-      {Nothing, Disable, false},   {Nothing, NewDate, true},
-      {Pick, Destroy, false},      {Pick, ReleaseThenDestroy, false},
-      {Pick, EndWindow, false},    {Pick, NewDate, false},
-      {Escape, Destroy, false},    {Escape, ReleaseThenDestroy, false},
-      {Escape, EndWindow, false},  {Escape, NewDate, false},
-      {DisableIt, Destroy, false}, {Outside, Destroy, false},
-      {Outside, ReleaseThenDestroy, false},
+  const std::pair<Then, Act> kCases[] = {
+      {Nothing, Destroy},   {Nothing, ReleaseThenDestroy}, {Nothing, ReleaseOnly},
+      {Nothing, EndWindow}, {Nothing, Disable},            {Nothing, NewDate},
+      {Pick, Destroy},      {Pick, ReleaseThenDestroy},    {Pick, EndWindow},
+      {Pick, NewDate},      {Escape, Destroy},             {Escape, ReleaseThenDestroy},
+      {Escape, EndWindow},  {Escape, NewDate},             {DisableIt, Destroy},
+      {Outside, Destroy},   {Outside, ReleaseThenDestroy},
   };
   const UINT kNoticeOf[] = {DTN_DROPDOWN, DTN_DATETIMECHANGE, DTN_CLOSEUP, DTN_CLOSEUP, 0};
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(testing::Message() << "then " << c.then << ", act " << c.act);
+  for (const auto& [then, act] : kCases) {
+    SCOPED_TRACE(testing::Message() << "then " << then << ", act " << act);
     if (!::IsWindow(window.m_hWnd)) OpenWindow();
     if (!picker) picker = Make();
     parent.notices.clear();
     bool acted = false;
-    const auto act = [&] {
+    const auto carryOut = [&] {
       if (std::exchange(acted, true)) return;
-      switch (c.act) {
+      switch (act) {
         case Destroy: picker.Release(); break;
         case ReleaseThenDestroy:
           EXPECT_EQ(picker->ReleaseObject(), 1);
@@ -179,26 +172,27 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
       }
     };
     parent.react = [&](Notice n) {
-      if (n.code == kNoticeOf[c.then]) act();
+      if (n.code == kNoticeOf[then]) carryOut();
     };
     ClickDropButton();
     const HWND opened = Calendar();
-    if (c.then == Pick) Key(VK_RETURN);
-    if (c.then == Escape) Key(VK_ESCAPE);
-    if (c.then == DisableIt) picker->Enable(0);
-    if (c.then == Outside) act(), Pump();
+    if (then == Pick) Key(VK_RETURN);
+    if (then == Escape) Key(VK_ESCAPE);
+    if (then == DisableIt) picker->Enable(0);
+    if (then == Outside) carryOut(), Pump();
     parent.react = nullptr;
     EXPECT_TRUE(acted);
     const HWND calendar = Calendar();
-    EXPECT_EQ(calendar != nullptr, c.open);
-    if (c.then == Outside) {
+    // Only a new date set while the calendar opens leaves it open.
+    EXPECT_EQ(calendar != nullptr, then == Nothing && act == NewDate);
+    if (then == Outside) {
       EXPECT_FALSE(::IsWindow(opened));
       EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN}));
     }
-    if (c.act == NewDate) {
+    if (act == NewDate) {
       EXPECT_EQ(calendar ? Selection(calendar) : picker->GetDate(), 20270101);
     }
-    if (c.act == EndWindow) {
+    if (act == EndWindow) {
       ExpectWindowEnded();
       picker.Release();
       continue;
@@ -206,8 +200,8 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
     // Input where the picker was reaches nothing of it any more.
     const std::size_t heard = parent.notices.size();
     Key(VK_ESCAPE);
-    if (c.act == Disable) picker->Enable(1);
-    if (c.act != Destroy && c.act != ReleaseThenDestroy && c.act != ReleaseOnly) continue;
+    if (act == Disable) picker->Enable(1);
+    if (act != Destroy && act != ReleaseThenDestroy && act != ReleaseOnly) continue;
     const POINT button = ScreenPoint(parent, 200 + kWidth - 8, 40 + kHeight / 2);
     screen.Click(button.x, button.y);
     Pump();
