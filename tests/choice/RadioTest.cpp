@@ -226,7 +226,6 @@ TEST_F(RadioDefaults, TheSharedTableLivesFromTheFirstRadioToTheLast) {
 TEST_F(RadioDefaults, WithoutAPaletteTheRadioIsBlackWithNoBox) {
   CGlobalEnv::SetGlobalEnv(nullptr);
   CElementRadio radio;
-  EXPECT_EQ(radio.InitObject(L"none", nullptr), 0);
   _CONTAINER_INFO info = Info(10, 10, 120, kHeight, kId);
   EXPECT_EQ(radio.InitObject(L"bare", &info), 1);
   EXPECT_TRUE(CElementRadio::sm_mapRadioStatusDefaultBmp.empty());
