@@ -60,30 +60,17 @@ TEST_F(DropListTest, EveryWayOfClosing) {
 }
 
 // The arithmetic is DropWndLayout's; here the real window takes it: a page of rows below the
-// control with the selection in view, or above the control near the bottom of the desktop.
-TEST_F(DropListTest, ThePopupOpensBelowOrAboveWithTheSelectionInView) {
+// control with the selection in view, or above the control near the bottom of the desktop; and
+// the list and its bar follow keys and a notch of the wheel a row, silently.
+TEST_F(DropListTest, ThePopupOpensBelowOrAboveAndFollowsKeysAndTheWheel) {
   Fill(drop, 25);
   drop.SetCurSel(22);
   Drop(drop);
   const POINT corner = ScreenPoint(drop, 0, 0);
   EXPECT_EQ(PopupRect(drop), CRect(corner.x, corner.y + 17, corner.x + kWidth, corner.y + 379));
   EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(5, 5));
-  Key(VK_ESCAPE);
-  drop.MoveContainer(10, 270, kWidth, 18);
-  ::MoveWindow(window.m_hWnd, kWindowX, 280, kWindowWidth, kWindowHeight, TRUE);
-  Pump();
-  Drop(drop);
-  const POINT top = ScreenPoint(drop, 0, 0);
-  EXPECT_EQ(PopupRect(drop), CRect(top.x, top.y + 1 - 362, top.x + kWidth, top.y + 1));
-}
-
-// Which row an arrow reaches is the layout's; here the list and its bar follow keys and a
-// notch of the wheel a row, silently.
-TEST_F(DropListTest, KeysAndTheWheelMoveTheListAndTheBarFollows) {
-  Fill(drop, 25);
-  drop.SetCurSel(0);
-  Drop(drop);
   TakeCodes();
+  Key(VK_HOME);
   for (int i = 0; i < 21; ++i) Key(VK_DOWN);
   EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(2, 2));
   for (const auto& [key, row] : {std::pair{VK_END, 24}, {VK_HOME, 0}, {VK_NEXT, 19}}) {
@@ -96,6 +83,13 @@ TEST_F(DropListTest, KeysAndTheWheelMoveTheListAndTheBarFollows) {
   EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(2, 2));
   EXPECT_TRUE(IsOpen(drop));
   EXPECT_TRUE(TakeCodes().empty());
+  Key(VK_ESCAPE);
+  drop.MoveContainer(10, 270, kWidth, 18);
+  ::MoveWindow(window.m_hWnd, kWindowX, 280, kWindowWidth, kWindowHeight, TRUE);
+  Pump();
+  Drop(drop);
+  const POINT top = ScreenPoint(drop, 0, 0);
+  EXPECT_EQ(PopupRect(drop), CRect(top.x, top.y + 1 - 362, top.x + kWidth, top.y + 1));
 }
 
 TEST_F(DropListTest, TheScrollBarScrollsTheListAndKeepsThePopupOpen) {

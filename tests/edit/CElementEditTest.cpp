@@ -31,7 +31,9 @@ TEST_F(EditBox, KeysMoveOnlyTheCaretAndDeleteTakesTheCharacterAfterIt) {
   ExpectPositions(2, 2, 2);
 }
 
-TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
+// Dragging selects in either direction with the same look; disabling the edit during a drag lets
+// the mouse go (what a disabled edit tells its parent is the pinned notification sequence's).
+TEST_F(EditBox, DragsSelectInEitherDirectionAndDisablingLetsTheMouseGo) {
   Make(L"hello world");
   Press(edit, At(2), 12);
   MoveTo(edit, At(7), 12);
@@ -50,6 +52,14 @@ TEST_F(EditBox, DraggingSelectsInEitherDirectionWithTheSameLook) {
   ExpectPositions(2, 7, 2);
   // The selection's own look is the golden image's.
   EXPECT_EQ(Shown(edit, {0, 12, 200, 13}), leftToRight);
+  Advance(1000);  // no double click
+  Press(edit, At(1), 12);
+  ASSERT_EQ(window.Host()->Capture(), &edit);
+  edit.Enable(0);
+  EXPECT_EQ(window.Host()->Capture(), nullptr);
+  EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_DISABLE));
+  Release(edit, At(1), 12);
+  EXPECT_EQ(Text(), L"hello world");
 }
 
 // Which boundary is nearer is EditGeometry's table; here clicks reach it, in a view scrolled
@@ -89,18 +99,6 @@ TEST_F(EditBox, TheCaretBlinksOnlyWhileFocused) {
   EXPECT_EQ(PixelAt(edit, x, 12), hovered);
   Advance(10 * GetCaretBlinkTime());
   EXPECT_EQ(PixelAt(edit, x, 12), hovered);
-}
-
-// What a disabled edit tells its parent is the pinned notification sequence's.
-TEST_F(EditBox, DisablingTheEditDuringADragLetsTheMouseGo) {
-  Make(L"text");
-  Press(edit, At(1), 12);
-  ASSERT_EQ(window.Host()->Capture(), &edit);
-  edit.Enable(0);
-  EXPECT_EQ(window.Host()->Capture(), nullptr);
-  EXPECT_EQ(edit.GetShowState(), DWORD(COLOR_STATE_DISABLE));
-  Release(edit, At(1), 12);
-  EXPECT_EQ(Text(), L"text");
 }
 
 // The looks of each state are the golden image's; a frame of no colour leaves the background.
