@@ -71,27 +71,13 @@ class DatePicker : public HostFixture {
 };
 
 // A click on the field itself holds and says nothing; the drop button opens the calendar on the
-// date, under the field, right edges aligned. Its colours are the page picture's.
-TEST_F(DatePicker, OpensUnderTheFieldOnTheDate) {
+// date, under the field with right edges aligned (its colours are the page picture's). Every way
+// of closing leaves no window and nothing holding the mouse; the drop button then opens the
+// calendar again on the date, unless the picker is disabled.
+TEST_F(DatePicker, OpensUnderTheFieldAndEachWayOfClosingClosesIt) {
   Press(*picker, 30, 12);
   EXPECT_FALSE(MouseHeld());
   Release(*picker, 30, 12);
-  EXPECT_TRUE(Codes().empty());
-  EXPECT_EQ(picker->GetDate(), kToday);
-  ClickDropButton();
-  const HWND calendar = Calendar();
-  ASSERT_NE(calendar, nullptr);
-  EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN}));
-  EXPECT_EQ(Selection(calendar), kToday);
-  RECT at{};
-  ::GetWindowRect(calendar, &at);
-  const POINT field = ScreenPoint(*picker, 0, 0);
-  EXPECT_EQ(CPoint(at.right, at.top), CPoint(field.x + kWidth, field.y + kHeight));
-}
-
-// Every way of closing leaves no window and nothing holding the mouse; the drop button then
-// opens the calendar again on the date, unless the picker is disabled.
-TEST_F(DatePicker, EachWayOfClosing) {
   CElementHostWnd other;
   other.CreateHost(L"other", CRect(500, 400, 700, 550));
   const struct {
@@ -115,12 +101,14 @@ TEST_F(DatePicker, EachWayOfClosing) {
   };
   for (const auto& way : kWays) {
     SCOPED_TRACE(way.how);
-    picker->Enable(1);
-    ASSERT_EQ(picker->SetDate(kToday), 1);
-    parent.notices.clear();
     ClickDropButton();
     const HWND calendar = Calendar();
     ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(Selection(calendar), kToday);
+    RECT at{};
+    ::GetWindowRect(calendar, &at);
+    const POINT field = ScreenPoint(*picker, 0, 0);
+    EXPECT_EQ(CPoint(at.right, at.top), CPoint(field.x + kWidth, field.y + kHeight));
     way.act();
     EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN, way.code}));
     EXPECT_EQ(parent.notices.back().wParam, WPARAM(way.code == DTN_CLOSEUP ? 0 : way.date));
@@ -131,6 +119,9 @@ TEST_F(DatePicker, EachWayOfClosing) {
     ASSERT_EQ(Calendar() != nullptr, picker->IsEnable() != 0);
     EXPECT_EQ(Calendar() ? Selection(Calendar()) : way.date, way.date);
     Key(VK_ESCAPE);
+    picker->Enable(1);
+    ASSERT_EQ(picker->SetDate(kToday), 1);
+    parent.notices.clear();
   }
 }
 
