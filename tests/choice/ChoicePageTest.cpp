@@ -1,9 +1,9 @@
 // The gallery's page of radios, a group and system buttons, in the default and dark themes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "apps/gallery/ChoicePage.h"
 #include "host/CElementHostWnd.h"

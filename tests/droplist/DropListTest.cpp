@@ -3,7 +3,6 @@
 #include <functional>
 #include <tuple>
 
-#include "host/CElementHost.h"
 #include "tests/droplist/DropListFixture.h"
 
 namespace trellis::test {

@@ -9,7 +9,6 @@
 
 #include "foundation/CElementCheckBox.h"
 #include "foundation/CElementLabel.h"
-#include "host/CElementHost.h"
 #include "tests/support/HostFixture.h"
 
 using trellis::test::HostFixture;

@@ -9,7 +9,6 @@
 #include "apps/gallery/GalleryWindow.h"
 #include "droplist/CElementDropList.h"
 #include "edit/CElementEdit.h"
-#include "host/CElementHost.h"
 #include "host/CGlobalEnv.h"
 #include "platform/backend/headless/HeadlessScreen.h"
 
