@@ -193,9 +193,7 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
     Key(VK_ESCAPE);
     if (act == Disable) picker->Enable(1);
     if (act != Destroy && act != ReleaseThenDestroy && act != ReleaseOnly) continue;
-    const POINT button = ScreenPoint(parent, 200 + kWidth - 8, 40 + kHeight / 2);
-    screen.Click(button.x, button.y);
-    Pump();
+    Click(parent, 200 + kWidth - 8, 40 + kHeight / 2);  // the drop button's place
     EXPECT_EQ(parent.notices.size(), heard);
     EXPECT_FALSE(MouseHeld());
     picker.Release();

@@ -18,7 +18,6 @@ TEST_F(DropListTest, EveryWayOfClosing) {
   CElementControl other;  // a second focusable element
   _CONTAINER_INFO info = Info(200, 10, 60, 18, 9, ELEMENT_STYLE_CHECKBOX);
   other.InitObject(L"other", &info);
-  const POINT face = ScreenPoint(drop, kWidth - 6, 9);
   // {way, what it does, whether it chooses the row under the pointer}
   const std::tuple<const char*, std::function<void()>, bool> ways[] = {
       {"press outside the pop-up", [&] { Click(parent, 300, 250); }, false},
@@ -29,7 +28,7 @@ TEST_F(DropListTest, EveryWayOfClosing) {
       {"press on the face dragged to a row",
        [&] {
          const POINT row = RowPoint(drop, 1);
-         Key(VK_ESCAPE), screen.MouseDown(face.x, face.y), Pump(), TakeCodes();
+         Key(VK_ESCAPE), Press(drop, kWidth - 6, 9), TakeCodes();
          screen.MouseMove(row.x, row.y), screen.MouseUp(row.x, row.y);
        },
        true},
