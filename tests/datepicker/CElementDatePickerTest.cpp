@@ -36,7 +36,6 @@ class DatePicker : public HostFixture {
     Pump();
     return made;
   }
-  std::vector<UINT> Codes() const { return parent.NotifyCodes(); }
   void ClickDropButton() { Click(*picker, kWidth - 8, kHeight / 2); }
   // The open calendar: the visible pop-up of the month calendar's class that has the focus.
   static HWND Calendar() {
@@ -110,7 +109,7 @@ TEST_F(DatePicker, OpensUnderTheFieldAndEachWayOfClosingClosesIt) {
     const POINT field = ScreenPoint(*picker, 0, 0);
     EXPECT_EQ(CPoint(at.right, at.top), CPoint(field.x + kWidth, field.y + kHeight));
     way.act();
-    EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN, way.code}));
+    EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{DTN_DROPDOWN, way.code}));
     EXPECT_EQ(parent.notices.back().wParam, WPARAM(way.code == DTN_CLOSEUP ? 0 : way.date));
     EXPECT_EQ(picker->GetDate(), way.date);
     EXPECT_FALSE(::IsWindow(calendar));
@@ -178,7 +177,7 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
     EXPECT_EQ(calendar != nullptr, then == Nothing && act == NewDate);
     if (then == Outside) {
       EXPECT_FALSE(::IsWindow(opened));
-      EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN}));
+      EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{DTN_DROPDOWN}));
     }
     if (act == NewDate) {
       EXPECT_EQ(calendar ? Selection(calendar) : picker->GetDate(), 20270101);
@@ -218,7 +217,7 @@ TEST_F(DatePicker, SetDateRefusesWhatIsNotADateAndMovesAnOpenCalendar) {
     EXPECT_EQ(picker->SetDate(good), 1);
     EXPECT_EQ(Selection(Calendar()), good);
   }
-  EXPECT_EQ(Codes(), std::vector<UINT>{DTN_DROPDOWN});
+  EXPECT_EQ(parent.NotifyCodes(), std::vector<UINT>{DTN_DROPDOWN});
 }
 
 // The calendar's owner hears its picks and reflects them back: the host's main window when it
@@ -237,7 +236,7 @@ TEST_F(DatePicker, TheCalendarsOwnerAlwaysHearsThePick) {
     ASSERT_NE(Calendar(), nullptr);
     EXPECT_EQ(::GetParent(Calendar()), owner);
     Key(VK_RETURN);
-    EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN, DTN_DATETIMECHANGE}));
+    EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{DTN_DROPDOWN, DTN_DATETIMECHANGE}));
   }
   CGlobalEnv::GetGlobalEnv()->SetMainWindow(nullptr);
 }
