@@ -77,6 +77,7 @@ TEST_F(DatePicker, OpensUnderTheFieldAndEachWayOfClosingClosesIt) {
   Press(*picker, 30, 12);
   EXPECT_FALSE(MouseHeld());
   Release(*picker, 30, 12);
+  EXPECT_EQ(picker->GetDate(), kToday);
   CElementHostWnd other;
   other.CreateHost(L"other", CRect(500, 400, 700, 550));
   const struct {
