@@ -50,8 +50,6 @@ class ButtonSys : public HostFixture {
     }
     return heard;
   }
-  using HostFixture::Click, HostFixture::Key, HostFixture::Press, HostFixture::Release,
-      HostFixture::parent;
 
   CElementButtonSys* held = new CElementButtonSys;  // one reference; null once destroyed
   CElementButtonSys& button = *held;

@@ -1,9 +1,9 @@
 // The gallery's page of radios, a group and system buttons, in the default and dark themes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "apps/gallery/ChoicePage.h"
 #include "host/CElementHostWnd.h"
@@ -28,6 +28,7 @@ class ChoicePageLooks : public ::testing::Test {
 
   // The window and the page's parent take the framework's colours of the theme they are made in.
   void Open(const wchar_t* theme) {
+    window.DestroyWindow();  // the window of the theme before
     CComPtr<CThemePalette> palette(new CThemePalette);
     ASSERT_FALSE(palette->LoadFile(FindThemeFile(theme)));
     CComPtr<CGlobalEnv> env(new CGlobalEnv);
@@ -56,17 +57,14 @@ class ChoicePageLooks : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ChoicePageLooks, DefaultTheme) {
+TEST_F(ChoicePageLooks, DefaultAndDarkThemes) {
   // The page fits the room it claims, which is all the picture shows.
   EXPECT_LE(ChoicePage::Size().cx + 2 * kOrigin.x, kWidth);
   EXPECT_LE(ChoicePage::Size().cy + 2 * kOrigin.y, kHeight);
-  Open(L"default");
-  ChoicePage page(parent.get(), kOrigin, TRELLIS_GALLERY_IMAGES);
-  EXPECT_TRUE(Matches("choice/page_default"));
-}
-
-TEST_F(ChoicePageLooks, DarkTheme) {
-  Open(L"dark");
-  ChoicePage page(parent.get(), kOrigin, TRELLIS_GALLERY_IMAGES);
-  EXPECT_TRUE(Matches("choice/page_dark"));
+  for (const auto& [theme, golden] :
+       {std::pair{L"default", "choice/page_default"}, {L"dark", "choice/page_dark"}}) {
+    Open(theme);
+    ChoicePage page(parent.get(), kOrigin, TRELLIS_GALLERY_IMAGES);
+    EXPECT_TRUE(Matches(golden));
+  }
 }

@@ -6,17 +6,15 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "choice/CElementRadio.h"
 #include "choice/CRatioGroup.h"
 #include "host/CGlobalEnv.h"
 #include "tests/support/SolidBitmap.h"
 #include "tests/support/HostFixture.h"
-#include "tests/support/Pixels.h"
 
-using trellis::test::Colors;
 using trellis::test::HostFixture;
-using trellis::test::ScreenPart;
 using trellis::test::SolidBitmap;
 
 namespace {
@@ -51,10 +49,7 @@ class Radio : public HostFixture {
   void ClickRadio() { Click(radio, 30, 10); }
   void PressRadio(int x) { Press(radio, x, 10); }
   // The whole radio as the user sees it.
-  std::vector<COLORREF> Picture() {
-    const POINT corner = ScreenPoint(radio, 0, 0);
-    return Colors(ScreenPart(screen, {corner.x, corner.y, corner.x + 120, corner.y + kHeight}));
-  }
+  std::vector<COLORREF> Picture() { return Shown(radio, {0, 0, 120, kHeight}); }
 
   CElementRadio radio;
   std::unique_ptr<CElementRadio> second = std::make_unique<CElementRadio>();
@@ -189,20 +184,14 @@ TEST_F(Radio, OneOwnBitmapSizesTheBoxWhileOtherLooksStayDefault) {
   // The box is 20 x 9 now, at rows 6..14; unpressed it still shows the default 13 x 13 image.
   EXPECT_EQ(PixelAt(radio, 6, 12), kDotChecked);
   PressRadio(60);
-  EXPECT_EQ(PixelAt(radio, 19, 6), RGB(0, 200, 0));
-  EXPECT_EQ(PixelAt(radio, 19, 14), RGB(0, 200, 0));
-  EXPECT_EQ(PixelAt(radio, 19, 5), kBackground);
-  EXPECT_EQ(PixelAt(radio, 20, 6), kBackground);
+  for (const auto& [x, y, color] : {std::tuple{19, 6, RGB(0, 200, 0)}, {19, 14, RGB(0, 200, 0)},
+                                    {19, 5, kBackground}, {20, 6, kBackground}})
+    EXPECT_EQ(PixelAt(radio, x, y), color) << x << "," << y;
   Release(radio, 60, 10);
 }
 
 TEST_F(Radio, ACaptionOf1024CharactersIsNotDrawnButTheBoxIs) {
-  auto ink = [&] {  // beside the box
-    int count = 0;
-    const std::vector<COLORREF> shown = Picture();
-    for (std::size_t i = 0; i < shown.size(); ++i) count += i % 120 >= 14 && shown[i] != kBackground;
-    return count;
-  };
+  const auto ink = [&] { return PixelsOtherThan(radio, {14, 0, 120, kHeight}, kBackground); };
   EXPECT_GT(ink(), 20);
   radio.SetText(std::wstring(1024, L'W').c_str());
   EXPECT_EQ(ink(), 0);
@@ -237,7 +226,6 @@ TEST_F(RadioDefaults, TheSharedTableLivesFromTheFirstRadioToTheLast) {
 TEST_F(RadioDefaults, WithoutAPaletteTheRadioIsBlackWithNoBox) {
   CGlobalEnv::SetGlobalEnv(nullptr);
   CElementRadio radio;
-  EXPECT_EQ(radio.InitObject(L"none", nullptr), 0);
   _CONTAINER_INFO info = Info(10, 10, 120, kHeight, kId);
   EXPECT_EQ(radio.InitObject(L"bare", &info), 1);
   EXPECT_TRUE(CElementRadio::sm_mapRadioStatusDefaultBmp.empty());

@@ -32,13 +32,13 @@ class RatioGroup : public HostFixture {
   }
 
   CElementRadio radios[3];
+  CRatioGroup group;  // empty: each test lists what it needs
 };
 
 }  // namespace
 
 // The group knows only clicks: a host's check survives the first click on another radio.
 TEST_F(RatioGroup, AHostsCheckSurvivesTheFirstClick) {
-  CRatioGroup group;
   EXPECT_EQ(group.AddRadioToGroup(radios, 3), 1);
   radios[0].SetCheck(kChecked);
   EXPECT_EQ(After({1}), (std::vector<int>{1, 1, 0}));
@@ -46,7 +46,6 @@ TEST_F(RatioGroup, AHostsCheckSurvivesTheFirstClick) {
 }
 
 TEST_F(RatioGroup, OfTwoRadiosWithOneIdOnlyTheLastAddedIsUnchecked) {
-  CRatioGroup group;
   EXPECT_EQ(After({0, 1}), (std::vector<int>{1, 1, 0}));
   radios[2].SetID(1);
   radios[1].SetCheck(kUnchecked);
@@ -57,7 +56,6 @@ TEST_F(RatioGroup, OfTwoRadiosWithOneIdOnlyTheLastAddedIsUnchecked) {
 }
 
 TEST_F(RatioGroup, AClickedIdTheGroupDoesNotListStillBecomesTheSelection) {
-  CRatioGroup group;
   group.AddRadioToGroup(&radios[0]);
   group.AddRadioToGroup(&radios[1]);
   // A copy calls the same group but is not listed in it.
@@ -73,7 +71,6 @@ TEST_F(RatioGroup, AClickedIdTheGroupDoesNotListStillBecomesTheSelection) {
 }
 
 TEST_F(RatioGroup, ARadioThatGoesFirstLeavesEveryGroupThatListsIt) {
-  CRatioGroup group;
   group.AddRadioToGroup(radios, 3);
   auto extra = std::make_unique<CElementRadio>();
   Place(*extra, 4, 3);
@@ -88,10 +85,10 @@ TEST_F(RatioGroup, ARadioThatGoesFirstLeavesEveryGroupThatListsIt) {
 }
 
 TEST_F(RatioGroup, ACopyListsTheSameRadiosWhichKeepCallingTheOriginal) {
-  auto group = std::make_unique<CRatioGroup>();
-  group->AddRadioToGroup(radios, 3);
+  auto original = std::make_unique<CRatioGroup>();
+  original->AddRadioToGroup(radios, 3);
   ClickOn(radios[0]);
-  CRatioGroup copy(*group);
+  CRatioGroup copy(*original);
   EXPECT_EQ(After({1}), (std::vector<int>{0, 1, 0}));  // the original unchecks
   {
     CRatioGroup assigned;
@@ -99,6 +96,6 @@ TEST_F(RatioGroup, ACopyListsTheSameRadiosWhichKeepCallingTheOriginal) {
     assigned = assigned;
   }
   EXPECT_EQ(After({2}), (std::vector<int>{0, 0, 1}));  // a copy that went took nothing with it
-  group.reset();
+  original.reset();
   EXPECT_EQ(After({0}), (std::vector<int>{1, 0, 1}));  // the original went: no group any more
 }

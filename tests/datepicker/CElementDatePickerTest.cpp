@@ -1,10 +1,10 @@
 // The date picker through the host window: open, pick and close with injected input, each way
 // of closing, a parent that ends or changes the picker inside each notice, and destroying the
 // picker with its calendar open. Today is fixed at 15 December 2026.
-#include <algorithm>
 #include <climits>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "datepicker/CElementDatePicker.h"
 #include "datepicker/DateValue.h"
@@ -13,7 +13,6 @@
 #include "platform/controls/MonthCalendarLayout.h"
 #include "platform/controls/MonthGrid.h"
 #include "tests/support/HostFixture.h"
-#include "tests/support/Pixels.h"
 
 namespace trellis::test {
 namespace {
@@ -37,7 +36,6 @@ class DatePicker : public HostFixture {
     Pump();
     return made;
   }
-  std::vector<UINT> Codes() const { return parent.NotifyCodes(); }
   void ClickDropButton() { Click(*picker, kWidth - 8, kHeight / 2); }
   // The open calendar: the visible pop-up of the month calendar's class that has the focus.
   static HWND Calendar() {
@@ -62,43 +60,24 @@ class DatePicker : public HostFixture {
     Pump();
   }
   bool MouseHeld() const { return window.Host()->Capture() != nullptr; }
-  // How many pixels of a rectangle of the picker differ from a colour, once all is painted.
-  int PixelsOtherThan(const CRect& r, COLORREF color) {
-    const POINT corner = ScreenPoint(*picker, 0, 0);
-    const auto shown = Colors(ScreenPart(screen, r + corner));
-    return int(std::count_if(shown.begin(), shown.end(), [&](COLORREF c) { return c != color; }));
+  // The ink of the date in the field.
+  int TextInk() {
+    const COLORREF background = picker->GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
+    return PixelsOtherThan(*picker, {2, 2, kWidth - 20, kHeight - 2}, background);
   }
 
   CComPtr<CElementDatePicker> picker;
 };
 
-// A click on the field itself holds and says nothing; the drop button opens the calendar under
-// the field, right edges aligned. Its colours are the page picture's.
-TEST_F(DatePicker, OpensUnderTheFieldOnTheDateAndAPickClosesIt) {
+// A click on the field itself holds and says nothing; the drop button opens the calendar on the
+// date, under the field with right edges aligned (its colours are the page picture's). Every way
+// of closing leaves no window and nothing holding the mouse; the drop button then opens the
+// calendar again on the date, unless the picker is disabled.
+TEST_F(DatePicker, OpensUnderTheFieldAndEachWayOfClosingClosesIt) {
   Press(*picker, 30, 12);
   EXPECT_FALSE(MouseHeld());
   Release(*picker, 30, 12);
-  EXPECT_TRUE(Codes().empty());
   EXPECT_EQ(picker->GetDate(), kToday);
-  ClickDropButton();
-  const HWND calendar = Calendar();
-  ASSERT_NE(calendar, nullptr);
-  EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN}));
-  EXPECT_EQ(Selection(calendar), kToday);
-  RECT at{};
-  ::GetWindowRect(calendar, &at);
-  const POINT field = ScreenPoint(*picker, 0, 0);
-  EXPECT_EQ(CPoint(at.right, at.top), CPoint(field.x + kWidth, field.y + kHeight));
-  // The next opening shows the picked date.
-  ClickDay(calendar, 2026, 12, 24);
-  ClickDropButton();
-  ASSERT_NE(Calendar(), nullptr);
-  EXPECT_EQ(Selection(Calendar()), 20261224);
-}
-
-// Every way of closing leaves no window, nothing holding the mouse and a drop button that
-// opens the calendar again.
-TEST_F(DatePicker, EachWayOfClosing) {
   CElementHostWnd other;
   other.CreateHost(L"other", CRect(500, 400, 700, 550));
   const struct {
@@ -118,23 +97,31 @@ TEST_F(DatePicker, EachWayOfClosing) {
       {"a click on another window", [&] { screen.Click(600, 480), Pump(); }, DTN_CLOSEUP, kToday},
       {"the focus moved by the program", [&] { ::SetFocus(window.m_hWnd), Pump(); }, DTN_CLOSEUP,
        kToday},
+      {"disabling the picker", [&] { picker->Enable(0), Pump(); }, DTN_CLOSEUP, kToday},
   };
   for (const auto& way : kWays) {
     SCOPED_TRACE(way.how);
-    ASSERT_EQ(picker->SetDate(kToday), 1);
-    parent.notices.clear();
     ClickDropButton();
     const HWND calendar = Calendar();
     ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(Selection(calendar), kToday);
+    RECT at{};
+    ::GetWindowRect(calendar, &at);
+    const POINT field = ScreenPoint(*picker, 0, 0);
+    EXPECT_EQ(CPoint(at.right, at.top), CPoint(field.x + kWidth, field.y + kHeight));
     way.act();
-    EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN, way.code}));
+    EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{DTN_DROPDOWN, way.code}));
     EXPECT_EQ(parent.notices.back().wParam, WPARAM(way.code == DTN_CLOSEUP ? 0 : way.date));
     EXPECT_EQ(picker->GetDate(), way.date);
     EXPECT_FALSE(::IsWindow(calendar));
     EXPECT_FALSE(MouseHeld());
     ClickDropButton();
-    EXPECT_NE(Calendar(), nullptr);
+    ASSERT_EQ(Calendar() != nullptr, picker->IsEnable() != 0);
+    EXPECT_EQ(Calendar() ? Selection(Calendar()) : way.date, way.date);
     Key(VK_ESCAPE);
+    picker->Enable(1);
+    ASSERT_EQ(picker->SetDate(kToday), 1);
+    parent.notices.clear();
   }
 }
 
@@ -145,31 +132,24 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
   // What the user does after opening, and so the notice the parent acts in; or no notice.
   enum Then { Nothing, Pick, Escape, DisableIt, Outside };
   enum Act { Destroy, ReleaseThenDestroy, ReleaseOnly, EndWindow, Disable, NewDate };
-  const struct {
-    Then then;
-    Act act;
-    bool open;  // a calendar is open afterwards
-  } kCases[] = {
-      {Nothing, Destroy, false},   {Nothing, ReleaseThenDestroy, false},
-      {Nothing, ReleaseOnly, false}, {Nothing, EndWindow, false},
-      {Nothing, Disable, false},   {Nothing, NewDate, true},
-      {Pick, Destroy, false},      {Pick, ReleaseThenDestroy, false},
-      {Pick, EndWindow, false},    {Pick, NewDate, false},
-      {Escape, Destroy, false},    {Escape, ReleaseThenDestroy, false},
-      {Escape, EndWindow, false},  {Escape, NewDate, false},
-      {DisableIt, Destroy, false}, {Outside, Destroy, false},
-      {Outside, ReleaseThenDestroy, false},
+  const std::pair<Then, Act> kCases[] = {
+      {Nothing, Destroy},   {Nothing, ReleaseThenDestroy}, {Nothing, ReleaseOnly},
+      {Nothing, EndWindow}, {Nothing, Disable},            {Nothing, NewDate},
+      {Pick, Destroy},      {Pick, ReleaseThenDestroy},    {Pick, EndWindow},
+      {Pick, NewDate},      {Escape, Destroy},             {Escape, ReleaseThenDestroy},
+      {Escape, EndWindow},  {Escape, NewDate},             {DisableIt, Destroy},
+      {Outside, Destroy},   {Outside, ReleaseThenDestroy},
   };
   const UINT kNoticeOf[] = {DTN_DROPDOWN, DTN_DATETIMECHANGE, DTN_CLOSEUP, DTN_CLOSEUP, 0};
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(testing::Message() << "then " << c.then << ", act " << c.act);
+  for (const auto& [then, act] : kCases) {
+    SCOPED_TRACE(testing::Message() << "then " << then << ", act " << act);
     if (!::IsWindow(window.m_hWnd)) OpenWindow();
     if (!picker) picker = Make();
     parent.notices.clear();
     bool acted = false;
-    const auto act = [&] {
+    const auto carryOut = [&] {
       if (std::exchange(acted, true)) return;
-      switch (c.act) {
+      switch (act) {
         case Destroy: picker.Release(); break;
         case ReleaseThenDestroy:
           EXPECT_EQ(picker->ReleaseObject(), 1);
@@ -183,26 +163,27 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
       }
     };
     parent.react = [&](Notice n) {
-      if (n.code == kNoticeOf[c.then]) act();
+      if (n.code == kNoticeOf[then]) carryOut();
     };
     ClickDropButton();
     const HWND opened = Calendar();
-    if (c.then == Pick) Key(VK_RETURN);
-    if (c.then == Escape) Key(VK_ESCAPE);
-    if (c.then == DisableIt) picker->Enable(0);
-    if (c.then == Outside) act(), Pump();
+    if (then == Pick) Key(VK_RETURN);
+    if (then == Escape) Key(VK_ESCAPE);
+    if (then == DisableIt) picker->Enable(0);
+    if (then == Outside) carryOut(), Pump();
     parent.react = nullptr;
     EXPECT_TRUE(acted);
     const HWND calendar = Calendar();
-    EXPECT_EQ(calendar != nullptr, c.open);
-    if (c.then == Outside) {
+    // Only a new date set while the calendar opens leaves it open.
+    EXPECT_EQ(calendar != nullptr, then == Nothing && act == NewDate);
+    if (then == Outside) {
       EXPECT_FALSE(::IsWindow(opened));
-      EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN}));
+      EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{DTN_DROPDOWN}));
     }
-    if (c.act == NewDate) {
+    if (act == NewDate) {
       EXPECT_EQ(calendar ? Selection(calendar) : picker->GetDate(), 20270101);
     }
-    if (c.act == EndWindow) {
+    if (act == EndWindow) {
       ExpectWindowEnded();
       picker.Release();
       continue;
@@ -210,32 +191,13 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
     // Input where the picker was reaches nothing of it any more.
     const std::size_t heard = parent.notices.size();
     Key(VK_ESCAPE);
-    if (c.act == Disable) picker->Enable(1);
-    if (c.act != Destroy && c.act != ReleaseThenDestroy && c.act != ReleaseOnly) continue;
-    const POINT button = ScreenPoint(parent, 200 + kWidth - 8, 40 + kHeight / 2);
-    screen.Click(button.x, button.y);
-    Pump();
+    if (act == Disable) picker->Enable(1);
+    if (act != Destroy && act != ReleaseThenDestroy && act != ReleaseOnly) continue;
+    Click(parent, 200 + kWidth - 8, 40 + kHeight / 2);  // the drop button's place
     EXPECT_EQ(parent.notices.size(), heard);
     EXPECT_FALSE(MouseHeld());
     picker.Release();
   }
-}
-
-// Disabled, the drop button opens nothing; disabled while open, the calendar loses the focus,
-// which closes it.
-TEST_F(DatePicker, ADisabledPickerOpensNothingAndDisablingClosesTheCalendar) {
-  picker->Enable(0);
-  EXPECT_FALSE(picker->GetDropButton()->IsEnable());
-  ClickDropButton();
-  EXPECT_EQ(Calendar(), nullptr);
-  picker->Enable(1);
-  ClickDropButton();
-  const HWND calendar = Calendar();
-  ASSERT_NE(calendar, nullptr);
-  picker->Enable(0);
-  Pump();
-  EXPECT_FALSE(::IsWindow(calendar));
-  EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN, DTN_CLOSEUP}));
 }
 
 // Every value that is not a date between the years 100 and 9999 is refused, changing neither
@@ -244,21 +206,19 @@ TEST_F(DatePicker, SetDateRefusesWhatIsNotADateAndMovesAnOpenCalendar) {
   EXPECT_EQ(picker->SetDate(20240229), 1);
   ClickDropButton();
   ASSERT_NE(Calendar(), nullptr);
-  const CRect text(2, 2, kWidth - 20, kHeight - 2);
-  const COLORREF background = picker->GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
-  const int ink = PixelsOtherThan(text, background);
+  const int ink = TextInk();
   for (const int bad : {-1, 0, INT_MIN, INT_MAX, 20230229, 991231, 100000101, 20261301, 20261232,
                         20260100, -20240229}) {
     EXPECT_EQ(picker->SetDate(bad), 0) << bad;
     EXPECT_EQ(picker->GetDate(), 20240229);
     EXPECT_EQ(Selection(Calendar()), 20240229);
   }
-  EXPECT_EQ(PixelsOtherThan(text, background), ink);
+  EXPECT_EQ(TextInk(), ink);
   for (const int good : {1000101, 99991231, 20250301}) {
     EXPECT_EQ(picker->SetDate(good), 1);
     EXPECT_EQ(Selection(Calendar()), good);
   }
-  EXPECT_EQ(Codes(), std::vector<UINT>{DTN_DROPDOWN});
+  EXPECT_EQ(parent.NotifyCodes(), std::vector<UINT>{DTN_DROPDOWN});
 }
 
 // The calendar's owner hears its picks and reflects them back: the host's main window when it
@@ -277,7 +237,7 @@ TEST_F(DatePicker, TheCalendarsOwnerAlwaysHearsThePick) {
     ASSERT_NE(Calendar(), nullptr);
     EXPECT_EQ(::GetParent(Calendar()), owner);
     Key(VK_RETURN);
-    EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DROPDOWN, DTN_DATETIMECHANGE}));
+    EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{DTN_DROPDOWN, DTN_DATETIMECHANGE}));
   }
   CGlobalEnv::GetGlobalEnv()->SetMainWindow(nullptr);
 }
@@ -303,8 +263,7 @@ TEST_F(DatePicker, WithoutADateItShowsNoneAndOpensOnTheCalendarsToday) {
   picker->ReleaseObject();
   picker = Make();
   EXPECT_EQ(picker->GetDate(), 0);
-  const COLORREF background = picker->GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
-  EXPECT_EQ(PixelsOtherThan({2, 2, kWidth - 20, kHeight - 2}, background), 0);
+  EXPECT_EQ(TextInk(), 0);
   ClickDropButton();
   ASSERT_NE(Calendar(), nullptr);
   EXPECT_EQ(Selection(Calendar()), 19690601);

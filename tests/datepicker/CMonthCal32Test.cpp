@@ -30,16 +30,13 @@ class CMonthCal32Test : public HostFixture {
 };
 
 // With no owner at all no pop-up opens; there is one window at a time, and it opens on today.
-TEST_F(CMonthCal32Test, WithNoOwnerAtAllNoPopupOpens) {
+// Only real dates are taken, and only while the window is open.
+TEST_F(CMonthCal32Test, OneWindowOnTodayTakingRealDatesWhileOpen) {
   EXPECT_FALSE(picker.calendar.CreatePopup(nullptr, nullptr));
   EXPECT_EQ(picker.calendar.m_hWnd, nullptr);
   Open();
   EXPECT_EQ(picker.calendar.GetCurSelDate(0), 20261215);
   EXPECT_FALSE(picker.calendar.CreatePopup(&window, nullptr));
-}
-
-TEST_F(CMonthCal32Test, DatesAndRefusals) {
-  Open();
   EXPECT_TRUE(picker.calendar.SetCurSelDate(20240229));
   for (const int bad : {20230229, 20260230, 991231, 0, 20261301})
     EXPECT_FALSE(picker.calendar.SetCurSelDate(bad)) << bad;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "datepicker/CalendarPlacement.h"
 #include "datepicker/DatePickerLayout.h"
@@ -45,30 +46,24 @@ RECT Place(RECT picker) { return PlaceCalendar(picker, kCalendar, kScreen); }
 // the picker hangs off the screen (the start rectangle is pulled back on, the flip must not follow
 // it); near the left edge with left edges aligned.
 TEST(CalendarPlacementTest, TouchesThePickerWhereverItFits) {
-  struct Case {
-    RECT picker, expected;
-  };
   const LONG w = kCalendar.cx, h = kCalendar.cy;
-  const Case cases[] = {
+  const std::pair<RECT, RECT> cases[] = {  // {picker, calendar}
       {{400, 100, 520, 124}, {520 - w, 124, 520, 124 + h}},
       {{400, 700, 520, 724}, {520 - w, 700 - h, 520, 700}},
       {{400, 785, 520, 809}, {520 - w, 785 - h, 520, 785}},
       {{10, 100, 90, 124}, {10, 124, 10 + w, 124 + h}},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(CRect(Place(c.picker)), CRect(c.expected)) << c.picker.left << "," << c.picker.top;
+  for (const auto& [picker, calendar] : cases)
+    EXPECT_EQ(CRect(Place(picker)), CRect(calendar)) << picker.left << "," << picker.top;
 }
 
 // The picker's own size, just under it, pulled onto the screen.
 TEST(CalendarPlacementTest, StartRectangleStaysOnTheScreen) {
-  struct Case {
-    RECT from, to;
-  };
-  for (const Case& c : {Case{{-30, 10, 70, 30}, {0, 30, 100, 50}},
-                        Case{{1250, 10, 1350, 30}, {1180, 30, 1280, 50}},
-                        Case{{10, 790, 110, 810}, {10, 780, 110, 800}},
-                        Case{{10, -50, 110, -30}, {10, 0, 110, 20}}})
-    EXPECT_EQ(CRect(CalendarStartRect(c.from, kScreen)), CRect(c.to)) << c.from.left;
+  const std::pair<RECT, RECT> cases[] = {  // {picker, start rectangle}
+      {{-30, 10, 70, 30}, {0, 30, 100, 50}},     {{1250, 10, 1350, 30}, {1180, 30, 1280, 50}},
+      {{10, 790, 110, 810}, {10, 780, 110, 800}}, {{10, -50, 110, -30}, {10, 0, 110, 20}}};
+  for (const auto& [picker, start] : cases)
+    EXPECT_EQ(CRect(CalendarStartRect(picker, kScreen)), CRect(start)) << picker.left;
 }
 
 // Wherever a picker sits on the screen, the calendar keeps its size and touches the picker's

@@ -34,8 +34,6 @@ class DropListReentry : public DropListFixture, public ReentryCase {
   ~DropListReentry() override {
     if (victim) victim->ReleaseObject(), victim->Release();
   }
-  using DropListFixture::ClickAt, DropListFixture::Key, DropListFixture::Drop,
-      DropListFixture::RowPoint, DropListFixture::ScreenPoint, DropListFixture::screen;
 
   DropList* victim = nullptr;  // one reference; null once destroyed
 };
@@ -60,9 +58,7 @@ const struct {
      [](T& t) { t.Drop(*t.victim), t.Key(VK_RETURN); }},
     {"SelectByDragFromTheFace", false, WM_NOTIFY, kSelect,
      [](T& t) {
-       const POINT face = t.ScreenPoint(*t.victim, 140, 9);
-       t.screen.MouseDown(face.x, face.y);
-       t.screen.PumpUntilIdle();
+       t.Press(*t.victim, 140, 9);  // on the face
        const POINT row = t.RowPoint(*t.victim, 3);
        t.screen.MouseMove(row.x, row.y);
        t.screen.MouseUp(row.x, row.y);
@@ -129,8 +125,7 @@ TEST_F(DropListFixture, NotificationSequenceOfATypicalSession) {
   HoverAt(RowPoint(drop, 1));                 // rows follow the pointer: nothing
   ClickAt(RowPoint(drop, 2));                 // choose
   Key(VK_DOWN);                                // closed: the key itself
-  screen.MouseDown(face.x, face.y);            // open by a press, drag onto a row
-  Pump();
+  Press(drop, kWidth - 6, 9);                  // open by a press, drag onto a row
   HoverAt(RowPoint(drop, 4));
   screen.MouseMove(face.x, face.y);            // and back onto the face
   screen.MouseUp(face.x, face.y);              // released on the face: still open

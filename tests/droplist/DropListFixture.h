@@ -10,7 +10,7 @@
 namespace trellis::test {
 
 class DropListFixture : public HostFixture {
- protected:
+ public:
   static constexpr DWORD kId = 7;
   static constexpr int kWidth = 150;
 

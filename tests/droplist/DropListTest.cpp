@@ -3,7 +3,6 @@
 #include <functional>
 #include <tuple>
 
-#include "host/CElementHost.h"
 #include "tests/droplist/DropListFixture.h"
 
 namespace trellis::test {
@@ -19,7 +18,6 @@ TEST_F(DropListTest, EveryWayOfClosing) {
   CElementControl other;  // a second focusable element
   _CONTAINER_INFO info = Info(200, 10, 60, 18, 9, ELEMENT_STYLE_CHECKBOX);
   other.InitObject(L"other", &info);
-  const POINT face = ScreenPoint(drop, kWidth - 6, 9);
   // {way, what it does, whether it chooses the row under the pointer}
   const std::tuple<const char*, std::function<void()>, bool> ways[] = {
       {"press outside the pop-up", [&] { Click(parent, 300, 250); }, false},
@@ -30,7 +28,7 @@ TEST_F(DropListTest, EveryWayOfClosing) {
       {"press on the face dragged to a row",
        [&] {
          const POINT row = RowPoint(drop, 1);
-         Key(VK_ESCAPE), screen.MouseDown(face.x, face.y), Pump(), TakeCodes();
+         Key(VK_ESCAPE), Press(drop, kWidth - 6, 9), TakeCodes();
          screen.MouseMove(row.x, row.y), screen.MouseUp(row.x, row.y);
        },
        true},
@@ -60,8 +58,9 @@ TEST_F(DropListTest, EveryWayOfClosing) {
 }
 
 // The arithmetic is DropWndLayout's; here the real window takes it: a page of rows below the
-// control with the selection in view, or above the control near the bottom of the desktop.
-TEST_F(DropListTest, ThePopupOpensBelowOrAboveWithTheSelectionInView) {
+// control with the selection in view, or above the control near the bottom of the desktop; and
+// the list and its bar follow keys and a notch of the wheel a row, silently.
+TEST_F(DropListTest, ThePopupOpensBelowOrAboveAndFollowsKeysAndTheWheel) {
   Fill(drop, 25);
   drop.SetCurSel(22);
   Drop(drop);
@@ -69,18 +68,6 @@ TEST_F(DropListTest, ThePopupOpensBelowOrAboveWithTheSelectionInView) {
   EXPECT_EQ(PopupRect(drop), CRect(corner.x, corner.y + 17, corner.x + kWidth, corner.y + 379));
   EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(5, 5));
   Key(VK_ESCAPE);
-  drop.MoveContainer(10, 270, kWidth, 18);
-  ::MoveWindow(window.m_hWnd, kWindowX, 280, kWindowWidth, kWindowHeight, TRUE);
-  Pump();
-  Drop(drop);
-  const POINT top = ScreenPoint(drop, 0, 0);
-  EXPECT_EQ(PopupRect(drop), CRect(top.x, top.y + 1 - 362, top.x + kWidth, top.y + 1));
-}
-
-// Which row an arrow reaches is the layout's; here the list and its bar follow keys and a
-// notch of the wheel a row, silently.
-TEST_F(DropListTest, KeysAndTheWheelMoveTheListAndTheBarFollows) {
-  Fill(drop, 25);
   drop.SetCurSel(0);
   Drop(drop);
   TakeCodes();
@@ -96,6 +83,13 @@ TEST_F(DropListTest, KeysAndTheWheelMoveTheListAndTheBarFollows) {
   EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(2, 2));
   EXPECT_TRUE(IsOpen(drop));
   EXPECT_TRUE(TakeCodes().empty());
+  Key(VK_ESCAPE);
+  drop.MoveContainer(10, 270, kWidth, 18);
+  ::MoveWindow(window.m_hWnd, kWindowX, 280, kWindowWidth, kWindowHeight, TRUE);
+  Pump();
+  Drop(drop);
+  const POINT top = ScreenPoint(drop, 0, 0);
+  EXPECT_EQ(PopupRect(drop), CRect(top.x, top.y + 1 - 362, top.x + kWidth, top.y + 1));
 }
 
 TEST_F(DropListTest, TheScrollBarScrollsTheListAndKeepsThePopupOpen) {

@@ -25,7 +25,6 @@ class EditReentry : public HostFixture, public ReentryCase {
   ~EditReentry() override {
     if (edit) edit->ReleaseObject(), edit->Release();
   }
-  using HostFixture::Click, HostFixture::Key, HostFixture::Type, HostFixture::screen;
 
   CElementEdit* edit = new CElementEdit;
   CElementEdit probe;  // a second edit, to see that the window still routes input

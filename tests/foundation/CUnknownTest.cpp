@@ -5,13 +5,10 @@
 namespace {
 
 // Counts its own destructions so tests can see when Release deletes.
-class Probe : public CUnknown {
- public:
-  explicit Probe(int* deaths) : m_deaths(deaths) {}
-  ~Probe() override { ++*m_deaths; }
-
- private:
-  int* m_deaths;
+struct Probe : CUnknown {
+  explicit Probe(int* deaths) : deaths(deaths) {}
+  ~Probe() override { ++*deaths; }
+  int* deaths;
 };
 
 constexpr IID kOther = {0x12345678, 0x1, 0x2, {1, 2, 3, 4, 5, 6, 7, 8}};

@@ -94,6 +94,8 @@ TEST(LightCanvas, TextRunsDrawOnlyWhatShowsAndMatchTheWholeLine) {
     const int left = int(random() % 400) - 330;
     const int a = int(random() % text.size()), b = int(random() % text.size());
     const int first = std::min(a, b), last = std::max(a, b);
+    const TextRun line[] = {{0, int(text.size()), plainText, plainBack},
+                            {first, last, selText, selBack}};
     Canvas runs(140, 20), reference(140, 20);
     std::vector<int> widths(text.size() + 1, 0);
     {
@@ -104,25 +106,21 @@ TEST(LightCanvas, TextRunsDrawOnlyWhatShowsAndMatchTheWholeLine) {
       GetTextExtentExPointW(dc.m_hDC, text.c_str(), int(text.size()), -1, nullptr,
                             widths.data() + 1, &size);
       canvas.ClipTo(clip);
-      const TextRun drawn[] = {{0, int(text.size()), plainText, plainBack},
-                               {first, last, selText, selBack}};
-      canvas.DrawTextRuns({text.c_str(), widths, left, 2, 18}, drawn, DT_SINGLELINE | DT_VCENTER);
+      canvas.DrawTextRuns({text.c_str(), widths, left, 2, 18}, line, DT_SINGLELINE | DT_VCENTER);
     }
+    // The reference draws each run whole, with an opaque background.
     Borrowed dc(reference.dc());
     CLightCanvas canvas(&dc);
     canvas.SetFont(Font(-12));
     canvas.ClipTo(clip);
     canvas.SetBkMode(OPAQUE);
-    const struct {
-      int from, to;
-      COLORREF text, back;
-    } parts[] = {{0, int(text.size()), plainText, plainBack}, {first, last, selText, selBack}};
-    for (const auto& p : parts) {
-      if (p.from == p.to) continue;
-      canvas.SetBkColor(p.back);
-      canvas.SetTextColor(p.text);
-      RECT r{left + widths[std::size_t(p.from)], 2, left + widths[std::size_t(p.to)], 18};
-      canvas.DrawText(text.c_str() + p.from, p.to - p.from, &r, DT_SINGLELINE | DT_VCENTER);
+    for (const TextRun& run : line) {
+      if (run.first == run.last) continue;
+      canvas.SetBkColor(run.back);
+      canvas.SetTextColor(run.text);
+      RECT r{left + widths[std::size_t(run.first)], 2, left + widths[std::size_t(run.last)], 18};
+      canvas.DrawText(text.c_str() + run.first, run.last - run.first, &r,
+                      DT_SINGLELINE | DT_VCENTER);
     }
     for (int y = 0; y < 20; ++y)
       for (int x = 0; x < 140; ++x) ASSERT_EQ(runs.At(x, y), reference.At(x, y)) << "line at " << left;

@@ -2,7 +2,6 @@
 // parent, in a pinned order, and survives a parent that ends it (or its window) there.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <functional>
 #include <memory>
@@ -10,13 +9,9 @@
 
 #include "foundation/CElementCheckBox.h"
 #include "foundation/CElementLabel.h"
-#include "host/CElementHost.h"
 #include "tests/support/HostFixture.h"
-#include "tests/support/Pixels.h"
 
-using trellis::test::Colors;
 using trellis::test::HostFixture;
-using trellis::test::ScreenPart;
 
 namespace {
 
@@ -51,7 +46,6 @@ TEST_F(PlainControl, ALabelShowsItsTextInItsOwnFontOverItsParentWithoutABackgrou
   parent.SetColor(green, COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
   box->Show(0, 0);
   CElementLabel labels[2];
-  int ink[2] = {};
   for (int k : {0, 1}) {
     _CONTAINER_INFO info = Info(10, 10 + 40 * k, 120, 36);
     info.SetText(L"标签 Hg");
@@ -62,14 +56,10 @@ TEST_F(PlainControl, ALabelShowsItsTextInItsOwnFontOverItsParentWithoutABackgrou
     labels[k].SetFont(lf);
     labels[k].SetColor(COLOR_NONE, COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
   }
-  const auto inkOf = [&](CElementLabel& label) {
-    const POINT at = ScreenPoint(label, 0, 0);
-    const auto shown = Colors(ScreenPart(screen, {at.x, at.y, at.x + 120, at.y + 36}));
-    return int(std::count_if(shown.begin(), shown.end(), [&](COLORREF c) { return c != green; }));
-  };
-  for (int k : {0, 1}) ink[k] = inkOf(labels[k]);
-  EXPECT_GT(ink[0], 20);
-  EXPECT_GT(ink[1], 2 * ink[0]);
+  const auto inkOf = [&](CElementLabel& l) { return PixelsOtherThan(l, {0, 0, 120, 36}, green); };
+  const int small = inkOf(labels[0]);
+  EXPECT_GT(small, 20);
+  EXPECT_GT(inkOf(labels[1]), 2 * small);
   labels[0].SetText(L"");
   EXPECT_EQ(inkOf(labels[0]), 0);
 }

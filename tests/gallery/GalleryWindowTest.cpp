@@ -9,7 +9,6 @@
 #include "apps/gallery/GalleryWindow.h"
 #include "droplist/CElementDropList.h"
 #include "edit/CElementEdit.h"
-#include "host/CElementHost.h"
 #include "host/CGlobalEnv.h"
 #include "platform/backend/headless/HeadlessScreen.h"
 
@@ -18,9 +17,12 @@ namespace {
 constexpr int kBoardWidth = 960;
 constexpr int kScreenWidth = kBoardWidth + GalleryWindow::kBarWidth;
 constexpr int kScreenHeight = 400;
+constexpr int kBarX = kScreenWidth - GalleryWindow::kBarWidth / 2;
+constexpr int kWheelStep = GalleryWindow::kWheelRows * GalleryWindow::kRowPixels;
 
 class GalleryWindowTest : public ::testing::Test {
  protected:
+  GalleryWindowTest() { screen.PumpUntilIdle(); }
   ~GalleryWindowTest() override { CGlobalEnv::ResetGlobalEnv(); }
 
   int BoardHeight() const { return gallery.Board().Extent().cy; }
@@ -29,9 +31,9 @@ class GalleryWindowTest : public ::testing::Test {
     gallery.BoardWindow().GetWindowRect(&place);
     return place;
   }
-  // Turns the wheel over the board's blank right margin, where no control takes it.
-  void Wheel(int notches) {
-    screen.MouseMove(kBoardWidth - 4, kScreenHeight / 2);
+  // Turns the wheel over the board's blank right margin, where no control takes it, or over `x`.
+  void Wheel(int notches, int x = kBoardWidth - 4) {
+    screen.MouseMove(x, kScreenHeight / 2);
     for (int i = 0; i < std::abs(notches); ++i)
       screen.MouseWheel(notches > 0 ? WHEEL_DELTA : -WHEEL_DELTA);
     screen.PumpUntilIdle();
@@ -41,44 +43,31 @@ class GalleryWindowTest : public ::testing::Test {
   GalleryWindow gallery{kBoardWidth};
 };
 
-TEST_F(GalleryWindowTest, TheWheelScrollsTheBoardWithinItsEnds) {
-  screen.PumpUntilIdle();
+// A notch of the wheel over blank space or over the bar scrolls the board a step, even while a
+// control that takes the wheel holds the focus, and the board stops at either end; a press on
+// the bar's track pages it.
+TEST_F(GalleryWindowTest, TheWheelAndTheTrackScrollTheBoardWithinItsEnds) {
   ASSERT_GT(BoardHeight(), kScreenHeight);
   EXPECT_TRUE(gallery.ScrollBar().IsActive());
-  const int step = GalleryWindow::kWheelRows * GalleryWindow::kRowPixels;
   Wheel(-1);
-  EXPECT_EQ(gallery.ScrollOffset(), step);
-  EXPECT_EQ(BoardPlace().top, -step);
-  EXPECT_EQ(gallery.ScrollBar().GetFirstRow(), step / GalleryWindow::kRowPixels);
-  Wheel(-1000);
-  EXPECT_EQ(gallery.ScrollOffset(), BoardHeight() - kScreenHeight);
-  EXPECT_EQ(BoardPlace().bottom, kScreenHeight);  // the board's last row at the screen's foot
-  Wheel(1000);
-  EXPECT_EQ(gallery.ScrollOffset(), 0);
-  EXPECT_EQ(BoardPlace().top, 0);
-}
-
-TEST_F(GalleryWindowTest, TheWheelScrollsOverTheBarAndOverBlankSpaceWhateverHasTheFocus) {
-  screen.PumpUntilIdle();
-  // A control that takes the wheel holds the focus: a turn over blank space is still the board's.
+  EXPECT_EQ(gallery.ScrollOffset(), kWheelStep);
+  EXPECT_EQ(BoardPlace().top, -kWheelStep);
+  EXPECT_EQ(gallery.ScrollBar().GetFirstRow(), kWheelStep / GalleryWindow::kRowPixels);
   CElementContainer* focus = nullptr;
   for (CElementContainer* e : gallery.BoardWindow().Root()->GetChildren())
     if (!focus && dynamic_cast<CElementDropList*>(e) && e->IsEnable()) focus = e;
   ASSERT_NE(focus, nullptr);
   focus->SetFocus();
   Wheel(-1);
-  const int step = GalleryWindow::kWheelRows * GalleryWindow::kRowPixels;
-  EXPECT_EQ(gallery.ScrollOffset(), step);
-  screen.MouseMove(kScreenWidth - GalleryWindow::kBarWidth / 2, kScreenHeight / 2);
-  screen.MouseWheel(-WHEEL_DELTA);
-  screen.PumpUntilIdle();
-  EXPECT_EQ(gallery.ScrollOffset(), 2 * step);
-}
-
-TEST_F(GalleryWindowTest, ThePressedTrackPagesTheBoard) {
-  screen.PumpUntilIdle();
-  const int barX = kScreenWidth - GalleryWindow::kBarWidth / 2;
-  screen.Click(barX, kScreenHeight - 30);  // the track above the down arrow
+  Wheel(-1, kBarX);
+  EXPECT_EQ(gallery.ScrollOffset(), 3 * kWheelStep);
+  Wheel(-1000);
+  EXPECT_EQ(gallery.ScrollOffset(), BoardHeight() - kScreenHeight);
+  EXPECT_EQ(BoardPlace().bottom, kScreenHeight);  // the board's last row at the screen's foot
+  Wheel(1000);
+  EXPECT_EQ(gallery.ScrollOffset(), 0);
+  EXPECT_EQ(BoardPlace().top, 0);
+  screen.Click(kBarX, kScreenHeight - 30);  // the track above the down arrow
   screen.PumpUntilIdle();
   const int page = kScreenHeight / GalleryWindow::kRowPixels * GalleryWindow::kRowPixels;
   EXPECT_EQ(gallery.ScrollOffset(), std::min(page, BoardHeight() - kScreenHeight));
@@ -86,7 +75,6 @@ TEST_F(GalleryWindowTest, ThePressedTrackPagesTheBoard) {
 }
 
 TEST_F(GalleryWindowTest, TheViewportFollowsTheScreensSize) {
-  screen.PumpUntilIdle();
   Wheel(-2);
   // Tall enough for the whole board: no bar, and the board back at the top.
   screen.Resize(kScreenWidth, BoardHeight() + 40);

@@ -1,10 +1,8 @@
 // The skinned scroll bar as the drop window uses it: a child window beside a list, fed its
 // range by UpdateScrollInfo, pressed, held, dragged and double-clicked through the headless
 // screen, with the requests its parent receives and the picture it paints.
-#include <algorithm>
 #include <climits>
 #include <functional>
-#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>

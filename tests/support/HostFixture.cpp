@@ -1,6 +1,9 @@
 #include "tests/support/HostFixture.h"
 
+#include <algorithm>
+
 #include "host/CGlobalEnv.h"
+#include "tests/support/Pixels.h"
 
 namespace trellis::test {
 
@@ -113,6 +116,15 @@ COLORREF HostFixture::PixelAt(const CElementContainer& e, int x, int y) {
   Pump();
   const POINT pt = ScreenPoint(e, x, y);
   return screen.PixelAt(pt.x, pt.y);
+}
+
+std::vector<COLORREF> HostFixture::Shown(const CElementContainer& e, const RECT& rect) {
+  return Colors(ScreenPart(screen, CRect(rect) + ScreenPoint(e, 0, 0)));
+}
+
+int HostFixture::PixelsOtherThan(const CElementContainer& e, const RECT& rect, COLORREF color) {
+  const std::vector<COLORREF> shown = Shown(e, rect);
+  return int(shown.size() - std::size_t(std::count(shown.begin(), shown.end(), color)));
 }
 
 }  // namespace trellis::test

@@ -39,8 +39,9 @@ class RecordingParent : public CElementControl {
   int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
+// Public, so that the provocation tables of the re-entry suites reach the helpers.
 class HostFixture : public ::testing::Test {
- protected:
+ public:
   static constexpr int kWindowX = 20;
   static constexpr int kWindowY = 30;
   static constexpr int kWindowWidth = 400;
@@ -70,6 +71,9 @@ class HostFixture : public ::testing::Test {
   void Advance(DWORD ms) { screen.AdvanceTime(ms); }
   // What the user sees at a point of an element, after everything pending is painted.
   COLORREF PixelAt(const CElementContainer& e, int x, int y);
+  // The same for a rectangle of an element: its colours row by row, and how many differ from one.
+  std::vector<COLORREF> Shown(const CElementContainer& e, const RECT& rect);
+  int PixelsOtherThan(const CElementContainer& e, const RECT& rect, COLORREF color);
 
   platform::headless::HeadlessScreen screen{800, 600};
   CElementHostWnd window;
