@@ -80,14 +80,13 @@ TEST(TreeStore, LookUpsFetchWhatTheyName) {
 
 TEST(TreeStore, SetItemByIdCopiesOnlyTheColours) {
   SmallTree store;
-  _TREE_ITEM src;
-  src.strText = L"other";
-  src.nOpen = 1;
-  src.clrText = src.clrTextT = src.clrBkFrom = src.clrBkTo = RGB(1, 1, 1);
+  constexpr COLORREF kSet = RGB(1, 1, 1);
+  _TREE_ITEM src{.nOpen = 1, .clrBkFrom = kSet, .clrBkTo = kSet, .clrText = kSet, .clrTextT = kSet,
+                 .strText = L"other"};
   EXPECT_EQ(store.SetItemByID(2, &src), 1);
   const _TREE_ITEM& item = store.Item(2);
   EXPECT_EQ(std::vector<COLORREF>({item.clrText, item.clrTextT, item.clrBkFrom, item.clrBkTo}),
-            std::vector<COLORREF>(4, RGB(1, 1, 1)));
+            std::vector<COLORREF>(4, kSet));
   EXPECT_EQ(item.strText, L"b");
   EXPECT_EQ(item.nOpen, 0);
 }

@@ -15,11 +15,6 @@ TEST_F(TreeInput, ClicksOnBoxesCycleThem) {
   Make(240, 205);
   Fill(3, 2, 0, TREE_CHECK_NO);
   tree->OpenAll();
-  const auto check = [&](int id) {
-    _TREE_ITEM item;
-    tree->GetItemById(id, item);
-    return item.eCheck;
-  };
   // Rows 1 and 2 are the children 2 and 3 of row 0, item 1.
   const struct {
     int row;
@@ -29,8 +24,8 @@ TEST_F(TreeInput, ClicksOnBoxesCycleThem) {
                 {0, TREE_CHECK_YES, TREE_CHECK_YES}};
   for (const auto& s : kSteps) {
     ClickAt(CheckPoint(s.row));
-    EXPECT_EQ(check(s.row + 1), s.own) << "row " << s.row;
-    EXPECT_EQ(check(1), s.parent) << "row " << s.row;
+    EXPECT_EQ(ItemById(*tree, s.row + 1).eCheck, s.own) << "row " << s.row;
+    EXPECT_EQ(ItemById(*tree, 1).eCheck, s.parent) << "row " << s.row;
   }
 }
 
@@ -65,18 +60,11 @@ class TreeTips : public TreeFixture {
   static constexpr const wchar_t* kCut = L"A text far too long for the width of this little tree";
   void SetUp() override {
     Make(200, 205, TREE_STYLE_FLAT);
-    _TREE_ITEM own, cut;
-    own.strText = L"Own tip";
-    own.bHaveTip = 1;
+    _TREE_ITEM own{.strText = L"Own tip", .bHaveTip = 1}, cut{.strText = kCut};
     tree->InsertItem(own, nullptr);
-    cut.strText = kCut;
     tree->InsertItem(cut, nullptr);
-    _TREE_ITEM_TIP tip;
-    tip.nItemID = own.nID;
-    tip.strTip = L"Tip";
-    tip.vecTipLines = {L"second line"};
-    tip.vecTipTable = {{L"a", L"b"}, {L"cc", L"d"}};
-    tree->SetTipsValue({tip});
+    tree->SetTipsValue({{.nItemID = own.nID, .strTip = L"Tip", .vecTipLines = {L"second line"},
+                         .vecTipTable = {{L"a", L"b"}, {L"cc", L"d"}}}});
     tree->RecalcAndRefresh();
     Pump();
   }
@@ -133,9 +121,7 @@ TEST_F(TreeTips, TheTipGoesWhenThePointerOrTheUserMovesOn) {
   RestOn(0);
   const HWND last = tree->GetTipWindow();
   ASSERT_NE(last, nullptr);
-  tree->ReleaseObject();
-  tree->Release();
-  tree = nullptr;
+  DropTree();
   EXPECT_FALSE(::IsWindow(last));
 }
 
