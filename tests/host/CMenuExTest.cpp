@@ -41,10 +41,7 @@ class MenuOpener : public CElementControl {
     if (onCommand) onCommand();
     return 1;
   }
-  int OnLButtonDown(POINT) override {
-    ++leftPresses;
-    return 1;
-  }
+  int OnLButtonDown(POINT) override { ++leftPresses; return 1; }
   int OnRButtonUp(POINT pt) override { return Open(ToScreen(pt)); }
 
   UINT tpmFlags = TPM_RIGHTBUTTON;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "host/ThemeParser.h"
 
@@ -20,15 +21,14 @@ TEST(ThemeParser, ReadsEveryKindOfLine) {
   EXPECT_EQ(definition.mapColors.at(L"Edit.TextBack.diasble"), RGB(0xF0, 0xE0, 0xD0));
   EXPECT_EQ(definition.mapColors.at(L"Button.BackGround"), 0xFFFFFFFFu);
 
-  const LOGFONTW& font = definition.mapFonts.at(L"DropListWnd").logfont;
-  EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans");
-  EXPECT_EQ(font.lfHeight, -12);  // character height in pixels
-  EXPECT_EQ(font.lfWeight, 400);
-  EXPECT_EQ(font.lfItalic, 0);
-  EXPECT_EQ(definition.mapFonts.at(L"DropListWnd").nLine, 5);
-  const LOGFONTW& slanted = definition.mapFonts.at(L"Slanted").logfont;
-  EXPECT_EQ(slanted.lfWeight, 700);
-  EXPECT_EQ(slanted.lfItalic, 1);
+  // Height, weight, slant and line of each font; the height is the character height in pixels.
+  for (const auto& [key, height, weight, italic, line] :
+       {std::tuple{L"DropListWnd", -12, 400, 0, 5}, {L"Slanted", -9, 700, 1, 6}}) {
+    const auto& [font, nLine] = definition.mapFonts.at(key);
+    EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans") << key;
+    EXPECT_EQ(std::tuple(font.lfHeight, font.lfWeight, int(font.lfItalic), nLine),
+              std::tuple(height, weight, italic, line)) << key;
+  }
 
   EXPECT_EQ(definition.mapBitmaps.at(L"Radio.bmp.normal").strPath, "radio/normal.png");
   EXPECT_EQ(definition.mapBitmaps.at(L"Radio.bmp.normal").nLine, 8);
