@@ -40,13 +40,11 @@ TestTree& TreeFixture::Make(int cx, int cy, TREE_SHOW_STYLE style) {
   return *tree;
 }
 
-std::vector<int> TreeFixture::Fill(int tops, int children, int grandchildren,
-                                   TREE_ITEM_CHECK check, int height) {
-  std::vector<int> ids;
+void TreeFixture::Fill(int tops, int children, int grandchildren, TREE_ITEM_CHECK check,
+                       int height) {
   const auto add = [&](const std::wstring& text, _TREE_ITEM* parent) {
     _TREE_ITEM item{.nHeight = height, .eCheck = check, .strText = text.c_str()};
     tree->InsertItem(item, parent);
-    ids.push_back(item.nID);
     return item;
   };
   for (int t = 1; t <= tops; ++t) {
@@ -59,7 +57,6 @@ std::vector<int> TreeFixture::Fill(int tops, int children, int grandchildren,
   }
   tree->RecalcAndRefresh();
   Pump();
-  return ids;
 }
 
 TreeRowGeometry TreeFixture::Geometry(int row) {

@@ -54,9 +54,9 @@ class TreeFixture : public HostFixture {
   // Ends the tree and drops the fixture's reference to it.
   void DropTree();
   // `tops` top-level items, each with `children` children, each with `grandchildren`; every
-  // item text names its place ("2", "2.1", "2.1.3"). Returns the ids in insertion order.
-  std::vector<int> Fill(int tops, int children = 0, int grandchildren = 0,
-                        TREE_ITEM_CHECK check = TREE_CHECK_NONE, int height = 20);
+  // item text names its place ("2", "2.1", "2.1.3"); ids follow insertion order.
+  void Fill(int tops, int children = 0, int grandchildren = 0,
+            TREE_ITEM_CHECK check = TREE_CHECK_NONE, int height = 20);
   // The middle of the text of laid-out row `row`.
   POINT TextPoint(int row);
   POINT CheckPoint(int row);

@@ -2,6 +2,8 @@
 // colours taken at insert, the pictures, fonts, a second initialisation and copies.
 #include <gtest/gtest.h>
 
+#include "tests/support/Pixels.h"
+#include "tests/support/SolidBitmap.h"
 #include "tests/tree/TreeFixture.h"
 
 namespace trellis::test {
@@ -48,16 +50,12 @@ TEST_F(TreeLook, InitialisingAgainKeepsTheItems) {
 TEST_F(TreeLook, BitmapSettersCopyOrTakeThePicture) {
   Make(240, 205);
   CBitmap mine;
-  const DWORD red[4] = {0x00FF0000, 0x00FF0000, 0x00FF0000, 0x00FF0000};
-  mine.CreateBitmap(2, 2, 1, 32, red);
+  SolidBitmap(mine, 2, 2, RGB(255, 0, 0));
   tree->SetBitmapCheckYes(&mine);
   ASSERT_NE(mine.m_hObject, nullptr);  // the caller keeps its own
   EXPECT_NE(tree->GetBitmapCheckYes()->m_hObject, mine.m_hObject);
   mine.DeleteObject();
-  CDC dc;
-  dc.CreateCompatibleDC(nullptr);
-  dc.SelectObject(tree->GetBitmapCheckYes());
-  EXPECT_EQ(dc.GetPixel(1, 1), RGB(255, 0, 0));
+  EXPECT_EQ(BitmapPixel(*tree->GetBitmapCheckYes(), 1, 1), RGB(255, 0, 0));
 
   CBitmap given;
   given.CreateBitmap(3, 3, 1, 32, nullptr);
