@@ -35,12 +35,8 @@ TEST(ThemeParser, ReadsEveryKindOfLine) {
 }
 
 TEST(ThemeParser, RefusalsNameTheLineAndTheFault) {
-  struct Case {
-    const char* text;
-    int line;
-    const wchar_t* words;
-  };
-  const Case cases[] = {
+  // The theme, the line refused and words of the reason.
+  const std::tuple<const char*, int, const wchar_t*> cases[] = {
       {"A = #000000\nB = #12345\n", 2, L"bad colour '#12345'"},
       {"B = 123456\n", 1, L"bad colour"},
       {"# fine\n\ncolour B = #123456\n", 3, L"unknown directive 'colour'"},
@@ -62,11 +58,11 @@ TEST(ThemeParser, RefusalsNameTheLineAndTheFault) {
       {"font F = A Face Name Longer Than Thirty One Chars, 12, 400\n", 1, L"longer than 31"},
       {"font F = \xC3\x28, 12, 400\n", 1, L"not valid UTF-8"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [text, line, words] : cases) {
     ThemeDefinition definition;
-    const ThemeError error = ParseTheme(c.text, definition).value_or(ThemeError{});
-    EXPECT_EQ(error.nLine, c.line) << c.text;
-    EXPECT_NE(error.strReason.find(c.words), std::wstring::npos) << c.text;
-    EXPECT_EQ(error.Describe().rfind(L"line " + std::to_wstring(c.line) + L": ", 0), 0u) << c.text;
+    const ThemeError error = ParseTheme(text, definition).value_or(ThemeError{});
+    EXPECT_EQ(error.nLine, line) << text;
+    EXPECT_NE(error.strReason.find(words), std::wstring::npos) << text;
+    EXPECT_EQ(error.Describe().rfind(L"line " + std::to_wstring(line) + L": ", 0), 0u) << text;
   }
 }

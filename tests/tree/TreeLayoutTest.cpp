@@ -1,6 +1,8 @@
 // The tree's rows on screen and its scrolling, through the host window.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/tree/TreeFixture.h"
 
 namespace trellis::test {
@@ -15,20 +17,18 @@ class TreeLayout : public TreeFixture {};
 TEST_F(TreeLayout, ScrollRequestsMoveTheFirstRowWithinItsRange) {
   Make(kWidth, 205);
   Fill(30);
-  struct Case {
-    int from, code, to;
-  };
-  const Case cases[] = {
+  // The first row before, the request, the first row after it.
+  const std::tuple<int, int, int> cases[] = {
       {20, SB_LINEDOWN, 20},   {5, SB_LINEUP, 4},     {15, SB_PAGEDOWN, 20},
       {15, SB_PAGEUP, 5},      {15, SB_TOP, 0},       {3, SB_BOTTOM, 20},
       {2, CElementTree::TREE_SCROLL_WHEEL_UP, 0},     {0, CElementTree::TREE_SCROLL_WHEEL_UP, 0},
       {19, CElementTree::TREE_SCROLL_WHEEL_DOWN, 20}, {4, CElementTree::TREE_SCROLL_WHEEL_DOWN, 7},
   };
-  for (const Case& c : cases) {
-    tree->SetFirstShow(c.from);
-    tree->OnVScroll(c.code);
-    EXPECT_EQ(tree->GetFirstShow(), c.to) << c.from << " code " << c.code;
-    EXPECT_EQ(tree->GetVScroll()->GetFirstRow(), c.to);
+  for (const auto& [from, code, to] : cases) {
+    tree->SetFirstShow(from);
+    tree->OnVScroll(code);
+    EXPECT_EQ(tree->GetFirstShow(), to) << from << " code " << code;
+    EXPECT_EQ(tree->GetVScroll()->GetFirstRow(), to);
   }
 }
 
