@@ -94,13 +94,13 @@ TEST_F(Routing, OnlyRegisteredMessagesArriveCaptureKeepsTheMouseAndHoverEndsWhen
   Click(other, 11, 10);  // its press is not registered
   screen.MouseMove(700, 500);  // leaving the window altogether
   Pump();
+  EXPECT_EQ(other.log, (Log{"move@11,10", "up@11,10", "leave"}));  // nothing while captured
   // Hover ends too when another window takes the mouse.
   MoveTo(other, 5, 5);
   CElementHostWnd elsewhere;
   ASSERT_TRUE(elsewhere.CreateHost(L"elsewhere", CRect(600, 500, 650, 550)));
   ::SetCapture(elsewhere.m_hWnd);
   MoveTo(other, 6, 6);
-  // Nothing while captured; each hover ends, on leaving the window and on losing the mouse.
   EXPECT_EQ(other.log, (Log{"move@11,10", "up@11,10", "leave", "move@5,5", "leave"}));
   ::ReleaseCapture();
 }
