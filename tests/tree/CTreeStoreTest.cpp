@@ -133,13 +133,11 @@ TEST(TreeStore, ShownListCorners) {
   store.CalcShowItems();
   EXPECT_EQ(store.m_nFirstShow, 0);
 
-  std::vector<int> closedList{2, 3};
   store.Item(1).nOpen = 0;
-  EXPECT_EQ(store.SearchItems(1, closedList), 0);
-  std::vector<int> badList{2, INT_MAX};
+  EXPECT_EQ(store.SearchItems(1, {2, 3}), 0);  // closed
   store.Item(1).nOpen = 1;
-  EXPECT_EQ(store.SearchItems(1, badList), 0);
-  EXPECT_EQ(store.SearchItems(INT_MIN, closedList), 0);
+  EXPECT_EQ(store.SearchItems(1, {2, INT_MAX}), 0);
+  EXPECT_EQ(store.SearchItems(INT_MIN, {2, 3}), 0);
 }
 
 // A deletion renumbers what is left, hands a removed focus to the owner and clears a removed
