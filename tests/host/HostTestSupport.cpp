@@ -1,5 +1,6 @@
 #include "tests/host/HostTestSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -17,9 +18,8 @@ CSize SizeOf(CBitmap* bitmap) {
 void WritePng(const std::filesystem::path& file, int width, int height, COLORREF color) {
   platform::Surface surface;
   ASSERT_TRUE(surface.Allocate(width, height));
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) surface.Row(y)[x] = platform::PixelFromColor(color);
-  }
+  // The rows lie one after another.
+  std::fill_n(surface.Row(0), width * height, platform::PixelFromColor(color));
   std::filesystem::create_directories(file.parent_path());
   ASSERT_TRUE(platform::SavePng(surface, file));
 }

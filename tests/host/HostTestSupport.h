@@ -13,10 +13,7 @@
 namespace trellis::test {
 
 // The reference count of a counted object, read without changing it.
-inline ULONG RefCount(IUnknown* object) {
-  object->AddRef();
-  return object->Release();
-}
+inline ULONG RefCount(IUnknown* object) { object->AddRef(); return object->Release(); }
 
 // The pixel size of a bitmap, 0 x 0 for none.
 CSize SizeOf(CBitmap* bitmap);

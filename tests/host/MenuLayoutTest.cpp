@@ -1,6 +1,8 @@
 // The rows of a pop-up menu and the keyboard's walk over them.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "host/MenuLayout.h"
 
 namespace {
@@ -33,11 +35,10 @@ TEST(MenuLayout, FindsTheRowUnderAPoint) {
 }
 
 TEST(MenuItemWalk, SkipsWhatCannotBeChosenAndWraps) {
-  EXPECT_EQ(NextChoosableItem(kItems, -1, +1), 0);
-  EXPECT_EQ(NextChoosableItem(kItems, 0, +1), 3);
-  EXPECT_EQ(NextChoosableItem(kItems, 3, +1), 0);
-  EXPECT_EQ(NextChoosableItem(kItems, -1, -1), 3);
-  EXPECT_EQ(NextChoosableItem(kItems, 1, -1), 0);
+  // From, step, to: -1 is no item highlighted.
+  for (auto [from, step, to] :
+       {std::tuple{-1, +1, 0}, {0, +1, 3}, {3, +1, 0}, {-1, -1, 3}, {1, -1, 0}})
+    EXPECT_EQ(NextChoosableItem(kItems, from, step), to) << from << " by " << step;
   EXPECT_EQ(NextChoosableItem({}, -1, +1), -1);
   EXPECT_EQ(NextChoosableItem({{MF_GRAYED, 1, L"a"}, {MF_SEPARATOR, 0, L""}}, -1, -1), -1);
 }

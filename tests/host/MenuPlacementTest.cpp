@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "host/MenuPlacement.h"
 #include "platform/mfc/CPoint.h"
@@ -28,19 +29,19 @@ TEST(MenuPlacement, AlignsFlipsAtTheEdgesAndShiftsWhatFitsNowhere) {
 }
 
 TEST(MenuPlacement, MovesOffTheRectangleToAvoid) {
-  // A button at the bottom of the screen: no room below it, so the menu goes above.
-  const RECT button{300, 560, 380, 580};
-  EXPECT_EQ(Place({300, 580}, TPM_VERTICAL, &button), CPoint(300, 510));
-  const RECT high{300, 100, 380, 120};
-  EXPECT_EQ(Place({300, 120}, TPM_VERTICAL, &high), CPoint(300, 120));
-  // Sideways, a right-aligned menu prefers the left side.
-  const RECT middle{300, 100, 380, 120};
-  EXPECT_EQ(Place({340, 100}, TPM_RIGHTALIGN, &middle), CPoint(200, 100));
-  const RECT right{700, 100, 780, 120};
-  EXPECT_EQ(Place({780, 100}, TPM_HORIZONTAL, &right), CPoint(600, 100));
-  // No room on either side: the roomier one, kept on the screen.
-  const RECT tall{0, 20, 800, 590};
-  EXPECT_EQ(Place({400, 300}, TPM_VERTICAL, &tall), CPoint(400, 0));
+  // The point, the flags and the rectangle to avoid: where the menu goes.
+  const std::tuple<POINT, UINT, RECT, CPoint> cases[] = {
+      // A button at the bottom of the screen: no room below it, so the menu goes above.
+      {{300, 580}, TPM_VERTICAL, {300, 560, 380, 580}, {300, 510}},
+      {{300, 120}, TPM_VERTICAL, {300, 100, 380, 120}, {300, 120}},
+      // Sideways, a right-aligned menu prefers the left side.
+      {{340, 100}, TPM_RIGHTALIGN, {300, 100, 380, 120}, {200, 100}},
+      {{780, 100}, TPM_HORIZONTAL, {700, 100, 780, 120}, {600, 100}},
+      // No room on either side: the roomier one, kept on the screen.
+      {{400, 300}, TPM_VERTICAL, {0, 20, 800, 590}, {400, 0}},
+  };
+  for (const auto& [anchor, flags, avoid, at] : cases)
+    EXPECT_EQ(Place(anchor, flags, &avoid), at) << anchor.x << "," << anchor.y;
 }
 
 TEST(MenuPlacement, AMenuThatFitsTheScreenStaysOnIt) {

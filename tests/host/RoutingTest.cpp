@@ -40,10 +40,7 @@ class Probe : public CElementControl {
   int OnSetFocus(int gained) override { return Note(gained ? "focus" : "blur"); }
   int OnTimer(DWORD id) override { return Note("timer" + std::to_string(id)); }
   // Leaves every key unhandled, so the framework's own key handling may follow.
-  int OnKeyDown(UINT vk, UINT, UINT) override {
-    Note("key" + std::to_string(vk));
-    return 0;
-  }
+  int OnKeyDown(UINT vk, UINT, UINT) override { Note("key" + std::to_string(vk)); return 0; }
   int OnChar(UINT ch, int, int) override { return Note("char" + std::to_string(ch)); }
   int OnUserMessage(UINT msg, WPARAM w, LPARAM) override {
     return Note("user" + std::to_string(msg) + ":" + std::to_string(w));
@@ -61,10 +58,7 @@ class Probe : public CElementControl {
   int Note(const std::string& what, POINT pt) {
     return Note(what + "@" + std::to_string(pt.x) + "," + std::to_string(pt.y));
   }
-  int Note(const std::string& what) {
-    log.push_back(what);
-    return 1;
-  }
+  int Note(const std::string& what) { log.push_back(what); return 1; }
 };
 
 class Routing : public HostFixture {

@@ -9,8 +9,8 @@
 #include "host/ThemeFiles.h"
 #include "host/ThemeParser.h"
 #include "platform/com/CComPtr.h"
-#include "platform/mfc/CDC.h"
 #include "tests/host/HostTestSupport.h"
+#include "tests/support/Pixels.h"
 
 namespace {
 
@@ -76,18 +76,15 @@ TEST_P(ShippedTheme, LoadsAndDefinesEveryKeyTheControlsRead) {
 
   // The radio images: a 13-pixel box whose corners are the key colour the radio leaves out and
   // whose middle is drawn.
-  CDC dc;
-  ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+  using trellis::test::BitmapPixel;
   for (const wchar_t* key : kBitmapKeys) {
     CBitmap* bitmap = palette->GetBitmap(key);
     ASSERT_NE(bitmap, nullptr) << key;
     EXPECT_EQ(trellis::test::SizeOf(bitmap), CSize(13, 13)) << key;
-    CBitmap* old = dc.SelectObject(bitmap);
-    EXPECT_EQ(dc.GetPixel(0, 0), kRadioTransparent) << key;
-    EXPECT_EQ(dc.GetPixel(12, 12), kRadioTransparent) << key;
-    EXPECT_NE(dc.GetPixel(6, 6), kRadioTransparent) << key;
-    EXPECT_NE(dc.GetPixel(6, 1), kRadioTransparent) << key;  // the ring
-    dc.SelectObject(old);
+    EXPECT_EQ(BitmapPixel(*bitmap, 0, 0), kRadioTransparent) << key;
+    EXPECT_EQ(BitmapPixel(*bitmap, 12, 12), kRadioTransparent) << key;
+    EXPECT_NE(BitmapPixel(*bitmap, 6, 6), kRadioTransparent) << key;
+    EXPECT_NE(BitmapPixel(*bitmap, 6, 1), kRadioTransparent) << key;  // the ring
   }
 }
 

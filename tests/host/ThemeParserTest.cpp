@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "host/ThemeParser.h"
 
@@ -20,27 +21,22 @@ TEST(ThemeParser, ReadsEveryKindOfLine) {
   EXPECT_EQ(definition.mapColors.at(L"Edit.TextBack.diasble"), RGB(0xF0, 0xE0, 0xD0));
   EXPECT_EQ(definition.mapColors.at(L"Button.BackGround"), 0xFFFFFFFFu);
 
-  const LOGFONTW& font = definition.mapFonts.at(L"DropListWnd").logfont;
-  EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans");
-  EXPECT_EQ(font.lfHeight, -12);  // character height in pixels
-  EXPECT_EQ(font.lfWeight, 400);
-  EXPECT_EQ(font.lfItalic, 0);
-  EXPECT_EQ(definition.mapFonts.at(L"DropListWnd").nLine, 5);
-  const LOGFONTW& slanted = definition.mapFonts.at(L"Slanted").logfont;
-  EXPECT_EQ(slanted.lfWeight, 700);
-  EXPECT_EQ(slanted.lfItalic, 1);
+  // Height, weight, slant and line of each font; the height is the character height in pixels.
+  for (const auto& [key, height, weight, italic, line] :
+       {std::tuple{L"DropListWnd", -12, 400, 0, 5}, {L"Slanted", -9, 700, 1, 6}}) {
+    const auto& [font, nLine] = definition.mapFonts.at(key);
+    EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans") << key;
+    EXPECT_EQ(std::tuple(font.lfHeight, font.lfWeight, int(font.lfItalic), nLine),
+              std::tuple(height, weight, italic, line)) << key;
+  }
 
   EXPECT_EQ(definition.mapBitmaps.at(L"Radio.bmp.normal").strPath, "radio/normal.png");
   EXPECT_EQ(definition.mapBitmaps.at(L"Radio.bmp.normal").nLine, 8);
 }
 
 TEST(ThemeParser, RefusalsNameTheLineAndTheFault) {
-  struct Case {
-    const char* text;
-    int line;
-    const wchar_t* words;
-  };
-  const Case cases[] = {
+  // The theme, the line refused and words of the reason.
+  const std::tuple<const char*, int, const wchar_t*> cases[] = {
       {"A = #000000\nB = #12345\n", 2, L"bad colour '#12345'"},
       {"B = 123456\n", 1, L"bad colour"},
       {"# fine\n\ncolour B = #123456\n", 3, L"unknown directive 'colour'"},
@@ -62,11 +58,11 @@ TEST(ThemeParser, RefusalsNameTheLineAndTheFault) {
       {"font F = A Face Name Longer Than Thirty One Chars, 12, 400\n", 1, L"longer than 31"},
       {"font F = \xC3\x28, 12, 400\n", 1, L"not valid UTF-8"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [text, line, words] : cases) {
     ThemeDefinition definition;
-    const ThemeError error = ParseTheme(c.text, definition).value_or(ThemeError{});
-    EXPECT_EQ(error.nLine, c.line) << c.text;
-    EXPECT_NE(error.strReason.find(c.words), std::wstring::npos) << c.text;
-    EXPECT_EQ(error.Describe().rfind(L"line " + std::to_wstring(c.line) + L": ", 0), 0u) << c.text;
+    const ThemeError error = ParseTheme(text, definition).value_or(ThemeError{});
+    EXPECT_EQ(error.nLine, line) << text;
+    EXPECT_NE(error.strReason.find(words), std::wstring::npos) << text;
+    EXPECT_EQ(error.Describe().rfind(L"line " + std::to_wstring(line) + L": ", 0), 0u) << text;
   }
 }

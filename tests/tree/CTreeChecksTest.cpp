@@ -75,7 +75,6 @@ TEST(TreeChecks, CountsAndTheDownwardPartAlone) {
   EXPECT_EQ(tree.GetItemChildCheckNum(1), 3);
   tree.Item(1).eCheck = kNo;
   EXPECT_EQ(tree.GetItemChildCheckNum(1), 0);
-  for (int bad : {-1, 7, INT_MIN, INT_MAX}) EXPECT_EQ(tree.GetItemChildCheckNum(bad), 0);
 
   CheckTree chain({0, 1, 2});
   chain.SetItemCheck(1, kYes);

@@ -52,17 +52,15 @@ TEST(TreeStore, UnsetColoursComeFromTheDefaults) {
 TEST(TreeStore, LookUpsFetchWhatTheyName) {
   SmallTree store;
   _TREE_ITEM out;
-  struct Case {
-    TREE_ITEM_NEXT what;
-    int id, result, found;
-  };
-  for (const Case c : {Case{TREE_NEXT_ROOT, 4, 1, 0}, {TREE_NEXT_ITSELF, 0, 0, -1},
-                       {TREE_NEXT_ITSELF, 4, 1, 4}, {TREE_NEXT_CHILD, 1, 1, 2},
-                       {TREE_NEXT_CHILD, 0, 1, 1}, {TREE_NEXT_CHILD, 3, 0, -1},
-                       {TREE_ITEM_NEXT(3), 1, 0, -1}, {TREE_ITEM_NEXT(INT_MIN), 1, 0, -1}}) {
+  // What is asked for, of which item: the answer and the item found (-1: none).
+  for (const auto& [what, id, result, found] :
+       {std::tuple{TREE_NEXT_ROOT, 4, 1, 0}, {TREE_NEXT_ITSELF, 0, 0, -1},
+        {TREE_NEXT_ITSELF, 4, 1, 4}, {TREE_NEXT_CHILD, 1, 1, 2}, {TREE_NEXT_CHILD, 0, 1, 1},
+        {TREE_NEXT_CHILD, 3, 0, -1}, {TREE_ITEM_NEXT(3), 1, 0, -1},
+        {TREE_ITEM_NEXT(INT_MIN), 1, 0, -1}}) {
     out.nID = -1;
-    EXPECT_EQ(store.GetNextItem(c.what, c.id, out), c.result) << c.what << " of " << c.id;
-    EXPECT_EQ(out.nID, c.found) << c.what << " of " << c.id;
+    EXPECT_EQ(store.GetNextItem(what, id, out), result) << what << " of " << id;
+    EXPECT_EQ(out.nID, found) << what << " of " << id;
   }
   store.m_nFocusItem = 3;
   store.GetFocusItem(out);
@@ -80,14 +78,13 @@ TEST(TreeStore, LookUpsFetchWhatTheyName) {
 
 TEST(TreeStore, SetItemByIdCopiesOnlyTheColours) {
   SmallTree store;
-  _TREE_ITEM src;
-  src.strText = L"other";
-  src.nOpen = 1;
-  src.clrText = src.clrTextT = src.clrBkFrom = src.clrBkTo = RGB(1, 1, 1);
+  constexpr COLORREF kSet = RGB(1, 1, 1);
+  _TREE_ITEM src{.nOpen = 1, .clrBkFrom = kSet, .clrBkTo = kSet, .clrText = kSet, .clrTextT = kSet,
+                 .strText = L"other"};
   EXPECT_EQ(store.SetItemByID(2, &src), 1);
   const _TREE_ITEM& item = store.Item(2);
   EXPECT_EQ(std::vector<COLORREF>({item.clrText, item.clrTextT, item.clrBkFrom, item.clrBkTo}),
-            std::vector<COLORREF>(4, RGB(1, 1, 1)));
+            std::vector<COLORREF>(4, kSet));
   EXPECT_EQ(item.strText, L"b");
   EXPECT_EQ(item.nOpen, 0);
 }
@@ -107,23 +104,20 @@ TEST(TreeStore, Relations) {
 
 TEST(TreeStore, FocusMovesCloseTheOldBranchUpToTheSharedOne) {
   SmallTree store;
-  struct Case {
-    int from, to, result;
-    std::vector<int> closed;
-  };
-  const Case cases[] = {
+  // The focus moves from, to: the answer and the items closed.
+  const std::tuple<int, int, int, std::vector<int>> cases[] = {
       {4, 6, 1, {1, 2, 4}},  // different top-level branches: all of 4's chain closes
       {4, 3, 1, {2, 4}},     // 3 is a child of 1: 1 stays open
       {2, 4, 0, {}},         // the new focus lies below the old one
       {3, 3, 0, {}},  {3, 0, 0, {}},  {INT_MAX, 3, 0, {}},
   };
-  for (const Case& c : cases) {
+  for (const auto& [from, to, result, closed] : cases) {
     store.OpenAll();
-    EXPECT_EQ(store.SetItemClose(c.from, c.to), c.result) << c.from << " to " << c.to;
-    std::vector<int> closed;
+    EXPECT_EQ(store.SetItemClose(from, to), result) << from << " to " << to;
+    std::vector<int> nowClosed;
     for (const _TREE_ITEM& item : store.m_vecItems)
-      if (item.nOpen == 0) closed.push_back(item.nID);
-    EXPECT_EQ(closed, c.closed) << c.from << " to " << c.to;
+      if (item.nOpen == 0) nowClosed.push_back(item.nID);
+    EXPECT_EQ(nowClosed, closed) << from << " to " << to;
   }
   store.Add(1, L"g");
   EXPECT_EQ(store.SetItemClose(3, 7), 0);  // childless siblings
@@ -139,13 +133,11 @@ TEST(TreeStore, ShownListCorners) {
   store.CalcShowItems();
   EXPECT_EQ(store.m_nFirstShow, 0);
 
-  std::vector<int> closedList{2, 3};
   store.Item(1).nOpen = 0;
-  EXPECT_EQ(store.SearchItems(1, closedList), 0);
-  std::vector<int> badList{2, INT_MAX};
+  EXPECT_EQ(store.SearchItems(1, {2, 3}), 0);  // closed
   store.Item(1).nOpen = 1;
-  EXPECT_EQ(store.SearchItems(1, badList), 0);
-  EXPECT_EQ(store.SearchItems(INT_MIN, closedList), 0);
+  EXPECT_EQ(store.SearchItems(1, {2, INT_MAX}), 0);
+  EXPECT_EQ(store.SearchItems(INT_MIN, {2, 3}), 0);
 }
 
 // A deletion renumbers what is left, hands a removed focus to the owner and clears a removed

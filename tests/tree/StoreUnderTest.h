@@ -22,10 +22,7 @@ struct StoreUnderTest : CTreeStore {
 
   // Inserts an item with this text under `parent` (0: top level) and returns its id.
   int Add(int parent, const wchar_t* text = L"", BOOL showBtn = 1) {
-    _TREE_ITEM item;
-    item.strText = text;
-    item.bShowBtn = showBtn;
-    _TREE_ITEM owner;
+    _TREE_ITEM item{.strText = text, .bShowBtn = showBtn}, owner;
     owner.nID = parent;
     InsertItem(item, parent == 0 ? nullptr : &owner, kDefaultColors);
     return item.nID;

@@ -19,8 +19,7 @@ class TreeContract : public TreeFixture {
     out << tree->GetItem() << ' ' << tree->GetFocusItem() << ' ' << tree->GetFirstShow() << ' '
         << tree->GetShowCount() << '|';
     for (int id = 0; id < tree->GetItem(); ++id) {
-      _TREE_ITEM r;
-      tree->GetItemById(id, r);
+      const _TREE_ITEM r = ItemById(*tree, id);
       out << r.nID << ',' << r.nParentID << ',' << r.nIndex << ',' << r.nChildCount << ','
           << r.nOpen << ',' << r.eCheck << ',' << r.clrText << ',' << r.clrBkFrom << ','
           << r.nHeight << ',' << r.strText.GetString() << ';';
@@ -62,8 +61,6 @@ TEST_F(TreeContract, EachInteractionSaysWhatItDidInOrder) {
                               {WM_KEYDOWN, 'A', 1, L""},
                               {WM_NOTIFY, 77, 2, L"1.1.1.x"}}));
 
-  tree->ReleaseObject();
-  tree->Release();
   Make(240, 205, TREE_STYLE_FLAT);
   Fill(3, 2);
   ClickAt({60, 10});  // opens 1
@@ -85,8 +82,7 @@ TEST_F(TreeContract, EachInteractionSaysWhatItDidInOrder) {
 TEST_F(TreeContract, BadItemsAreRefusedAndChangeNothing) {
   Make(240, 205);
   Fill(3, 2, 0, TREE_CHECK_NO);
-  _TREE_ITEM stale;
-  tree->GetItemById(tree->GetItem() - 1, stale);
+  _TREE_ITEM stale = ItemById(*tree, tree->GetItem() - 1);
   tree->DelItemChild(stale.nParentID);
   CElementTree other;
   for (int k = 0; k < 40; ++k) other.InsertItem(stale, nullptr);  // stale.nID: 40, other's
@@ -167,8 +163,7 @@ TEST_F(TreeContract, ExtremeHeightsAndTextsAreTakenWithoutHarm) {
     EXPECT_LT(tree->GetFirstShow(), tree->GetShowCount());
   }
   const std::wstring huge(1 << 20, L'w');
-  _TREE_ITEM item;
-  item.strText = huge.c_str();
+  _TREE_ITEM item{.strText = huge.c_str()};
   tree->InsertItem(item, nullptr);
   tree->RecalcAndRefresh();
   Pump();

@@ -13,14 +13,23 @@ TreeFixture::TreeFixture() {
   };
 }
 
-TreeFixture::~TreeFixture() {
-  if (tree) {
-    tree->ReleaseObject();
-    tree->Release();
-  }
+_TREE_ITEM ItemById(const CElementTree& tree, int id) {
+  _TREE_ITEM item;
+  tree.GetItemById(id, item);
+  return item;
+}
+
+TreeFixture::~TreeFixture() { DropTree(); }
+
+void TreeFixture::DropTree() {
+  if (!tree) return;
+  tree->ReleaseObject();
+  tree->Release();
+  tree = nullptr;
 }
 
 TestTree& TreeFixture::Make(int cx, int cy, TREE_SHOW_STYLE style) {
+  DropTree();
   tree = new TestTree;
   tree->AddRef();
   tree->SetShowStyle(style);
@@ -31,16 +40,11 @@ TestTree& TreeFixture::Make(int cx, int cy, TREE_SHOW_STYLE style) {
   return *tree;
 }
 
-std::vector<int> TreeFixture::Fill(int tops, int children, int grandchildren,
-                                   TREE_ITEM_CHECK check, int height) {
-  std::vector<int> ids;
+void TreeFixture::Fill(int tops, int children, int grandchildren, TREE_ITEM_CHECK check,
+                       int height) {
   const auto add = [&](const std::wstring& text, _TREE_ITEM* parent) {
-    _TREE_ITEM item;
-    item.strText = text.c_str();
-    item.eCheck = check;
-    item.nHeight = height;
+    _TREE_ITEM item{.nHeight = height, .eCheck = check, .strText = text.c_str()};
     tree->InsertItem(item, parent);
-    ids.push_back(item.nID);
     return item;
   };
   for (int t = 1; t <= tops; ++t) {
@@ -53,14 +57,12 @@ std::vector<int> TreeFixture::Fill(int tops, int children, int grandchildren,
   }
   tree->RecalcAndRefresh();
   Pump();
-  return ids;
 }
 
 TreeRowGeometry TreeFixture::Geometry(int row) {
   const CRect rect = tree->GetShowRects().at(std::size_t(row));
-  _TREE_ITEM item;
-  tree->GetItemById(tree->ShownIds().at(std::size_t(tree->GetFirstShow() + row)), item);
-  tree->Painter().SetItemValue(item);
+  const int id = tree->ShownIds().at(std::size_t(tree->GetFirstShow() + row));
+  tree->Painter().SetItemValue(ItemById(*tree, id));
   return tree->Painter().GetRowGeometry(rect, 20);
 }
 

@@ -38,6 +38,9 @@ struct TreeNotice {
   int pathText;
 };
 
+// A copy of an item's record, or a default record for an id that names none.
+_TREE_ITEM ItemById(const CElementTree& tree, int id);
+
 class TreeFixture : public HostFixture {
  protected:
   static constexpr int kTreeX = 10;
@@ -46,12 +49,14 @@ class TreeFixture : public HostFixture {
   TreeFixture();
   ~TreeFixture() override;
 
-  // Makes the tree (once) at its size, in `style`; items come after.
+  // Makes the tree at its size, in `style`, in place of any made before; items come after.
   TestTree& Make(int cx, int cy, TREE_SHOW_STYLE style = TREE_STYLE_LINE);
+  // Ends the tree and drops the fixture's reference to it.
+  void DropTree();
   // `tops` top-level items, each with `children` children, each with `grandchildren`; every
-  // item text names its place ("2", "2.1", "2.1.3"). Returns the ids in insertion order.
-  std::vector<int> Fill(int tops, int children = 0, int grandchildren = 0,
-                        TREE_ITEM_CHECK check = TREE_CHECK_NONE, int height = 20);
+  // item text names its place ("2", "2.1", "2.1.3"); ids follow insertion order.
+  void Fill(int tops, int children = 0, int grandchildren = 0,
+            TREE_ITEM_CHECK check = TREE_CHECK_NONE, int height = 20);
   // The middle of the text of laid-out row `row`.
   POINT TextPoint(int row);
   POINT CheckPoint(int row);

@@ -1,6 +1,8 @@
 // Clicks, double clicks, keys, hover and tips of the tree, through the host window.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/tree/TreeFixture.h"
 #include "tree/CTreeTipWnd.h"
 
@@ -15,22 +17,16 @@ TEST_F(TreeInput, ClicksOnBoxesCycleThem) {
   Make(240, 205);
   Fill(3, 2, 0, TREE_CHECK_NO);
   tree->OpenAll();
-  const auto check = [&](int id) {
-    _TREE_ITEM item;
-    tree->GetItemById(id, item);
-    return item.eCheck;
-  };
-  // Rows 1 and 2 are the children 2 and 3 of row 0, item 1.
-  const struct {
-    int row;
-    TREE_ITEM_CHECK own, parent;
-  } kSteps[] = {{1, TREE_CHECK_YES, TREE_CHECK_YES_HALF}, {2, TREE_CHECK_YES, TREE_CHECK_YES},
-                {1, TREE_CHECK_NO, TREE_CHECK_YES_HALF},  {0, TREE_CHECK_NO, TREE_CHECK_NO},
-                {0, TREE_CHECK_YES, TREE_CHECK_YES}};
-  for (const auto& s : kSteps) {
-    ClickAt(CheckPoint(s.row));
-    EXPECT_EQ(check(s.row + 1), s.own) << "row " << s.row;
-    EXPECT_EQ(check(1), s.parent) << "row " << s.row;
+  // The row clicked, its state after, item 1's state after. Rows 1 and 2 are the children 2
+  // and 3 of row 0, item 1.
+  const std::tuple<int, TREE_ITEM_CHECK, TREE_ITEM_CHECK> kSteps[] = {
+      {1, TREE_CHECK_YES, TREE_CHECK_YES_HALF}, {2, TREE_CHECK_YES, TREE_CHECK_YES},
+      {1, TREE_CHECK_NO, TREE_CHECK_YES_HALF},  {0, TREE_CHECK_NO, TREE_CHECK_NO},
+      {0, TREE_CHECK_YES, TREE_CHECK_YES}};
+  for (const auto& [row, own, parentState] : kSteps) {
+    ClickAt(CheckPoint(row));
+    EXPECT_EQ(ItemById(*tree, row + 1).eCheck, own) << "row " << row;
+    EXPECT_EQ(ItemById(*tree, 1).eCheck, parentState) << "row " << row;
   }
 }
 
@@ -38,12 +34,8 @@ TEST_F(TreeInput, KeysMoveTheFocusAndSayWhatTheyDid) {
   Make(240, 205);
   Fill(30);
   tree->SetFocusItem(10);  // the last full row
-  struct Step {
-    UINT key;
-    int focus, first;
-    bool notified;
-  };
-  const Step steps[] = {
+  // The key, the focus and first row after it, and whether the parent heard of it.
+  const std::tuple<UINT, int, int, bool> steps[] = {
       {VK_DOWN, 11, 1, false},   // the next row is cut: one line down, nothing said
       {VK_UP, 10, 1, true},      {VK_PRIOR, 2, 1, true},  // to the first row
       {VK_UP, 1, 0, false},      // the first row: one line up
@@ -51,12 +43,12 @@ TEST_F(TreeInput, KeysMoveTheFocusAndSayWhatTheyDid) {
       {VK_NEXT, 20, 10, true},   {VK_END, 30, 20, true},  {VK_DOWN, 30, 20, false},
       {VK_HOME, 1, 0, true},     {'A', 1, 0, true},
   };
-  for (const Step& s : steps) {
+  for (const auto& [key, focus, first, notified] : steps) {
     const std::size_t before = notices.size();
-    Key(s.key);
-    EXPECT_EQ(tree->GetFocusItem(), s.focus) << "key " << s.key;
-    EXPECT_EQ(tree->GetFirstShow(), s.first) << "key " << s.key;
-    EXPECT_EQ(notices.size(), before + (s.notified ? 1 : 0)) << "key " << s.key;
+    Key(key);
+    EXPECT_EQ(tree->GetFocusItem(), focus) << "key " << key;
+    EXPECT_EQ(tree->GetFirstShow(), first) << "key " << key;
+    EXPECT_EQ(notices.size(), before + (notified ? 1 : 0)) << "key " << key;
   }
 }
 
@@ -65,18 +57,11 @@ class TreeTips : public TreeFixture {
   static constexpr const wchar_t* kCut = L"A text far too long for the width of this little tree";
   void SetUp() override {
     Make(200, 205, TREE_STYLE_FLAT);
-    _TREE_ITEM own, cut;
-    own.strText = L"Own tip";
-    own.bHaveTip = 1;
+    _TREE_ITEM own{.strText = L"Own tip", .bHaveTip = 1}, cut{.strText = kCut};
     tree->InsertItem(own, nullptr);
-    cut.strText = kCut;
     tree->InsertItem(cut, nullptr);
-    _TREE_ITEM_TIP tip;
-    tip.nItemID = own.nID;
-    tip.strTip = L"Tip";
-    tip.vecTipLines = {L"second line"};
-    tip.vecTipTable = {{L"a", L"b"}, {L"cc", L"d"}};
-    tree->SetTipsValue({tip});
+    tree->SetTipsValue({{.nItemID = own.nID, .strTip = L"Tip", .vecTipLines = {L"second line"},
+                         .vecTipTable = {{L"a", L"b"}, {L"cc", L"d"}}}});
     tree->RecalcAndRefresh();
     Pump();
   }
@@ -133,9 +118,7 @@ TEST_F(TreeTips, TheTipGoesWhenThePointerOrTheUserMovesOn) {
   RestOn(0);
   const HWND last = tree->GetTipWindow();
   ASSERT_NE(last, nullptr);
-  tree->ReleaseObject();
-  tree->Release();
-  tree = nullptr;
+  DropTree();
   EXPECT_FALSE(::IsWindow(last));
 }
 

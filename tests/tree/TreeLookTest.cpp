@@ -1,7 +1,9 @@
 // The tree's looks and settings that the page picture does not show: a focus colour's fallback,
-// the pictures, fonts, a second initialisation and copies.
+// colours taken at insert, the pictures, fonts, a second initialisation and copies.
 #include <gtest/gtest.h>
 
+#include "tests/support/Pixels.h"
+#include "tests/support/SolidBitmap.h"
 #include "tests/tree/TreeFixture.h"
 
 namespace trellis::test {
@@ -16,6 +18,20 @@ TEST_F(TreeLook, AFlatChildFocusRowFallsBackToTheTopLevelColour) {
   Fill(2, 2);
   tree->SetFocusItem(2);
   EXPECT_EQ(PixelAt(*tree, 200, 30), tree->GetFocusBkColor());
+}
+
+// The table is read at each insert: earlier items keep the colours they were given.
+TEST_F(TreeLook, NewItemsTakeTheirColoursFromTheColourTable) {
+  CElementTree plain;
+  plain.SetColor(RGB(200, 210, 220), COLOR_PART_PANEL, COLOR_STATE_NORMAL);
+  _TREE_ITEM first, second;
+  plain.SetColor(RGB(10, 20, 30), COLOR_PART_TEXT, COLOR_STATE_NORMAL);
+  plain.InsertItem(first, nullptr);
+  plain.SetColor(RGB(1, 1, 1), COLOR_PART_TEXT, COLOR_STATE_NORMAL);
+  plain.InsertItem(second, &first);
+  EXPECT_EQ(std::vector<COLORREF>({first.clrBkFrom, first.clrBkTo, second.clrText}),
+            std::vector<COLORREF>({RGB(200, 210, 220), RGB(200, 210, 220), RGB(1, 1, 1)}));
+  EXPECT_EQ(ItemById(plain, 1).clrText, RGB(10, 20, 30));
 }
 
 // A second initialisation keeps the items; a style change keeps the pictures it was made with.
@@ -34,16 +50,12 @@ TEST_F(TreeLook, InitialisingAgainKeepsTheItems) {
 TEST_F(TreeLook, BitmapSettersCopyOrTakeThePicture) {
   Make(240, 205);
   CBitmap mine;
-  const DWORD red[4] = {0x00FF0000, 0x00FF0000, 0x00FF0000, 0x00FF0000};
-  mine.CreateBitmap(2, 2, 1, 32, red);
+  SolidBitmap(mine, 2, 2, RGB(255, 0, 0));
   tree->SetBitmapCheckYes(&mine);
   ASSERT_NE(mine.m_hObject, nullptr);  // the caller keeps its own
   EXPECT_NE(tree->GetBitmapCheckYes()->m_hObject, mine.m_hObject);
   mine.DeleteObject();
-  CDC dc;
-  dc.CreateCompatibleDC(nullptr);
-  dc.SelectObject(tree->GetBitmapCheckYes());
-  EXPECT_EQ(dc.GetPixel(1, 1), RGB(255, 0, 0));
+  EXPECT_EQ(BitmapPixel(*tree->GetBitmapCheckYes(), 1, 1), RGB(255, 0, 0));
 
   CBitmap given;
   given.CreateBitmap(3, 3, 1, 32, nullptr);
@@ -59,8 +71,7 @@ TEST_F(TreeLook, ACopyOutlivesItsSource) {
   auto* copy = new TestTree(*tree);
   copy->AddRef();
   tree->DelAllItems();  // the copy has its own items
-  tree->ReleaseObject();
-  tree->Release();
+  DropTree();
   tree = copy;
   EXPECT_NE(copy->GetBitmapCheckNo()->m_hObject, nullptr);
   _CONTAINER_INFO info = Info(kTreeX, kTreeY, 240, 205);
@@ -81,16 +92,12 @@ TEST_F(TreeLook, TwoTreesMeasureWithTheirOwnFonts) {
   LOGFONTW big = *Make(240, 205).GetTreeFatherLogfont();
   big.lfHeight *= 2;
   other.SetTreeFont(big, big);
-  _TREE_ITEM a, b;
   for (CElementTree* t : {static_cast<CElementTree*>(tree), &other}) {
-    _TREE_ITEM item;
-    item.strText = L"1";
+    _TREE_ITEM item{.strText = L"1"};
     t->InsertItem(item, nullptr);
     t->RecalcAndRefresh();
   }
-  tree->GetItemById(1, a);
-  other.GetItemById(1, b);
-  EXPECT_GT(a.nTextLeave, b.nTextLeave);
+  EXPECT_GT(ItemById(*tree, 1).nTextLeave, ItemById(other, 1).nTextLeave);
   other.ReleaseObject();
 }
 

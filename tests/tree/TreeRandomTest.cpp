@@ -32,8 +32,8 @@ class TreeRandom : public TreeFixture {
     int y = 0;
     for (std::size_t k = 0; k < rects.size(); ++k) {
       ASSERT_LT(tree->GetFirstShow() + int(k), tree->GetShowCount());
-      _TREE_ITEM item;
-      tree->GetItemById(tree->ShownIds()[std::size_t(tree->GetFirstShow()) + k], item);
+      const _TREE_ITEM item =
+          ItemById(*tree, tree->ShownIds()[std::size_t(tree->GetFirstShow()) + k]);
       EXPECT_EQ(rects[k].top, y);
       EXPECT_EQ(rects[k].Height(), item.nHeight);
       EXPECT_EQ(tree->GetItemInShowPos(item.nID), tree->GetFirstShow() + int(k));
@@ -49,10 +49,6 @@ TEST_F(TreeRandom, EveryStepKeepsTheInvariants) {
   const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
   for (TREE_SHOW_STYLE style : {TREE_STYLE_LINE, TREE_STYLE_FLAT}) {
     SCOPED_TRACE(style);
-    if (tree) {
-      tree->ReleaseObject();
-      tree->Release();
-    }
     Make(220, 150, style);
     const UINT keys[] = {VK_DOWN, VK_UP, VK_NEXT, VK_PRIOR, VK_HOME, VK_END, 'X'};
     for (int step = 0; step < kSteps; ++step) {
@@ -77,9 +73,7 @@ TEST_F(TreeRandom, EveryStepKeepsTheInvariants) {
           break;
         case 3: tree->SetFocusItem(pick(items + 1)); break;
         case 4: Click(*tree, pick(220), pick(150)); break;
-        case 5:
-          Key(keys[pick(7)]);
-          break;
+        case 5: Key(keys[pick(7)]); break;
         case 6:
           MoveTo(*tree, pick(220), pick(150));
           screen.MouseWheel(pick(2) ? WHEEL_DELTA : -WHEEL_DELTA);
@@ -99,11 +93,9 @@ TEST_F(TreeRandom, EveryStepKeepsTheInvariants) {
           break;
         }
       }
-      CheckInvariants(("step " + std::to_string(step) + " op " + std::to_string(op)).c_str());
-      if (HasFatalFailure() || ::testing::Test::HasFailure()) {
-        ADD_FAILURE() << "seed " << kSeed << ", step " << step;
-        return;
-      }
+      CheckInvariants(("seed " + std::to_string(kSeed) + ", step " + std::to_string(step) +
+                       ", op " + std::to_string(op)).c_str());
+      if (HasFailure()) return;
     }
   }
 }
