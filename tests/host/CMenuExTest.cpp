@@ -11,6 +11,7 @@
 #include "host/ThemeLookup.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/Golden.h"
+#include "tests/support/Pixels.h"
 
 namespace {
 
@@ -65,7 +66,9 @@ using Commands = std::vector<DWORD>;
 
 class MenuTest : public trellis::test::HostFixture {
  protected:
-  MenuTest() {
+  MenuTest() { MakeOpener(); }
+  void MakeOpener() {
+    opener = std::make_unique<MenuOpener>();
     _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight, 7);
     opener->InitObject(L"opener", &info);
     Pump();
@@ -86,7 +89,7 @@ class MenuTest : public trellis::test::HostFixture {
   // The last menu opened is gone and the keyboard is back with the host window.
   bool ClosedBackToHost() const { return !::IsWindow(m_hMenu) && ::GetFocus() == window.m_hWnd; }
 
-  std::unique_ptr<MenuOpener> opener = std::make_unique<MenuOpener>();
+  std::unique_ptr<MenuOpener> opener;
   HWND m_hMenu = nullptr;
 };
 
@@ -156,12 +159,7 @@ TEST_F(MenuTest, AnOpenMenuLooksRightAndOnlyTheHoveredChoosableRowIsHighlighted)
   Pump();
   CRect shown;
   menu->GetWindowRect(&shown);
-  const platform::Surface& composed = screen.Composed();
-  platform::Surface picture;
-  ASSERT_TRUE(picture.Allocate(shown.Width(), shown.Height()));
-  for (int y = 0; y < shown.Height(); ++y)
-    std::copy_n(composed.Row(shown.top + y) + shown.left, shown.Width(), picture.Row(y));
-  EXPECT_TRUE(trellis::test::MatchesGolden(picture, "host/menu_open"));
+  EXPECT_TRUE(trellis::test::MatchesGolden(trellis::test::ScreenPart(screen, shown), "host/menu_open"));
 
   // Over a greyed row, or off the menu, no row is highlighted.
   const COLORREF plain = ThemeColor(L"Menu.Background");
@@ -227,19 +225,8 @@ TEST_F(MenuTest, TheOpenerOrTheWindowMayGoAtAnyTime) {
   } kCases[] = {{false, false}, {true, false}, {true, true}, {false, true}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << "on choice " << c.onChoice << ", window " << c.window);
-    if (!::IsWindow(window.m_hWnd)) {
-      window.CreateHost(L"again", CRect(kWindowX, kWindowY, kWindowX + kWindowWidth, kWindowY + kWindowHeight));
-      _CONTAINER_INFO info;
-      info.SetSize(kWindowWidth, kWindowHeight);
-      info.SetParent(window.Root());
-      parent.InitObject(L"parent", &info);
-      opener.reset();
-    }
-    if (!opener) {
-      opener = std::make_unique<MenuOpener>();
-      _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight, 7);
-      opener->InitObject(L"opener", &info);
-    }
+    if (!::IsWindow(window.m_hWnd)) opener.reset(), OpenWindow();
+    if (!opener) MakeOpener();
     const auto go = [&] { c.window ? window.DestroyWindow() : (opener.reset(), TRUE); };
     opener->commands.clear();
     opener->onCommand = c.onChoice ? std::function<void()>(go) : nullptr;

@@ -7,6 +7,7 @@
 
 #include "host/CVerticalScrollbar.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/Reentry.h"
 
 using trellis::test::HostFixture;
 
@@ -31,16 +32,19 @@ TEST(ScrollGeometry, ThumbAndFirstRowMapBothWays) {
 
 namespace {
 
+// Places a bar with arrows over 100 rows, 10 to a page.
+void Place(HostFixture& host, CVerticalScrollbar& bar) {
+  _CONTAINER_INFO info = host.Info(50, 20, 14, 120, 9);
+  bar.InitObject(L"bar", &info);
+  bar.InitVScrollBar(VSCROLL_STYLE_ARROWS);
+  bar.SetRowNumber(100);
+  bar.SetPageSize(10);
+  host.Pump();
+}
+
 class Scrollbar : public HostFixture {
  protected:
-  Scrollbar() {
-    _CONTAINER_INFO info = Info(50, 20, 14, 120, 9);
-    bar.InitObject(L"bar", &info);
-    bar.InitVScrollBar(VSCROLL_STYLE_ARROWS);
-    bar.SetRowNumber(100);
-    bar.SetPageSize(10);
-    Pump();
-  }
+  Scrollbar() { Place(*this, bar); }
   // The first rows reported to the parent, in order.
   std::vector<LPARAM> Reports() const {
     std::vector<LPARAM> rows;
@@ -122,22 +126,17 @@ TEST_F(Scrollbar, PaintsFromItsColourTableWithTheThumbShowingHoverAndPush) {
 
 // The parent may destroy the bar, destroy the window or change the bar inside the bar's report.
 TEST_F(HostFixture, AScrollbarsParentMayActInsideItsReport) {
-  enum class Reaction { DestroyBar, DestroyWindow, ChangeBar };
-  for (Reaction reaction : {Reaction::DestroyBar, Reaction::ChangeBar, Reaction::DestroyWindow}) {
+  using trellis::test::Reaction;
+  for (Reaction reaction : {Reaction::EndControl, Reaction::Change, Reaction::EndWindow}) {
     SCOPED_TRACE(int(reaction));
     auto* bar = new CVerticalScrollbar;
-    _CONTAINER_INFO info = Info(50, 20, 14, 120, 9);
-    bar->InitObject(L"bar", &info);
-    bar->InitVScrollBar(VSCROLL_STYLE_ARROWS);
-    bar->SetRowNumber(100);
-    bar->SetPageSize(10);
-    Pump();
+    Place(*this, *bar);
     int reports = 0;
     parent.react = [&](const trellis::test::Notice&) {
       ++reports;
-      if (reaction == Reaction::DestroyBar) delete std::exchange(bar, nullptr);
-      if (reaction == Reaction::DestroyWindow) window.DestroyWindow();
-      if (reaction == Reaction::ChangeBar) bar->SetRowNumber(2), bar->Enable(0);
+      if (reaction == Reaction::EndControl) delete std::exchange(bar, nullptr);
+      if (reaction == Reaction::EndWindow) window.DestroyWindow();
+      if (reaction == Reaction::Change) bar->SetRowNumber(2), bar->Enable(0);
     };
     const POINT arrow = ScreenPoint(*bar, 7, 115);
     screen.MouseDown(arrow.x, arrow.y);  // the down arrow, held: it would repeat
