@@ -68,6 +68,28 @@ std::vector<T*> OfType(const std::vector<CElementContainer*>& all) {
   return found;
 }
 
+std::optional<std::string> CheckHost(CElementHost* host, bool settled) {
+  std::set<CElementContainer*> seen{host->Root()};
+  std::vector<CElementContainer*> todo{host->Root()};
+  while (!todo.empty()) {
+    CElementContainer* e = todo.back();
+    todo.pop_back();
+    if (e->GetHost() != host) return "an element reports another host";
+    for (CElementContainer* child : e->GetChildren()) {
+      if (child->GetParent() != e) return "a child names another parent";
+      if (!seen.insert(child).second) return "an element is in the tree twice";
+      todo.push_back(child);
+    }
+  }
+  const auto absent = [&](CElementContainer* e) { return e && !seen.count(e); };
+  for (CElementContainer* e : {host->Focus(), host->Hover(), host->Capture()})
+    if (absent(e)) return "the focus, hover or capture is on an element out of the tree";
+  if (settled && host->Capture()) return "an element holds the capture after the settle";
+  for (const auto& [element, id] : host->Timers())
+    if (absent(element)) return "a timer runs for an element out of the tree";
+  return std::nullopt;
+}
+
 }  // namespace
 
 Event EventAt(uint64_t seed, uint64_t index) {
@@ -162,7 +184,28 @@ void SoakWorld::Apply(const Event& e) {
       if (e.c % 16 == 0) m_screen.Resize(int(e.a % 3) - 1, int(e.b % 40));
       else m_screen.Resize(120 + int(e.a % 1300), 90 + int(e.b % 900));
       break;
-    default: HostAction(e); break;
+    // what the host does between events
+    case Kind::Enable: Flip(m_disabled, e); break;
+    case Kind::Show: Flip(m_hidden, e); break;
+    case Kind::SetText:
+      if (const auto all = Elements(false); !all.empty()) all[e.c % all.size()]->SetText(Pick(kTexts, e.b));
+      break;
+    case Kind::Items: ChangeItems(e); break;
+    case Kind::Date:
+      // Mostly real days, some that no calendar has.
+      for (CElementDatePicker* picker : OfType<CElementDatePicker>(Elements(false)))
+        picker->SetDate(e.b % 4 ? int(19000000 + e.c % 2000 * 10000 + e.d % 13 * 100 + e.a % 32) : int(e.c));
+      break;
+    case Kind::Theme:
+      if (CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
+          auto* palette = env ? dynamic_cast<CThemePalette*>(env->GetPalette()) : nullptr)
+        palette->LoadFile(FindThemeFile((m_dark = !m_dark) ? L"dark" : L"default"));
+      ::InvalidateRect(::GetParent(m_gallery->BoardWindow().GetSafeHwnd()), nullptr, TRUE);
+      break;
+    case Kind::Rebuild:
+      m_gallery.reset(), m_hidden.clear(), m_disabled.clear();
+      m_gallery = std::make_unique<GalleryWindow>(kBoardWidth);
+      break;
   }
   m_screen.PumpUntilIdle();
 }
@@ -209,35 +252,6 @@ void SoakWorld::ChangeItems(const Event& e) {
   }
 }
 
-void SoakWorld::SwitchTheme() {
-  CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
-  auto* palette = env ? dynamic_cast<CThemePalette*>(env->GetPalette()) : nullptr;
-  if (palette) palette->LoadFile(FindThemeFile((m_dark = !m_dark) ? L"dark" : L"default"));
-  ::InvalidateRect(::GetParent(m_gallery->BoardWindow().GetSafeHwnd()), nullptr, TRUE);
-}
-
-void SoakWorld::HostAction(const Event& e) {
-  switch (e.kind) {
-    case Kind::Enable: Flip(m_disabled, e); break;
-    case Kind::Show: Flip(m_hidden, e); break;
-    case Kind::SetText:
-      if (const auto all = Elements(false); !all.empty()) all[e.c % all.size()]->SetText(Pick(kTexts, e.b));
-      break;
-    case Kind::Items: ChangeItems(e); break;
-    case Kind::Date:
-      // Mostly real days, some that no calendar has.
-      for (CElementDatePicker* picker : OfType<CElementDatePicker>(Elements(false)))
-        picker->SetDate(e.b % 4 ? int(19000000 + e.c % 2000 * 10000 + e.d % 13 * 100 + e.a % 32) : int(e.c));
-      break;
-    case Kind::Theme: SwitchTheme(); break;
-    case Kind::Rebuild:
-      m_gallery.reset(), m_hidden.clear(), m_disabled.clear();
-      m_gallery = std::make_unique<GalleryWindow>(kBoardWidth);
-      break;
-    default: break;
-  }
-}
-
 bool SoakWorld::Settle() {
   m_screen.KeyPress(VK_ESCAPE), m_screen.PumpUntilIdle();
   CElementContainer* board = m_gallery->BoardWindow().Root();
@@ -252,28 +266,6 @@ bool SoakWorld::Settle() {
       return true;
     }
   return false;
-}
-
-std::optional<std::string> SoakWorld::CheckHost(CElementHost* host, bool settled) const {
-  std::set<CElementContainer*> seen{host->Root()};
-  std::vector<CElementContainer*> todo{host->Root()};
-  while (!todo.empty()) {
-    CElementContainer* e = todo.back();
-    todo.pop_back();
-    if (e->GetHost() != host) return "an element reports another host";
-    for (CElementContainer* child : e->GetChildren()) {
-      if (child->GetParent() != e) return "a child names another parent";
-      if (!seen.insert(child).second) return "an element is in the tree twice";
-      todo.push_back(child);
-    }
-  }
-  const auto absent = [&](CElementContainer* e) { return e && !seen.count(e); };
-  for (CElementContainer* e : {host->Focus(), host->Hover(), host->Capture()})
-    if (absent(e)) return "the focus, hover or capture is on an element out of the tree";
-  if (settled && host->Capture()) return "an element holds the capture after the settle";
-  for (const auto& [element, id] : host->Timers())
-    if (absent(element)) return "a timer runs for an element out of the tree";
-  return std::nullopt;
 }
 
 std::optional<std::string> SoakWorld::Check(bool settled) {
