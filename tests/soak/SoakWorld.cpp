@@ -90,6 +90,47 @@ std::optional<std::string> CheckHost(CElementHost* host, bool settled) {
   return std::nullopt;
 }
 
+// Turns an element off (hides or disables it, by the event's kind), or one it turned off back on.
+void Flip(const std::vector<CElementContainer*>& all, std::vector<CElementContainer*>& off, const Event& e) {
+  const auto set = [&e](CElementContainer* x, bool on) { e.kind == Kind::Show ? x->Show(on, 1) : x->Enable(on); };
+  // An element the stream turned off may have left with its owner (a control's own parts).
+  std::erase_if(off, [&](CElementContainer* x) { return std::ranges::find(all, x) == all.end(); });
+  if (!off.empty() && e.b % 3 != 0) {
+    const auto it = off.begin() + e.c % off.size();
+    set(*it, true), off.erase(it);
+  } else if (!all.empty()) {
+    CElementContainer* target = all[e.c % all.size()];
+    if (set(target, false); std::ranges::find(off, target) == off.end()) off.push_back(target);
+  }
+}
+
+void ChangeItems(const std::vector<CElementContainer*>& all, const Event& e) {
+  const std::vector<CElementDropList*> lists = OfType<CElementDropList>(all);
+  const std::vector<CElementTree*> trees = OfType<CElementTree>(all);
+  const wchar_t* text = Pick(kTexts, e.d);
+  if (e.a % 2 && !lists.empty()) {
+    CElementDropList* list = lists[e.a / 2 % lists.size()];
+    const int count = list->GetCount(), index = int(e.c % uint32_t(count + 2)) - 1;  // ends included
+    switch (count > 80 ? 2 : e.b % 4) {
+      case 0: list->AddString(text); break;
+      case 1: list->InsertString(index, text); break;
+      case 2: list->DeleteString(unsigned(index)); break;
+      default: list->SetCurSel(index); break;
+    }
+  } else if (!trees.empty()) {
+    CElementTree* tree = trees[e.a / 2 % trees.size()];
+    const int id = int(e.c % uint32_t(tree->GetItem() + 1));
+    _TREE_ITEM parent;
+    if (tree->GetItem() < 200 && e.b % 3 != 0 && tree->GetItemById(id, parent)) {
+      _TREE_ITEM item{.eCheck = TREE_ITEM_CHECK(e.d % 3), .strText = text};
+      tree->InsertItem(item, &parent);
+    } else {
+      tree->DelItemChild(id);
+    }
+    tree->RecalcAndRefresh();
+  }
+}
+
 }  // namespace
 
 Event EventAt(uint64_t seed, uint64_t index) {
@@ -185,12 +226,12 @@ void SoakWorld::Apply(const Event& e) {
       else m_screen.Resize(120 + int(e.a % 1300), 90 + int(e.b % 900));
       break;
     // what the host does between events
-    case Kind::Enable: Flip(m_disabled, e); break;
-    case Kind::Show: Flip(m_hidden, e); break;
+    case Kind::Enable: Flip(Elements(false), m_disabled, e); break;
+    case Kind::Show: Flip(Elements(false), m_hidden, e); break;
     case Kind::SetText:
       if (const auto all = Elements(false); !all.empty()) all[e.c % all.size()]->SetText(Pick(kTexts, e.b));
       break;
-    case Kind::Items: ChangeItems(e); break;
+    case Kind::Items: ChangeItems(Elements(false), e); break;
     case Kind::Date:
       // Mostly real days, some that no calendar has.
       for (CElementDatePicker* picker : OfType<CElementDatePicker>(Elements(false)))
@@ -208,48 +249,6 @@ void SoakWorld::Apply(const Event& e) {
       break;
   }
   m_screen.PumpUntilIdle();
-}
-
-void SoakWorld::Flip(std::vector<CElementContainer*>& off, const Event& e) {
-  const auto set = [&e](CElementContainer* x, bool on) { e.kind == Kind::Show ? x->Show(on, 1) : x->Enable(on); };
-  const std::vector<CElementContainer*> all = Elements(false);
-  // An element the stream turned off may have left with its owner (a control's own parts).
-  std::erase_if(off, [&](CElementContainer* x) { return std::ranges::find(all, x) == all.end(); });
-  if (!off.empty() && e.b % 3 != 0) {
-    const auto it = off.begin() + e.c % off.size();
-    set(*it, true), off.erase(it);
-  } else if (!all.empty()) {
-    CElementContainer* target = all[e.c % all.size()];
-    if (set(target, false); std::ranges::find(off, target) == off.end()) off.push_back(target);
-  }
-}
-
-void SoakWorld::ChangeItems(const Event& e) {
-  const std::vector<CElementContainer*> all = Elements(false);
-  const std::vector<CElementDropList*> lists = OfType<CElementDropList>(all);
-  const std::vector<CElementTree*> trees = OfType<CElementTree>(all);
-  const wchar_t* text = Pick(kTexts, e.d);
-  if (e.a % 2 && !lists.empty()) {
-    CElementDropList* list = lists[e.a / 2 % lists.size()];
-    const int count = list->GetCount(), index = int(e.c % uint32_t(count + 2)) - 1;  // ends included
-    switch (count > 80 ? 2 : e.b % 4) {
-      case 0: list->AddString(text); break;
-      case 1: list->InsertString(index, text); break;
-      case 2: list->DeleteString(unsigned(index)); break;
-      default: list->SetCurSel(index); break;
-    }
-  } else if (!trees.empty()) {
-    CElementTree* tree = trees[e.a / 2 % trees.size()];
-    const int id = int(e.c % uint32_t(tree->GetItem() + 1));
-    _TREE_ITEM parent;
-    if (tree->GetItem() < 200 && e.b % 3 != 0 && tree->GetItemById(id, parent)) {
-      _TREE_ITEM item{.eCheck = TREE_ITEM_CHECK(e.d % 3), .strText = text};
-      tree->InsertItem(item, &parent);
-    } else {
-      tree->DelItemChild(id);
-    }
-    tree->RecalcAndRefresh();
-  }
 }
 
 bool SoakWorld::Settle() {
