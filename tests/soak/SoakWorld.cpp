@@ -68,6 +68,69 @@ std::vector<T*> OfType(const std::vector<CElementContainer*>& all) {
   return found;
 }
 
+std::optional<std::string> CheckHost(CElementHost* host, bool settled) {
+  std::set<CElementContainer*> seen{host->Root()};
+  std::vector<CElementContainer*> todo{host->Root()};
+  while (!todo.empty()) {
+    CElementContainer* e = todo.back();
+    todo.pop_back();
+    if (e->GetHost() != host) return "an element reports another host";
+    for (CElementContainer* child : e->GetChildren()) {
+      if (child->GetParent() != e) return "a child names another parent";
+      if (!seen.insert(child).second) return "an element is in the tree twice";
+      todo.push_back(child);
+    }
+  }
+  const auto absent = [&](CElementContainer* e) { return e && !seen.count(e); };
+  for (CElementContainer* e : {host->Focus(), host->Hover(), host->Capture()})
+    if (absent(e)) return "the focus, hover or capture is on an element out of the tree";
+  if (settled && host->Capture()) return "an element holds the capture after the settle";
+  for (const auto& [element, id] : host->Timers())
+    if (absent(element)) return "a timer runs for an element out of the tree";
+  return std::nullopt;
+}
+
+// Turns an element off (hides or disables it, by the event's kind), or one it turned off back on.
+void Flip(const std::vector<CElementContainer*>& all, std::vector<CElementContainer*>& off, const Event& e) {
+  const auto set = [&e](CElementContainer* x, bool on) { e.kind == Kind::Show ? x->Show(on, 1) : x->Enable(on); };
+  // An element the stream turned off may have left with its owner (a control's own parts).
+  std::erase_if(off, [&](CElementContainer* x) { return std::ranges::find(all, x) == all.end(); });
+  if (!off.empty() && e.b % 3 != 0) {
+    const auto it = off.begin() + e.c % off.size();
+    set(*it, true), off.erase(it);
+  } else if (!all.empty()) {
+    CElementContainer* target = all[e.c % all.size()];
+    if (set(target, false); std::ranges::find(off, target) == off.end()) off.push_back(target);
+  }
+}
+
+void ChangeItems(const std::vector<CElementContainer*>& all, const Event& e) {
+  const std::vector<CElementDropList*> lists = OfType<CElementDropList>(all);
+  const std::vector<CElementTree*> trees = OfType<CElementTree>(all);
+  const wchar_t* text = Pick(kTexts, e.d);
+  if (e.a % 2 && !lists.empty()) {
+    CElementDropList* list = lists[e.a / 2 % lists.size()];
+    const int count = list->GetCount(), index = int(e.c % uint32_t(count + 2)) - 1;  // ends included
+    switch (count > 80 ? 2 : e.b % 4) {
+      case 0: list->AddString(text); break;
+      case 1: list->InsertString(index, text); break;
+      case 2: list->DeleteString(unsigned(index)); break;
+      default: list->SetCurSel(index); break;
+    }
+  } else if (!trees.empty()) {
+    CElementTree* tree = trees[e.a / 2 % trees.size()];
+    const int id = int(e.c % uint32_t(tree->GetItem() + 1));
+    _TREE_ITEM parent;
+    if (tree->GetItem() < 200 && e.b % 3 != 0 && tree->GetItemById(id, parent)) {
+      _TREE_ITEM item{.eCheck = TREE_ITEM_CHECK(e.d % 3), .strText = text};
+      tree->InsertItem(item, &parent);
+    } else {
+      tree->DelItemChild(id);
+    }
+    tree->RecalcAndRefresh();
+  }
+}
+
 }  // namespace
 
 Event EventAt(uint64_t seed, uint64_t index) {
@@ -162,80 +225,30 @@ void SoakWorld::Apply(const Event& e) {
       if (e.c % 16 == 0) m_screen.Resize(int(e.a % 3) - 1, int(e.b % 40));
       else m_screen.Resize(120 + int(e.a % 1300), 90 + int(e.b % 900));
       break;
-    default: HostAction(e); break;
-  }
-  m_screen.PumpUntilIdle();
-}
-
-void SoakWorld::Flip(std::vector<CElementContainer*>& off, const Event& e) {
-  const auto set = [&e](CElementContainer* x, bool on) { e.kind == Kind::Show ? x->Show(on, 1) : x->Enable(on); };
-  const std::vector<CElementContainer*> all = Elements(false);
-  // An element the stream turned off may have left with its owner (a control's own parts).
-  std::erase_if(off, [&](CElementContainer* x) { return std::ranges::find(all, x) == all.end(); });
-  if (!off.empty() && e.b % 3 != 0) {
-    const auto it = off.begin() + e.c % off.size();
-    set(*it, true), off.erase(it);
-  } else if (!all.empty()) {
-    CElementContainer* target = all[e.c % all.size()];
-    if (set(target, false); std::ranges::find(off, target) == off.end()) off.push_back(target);
-  }
-}
-
-void SoakWorld::ChangeItems(const Event& e) {
-  const std::vector<CElementContainer*> all = Elements(false);
-  const std::vector<CElementDropList*> lists = OfType<CElementDropList>(all);
-  const std::vector<CElementTree*> trees = OfType<CElementTree>(all);
-  const wchar_t* text = Pick(kTexts, e.d);
-  if (e.a % 2 && !lists.empty()) {
-    CElementDropList* list = lists[e.a / 2 % lists.size()];
-    const int count = list->GetCount(), index = int(e.c % uint32_t(count + 2)) - 1;  // ends included
-    switch (count > 80 ? 2 : e.b % 4) {
-      case 0: list->AddString(text); break;
-      case 1: list->InsertString(index, text); break;
-      case 2: list->DeleteString(unsigned(index)); break;
-      default: list->SetCurSel(index); break;
-    }
-  } else if (!trees.empty()) {
-    CElementTree* tree = trees[e.a / 2 % trees.size()];
-    const int id = int(e.c % uint32_t(tree->GetItem() + 1));
-    _TREE_ITEM parent;
-    if (tree->GetItem() < 200 && e.b % 3 != 0 && tree->GetItemById(id, parent)) {
-      _TREE_ITEM item{.eCheck = TREE_ITEM_CHECK(e.d % 3), .strText = text};
-      tree->InsertItem(item, &parent);
-    } else {
-      tree->DelItemChild(id);
-    }
-    tree->RecalcAndRefresh();
-  }
-}
-
-void SoakWorld::SwitchTheme() {
-  CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
-  auto* palette = env ? dynamic_cast<CThemePalette*>(env->GetPalette()) : nullptr;
-  if (palette) palette->LoadFile(FindThemeFile((m_dark = !m_dark) ? L"dark" : L"default"));
-  ::InvalidateRect(::GetParent(m_gallery->BoardWindow().GetSafeHwnd()), nullptr, TRUE);
-}
-
-void SoakWorld::HostAction(const Event& e) {
-  switch (e.kind) {
-    case Kind::Enable: Flip(m_disabled, e); break;
-    case Kind::Show: Flip(m_hidden, e); break;
+    // what the host does between events
+    case Kind::Enable: Flip(Elements(false), m_disabled, e); break;
+    case Kind::Show: Flip(Elements(false), m_hidden, e); break;
     case Kind::SetText:
       if (const auto all = Elements(false); !all.empty()) all[e.c % all.size()]->SetText(Pick(kTexts, e.b));
       break;
-    case Kind::Items: ChangeItems(e); break;
+    case Kind::Items: ChangeItems(Elements(false), e); break;
     case Kind::Date:
       // Mostly real days, some that no calendar has.
       for (CElementDatePicker* picker : OfType<CElementDatePicker>(Elements(false)))
         picker->SetDate(e.b % 4 ? int(19000000 + e.c % 2000 * 10000 + e.d % 13 * 100 + e.a % 32) : int(e.c));
       break;
-    case Kind::Theme: SwitchTheme(); break;
+    case Kind::Theme:
+      if (CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
+          auto* palette = env ? dynamic_cast<CThemePalette*>(env->GetPalette()) : nullptr)
+        palette->LoadFile(FindThemeFile((m_dark = !m_dark) ? L"dark" : L"default"));
+      ::InvalidateRect(::GetParent(m_gallery->BoardWindow().GetSafeHwnd()), nullptr, TRUE);
+      break;
     case Kind::Rebuild:
       m_gallery.reset(), m_hidden.clear(), m_disabled.clear();
       m_gallery = std::make_unique<GalleryWindow>(kBoardWidth);
       break;
-    default: break;
   }
+  m_screen.PumpUntilIdle();
 }
 
 bool SoakWorld::Settle() {
@@ -252,28 +265,6 @@ bool SoakWorld::Settle() {
       return true;
     }
   return false;
-}
-
-std::optional<std::string> SoakWorld::CheckHost(CElementHost* host, bool settled) const {
-  std::set<CElementContainer*> seen{host->Root()};
-  std::vector<CElementContainer*> todo{host->Root()};
-  while (!todo.empty()) {
-    CElementContainer* e = todo.back();
-    todo.pop_back();
-    if (e->GetHost() != host) return "an element reports another host";
-    for (CElementContainer* child : e->GetChildren()) {
-      if (child->GetParent() != e) return "a child names another parent";
-      if (!seen.insert(child).second) return "an element is in the tree twice";
-      todo.push_back(child);
-    }
-  }
-  const auto absent = [&](CElementContainer* e) { return e && !seen.count(e); };
-  for (CElementContainer* e : {host->Focus(), host->Hover(), host->Capture()})
-    if (absent(e)) return "the focus, hover or capture is on an element out of the tree";
-  if (settled && host->Capture()) return "an element holds the capture after the settle";
-  for (const auto& [element, id] : host->Timers())
-    if (absent(element)) return "a timer runs for an element out of the tree";
-  return std::nullopt;
 }
 
 std::optional<std::string> SoakWorld::Check(bool settled) {

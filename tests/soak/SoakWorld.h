@@ -49,13 +49,6 @@ class SoakWorld {
   std::vector<HWND> PopUps() const;
   POINT Target(uint32_t how, uint32_t u, uint32_t v);
   void Drag(const Event& e);
-  void HostAction(const Event& e);
-  // Turns an element off (hides or disables it, by the event's kind), or one it turned off
-  // back on.
-  void Flip(std::vector<CElementContainer*>& off, const Event& e);
-  void ChangeItems(const Event& e);
-  void SwitchTheme();
-  std::optional<std::string> CheckHost(CElementHost* host, bool settled) const;
 
   platform::headless::HeadlessScreen m_screen;
   std::unique_ptr<GalleryWindow> m_gallery;

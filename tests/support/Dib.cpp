@@ -15,24 +15,22 @@ std::vector<BYTE> MakeDib(int width, int height, int bitCount,
   BITMAPINFOHEADER h{sizeof h, width, height, 1, WORD(bitCount), BI_RGB, DWORD(stride * rows),
                      0, 0, DWORD(palette.size()), 0};
   std::memcpy(dib.data(), &h, sizeof h);
-  for (std::size_t i = 0; i < palette.size(); ++i) {
-    const RGBQUAD q{GetBValue(palette[i]), GetGValue(palette[i]), GetRValue(palette[i]), 0};
-    std::memcpy(dib.data() + sizeof h + i * sizeof q, &q, sizeof q);
-  }
+  // A colour as a table entry or a deep pixel holds it: blue, green, red, then `fourth`.
+  const auto put = [](BYTE* at, COLORREF c, BYTE fourth, std::size_t bytes) {
+    const RGBQUAD q{GetBValue(c), GetGValue(c), GetRValue(c), fourth};
+    std::memcpy(at, &q, bytes);
+  };
+  for (std::size_t i = 0; i < palette.size(); ++i)
+    put(dib.data() + sizeof h + i * sizeof(RGBQUAD), palette[i], 0, sizeof(RGBQUAD));
   for (int y = 0; y < rows; ++y) {
     BYTE* row = dib.data() + header + stride * (height < 0 ? y : rows - 1 - y);
     for (int x = 0; x < width; ++x) {
       const DWORD v = value(x, y);
-      if (bitCount >= 24) {
-        BYTE* p = row + std::size_t(x) * (bitCount / 8);
-        p[0] = GetBValue(v);
-        p[1] = GetGValue(v);
-        p[2] = GetRValue(v);
-        if (bitCount == 32) p[3] = 0xA5;  // noise in the unused byte, which readers ignore
-      } else {
-        const std::size_t bit = std::size_t(x) * bitCount;
+      const std::size_t bit = std::size_t(x) * bitCount;
+      if (bitCount >= 24)  // noise in a 32-bit pixel's unused byte, which readers ignore
+        put(row + bit / 8, v, 0xA5, std::size_t(bitCount / 8));
+      else
         row[bit / 8] |= BYTE(v << (8 - bitCount - bit % 8));
-      }
     }
   }
   return dib;

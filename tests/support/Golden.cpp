@@ -12,6 +12,9 @@
 namespace trellis::test {
 
 namespace fs = std::filesystem;
+using ::testing::AssertionFailure;
+using ::testing::AssertionResult;
+using ::testing::AssertionSuccess;
 using platform::Pixel;
 using platform::Surface;
 
@@ -19,13 +22,11 @@ namespace {
 
 constexpr Pixel kDiffMark = 0xFF0000;  // red
 
+constexpr std::string_view kNameCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-/";
+
 bool IsValidName(std::string_view name) {
-  if (name.empty() || name.front() == '/' || name.back() == '/') return false;
-  const bool charactersOk = std::all_of(name.begin(), name.end(), [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '-' || c == '/';
-  });
-  return charactersOk && name.find("//") == std::string_view::npos;
+  return !name.empty() && name.front() != '/' && name.back() != '/' && name.find("//") == name.npos &&
+         name.find_first_not_of(kNameCharacters) == name.npos;
 }
 
 bool UpdateRequested() {
@@ -57,13 +58,12 @@ Pixel Faded(Pixel p) {
 int CountDifferences(const Surface& actual, const Surface& golden, int channel, Surface& diff) {
   diff.Allocate(golden.Width(), golden.Height());
   int differing = 0;
-  for (int y = 0; y < golden.Height(); ++y) {
+  for (int y = 0; y < golden.Height(); ++y)
     for (int x = 0; x < golden.Width(); ++x) {
       const bool differs = ChannelDelta(actual.Row(y)[x], golden.Row(y)[x]) > channel;
       differing += differs;
       diff.Row(y)[x] = differs ? kDiffMark : Faded(golden.Row(y)[x]);
     }
-  }
   return differing;
 }
 
@@ -74,15 +74,13 @@ bool SaveCreatingFolders(const Surface& image, const fs::path& path) {
 }
 
 // Writes what the failure is about next to each other in the output folder and says where.
-::testing::AssertionResult Failure(const std::string& problem, std::string_view name,
-                                   const Surface& actual, const Surface* diff) {
-  auto failure = ::testing::AssertionFailure() << problem;
+AssertionResult Failure(AssertionResult failure, std::string_view name, const Surface& actual,
+                        const Surface* diff) {
   const std::string out = (OutputDirectory() / std::string(name)).string();
   const fs::path actualPath = out + ".actual.png";
-  if (SaveCreatingFolders(actual, actualPath))
-    failure << "; the actual picture is " << actualPath.string();
-  else
-    failure << "; the actual picture could not be written to " << actualPath.string();
+  failure << (SaveCreatingFolders(actual, actualPath) ? "; the actual picture is "
+                                                       : "; the actual picture could not be written to ")
+          << actualPath.string();
   const fs::path diffPath = out + ".diff.png";
   if (diff && SaveCreatingFolders(*diff, diffPath))
     failure << "; the diff is " << diffPath.string();
@@ -91,42 +89,34 @@ bool SaveCreatingFolders(const Surface& image, const fs::path& path) {
 
 }  // namespace
 
-::testing::AssertionResult MatchesGolden(const Surface& actual, std::string_view name,
-                                         GoldenTolerance tolerance) {
-  if (!IsValidName(name))
-    return ::testing::AssertionFailure() << "bad golden name '" << name << "'";
-  if (actual.Empty())
-    return ::testing::AssertionFailure() << "no picture to compare with " << name;
+AssertionResult MatchesGolden(const Surface& actual, std::string_view name, GoldenTolerance tolerance) {
+  if (!IsValidName(name)) return AssertionFailure() << "bad golden name '" << name << "'";
+  if (actual.Empty()) return AssertionFailure() << "no picture to compare with " << name;
   const fs::path golden = fs::path(TRELLIS_GOLDEN_DIR) / (std::string(name) + ".png");
-  if (UpdateRequested()) {
-    if (!SaveCreatingFolders(actual, golden))
-      return ::testing::AssertionFailure() << "could not write the golden " << golden.string();
-    return ::testing::AssertionSuccess() << "wrote the golden " << golden.string();
-  }
+  if (UpdateRequested())
+    return SaveCreatingFolders(actual, golden) ? AssertionSuccess() << "wrote the golden " << golden.string()
+                                               : AssertionFailure() << "could not write the golden " << golden.string();
 
   Surface expected;
   if (!platform::LoadPng(golden, expected))
-    return Failure("no readable golden " + golden.string() +
-                       " (run with TRELLIS_UPDATE_GOLDEN=1 to make it)",
+    return Failure(AssertionFailure() << "no readable golden " << golden.string()
+                                      << " (run with TRELLIS_UPDATE_GOLDEN=1 to make it)",
                    name, actual, nullptr);
   if (expected.Width() != actual.Width() || expected.Height() != actual.Height())
-    return Failure(std::string(name) + " is " + std::to_string(actual.Width()) + "x" +
-                       std::to_string(actual.Height()) + " but its golden is " +
-                       std::to_string(expected.Width()) + "x" + std::to_string(expected.Height()),
+    return Failure(AssertionFailure() << name << " is " << actual.Width() << "x" << actual.Height()
+                                      << " but its golden is " << expected.Width() << "x" << expected.Height(),
                    name, actual, nullptr);
   Surface diff;
   const int differing = CountDifferences(actual, expected, tolerance.channel, diff);
-  if (differing <= tolerance.pixels) return ::testing::AssertionSuccess();
-  return Failure(std::string(name) + ": " + std::to_string(differing) +
-                     " pixels differ by more than " + std::to_string(tolerance.channel) +
-                     " per channel (" + std::to_string(tolerance.pixels) + " allowed)",
+  if (differing <= tolerance.pixels) return AssertionSuccess();
+  return Failure(AssertionFailure() << name << ": " << differing << " pixels differ by more than "
+                                    << tolerance.channel << " per channel (" << tolerance.pixels << " allowed)",
                  name, actual, &diff);
 }
 
-::testing::AssertionResult MatchesGolden(HBITMAP actual, std::string_view name,
-                                         GoldenTolerance tolerance) {
+AssertionResult MatchesGolden(HBITMAP actual, std::string_view name, GoldenTolerance tolerance) {
   const platform::GdiBitmap* bitmap = platform::Resolve<platform::GdiBitmap>(actual);
-  if (!bitmap) return ::testing::AssertionFailure() << "not a bitmap to compare with " << name;
+  if (!bitmap) return AssertionFailure() << "not a bitmap to compare with " << name;
   return MatchesGolden(bitmap->surface, name, tolerance);
 }
 

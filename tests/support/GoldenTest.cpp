@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "platform/image/Png.h"
@@ -34,16 +33,14 @@ fs::path OutputFile(const std::string& name) {
 // overwrite them, so they always compare.
 class Golden : public ::testing::Test {
  protected:
-  Golden() {
-    if (const char* update = std::getenv("TRELLIS_UPDATE_GOLDEN")) m_update = update;
-    unsetenv("TRELLIS_UPDATE_GOLDEN");
-  }
+  Golden() { unsetenv(kUpdate); }
   ~Golden() override {
-    if (m_update) setenv("TRELLIS_UPDATE_GOLDEN", m_update->c_str(), 1);
+    if (!m_update.empty()) setenv(kUpdate, m_update.c_str(), 1);
   }
 
  private:
-  std::optional<std::string> m_update;
+  static constexpr const char* kUpdate = "TRELLIS_UPDATE_GOLDEN";
+  const std::string m_update = std::getenv(kUpdate) ? std::getenv(kUpdate) : "";  // empty updates nothing
 };
 
 }  // namespace
@@ -65,8 +62,7 @@ TEST_F(Golden, ToleranceMismatchesAndRefusals) {
   picture.Row(7)[15] = 0x000000;
   const fs::path actual = OutputFile("support/pattern.actual.png");
   const fs::path diff = OutputFile("support/pattern.diff.png");
-  fs::remove(actual);
-  fs::remove(diff);
+  for (const fs::path& stale : {actual, diff}) fs::remove(stale);
   const auto result = MatchesGolden(picture, "support/pattern", {.pixels = 1});
   ASSERT_FALSE(result);
   for (const std::string& words : {std::string("2 pixels differ"), actual.string(), diff.string()})
@@ -81,18 +77,14 @@ TEST_F(Golden, ToleranceMismatchesAndRefusals) {
 
   Surface small;
   small.Allocate(4, 4);
-  const struct {
-    const char* name;
-    const char* words;
-  } refusals[] = {{"support/pattern", "4x4 but its golden is 16x8"},
-                  {"support/no-such-golden", "TRELLIS_UPDATE_GOLDEN=1"},
-                  {"", "bad golden name"}, {"../escape", "bad golden name"},
-                  {"/absolute", "bad golden name"}, {"a b", "bad golden name"},
-                  {"trailing/", "bad golden name"}, {"double//slash", "bad golden name"}};
-  for (const auto& refusal : refusals) {
-    const auto refused = MatchesGolden(small, refusal.name);
-    EXPECT_FALSE(refused) << refusal.name;
-    EXPECT_NE(std::string(refused.message()).find(refusal.words), std::string::npos) << refused.message();
+  const std::pair<const char*, const char*> refusals[] = {  // a name, and words of its refusal
+      {"support/pattern", "4x4 but its golden is 16x8"}, {"support/no-such-golden", "TRELLIS_UPDATE_GOLDEN=1"},
+      {"", "bad golden name"}, {"../escape", "bad golden name"}, {"/absolute", "bad golden name"},
+      {"a b", "bad golden name"}, {"trailing/", "bad golden name"}, {"double//slash", "bad golden name"}};
+  for (const auto& [name, words] : refusals) {
+    const auto refused = MatchesGolden(small, name);
+    EXPECT_FALSE(refused) << name;
+    EXPECT_NE(std::string(refused.message()).find(words), std::string::npos) << refused.message();
   }
   EXPECT_TRUE(fs::exists(OutputFile("support/no-such-golden.actual.png")));
   EXPECT_FALSE(MatchesGolden(Surface(), "support/pattern"));

@@ -1,17 +1,31 @@
 #include "tests/support/HostFixture.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include "host/CGlobalEnv.h"
 #include "tests/support/Pixels.h"
 
 namespace trellis::test {
+namespace {
+
+using Screen = platform::headless::HeadlessScreen;
+
+// A press, release or click at a point of an element, then everything it causes.
+void ButtonAt(HostFixture& f, const CElementContainer& e, int x, int y,
+              void (Screen::*input)(int, int, platform::MouseButton),
+              platform::MouseButton button = platform::MouseButton::Left) {
+  const POINT pt = f.ScreenPoint(e, x, y);
+  (f.screen.*input)(pt.x, pt.y, button);
+  f.Pump();
+}
+
+}  // namespace
 
 std::vector<UINT> RecordingParent::NotifyCodes() const {
-  std::vector<UINT> codes;
-  for (const Notice& n : notices)
-    if (n.msg == WM_NOTIFY) codes.push_back(n.code);
-  return codes;
+  auto codes = notices | std::views::filter([](const Notice& n) { return n.msg == WM_NOTIFY; }) |
+               std::views::transform(&Notice::code);
+  return {codes.begin(), codes.end()};
 }
 
 void RecordingParent::ReactOnce(std::function<bool(const Notice&)> matches,
@@ -23,8 +37,7 @@ void RecordingParent::ReactOnce(std::function<bool(const Notice&)> matches,
 }
 
 int RecordingParent::OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) {
-  UINT code = 0;
-  if (msg == WM_NOTIFY && lParam) code = reinterpret_cast<const NMHDR*>(lParam)->code;
+  const UINT code = msg == WM_NOTIFY && lParam ? reinterpret_cast<const NMHDR*>(lParam)->code : 0;
   notices.push_back({fromId, msg, wParam, lParam, code});
   if (react) react(notices.back());
   return 1;
@@ -78,39 +91,15 @@ void HostFixture::MoveTo(const CElementContainer& e, int x, int y) {
   Pump();
 }
 
-void HostFixture::Press(const CElementContainer& e, int x, int y) {
-  const POINT pt = ScreenPoint(e, x, y);
-  screen.MouseDown(pt.x, pt.y);
-  Pump();
-}
-
-void HostFixture::Release(const CElementContainer& e, int x, int y) {
-  const POINT pt = ScreenPoint(e, x, y);
-  screen.MouseUp(pt.x, pt.y);
-  Pump();
-}
-
-void HostFixture::Click(const CElementContainer& e, int x, int y) {
-  const POINT pt = ScreenPoint(e, x, y);
-  screen.Click(pt.x, pt.y);
-  Pump();
-}
-
+void HostFixture::Press(const CElementContainer& e, int x, int y) { ButtonAt(*this, e, x, y, &Screen::MouseDown); }
+void HostFixture::Release(const CElementContainer& e, int x, int y) { ButtonAt(*this, e, x, y, &Screen::MouseUp); }
+void HostFixture::Click(const CElementContainer& e, int x, int y) { ButtonAt(*this, e, x, y, &Screen::Click); }
 void HostFixture::RightClick(const CElementContainer& e, int x, int y) {
-  const POINT pt = ScreenPoint(e, x, y);
-  screen.Click(pt.x, pt.y, platform::MouseButton::Right);
-  Pump();
+  ButtonAt(*this, e, x, y, &Screen::Click, platform::MouseButton::Right);
 }
 
-void HostFixture::Key(UINT vk) {
-  screen.KeyPress(vk);
-  Pump();
-}
-
-void HostFixture::Type(std::wstring_view text) {
-  screen.TypeText(text);
-  Pump();
-}
+void HostFixture::Key(UINT vk) { screen.KeyPress(vk), Pump(); }
+void HostFixture::Type(std::wstring_view text) { screen.TypeText(text), Pump(); }
 
 COLORREF HostFixture::PixelAt(const CElementContainer& e, int x, int y) {
   Pump();
@@ -123,8 +112,7 @@ std::vector<COLORREF> HostFixture::Shown(const CElementContainer& e, const RECT&
 }
 
 int HostFixture::PixelsOtherThan(const CElementContainer& e, const RECT& rect, COLORREF color) {
-  const std::vector<COLORREF> shown = Shown(e, rect);
-  return int(shown.size() - std::size_t(std::count(shown.begin(), shown.end(), color)));
+  return int(std::ranges::count_if(Shown(e, rect), [color](COLORREF c) { return c != color; }));
 }
 
 }  // namespace trellis::test
