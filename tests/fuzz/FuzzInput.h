@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "platform/gdi/Surface.h"
@@ -52,6 +54,13 @@ class FuzzInput {
   const std::uint8_t* m_data;
   const std::uint8_t* m_end;
 };
+
+// The bytes in a buffer of exactly their size, so a read even one past them is caught.
+inline std::unique_ptr<std::uint8_t[]> ExactCopy(const std::uint8_t* data, std::size_t size) {
+  std::unique_ptr<std::uint8_t[]> copy(new std::uint8_t[size]);  // new[0] is not null
+  std::memcpy(copy.get(), data, size);
+  return copy;
+}
 
 // Decodes into a surface holding one marked pixel, which a refusal must leave as it was.
 template <class Decode>

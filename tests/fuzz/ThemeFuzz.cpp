@@ -2,14 +2,13 @@
 // line that is not blank or a comment, each within the ranges a theme allows.
 #include <algorithm>
 #include <cwchar>
-#include <vector>
 
 #include "host/ThemeParser.h"
 #include "tests/fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::vector<std::uint8_t> copy(data, data + size);  // exactly sized: a read past it is caught
-  std::string_view rest(reinterpret_cast<const char*>(copy.data()), size);
+  const auto copy = ExactCopy(data, size);
+  std::string_view rest(reinterpret_cast<const char*>(copy.get()), size);
   ThemeDefinition theme;
   const std::optional<ThemeError> error = ParseTheme(rest, theme);
   if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);  // a byte-order mark is no text
