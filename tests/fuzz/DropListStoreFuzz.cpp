@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CElementDropList drop;
   std::vector<std::pair<std::wstring, unsigned long>> plain;  // text and data
   int selection = CElementDropList::INVALID_SEL_INDEX;
-  while (!in.Empty() && plain.size() < 200) {
+  while (!in.Empty() && plain.size() < 64) {
     const int count = int(plain.size());
     const int at = in.Pick(0, 15) ? int(in.Pick(-2, count + 1)) : int(in.Pick(INT_MIN, INT_MAX));
     const bool named = at >= 0 && at < count;

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 0:
       case 1:
         item.bShowBtn = in.Pick(0, 3) != 0, owner.nID = id;
-        if (s.GetItem() >= 3000) break;
+        if (s.GetItem() >= 300) break;
         FUZZ_CHECK(s.InsertItem(item, in.Flag() ? &owner : nullptr, kDefaultColors) || id < 0 || id >= s.GetItem());
         break;
       case 2: s.DelItemValue(id); break;
