@@ -59,6 +59,11 @@ class CDropWnd : public CWnd, public CElementContainer {
   // owner hears nothing. False, showing nothing, without a window.
   bool Open(std::span<const std::wstring> items, int selection, int pageCount,
             const RECT& controlOnScreen);
+  // While open, shows an item the owner inserted at `index` (or appended, for -1) or deleted
+  // there, and sizes and places the pop-up for the new count; the current row stays on its
+  // item. Nothing when the pop-up is closed: opening fills the list afresh.
+  void ItemInserted(int index, const wchar_t* text, int pageCount, const RECT& controlOnScreen);
+  void ItemDeleted(int index, int pageCount, const RECT& controlOnScreen);
   // Hides the pop-up, empties the list and lets the capture go. Nothing when it is closed.
   void Close();
   bool IsOpen() const;
@@ -94,6 +99,8 @@ class CDropWnd : public CWnd, public CElementContainer {
   int OnMouseWheel(UINT flags, int delta, POINT pt) override;
 
  private:
+  // Sizes the pop-up for the list's rows and places it by the control, then lays it out.
+  void Place(int pageCount, const RECT& controlOnScreen, int selection);
   // Places the list and the scroll bar for the rows and shows the first row and the selection.
   void LayOut(int selection);
   // The scroll bar follows the first row the list shows.

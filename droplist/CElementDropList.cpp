@@ -133,6 +133,7 @@ int CElementDropList::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
 int CElementDropList::AddString(const wchar_t* text) {
   if (!text) return -1;
   m_vecItem.emplace_back(text);
+  ShowItemChange(-1, m_vecItem.back().c_str());  // `text` may have been one of the items
   return GetCount() - 1;
 }
 
@@ -144,6 +145,7 @@ int CElementDropList::InsertString(int nIndex, const wchar_t* text) {
   m_vecItem.insert(m_vecItem.begin() + nIndex, text);
   ShiftItemData(m_mapItemData, unsigned(nIndex), +1);
   if (m_nCurSel >= nIndex && m_nCurSel < count) ++m_nCurSel;
+  ShowItemChange(nIndex, m_vecItem[std::size_t(nIndex)].c_str());
   return nIndex;
 }
 
@@ -158,7 +160,15 @@ int CElementDropList::DeleteString(unsigned int nIndex) {
     m_nCurSel = INVALID_SEL_INDEX;
   else if (m_nCurSel > int(nIndex) && m_nCurSel < count)
     --m_nCurSel;
+  ShowItemChange(int(nIndex), nullptr);
   return GetCount();
+}
+
+void CElementDropList::ShowItemChange(int index, const wchar_t* inserted) {
+  CRect screen;
+  if (!m_pDropWnd || !m_pDropWnd->IsOpen() || !GetContainerScreenRect(screen)) return;
+  if (inserted) m_pDropWnd->ItemInserted(index, inserted, m_nDropPageCount, screen);
+  else m_pDropWnd->ItemDeleted(index, m_nDropPageCount, screen);
 }
 
 const std::wstring& CElementDropList::GetItemText(int nIndex) const {

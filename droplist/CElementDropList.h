@@ -169,6 +169,9 @@ class CElementDropList : public CElementControl {
   const DROP_LIST_BMP_INFO* FindStatusBmp(DWORD state) const;
   // Hands a mouse message at a point of this control to the open pop-up.
   void ForwardToDropWnd(UINT msg, POINT pt, DWORD flags);
+  // Shows an item just inserted (text given; index -1 appended) or deleted (text null) in the
+  // open pop-up, so that a row chosen there is the item it shows.
+  void ShowItemChange(int index, const wchar_t* inserted);
   // Sends a notification; false when the parent destroyed this control while handling it.
   bool Notify(UINT code);
   // The pushed look shows while the press lasts; after a release inside, the focus shows over

@@ -92,6 +92,38 @@ TEST_F(DropListTest, ThePopupOpensBelowOrAboveAndFollowsKeysAndTheWheel) {
   EXPECT_EQ(PopupRect(drop), CRect(top.x, top.y + 1 - 362, top.x + kWidth, top.y + 1));
 }
 
+// A host may fill the list when it opens, and change it while it is open: the pop-up shows the
+// items as they are, grows with them, keeps the user's row on its item, and a chosen row is the
+// item it shows.
+TEST_F(DropListTest, AnOpenPopupShowsTheItemsAsTheyChange) {
+  parent.ReactOnce([](const Notice& n) { return n.code == DropList::DROPLIST_NM_DROPDOWN; },
+                   [&] { Fill(drop, 3); });
+  Drop(drop);
+  ASSERT_TRUE(parent.reacted && IsOpen(drop));
+  const auto rows = [&] {
+    std::vector<std::wstring> texts(std::size_t(PopupList(drop).GetCount()));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      CString text;
+      PopupList(drop).GetText(int(i), text);
+      texts[i] = text.GetString();
+    }
+    return texts;
+  };
+  EXPECT_EQ(rows(), (std::vector<std::wstring>{L"Item 0", L"Item 1", L"Item 2"}));
+  const int threeRows = PopupRect(drop).Height();
+  Key(VK_DOWN), Key(VK_DOWN);  // on "Item 1"
+  drop.InsertString(0, L"first");
+  drop.AddString(drop.GetItemText(0).c_str());  // an item's own text, while the items grow
+  drop.DeleteString(3);
+  EXPECT_EQ(rows(), (std::vector<std::wstring>{L"first", L"Item 0", L"Item 1", L"first"}));
+  EXPECT_GT(PopupRect(drop).Height(), threeRows);
+  EXPECT_EQ(PopupList(drop).GetCurSel(), 2);
+  Key(VK_RETURN);
+  EXPECT_FALSE(IsOpen(drop));
+  EXPECT_EQ(drop.GetCurSel(), 2);
+  EXPECT_EQ(drop.GetTextString(), CString(L"Item 1"));
+}
+
 TEST_F(DropListTest, TheScrollBarScrollsTheListAndKeepsThePopupOpen) {
   Fill(drop, 100000);
   Drop(drop);
