@@ -87,7 +87,8 @@ bool CDropWnd::Open(std::span<const std::wstring> items, int selection, int page
   if (!m_hWnd || !m_pList->m_hWnd) return false;
   m_pList->ResetContent();
   for (const std::wstring& text : items) m_pList->AddString(text.c_str());
-  Place(pageCount, controlOnScreen, selection >= 0 && selection < int(items.size()) ? selection : -1);
+  Place(pageCount, controlOnScreen,
+        selection >= 0 && selection < int(items.size()) ? selection : -1);
   CWnd::ShowWindow(SW_SHOW);
   CWnd::SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   return IsOpen();

@@ -159,7 +159,8 @@ TEST_F(MenuTest, AnOpenMenuLooksRightAndOnlyTheHoveredChoosableRowIsHighlighted)
   Pump();
   CRect shown;
   menu->GetWindowRect(&shown);
-  EXPECT_TRUE(trellis::test::MatchesGolden(trellis::test::ScreenPart(screen, shown), "host/menu_open"));
+  EXPECT_TRUE(
+      trellis::test::MatchesGolden(trellis::test::ScreenPart(screen, shown), "host/menu_open"));
 
   // Over a greyed row, or off the menu, no row is highlighted.
   const COLORREF plain = ThemeColor(L"Menu.Background");

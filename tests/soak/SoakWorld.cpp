@@ -91,8 +91,11 @@ std::optional<std::string> CheckHost(CElementHost* host, bool settled) {
 }
 
 // Turns an element off (hides or disables it, by the event's kind), or one it turned off back on.
-void Flip(const std::vector<CElementContainer*>& all, std::vector<CElementContainer*>& off, const Event& e) {
-  const auto set = [&e](CElementContainer* x, bool on) { e.kind == Kind::Show ? x->Show(on, 1) : x->Enable(on); };
+void Flip(const std::vector<CElementContainer*>& all, std::vector<CElementContainer*>& off,
+          const Event& e) {
+  const auto set = [&e](CElementContainer* x, bool on) {
+    e.kind == Kind::Show ? x->Show(on, 1) : x->Enable(on);
+  };
   // An element the stream turned off may have left with its owner (a control's own parts).
   std::erase_if(off, [&](CElementContainer* x) { return std::ranges::find(all, x) == all.end(); });
   if (!off.empty() && e.b % 3 != 0) {

@@ -20,7 +20,9 @@
 
 // LeakSanitizer's check, which only a sanitizer build links in; elsewhere nothing leaks.
 extern "C" __attribute__((weak)) int __lsan_do_recoverable_leak_check();
-static bool Leaked() { return __lsan_do_recoverable_leak_check && __lsan_do_recoverable_leak_check() != 0; }
+static bool Leaked() {
+  return __lsan_do_recoverable_leak_check && __lsan_do_recoverable_leak_check() != 0;
+}
 
 namespace {
 
@@ -45,7 +47,8 @@ std::optional<Indices> Numbers(const std::string& text) {
   Indices list;
   for (size_t from = 0, to = 0; from <= text.size(); from = to + 1) {
     to = std::min(text.find(',', from), text.size());
-    if (to == from || to - from > 18 || text.find_first_not_of("0123456789", from) < to) return std::nullopt;
+    if (to == from || to - from > 18 || text.find_first_not_of("0123456789", from) < to)
+      return std::nullopt;
     list.push_back(std::stoull(text.substr(from, to - from)));
   }
   return list;

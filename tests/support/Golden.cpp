@@ -22,11 +22,12 @@ namespace {
 
 constexpr Pixel kDiffMark = 0xFF0000;  // red
 
-constexpr std::string_view kNameCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-/";
+constexpr std::string_view kNameCharacters =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-/";
 
 bool IsValidName(std::string_view name) {
-  return !name.empty() && name.front() != '/' && name.back() != '/' && name.find("//") == name.npos &&
-         name.find_first_not_of(kNameCharacters) == name.npos;
+  return !name.empty() && name.front() != '/' && name.back() != '/' &&
+         name.find("//") == name.npos && name.find_first_not_of(kNameCharacters) == name.npos;
 }
 
 bool UpdateRequested() {
@@ -78,8 +79,9 @@ AssertionResult Failure(AssertionResult failure, std::string_view name, const Su
                         const Surface* diff) {
   const std::string out = (OutputDirectory() / std::string(name)).string();
   const fs::path actualPath = out + ".actual.png";
-  failure << (SaveCreatingFolders(actual, actualPath) ? "; the actual picture is "
-                                                       : "; the actual picture could not be written to ")
+  failure << (SaveCreatingFolders(actual, actualPath)
+                  ? "; the actual picture is "
+                  : "; the actual picture could not be written to ")
           << actualPath.string();
   const fs::path diffPath = out + ".diff.png";
   if (diff && SaveCreatingFolders(*diff, diffPath))
@@ -89,13 +91,15 @@ AssertionResult Failure(AssertionResult failure, std::string_view name, const Su
 
 }  // namespace
 
-AssertionResult MatchesGolden(const Surface& actual, std::string_view name, GoldenTolerance tolerance) {
+AssertionResult MatchesGolden(const Surface& actual, std::string_view name,
+                              GoldenTolerance tolerance) {
   if (!IsValidName(name)) return AssertionFailure() << "bad golden name '" << name << "'";
   if (actual.Empty()) return AssertionFailure() << "no picture to compare with " << name;
   const fs::path golden = fs::path(TRELLIS_GOLDEN_DIR) / (std::string(name) + ".png");
   if (UpdateRequested())
-    return SaveCreatingFolders(actual, golden) ? AssertionSuccess() << "wrote the golden " << golden.string()
-                                               : AssertionFailure() << "could not write the golden " << golden.string();
+    return SaveCreatingFolders(actual, golden)
+               ? AssertionSuccess() << "wrote the golden " << golden.string()
+               : AssertionFailure() << "could not write the golden " << golden.string();
 
   Surface expected;
   if (!platform::LoadPng(golden, expected))
@@ -103,14 +107,16 @@ AssertionResult MatchesGolden(const Surface& actual, std::string_view name, Gold
                                       << " (run with TRELLIS_UPDATE_GOLDEN=1 to make it)",
                    name, actual, nullptr);
   if (expected.Width() != actual.Width() || expected.Height() != actual.Height())
-    return Failure(AssertionFailure() << name << " is " << actual.Width() << "x" << actual.Height()
-                                      << " but its golden is " << expected.Width() << "x" << expected.Height(),
+    return Failure(AssertionFailure() << name << " is " << actual.Width() << "x"
+                                      << actual.Height() << " but its golden is "
+                                      << expected.Width() << "x" << expected.Height(),
                    name, actual, nullptr);
   Surface diff;
   const int differing = CountDifferences(actual, expected, tolerance.channel, diff);
   if (differing <= tolerance.pixels) return AssertionSuccess();
-  return Failure(AssertionFailure() << name << ": " << differing << " pixels differ by more than "
-                                    << tolerance.channel << " per channel (" << tolerance.pixels << " allowed)",
+  return Failure(AssertionFailure() << name << ": " << differing
+                                    << " pixels differ by more than " << tolerance.channel
+                                    << " per channel (" << tolerance.pixels << " allowed)",
                  name, actual, &diff);
 }
 

@@ -40,7 +40,8 @@ class Golden : public ::testing::Test {
 
  private:
   static constexpr const char* kUpdate = "TRELLIS_UPDATE_GOLDEN";
-  const std::string m_update = std::getenv(kUpdate) ? std::getenv(kUpdate) : "";  // empty updates nothing
+  // An empty value updates nothing, as no value does.
+  const std::string m_update = std::getenv(kUpdate) ? std::getenv(kUpdate) : "";
 };
 
 }  // namespace
@@ -78,9 +79,11 @@ TEST_F(Golden, ToleranceMismatchesAndRefusals) {
   Surface small;
   small.Allocate(4, 4);
   const std::pair<const char*, const char*> refusals[] = {  // a name, and words of its refusal
-      {"support/pattern", "4x4 but its golden is 16x8"}, {"support/no-such-golden", "TRELLIS_UPDATE_GOLDEN=1"},
+      {"support/pattern", "4x4 but its golden is 16x8"},
+      {"support/no-such-golden", "TRELLIS_UPDATE_GOLDEN=1"},
       {"", "bad golden name"}, {"../escape", "bad golden name"}, {"/absolute", "bad golden name"},
-      {"a b", "bad golden name"}, {"trailing/", "bad golden name"}, {"double//slash", "bad golden name"}};
+      {"a b", "bad golden name"}, {"trailing/", "bad golden name"},
+      {"double//slash", "bad golden name"}};
   for (const auto& [name, words] : refusals) {
     const auto refused = MatchesGolden(small, name);
     EXPECT_FALSE(refused) << name;

@@ -91,9 +91,15 @@ void HostFixture::MoveTo(const CElementContainer& e, int x, int y) {
   Pump();
 }
 
-void HostFixture::Press(const CElementContainer& e, int x, int y) { ButtonAt(*this, e, x, y, &Screen::MouseDown); }
-void HostFixture::Release(const CElementContainer& e, int x, int y) { ButtonAt(*this, e, x, y, &Screen::MouseUp); }
-void HostFixture::Click(const CElementContainer& e, int x, int y) { ButtonAt(*this, e, x, y, &Screen::Click); }
+void HostFixture::Press(const CElementContainer& e, int x, int y) {
+  ButtonAt(*this, e, x, y, &Screen::MouseDown);
+}
+void HostFixture::Release(const CElementContainer& e, int x, int y) {
+  ButtonAt(*this, e, x, y, &Screen::MouseUp);
+}
+void HostFixture::Click(const CElementContainer& e, int x, int y) {
+  ButtonAt(*this, e, x, y, &Screen::Click);
+}
 void HostFixture::RightClick(const CElementContainer& e, int x, int y) {
   ButtonAt(*this, e, x, y, &Screen::Click, platform::MouseButton::Right);
 }

@@ -29,10 +29,12 @@ std::vector<COLORREF> ReadRow(HBITMAP bitmap, int y) {
   BITMAP bm{};
   if (!GetObjectW(bitmap, sizeof bm, &bm) || y < 0 || y >= bm.bmHeight) return {};
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB,
+                    0, 0, 0, 0, 0};
   std::vector<RGBQUAD> row(static_cast<std::size_t>(bm.bmWidth));
   HDC dc = CreateCompatibleDC(nullptr);
-  if (GetDIBits(dc, bitmap, static_cast<UINT>(y), 1, row.data(), &info, DIB_RGB_COLORS) != 1) row.clear();
+  if (GetDIBits(dc, bitmap, static_cast<UINT>(y), 1, row.data(), &info, DIB_RGB_COLORS) != 1)
+    row.clear();
   DeleteDC(dc);
   std::vector<COLORREF> out;
   for (const RGBQUAD& q : row) out.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
@@ -65,13 +67,16 @@ platform::Surface ScreenPart(platform::headless::HeadlessScreen& screen, const R
   RECT r;
   platform::Surface part;
   if (IntersectRect(&r, &rect, &bounds) && part.Allocate(r.right - r.left, r.bottom - r.top))
-    for (int y = r.top; y < r.bottom; ++y) std::copy(shown.Row(y) + r.left, shown.Row(y) + r.right, part.Row(y - r.top));
+    for (int y = r.top; y < r.bottom; ++y)
+      std::copy(shown.Row(y) + r.left, shown.Row(y) + r.right, part.Row(y - r.top));
   return part;
 }
 
 std::vector<COLORREF> Colors(const platform::Surface& picture) {
   std::vector<COLORREF> out(std::size_t(picture.Width()) * std::size_t(picture.Height()));
-  std::transform(picture.Row(0), picture.Row(0) + out.size(), out.begin(), platform::ColorFromPixel);  // rows abut
+  // The rows lie end to end.
+  std::transform(picture.Row(0), picture.Row(0) + out.size(), out.begin(),
+                 platform::ColorFromPixel);
   return out;
 }
 

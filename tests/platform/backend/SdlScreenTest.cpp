@@ -59,7 +59,9 @@ class SdlScreenTest : public ::testing::Test {
   }
 
   static void Push(SDL_Event e) { ASSERT_EQ(SDL_PushEvent(&e), 1); }
-  static void PushKey(Uint32 type, SDL_Keycode key) { Push({.key = {.type = type, .keysym = {.sym = key}}}); }
+  static void PushKey(Uint32 type, SDL_Keycode key) {
+    Push({.key = {.type = type, .keysym = {.sym = key}}});
+  }
   static void PushText(Uint32 type, const char* utf8) {
     SDL_Event e{.type = type};
     SDL_strlcpy(type == SDL_TEXTINPUT ? e.text.text : e.edit.text, utf8, sizeof(e.text.text));

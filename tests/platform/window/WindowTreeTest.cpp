@@ -79,10 +79,10 @@ TEST_F(WindowTree, DestroyGoesOwnedFirstThenDownThenBackUp) {
   });
   ClearLog();
   EXPECT_TRUE(DestroyWindow(parent));
-  EXPECT_EQ(Sequence({WM_DESTROY, WM_NCDESTROY}), (Order{{owned, WM_DESTROY}, {owned, WM_NCDESTROY}, {parent, WM_DESTROY},
-                          {child, WM_DESTROY}, {grandchild, WM_DESTROY},
-                          {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY},
-                          {parent, WM_NCDESTROY}}));
+  EXPECT_EQ(Sequence({WM_DESTROY, WM_NCDESTROY}),
+            (Order{{owned, WM_DESTROY}, {owned, WM_NCDESTROY}, {parent, WM_DESTROY},
+                   {child, WM_DESTROY}, {grandchild, WM_DESTROY}, {grandchild, WM_NCDESTROY},
+                   {child, WM_NCDESTROY}, {parent, WM_NCDESTROY}}));
   for (HWND h : {parent, child, grandchild, owned}) EXPECT_FALSE(IsWindow(h));
 }
 
@@ -129,8 +129,9 @@ TEST_F(WindowTree, AScreenResizeTellsTopLevelWindowsOnceAndKeepsPaintingInBounds
   std::vector<std::pair<HWND, LPARAM>> told;
   for (const Logged& m : Received({WM_DISPLAYCHANGE})) told.push_back({m.hwnd, m.lParam});
   std::sort(told.begin(), told.end());
-  EXPECT_EQ(told, (std::vector<std::pair<HWND, LPARAM>>{{std::min(top, hidden), MAKELPARAM(300, 200)},
-                                                       {std::max(top, hidden), MAKELPARAM(300, 200)}}));
+  EXPECT_EQ(told, (std::vector<std::pair<HWND, LPARAM>>{
+                      {std::min(top, hidden), MAKELPARAM(300, 200)},
+                      {std::max(top, hidden), MAKELPARAM(300, 200)}}));
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 200);
   RECT all{0, 0, 1000, 1000};
   HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
