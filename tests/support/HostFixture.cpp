@@ -1,7 +1,6 @@
 #include "tests/support/HostFixture.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "host/CGlobalEnv.h"
 #include "tests/support/Pixels.h"
@@ -23,9 +22,10 @@ void ButtonAt(HostFixture& f, const CElementContainer& e, int x, int y,
 }  // namespace
 
 std::vector<UINT> RecordingParent::NotifyCodes() const {
-  auto codes = notices | std::views::filter([](const Notice& n) { return n.msg == WM_NOTIFY; }) |
-               std::views::transform(&Notice::code);
-  return {codes.begin(), codes.end()};
+  std::vector<UINT> codes;
+  for (const Notice& n : notices)
+    if (n.msg == WM_NOTIFY) codes.push_back(n.code);
+  return codes;
 }
 
 void RecordingParent::ReactOnce(std::function<bool(const Notice&)> matches,
@@ -118,7 +118,8 @@ std::vector<COLORREF> HostFixture::Shown(const CElementContainer& e, const RECT&
 }
 
 int HostFixture::PixelsOtherThan(const CElementContainer& e, const RECT& rect, COLORREF color) {
-  return int(std::ranges::count_if(Shown(e, rect), [color](COLORREF c) { return c != color; }));
+  const std::vector<COLORREF> shown = Shown(e, rect);
+  return int(std::count_if(shown.begin(), shown.end(), [color](COLORREF c) { return c != color; }));
 }
 
 }  // namespace trellis::test
