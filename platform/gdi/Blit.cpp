@@ -326,15 +326,14 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, LPVOID bits, LPBITMA
     const int y = topDown ? int(k) : int(height - 1 - k);
     auto* out = static_cast<BYTE*>(bits) + stride * (k - start);
     const Pixel* in = s.Row(y);
+    if (h.biBitCount == 32) {  // a pixel is laid out as a 32-bit DIB's
+      std::memcpy(out, in, stride);
+      continue;
+    }
     for (int x = 0; x < s.Width(); ++x) {
-      const Pixel p = in[x];
-      if (h.biBitCount == 32) {
-        std::memcpy(out + 4 * x, &p, 4);
-      } else {
-        out[3 * x] = BYTE(p);
-        out[3 * x + 1] = BYTE(p >> 8);
-        out[3 * x + 2] = BYTE(p >> 16);
-      }
+      out[3 * x] = BYTE(in[x]);
+      out[3 * x + 1] = BYTE(in[x] >> 8);
+      out[3 * x + 2] = BYTE(in[x] >> 16);
     }
   }
   return int(copied);
