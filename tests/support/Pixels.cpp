@@ -23,21 +23,23 @@ Canvas::~Canvas() {
 
 namespace {
 
-// One row of a bitmap through GetDIBits, so reads ignore any DC's origin and clip; empty
-// outside the bitmap or for a bad handle.
-std::vector<COLORREF> ReadRow(HBITMAP bitmap, int y) {
+// Rows [y, y + count) of a bitmap through GetDIBits, end to end, so reads ignore any DC's
+// origin and clip; empty outside the bitmap or for a bad handle.
+std::vector<COLORREF> ReadRows(HBITMAP bitmap, int y, int count) {
   BITMAP bm{};
-  if (!GetObjectW(bitmap, sizeof bm, &bm) || y < 0 || y >= bm.bmHeight) return {};
+  if (!GetObjectW(bitmap, sizeof bm, &bm) || y < 0 || count <= 0 || y + count > bm.bmHeight)
+    return {};
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB,
                     0, 0, 0, 0, 0};
-  std::vector<RGBQUAD> row(static_cast<std::size_t>(bm.bmWidth));
+  std::vector<RGBQUAD> rows(std::size_t(bm.bmWidth) * std::size_t(count));
   HDC dc = CreateCompatibleDC(nullptr);
-  if (GetDIBits(dc, bitmap, static_cast<UINT>(y), 1, row.data(), &info, DIB_RGB_COLORS) != 1)
-    row.clear();
+  if (GetDIBits(dc, bitmap, UINT(y), UINT(count), rows.data(), &info, DIB_RGB_COLORS) != count)
+    rows.clear();
   DeleteDC(dc);
   std::vector<COLORREF> out;
-  for (const RGBQUAD& q : row) out.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+  out.reserve(rows.size());
+  for (const RGBQUAD& q : rows) out.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
   return out;
 }
 
@@ -46,17 +48,17 @@ std::vector<COLORREF> ReadRow(HBITMAP bitmap, int y) {
 COLORREF Canvas::At(int x, int y) const { return BitmapPixel(m_bitmap, x, y); }
 
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y) {
-  const auto row = ReadRow(bitmap, y);
+  const auto row = ReadRows(bitmap, y, 1);
   return x >= 0 && std::size_t(x) < row.size() ? row[std::size_t(x)] : CLR_INVALID;
 }
 
 int Canvas::Count(COLORREF color, const RECT& rect) const {
+  const int top = std::max(0, int(rect.top)), bottom = std::min(m_height, int(rect.bottom));
+  const auto rows = ReadRows(m_bitmap, top, bottom - top);
   int n = 0;
-  for (int y = std::max(0, int(rect.top)); y < std::min(m_height, int(rect.bottom)); ++y) {
-    const auto row = ReadRow(m_bitmap, y);
+  for (int y = 0; y < bottom - top; ++y)
     for (int x = std::max(0, int(rect.left)); x < std::min(m_width, int(rect.right)); ++x)
-      n += row[static_cast<std::size_t>(x)] == color;
-  }
+      n += rows[std::size_t(y) * std::size_t(m_width) + std::size_t(x)] == color;
   return n;
 }
 

@@ -33,6 +33,8 @@ void ExpectConsistent(const StoreUnderTest& store) {
   EXPECT_EQ(root.nChildCount, int(store.m_vecChildren[0].size()));
 
   std::size_t listed = 0;
+  // Ancestors with a hidden button, item by item: a parent's id is below its child's.
+  std::vector<int> hidden(std::size_t(count), 0);
   for (int i = 0; i < count; ++i) {
     const _TREE_ITEM& item = store.m_vecItems[std::size_t(i)];
     const std::vector<int>& children = store.m_vecChildren[std::size_t(i)];
@@ -49,10 +51,8 @@ void ExpectConsistent(const StoreUnderTest& store) {
     ASSERT_LT(std::size_t(item.nIndex), siblings.size()) << "item " << i;
     EXPECT_EQ(siblings[std::size_t(item.nIndex)], i);
     if (item.nParentID != 0) {
-      int hidden = 0;
-      for (int p = item.nParentID; p != 0; p = store.m_vecItems[std::size_t(p)].nParentID)
-        hidden += store.m_vecItems[std::size_t(p)].bShowBtn == 0;
-      EXPECT_EQ(item.nFatherBtnNoShow, hidden) << "item " << i;
+      hidden[std::size_t(i)] = hidden[std::size_t(item.nParentID)] + (parent.bShowBtn == 0);
+      EXPECT_EQ(item.nFatherBtnNoShow, hidden[std::size_t(i)]) << "item " << i;
     }
   }
   // Every item sits in exactly one list: its parent's, at its nIndex (checked above).
