@@ -17,12 +17,18 @@ int CElementControl::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
 }
 
 PressStep CElementControl::Press(PressEvent event, POINT pt, DWORD keys) {
-  const PressStep step = m_press.On(event, IsEnable(), GetDrawRect().PtInRect(pt), keys);
+  const PressStep step = m_press.On(event, IsEnable(), PressPartAt(pt), keys);
   if (step.takeCapture) SetCapture();
   if (step.releaseCapture) ReleaseCapture();
-  if (step.changed) InvalidContainerRect(0, nullptr);
+  if (step.changed) OnPressLookChanged(step);
   return step;
 }
+
+PressPart CElementControl::PressPartAt(POINT pt) const {
+  return GetDrawRect().PtInRect(pt) ? kWholePart : kNoPart;
+}
+
+void CElementControl::OnPressLookChanged(const PressStep&) { InvalidContainerRect(0, nullptr); }
 
 void CElementControl::SetCheck(int checked) {
   if ((checked != 0) == m_bChecked) return;

@@ -39,10 +39,17 @@ class CElementControl : public CElementContainer {
   int OnEnable() override;
 
   // Runs a mouse event through the press machine and carries it out: the capture is taken or
-  // let go, and the whole element repainted when its look changed. `pt` is in element
-  // coordinates; `keys` are the MK_ flags of a move. A disabled control's events come back
-  // ignored, and nothing has changed.
+  // let go, and OnPressLookChanged called when a part's look changed. `pt` is in element
+  // coordinates and names the part through PressPartAt; `keys` are the MK_ flags of a move. A
+  // disabled control's events come back ignored, and nothing has changed. Repeat requests are
+  // the control's to carry out.
   PressStep Press(PressEvent event, POINT pt = {0, 0}, DWORD keys = 0);
+  // The part under a point in element coordinates: the whole element, or none outside it. A
+  // control with several parts answers with its own.
+  virtual PressPart PressPartAt(POINT pt) const;
+  // Repaints after a look change: the whole element. A control with many parts may repaint
+  // only the parts the step names.
+  virtual void OnPressLookChanged(const PressStep& step);
   // The colour state the control shows now: a pure function of its flags.
   DWORD GetLook() const { return ControlLook(m_press, IsEnable(), IsFocus()); }
   const PressMachine& GetPress() const { return m_press; }

@@ -1,33 +1,52 @@
 // The shared press machine: the event table in PressMachine.h, row by row.
 #include "host/PressMachine.h"
 
-PressStep PressMachine::On(PressEvent event, bool enabled, bool inside, DWORD keys) {
+PressStep PressMachine::On(PressEvent event, bool enabled, PressPart part, DWORD keys) {
   PressStep step;
+  step.hotBefore = m_nHot;
+  step.activeBefore = m_nActive;
   if (!enabled && event != PressEvent::Cancel) {
     step.ignored = true;
     return step;
   }
-  const bool wasPressed = m_bPressed, wasPushed = PushedLook(), wasHover = m_bHover;
+  const bool wasPushed = PushedLook();
+  const PressPart wasActive = m_nActive;
   switch (event) {
     case PressEvent::Down:
-      m_bPressed = inside;
-      m_bInside = m_bHover = inside;
-      step.takeCapture = inside;
+      m_nActive = m_nHot = part;
+      step.takeCapture = part != kNoPart;
+      if (Repeats(part)) {
+        m_bRepeating = false;
+        step.startRepeat = m_policy.repeatDelay;
+      }
       break;
     case PressEvent::Move:
-      if (m_bPressed && m_policy.otherButtonsCancel && keys != MK_LBUTTON) m_bPressed = false;
-      m_bInside = m_bHover = inside;
+      if (Pressed() && m_policy.otherButtonsCancel && keys != MK_LBUTTON) m_nActive = kNoPart;
+      m_nHot = part;
       break;
     case PressEvent::Up:
-      m_bPressed = false;
-      m_bInside = m_bHover = inside;
-      step.click = m_policy.click == PressPolicy::Click::ReleaseAnywhere || (wasPressed && inside);
+      m_nActive = kNoPart;
+      m_nHot = part;
+      step.click = m_policy.click == PressPolicy::Click::ReleaseAnywhere ||
+                   (wasActive != kNoPart && part == wasActive);
       break;
-    case PressEvent::Leave: m_bInside = m_bHover = false; break;
-    case PressEvent::Cancel: m_bPressed = false; break;
+    case PressEvent::Leave: m_nHot = kNoPart; break;
+    case PressEvent::Cancel: m_nActive = kNoPart; break;
+    case PressEvent::Tick:
+      if (!Repeats(m_nActive)) {
+        step.stopRepeat = true;
+        break;
+      }
+      step.repeat = true;
+      if (!m_bRepeating) {
+        m_bRepeating = true;
+        step.startRepeat = m_policy.repeatRate;
+      }
+      break;
   }
-  step.releaseCapture = wasPressed && !m_bPressed;
-  step.changed = wasPushed != PushedLook() || wasHover != m_bHover;
+  step.releaseCapture = wasActive != kNoPart && m_nActive == kNoPart;
+  if (step.releaseCapture && Repeats(wasActive)) step.stopRepeat = true;
+  step.changed = wasPushed != PushedLook() || step.hotBefore != m_nHot;
   return step;
 }
 
@@ -42,5 +61,13 @@ DWORD ControlLook(const PressMachine& press, bool enabled, bool focused) {
     if (hover) return COLOR_STATE_HOVER;
     if (focused) return COLOR_STATE_FOCUS;
   }
+  return COLOR_STATE_NORMAL;
+}
+
+DWORD PartLook(const PressMachine& press, PressPart part, bool enabled) {
+  if (!enabled) return COLOR_STATE_DISABLE;
+  if (part == kNoPart) return COLOR_STATE_NORMAL;
+  if (press.PushedLook() && press.Active() == part) return COLOR_STATE_PUSH;
+  if (press.Hot() == part) return COLOR_STATE_HOVER;
   return COLOR_STATE_NORMAL;
 }

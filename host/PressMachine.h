@@ -1,41 +1,58 @@
 // The press, hover and look machine that every control of the library shares, written once.
 //
-// The machine keeps three flags: pressed (a left press began on the element and is not over),
-// inside (the pointer was last seen inside) and hover (the pointer is over the element). Each
-// event gives a new state and tells the element what to do; the element only carries it out.
+// The machine works on parts, not on elements: an element numbers the parts it has (a check box
+// has one, kWholePart; a scroll bar its arrows, track and thumb; a tree a box, a button and a
+// text per row) and answers which part lies under a point, kNoPart for none. The machine keeps
+// two parts: the hot part (under the pointer) and the active part (where a left press began and
+// is not over). Each event gives a new state and tells the element what to do; the element
+// only carries it out.
 //
 //   event             state before              after                         capture  click
-//   Down(in)          any                       pressed = in, inside = hover = in  take if in  -
-//   Move(in, keys)    pressed, keys = left      inside = hover = in                  -        -
-//                     only (or the policy lets
+//   Down(p)           any                       active = hot = p              take if  -
+//                                                                             p is one
+//   Move(p, keys)     active, keys = left only  hot = p                       -        -
+//                     (or the policy lets
 //                     other buttons be)
-//                     pressed, other keys and   pressed = 0, inside = hover = in    let go    -
+//                     active, other keys and    active = none, hot = p        let go   -
 //                     OtherButtonsCancel
-//                     not pressed               inside = hover = in                  -        -
-//   Up(in)            pressed                   pressed = 0, inside = hover = in    let go    in, or
-//                                                                                             always with
-//                                                                                             ReleaseAnywhere
-//                     not pressed               inside = hover = in                  -        only with
-//                                                                                             ReleaseAnywhere
-//   Leave             any                       inside = hover = 0 (a press stays:   -        -
-//                                               coming back can still complete it)
-//   Cancel            pressed                   pressed = 0                         let go    -
+//                     no press                  hot = p                       -        -
+//   Up(p)             active                    active = none, hot = p        let go   p = active,
+//                                                                                      or always with
+//                                                                                      ReleaseAnywhere
+//                     no press                  hot = p                       -        only with
+//                                                                                      ReleaseAnywhere
+//   Leave             any                       hot = none (a press stays:    -        -
+//                                               coming back can complete it)
+//   Cancel            active                    active = none                 let go   -
+//   Tick              active, repeating part    (unchanged)                   -        repeat
 //   (disabled)        any input event           nothing changes; the event is ignored
 //
 // Disabling the element during a press is a Cancel: a disabled element ignores the release,
 // so a press it kept would hold the capture, and every mouse message of the window, for good.
 //
-// The look is a pure function of the flags (ControlLook): disabled, then pushed (pressed with
-// the pointer inside), then hover and focus in the order the control's policy gives.
+// Auto-repeat: a press on a part the policy names as repeating asks for the repeat timer at the
+// policy's delay; the first Tick switches it to the policy's rate; every Tick while that part
+// is held asks for the part's action again (the element decides whether the pointer must still
+// be on it), and a Tick with nothing held, a release or a cancel stops the timer.
+//
+// A look is a pure function of the state: a part is pushed while it is active with the pointer
+// on it (PartLook); a whole control shows disabled, then pushed, then hover and focus in the
+// order the control's policy gives (ControlLook).
 #pragma once
 
 #include "host/ColorTable.h"
 #include "platform/win32/WinInput.h"
 
+// A part of an element, numbered by the element. Parts are compared, never ordered.
+using PressPart = int;
+constexpr PressPart kNoPart = 0;
+// The one part of a single-part control: the element's whole rectangle.
+constexpr PressPart kWholePart = 1;
+
 struct PressPolicy {
   // Where a release completes a click.
   enum class Click {
-    ReleaseInside,    // only a release inside after a press inside (the plain check box, radio)
+    ReleaseInside,    // only a release on the pressed part (the plain check box, radio)
     ReleaseAnywhere,  // every release while enabled, wherever it is (the system button)
   };
   Click click = Click::ReleaseInside;
@@ -43,9 +60,13 @@ struct PressPolicy {
   bool otherButtonsCancel = false;
   // Focus shows over hover (edit box, radio bitmaps); otherwise hover shows over focus.
   bool focusOverHover = false;
+  // Which parts repeat their action while held; none without it.
+  bool (*repeats)(PressPart part) = nullptr;
+  UINT repeatDelay = 0;  // ms from the press to the first repeat
+  UINT repeatRate = 0;   // ms between repeats after the first
 };
 
-enum class PressEvent { Down, Move, Up, Leave, Cancel };
+enum class PressEvent { Down, Move, Up, Leave, Cancel, Tick };
 
 // What an event asks of the element.
 struct PressStep {
@@ -53,7 +74,12 @@ struct PressStep {
   bool takeCapture = false;
   bool releaseCapture = false;
   bool click = false;
-  bool changed = false;         // a flag the look depends on changed: repaint
+  bool changed = false;         // a part's look changed: repaint hot/active before and after
+  PressPart hotBefore = kNoPart;
+  PressPart activeBefore = kNoPart;
+  UINT startRepeat = 0;         // (re)start the repeat timer with this period, in ms
+  bool stopRepeat = false;      // stop the repeat timer
+  bool repeat = false;          // do the held part's action again
 };
 
 class PressMachine {
@@ -61,21 +87,30 @@ class PressMachine {
   PressMachine() = default;
   explicit PressMachine(PressPolicy policy) : m_policy(policy) {}
 
-  // `inside`: the event's point lies inside the element. `keys`: the MK_ flags of a move.
-  PressStep On(PressEvent event, bool enabled, bool inside = false, DWORD keys = 0);
+  // `part`: the part under the event's point, kNoPart outside every part. `keys`: the MK_ flags
+  // of a move.
+  PressStep On(PressEvent event, bool enabled, PressPart part = kNoPart, DWORD keys = 0);
 
-  bool Pressed() const { return m_bPressed; }
-  bool Hover() const { return m_bHover; }
-  // Pressed, with the pointer back inside.
-  bool PushedLook() const { return m_bPressed && m_bInside; }
+  PressPart Hot() const { return m_nHot; }
+  PressPart Active() const { return m_nActive; }
+  bool Pressed() const { return m_nActive != kNoPart; }
+  bool Hover() const { return m_nHot != kNoPart; }
+  // Pressed, with the pointer back on the pressed part.
+  bool PushedLook() const { return Pressed() && m_nHot == m_nActive; }
   const PressPolicy& Policy() const { return m_policy; }
 
  private:
+  bool Repeats(PressPart part) const {
+    return part != kNoPart && m_policy.repeats && m_policy.repeats(part);
+  }
+
   PressPolicy m_policy;
-  bool m_bPressed = false;
-  bool m_bInside = false;
-  bool m_bHover = false;
+  PressPart m_nHot = kNoPart;
+  PressPart m_nActive = kNoPart;
+  bool m_bRepeating = false;  // the repeat timer runs at its rate, past the first delay
 };
 
 // The colour state (COLOR_STATE_*) a control shows for its flags.
 DWORD ControlLook(const PressMachine& press, bool enabled, bool focused);
+// The colour state of one part: disabled, pushed, hover or normal.
+DWORD PartLook(const PressMachine& press, PressPart part, bool enabled);

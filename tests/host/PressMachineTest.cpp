@@ -1,7 +1,8 @@
-// The shared press machine, row by row of the event table in host/PressMachine.h, and the look
-// that its flags give.
+// The shared press machine, row by row of the event table in host/PressMachine.h, and the looks
+// that its state gives.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "host/PressMachine.h"
@@ -13,11 +14,18 @@ constexpr PressPolicy kInside{};  // the plain check box
 constexpr PressPolicy kAnywhere{PressPolicy::Click::ReleaseAnywhere, false, false};
 constexpr PressPolicy kCancelling{PressPolicy::Click::ReleaseInside, true, false};
 
+// Parts of a three-part element: two that repeat while held (arrows) and one that does not.
+constexpr PressPart kArrow = 2, kOtherArrow = 3, kThumb = 4;
+constexpr PressPolicy kRepeating{PressPolicy::Click::ReleaseInside, false, false,
+                                 [](PressPart p) { return p == kArrow || p == kOtherArrow; }, 400,
+                                 60};
+
 struct Input {
   E event;
-  bool inside = true;
+  PressPart part = kWholePart;
   DWORD keys = MK_LBUTTON;
 };
+constexpr PressPart kOut = kNoPart;
 
 struct Row {
   const char* name;
@@ -28,21 +36,23 @@ struct Row {
   // expected after the event
   bool pressed, hover, pushedLook;
   bool takeCapture, releaseCapture, click;
+  UINT startRepeat = 0;
+  bool stopRepeat = false, repeat = false;
 };
 
 const Row kRows[] = {
     // name                         policy     before                                 event                      en  P  H  look  take  let  click
     {"down inside",                 kInside,   {},                                    {E::Down},                 true, true, true, true, true, false, false},
-    {"down outside (captured)",     kInside,   {},                                    {E::Down, false},          true, false, false, false, false, false, false},
-    {"move off while pressed",      kInside,   {{E::Down}},                           {E::Move, false},          true, true, false, false, false, false, false},
-    {"move back while pressed",     kInside,   {{E::Down}, {E::Move, false}},         {E::Move},                 true, true, true, true, false, false, false},
+    {"down outside (captured)",     kInside,   {},                                    {E::Down, kOut},          true, false, false, false, false, false, false},
+    {"move off while pressed",      kInside,   {{E::Down}},                           {E::Move, kOut},          true, true, false, false, false, false, false},
+    {"move back while pressed",     kInside,   {{E::Down}, {E::Move, kOut}},         {E::Move},                 true, true, true, true, false, false, false},
     {"other button keeps press",    kInside,   {{E::Down}},                           {E::Move, true, MK_LBUTTON | MK_RBUTTON}, true, true, true, true, false, false, false},
     {"other button cancels",        kCancelling, {{E::Down}},                         {E::Move, true, MK_LBUTTON | MK_RBUTTON}, true, false, true, false, false, true, false},
     {"no button cancels",           kCancelling, {{E::Down}},                         {E::Move, true, 0},        true, false, true, false, false, true, false},
     {"hover without press",         kCancelling, {},                                  {E::Move, true, 0},        true, false, true, false, false, false, false},
     {"release inside clicks",       kInside,   {{E::Down}},                           {E::Up},                   true, false, true, false, false, true, true},
-    {"release outside: no click",   kInside,   {{E::Down}, {E::Move, false}},         {E::Up, false},            true, false, false, false, false, true, false},
-    {"anywhere: outside clicks",    kAnywhere, {{E::Down}, {E::Move, false}},         {E::Up, false},            true, false, false, false, false, true, true},
+    {"release outside: no click",   kInside,   {{E::Down}, {E::Move, kOut}},         {E::Up, kOut},            true, false, false, false, false, true, false},
+    {"anywhere: outside clicks",    kAnywhere, {{E::Down}, {E::Move, kOut}},         {E::Up, kOut},            true, false, false, false, false, true, true},
     {"anywhere: stray release",     kAnywhere, {},                                    {E::Up},                   true, false, true, false, false, false, true},
     {"inside: stray release",       kInside,   {},                                    {E::Up},                   true, false, true, false, false, false, false},
     {"leave keeps the press",       kInside,   {{E::Down}},                           {E::Leave},                true, true, false, false, false, false, false},
@@ -51,6 +61,21 @@ const Row kRows[] = {
     {"disabled: down ignored",      kInside,   {},                                    {E::Down},                 false, false, false, false, false, false, false},
     {"disabled: release ignored",   kAnywhere, {{E::Down}},                           {E::Up},                   false, true, true, true, false, false, false},
     {"disabling cancels the press", kInside,   {{E::Down}},                           {E::Cancel},               false, false, true, false, false, true, false},
+    // parts: the press belongs to the part it began on
+    {"release on another part",     kInside,   {{E::Down, kThumb}},                   {E::Up, kArrow},           true, false, true, false, false, true, false},
+    {"back on the pressed part",    kInside,   {{E::Down, kThumb}, {E::Move, kArrow}}, {E::Move, kThumb},        true, true, true, true, false, false, false},
+    {"off the pressed part",        kInside,   {{E::Down, kThumb}},                   {E::Move, kArrow},         true, true, true, false, false, false, false},
+    {"hover moves between parts",   kInside,   {{E::Move, kArrow}},                   {E::Move, kThumb},         true, false, true, false, false, false, false},
+    // repeat: the delay on the press, the rate from the first tick, a stop on the release
+    {"press a repeating part",      kRepeating, {},                                   {E::Down, kArrow},         true, true, true, true, true, false, false, 400},
+    {"press a still part",          kRepeating, {},                                   {E::Down, kThumb},         true, true, true, true, true, false, false},
+    {"first tick: rate, repeat",    kRepeating, {{E::Down, kArrow}},                  {E::Tick},                 true, true, true, true, false, false, false, 60, false, true},
+    {"later tick: repeat only",     kRepeating, {{E::Down, kArrow}, {E::Tick}},       {E::Tick},                 true, true, true, true, false, false, false, 0, false, true},
+    {"tick off the part repeats",   kRepeating, {{E::Down, kArrow}, {E::Move, kOut}}, {E::Tick},                 true, true, false, false, false, false, false, 60, false, true},
+    {"tick with nothing held",      kRepeating, {},                                   {E::Tick},                 true, false, false, false, false, false, false, 0, true},
+    {"release stops the repeat",    kRepeating, {{E::Down, kArrow}, {E::Tick}},       {E::Up, kArrow},           true, false, true, false, false, true, true, 0, true},
+    {"cancel stops the repeat",     kRepeating, {{E::Down, kArrow}},                  {E::Cancel},               true, false, true, false, false, true, false, 0, true},
+    {"a new press starts over",     kRepeating, {{E::Down, kArrow}, {E::Tick}, {E::Up, kArrow}}, {E::Down, kOtherArrow}, true, true, true, true, true, false, false, 400},
 };
 
 }  // namespace
@@ -59,8 +84,8 @@ TEST(PressMachine, FollowsTheEventTableRowByRow) {
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.name);
     PressMachine machine(row.policy);
-    for (const Input& in : row.before) machine.On(in.event, true, in.inside, in.keys);
-    const PressStep step = machine.On(row.event.event, row.enabled, row.event.inside, row.event.keys);
+    for (const Input& in : row.before) machine.On(in.event, true, in.part, in.keys);
+    const PressStep step = machine.On(row.event.event, row.enabled, row.event.part, row.event.keys);
     EXPECT_EQ(step.ignored, !row.enabled && row.event.event != E::Cancel);
     EXPECT_EQ(machine.Pressed(), row.pressed);
     EXPECT_EQ(machine.Hover(), row.hover);
@@ -68,6 +93,34 @@ TEST(PressMachine, FollowsTheEventTableRowByRow) {
     EXPECT_EQ(step.takeCapture, row.takeCapture);
     EXPECT_EQ(step.releaseCapture, row.releaseCapture);
     EXPECT_EQ(step.click, row.click);
+    EXPECT_EQ(step.startRepeat, row.startRepeat);
+    EXPECT_EQ(step.stopRepeat, row.stopRepeat);
+    EXPECT_EQ(step.repeat, row.repeat);
+  }
+}
+
+// Seeded random events over three parts: a step reports a change exactly when a part's look
+// changed, and names the hot and active parts from before the event.
+TEST(PressMachine, AStepReportsEveryLookChangeAndNoOther) {
+  std::mt19937 random(20261207);
+  PressMachine machine(kRepeating);
+  const PressPart parts[] = {kOut, kArrow, kOtherArrow, kThumb};
+  for (int i = 0; i < 5000; ++i) {
+    SCOPED_TRACE(i);
+    DWORD before[4];
+    for (int p = 0; p < 4; ++p) before[p] = PartLook(machine, parts[p], true);
+    const PressPart hot = machine.Hot(), active = machine.Active();
+    const auto event = static_cast<E>(random() % 6);
+    const PressPart part = parts[random() % 4];
+    const DWORD keys = random() % 2 ? MK_LBUTTON : 0;
+    const PressStep step = machine.On(event, true, part, keys);
+    bool changed = false;
+    for (int p = 0; p < 4; ++p) changed |= before[p] != PartLook(machine, parts[p], true);
+    EXPECT_EQ(step.changed, changed);
+    EXPECT_EQ(step.hotBefore, hot);
+    EXPECT_EQ(step.activeBefore, active);
+    EXPECT_EQ(machine.PushedLook(), PartLook(machine, machine.Active(), true) == COLOR_STATE_PUSH);
+    EXPECT_EQ(PartLook(machine, kOut, true), COLOR_STATE_NORMAL);
   }
 }
 
@@ -76,12 +129,12 @@ TEST(PressMachine, TheLookFollowsTheFlagsInThePolicysOrder) {
   for (PressMachine* m : {&hoverFirst, &focusFirst}) {
     EXPECT_EQ(ControlLook(*m, true, false), COLOR_STATE_NORMAL);
     EXPECT_EQ(ControlLook(*m, true, true), COLOR_STATE_FOCUS);
-    m->On(E::Move, true, true);
+    m->On(E::Move, true, kWholePart);
     EXPECT_EQ(ControlLook(*m, true, false), COLOR_STATE_HOVER);
-    m->On(E::Down, true, true);
+    m->On(E::Down, true, kWholePart);
     EXPECT_EQ(ControlLook(*m, true, true), COLOR_STATE_PUSH);
     EXPECT_EQ(ControlLook(*m, false, true), COLOR_STATE_DISABLE);
-    m->On(E::Up, true, true);
+    m->On(E::Up, true, kWholePart);
   }
   EXPECT_EQ(ControlLook(hoverFirst, true, true), COLOR_STATE_HOVER);
   EXPECT_EQ(ControlLook(focusFirst, true, true), COLOR_STATE_FOCUS);
