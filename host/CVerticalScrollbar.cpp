@@ -1,6 +1,14 @@
 // The scroll bar element: geometry and input.
 #include "host/CVerticalScrollbar.h"
 
+CVerticalScrollbar::CVerticalScrollbar() {
+  PressPolicy policy;
+  policy.repeats = [](PressPart part) { return part != kThumb && part != kIdleTrack; };
+  policy.repeatDelay = kRepeatDelay;
+  policy.repeatRate = kRepeatRate;
+  SetPressPolicy(policy);
+}
+
 int CVerticalScrollbar::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!CElementControl::InitObject(name, info)) return 0;
   RegisterMessages(kMessages);
@@ -49,17 +57,17 @@ CRect CVerticalScrollbar::ThumbRect() const {
   return CRect(0, top, GetDrawRect().Width(), top + g.ThumbLength());
 }
 
-CVerticalScrollbar::Part CVerticalScrollbar::HitPart(POINT pt) const {
+PressPart CVerticalScrollbar::PressPartAt(POINT pt) const {
   const CRect all = GetDrawRect();
-  if (!all.PtInRect(pt)) return Part::None;
+  if (!all.PtInRect(pt)) return kNoPart;
   const int arrow = ArrowSize();
-  if (pt.y < arrow) return Part::UpArrow;
-  if (pt.y >= all.bottom - arrow) return Part::DownArrow;
-  if (!Geometry().Scrollable()) return Part::None;
+  if (pt.y < arrow) return kUpArrow;
+  if (pt.y >= all.bottom - arrow) return kDownArrow;
+  if (!Geometry().Scrollable()) return kIdleTrack;
   const CRect thumb = ThumbRect();
-  if (pt.y < thumb.top) return Part::PageUp;
-  if (pt.y >= thumb.bottom) return Part::PageDown;
-  return Part::Thumb;
+  if (pt.y < thumb.top) return kPageUp;
+  if (pt.y >= thumb.bottom) return kPageDown;
+  return kThumb;
 }
 
 void CVerticalScrollbar::ScrollTo(int first) {
@@ -70,70 +78,54 @@ void CVerticalScrollbar::ScrollTo(int first) {
   SendControlMessage(WM_ELEMENT_VSCROLL, VSCROLL_REPORT_FIRST_ROW, m_nFirst);
 }
 
-void CVerticalScrollbar::Step(Part part) {
+void CVerticalScrollbar::Step(PressPart part) {
   const int page = std::max(1, m_nPage);
   switch (part) {
-    case Part::UpArrow: ScrollTo(m_nFirst - 1); break;
-    case Part::DownArrow: ScrollTo(m_nFirst + 1); break;
-    case Part::PageUp:
+    case kUpArrow: ScrollTo(m_nFirst - 1); break;
+    case kDownArrow: ScrollTo(m_nFirst + 1); break;
+    case kPageUp:
       // Paging stops once the thumb reaches the pointer.
-      if (HitPart(GetMousePoint()) == Part::PageUp) ScrollTo(m_nFirst - page);
+      if (PressPartAt(GetMousePoint()) == kPageUp) ScrollTo(m_nFirst - page);
       break;
-    case Part::PageDown:
-      if (HitPart(GetMousePoint()) == Part::PageDown) ScrollTo(m_nFirst + page);
+    case kPageDown:
+      if (PressPartAt(GetMousePoint()) == kPageDown) ScrollTo(m_nFirst + page);
       break;
     default: break;
   }
 }
 
+void CVerticalScrollbar::FollowRepeat(const PressStep& step) {
+  if (step.startRepeat) StartTimer(kRepeatTimer, step.startRepeat);
+  if (step.stopRepeat) StopTimer(kRepeatTimer);
+}
+
 int CVerticalScrollbar::OnLButtonDown(POINT pt) {
-  if (Press(PressEvent::Down, pt).ignored) return 1;
-  m_held = HitPart(pt);
-  InvalidContainerRect(0, nullptr);
-  if (m_held == Part::Thumb) {
+  const PressStep step = Press(PressEvent::Down, pt);
+  if (step.ignored) return 1;
+  FollowRepeat(step);
+  const PressPart held = GetPress().Active();
+  if (held == kThumb) {
     m_nDragOffset = pt.y - ThumbRect().top;
-  } else if (m_held != Part::None) {
-    m_bRepeating = false;
-    StartTimer(kRepeatTimer, kRepeatDelay);
+  } else if (held != kNoPart) {
     // The report comes last: the parent may destroy the bar on hearing it.
-    Step(m_held);
+    Step(held);
   }
   return 1;
 }
 
 int CVerticalScrollbar::OnLButtonUp(POINT pt) {
-  Press(PressEvent::Up, pt);
-  LetGo();
+  FollowRepeat(Press(PressEvent::Up, pt));
   return 1;
-}
-
-void CVerticalScrollbar::LetGo() {
-  if (m_held == Part::None) return;
-  m_held = Part::None;
-  StopTimer(kRepeatTimer);
-  InvalidContainerRect(0, nullptr);
 }
 
 int CVerticalScrollbar::OnMouseMove(int x, int y, DWORD flags) {
   if (Press(PressEvent::Move, {x, y}, flags).ignored) return 1;
-  if (m_held == Part::Thumb) {
-    ScrollTo(Geometry().FirstForThumbTop(y - m_nDragOffset));
-    return 1;
-  }
-  const bool hover = HitPart({x, y}) == Part::Thumb;
-  if (hover != m_bThumbHover) {
-    m_bThumbHover = hover;
-    InvalidContainerRect(0, nullptr);
-  }
+  if (GetPress().Active() == kThumb) ScrollTo(Geometry().FirstForThumbTop(y - m_nDragOffset));
   return 1;
 }
 
 int CVerticalScrollbar::OnMouseLeave() {
   Press(PressEvent::Leave);
-  if (m_bThumbHover) {
-    m_bThumbHover = false;
-    InvalidContainerRect(0, nullptr);
-  }
   return 1;
 }
 
@@ -146,20 +138,15 @@ int CVerticalScrollbar::OnMouseWheel(UINT, int delta, POINT) {
 
 int CVerticalScrollbar::OnEnable() {
   CElementControl::OnEnable();
-  LetGo();
+  // Disabling cancels the press; a disabled bar takes no ticks, so its timer stops here.
+  if (!GetPress().Pressed()) StopTimer(kRepeatTimer);
   return 1;
 }
 
 int CVerticalScrollbar::OnTimer(DWORD id) {
   if (id != kRepeatTimer) return 0;
-  if (m_held == Part::None || m_held == Part::Thumb) {
-    StopTimer(kRepeatTimer);
-    return 1;
-  }
-  if (!m_bRepeating) {
-    m_bRepeating = true;
-    StartTimer(kRepeatTimer, kRepeatRate);
-  }
-  Step(m_held);
+  const PressStep step = Press(PressEvent::Tick);
+  FollowRepeat(step);
+  if (step.repeat) Step(GetPress().Active());
   return 1;
 }

@@ -1,6 +1,8 @@
 // The framework's vertical scroll bar element. It draws a track and a thumb (and arrow buttons
 // in the boxed style), scrolls by line, page and thumb drag, repeats while an arrow or the track
-// is held, and reports each new first row to its parent as message 0x540 with wParam 1.
+// is held, and reports each new first row to its parent as message 0x540 with wParam 1. Its
+// arrows, track halves and thumb are parts of the shared press machine, which keeps the hover,
+// the held part and the repeat.
 #pragma once
 
 #include "host/CElementControl.h"
@@ -16,7 +18,7 @@ constexpr int VSCROLL_STYLE_FRAME = 0x2;   // a frame around the track
 
 class CVerticalScrollbar : public CElementControl {
  public:
-  CVerticalScrollbar() = default;
+  CVerticalScrollbar();
   CVerticalScrollbar(const CVerticalScrollbar&) = default;
   CVerticalScrollbar& operator=(const CVerticalScrollbar&) = default;
   ~CVerticalScrollbar() override = default;
@@ -41,19 +43,26 @@ class CVerticalScrollbar : public CElementControl {
   int OnMouseWheel(UINT flags, int delta, POINT pt) override;
   int OnTimer(DWORD id) override;
   int OnEnable() override;
+  PressPart PressPartAt(POINT pt) const override;
 
  private:
-  enum class Part { None, UpArrow, DownArrow, PageUp, PageDown, Thumb };
+  // The bar's parts, as the press machine names them.
+  static constexpr PressPart kUpArrow = 1;
+  static constexpr PressPart kDownArrow = 2;
+  static constexpr PressPart kPageUp = 3;
+  static constexpr PressPart kPageDown = 4;
+  static constexpr PressPart kThumb = 5;
+  // The track of a bar with nothing to scroll: a press there holds the bar and does nothing.
+  static constexpr PressPart kIdleTrack = 6;
   // The theme's colours into the colour table.
   void LoadDefaultColors();
   ScrollGeometry Geometry() const;
   CRect ThumbRect() const;
-  Part HitPart(POINT pt) const;
   // Scrolls by whole rows from the held part; reports when the first row changes.
-  void Step(Part part);
+  void Step(PressPart part);
   void ScrollTo(int first);
-  // Ends scrolling from a held part.
-  void LetGo();
+  // Starts or stops the repeat timer as a press step asks.
+  void FollowRepeat(const PressStep& step);
   int ArrowSize() const;
 
   // A quick second click arrives as a press, since the bar takes no double clicks.
@@ -69,8 +78,5 @@ class CVerticalScrollbar : public CElementControl {
   int m_nRows = 0;
   int m_nPage = 0;
   int m_nFirst = 0;
-  Part m_held = Part::None;    // the part the button went down on
-  bool m_bThumbHover = false;
-  int m_nDragOffset = 0;       // pointer y minus thumb top when the drag began
-  bool m_bRepeating = false;   // the repeat timer switched to its fast rate
+  int m_nDragOffset = 0;  // pointer y minus thumb top when the drag began
 };

@@ -49,9 +49,9 @@ int CVerticalScrollbar::OnPaint(CPaintDC* paintDC) {
     DrawArrow(canvas, CRect(0, all.bottom - arrow, all.Width(), all.bottom), false, arrowColor);
   }
   if (Geometry().Scrollable()) {
-    const DWORD state = m_held == Part::Thumb ? COLOR_STATE_PUSH
-                        : m_bThumbHover       ? COLOR_STATE_HOVER
-                                              : COLOR_STATE_NORMAL;
+    // A dragged thumb shows pushed wherever the pointer goes: it follows the pointer.
+    const DWORD state = GetPress().Active() == kThumb ? COLOR_STATE_PUSH
+                                                      : PartLook(GetPress(), kThumb, true);
     CRect thumb = ThumbRect();
     if (m_nStyle & VSCROLL_STYLE_FRAME) thumb.DeflateRect(1, 0);
     canvas.FillRect(thumb, GetColor(COLOR_PART_PANEL, state));
