@@ -108,7 +108,7 @@ void CDropWnd::ItemDeleted(int index, int pageCount, const RECT& controlOnScreen
 }
 
 void CDropWnd::Close() {
-  m_bScrollTracking = FALSE;
+  FollowPress(PressEvent::Cancel);
   if (!IsOpen()) return;
   CWnd::ShowWindow(SW_HIDE);
   m_pList->ResetContent();
@@ -215,10 +215,22 @@ bool CDropWnd::RouteMouse(UINT message, UINT flags, CPoint point,
   return true;
 }
 
+void CDropWnd::FollowPress(PressEvent event, CPoint point) {
+  constexpr PressPart kListPart = 1, kBarPart = 2;
+  PressPart part = kNoPart;
+  if (event != PressEvent::Cancel) {
+    CPoint screen = point;
+    CWnd::ClientToScreen(&screen);
+    if (ScrollBarShown() && ContainsScreenPoint(m_wndScroll, screen)) part = kBarPart;
+    else if (IsShownWindow(*m_pList) && ContainsScreenPoint(*m_pList, screen)) part = kListPart;
+  }
+  // The pop-up holds the capture for as long as it is open, whatever the machine asks.
+  m_press.On(event, true, part);
+  m_bScrollTracking = m_press.Active() == kBarPart;
+}
+
 void CDropWnd::Press(UINT message, UINT flags, CPoint point) {
-  CPoint screen = point;
-  CWnd::ClientToScreen(&screen);
-  m_bScrollTracking = ScrollBarShown() && ContainsScreenPoint(m_wndScroll, screen);
+  FollowPress(PressEvent::Down, point);
   const auto alive = m_pAlive;
   if (!RouteMouse(message, flags, point, alive) && *alive) Close();
 }
@@ -231,7 +243,7 @@ void CDropWnd::OnLButtonDblClk(UINT flags, CPoint point) { Press(WM_LBUTTONDBLCL
 void CDropWnd::OnLButtonUp(UINT flags, CPoint point) {
   const auto alive = m_pAlive;
   RouteMouse(WM_LBUTTONUP, flags, point, alive);
-  if (*alive) m_bScrollTracking = FALSE;
+  if (*alive) FollowPress(PressEvent::Up, point);
 }
 
 void CDropWnd::OnMouseMove(UINT flags, CPoint point) {

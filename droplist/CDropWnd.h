@@ -27,6 +27,7 @@
 
 #include "droplist/CDropList.h"
 #include "host/CElementContainer.h"
+#include "host/PressMachine.h"
 #include "platform/mfc/CWnd.h"
 #include "scroll/CSkinScroll.h"
 
@@ -112,13 +113,17 @@ class CDropWnd : public CWnd, public CElementContainer {
   bool RouteMouse(UINT message, UINT flags, CPoint point, const std::shared_ptr<bool>& alive);
   void RetakeCapture();
   void Press(UINT message, UINT flags, CPoint point);
+  // Runs a press event of the pop-up's two parts, the list and the bar, through the press
+  // machine; m_bScrollTracking follows the part held.
+  void FollowPress(PressEvent event, CPoint point = {0, 0});
 
   std::wstring m_strBkKey = L"DropWnd.CLR.BackGround";
   std::unique_ptr<CDropList> m_pList;
   CElementDropList* m_pOwner = nullptr;  // not owned; the owner owns this window
   SelectedProc m_pfnSelected = nullptr;
   CSkinScroll m_wndScroll;         // its window is made on first need
-  BOOL m_bScrollTracking = FALSE;  // the last press fell on the scroll bar
+  PressMachine m_press;            // the pop-up's parts: the list and the bar
+  BOOL m_bScrollTracking = FALSE;  // the press held now fell on the scroll bar
   // False once this object is gone; held across calls that may destroy it.
   std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };
