@@ -90,7 +90,8 @@ int CSkinScroll::RecalcLayout(SCROLLINFO* info) {
   const CSize thumb = BitmapSize(m_pBmpThumb);
   if (!thumb.cx) return 1;
   // The thumb is never shorter than its image, so that long lists keep a thumb one can take.
-  const platform::ScrollThumb place(StateOf(m_si), TrackLength(), thumb.cy);
+  const platform::ScrollThumb place(StateOf(m_si), TrackLength(), thumb.cy,
+                                    platform::ThumbSpread::ShareOfTrack);
   m_nThumbLength = place.length;
   const int top = m_rcUp.bottom + place.OffsetFor(m_si.nPos);
   if (place.length > 0) m_rcThumb.SetRect(0, top, thumb.cx, top + place.length);

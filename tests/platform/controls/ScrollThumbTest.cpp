@@ -35,6 +35,26 @@ TEST(ScrollThumb, TakesThePageShareAndSpreadsThePositionsOverTheTravel) {
   }
 }
 
+// The bitmap bar's spread: the position's share of the whole track while the thumb has its
+// natural length, the travel's share (truncated) once lengthened.
+TEST(ScrollThumb, TheShareOfTrackSpreadKeepsTheBitmapBarsPlaces) {
+  // {what, state, track, thumb length, thumb offset at the state's position}
+  const std::tuple<const char*, ScrollState, int, int, int> cases[] = {
+      {"drop list at the top", {0, 24, 20, 0}, 332, 265, 0},
+      {"drop list at the end", {0, 24, 20, 5}, 332, 265, 66},
+      {"long list at the top", {0, 99999, 20, 0}, 332, 10, 0},
+      {"long list at the end", {0, 99999, 20, 99980}, 332, 10, 322},
+      {"long list part way", {0, 99999, 20, 33333}, 332, 10, 107},
+      {"track shorter than the image", {0, 99999, 20, 0}, 6, 6, 0},
+      {"empty range", {0, -1, 0, 0}, 332, 0, 0},
+      {"widest range", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX / 4), 0}, 332, 82, 166},
+  };
+  for (const auto& [what, state, track, length, offset] : cases) {
+    const ScrollThumb t(state, track, 10, ThumbSpread::ShareOfTrack);
+    EXPECT_EQ(std::pair(t.length, t.OffsetFor(state.pos)), std::pair(length, offset)) << what;
+  }
+}
+
 // Random states (wide ones among them), tracks and shortest thumbs, each step traced.
 TEST(ScrollThumb, RandomStatesKeepEveryInvariant) {
   std::mt19937 rng(6113);
@@ -63,6 +83,11 @@ TEST(ScrollThumb, RandomStatesKeepEveryInvariant) {
     ASSERT_EQ(thumb.PosAt(INT_MAX), thumb.travel ? last : state.min);
     const int p = random(state.min, last), q = random(p, last), at = thumb.OffsetFor(p);
     ASSERT_LE(at, thumb.OffsetFor(q));
+    // The bitmap bar's spread: the same thumb, in order, never past the track's end.
+    const ScrollThumb share(state, track, shortest, ThumbSpread::ShareOfTrack);
+    ASSERT_EQ(share.length, thumb.length);
+    ASSERT_LE(share.OffsetFor(p), share.OffsetFor(q));
+    ASSERT_LE(share.OffsetFor(q) + share.length, track);
     // A position's pixel means that position again; whole when each has a pixel of its own.
     const int back = thumb.PosAt(at);
     ASSERT_TRUE(back >= state.min && back <= last);
