@@ -49,14 +49,16 @@ const std::pair<Radio::RADIO_COLOR_KEY, const wchar_t*>
     {{COLOR_PART_TEXT, COLOR_STATE_PUSH}, L"Radio.CLR.TextNormal"},
 };
 
-CElementRadio::BitmapTable CElementRadio::sm_mapRadioStatusDefaultBmp;
-std::atomic<UINT> CElementRadio::m_nRef{0};
+SharedBitmapTable<Radio::RADIO_BMP_KEY, Radio::RADIO_BMP_INFO> CElementRadio::sm_defaultBmp{
+    SharedBitmapTable<RADIO_BMP_KEY, RADIO_BMP_INFO>::Ownership::Borrowed};
+CElementRadio::BitmapTable& CElementRadio::sm_mapRadioStatusDefaultBmp = sm_defaultBmp.table;
+std::atomic<UINT>& CElementRadio::m_nRef = sm_defaultBmp.live;
 
 // ---- life cycle
 
 CElementRadio::CElementRadio() {
   SetPressPolicy(kPressPolicy);
-  ++m_nRef;
+  sm_defaultBmp.Join();
 }
 
 CElementRadio::CElementRadio(const CElementRadio& other)
@@ -66,7 +68,7 @@ CElementRadio::CElementRadio(const CElementRadio& other)
       m_rcText(other.m_rcText),
       m_mapCheckBmp(other.m_mapCheckBmp),
       m_pfnGroupClicked(other.m_pfnGroupClicked) {
-  ++m_nRef;
+  sm_defaultBmp.Join();
   SetGroupOwner(other.m_pGroupOwner);
 }
 
@@ -86,11 +88,7 @@ CElementRadio& CElementRadio::operator=(const CElementRadio& other) {
 CElementRadio::~CElementRadio() {
   SetGroupOwner(nullptr);
   for (CRatioGroup* group : std::set(m_setListedBy)) group->ForgetRadio(this);
-  // Never below zero, even if something unbalanced the count.
-  UINT live = m_nRef.load();
-  while (live > 0 && !m_nRef.compare_exchange_weak(live, live - 1)) {
-  }
-  if (live == 1) sm_mapRadioStatusDefaultBmp.clear();
+  sm_defaultBmp.Leave();
 }
 
 void CElementRadio::SetGroupOwner(CRatioGroup* group) {
@@ -167,8 +165,7 @@ int CElementRadio::InitRadioDefaultBmp() {
   CComPtr<CThemePalette> palette = ThemePalette();
   if (!palette) return 0;
   for (const auto& [key, id] : sm_pairRadioStatusDefaultBmp)
-    sm_mapRadioStatusDefaultBmp[key] = {palette->GetBitmap(id.strBmpKey.c_str()),
-                                        id.clrTransparent};
+    sm_defaultBmp.Put(key, {palette->GetBitmap(id.strBmpKey.c_str()), id.clrTransparent});
   return 1;
 }
 

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "choice/RadioLayout.h"
+#include "foundation/SharedBitmapTable.h"
 #include "host/CElementControl.h"
 
 class CLightCanvas;
@@ -54,11 +55,11 @@ class CElementRadio : public CElementControl {
   // The palette keys of the shared default bitmaps and of the default colours, one row a look.
   static const std::pair<RADIO_BMP_KEY, RADIO_BMP_ID_INFO> sm_pairRadioStatusDefaultBmp[10];
   static const std::pair<RADIO_COLOR_KEY, const wchar_t*> sm_pairRadioColorDefault[10];
-  // The shared default bitmaps: filled by the first initialisation, emptied when the last radio
-  // goes. The palette keeps the bitmaps.
-  static BitmapTable sm_mapRadioStatusDefaultBmp;
-  // Live radios.
-  static std::atomic<UINT> m_nRef;
+  // The shared default bitmaps and the count of live radios that keeps them: filled by every
+  // initialisation, emptied when the last radio goes. The palette keeps the bitmaps.
+  static SharedBitmapTable<RADIO_BMP_KEY, RADIO_BMP_INFO> sm_defaultBmp;
+  static BitmapTable& sm_mapRadioStatusDefaultBmp;  // sm_defaultBmp's table
+  static std::atomic<UINT>& m_nRef;                 // sm_defaultBmp's count
 
   CElementRadio();
   // A copy calls the same group as the original, but no group's table lists it.

@@ -60,14 +60,17 @@ const std::pair<DropList::DROP_LIST_COLOR_KEY, const wchar_t*>
         {{COLOR_PART_TEXT, COLOR_STATE_PUSH}, L"ComboBox.CLR.TextNormal"},
 };
 
-CElementDropList::BitmapTable CElementDropList::sm_mapDropListStatusDefaultBmp;
-std::atomic<UINT> CElementDropList::m_nRef{0};
+SharedBitmapTable<DWORD, DropList::DROP_LIST_BMP_INFO> CElementDropList::sm_defaultBmp{
+    SharedBitmapTable<DWORD, DROP_LIST_BMP_INFO>::Ownership::Owned};
+CElementDropList::BitmapTable& CElementDropList::sm_mapDropListStatusDefaultBmp =
+    sm_defaultBmp.table;
+std::atomic<UINT>& CElementDropList::m_nRef = sm_defaultBmp.live;
 
 // ---- life cycle
 
 CElementDropList::CElementDropList() {
   SetPressPolicy(kPressPolicy);
-  ++m_nRef;
+  sm_defaultBmp.Join();
 }
 
 CElementDropList::CElementDropList(const CElementDropList& other)
@@ -79,7 +82,7 @@ CElementDropList::CElementDropList(const CElementDropList& other)
       m_nCurSel(other.m_nCurSel),
       m_mapItemData(other.m_mapItemData),
       m_nDropPageCount(other.m_nDropPageCount) {
-  ++m_nRef;
+  sm_defaultBmp.Join();
 }
 
 CElementDropList& CElementDropList::operator=(const CElementDropList& other) {
@@ -100,16 +103,7 @@ CElementDropList::~CElementDropList() {
   *m_pAlive = false;
   // The drop window goes first, while this control (its owner and its element parent) is whole.
   m_pDropWnd.reset();
-  // Never below zero, even if something unbalanced the count.
-  UINT live = m_nRef.load();
-  while (live > 0 && !m_nRef.compare_exchange_weak(live, live - 1)) {
-  }
-  if (live != 1) return;
-  for (auto& [state, info] : sm_mapDropListStatusDefaultBmp) {
-    delete info.pBitmap;
-    info.pBitmap = nullptr;
-  }
-  sm_mapDropListStatusDefaultBmp.clear();
+  sm_defaultBmp.Leave();
 }
 
 int CElementDropList::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
@@ -216,9 +210,7 @@ int CElementDropList::InitDropListDefaultBmp() {
   for (const auto& [state, id] : sm_pairDropListStatusDefaultBmp) {
     auto bitmap = std::make_unique<CBitmap>();
     if (!bitmap->LoadBitmap(id.nBmpID)) continue;
-    DROP_LIST_BMP_INFO& entry = sm_mapDropListStatusDefaultBmp[state];
-    delete entry.pBitmap;
-    entry = {bitmap.release(), id.clrTransparent};
+    sm_defaultBmp.Put(state, {bitmap.release(), id.clrTransparent});
   }
   return 1;
 }

@@ -32,6 +32,7 @@
 #include <utility>
 #include <vector>
 
+#include "foundation/SharedBitmapTable.h"
 #include "host/CElementControl.h"
 
 class CDropWnd;
@@ -68,11 +69,11 @@ class CElementDropList : public CElementControl {
   // The arrow's bitmap resource for each state, and the palette key of each default colour.
   static const std::pair<DWORD, DROP_LIST_BMP_ID_INFO> sm_pairDropListStatusDefaultBmp[5];
   static const std::pair<DROP_LIST_COLOR_KEY, const wchar_t*> sm_pairDropListColorDefault[15];
-  // The shared default bitmaps, which it owns: loaded by the first initialisation, freed when
-  // the last drop list goes.
-  static BitmapTable sm_mapDropListStatusDefaultBmp;
-  // Live drop lists.
-  static std::atomic<UINT> m_nRef;
+  // The shared default bitmaps, which it owns, and the count of live drop lists that keeps
+  // them: loaded by the first initialisation, freed when the last drop list goes.
+  static SharedBitmapTable<DWORD, DROP_LIST_BMP_INFO> sm_defaultBmp;
+  static BitmapTable& sm_mapDropListStatusDefaultBmp;  // sm_defaultBmp's table
+  static std::atomic<UINT>& m_nRef;                    // sm_defaultBmp's count
 
   // ---- notifications: WM_NOTIFY codes to the parent
   static constexpr UINT DROPLIST_NM_DROPDOWN = 1;

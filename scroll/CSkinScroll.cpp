@@ -2,6 +2,7 @@
 // CSkinScrollPaint.cpp.
 #include "scroll/CSkinScroll.h"
 
+#include "platform/controls/ScrollThumb.h"
 #include "scroll/SkinScrollGeometry.h"
 
 namespace {
@@ -88,9 +89,11 @@ int CSkinScroll::RecalcLayout(SCROLLINFO* info) {
   }
   const CSize thumb = BitmapSize(m_pBmpThumb);
   if (!thumb.cx) return 1;
-  const auto place = SkinScrollGeometry::PlaceThumb(StateOf(m_si), TrackLength(), thumb.cy);
+  // The thumb is never shorter than its image, so that long lists keep a thumb one can take.
+  const platform::ScrollThumb place(StateOf(m_si), TrackLength(), thumb.cy,
+                                    platform::ThumbSpread::ShareOfTrack);
   m_nThumbLength = place.length;
-  const int top = m_rcUp.bottom + place.offset;
+  const int top = m_rcUp.bottom + place.OffsetFor(m_si.nPos);
   if (place.length > 0) m_rcThumb.SetRect(0, top, thumb.cx, top + place.length);
   else m_rcThumb.SetRectEmpty();
   return 1;

@@ -1,7 +1,7 @@
-// The skinned scroll bar's arithmetic as pure functions of its state and sizes: where the thumb
-// lies, which position a drag means, and where a scroll action leads. None of them divides by
-// an empty range or a track with no room, and positions computed in floating point are clamped
-// before they become integers.
+// The skinned scroll bar's arithmetic as pure functions of its state and sizes: which position
+// a drag means, and where a scroll action leads (the thumb itself lies by the platform's
+// ScrollThumb). Neither divides by an empty range or a track with no room, and positions
+// computed in floating point are clamped before they become integers.
 #pragma once
 
 #include "platform/controls/ScrollState.h"
@@ -14,17 +14,6 @@ struct SkinScrollGeometry {
   static constexpr int kLineDown = 1;
   static constexpr int kPageUp = 2;
   static constexpr int kPageDown = 3;
-
-  struct ThumbPlace {
-    int offset = 0;  // from the track's top
-    int length = 0;  // 0: no thumb
-  };
-
-  // The thumb on a track of `trackLength` pixels: the page's share of the track, placed by the
-  // position's share of the range. A thumb shorter than `minLength` (the thumb image's own
-  // height) is lengthened to it and placed by the position's share of the travel that is left,
-  // so that long lists keep a thumb the user can take.
-  static ThumbPlace PlaceThumb(const ScrollState& state, int trackLength, int minLength);
 
   // The position a drag of `dy` pixels means, from `startPos`, when the thumb can travel
   // `travel` pixels: the range's positions spread over the travel, clamped to the positions

@@ -5,35 +5,23 @@
 namespace platform {
 
 ScrollBarLayout::ScrollBarLayout(int length, int breadth, const ScrollState& state)
-    : m_length(std::max(length, 0)), m_state(state) {
+    : m_length(std::max(length, 0)) {
   arrow = std::min(std::max(breadth, 0), m_length / 2);
   trackStart = arrow;
   trackEnd = m_length - arrow;
   const int track = trackEnd - trackStart;
-  const long long size = static_cast<long long>(state.max) - state.min + 1;
-  int thumb = breadth;
-  if (state.page > 0 && size > 0)
-    thumb = static_cast<int>(std::max<long long>(track * static_cast<long long>(state.page) / size,
-                                                 kMinThumb));
-  if (thumb <= 0 || thumb > track) return;
-  thumbLength = thumb;
+  const int shortest = state.page > 0 ? kMinThumb : breadth;
+  // A track too short for the thumb has none, and then every pixel means the first position:
+  // the thumb of a track of no length.
+  m_thumb = ScrollThumb(state, shortest > 0 && shortest <= track ? track : 0, shortest);
+  thumbLength = m_thumb.length;
   thumbStart = ThumbStartFor(state.pos);
 }
 
-int ScrollBarLayout::ThumbStartFor(int pos) const {
-  const int travel = trackEnd - trackStart - thumbLength;
-  const long long span = static_cast<long long>(m_state.MaxPos()) - m_state.min;
-  if (!HasThumb() || span <= 0 || travel <= 0) return trackStart;
-  const long long offset = std::clamp<long long>(static_cast<long long>(pos) - m_state.min, 0, span);
-  return trackStart + static_cast<int>(travel * offset / span);
-}
+int ScrollBarLayout::ThumbStartFor(int pos) const { return trackStart + m_thumb.OffsetFor(pos); }
 
 int ScrollBarLayout::PosForThumbStart(int start) const {
-  const int travel = trackEnd - trackStart - thumbLength;
-  const long long span = static_cast<long long>(m_state.MaxPos()) - m_state.min;
-  if (!HasThumb() || span <= 0 || travel <= 0) return m_state.min;
-  const long long offset = std::clamp(start - trackStart, 0, travel);
-  return m_state.min + static_cast<int>((offset * span + travel / 2) / travel);
+  return m_thumb.PosAt(static_cast<long long>(start) - trackStart);
 }
 
 ScrollPart ScrollBarLayout::PartAt(int at) const {

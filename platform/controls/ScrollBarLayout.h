@@ -5,11 +5,12 @@
 //   [arrow][ page-up area |thumb| page-down area ][arrow]
 //
 // Arrows are square (as long as the bar is broad) unless the bar is too short for two, when
-// they share its length. The thumb's length is the page's share of the track, at least
-// kMinThumb; without a page it is square. A track too short for the thumb has no thumb.
+// they share its length. The thumb follows ScrollThumb, at least kMinThumb long; without a page
+// it is square. A track too short for the thumb has no thumb.
 #pragma once
 
 #include "platform/controls/ScrollState.h"
+#include "platform/controls/ScrollThumb.h"
 
 namespace platform {
 
@@ -36,7 +37,7 @@ struct ScrollBarLayout {
 
  private:
   int m_length = 0;
-  ScrollState m_state;
+  ScrollThumb m_thumb;
 };
 
 }  // namespace platform

@@ -178,7 +178,7 @@ TEST_F(CSkinScrollTest, BadArgumentsAreRefusedAndChangeNothing) {
   }
 }
 
-// The thumb's place is SkinScrollGeometry's table; here the parts follow the window as it is
+// The thumb's place is ScrollThumb's; here the parts follow the window as it is
 // resized, and the picture is pinned.
 TEST_F(CSkinScrollTest, PartsFollowTheWindowAndThePictureMatchesItsGoldenImage) {
   MakeBar(25, 20, 3);

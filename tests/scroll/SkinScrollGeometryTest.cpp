@@ -1,12 +1,10 @@
-// The skinned scroll bar's arithmetic, without a window: thumb placement, drags and actions,
-// including the ranges, tracks and pages that must never be divided by.
+// The skinned scroll bar's own arithmetic, without a window: drags and actions, including the
+// ranges, travels and pages that must never be divided by. Its thumb is ScrollThumb's.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <random>
 #include <tuple>
-#include <utility>
 
 #include "scroll/SkinScrollGeometry.h"
 
@@ -14,27 +12,6 @@ namespace {
 
 using platform::ScrollState;
 using G = SkinScrollGeometry;
-
-TEST(SkinScrollGeometry, ThumbTakesThePageShareOfTheTrack) {
-  // {what, state, track, thumb offset, thumb length}
-  const std::tuple<const char*, ScrollState, int, int, int> cases[] = {
-      // 25 rows, 20 shown, in a drop window of 362 pixels: the bar's track is 360 - 28.
-      {"drop list at the top", {0, 24, 20, 0}, 332, 0, 265},
-      {"drop list at the end", {0, 24, 20, 5}, 332, 66, 265},
-      {"page is the whole range", {0, 9, 10, 0}, 100, 0, 100},
-      // Too short for its image: lengthened to it, placed along the travel left.
-      {"long list at the top", {0, 99999, 20, 0}, 332, 0, 10},
-      {"long list at the end", {0, 99999, 20, 99980}, 332, 322, 10},
-      {"track shorter than the image", {0, 99999, 20, 0}, 6, 0, 6},
-      {"no track", {0, 24, 20, 0}, 0, 0, 0},
-      {"empty range", {0, -1, 0, 0}, 332, 0, 0},
-      {"widest range", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX / 4), 0}, 332, 166, 82},
-  };
-  for (const auto& [what, state, track, offset, length] : cases) {
-    const G::ThumbPlace place = G::PlaceThumb(state, track, 10);
-    EXPECT_EQ(std::pair(place.offset, place.length), std::pair(offset, length)) << what;
-  }
-}
 
 TEST(SkinScrollGeometry, DragsSpreadThePositionsOverTheTravel) {
   // {what, state, travel, start, dy, position}
@@ -66,9 +43,8 @@ TEST(SkinScrollGeometry, ActionsStayWithinTheRange) {
     EXPECT_EQ(G::ScrollTarget(state, action), position) << what;
 }
 
-// Over random states, sizes and moves (negative tracks and travels among them): the thumb stays
-// on its track, and every position that comes out lies in the range.
-TEST(SkinScrollGeometry, RandomStatesKeepThumbAndPositionsInside) {
+// Random states, travels (negative ones among them) and moves: every position lies in range.
+TEST(SkinScrollGeometry, RandomStatesKeepPositionsInside) {
   std::mt19937 rng(5101);
   for (int i = 0; i < 5000; ++i) {
     const int min = int(rng() % 200) - 100, max = int(rng() % 300000) - 100;
@@ -77,12 +53,7 @@ TEST(SkinScrollGeometry, RandomStatesKeepThumbAndPositionsInside) {
     ScrollState state;
     const SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, min, max, page, pos, 0};
     ASSERT_TRUE(state.Apply(&info));
-    const int track = int(rng() % 800) - 20;
-    const G::ThumbPlace place = G::PlaceThumb(state, track, 10);
-    ASSERT_GE(place.offset, 0);
-    ASSERT_GE(place.length, 0);
-    ASSERT_LE(place.offset + place.length, std::max(track, 0));
-    const int dragged = G::DragPosition(state, track - place.length, state.pos,
+    const int dragged = G::DragPosition(state, int(rng() % 800) - 20, state.pos,
                                         int(rng() % 4000) - 2000);
     ASSERT_GE(dragged, state.min);
     ASSERT_LE(dragged, state.MaxPos());
