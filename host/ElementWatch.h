@@ -11,16 +11,16 @@
 //   if (!watch.Alive()) return 1;    // gone: touch nothing of it, not even to return its state
 //
 // The rule: after a call out, a control touches itself only behind a watch. A call out that is
-// the last thing its handler does needs none ("notify last"), and the handlers that end so keep
-// it that way rather than watch; a handler that has more to do afterwards, or one that cannot
-// tell whether what it calls reaches code of the host, watches.
+// the last thing its handler does needs none ("notify last"), and handlers that can end so do.
+// Any call that may reach code of the host counts: a notice, an owner's callback, and taking the
+// focus, which the element losing it tells its parent.
 //
-// A watch is three pointers on the stack and allocates nothing: the element keeps its watches in a
-// list through the watches themselves, and its destructor clears each. Watches nest freely (an
-// element watched by several frames of one call chain, an element ended in a call nested in
-// another), may end in any order, and a watch outliving its element is simply not alive. A copy
-// of an element is not watched by its original's watches. One thread, the user-interface one,
-// as for everything of the framework.
+// A watch is three pointers on the stack and allocates nothing: the element keeps its watches
+// in a list linked through the watches themselves, and its destructor clears each. Watches nest
+// freely (an element watched by several frames of one call chain, an element ended in a call
+// nested in another), may end in any order, and a watch outliving its element is simply not
+// alive. A copy of an element is not watched by its original's watches. One thread, the
+// user-interface one, as for everything of the framework.
 #pragma once
 
 class CElementContainer;
@@ -33,7 +33,8 @@ class ElementWatch {
   ElementWatch(const ElementWatch&) = delete;
   ElementWatch& operator=(const ElementWatch&) = delete;
 
-  // False once the watched element has been destroyed.
+  // False once the watched element has been destroyed. Released, or out of its window, it is
+  // still alive: whatever else a control needs afterwards (its window, a pop-up) it checks.
   bool Alive() const { return m_pList != nullptr; }
 
   // The watches on one element, kept by the element and cleared when it goes. Copying an
