@@ -4,8 +4,7 @@
 //
 // It tells its parent WM_NOTIFY with an NMHDR of code BN_CLICKED on every left-button release
 // while enabled (wherever the pointer is: there is no hit test), BN_SETFOCUS and BN_KILLFOCUS.
-// There is no keyboard handling. Each is the last thing its handler does, so the parent may
-// destroy the button, or its window, while handling it.
+// There is no keyboard handling. Each is the last thing its handler does (ElementWatch.h).
 //
 // What each event shows (a disabled button takes none of the input events):
 //

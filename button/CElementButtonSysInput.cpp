@@ -29,7 +29,7 @@ int CElementButtonSys::OnLButtonUp(POINT pt) {
   if (step.ignored) return 0;
   ShowLook();
   Repaint();
-  // Last: the parent may destroy the button while it handles the click.
+  // Notify last (ElementWatch.h).
   if (step.click) Notify(BN_CLICKED);
   return 1;
 }

@@ -5,10 +5,13 @@
 #include "choice/CElementRadio.h"
 
 #include "choice/CRatioGroup.h"
+#include "host/ElementWatch.h"
 
 int CElementRadio::OnLButtonDown(POINT pt) {
   if (Press(PressEvent::Down, pt).ignored) return 1;
+  const ElementWatch alive(*this);
   SetFocus();
+  if (!alive.Alive()) return 0;
   return CElementContainer::OnLButtonDown(pt);
 }
 
@@ -29,12 +32,14 @@ int CElementRadio::OnLButtonUp(POINT pt) {
   if (!step.click) return result;
   // The group first, so that the previous choice is unchecked before the parent hears.
   if (m_pGroupOwner && m_pfnGroupClicked) {
+    const ElementWatch alive(*this);
     const DWORD id = GetID();
     (m_pGroupOwner->*m_pfnGroupClicked)(id);
+    if (!alive.Alive()) return result;
   }
   m_eCheck = RADIO_CHECKED;
   InvalidateCheck();
-  // Last: the parent may destroy the radio while it handles the notification.
+  // Notify last (ElementWatch.h).
   NMHDR header{nullptr, GetID(), 0};
   SendControlMessage(WM_NOTIFY, GetID(), reinterpret_cast<LPARAM>(&header));
   return result;

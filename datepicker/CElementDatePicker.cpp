@@ -62,7 +62,6 @@ CElementDatePicker& CElementDatePicker::operator=(const CElementDatePicker& othe
 }
 
 CElementDatePicker::~CElementDatePicker() {
-  *m_pAlive = false;
   DestroyCalendar();
 }
 
@@ -149,8 +148,7 @@ int CElementDatePicker::OnEnable() {
   CElementControl::OnEnable();
   const int enabled = IsEnable();
   m_pDropButton->Enable(enabled);
-  // Last: a disabled calendar loses the focus, which closes it with a notice the parent may
-  // release the picker in.
+  // Last (ElementWatch.h): a disabled calendar loses the focus, which closes it with a notice.
   if (m_pMonthCal && m_pMonthCal->m_hWnd) m_pMonthCal->EnableWindow(enabled);
   return enabled;
 }

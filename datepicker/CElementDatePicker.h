@@ -21,9 +21,9 @@
 //                                       focus, which closes it
 //   ReleaseObject, destructor           the calendar closed and destroyed once    -
 //
-// Every notice goes out last, once the picker is done with itself, so that a parent may release
-// the picker in any of them. The opening watches the picker's life across DTN_DROPDOWN and goes
-// no further when the parent ends it there.
+// Every notice goes out last, once the picker is done with itself (ElementWatch.h). The opening
+// has more to do after DTN_DROPDOWN and after showing the calendar, and a pick after hiding it:
+// each watches the picker across that call and goes no further when it has ended there.
 //
 // Copies share the drop button (one more reference) and each has its own calendar.
 #pragma once
@@ -94,6 +94,4 @@ class CElementDatePicker : public CElementControl, public ICalInterop {
   CRect m_rcDropButton;
   CRect m_rcText;
   CComPtr<CElementButtonSys> m_pDropButton;
-  // False once the picker is destroyed; the opening holds a copy across the notice it sends.
-  std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };

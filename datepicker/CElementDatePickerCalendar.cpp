@@ -5,6 +5,7 @@
 #include "datepicker/CalendarPlacement.h"
 #include "host/CGlobalEnv.h"
 #include "host/CThemePalette.h"
+#include "host/ElementWatch.h"
 #include "host/ThemeLookup.h"
 
 namespace {
@@ -23,10 +24,11 @@ void CElementDatePicker::OpenCalendar() {
   // A released picker has no calendar, and one outside any window has nowhere to open it.
   if (!m_pMonthCal || !GetVMWindow()) return;
   if (m_pMonthCal->m_hWnd) m_pMonthCal->DestroyWindow();  // a hidden leftover
-  const std::shared_ptr<bool> alive = m_pAlive;
+  const ElementWatch alive(*this);
   _SendNotify(DTN_DROPDOWN, 0);
   // The parent may have destroyed, released or disabled the picker in the notice, or opened it.
-  if (!*alive || !m_pMonthCal || !GetVMWindow() || !IsEnable() || m_pMonthCal->m_hWnd) return;
+  if (!alive.Alive() || !m_pMonthCal || !GetVMWindow() || !IsEnable() || m_pMonthCal->m_hWnd)
+    return;
   CMonthCal32& calendar = *m_pMonthCal;
   if (!calendar.CreatePopup(MainWindow(), GetWndContainer())) return;
   if (ThemePalette()) {
@@ -50,7 +52,7 @@ void CElementDatePicker::OpenCalendar() {
                        GetColor(COLOR_PART_SHADE, state));
   // Showing moves the focus, and whoever hears of that may end or release the picker too.
   calendar.ShowWindow(SW_SHOW);
-  if (*alive && m_pMonthCal && m_nDate != 0) m_pMonthCal->SetCurSelDate(m_nDate);
+  if (alive.Alive() && m_pMonthCal && m_nDate != 0) m_pMonthCal->SetCurSelDate(m_nDate);
 }
 
 CWnd* CElementDatePicker::MainWindow() {
@@ -78,7 +80,10 @@ void CElementDatePicker::DestroyCalendar() {
 
 void CElementDatePicker::DateSelected() {
   if (!m_pMonthCal || !m_pMonthCal->m_hWnd) return;
+  // Hiding hands the focus back, and whoever hears of that may end or release the picker too.
+  const ElementWatch alive(*this);
   m_pMonthCal->ShowWindow(SW_HIDE);
+  if (!alive.Alive() || !m_pMonthCal) return;
   // A day that is not a date leaves the date as it was.
   const int picked = m_pMonthCal->GetCurSelDate(m_nDate);
   if (picked != m_nDate) {

@@ -35,7 +35,6 @@ CDropWnd::CDropWnd()
 }
 
 CDropWnd::~CDropWnd() {
-  *m_pAlive = false;
   // Destroyed here, while the handlers of this class still exist: the list and the bar go with
   // the window, before their objects do.
   if (m_hWnd) CWnd::DestroyWindow();
@@ -188,7 +187,7 @@ void CDropWnd::RetakeCapture() {
 }
 
 bool CDropWnd::RouteMouse(UINT message, UINT flags, CPoint point,
-                          const std::shared_ptr<bool>& alive) {
+                          const ElementWatch& alive) {
   CPoint screen = point;
   CWnd::ClientToScreen(&screen);
   CWnd* target = nullptr;
@@ -211,7 +210,7 @@ bool CDropWnd::RouteMouse(UINT message, UINT flags, CPoint point,
     target->ScreenToClient(&local);
     target->SendMessage(message, flags, MAKELPARAM(local.x, local.y));
   }
-  if (*alive) RetakeCapture();
+  if (alive.Alive()) RetakeCapture();
   return true;
 }
 
@@ -231,8 +230,8 @@ void CDropWnd::FollowPress(PressEvent event, CPoint point) {
 
 void CDropWnd::Press(UINT message, UINT flags, CPoint point) {
   FollowPress(PressEvent::Down, point);
-  const auto alive = m_pAlive;
-  if (!RouteMouse(message, flags, point, alive) && *alive) Close();
+  const ElementWatch alive(*this);
+  if (!RouteMouse(message, flags, point, alive) && alive.Alive()) Close();
 }
 
 void CDropWnd::OnLButtonDown(UINT flags, CPoint point) { Press(WM_LBUTTONDOWN, flags, point); }
@@ -241,13 +240,13 @@ void CDropWnd::OnLButtonDown(UINT flags, CPoint point) { Press(WM_LBUTTONDOWN, f
 void CDropWnd::OnLButtonDblClk(UINT flags, CPoint point) { Press(WM_LBUTTONDBLCLK, flags, point); }
 
 void CDropWnd::OnLButtonUp(UINT flags, CPoint point) {
-  const auto alive = m_pAlive;
+  const ElementWatch alive(*this);
   RouteMouse(WM_LBUTTONUP, flags, point, alive);
-  if (*alive) FollowPress(PressEvent::Up, point);
+  if (alive.Alive()) FollowPress(PressEvent::Up, point);
 }
 
 void CDropWnd::OnMouseMove(UINT flags, CPoint point) {
-  const auto alive = m_pAlive;
+  const ElementWatch alive(*this);
   RouteMouse(WM_MOUSEMOVE, flags, point, alive);
 }
 
@@ -276,7 +275,7 @@ BOOL CDropWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
   if (result) *result = 1;
   CElementDropList* owner = m_pOwner;
   const SelectedProc selected = m_pfnSelected;
-  // Last: the owner's host may destroy the control, and this window with it.
+  // Last (ElementWatch.h): the owner's host may end the control, and this window with it.
   if (owner && selected) (owner->*selected)(row);
   return TRUE;
 }

@@ -16,9 +16,9 @@
 //   the capture going to a window     closes without a choice (any window inside the pop-up
 //   outside the pop-up                may take it)
 //   wheel                             one row a notch, when there are rows to scroll
-// Choosing closes the pop-up, lets the capture go and only then calls the owner back, and
-// touches nothing of itself afterwards: the owner's host may destroy the control, and this
-// window with it, while it handles the choice.
+// Choosing closes the pop-up, lets the capture go and only then calls the owner back, as the last
+// thing it does (ElementWatch.h). Mouse messages it hands on may end in that choice too: it
+// watches itself across them.
 #pragma once
 
 #include <memory>
@@ -27,6 +27,7 @@
 
 #include "droplist/CDropList.h"
 #include "host/CElementContainer.h"
+#include "host/ElementWatch.h"
 #include "host/PressMachine.h"
 #include "platform/mfc/CWnd.h"
 #include "scroll/CSkinScroll.h"
@@ -110,7 +111,7 @@ class CDropWnd : public CWnd, public CElementContainer {
   // Hands a mouse message to the list or the scroll bar under it (to the bar alone while it is
   // dragged) and takes the capture back. False when the point lies outside the pop-up. The
   // receiver may destroy this window: `alive` says whether it is still there.
-  bool RouteMouse(UINT message, UINT flags, CPoint point, const std::shared_ptr<bool>& alive);
+  bool RouteMouse(UINT message, UINT flags, CPoint point, const ElementWatch& alive);
   void RetakeCapture();
   void Press(UINT message, UINT flags, CPoint point);
   // Runs a press event of the pop-up's two parts, the list and the bar, through the press
@@ -124,6 +125,4 @@ class CDropWnd : public CWnd, public CElementContainer {
   CSkinScroll m_wndScroll;         // its window is made on first need
   PressMachine m_press;            // the pop-up's parts: the list and the bar
   BOOL m_bScrollTracking = FALSE;  // the press held now fell on the scroll bar
-  // False once this object is gone; held across calls that may destroy it.
-  std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };

@@ -6,6 +6,7 @@
 
 #include "droplist/CDropWnd.h"
 #include "foundation/CTrellisApp.h"
+#include "host/ElementWatch.h"
 #include "host/ThemeColorRows.h"
 #include "host/ThemeLookup.h"
 #include "resources/TrellisResources.h"
@@ -100,7 +101,6 @@ CElementDropList& CElementDropList::operator=(const CElementDropList& other) {
 }
 
 CElementDropList::~CElementDropList() {
-  *m_pAlive = false;
   // The drop window goes first, while this control (its owner and its element parent) is whole.
   m_pDropWnd.reset();
   sm_defaultBmp.Leave();
@@ -293,8 +293,8 @@ void CElementDropList::OnDropListSelected(int nIndex) {
 }
 
 bool CElementDropList::Notify(UINT code) {
-  const auto alive = m_pAlive;
+  const ElementWatch watch(*this);
   NMHDR header{nullptr, GetID(), code};
   SendControlMessage(WM_NOTIFY, GetID(), reinterpret_cast<LPARAM>(&header));
-  return *alive;
+  return watch.Alive();
 }

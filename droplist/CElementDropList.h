@@ -156,9 +156,6 @@ class CElementDropList : public CElementControl {
   // Whether a focus change leaves the focus inside this control (its own children).
   bool FocusStaysInside() const;
 
-  // Held across calls after which this control may be gone: false once it is.
-  std::shared_ptr<bool> Lifeline() const { return m_pAlive; }
-
   CRect m_rcArrow;  // own coordinates
   CRect m_rcText;
 
@@ -190,7 +187,4 @@ class CElementDropList : public CElementControl {
   int m_nCurSel = INVALID_SEL_INDEX;
   std::map<unsigned int, unsigned long> m_mapItemData;
   int m_nDropPageCount = 20;
-  // False once this control is gone; held across notifications, after which the parent may
-  // have destroyed it.
-  std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };

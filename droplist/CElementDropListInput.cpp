@@ -6,6 +6,7 @@
 #include "droplist/CDropWnd.h"
 #include "droplist/CElementDropList.h"
 #include "host/CElementHost.h"
+#include "host/ElementWatch.h"
 
 int CElementDropList::OnLButtonDown(POINT pt) {
   if (Press(PressEvent::Down, pt).ignored) return 1;
@@ -14,7 +15,9 @@ int CElementDropList::OnLButtonDown(POINT pt) {
   } else if (TrackDropListWnd() && !Notify(DROPLIST_NM_DROPDOWN)) {
     return 1;
   }
+  const ElementWatch alive(*this);
   SetFocus();
+  if (!alive.Alive()) return 0;
   return CElementContainer::OnLButtonDown(pt);
 }
 
@@ -25,8 +28,8 @@ int CElementDropList::OnLButtonUp(POINT pt) {
   // From now on the pop-up tracks the mouse: a press outside it closes it.
   ::SetCapture(m_pDropWnd->m_hWnd);
   const int result = CElementContainer::OnLButtonUp(pt);
-  // A press dragged from the face onto a row and released there chooses it. Last: the parent
-  // may destroy this control when it hears of the choice.
+  // A press dragged from the face onto a row and released there chooses it: last, as the
+  // parent hears of the choice (ElementWatch.h).
   if (pressed && !GetDrawRect().PtInRect(pt)) ForwardToDropWnd(WM_LBUTTONUP, pt, 0);
   return result;
 }
@@ -59,15 +62,15 @@ int CElementDropList::OnMouseWheel(UINT, int delta, POINT) {
 
 int CElementDropList::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
   if (IsDropped()) {
-    // Skipped first: Enter chooses a row, and the parent may destroy this control on hearing it.
+    // Skipped first: Enter chooses a row, and this control may be gone afterwards.
     SkipMsg();
     m_pDropWnd->HandleKey(vk);
     return 1;
   }
   const int result = CElementContainer::OnKeyDown(vk, repeat, flags);
   // Reported as the key it is: a WM_NOTIFY with the key as its code would be taken for one of
-  // the drop list's own notifications (Backspace, 8, for DROPLIST_NM_SELECT). Last: the parent
-  // may destroy this control on hearing it.
+  // the drop list's own notifications (Backspace, 8, for DROPLIST_NM_SELECT). Notify last
+  // (ElementWatch.h).
   SendControlMessage(WM_KEYDOWN, vk, MAKELPARAM(repeat, flags));
   return result;
 }

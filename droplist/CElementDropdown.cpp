@@ -3,6 +3,7 @@
 #include <string>
 
 #include "droplist/CDropWnd.h"
+#include "host/ElementWatch.h"
 
 namespace {
 
@@ -59,9 +60,9 @@ int CElementDropdown::OnEnable() {
 }
 
 int CElementDropdown::OnLButtonDown(POINT pt) {
-  const auto alive = Lifeline();
+  const ElementWatch watch(*this);
   CElementDropList::OnLButtonDown(pt);
-  if (*alive && m_pEdit && IsEnable()) m_pEdit->SetFocus();
+  if (watch.Alive() && m_pEdit && IsEnable()) m_pEdit->SetFocus();
   return 1;
 }
 

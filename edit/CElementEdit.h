@@ -48,8 +48,8 @@ class CElementEdit : public CElementControl {
   // Pixels of text scrolled out of view on the left.
   int GetScrollOffset() const { return m_nScrollOffset; }
 
-  // ---- notifications: WM_NOTIFY to the parent with these NMHDR codes. Each is the last thing
-  // its handler does, so the parent may destroy the edit, or its window, while handling it.
+  // ---- notifications: WM_NOTIFY to the parent with these NMHDR codes, each the last thing its
+  // handler does (ElementWatch.h).
   static constexpr UINT EDIT_NOTIFY_SETFOCUS = 0x0100;
   static constexpr UINT EDIT_NOTIFY_KILLFOCUS = 0x0200;
   // The text may have changed: sent after the user's edits whether or not they changed it.

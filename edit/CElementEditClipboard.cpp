@@ -108,7 +108,7 @@ int CElementEdit::OnWindowProc(UINT msg, WPARAM, LPARAM, POINT) {
   WriteBack();
   Redraw();
   SkipMsg();
-  // Last: the parent may destroy the edit while it hears of the change.
+  // Notify last (ElementWatch.h).
   Notify(EDIT_NOTIFY_CHANGE);
   return 1;
 }

@@ -60,7 +60,7 @@ int CElementEdit::OnKeyDown(UINT vk, UINT, UINT) {
     m_model.PlaceAt(m_model.Length());
   }
   Redraw();
-  // Last: the parent may destroy the edit while it hears of the change.
+  // Notify last (ElementWatch.h).
   if (changed) Notify(EDIT_NOTIFY_CHANGE);
   return 1;
 }
@@ -77,7 +77,7 @@ int CElementEdit::OnChar(UINT ch, int, int) {
   }
   Redraw();
   SkipMsg();
-  // Last: the parent may destroy the edit while it hears of the character.
+  // Notify last (ElementWatch.h).
   if (changed)
     Notify(EDIT_NOTIFY_CHANGE);
   else if (ch == VK_RETURN)
@@ -93,8 +93,8 @@ int CElementEdit::OnLButtonDown(POINT pt) {
   ShowLook();
   Redraw();
   SkipMsg();
-  // Last, as the framework leaves click-to-focus to each element: the parent may destroy the
-  // edit while it hears of the focus.
+  // The framework leaves click-to-focus to each element; last, as the parent hears of it
+  // (ElementWatch.h).
   SetFocus();
   return 1;
 }

@@ -1,6 +1,7 @@
 // The edit box's context menu and its commands. Commands from the menu tell the parent nothing.
 #include "edit/CElementEdit.h"
 #include "host/CMenuEx.h"
+#include "host/ElementWatch.h"
 #include "platform/mfc/CWnd.h"
 
 int CElementEdit::OnRButtonUp(POINT pt) {
@@ -17,7 +18,10 @@ int CElementEdit::OnRButtonUp(POINT pt) {
   const CRect place = GetContainerRect();
   POINT at{pt.x + place.left, pt.y + place.top};
   ::ClientToScreen(GetVMWindow(), &at);
+  // Taking the focus tells the parent, which may end the edit there.
+  const ElementWatch alive(*this);
   SetFocus();
+  if (!alive.Alive()) return 1;
   menu.TrackPopupMenuWithContainerID(TPM_RIGHTBUTTON, at.x, at.y, GetWndContainer(), GetID(),
                                      nullptr);
   return 1;

@@ -4,7 +4,9 @@
 // points in the element's own coordinates (its top-left corner at 0, 0), and paints it through
 // a device context whose origin is that corner and whose clip box is its invalid part. An element
 // sits in a tree: its parent holds it by a plain pointer, and both sides detach when either goes.
-// Whoever made an element owns it, through its reference count or by deleting it.
+// Whoever made an element owns it, through its reference count or by deleting it, and may do so
+// inside any call the element makes out: ElementWatch.h tells the element whether it is still
+// there afterwards.
 //
 // Sections: life cycle; the handler slots; geometry; showing and enabling; input state; text,
 // font and colours; messages; members.
@@ -17,6 +19,7 @@
 #include "host/CPropertyObject.h"
 #include "host/ColorTable.h"
 #include "host/ContainerInfo.h"
+#include "host/ElementWatch.h"
 #include "platform/mfc/CDC.h"
 #include "platform/mfc/CString.h"
 
@@ -159,6 +162,7 @@ class CElementContainer : public CPropertyObject {
 
  private:
   friend class CElementHost;
+  friend class ElementWatch;
   // Debug builds: says on stderr which handlers the element overrides for messages it never
   // registered, since those handlers can never run.
   void ReportUnregisteredHandlers() const;
@@ -166,6 +170,8 @@ class CElementContainer : public CPropertyObject {
   void DetachChild(CElementContainer* child);
   void Detach();
 
+  // First, so that it goes last: a watch says the element lives until all of it has gone.
+  ElementWatch::List m_watches;
   CElementContainer* m_pParent = nullptr;  // not owned
   CElementHost* m_pHost = nullptr;         // set on the root container of a window only
   std::vector<CElementContainer*> m_vecChildren;  // not owned; each detaches when it goes

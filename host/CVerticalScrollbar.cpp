@@ -107,7 +107,7 @@ int CVerticalScrollbar::OnLButtonDown(POINT pt) {
   if (held == kThumb) {
     m_nDragOffset = pt.y - ThumbRect().top;
   } else if (held != kNoPart) {
-    // The report comes last: the parent may destroy the bar on hearing it.
+    // Notify last (ElementWatch.h).
     Step(held);
   }
   return 1;

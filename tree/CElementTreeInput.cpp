@@ -1,9 +1,12 @@
 // The tree's input: focus from code, clicks, double clicks, keys, hover and the cursor, and the
-// notifications to the parent. Every handler that notifies does so last and returns at once:
-// the parent may delete items, or the tree, while it handles the notice.
+// notifications to the parent. Every handler that notifies does so last and returns at once
+// (ElementWatch.h): the parent may delete items, or the tree, while it handles the notice. A
+// click takes the focus first, and the element losing it may tell its parent: the tree watches
+// itself across that.
 #include <algorithm>
 
 #include "host/CGlobalEnv.h"
+#include "host/ElementWatch.h"
 #include "tree/CElementTree.h"
 
 // ---- notifications
@@ -94,7 +97,9 @@ void CElementTree::InvalidateRow(int row) {
 // ---- mouse
 
 int CElementTree::OnLButtonDown(POINT pt) {
+  const ElementWatch alive(*this);
   SetFocus();
+  if (!alive.Alive()) return 1;
   CloseTip();
   const int row = CalcPointItemPos(pt.y);
   if (!IsLaidOutRow(row)) return 1;
@@ -140,7 +145,9 @@ int CElementTree::OnDBClick(int flags, POINT pt) {
       m_pItemPainter->GetPointInItemArea(pt, m_vecShowRects[std::size_t(row)]);
   // The second press of a quick pair on a box, or beside the item, is a press like the first.
   if (area != MOUSE_IN_BTN && area != MOUSE_IN_TEXT) return OnLButtonDown(pt);
+  const ElementWatch alive(*this);
   SetFocus();
+  if (!alive.Alive()) return 1;
   CloseTip();
   if (area == MOUSE_IN_TEXT) m_nFocusItem = id;
   if (area == MOUSE_IN_BTN || m_vecItems[std::size_t(id)].nChildCount > 0) {

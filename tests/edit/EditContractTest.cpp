@@ -3,9 +3,13 @@
 #include <climits>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "tests/edit/EditBoxFixture.h"
 #include "tests/support/Reentry.h"
+#include "choice/CElementRadio.h"
+#include "droplist/CElementDropdown.h"
+#include "tree/CElementTree.h"
 
 using namespace trellis::test;
 
@@ -37,6 +41,8 @@ const struct {
   void (*provoke)(EditReentry&);
 } kProvocations[] = {
     {"FocusByClick", kFocus, [](EditReentry& t) { t.Click(*t.edit, 20, 12); }},
+    {"FocusByRightClick", kFocus,  // Escape closes the menu a living edit opens
+     [](EditReentry& t) { t.RightClick(*t.edit, 20, 12), t.Key(VK_ESCAPE); }},
     {"BlurByClickElsewhere", kBlur,
      [](EditReentry& t) { t.Click(*t.edit, 20, 12), t.Click(t.probe, 20, 12); }},
     {"ChangeByTyping", kChange, [](EditReentry& t) { t.Click(*t.edit, 20, 12), t.Type(L"x"); }},
@@ -71,6 +77,54 @@ TEST_P(EditReentry, TheParentMayActInsideEveryNotification) {
 
 INSTANTIATE_TEST_SUITE_P(Edit, EditReentry, ReentryCases(kProvocations),
                          ReentryCaseNames(kProvocations));
+
+// A control clicked while an edit has the focus takes it from the edit, whose parent hears of
+// that and may end the clicked control right there: each control then leaves itself alone, and
+// the window goes on routing input.
+TEST_F(HostFixture, ControlsTakingTheFocusMayBeEndedByTheLosersParent) {
+  using Make = CElementControl* (*)();
+  using Provoke = void (*)(HostFixture&, const CElementControl&);
+  const Provoke press = [](HostFixture& t, const CElementControl& v) { t.Press(v, 20, 9); };
+  const struct {
+    const char* name;
+    Make make;
+    Provoke provoke;
+  } victims[] = {
+      {"TreeClick", []() -> CElementControl* { return new CElementTree; },
+       [](HostFixture& t, const CElementControl& v) { t.Click(v, 20, 9); }},
+      {"DropListPress", []() -> CElementControl* { return new CElementDropList; }, press},
+      {"DropdownPressOnTheArrow", []() -> CElementControl* { return new CElementDropdown; },
+       [](HostFixture& t, const CElementControl& v) { t.Press(v, 190, 9); }},
+      {"RadioPress", []() -> CElementControl* { return new CElementRadio; }, press},
+      {"EditRightClick", []() -> CElementControl* { return new CElementEdit; },
+       [](HostFixture& t, const CElementControl& v) { t.RightClick(v, 20, 9); }},
+  };
+  CElementEdit loser, probe;
+  for (auto [e, y, id] : {std::tuple{&loser, 10, kId}, {&probe, 50, kId + 2}}) {
+    _CONTAINER_INFO info = Info(10, y, 200, 24, id);
+    e->InitObject(L"edit", &info);
+  }
+  for (const auto& victim : victims) {
+    SCOPED_TRACE(victim.name);
+    CElementControl* control = victim.make();
+    control->AddRef();
+    _CONTAINER_INFO info = Info(10, 90, 200, 18, kId + 1);
+    control->InitObject(L"victim", &info);
+    Click(loser, 20, 12);
+    parent.ReactOnce([](const Notice& n) { return n.from == kId && n.code == kBlur; },
+                     [&] { control->ReleaseObject(), std::exchange(control, nullptr)->Release(); });
+    victim.provoke(*this, *control);
+    screen.MouseUp(0, 0);
+    Pump();
+    parent.react = nullptr;
+    EXPECT_TRUE(parent.reacted);
+    if (control) control->ReleaseObject(), control->Release();
+    probe.SetText(L"");
+    Click(probe, 190, 12);
+    Type(L"!");
+    EXPECT_EQ(probe.GetTextString(), L"!");
+  }
+}
 
 // One scripted session; any change in what the parent hears, or in its order, shows here.
 TEST_F(EditBox, NotificationSequenceOfATypicalSession) {
