@@ -5,7 +5,7 @@
 // every control, so the slot that holds it is not locked.
 #pragma once
 
-#include "foundation/CUnknown.h"
+#include "host/CUnknown.h"
 #include "host/IBitmapFactory.h"
 #include "platform/com/CComPtr.h"
 
