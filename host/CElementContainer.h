@@ -132,7 +132,10 @@ class CElementContainer : public CPropertyObject {
   void SetText(const wchar_t* text);
   int GetFont(LOGFONTW* out) const;
   void SetFont(const LOGFONTW& font);
-  COLORREF GetColor(DWORD part, DWORD state) const { return m_colors.Get(part, state); }
+  COLORREF GetColor(DWORD part, DWORD state) const {
+    TakeFrameworkLook();
+    return m_colors.Get(part, state);
+  }
   void SetColor(COLORREF color, DWORD part, DWORD state);
 
   // ---- messages
@@ -162,6 +165,13 @@ class CElementContainer : public CPropertyObject {
   // Debug builds: says on stderr which handlers the element overrides for messages it never
   // registered, since those handlers can never run.
   void ReportUnregisteredHandlers() const;
+  // The framework's colours and font (FrameworkTheme.h) are taken from the theme the first time
+  // the element's colours or font are read or set, not when it is made: the first look-up may
+  // make the environment, which reads the theme file, and no constructor should read a file.
+  void TakeFrameworkLook() const {
+    if (!m_bLookTaken) TakeFrameworkLookNow();
+  }
+  void TakeFrameworkLookNow() const;
   void AttachChild(CElementContainer* child);
   void DetachChild(CElementContainer* child);
   void Detach();
@@ -178,7 +188,9 @@ class CElementContainer : public CPropertyObject {
   bool m_bDebugView = false;
   bool m_bLaidOut = false;  // OnSize has run for the current size
   CString m_strText;
-  LOGFONTW m_logFont{};
-  ColorTable m_colors;
+  // The look, filled on first use (TakeFrameworkLook).
+  mutable bool m_bLookTaken = false;
+  mutable LOGFONTW m_logFont{};
+  mutable ColorTable m_colors;
   std::set<UINT> m_setMessages;
 };
