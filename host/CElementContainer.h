@@ -63,6 +63,9 @@ class CElementContainer : public CPropertyObject {
   virtual int OnMouseMove(int x, int y, DWORD flags);
   virtual int OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   virtual int OnMenuCommand(DWORD id);
+  // This host never calls the next two, nor OnDeleteFromUserStyle; they hold their places in
+  // the contract's slot order, which elements written against it rely on. The host has no
+  // accelerator tables, and a child element's WM_COMMAND reaches its parent's OnControlMessage.
   virtual int OnAcceleratorCommand(DWORD id);
   virtual int OnControlCommand(DWORD id, UINT code, LPARAM lParam);
   virtual int OnBroadcastCommand(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -74,7 +77,8 @@ class CElementContainer : public CPropertyObject {
   virtual int OnChar(UINT ch, int repeat, int flags);
   // A message on its way to a descendant passes here first; non-zero keeps it from the child.
   virtual int OnChildsProc(CElementContainer* child, UINT msg, WPARAM wParam, LPARAM lParam);
-  // The host removed the element at the user's request (closing a panel, say).
+  // Never called by this host (see OnAcceleratorCommand): it removes no element at a user's
+  // request.
   virtual int OnDeleteFromUserStyle();
   virtual int OnSetText();
   virtual int OnSetColor();
