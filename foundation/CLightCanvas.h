@@ -3,7 +3,7 @@
 // Painters build it on the stack over a CMemDC and let it go; Restore runs again on the way out.
 #pragma once
 
-#include "foundation/CUnknown.h"
+#include "host/CUnknown.h"
 #include "host/PaintCanvas.h"
 
 class CLightCanvas : public CUnknown, public PaintCanvas {

@@ -9,8 +9,7 @@
 #include "host/FrameworkTheme.h"
 #include "platform/mfc/CWnd.h"
 
-CElementContainer::CElementContainer()
-    : m_logFont(FrameworkFont()), m_colors(FrameworkColors()) {}
+CElementContainer::CElementContainer() = default;
 
 CElementContainer::CElementContainer(const CElementContainer& other)
     : CPropertyObject(other),
@@ -22,6 +21,7 @@ CElementContainer::CElementContainer(const CElementContainer& other)
       m_bEnable(other.m_bEnable),
       m_bDebugView(other.m_bDebugView),
       m_strText(other.m_strText),
+      m_bLookTaken(other.m_bLookTaken),
       m_logFont(other.m_logFont),
       m_colors(other.m_colors),
       m_setMessages(other.m_setMessages) {}
@@ -38,6 +38,7 @@ CElementContainer& CElementContainer::operator=(const CElementContainer& other) 
   m_bEnable = other.m_bEnable;
   m_bDebugView = other.m_bDebugView;
   m_strText = other.m_strText;
+  m_bLookTaken = other.m_bLookTaken;
   m_logFont = other.m_logFont;
   m_colors = other.m_colors;
   m_setMessages = other.m_setMessages;
@@ -306,19 +307,28 @@ void CElementContainer::SetText(const wchar_t* text) {
 
 int CElementContainer::GetFont(LOGFONTW* out) const {
   if (!out) return 0;
+  TakeFrameworkLook();
   *out = m_logFont;
   return 1;
 }
 
 void CElementContainer::SetFont(const LOGFONTW& font) {
+  TakeFrameworkLook();
   m_logFont = font;
   OnSetFont();
   InvalidContainerRect(0, nullptr);
 }
 
 void CElementContainer::SetColor(COLORREF color, DWORD part, DWORD state) {
+  TakeFrameworkLook();
   m_colors.Set(color, part, state);
   OnSetColor();
+}
+
+void CElementContainer::TakeFrameworkLookNow() const {
+  m_logFont = FrameworkFont();
+  m_colors = FrameworkColors();
+  m_bLookTaken = true;
 }
 
 // ---- messages

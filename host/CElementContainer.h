@@ -66,6 +66,9 @@ class CElementContainer : public CPropertyObject {
   virtual int OnMouseMove(int x, int y, DWORD flags);
   virtual int OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   virtual int OnMenuCommand(DWORD id);
+  // This host never calls the next two, nor OnDeleteFromUserStyle; they hold their places in
+  // the contract's slot order, which elements written against it rely on. The host has no
+  // accelerator tables, and a child element's WM_COMMAND reaches its parent's OnControlMessage.
   virtual int OnAcceleratorCommand(DWORD id);
   virtual int OnControlCommand(DWORD id, UINT code, LPARAM lParam);
   virtual int OnBroadcastCommand(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -77,7 +80,8 @@ class CElementContainer : public CPropertyObject {
   virtual int OnChar(UINT ch, int repeat, int flags);
   // A message on its way to a descendant passes here first; non-zero keeps it from the child.
   virtual int OnChildsProc(CElementContainer* child, UINT msg, WPARAM wParam, LPARAM lParam);
-  // The host removed the element at the user's request (closing a panel, say).
+  // Never called by this host (see OnAcceleratorCommand): it removes no element at a user's
+  // request.
   virtual int OnDeleteFromUserStyle();
   virtual int OnSetText();
   virtual int OnSetColor();
@@ -135,7 +139,10 @@ class CElementContainer : public CPropertyObject {
   void SetText(const wchar_t* text);
   int GetFont(LOGFONTW* out) const;
   void SetFont(const LOGFONTW& font);
-  COLORREF GetColor(DWORD part, DWORD state) const { return m_colors.Get(part, state); }
+  COLORREF GetColor(DWORD part, DWORD state) const {
+    TakeFrameworkLook();
+    return m_colors.Get(part, state);
+  }
   void SetColor(COLORREF color, DWORD part, DWORD state);
 
   // ---- messages
@@ -166,6 +173,13 @@ class CElementContainer : public CPropertyObject {
   // Debug builds: says on stderr which handlers the element overrides for messages it never
   // registered, since those handlers can never run.
   void ReportUnregisteredHandlers() const;
+  // The framework's colours and font (FrameworkTheme.h) are taken from the theme the first time
+  // the element's colours or font are read or set, not when it is made: the first look-up may
+  // make the environment, which reads the theme file, and no constructor should read a file.
+  void TakeFrameworkLook() const {
+    if (!m_bLookTaken) TakeFrameworkLookNow();
+  }
+  void TakeFrameworkLookNow() const;
   void AttachChild(CElementContainer* child);
   void DetachChild(CElementContainer* child);
   void Detach();
@@ -184,7 +198,9 @@ class CElementContainer : public CPropertyObject {
   bool m_bDebugView = false;
   bool m_bLaidOut = false;  // OnSize has run for the current size
   CString m_strText;
-  LOGFONTW m_logFont{};
-  ColorTable m_colors;
+  // The look, filled on first use (TakeFrameworkLook).
+  mutable bool m_bLookTaken = false;
+  mutable LOGFONTW m_logFont{};
+  mutable ColorTable m_colors;
   std::set<UINT> m_setMessages;
 };

@@ -1,10 +1,15 @@
 #include "host/CElementHostWnd.h"
 
+#include "host/CGlobalEnv.h"
+
 CElementHostWnd::~CElementHostWnd() {
   if (m_hWnd) DestroyWindow();
 }
 
 BOOL CElementHostWnd::CreateHost(LPCWSTR title, const RECT& rect, DWORD style, HWND parent) {
+  // The environment reads its theme now, before the window's first element, rather than in the
+  // constructor of whichever control asks for a palette colour first.
+  CGlobalEnv::GetGlobalEnv();
   CRect window(rect);
   // The rectangle asked for is the client area; a border lies outside it.
   if (style & WS_BORDER) window.InflateRect(1, 1);

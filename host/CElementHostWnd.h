@@ -17,7 +17,8 @@ class CElementHostWnd : public CWnd {
   CElementHostWnd() = default;
   ~CElementHostWnd() override;
 
-  // A top-level window (or a child of `parent`) with the given client rectangle and style.
+  // A top-level window (or a child of `parent`) with the given client rectangle and style. It
+  // asks for the environment first, so that a default one reads its theme here (CGlobalEnv.h).
   BOOL CreateHost(LPCWSTR title, const RECT& rect, DWORD style = WS_POPUP | WS_VISIBLE | WS_BORDER,
                   HWND parent = nullptr);
   // Null before the window is created and after it is destroyed.

@@ -3,16 +3,25 @@
 //
 // One environment serves the process. It is used from the user-interface thread only, like
 // every control, so the slot that holds it is not locked.
+//
+// When the theme file is read: once, as the default environment is made, on demand by the first
+// GetGlobalEnv (and again after ResetGlobalEnv). That call belongs before the first element, so
+// that no element's constructor reads a file: a host window makes it as it is created
+// (CElementHostWnd::CreateHost), and the framework's part of an element asks for nothing until
+// the element's colours or font are first used. Some controls read palette colours as they are
+// made (the edit box, the button, the date picker), so a host that makes controls before any
+// window calls GetGlobalEnv (or SetGlobalEnv) first.
 #pragma once
 
-#include "foundation/CUnknown.h"
+#include "host/CUnknown.h"
 #include "host/IBitmapFactory.h"
 #include "platform/com/CComPtr.h"
 
 class CGlobalEnv : public CUnknown {
  public:
   // The environment, made on first use with the default theme (when it can be found and read)
-  // and a factory of PNG images. Null only after SetGlobalEnv(nullptr).
+  // and a factory of PNG images; the theme file is read then and only then. Null only after
+  // SetGlobalEnv(nullptr).
   static CComPtr<CGlobalEnv> GetGlobalEnv();
   // Puts `env` in place of the current environment (a host's own, or a test's); null leaves the
   // process with no environment at all.

@@ -6,7 +6,7 @@
 #include <map>
 #include <memory>
 
-#include "foundation/CUnknown.h"
+#include "host/CUnknown.h"
 #include "host/IBitmapFactory.h"
 #include "platform/mfc/CGdiObject.h"
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "foundation/CUnknown.h"
+#include "host/CUnknown.h"
 
 class CPropertyObject : public CUnknown {
  public:

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "foundation/CUnknown.h"
+#include "host/CUnknown.h"
 #include "host/ThemeError.h"
 #include "host/ThemeTable.h"
 

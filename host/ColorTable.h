@@ -1,5 +1,6 @@
 // An element's colours, one for each pair of a part flag and a state flag. A pair nobody has
-// set reads as the framework's default for it, taken from the theme when the element is made.
+// set reads as the framework's default for it, taken from the theme when the element first uses
+// its colours or font.
 #pragma once
 
 #include <array>

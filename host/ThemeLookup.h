@@ -1,6 +1,7 @@
 // The palette lookups every control makes, written once. Each takes the environment, takes its
 // palette when that is a CThemePalette (holding a reference for the lookup), and drops both.
 // A null or empty key, no environment, no palette or a palette of another kind gives 0 (null).
+// The first look-up may make the default environment, which reads its theme file (CGlobalEnv.h).
 #pragma once
 
 #include "platform/com/CComPtr.h"

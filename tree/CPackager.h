@@ -3,8 +3,8 @@
 // and keeps it alive while the receiver reads it.
 #pragma once
 
-#include "foundation/CUnknown.h"
 #include "host/CGlobalEnv.h"
+#include "host/CUnknown.h"
 
 template <class T>
 class CPackager : public CUnknown {

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "host/CElementControl.h"
+#include "host/CElementHostWnd.h"
 #include "host/CGlobalEnv.h"
 #include "host/CPngBitmapFactory.h"
 #include "host/CThemePalette.h"
+#include "platform/backend/headless/HeadlessScreen.h"
 #include "tests/host/HostTestSupport.h"
 
 using trellis::test::HostEnvTest;
@@ -38,6 +43,27 @@ TEST_F(CGlobalEnvTest, DefaultEnvironmentIsMadeOnceWithTheDefaultThemeIfThere) {
   ASSERT_TRUE(again);
   EXPECT_EQ(again->GetPalette(), nullptr);  // so it is not the first one
   EXPECT_NE(again->GetBitmapFactory(), nullptr);
+}
+
+// The theme file is read as the environment is made, which making an element does not do and
+// creating a host window does. Each is done here while the theme folder is empty: the element
+// still takes the default theme's look on first use, and the window's environment has none.
+TEST_F(CGlobalEnvTest, MakingAnElementReadsNoThemeAndAHostWindowReadsItFirst) {
+  std::optional<CElementControl> element;
+  platform::headless::HeadlessScreen screen(200, 100);
+  CElementHostWnd window;
+  const auto withoutThemes = [](const auto& step) {
+    trellis::test::TempDir empty;
+    trellis::test::ThemeDirOverride override(empty.path());
+    step();
+  };
+  withoutThemes([&] { element.emplace(); });
+  EXPECT_EQ(element->GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL), RGB(0xF3, 0xF3, 0xF3));
+
+  CGlobalEnv::ResetGlobalEnv();
+  withoutThemes([&] { window.CreateHost(L"host", CRect(0, 0, 100, 50)); });
+  ASSERT_TRUE(CGlobalEnv::GetGlobalEnv());
+  EXPECT_EQ(CGlobalEnv::GetGlobalEnv()->GetPalette(), nullptr);
 }
 
 TEST_F(CGlobalEnvTest, SetGlobalEnvInstallsReplacesAndRemoves) {

@@ -1,12 +1,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <type_traits>
 
 #include "foundation/CLightCanvas.h"
 #include "foundation/CMemDC.h"
+#include "foundation/CUnknown.h"
 #include "host/CThemePalette.h"
 #include "host/ThemeFiles.h"
 #include "platform/com/CComPtr.h"
+
+// Hosts that include the counted base by the library's name for it get the framework's class.
+static_assert(std::is_base_of_v<CUnknown, CLightCanvas>);
 
 int main() {
   CDC dc;

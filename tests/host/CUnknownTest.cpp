@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "foundation/CUnknown.h"
+#include "host/CUnknown.h"
 
 namespace {
 

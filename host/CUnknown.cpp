@@ -1,4 +1,4 @@
-#include "foundation/CUnknown.h"
+#include "host/CUnknown.h"
 
 #include <cwchar>
 
