@@ -54,32 +54,44 @@ bool CMenuWnd::IsOutside(CPoint client) const {
   return !window.PtInRect(screen);
 }
 
-int CMenuWnd::ChoosableRowAt(CPoint client) const {
+PressPart CMenuWnd::ChoosablePartAt(CPoint client) const {
   const int row = m_layout.RowAt(client);
-  return row >= 0 && m_track.items[std::size_t(row)].IsChoosable() ? row : -1;
+  return row >= 0 && m_track.items[std::size_t(row)].IsChoosable() ? PartOfRow(row) : kNoPart;
 }
 
-void CMenuWnd::SetHot(int index) {
-  if (index == m_nHot) return;
-  CRect old = m_layout.RowRect(m_nHot), now = m_layout.RowRect(index);
-  m_nHot = index;
-  if (!old.IsRectEmpty()) InvalidateRect(&old, FALSE);
-  if (!now.IsRectEmpty()) InvalidateRect(&now, FALSE);
+PressStep CMenuWnd::Carry(PressEvent event, PressPart part, DWORD keys) {
+  // The menu holds the capture from opening to closing whatever the presses in between, so the
+  // step's capture requests are met already (and letting go would close it). Its rows show
+  // pushed and hover alike, so only a change of the hot row repaints.
+  const PressStep step = m_press.On(event, true, part, keys);
+  if (step.hotBefore != m_press.Hot()) {
+    for (const PressPart changed : {step.hotBefore, m_press.Hot()}) {
+      const CRect row = m_layout.RowRect(RowOfPart(changed));
+      if (!row.IsRectEmpty()) InvalidateRect(&row, FALSE);
+    }
+  }
+  return step;
 }
 
 void CMenuWnd::Press(CPoint client) {
   if (IsOutside(client)) return Close(std::nullopt);
-  SetHot(ChoosableRowAt(client));
+  Carry(PressEvent::Down, ChoosablePartAt(client));
 }
 
 void CMenuWnd::Release(CPoint client) {
   // A release off a choosable row, such as the one ending the press that opened the menu,
   // leaves the menu open.
-  const int row = ChoosableRowAt(client);
+  if (Carry(PressEvent::Up, ChoosablePartAt(client)).click) ChooseHotRow();
+}
+
+void CMenuWnd::ChooseHotRow() {
+  const int row = GetHotItem();
   if (row >= 0) Close(m_track.items[std::size_t(row)].nID);
 }
 
-void CMenuWnd::OnMouseMove(UINT, CPoint point) { SetHot(ChoosableRowAt(point)); }
+void CMenuWnd::OnMouseMove(UINT flags, CPoint point) {
+  Carry(PressEvent::Move, ChoosablePartAt(point), flags);
+}
 void CMenuWnd::OnLButtonDown(UINT, CPoint point) { Press(point); }
 void CMenuWnd::OnLButtonDblClk(UINT, CPoint point) { Press(point); }
 void CMenuWnd::OnRButtonDown(UINT, CPoint point) { Press(point); }
@@ -92,12 +104,13 @@ void CMenuWnd::OnRButtonUp(UINT, CPoint point) {
 }
 
 void CMenuWnd::OnKeyDown(UINT ch, UINT, UINT) {
+  const auto walk = [this](int step) {
+    Carry(PressEvent::Navigate, PartOfRow(NextChoosableItem(m_track.items, GetHotItem(), step)));
+  };
   switch (ch) {
-    case VK_UP: SetHot(NextChoosableItem(m_track.items, m_nHot, -1)); break;
-    case VK_DOWN: SetHot(NextChoosableItem(m_track.items, m_nHot, +1)); break;
-    case VK_RETURN:
-      if (m_nHot >= 0) Close(m_track.items[std::size_t(m_nHot)].nID);
-      break;
+    case VK_UP: walk(-1); break;
+    case VK_DOWN: walk(+1); break;
+    case VK_RETURN: ChooseHotRow(); break;
     case VK_ESCAPE: Close(std::nullopt); break;
     default: break;
   }

@@ -9,6 +9,8 @@
 //   Enter                                chooses the highlighted row, if any
 //   Escape; losing capture or activation closes without a choice
 // Closing hands the focus back to the owner. The owner's destruction takes the menu with it.
+// The rows are the parts of the shared press machine (PressMachine.h), which keeps the
+// highlighted row: the pointer's and the keyboard's alike.
 #pragma once
 
 #include <optional>
@@ -16,8 +18,11 @@
 
 #include "host/MenuItem.h"
 #include "host/MenuLayout.h"
-#include "platform/mfc/CGdiObject.h"
+#include "host/PressMachine.h"
 #include "platform/mfc/CWnd.h"
+#include "platform/win32/WinGdi.h"
+
+class PaintCanvas;
 
 // What a CMenuEx hands to its pop-up.
 struct MenuTrack {
@@ -41,7 +46,7 @@ class CMenuWnd : public CWnd {
   // An item's row in screen coordinates; empty for an index outside the items.
   CRect GetItemRect(int index) const;
   // The highlighted item, -1 for none.
-  int GetHotItem() const { return m_nHot; }
+  int GetHotItem() const { return RowOfPart(m_press.Hot()); }
 
  protected:
   void OnPaint() override;
@@ -74,26 +79,36 @@ class CMenuWnd : public CWnd {
   explicit CMenuWnd(MenuTrack track);
   // Reads the look and font from the theme and measures the items.
   void Prepare();
+  // A row's part is its index + 1, so that no row is kNoPart.
+  static PressPart PartOfRow(int index) { return index + 1; }
+  static int RowOfPart(PressPart part) { return part - 1; }
+
   // A press anywhere: outside the window it closes the menu, inside it highlights.
   void Press(CPoint client);
   void Release(CPoint client);
-  void SetHot(int index);
-  int ChoosableRowAt(CPoint client) const;
+  // Closes the menu with the highlighted row's command; nothing without one.
+  void ChooseHotRow();
+  // Runs an event through the press machine and repaints the rows whose look it changed.
+  PressStep Carry(PressEvent event, PressPart part, DWORD keys = 0);
+  // The part of the choosable row under a point; kNoPart elsewhere.
+  PressPart ChoosablePartAt(CPoint client) const;
   bool IsOutside(CPoint client) const;
   // Closes the window (deleting this object) and, given a command, posts it to the owner. The
   // caller returns at once afterwards.
   void Close(std::optional<DWORD> command);
 
   // Painting (CMenuWndPaint.cpp).
-  void PaintBackground(CDC& dc) const;
-  void PaintRow(CDC& dc, int index) const;
+  void PaintBackground(PaintCanvas& canvas, const CRect& client) const;
+  void PaintRow(PaintCanvas& canvas, int index) const;
   void PaintFrame() const;
 
   MenuTrack m_track;
   Look m_look;
-  CFont m_font;
+  LOGFONTW m_lfFont{};
   MenuLayout m_layout{{}, {}, 0};
-  int m_nHot = -1;
+  // Every release completes a click, wherever its press began (even before the menu opened);
+  // the click chooses the row it lands on, if any.
+  PressMachine m_press{PressPolicy{PressPolicy::Click::ReleaseAnywhere}};
   bool m_bClosing = false;
   bool m_bOwnsSelf = false;  // set once the window exists; PostNcDestroy deletes the object
 };

@@ -1,6 +1,8 @@
 // The pop-up menu's look: theme colours and font, measuring, and painting.
 #include "host/CMenuWnd.h"
 #include "host/FrameworkTheme.h"
+#include "host/OffscreenDC.h"
+#include "host/PaintCanvas.h"
 #include "host/ThemeLookup.h"
 #include "platform/mfc/CPaintDC.h"
 
@@ -23,64 +25,69 @@ void CMenuWnd::Prepare() {
             ThemeColor(L"Menu.Text"),       ThemeColor(L"Menu.Text.diasble"),
             ThemeColor(L"Menu.SelBack"),    ThemeColor(L"Menu.SelText"),
             ThemeColor(L"Menu.Separator")};
-  // Our own copy of the font: the palette's may go with its environment while the menu is open.
-  LOGFONTW lf{};
+  // The font by description, not the palette's object: that may go with its environment while
+  // the menu is open.
   CFont* themed = ThemeFont(L"Menu.Font");
-  if (!themed || !themed->GetLogFont(&lf)) lf = FrameworkFont();
-  m_font.CreateFontIndirect(&lf);
+  if (!themed || !themed->GetLogFont(&m_lfFont)) m_lfFont = FrameworkFont();
 
   CDC dc;
   dc.CreateCompatibleDC(nullptr);
-  CFont* old = m_font.GetSafeHandle() ? dc.SelectObject(&m_font) : nullptr;
+  PaintCanvas measuring(&dc);
+  measuring.SetFont(m_lfFont);
   TEXTMETRICW tm{};
   dc.GetTextMetrics(&tm);
   std::vector<int> widths;
   for (const MenuItem& item : m_track.items)
     widths.push_back(dc.GetTextExtent(item.strText.c_str(), int(item.strText.size())).cx);
-  if (old) dc.SelectObject(old);
   m_layout = MenuLayout(m_track.items, widths, tm.tmHeight);
 }
 
 void CMenuWnd::OnPaint() {
-  CPaintDC dc(this);
-  const int saved = dc.SaveDC();
-  if (m_font.GetSafeHandle()) dc.SelectObject(&m_font);
-  dc.SetBkMode(TRANSPARENT);
-  PaintBackground(dc);
+  CPaintDC paint(this);
+  CRect clip;
+  paint.GetClipBox(&clip);
+  OffscreenDC dc(&paint, &clip);
+  PaintCanvas canvas(&dc);
+  canvas.SetFont(m_lfFont);
+  canvas.SetBkMode(TRANSPARENT);
+  CRect client;
+  GetClientRect(&client);
+  PaintBackground(canvas, client);
   for (int i = 0; i < m_layout.Count(); ++i) {
     CRect row = m_layout.RowRect(i);
-    if (dc.RectVisible(&row)) PaintRow(dc, i);
+    if (dc.RectVisible(&row)) PaintRow(canvas, i);
   }
-  dc.RestoreDC(saved);
+  canvas.Restore();
   PaintFrame();
 }
 
-void CMenuWnd::PaintBackground(CDC& dc) const {
-  CRect client;
-  GetClientRect(&client);
-  if (!m_track.gradient || client.Height() < 2) return dc.FillSolidRect(&client, m_look.background);
-  const COLORREF bottom = Mix(m_look.background, m_look.separator, kGradientDepth);
-  for (int y = client.top; y < client.bottom; ++y)
-    dc.FillSolidRect(client.left, y, client.Width(), 1,
-                     Mix(m_look.background, bottom, double(y) / (client.Height() - 1)));
-}
-
-void CMenuWnd::PaintRow(CDC& dc, int index) const {
-  const MenuItem& item = m_track.items[std::size_t(index)];
-  if (item.IsSeparator()) {
-    const CRect line = m_layout.SeparatorLine(index);
-    dc.FillSolidRect(&line, m_look.separator);
+void CMenuWnd::PaintBackground(PaintCanvas& canvas, const CRect& client) const {
+  if (!m_track.gradient || client.Height() < 2) {
+    canvas.FillRect(client, m_look.background);
     return;
   }
-  const bool hot = index == m_nHot;
-  if (hot) {
-    const CRect row = m_layout.RowRect(index);
-    dc.FillSolidRect(&row, m_look.selBack);
+  const COLORREF bottom = Mix(m_look.background, m_look.separator, kGradientDepth);
+  for (int y = client.top; y < client.bottom; ++y)
+    canvas.FillRect(CRect(client.left, y, client.right, y + 1),
+                    Mix(m_look.background, bottom, double(y) / (client.Height() - 1)));
+}
+
+void CMenuWnd::PaintRow(PaintCanvas& canvas, int index) const {
+  const MenuItem& item = m_track.items[std::size_t(index)];
+  if (item.IsSeparator()) {
+    canvas.FillRect(m_layout.SeparatorLine(index), m_look.separator);
+    return;
   }
-  dc.SetTextColor(!item.IsChoosable() ? m_look.textDisabled : hot ? m_look.selText : m_look.text);
+  // Greyed rows show disabled; a pushed row looks like a hot one.
+  const DWORD look = PartLook(m_press, PartOfRow(index), item.IsChoosable());
+  const bool hot = look == COLOR_STATE_HOVER || look == COLOR_STATE_PUSH;
+  if (hot) canvas.FillRect(m_layout.RowRect(index), m_look.selBack);
+  canvas.SetTextColor(look == COLOR_STATE_DISABLE ? m_look.textDisabled
+                      : hot                      ? m_look.selText
+                                                 : m_look.text);
   CRect text = m_layout.TextRect(index);
-  dc.DrawText(item.strText.c_str(), int(item.strText.size()), &text,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  canvas.DrawText(item.strText.c_str(), int(item.strText.size()), &text,
+                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void CMenuWnd::PaintFrame() const {
@@ -90,7 +97,6 @@ void CMenuWnd::PaintFrame() const {
   RECT window;
   ::GetWindowRect(m_hWnd, &window);
   const RECT frame{0, 0, window.right - window.left, window.bottom - window.top};
-  CBrush brush(m_look.frame);
-  ::FrameRect(hdc, &frame, brush);
+  PaintCanvas(CDC::FromHandle(hdc)).FrameRect(frame, m_look.frame);
   ::ReleaseDC(m_hWnd, hdc);
 }

@@ -31,6 +31,7 @@ PressStep PressMachine::On(PressEvent event, bool enabled, PressPart part, DWORD
                    (wasActive != kNoPart && part == wasActive);
       break;
     case PressEvent::Leave: m_nHot = kNoPart; break;
+    case PressEvent::Navigate: m_nHot = part; break;
     case PressEvent::Cancel: m_nActive = kNoPart; break;
     case PressEvent::Tick:
       if (!Repeats(m_nActive)) {

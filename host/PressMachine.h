@@ -23,9 +23,13 @@
 //                                                                                      ReleaseAnywhere
 //   Leave             any                       hot = none (a press stays:    -        -
 //                                               coming back can complete it)
+//   Navigate(p)       any                       hot = p (a press stays)       -        -
 //   Cancel            active                    active = none                 let go   -
 //   Tick              active, repeating part    (unchanged)                   -        repeat
 //   (disabled)        any input event           nothing changes; the event is ignored
+//
+// Navigate is the keyboard moving the hot part, as a menu's arrow keys do; the pointer's next
+// move takes the hot part back.
 //
 // Disabling the element during a press is a Cancel: a disabled element ignores the release,
 // so a press it kept would hold the capture, and every mouse message of the window, for good.
@@ -66,7 +70,7 @@ struct PressPolicy {
   UINT repeatRate = 0;   // ms between repeats after the first
 };
 
-enum class PressEvent { Down, Move, Up, Leave, Cancel, Tick };
+enum class PressEvent { Down, Move, Up, Leave, Cancel, Tick, Navigate };
 
 // What an event asks of the element.
 struct PressStep {

@@ -47,7 +47,7 @@ LRESULT CSkinScroll::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case SBM_GETSCROLLINFO:
       return StateOf(m_si).Fill(reinterpret_cast<SCROLLINFO*>(lParam),
-                                m_bThumbDrag ? m_nTrackPos : m_si.nPos);
+                                m_press.Active() == kThumb ? m_nTrackPos : m_si.nPos);
     case WM_LBUTTONDBLCLK:
       // The platform's bar takes the second press of a double click as a press; this one
       // scrolls once per click.
@@ -116,39 +116,55 @@ void CSkinScroll::SendScroll(WORD code, int pos) {
   parent->SendMessage(message, MAKEWPARAM(code, WORD(pos)), reinterpret_cast<LPARAM>(m_hWnd));
 }
 
+PressPart CSkinScroll::PartAt(CPoint point) const {
+  if (m_rcUp.PtInRect(point)) return kUpArrow;
+  if (m_rcDown.PtInRect(point)) return kDownArrow;
+  if (m_rcThumb.PtInRect(point)) return kThumb;
+  const bool vertical = GetStyle() & SBS_VERT;
+  const int thumbStart = vertical ? m_rcThumb.top : m_rcThumb.left;
+  const int at = vertical ? point.y : point.x;
+  return at < thumbStart ? kPageUp : at > thumbStart ? kPageDown : kBesideThumb;
+}
+
+PressStep CSkinScroll::Press(PressEvent event, PressPart part, DWORD keys) {
+  const PressStep step = m_press.On(event, true, part, keys);
+  if (step.takeCapture) SetCapture();
+  if (step.releaseCapture && GetCapture() == this) ::ReleaseCapture();
+  if (step.startRepeat) SetTimer(kRepeatTimer, step.startRepeat, nullptr);
+  if (step.stopRepeat) KillTimer(kRepeatTimer);
+  return step;
+}
+
 void CSkinScroll::OnLButtonDown(UINT, CPoint point) {
-  SetCapture();
+  const PressPart part = PartAt(point);
+  Press(PressEvent::Down, part);
   m_ptDragStart = point;
-  m_bThumbDrag = m_rcThumb.PtInRect(point);
   m_nDragStartPos = m_si.nPos;
-  m_nRepeat = 0;
   if (!GetParent()) return;
-  if (m_rcUp.PtInRect(point)) {
-    SendScroll(SB_LINEUP);
-    m_nRepeat = 1;
-    SetTimer(kRepeatTimer, kRepeatElapse, nullptr);
-    ScrollBy(SkinScrollGeometry::kLineUp);
-  } else if (m_rcDown.PtInRect(point)) {
-    SendScroll(SB_LINEDOWN);
-    m_nRepeat = 2;
-    SetTimer(kRepeatTimer, kRepeatElapse, nullptr);
-    ScrollBy(SkinScrollGeometry::kLineDown);
-  } else if (!m_bThumbDrag) {
-    const bool vertical = GetStyle() & SBS_VERT;
-    const int thumbStart = vertical ? m_rcThumb.top : m_rcThumb.left;
-    const int at = vertical ? point.y : point.x;
-    if (thumbStart > at) {
+  switch (part) {
+    case kUpArrow:
+      SendScroll(SB_LINEUP);
+      ScrollBy(SkinScrollGeometry::kLineUp);
+      break;
+    case kDownArrow:
+      SendScroll(SB_LINEDOWN);
+      ScrollBy(SkinScrollGeometry::kLineDown);
+      break;
+    case kPageUp:
       SendScroll(SB_PAGEUP);
       ScrollBy(SkinScrollGeometry::kPageUp);
-    } else if (thumbStart < at) {
+      break;
+    case kPageDown:
       SendScroll(SB_PAGEDOWN);
       ScrollBy(SkinScrollGeometry::kPageDown);
-    }
+      break;
+    default: break;  // the thumb waits for the pointer to move
   }
 }
 
-void CSkinScroll::OnMouseMove(UINT, CPoint point) {
-  if (!m_bThumbDrag || !GetParent()) return;
+void CSkinScroll::OnMouseMove(UINT flags, CPoint point) {
+  Press(PressEvent::Move, PartAt(point), flags);
+  if (m_press.Active() != kThumb || !GetParent()) return;
   const int pos = SkinScrollGeometry::DragPosition(StateOf(m_si), TrackLength() - m_nThumbLength,
                                                    m_nDragStartPos, point.y - m_ptDragStart.y);
   // The request carries 16 bits of the position; the parent reads all of it as the track
@@ -161,13 +177,15 @@ void CSkinScroll::OnMouseMove(UINT, CPoint point) {
 
 void CSkinScroll::OnTimer(UINT_PTR id) {
   if (id != kRepeatTimer) return;
-  CPoint cursor;
-  ::GetCursorPos(&cursor);
-  ScreenToClient(&cursor);
-  if (m_nRepeat == 1 && m_si.nPos > m_si.nMin && m_rcUp.PtInRect(cursor)) {
+  const PressStep step = Press(PressEvent::Tick);
+  // The held arrow acts again only with the pointer on it, room to move and a parent to tell;
+  // any other tick only re-clamps the position and repaints.
+  const PressPart held = step.repeat && m_press.PushedLook() && GetParent() ? m_press.Active()
+                                                                            : kNoPart;
+  if (held == kUpArrow && m_si.nPos > m_si.nMin) {
     SendScroll(SB_LINEUP);
     ScrollBy(SkinScrollGeometry::kLineUp);
-  } else if (m_nRepeat == 2 && m_si.nPos < m_si.nMax && m_rcDown.PtInRect(cursor)) {
+  } else if (held == kDownArrow && m_si.nPos < m_si.nMax) {
     SendScroll(SB_LINEDOWN);
     ScrollBy(SkinScrollGeometry::kLineDown);
   } else {
@@ -175,9 +193,4 @@ void CSkinScroll::OnTimer(UINT_PTR id) {
   }
 }
 
-void CSkinScroll::OnLButtonUp(UINT, CPoint) {
-  if (GetCapture() == this) ::ReleaseCapture();
-  m_nRepeat = 0;
-  KillTimer(kRepeatTimer);
-  m_bThumbDrag = FALSE;
-}
+void CSkinScroll::OnLButtonUp(UINT, CPoint point) { Press(PressEvent::Up, PartAt(point)); }

@@ -14,15 +14,19 @@
 //   double click              none (the second press is swallowed)
 // Positions stay within minimum..maximum - page + 1 whatever the input; an empty range, a track
 // with no room and a page larger than the range are never divided by.
+//
+// The arrows, the track above and below the thumb and the thumb are parts of the shared press
+// machine (host/PressMachine.h): it keeps the pressed part, the capture and the arrows' repeat.
 #pragma once
 
+#include "host/PressMachine.h"
 #include "platform/mfc/CDC.h"
 #include "platform/mfc/CScrollBar.h"
 
 class CSkinScroll : public CScrollBar {
  public:
   static constexpr UINT_PTR kRepeatTimer = 256;
-  static constexpr UINT kRepeatElapse = 100;  // ms
+  static constexpr UINT kRepeatElapse = 100;  // ms, to the first repeat and between repeats
 
   CSkinScroll() = default;
   ~CSkinScroll() override;
@@ -61,17 +65,34 @@ class CSkinScroll : public CScrollBar {
   void OnTimer(UINT_PTR id) override;
 
  private:
+  // The parts of the bar. Every point is one, so a press anywhere holds the pointer till its
+  // release.
+  static constexpr PressPart kUpArrow = 1;
+  static constexpr PressPart kDownArrow = 2;
+  static constexpr PressPart kPageUp = 3;    // the track before the thumb
+  static constexpr PressPart kPageDown = 4;  // the track after the thumb
+  static constexpr PressPart kThumb = 5;
+  // Level with the thumb's leading edge but off it (a bar wider than its images, or one with
+  // no thumb): a press there moves nothing.
+  static constexpr PressPart kBesideThumb = 6;
+
   // Stores the fields a record names and keeps the whole consistent; false for a bad record.
   bool StoreScrollInfo(const SCROLLINFO* info);
   void SendScroll(WORD code, int pos = 0);
   int TrackLength() const;
+  // The part under a point in client coordinates.
+  PressPart PartAt(CPoint point) const;
+  // Runs an input event through the press machine and carries out its capture and repeat
+  // requests. The bar's images show no hover or pushed look, so no part repaints for it; and a
+  // disabled bar gets no input to ignore, so the machine always sees it enabled.
+  PressStep Press(PressEvent event, PressPart part = kNoPart, DWORD keys = 0);
+  static bool IsArrow(PressPart part) { return part == kUpArrow || part == kDownArrow; }
 
   CBitmap* m_pBmpUp = nullptr;     // 23019, 14 x 14
   CBitmap* m_pBmpDown = nullptr;   // 23020, 14 x 14
   CBitmap* m_pBmpThumb = nullptr;  // 23021, 14 x 10
   CBitmap* m_pBmpTrack = nullptr;  // 23022, 14 x 1
   SCROLLINFO m_si{sizeof(SCROLLINFO), 0, 0, 0, 0, 0, 0};  // min, max, page, pos
-  BOOL m_bThumbDrag = FALSE;  // the left button went down on the thumb
   int m_nThumbLength = 0;
   CPoint m_ptDragStart;
   CRect m_rcUp;
@@ -80,5 +101,6 @@ class CSkinScroll : public CScrollBar {
   CRect m_rcTrack;
   int m_nDragStartPos = 0;
   int m_nTrackPos = 0;  // where the thumb is being dragged to (SIF_TRACKPOS while dragging)
-  int m_nRepeat = 0;  // 0 none, 1 up arrow held, 2 down arrow held
+  PressMachine m_press{PressPolicy{PressPolicy::Click::ReleaseInside, false, false, &IsArrow,
+                                   kRepeatElapse, kRepeatElapse}};
 };

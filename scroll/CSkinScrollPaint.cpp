@@ -1,6 +1,7 @@
 // CSkinScroll: its bitmaps and its painting.
 #include <utility>
 
+#include "foundation/CLightCanvas.h"
 #include "foundation/CMemDC.h"
 #include "foundation/CTrellisApp.h"
 #include "platform/mfc/CPaintDC.h"
@@ -28,28 +29,11 @@ int CSkinScroll::LoadSkinBitmaps() {
   return 1;
 }
 
-namespace {
-
-// Copies a whole bitmap into a rectangle, at its own size or stretched.
-void DrawBitmap(CDC* dc, CBitmap* bitmap, const CRect& rect, bool stretch) {
-  BITMAP bm{};
-  if (!bitmap || !bitmap->m_hObject || !bitmap->GetBitmap(&bm) || rect.IsRectEmpty()) return;
-  CDC source;
-  if (!source.CreateCompatibleDC(dc)) return;
-  CBitmap* old = source.SelectObject(bitmap);
-  if (stretch)
-    dc->StretchBlt(rect.left, rect.top, rect.Width(), rect.Height(), &source, 0, 0, bm.bmWidth,
-                   bm.bmHeight, SRCCOPY);
-  else
-    dc->BitBlt(rect.left, rect.top, bm.bmWidth, bm.bmHeight, &source, 0, 0, SRCCOPY);
-  source.SelectObject(old);
-}
-
-}  // namespace
-
 int CSkinScroll::DrawArrows(CDC* dc) {
-  DrawBitmap(dc, m_pBmpUp, m_rcUp, false);
-  DrawBitmap(dc, m_pBmpDown, m_rcDown, false);
+  CLightCanvas canvas(dc);
+  // An arrow not laid out yet (no range given) has an empty rectangle and is not drawn.
+  for (const auto& [bitmap, rect] : {std::pair{m_pBmpUp, &m_rcUp}, {m_pBmpDown, &m_rcDown}})
+    if (!rect->IsRectEmpty()) canvas.DrawBitmapKeyed(rect->left, rect->top, bitmap, COLOR_NONE);
   return 1;
 }
 
@@ -59,6 +43,11 @@ void CSkinScroll::OnPaint() {
   paint.GetClipBox(&clip);
   CMemDC dc(&paint, &clip);
   DrawArrows(&dc);
-  DrawBitmap(&dc, m_pBmpTrack, m_rcTrack, true);
-  DrawBitmap(&dc, m_pBmpThumb, m_rcThumb, true);
+  CLightCanvas canvas(&dc);
+  // The track and the thumb are stretched whole; an empty one (a bar too short for them) draws
+  // nothing rather than mirrored.
+  for (const auto& [bitmap, rect] : {std::pair{m_pBmpTrack, &m_rcTrack}, {m_pBmpThumb, &m_rcThumb}})
+    if (!rect->IsRectEmpty())
+      canvas.DrawBitmap(rect->left, rect->top, rect->Width(), rect->Height(), bitmap);
+  canvas.Restore();
 }

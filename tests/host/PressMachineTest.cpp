@@ -66,6 +66,8 @@ const Row kRows[] = {
     {"back on the pressed part",    kInside,   {{E::Down, kThumb}, {E::Move, kArrow}}, {E::Move, kThumb},        true, true, true, true, false, false, false},
     {"off the pressed part",        kInside,   {{E::Down, kThumb}},                   {E::Move, kArrow},         true, true, true, false, false, false, false},
     {"hover moves between parts",   kInside,   {{E::Move, kArrow}},                   {E::Move, kThumb},         true, false, true, false, false, false, false},
+    {"keys move the hot part",      kInside,   {{E::Move, kArrow}},                   {E::Navigate, kThumb},     true, false, true, false, false, false, false},
+    {"keys keep the press",         kInside,   {{E::Down, kThumb}},                   {E::Navigate, kArrow},     true, true, true, false, false, false, false},
     // repeat: the delay on the press, the rate from the first tick, a stop on the release
     {"press a repeating part",      kRepeating, {},                                   {E::Down, kArrow},         true, true, true, true, true, false, false, 400},
     {"press a still part",          kRepeating, {},                                   {E::Down, kThumb},         true, true, true, true, true, false, false},
@@ -110,7 +112,7 @@ TEST(PressMachine, AStepReportsEveryLookChangeAndNoOther) {
     DWORD before[4];
     for (int p = 0; p < 4; ++p) before[p] = PartLook(machine, parts[p], true);
     const PressPart hot = machine.Hot(), active = machine.Active();
-    const auto event = static_cast<E>(random() % 6);
+    const auto event = static_cast<E>(random() % 7);
     const PressPart part = parts[random() % 4];
     const DWORD keys = random() % 2 ? MK_LBUTTON : 0;
     const PressStep step = machine.On(event, true, part, keys);
