@@ -68,6 +68,8 @@ class CElementTree : public CElementControl, protected CTreeStore {
   using CTreeStore::GetItemChildItem;
   using CTreeStore::GetItemParentStr;
   using CTreeStore::GetNextItem;
+  using CTreeStore::GetRowPlace;
+  using CTreeStore::IsLastChild;
   using CTreeStore::SetItemByID;
   using CTreeStore::SetItemCheck;
 
@@ -172,6 +174,10 @@ class CElementTree : public CElementControl, protected CTreeStore {
   const LOGFONTW& GetItemLogfont(const _TREE_ITEM& item) const {
     return item.nParentID != 0 ? m_lfChild : m_lfFather;
   }
+  // What the painter draws every row with: the style, switches, colours, fonts and pictures.
+  TreeRowLook GetRowLook() const;
+  // The width of a text in a font, measured on the element's measuring context.
+  int MeasureText(const CString& text, const LOGFONTW& font) const;
 
   // ---- timers and the scroll message
   static constexpr DWORD TREE_TIMER_SHOW = 419;
@@ -183,8 +189,6 @@ class CElementTree : public CElementControl, protected CTreeStore {
   static constexpr int TREE_SCROLL_WHEEL_DOWN = 12;
 
  protected:
-  friend class CTreeItem;
-
   // ---- handlers
   int OnPaint(CPaintDC* dc) override;
   int OnSize(UINT type, int cx, int cy) override;
@@ -235,8 +239,6 @@ class CElementTree : public CElementControl, protected CTreeStore {
   // A host may give any height; painting walks a row's edges pixel by pixel, so a row is never
   // taller than the platform's 16-bit drawing range.
   static constexpr int kMaxRowHeight = 32767;
-  // The width of a text in a font, measured on the element's measuring context.
-  int MeasureText(const CString& text, const LOGFONTW& font) const;
 
   // ---- focus, hover and notifications (CElementTreeInput.cpp)
   long SendMessageToParent(int code, int id, int message);
