@@ -14,6 +14,9 @@
 //   pointer resting 500 ms        -                               the item's tip, or its whole
 //                                                                  text when cut
 //   wheel, scroll bar             three rows a notch; the bar reports its first row
+// Each row's button, check box and the rest of it are parts of the shared press machine
+// (PressPartAt): the machine keeps the part under the pointer and the pressed one, and the flat
+// style's hover item follows the part the pointer moves onto.
 // The parent receives WM_NOTIFY (code NM_CLICK / NM_DBLCLK / its own for the path notice) and
 // WM_KEYDOWN (wParam the key) with a CPackager<tagNM_TREECONTAINER> as the LPARAM. It may delete
 // items or the tree itself in there: the tree touches nothing of itself after notifying.
@@ -197,6 +200,7 @@ class CElementTree : public CElementControl, protected CTreeStore {
   int OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
   int OnLButtonDown(POINT pt) override;
+  int OnLButtonUp(POINT pt) override;
   int OnDBClick(int flags, POINT pt) override;
   int OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
   int OnKeyUp(UINT vk, UINT repeat, UINT flags) override;
@@ -243,6 +247,22 @@ class CElementTree : public CElementControl, protected CTreeStore {
   // ---- focus, hover and notifications (CElementTreeInput.cpp)
   long SendMessageToParent(int code, int id, int message);
   int CalcHoverItem(int x, int y);
+  // The part under a point: an area of a laid-out row (RowPart), hit as the painter draws it.
+  PressPart PressPartAt(POINT pt) const override;
+  // Nothing of the tree shows pressed, and the hover follows the pointer's moves alone
+  // (FollowHotPart): a press does not repaint.
+  void OnPressLookChanged(const PressStep& step) override;
+  // The flat style's hover item becomes the item of the machine's hot part; repaints the rows
+  // it leaves and enters. True when it changed.
+  bool FollowHotPart();
+  // A row's parts are numbered by the item's id, so that a part names the same item however
+  // the rows scroll, and by its area.
+  static PressPart RowPart(int id, MOUSE_IN_ITEM_AREA area) { return id * kRowAreas + area; }
+  static int PartItem(PressPart part) { return part == kNoPart ? -1 : part / kRowAreas; }
+  static MOUSE_IN_ITEM_AREA PartArea(PressPart part) {
+    return MOUSE_IN_ITEM_AREA(part % kRowAreas);
+  }
+  static constexpr int kRowAreas = MOUSE_IN_TEXT + 1;
   void InvalidateRow(int row);
   void InvalidateAll() { InvalidContainerRect(0, nullptr); }
   // Opens a closed item and closes an open one; true when it is open now.
@@ -269,8 +289,9 @@ class CElementTree : public CElementControl, protected CTreeStore {
 
  private:
   static constexpr UINT kMessages[] = {
-      WM_PAINT,   WM_SIZE,       WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_KEYDOWN,
-      WM_KEYUP,   WM_MOUSEWHEEL, WM_MOUSEMOVE,   WM_SETCURSOR,     WM_SETFOCUS};
+      WM_PAINT,   WM_SIZE,      WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
+      WM_KEYDOWN, WM_KEYUP,     WM_MOUSEWHEEL,  WM_MOUSEMOVE,     WM_SETCURSOR,
+      WM_SETFOCUS};
   // Pixels the scroll bar takes at the right when it shows.
   static constexpr int kScrollWidth = 9;
   static constexpr int kWheelRows = 3;
