@@ -263,6 +263,11 @@ class CElementTree : public CElementControl, protected CTreeStore {
     return MOUSE_IN_ITEM_AREA(part % kRowAreas);
   }
   static constexpr int kRowAreas = MOUSE_IN_TEXT + 1;
+  // After a click on the box of `id`: the rows on screen whose boxes changed (the item, its
+  // descendants and its ancestors) and the row the focus left are repainted. No row moves, so
+  // nothing is laid out again; a box that came or went moves its row's text, so the rows on
+  // screen measure their text room again.
+  void ShowCheckChange(int id, int oldFocus);
   void InvalidateRow(int row);
   void InvalidateAll() { InvalidContainerRect(0, nullptr); }
   // Opens a closed item and closes an open one; true when it is open now.

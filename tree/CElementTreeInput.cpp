@@ -91,6 +91,15 @@ void CElementTree::InvalidateRow(int row) {
   if (IsLaidOutRow(row)) InvalidContainerRect(0, &m_vecShowRects[std::size_t(row)]);
 }
 
+void CElementTree::ShowCheckChange(int id, int oldFocus) {
+  CalcItemsTextLeave();
+  for (int row = 0; IsLaidOutRow(row); ++row) {
+    const int shown = RowItem(row);
+    if (shown == id || shown == oldFocus || IsChildItem(shown, id) || IsChildItem(id, shown))
+      InvalidateRow(row);
+  }
+}
+
 // ---- parts
 
 PressPart CElementTree::PressPartAt(POINT pt) const {
@@ -141,13 +150,13 @@ int CElementTree::OnLButtonDown(POINT pt) {
     Relayout(opened);
   } else if (area == MOUSE_IN_CHECK) {
     SetItemCheck(id, NextCheckOnClick(m_vecItems[std::size_t(id)].eCheck));
-    Relayout(false);
+    ShowCheckChange(id, oldFocus);
   } else if (closed) {
     m_nFirstShow = 0;
     Relayout(true);
   }
   if (flat || area == MOUSE_IN_BTN || area == MOUSE_IN_CHECK) {
-    InvalidateAll();
+    if (area != MOUSE_IN_CHECK) InvalidateAll();
     SendMessageToParent(NM_CLICK, id, WM_NOTIFY);
     return 1;
   }
