@@ -37,7 +37,8 @@ TEST_F(TreeInput, ClicksOnBoxesCycleThem) {
 // repaint shows; a box that came measures its row's text room again.
 TEST_F(TreeInput, AClickOnABoxRepaintsTheRowsItChangedAndLaysOutNothing) {
   Make(240, 205);
-  Fill(6, 2, 2, TREE_CHECK_NO);  // item 8 on top; 9 under it, with 10 and 11 under that
+  // Item 8 on top in row 0; 9, clicked, under it; 10 (no box yet) and 11 under 9.
+  Fill(6, 2, 2, TREE_CHECK_NO);
   tree->SetItemCheck(10, TREE_CHECK_NONE);
   tree->OpenAll();
   tree->SetFirstShow(7);
@@ -50,9 +51,6 @@ TEST_F(TreeInput, AClickOnABoxRepaintsTheRowsItChangedAndLaysOutNothing) {
   tree->TakePainted();
   ClickAt(CheckPoint(1));
   EXPECT_EQ(notices.size(), 1u);
-  const std::vector<TREE_ITEM_CHECK> checks = {TREE_CHECK_YES_HALF, TREE_CHECK_YES,
-                                               TREE_CHECK_YES, TREE_CHECK_YES};
-  for (int id = 8; id <= 11; ++id) EXPECT_EQ(ItemById(*tree, id).eCheck, checks[id - 8]) << id;
   EXPECT_EQ(ItemById(*tree, 10).nTextLeave, room - CTreeItem::kCheckRoom);
   EXPECT_EQ(tree->GetFirstShow(), 7);
   EXPECT_EQ(tree->GetVScroll()->GetFirstRow(), 7);
