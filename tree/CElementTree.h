@@ -272,7 +272,7 @@ class CElementTree : public CElementControl, protected CTreeStore {
   void InvalidateAll() { InvalidContainerRect(0, nullptr); }
   // Opens a closed item and closes an open one; true when it is open now.
   bool ToggleOpen(int id);
-  // After opening, closing or checking: the shown list and rows again, the focus on screen.
+  // After opening or closing: the shown list and rows again, the focus on screen.
   void Relayout(bool revealFocus);
   // The next check state of a click on a box.
   static TREE_ITEM_CHECK NextCheckOnClick(TREE_ITEM_CHECK state);

@@ -75,16 +75,17 @@ class CTreeItem {
   static constexpr COLORREF kFocusFrameOutline = RGB(0, 0, 0);
   // Pixels per indent level, reserved for a button, taken by a check box.
   static constexpr int kIndent = 4;
-  // A level's dotted column runs this far into the level.
-  static constexpr int kColumnInset = 3;
   static constexpr int kButtonRoom = 7;
   static constexpr int kCheckRoom = 13;
+  // A level's dotted column runs this far into the level.
+  static constexpr int kColumnInset = 3;
   // The text starts this far into its band, and its band reaches this far past it.
   static constexpr int kTextInset = 5;
   static constexpr int kTextBandExtra = 6;
 
  protected:
-  // Each draws its part where Draw's geometry of the row puts it, and moves rc.left past it.
+  // Each draws its part where Draw's geometry of the row puts it; the first two move rc.left
+  // past what they drew.
   void DrawPixLine(CRect& rc, CLightCanvas& canvas);
   void DrawCheckBox(CRect& rc, CLightCanvas& canvas);
   void DrawFocusItemFrame(CLightCanvas& canvas, CRect& rc);
