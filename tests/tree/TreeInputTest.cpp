@@ -64,6 +64,19 @@ TEST_F(TreeInput, AClickOnABoxRepaintsTheRowsItChangedAndLaysOutNothing) {
   EXPECT_EQ(Colors(ScreenPart(screen, onScreen)), partly);
 }
 
+// A press on a row holds the pointer until its release, no longer: the next click, on the
+// scroll bar's track, reaches the bar.
+TEST_F(TreeInput, APressOnARowHoldsThePointerUntilItsRelease) {
+  Make(240, 205);
+  Fill(30);
+  ClickAt(TextPoint(2));
+  EXPECT_EQ(tree->GetFocusItem(), 3);
+  Advance(1000);
+  CVerticalScrollbar& bar = *tree->GetVScroll();
+  Click(bar, 4, bar.GetDrawRect().bottom - 20);
+  EXPECT_EQ(tree->GetFirstShow(), 10);
+}
+
 TEST_F(TreeInput, KeysMoveTheFocusAndSayWhatTheyDid) {
   Make(240, 205);
   Fill(30);
