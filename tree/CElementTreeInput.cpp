@@ -1,5 +1,5 @@
-// The tree's input: focus from code, clicks, double clicks, keys, hover and the cursor, and the
-// notifications to the parent. Every handler that notifies does so last and returns at once:
+// The tree's input: focus from code, the rows' parts for the press machine, clicks, double
+// clicks, keys, hover and the cursor, and the notifications to the parent. Every handler that notifies does so last and returns at once:
 // the parent may delete items, or the tree, while it handles the notice.
 #include <algorithm>
 
