@@ -14,6 +14,9 @@
 //   pointer resting 500 ms        -                               the item's tip, or its whole
 //                                                                  text when cut
 //   wheel, scroll bar             three rows a notch; the bar reports its first row
+// Each row's button, check box and the rest of it are parts of the shared press machine
+// (PressPartAt): the machine keeps the part under the pointer and the pressed one, and the flat
+// style's hover item follows the part the pointer moves onto.
 // The parent receives WM_NOTIFY (code NM_CLICK / NM_DBLCLK / its own for the path notice) and
 // WM_KEYDOWN (wParam the key) with a CPackager<tagNM_TREECONTAINER> as the LPARAM. It may delete
 // items or the tree itself in there: the tree touches nothing of itself after notifying.
@@ -68,6 +71,8 @@ class CElementTree : public CElementControl, protected CTreeStore {
   using CTreeStore::GetItemChildItem;
   using CTreeStore::GetItemParentStr;
   using CTreeStore::GetNextItem;
+  using CTreeStore::GetRowPlace;
+  using CTreeStore::IsLastChild;
   using CTreeStore::SetItemByID;
   using CTreeStore::SetItemCheck;
 
@@ -172,6 +177,10 @@ class CElementTree : public CElementControl, protected CTreeStore {
   const LOGFONTW& GetItemLogfont(const _TREE_ITEM& item) const {
     return item.nParentID != 0 ? m_lfChild : m_lfFather;
   }
+  // What the painter draws every row with: the style, switches, colours, fonts and pictures.
+  TreeRowLook GetRowLook() const;
+  // The width of a text in a font, measured on the element's measuring context.
+  int MeasureText(const CString& text, const LOGFONTW& font) const;
 
   // ---- timers and the scroll message
   static constexpr DWORD TREE_TIMER_SHOW = 419;
@@ -183,8 +192,6 @@ class CElementTree : public CElementControl, protected CTreeStore {
   static constexpr int TREE_SCROLL_WHEEL_DOWN = 12;
 
  protected:
-  friend class CTreeItem;
-
   // ---- handlers
   int OnPaint(CPaintDC* dc) override;
   int OnSize(UINT type, int cx, int cy) override;
@@ -193,6 +200,7 @@ class CElementTree : public CElementControl, protected CTreeStore {
   int OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
   int OnLButtonDown(POINT pt) override;
+  int OnLButtonUp(POINT pt) override;
   int OnDBClick(int flags, POINT pt) override;
   int OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
   int OnKeyUp(UINT vk, UINT repeat, UINT flags) override;
@@ -235,17 +243,36 @@ class CElementTree : public CElementControl, protected CTreeStore {
   // A host may give any height; painting walks a row's edges pixel by pixel, so a row is never
   // taller than the platform's 16-bit drawing range.
   static constexpr int kMaxRowHeight = 32767;
-  // The width of a text in a font, measured on the element's measuring context.
-  int MeasureText(const CString& text, const LOGFONTW& font) const;
 
   // ---- focus, hover and notifications (CElementTreeInput.cpp)
   long SendMessageToParent(int code, int id, int message);
   int CalcHoverItem(int x, int y);
+  // The part under a point: an area of a laid-out row (RowPart), hit as the painter draws it.
+  PressPart PressPartAt(POINT pt) const override;
+  // Nothing of the tree shows pressed, and the hover follows the pointer's moves alone
+  // (FollowHotPart): a press does not repaint.
+  void OnPressLookChanged(const PressStep& step) override;
+  // The flat style's hover item becomes the item of the machine's hot part; repaints the rows
+  // it leaves and enters. True when it changed.
+  bool FollowHotPart();
+  // A row's parts are numbered by the item's id, so that a part names the same item however
+  // the rows scroll, and by its area.
+  static PressPart RowPart(int id, MOUSE_IN_ITEM_AREA area) { return id * kRowAreas + area; }
+  static int PartItem(PressPart part) { return part == kNoPart ? -1 : part / kRowAreas; }
+  static MOUSE_IN_ITEM_AREA PartArea(PressPart part) {
+    return MOUSE_IN_ITEM_AREA(part % kRowAreas);
+  }
+  static constexpr int kRowAreas = MOUSE_IN_TEXT + 1;
+  // After a click on the box of `id`: the rows on screen whose boxes changed (the item, its
+  // descendants and its ancestors) and the row the focus left are repainted. No row moves, so
+  // nothing is laid out again; a box that came or went moves its row's text, so the rows on
+  // screen measure their text room again.
+  void ShowCheckChange(int id, int oldFocus);
   void InvalidateRow(int row);
   void InvalidateAll() { InvalidContainerRect(0, nullptr); }
   // Opens a closed item and closes an open one; true when it is open now.
   bool ToggleOpen(int id);
-  // After opening, closing or checking: the shown list and rows again, the focus on screen.
+  // After opening or closing: the shown list and rows again, the focus on screen.
   void Relayout(bool revealFocus);
   // The next check state of a click on a box.
   static TREE_ITEM_CHECK NextCheckOnClick(TREE_ITEM_CHECK state);
@@ -267,8 +294,9 @@ class CElementTree : public CElementControl, protected CTreeStore {
 
  private:
   static constexpr UINT kMessages[] = {
-      WM_PAINT,   WM_SIZE,       WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_KEYDOWN,
-      WM_KEYUP,   WM_MOUSEWHEEL, WM_MOUSEMOVE,   WM_SETCURSOR,     WM_SETFOCUS};
+      WM_PAINT,   WM_SIZE,      WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
+      WM_KEYDOWN, WM_KEYUP,     WM_MOUSEWHEEL,  WM_MOUSEMOVE,     WM_SETCURSOR,
+      WM_SETFOCUS};
   // Pixels the scroll bar takes at the right when it shows.
   static constexpr int kScrollWidth = 9;
   static constexpr int kWheelRows = 3;

@@ -1,8 +1,8 @@
-// The tree's input: focus from code, clicks, double clicks, keys, hover and the cursor, and the
-// notifications to the parent. Every handler that notifies does so last and returns at once
-// (ElementWatch.h): the parent may delete items, or the tree, while it handles the notice. A
-// click takes the focus first, and the element losing it may tell its parent: the tree watches
-// itself across that.
+// The tree's input: focus from code, the rows' parts for the press machine, clicks, double
+// clicks, keys, hover and the cursor, and the notifications to the parent. Every handler that
+// notifies does so last and returns at once (ElementWatch.h): the parent may delete items, or
+// the tree, while it handles the notice. A click takes the focus first, and the element losing
+// it may tell its parent: the tree watches itself across that.
 #include <algorithm>
 
 #include "host/CGlobalEnv.h"
@@ -94,6 +94,44 @@ void CElementTree::InvalidateRow(int row) {
   if (IsLaidOutRow(row)) InvalidContainerRect(0, &m_vecShowRects[std::size_t(row)]);
 }
 
+void CElementTree::ShowCheckChange(int id, int oldFocus) {
+  CalcItemsTextLeave();
+  for (int row = 0; IsLaidOutRow(row); ++row) {
+    const int shown = RowItem(row);
+    if (shown == id || shown == oldFocus || IsChildItem(shown, id) || IsChildItem(id, shown))
+      InvalidateRow(row);
+  }
+}
+
+// ---- parts
+
+PressPart CElementTree::PressPartAt(POINT pt) const {
+  const int row = CalcPointItemPos(pt.y);
+  if (!IsLaidOutRow(row)) return kNoPart;
+  const int id = RowItem(row);
+  // The painter is the tree's scratch row: every use loads it first.
+  m_pItemPainter->SetItemValue(m_vecItems[std::size_t(id)]);
+  return RowPart(id, m_pItemPainter->GetPointInItemArea(pt, m_vecShowRects[std::size_t(row)]));
+}
+
+void CElementTree::OnPressLookChanged(const PressStep&) {}
+
+bool CElementTree::FollowHotPart() {
+  if (m_eShowStyle != TREE_STYLE_FLAT) return false;
+  const int id = PartItem(GetPress().Hot());
+  if (id == m_nHoverItem) return false;
+  const int oldRow = GetItemInShowPos(m_nHoverItem) - m_nFirstShow;
+  const bool hadHover = m_nHoverItem != -1;
+  m_nHoverItem = id;
+  if (id == -1) {
+    InvalidateAll();
+    return true;
+  }
+  if (hadHover) InvalidateRow(oldRow);
+  InvalidateRow(GetItemInShowPos(id) - m_nFirstShow);
+  return true;
+}
+
 // ---- mouse
 
 int CElementTree::OnLButtonDown(POINT pt) {
@@ -101,14 +139,14 @@ int CElementTree::OnLButtonDown(POINT pt) {
   SetFocus();
   if (!alive.Alive()) return 1;
   CloseTip();
-  const int row = CalcPointItemPos(pt.y);
-  if (!IsLaidOutRow(row)) return 1;
-  const int id = RowItem(row);
-  m_pItemPainter->SetItemValue(m_vecItems[std::size_t(id)]);
+  // The tree acts on the press itself; the release only ends it.
+  const PressStep step = Press(PressEvent::Down, pt);
+  const PressPart part = GetPress().Active();
+  if (step.ignored || part == kNoPart) return 1;
+  const int id = PartItem(part);
+  const MOUSE_IN_ITEM_AREA area = PartArea(part);
   const int oldFocus = m_nFocusItem;
   m_nFocusItem = id;
-  const MOUSE_IN_ITEM_AREA area =
-      m_pItemPainter->GetPointInItemArea(pt, m_vecShowRects[std::size_t(row)]);
   const bool flat = m_eShowStyle == TREE_STYLE_FLAT;
   const int closed = flat ? SetItemClose(oldFocus, id) : 0;
 
@@ -117,38 +155,42 @@ int CElementTree::OnLButtonDown(POINT pt) {
     Relayout(opened);
   } else if (area == MOUSE_IN_CHECK) {
     SetItemCheck(id, NextCheckOnClick(m_vecItems[std::size_t(id)].eCheck));
-    Relayout(false);
+    ShowCheckChange(id, oldFocus);
   } else if (closed) {
     m_nFirstShow = 0;
     Relayout(true);
   }
   if (flat || area == MOUSE_IN_BTN || area == MOUSE_IN_CHECK) {
-    InvalidateAll();
+    if (area != MOUSE_IN_CHECK) InvalidateAll();
     SendMessageToParent(NM_CLICK, id, WM_NOTIFY);
     return 1;
   }
   // A press on the text or beside it only moves the focus, and its frame with it.
   if (oldFocus != id) {
     InvalidateRow(GetItemInShowPos(oldFocus) - m_nFirstShow);
-    InvalidateRow(row);
+    InvalidateRow(GetItemInShowPos(id) - m_nFirstShow);
   }
+  return 1;
+}
+
+int CElementTree::OnLButtonUp(POINT pt) {
+  Press(PressEvent::Up, pt);
   return 1;
 }
 
 int CElementTree::OnDBClick(int flags, POINT pt) {
   if (flags == 0 || m_eShowStyle == TREE_STYLE_FLAT) return 1;
-  const int row = CalcPointItemPos(pt.y);
-  if (!IsLaidOutRow(row)) return 1;
-  const int id = RowItem(row);
-  m_pItemPainter->SetItemValue(m_vecItems[std::size_t(id)]);
-  const MOUSE_IN_ITEM_AREA area =
-      m_pItemPainter->GetPointInItemArea(pt, m_vecShowRects[std::size_t(row)]);
+  const PressPart part = PressPartAt(pt);
+  if (part == kNoPart) return 1;
+  const int id = PartItem(part);
+  const MOUSE_IN_ITEM_AREA area = PartArea(part);
   // The second press of a quick pair on a box, or beside the item, is a press like the first.
   if (area != MOUSE_IN_BTN && area != MOUSE_IN_TEXT) return OnLButtonDown(pt);
   const ElementWatch alive(*this);
   SetFocus();
   if (!alive.Alive()) return 1;
   CloseTip();
+  if (Press(PressEvent::Down, pt).ignored) return 1;
   if (area == MOUSE_IN_TEXT) m_nFocusItem = id;
   if (area == MOUSE_IN_BTN || m_vecItems[std::size_t(id)].nChildCount > 0) {
     const bool opened = ToggleOpen(id);
@@ -170,36 +212,28 @@ int CElementTree::OnMouseMove(int x, int y, DWORD) {
 }
 
 int CElementTree::CalcHoverItem(int x, int y) {
+  // Outside the rows area the pointer changes nothing, not even the hover.
   if (!m_rcItems.PtInRect(CPoint(x, y))) return 0;
-  const int row = CalcPointItemPos(y);
-  if (!IsLaidOutRow(row) || x >= m_rcItems.right) {
-    // Off the rows: no hover, and the tip goes after a moment.
-    if (m_nHoverItem != -1) {
-      m_nHoverItem = -1;
-      InvalidateAll();
+  // A disabled tree follows no pointer: the machine ignores its input.
+  if (Press(PressEvent::Move, {x, y}).ignored) return m_nHoverItem != -1 ? 1 : 0;
+  // The machine may have seen no change where the store renumbered or the rows scrolled under
+  // the pointer: the hover is compared with the item itself.
+  if (FollowHotPart()) {
+    if (m_nHoverItem == -1) {
+      // Off the rows: the tip goes after a moment.
       HideTip();
+    } else {
+      // A new item under the pointer: its own tip after a rest, never the last one's.
+      CloseTip();
+      StartTimer(TREE_TIMER_SHOW, kTipDelay);
     }
-    return 0;
   }
-  const int id = RowItem(row);
-  if (id == m_nHoverItem) return 1;
-  const int oldRow = GetItemInShowPos(m_nHoverItem) - m_nFirstShow;
-  const bool hadHover = m_nHoverItem != -1;
-  m_nHoverItem = id;
-  if (hadHover) InvalidateRow(oldRow);
-  InvalidateRow(row);
-  // A new item under the pointer: its own tip after a rest, never the last one's.
-  CloseTip();
-  StartTimer(TREE_TIMER_SHOW, kTipDelay);
-  return 1;
+  return m_nHoverItem != -1 ? 1 : 0;
 }
 
 int CElementTree::OnMouseLeave() {
   CloseTip();
-  if (m_eShowStyle == TREE_STYLE_FLAT && m_nHoverItem != -1) {
-    m_nHoverItem = -1;
-    InvalidateAll();
-  }
+  if (!Press(PressEvent::Leave).ignored) FollowHotPart();
   return 1;
 }
 

@@ -72,9 +72,10 @@ int CElementTree::GetScrollPix() const {
 }
 
 int CElementTree::GetItemOffsetPixByValue(const _TREE_ITEM& item) const {
-  return m_nLeftMargin + CTreeItem::kIndent * (item.nLevel - item.nFatherBtnNoShow) +
-         (m_bBtnShow && item.bShowBtn ? CTreeItem::kButtonRoom : 0) +
-         (item.eCheck != TREE_CHECK_NONE ? CTreeItem::kCheckRoom : 0);
+  // Where the painter puts the text band of the item's row. The painter is the tree's scratch
+  // row: every use loads it first.
+  m_pItemPainter->SetItemValue(item);
+  return m_pItemPainter->GetRowGeometry(CRect(), 0).text.left;
 }
 
 int CElementTree::GetItemOffSetPixById(int id) const {

@@ -1,11 +1,32 @@
-// The tree's painting: the rows area, each row on screen through the painter, and the frame.
-// Painting only reads the state the handlers and the layout left.
+// The tree's painting: the rows area, each row on screen through the painter, and the frame;
+// and the look the painter is handed with each row. Painting only reads the state the
+// handlers and the layout left.
 #include <algorithm>
 
 #include "foundation/CLightCanvas.h"
 #include "foundation/CMemDC.h"
 #include "platform/mfc/CPaintDC.h"
 #include "tree/CElementTree.h"
+
+TreeRowLook CElementTree::GetRowLook() const {
+  TreeRowLook look;
+  look.style = m_eShowStyle;
+  look.leftMargin = m_nLeftMargin;
+  look.buttons = m_bBtnShow != 0;
+  look.gradientLine = m_bDrawGradientLine != 0;
+  look.panel = GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL);
+  look.panelHover = GetColor(COLOR_PART_PANEL, COLOR_STATE_HOVER);
+  look.panelFocus = GetColor(COLOR_PART_PANEL, COLOR_STATE_FOCUS);
+  look.focusBackChild = m_clrFocusBgL2;
+  look.textHover = GetColor(COLOR_PART_TEXT, COLOR_STATE_HOVER);
+  look.textFocus = GetColor(COLOR_PART_TEXT, COLOR_STATE_FOCUS);
+  look.divideLine = m_clrDivideLine;
+  look.focusHead = m_gradFocusHead;
+  look.fatherFont = m_lfFather;
+  look.childFont = m_lfChild;
+  look.pictures = &m_bitmaps;
+  return look;
+}
 
 int CElementTree::OnPaint(CPaintDC* paintDC) {
   if (!paintDC) return 0;

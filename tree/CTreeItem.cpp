@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "foundation/CMemDC.h"
 #include "tree/CElementTree.h"
+#include "tree/CTreeBitmaps.h"
 
 namespace {
 
@@ -51,30 +51,28 @@ void CTreeItem::SetItemValue(const _TREE_ITEM& item) {
   m_nLevel = item.nLevel - item.nFatherBtnNoShow;
   m_nState = COLOR_STATE_NORMAL;
   if (!m_pTree) return;
-  if (m_pTree->IsRecord(m_nParentID)) {
-    m_nLineKind = IsItemEndNode(item) ? 2 : 1;
-    if (m_nIndex == 0 && m_nLevel == 0) m_nLineKind = 0;
-  }
-  if (m_pTree->m_nHoverItem == m_nID) m_nState = COLOR_STATE_HOVER;
-  if (m_pTree->m_nFocusItem == m_nID) m_nState = COLOR_STATE_FOCUS;
+  m_look = m_pTree->GetRowLook();
+  m_pTree->GetRowPlace(item, m_place);
+  if (m_place.inStore) m_nLineKind = m_place.lineKind;
+  if (m_place.hover) m_nState = COLOR_STATE_HOVER;
+  if (m_place.focus) m_nState = COLOR_STATE_FOCUS;
 }
 
 int CTreeItem::IsItemEndNode(const _TREE_ITEM& item) const {
-  if (!m_pTree || !m_pTree->IsRecord(item.nParentID)) return 1;
-  return item.nIndex + 1 == m_pTree->m_vecItems[std::size_t(item.nParentID)].nChildCount ? 1 : 0;
+  return m_pTree ? m_pTree->IsLastChild(item) : 1;
 }
 
-int CTreeItem::BeHaveBtn() const { return m_pTree && m_pTree->m_bBtnShow && m_bShowBtn ? 1 : 0; }
-
-TREE_SHOW_STYLE CTreeItem::Style() const {
-  return m_pTree ? m_pTree->m_eShowStyle : TREE_STYLE_LINE;
-}
+int CTreeItem::BeHaveBtn() const { return m_look.buttons && m_bShowBtn ? 1 : 0; }
 
 CBitmap* CTreeItem::ButtonBitmap() const {
-  if (!m_pTree) return nullptr;
-  if (m_nOpen == 0) return m_pTree->GetBitmapClose();
-  if (m_nOpen == 1) return m_pTree->GetBitmapOpen();
+  if (!m_look.pictures) return nullptr;
+  if (m_nOpen == 0) return m_look.pictures->Get(CTreeBitmaps::CLOSE);
+  if (m_nOpen == 1) return m_look.pictures->Get(CTreeBitmaps::OPEN);
   return nullptr;
+}
+
+const LOGFONTW& CTreeItem::TextFont() const {
+  return m_nParentID != 0 ? m_look.childFont : m_look.fatherFont;
 }
 
 CString CTreeItem::ShownText() const {
@@ -85,21 +83,27 @@ CString CTreeItem::ShownText() const {
 
 // ---- geometry
 
+CRect CTreeItem::ButtonPictureRect(TREE_SHOW_STYLE style, int cx, int cy, CSize size) {
+  // Left of the connector's end in the line style, right of it in the flat.
+  const int x = style == TREE_STYLE_LINE ? cx - 1 : cx + 4;
+  return CRect(CPoint(x - size.cx / 2, cy - size.cy / 2), size);
+}
+
 TreeRowGeometry CTreeItem::GetRowGeometry(const CRect& rowRect, int textWidth) const {
   TreeRowGeometry g;
   CRect rc = rowRect;
-  const TREE_SHOW_STYLE style = Style();
-  if (style == TREE_STYLE_FLAT) rc.bottom -= 1;
+  const TREE_SHOW_STYLE style = m_look.style;
+  if (style == TREE_STYLE_FLAT) rc.bottom -= 1;  // the divider's line
   g.mid = (rc.top + rc.bottom) / 2;
-  int left = rc.left + (m_pTree ? m_pTree->m_nLeftMargin : 0) + kIndent * m_nLevel;
+  g.indent = rc.left + m_look.leftMargin;
+  int left = g.indent + kIndent * m_nLevel;
+  g.column = left + kColumnInset;
   if (BeHaveBtn()) {
+    g.buttonCentre = CPoint(style == TREE_STYLE_FLAT ? left + 3 : left + 4, g.mid);
     if (m_nChildCount > 0)
-      if (CBitmap* bitmap = ButtonBitmap()) {
-        const CSize size = bitmap->GetBitmapDimension();
-        // The picture centres on x0 + 3 in the line style, right of the connector in the flat.
-        const int centre = style == TREE_STYLE_FLAT ? left + 3 + 4 : left + 4 - 1;
-        g.button = CRect(CPoint(centre - size.cx / 2, g.mid - size.cy / 2), size);
-      }
+      if (CBitmap* bitmap = ButtonBitmap())
+        g.button = ButtonPictureRect(style, g.buttonCentre.x, g.buttonCentre.y,
+                                     bitmap->GetBitmapDimension());
     left += kButtonRoom;
   }
   if (m_eCheck != TREE_CHECK_NONE) {
@@ -108,16 +112,15 @@ TreeRowGeometry CTreeItem::GetRowGeometry(const CRect& rowRect, int textWidth) c
   }
   const int right = BeHaveBtn() ? std::min(left + textWidth + kTextBandExtra, rowRect.right)
                                 : rc.right;
-  g.text = CRect(left, rc.top, std::max(left, right), rc.bottom);
+  g.text = CRect(left, rc.top, right, rc.bottom);
   g.textX = left + kTextInset;
   return g;
 }
 
 MOUSE_IN_ITEM_AREA CTreeItem::GetPointInItemArea(POINT& pt, CRect rc) const {
-  if (Style() == TREE_STYLE_FLAT) return m_nChildCount > 0 ? MOUSE_IN_BTN : MOUSE_IN_NONE;
+  if (m_look.style == TREE_STYLE_FLAT) return m_nChildCount > 0 ? MOUSE_IN_BTN : MOUSE_IN_NONE;
   if (!m_pTree || !rc.PtInRect(pt)) return MOUSE_IN_NONE;
-  const int textWidth = m_pTree->MeasureText(
-      ShownText(), m_nParentID != 0 ? m_pTree->m_lfChild : m_pTree->m_lfFather);
+  const int textWidth = m_pTree->MeasureText(ShownText(), TextFont());
   const TreeRowGeometry g = GetRowGeometry(rc, textWidth);
   // Columns over the whole row's height: a press a little above or below a picture still
   // means it. The button's picture reaches a pixel into the box's column; the box keeps it.
@@ -135,23 +138,21 @@ MOUSE_IN_ITEM_AREA CTreeItem::GetPointInItemArea(POINT& pt, CRect rc) const {
 // ---- drawing
 
 COLORREF CTreeItem::BackColor() const {
-  const CElementTree& tree = *m_pTree;
-  if (tree.m_eShowStyle != TREE_STYLE_FLAT)
-    return tree.GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL);
+  if (m_look.style != TREE_STYLE_FLAT) return m_look.panel;
   switch (m_nState) {
-    case COLOR_STATE_HOVER: return tree.GetColor(COLOR_PART_PANEL, COLOR_STATE_HOVER);
+    case COLOR_STATE_HOVER: return m_look.panelHover;
     case COLOR_STATE_FOCUS:
       // A child row's own focus colour, when the host set one.
-      if (m_nParentID != 0 && IsSet(tree.m_clrFocusBgL2)) return tree.m_clrFocusBgL2;
-      return tree.GetColor(COLOR_PART_PANEL, COLOR_STATE_FOCUS);
-    default: return tree.GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL);
+      if (m_nParentID != 0 && IsSet(m_look.focusBackChild)) return m_look.focusBackChild;
+      return m_look.panelFocus;
+    default: return m_look.panel;
   }
 }
 
 COLORREF CTreeItem::TextColor() const {
   switch (m_nState) {
-    case COLOR_STATE_FOCUS: return m_pTree->GetColor(COLOR_PART_TEXT, COLOR_STATE_FOCUS);
-    case COLOR_STATE_HOVER: return m_pTree->GetColor(COLOR_PART_TEXT, COLOR_STATE_HOVER);
+    case COLOR_STATE_FOCUS: return m_look.textFocus;
+    case COLOR_STATE_HOVER: return m_look.textHover;
     default: return m_clrText;
   }
 }
@@ -163,49 +164,46 @@ int CTreeItem::Draw(CDC* dc, CRect rc) {
 
 int CTreeItem::Draw(CLightCanvas& canvas, CRect rc) {
   if (!m_pTree) return 1;
-  const CElementTree& tree = *m_pTree;
-  const TREE_SHOW_STYLE style = tree.m_eShowStyle;
+  const TREE_SHOW_STYLE style = m_look.style;
   const CRect row = rc;
   canvas.SetBkMode(TRANSPARENT);
+  const CString text = ShownText();
+  canvas.SetFont(TextFont());
+  SIZE extent{};
+  ::GetTextExtentPoint32W(canvas.GetSafeHdc(), text.GetString(), text.GetLength(), &extent);
+  m_drawn = GetRowGeometry(row, int(extent.cx));
+
   if (style == TREE_STYLE_FLAT) rc.bottom -= 1;
   canvas.FillRect(rc, BackColor());
   if (style == TREE_STYLE_FLAT && m_nState == COLOR_STATE_FOCUS &&
-      tree.m_gradFocusHead.clrFrom != tree.m_gradFocusHead.clrTo)
-    DrawGradientItem(canvas, rc, tree.m_gradFocusHead.clrFrom, tree.m_gradFocusHead.clrTo);
+      m_look.focusHead.clrFrom != m_look.focusHead.clrTo)
+    DrawGradientItem(canvas, rc, m_look.focusHead.clrFrom, m_look.focusHead.clrTo);
 
-  rc.left += tree.m_nLeftMargin;
+  rc.left = m_drawn.indent;
   DrawPixLine(rc, canvas);
   if (m_eCheck != TREE_CHECK_NONE) DrawCheckBox(rc, canvas);
 
-  const CString text = ShownText();
-  canvas.SetFont(m_nParentID != 0 ? tree.m_lfChild : tree.m_lfFather);
-  SIZE extent{};
-  ::GetTextExtentPoint32W(canvas.GetSafeHdc(), text.GetString(), text.GetLength(), &extent);
-  if (BeHaveBtn()) rc.right = std::min(rc.left + int(extent.cx) + kTextBandExtra, row.right);
-
+  CRect band = m_drawn.text;
   if (style == TREE_STYLE_LINE) {
-    canvas.FillRect(rc, m_nState == COLOR_STATE_FOCUS
-                            ? tree.GetColor(COLOR_PART_PANEL, COLOR_STATE_FOCUS)
-                            : m_clrBkFrom);
-    if (m_nState == COLOR_STATE_FOCUS) DrawFocusItemFrame(canvas, rc);
+    canvas.FillRect(band, m_nState == COLOR_STATE_FOCUS ? m_look.panelFocus : m_clrBkFrom);
+    if (m_nState == COLOR_STATE_FOCUS) DrawFocusItemFrame(canvas, band);
   }
 
-  const COLORREF textColor = TextColor();
-  rc.left += kTextInset;
-  rc.top += 1;
-  canvas.SetTextColor(textColor);
-  canvas.DrawText(text.GetString(), text.GetLength(), &rc, kTextFormat);
+  band.left = m_drawn.textX;
+  band.top += 1;
+  canvas.SetTextColor(TextColor());
+  canvas.DrawText(text.GetString(), text.GetLength(), &band, kTextFormat);
 
   // A child with a tip of its own: a small triangle pointing right, after the text.
   if (m_bHaveTip && m_nParentID != 0) {
-    const int x = rc.right, y = (rc.top + rc.bottom) / 2;
+    const int x = band.right, y = (band.top + band.bottom) / 2;
     canvas.FillRect(CRect(x, y - 2, x + 1, y + 3), m_clrText);
     canvas.FillRect(CRect(x + 1, y - 1, x + 2, y + 2), m_clrText);
     canvas.FillRect(CRect(x + 2, y, x + 3, y + 1), m_clrText);
   }
-  if (style == TREE_STYLE_FLAT && m_nParentID == 0 && IsSet(tree.m_clrDivideLine)) {
-    canvas.FillRect(CRect(row.left, row.bottom - 1, row.right, row.bottom), tree.m_clrDivideLine);
-    canvas.FillRect(CRect(row.left, row.top - 1, row.right, row.top), tree.m_clrDivideLine);
+  if (style == TREE_STYLE_FLAT && m_nParentID == 0 && IsSet(m_look.divideLine)) {
+    canvas.FillRect(CRect(row.left, row.bottom - 1, row.right, row.bottom), m_look.divideLine);
+    canvas.FillRect(CRect(row.left, row.top - 1, row.right, row.top), m_look.divideLine);
   }
   return 1;
 }
@@ -218,53 +216,42 @@ void CTreeItem::DrawDots(CLightCanvas& canvas, int x, int y, int dx, int dy, int
 }
 
 void CTreeItem::DrawPixLine(CRect& rc, CLightCanvas& canvas) {
-  const CElementTree& tree = *m_pTree;
-  const TREE_SHOW_STYLE style = tree.m_eShowStyle;
-  const int mid = (rc.top + rc.bottom) / 2;
+  const TreeRowGeometry& g = m_drawn;
   const int half = (rc.bottom - rc.top) / 2;
-  if (style == TREE_STYLE_LINE) {
+  if (m_look.style == TREE_STYLE_LINE) {
     // The columns of the ancestors that have later siblings run through this row.
-    int ancestor = m_nParentID;
-    for (int k = m_nLevel - 1; k >= 0 && tree.IsItem(ancestor); --k) {
-      const _TREE_ITEM& a = tree.m_vecItems[std::size_t(ancestor)];
-      if (!IsItemEndNode(a))
-        DrawDots(canvas, rc.left + kIndent * k + 3, rc.top, 0, 1, half, kLineDots);
-      ancestor = a.nParentID;
-    }
-  }
-  rc.left += kIndent * m_nLevel;
-  const int x0 = rc.left;
-  if (style == TREE_STYLE_LINE) {
+    for (std::size_t k = 0; k < m_place.columns.size(); ++k)
+      if (m_place.columns[k])
+        DrawDots(canvas, g.column - kIndent * (m_nLevel - int(k)), rc.top, 0, 1, half,
+                 kLineDots);
     switch (m_nLineKind) {
-      case 0: DrawDots(canvas, x0 + 3, mid, 0, 1, half / 2, kLineDots); break;
-      case 1: DrawDots(canvas, x0 + 3, rc.top, 0, 1, half, kLineDots); break;
-      default: DrawDots(canvas, x0 + 3, rc.top, 0, 1, half / 2 + 1, kLineDots); break;
+      case 0: DrawDots(canvas, g.column, g.mid, 0, 1, half / 2, kLineDots); break;
+      case 1: DrawDots(canvas, g.column, rc.top, 0, 1, half, kLineDots); break;
+      default: DrawDots(canvas, g.column, rc.top, 0, 1, half / 2 + 1, kLineDots); break;
     }
-    DrawDots(canvas, x0 + 5, mid, 1, 0, 4, kLineDots);
+    DrawDots(canvas, g.column + 2, g.mid, 1, 0, 4, kLineDots);
   }
   if (BeHaveBtn() && m_nChildCount > 0)
-    DrawBtnUseBitmap(style, style == TREE_STYLE_LINE ? x0 + 4 : x0 + 3, canvas, mid);
-  if (BeHaveBtn()) rc.left += kButtonRoom;
+    DrawBtnUseBitmap(m_look.style, g.buttonCentre.x, canvas, g.buttonCentre.y);
+  rc.left = m_eCheck != TREE_CHECK_NONE ? g.check.left : g.text.left;
 }
 
 void CTreeItem::DrawBtnUseBitmap(TREE_SHOW_STYLE style, int cx, CLightCanvas& canvas, int cy) {
   CBitmap* bitmap = ButtonBitmap();
   if (!bitmap || !bitmap->m_hObject) return;
-  const CSize size = bitmap->GetBitmapDimension();
-  const int x = style == TREE_STYLE_LINE ? cx - 1 : cx + 4;
-  canvas.DrawBitmapKeyed(x - size.cx / 2, cy - size.cy / 2, bitmap,
-                         m_pTree->GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL));
+  const CRect place = ButtonPictureRect(style, cx, cy, bitmap->GetBitmapDimension());
+  canvas.DrawBitmapKeyed(place.left, place.top, bitmap, m_look.panel);
 }
 
 void CTreeItem::DrawCheckBox(CRect& rc, CLightCanvas& canvas) {
-  const int mid = (rc.top + rc.bottom) / 2;
-  const CRect box(rc.left, mid - kCheckHalf, rc.left + kCheckRoom, mid + kCheckHalf);
-  if (CBitmap* bitmap = m_pTree->m_bitmaps.ForCheck(m_eCheck))
+  const CRect& box = m_drawn.check;
+  if (CBitmap* bitmap = m_look.pictures ? m_look.pictures->ForCheck(m_eCheck) : nullptr)
     canvas.DrawBitmapKeyed(box.left, box.top, bitmap, kCheckTransparent);
   // An open parent's box leads down to its children.
   if (m_nChildCount > 0 && m_nOpen == 1)
-    DrawDots(canvas, box.left + 9, rc.bottom - 2, 0, -1, (rc.bottom - mid - 7) / 2, kLineDots);
-  rc.left += kCheckRoom;
+    DrawDots(canvas, box.left + 9, rc.bottom - 2, 0, -1, (rc.bottom - m_drawn.mid - 7) / 2,
+             kLineDots);
+  rc.left = m_drawn.text.left;
 }
 
 void CTreeItem::DrawFocusItemFrame(CLightCanvas& canvas, CRect& rc) {
@@ -317,9 +304,8 @@ void CTreeItem::DrawGradient(PaintCanvas& canvas, const CRect& rc, COLORREF from
 void CTreeItem::DrawGradientItem(CLightCanvas& canvas, const CRect& rc, COLORREF from,
                                  COLORREF to) {
   CRect band(rc.left, rc.top, rc.right, rc.bottom - 1);
-  if (m_nParentID == 0 && m_pTree->m_bDrawGradientLine) {
-    canvas.FillRect(CRect(band.left, band.top, band.right, band.top + 1),
-                    m_pTree->GetColor(COLOR_PART_PANEL, COLOR_STATE_HOVER));
+  if (m_nParentID == 0 && m_look.gradientLine) {
+    canvas.FillRect(CRect(band.left, band.top, band.right, band.top + 1), m_look.panelHover);
     band.top += 1;
   }
   DrawGradient(canvas, band, from, to, 0);

@@ -1,6 +1,8 @@
 // The row painter: one per tree, loaded with one item's record at a time (SetItemValue), then
-// asked to draw that row or to say which part of it a point falls in. Drawing and hit testing
-// place the parts of a row with the same geometry (GetRowGeometry), so they cannot drift.
+// asked to draw that row or to say which part of it a point falls in. Loading takes what the
+// row is drawn with from the tree: where the row sits (TreeRowPlace) and the tree's look
+// (TreeRowLook); drawing reads nothing else of the tree. Drawing, hit testing and the tree's
+// text offset all place the parts of a row with one function, GetRowGeometry.
 //
 //   line style   [margin][4 px a level: ancestors' dotted columns][button 7][box 13][text]
 //                dotted connector to the parent's column, focus frame around the text
@@ -11,15 +13,22 @@
 #include "foundation/CLightCanvas.h"
 #include "platform/mfc/CRect.h"
 #include "tree/TreeItem.h"
+#include "tree/TreeRowLook.h"
+#include "tree/TreeRowPlace.h"
 
 class CElementTree;
 
 // Where the parts of one row lie, in the row's coordinates. Empty rectangles for parts the row
 // does not have.
 struct TreeRowGeometry {
-  CRect button;  // the expand button's picture
-  CRect check;   // the check box's picture
-  CRect text;    // the text's band: its fill and focus frame
+  int indent = 0;       // where the indent levels start, after the margin
+  int column = 0;       // the row's own dotted column
+  CPoint buttonCentre;  // the point the button is drawn about (DrawBtnUseBitmap)
+  CRect button;         // the expand button's picture
+  CRect check;          // the check box's picture
+  // The text's band: its fill and focus frame. In a row too narrow for its indent the band's
+  // right edge falls left of its left edge, and the band fills nothing.
+  CRect text;
   int textX = 0;  // where the characters start
   int mid = 0;    // the row's middle line
 };
@@ -45,7 +54,8 @@ class CTreeItem {
   // Which part of the loaded row, drawn in `rc`, holds `pt`. In the flat style a whole row with
   // children is its button; in the line style the button, box and text areas of the drawing.
   MOUSE_IN_ITEM_AREA GetPointInItemArea(POINT& pt, CRect rc) const;
-  // The parts of the loaded row drawn in `rc`, its text being `textWidth` pixels wide.
+  // The parts of the loaded row drawn in `rc`, its text being `textWidth` pixels wide: the one
+  // place that says where a row's parts go.
   TreeRowGeometry GetRowGeometry(const CRect& rc, int textWidth) const;
 
   // Fills `rc` with one stripe per row (across = 0) or column, from `from` to `to`.
@@ -67,12 +77,15 @@ class CTreeItem {
   static constexpr int kIndent = 4;
   static constexpr int kButtonRoom = 7;
   static constexpr int kCheckRoom = 13;
+  // A level's dotted column runs this far into the level.
+  static constexpr int kColumnInset = 3;
   // The text starts this far into its band, and its band reaches this far past it.
   static constexpr int kTextInset = 5;
   static constexpr int kTextBandExtra = 6;
 
  protected:
-  // Each moves rc.left past what it drew.
+  // Each draws its part where Draw's geometry of the row puts it; the first two move rc.left
+  // past what they drew.
   void DrawPixLine(CRect& rc, CLightCanvas& canvas);
   void DrawCheckBox(CRect& rc, CLightCanvas& canvas);
   void DrawFocusItemFrame(CLightCanvas& canvas, CRect& rc);
@@ -82,13 +95,16 @@ class CTreeItem {
   int BeHaveBtn() const;
 
  private:
-  TREE_SHOW_STYLE Style() const;
   COLORREF BackColor() const;
   COLORREF TextColor() const;
   // The text the row shows: its own, with " >" on a hovered top-level item that has a tip.
   CString ShownText() const;
   // The button picture for the open state; null for values other than 0 and 1.
   CBitmap* ButtonBitmap() const;
+  // Where the button's picture of `size` goes when drawn about (cx, cy).
+  static CRect ButtonPictureRect(TREE_SHOW_STYLE style, int cx, int cy, CSize size);
+  // The font the row's text is drawn and measured in.
+  const LOGFONTW& TextFont() const;
   // Dots of the dotted pen: `count` of them from (x, y), every other pixel in direction (dx, dy).
   static void DrawDots(CLightCanvas& canvas, int x, int y, int dx, int dy, int count,
                        COLORREF color);
@@ -112,4 +128,9 @@ class CTreeItem {
   int m_nState = COLOR_STATE_NORMAL;  // NORMAL, FOCUS or HOVER
   int m_nLineKind = 0;  // 0 first top-level item, 1 one with a later sibling, 2 last child
   CElementTree* m_pTree = nullptr;  // the owner; not owned
+  // What the tree handed in with the record: the row's place and the tree's look.
+  TreeRowPlace m_place;
+  TreeRowLook m_look;
+  // The parts of the row Draw is drawing, for its helpers.
+  TreeRowGeometry m_drawn;
 };

@@ -1,6 +1,7 @@
 // Records, insertion, look-ups and relations of the tree's store.
 #include "tree/CTreeStore.h"
 
+#include <algorithm>
 #include <climits>
 
 CTreeStore::CTreeStore() { SetRootItemValue(); }
@@ -123,6 +124,27 @@ int CTreeStore::IsBrotherItem(int a, int b) const {
   const _TREE_ITEM& x = m_vecItems[a];
   const _TREE_ITEM& y = m_vecItems[b];
   return x.nParentID == y.nParentID && x.nChildCount == 0 && y.nChildCount == 0 ? 1 : 0;
+}
+
+int CTreeStore::IsLastChild(const _TREE_ITEM& item) const {
+  if (!IsRecord(item.nParentID)) return 1;
+  return item.nIndex + 1 == m_vecItems[item.nParentID].nChildCount ? 1 : 0;
+}
+
+void CTreeStore::GetRowPlace(const _TREE_ITEM& item, TreeRowPlace& out) const {
+  // Ancestors that show no button take no indent, and so no column.
+  const int level = item.nLevel - item.nFatherBtnNoShow;
+  out.inStore = IsRecord(item.nParentID);
+  if (out.inStore) out.lineKind = item.nIndex == 0 && level == 0 ? 0 : IsLastChild(item) ? 2 : 1;
+  out.columns.assign(std::size_t(std::max(level, 0)), 0);
+  int ancestor = item.nParentID;
+  for (int k = level - 1; k >= 0 && IsItem(ancestor); --k) {
+    const _TREE_ITEM& a = m_vecItems[ancestor];
+    out.columns[std::size_t(k)] = IsLastChild(a) ? 0 : 1;
+    ancestor = a.nParentID;
+  }
+  out.focus = item.nID == m_nFocusItem;
+  out.hover = item.nID == m_nHoverItem;
 }
 
 int CTreeStore::GetItemInParentPos(int id) const {

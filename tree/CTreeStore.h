@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tree/TreeItem.h"
+#include "tree/TreeRowPlace.h"
 
 class CTreeStore {
  public:
@@ -56,6 +57,10 @@ class CTreeStore {
   // 1 when both have the same parent and neither has children.
   int IsBrotherItem(int a, int b) const;
   int GetItemInParentPos(int id) const;
+  // 1 when `item` is the last child of its parent, or its parent names no record.
+  int IsLastChild(const _TREE_ITEM& item) const;
+  // Where the row of `item` sits: its connectors, focus and hover. `out` keeps its capacity.
+  void GetRowPlace(const _TREE_ITEM& item, TreeRowPlace& out) const;
   // When the focus moves from `oldFocus` to `newFocus` in the flat style: closes the old focus
   // and its ancestors up to the branch the two share. 1 when it closed something.
   int SetItemClose(int oldFocus, int newFocus);

@@ -4,8 +4,10 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/mfc/CPaintDC.h"
 #include "tests/support/HostFixture.h"
 #include "tree/CElementTree.h"
 
@@ -27,6 +29,18 @@ class TestTree : public CElementTree {
     for (_TREE_ITEM& item : m_vecItems) item.nOpen = 1;
     RecalcAndRefresh();
   }
+  // The bounds of what was painted since the last call, in element coordinates.
+  CRect TakePainted() { return std::exchange(m_painted, CRect()); }
+
+ protected:
+  int OnPaint(CPaintDC* dc) override {
+    CRect clip;
+    if (dc && dc->GetClipBox(&clip) != NULLREGION) m_painted |= clip;
+    return CElementTree::OnPaint(dc);
+  }
+
+ private:
+  CRect m_painted;
 };
 
 // One notification, read while the package was alive.

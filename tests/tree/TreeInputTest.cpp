@@ -3,6 +3,7 @@
 
 #include <tuple>
 
+#include "tests/support/Pixels.h"
 #include "tests/tree/TreeFixture.h"
 #include "tree/CTreeTipWnd.h"
 
@@ -28,6 +29,52 @@ TEST_F(TreeInput, ClicksOnBoxesCycleThem) {
     EXPECT_EQ(ItemById(*tree, row + 1).eCheck, own) << "row " << row;
     EXPECT_EQ(ItemById(*tree, 1).eCheck, parentState) << "row " << row;
   }
+}
+
+// A box changes the boxes of its item, the descendants and the ancestors, and moves no row:
+// the first row, the scroll bar and a host's change not yet laid out stay as they were; only
+// the rows from the parent to the last grandchild are painted again, and they show what a whole
+// repaint shows; a box that came measures its row's text room again.
+TEST_F(TreeInput, AClickOnABoxRepaintsTheRowsItChangedAndLaysOutNothing) {
+  Make(240, 205);
+  // Item 8 on top in row 0; 9, clicked, under it; 10 (no box yet) and 11 under 9.
+  Fill(6, 2, 2, TREE_CHECK_NO);
+  tree->SetItemCheck(10, TREE_CHECK_NONE);
+  tree->OpenAll();
+  tree->SetFirstShow(7);
+  tree->RecalcAndRefresh();
+  const int room = ItemById(*tree, 10).nTextLeave;
+  _TREE_ITEM pending;
+  tree->InsertItem(pending, nullptr);
+  const int shown = tree->GetShowCount();
+  Pump();
+  tree->TakePainted();
+  ClickAt(CheckPoint(1));
+  EXPECT_EQ(notices.size(), 1u);
+  EXPECT_EQ(ItemById(*tree, 10).nTextLeave, room - CTreeItem::kCheckRoom);
+  EXPECT_EQ(tree->GetFirstShow(), 7);
+  EXPECT_EQ(tree->GetVScroll()->GetFirstRow(), 7);
+  EXPECT_EQ(tree->GetShowCount(), shown);
+  const CRect& last = tree->GetShowRects()[3];
+  EXPECT_EQ(tree->TakePainted(), CRect(0, 0, last.right, last.bottom));
+
+  const CRect onScreen(ScreenPoint(*tree, 0, 0), tree->GetContainerRect().Size());
+  const std::vector<COLORREF> partly = Colors(ScreenPart(screen, onScreen));
+  tree->InvalidContainerRect(0, nullptr);
+  EXPECT_EQ(Colors(ScreenPart(screen, onScreen)), partly);
+}
+
+// A press on a row holds the pointer until its release, no longer: the next click, on the
+// scroll bar's track, reaches the bar.
+TEST_F(TreeInput, APressOnARowHoldsThePointerUntilItsRelease) {
+  Make(240, 205);
+  Fill(30);
+  ClickAt(TextPoint(2));
+  EXPECT_EQ(tree->GetFocusItem(), 3);
+  Advance(1000);
+  CVerticalScrollbar& bar = *tree->GetVScroll();
+  Click(bar, 4, bar.GetDrawRect().bottom - 20);
+  EXPECT_EQ(tree->GetFirstShow(), 10);
 }
 
 TEST_F(TreeInput, KeysMoveTheFocusAndSayWhatTheyDid) {
