@@ -13,6 +13,11 @@ PressStep PressMachine::On(PressEvent event, bool enabled, PressPart part, DWORD
   const PressPart wasActive = m_nActive;
   switch (event) {
     case PressEvent::Down:
+      if (m_policy.click == PressPolicy::Click::OnPress) {
+        m_nHot = part;
+        step.click = part != kNoPart;
+        break;
+      }
       m_nActive = m_nHot = part;
       step.takeCapture = part != kNoPart;
       if (Repeats(part)) {

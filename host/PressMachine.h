@@ -10,6 +10,7 @@
 //   event             state before              after                         capture  click
 //   Down(p)           any                       active = hot = p              take if  -
 //                                                                             p is one
+//   Down(p), OnPress  any                       hot = p (nothing is held)     -        p is one
 //   Move(p, keys)     active, keys = left only  hot = p                       -        -
 //                     (or the policy lets
 //                     other buttons be)
@@ -58,6 +59,7 @@ struct PressPolicy {
   enum class Click {
     ReleaseInside,    // only a release on the pressed part (the plain check box, radio)
     ReleaseAnywhere,  // every release while enabled, wherever it is (the system button)
+    OnPress,          // the press on a part is the click, and holds nothing (the tree's rows)
   };
   Click click = Click::ReleaseInside;
   // A move with any button or key besides the left button held ends a press (the radio).

@@ -28,7 +28,11 @@ constexpr FlatColor kFlatColors[] = {
 
 }  // namespace
 
-CElementTree::CElementTree() { ReSet(); }
+CElementTree::CElementTree() {
+  // The tree acts on the press itself: a press holds nothing, and the release is not its own.
+  SetPressPolicy({PressPolicy::Click::OnPress});
+  ReSet();
+}
 
 CElementTree::CElementTree(const CElementTree& other)
     : CElementControl(other), CTreeStore(other) {

@@ -15,8 +15,9 @@
 //                                                                  text when cut
 //   wheel, scroll bar             three rows a notch; the bar reports its first row
 // Each row's button, check box and the rest of it are parts of the shared press machine
-// (PressPartAt): the machine keeps the part under the pointer and the pressed one, and the flat
-// style's hover item follows the part the pointer moves onto.
+// (PressPartAt). The tree acts on the press itself, so the machine holds no press for it (its
+// OnPress policy); it keeps the part under the pointer, and the flat style's hover item follows
+// the part the pointer moves onto.
 // The parent receives WM_NOTIFY (code NM_CLICK / NM_DBLCLK / its own for the path notice) and
 // WM_KEYDOWN (wParam the key) with a CPackager<tagNM_TREECONTAINER> as the LPARAM. It may delete
 // items or the tree itself in there: the tree touches nothing of itself after notifying.
@@ -200,7 +201,6 @@ class CElementTree : public CElementControl, protected CTreeStore {
   int OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
   int OnLButtonDown(POINT pt) override;
-  int OnLButtonUp(POINT pt) override;
   int OnDBClick(int flags, POINT pt) override;
   int OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
   int OnKeyUp(UINT vk, UINT repeat, UINT flags) override;
@@ -294,9 +294,8 @@ class CElementTree : public CElementControl, protected CTreeStore {
 
  private:
   static constexpr UINT kMessages[] = {
-      WM_PAINT,   WM_SIZE,      WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
-      WM_KEYDOWN, WM_KEYUP,     WM_MOUSEWHEEL,  WM_MOUSEMOVE,     WM_SETCURSOR,
-      WM_SETFOCUS};
+      WM_PAINT,   WM_SIZE,       WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_KEYDOWN,
+      WM_KEYUP,   WM_MOUSEWHEEL, WM_MOUSEMOVE,   WM_SETCURSOR,     WM_SETFOCUS};
   // Pixels the scroll bar takes at the right when it shows.
   static constexpr int kScrollWidth = 9;
   static constexpr int kWheelRows = 3;

@@ -139,10 +139,8 @@ int CElementTree::OnLButtonDown(POINT pt) {
   SetFocus();
   if (!alive.Alive()) return 1;
   CloseTip();
-  // The tree acts on the press itself; the release only ends it.
-  const PressStep step = Press(PressEvent::Down, pt);
-  const PressPart part = GetPress().Active();
-  if (step.ignored || part == kNoPart) return 1;
+  if (!Press(PressEvent::Down, pt).click) return 1;
+  const PressPart part = GetPress().Hot();
   const int id = PartItem(part);
   const MOUSE_IN_ITEM_AREA area = PartArea(part);
   const int oldFocus = m_nFocusItem;
@@ -170,11 +168,6 @@ int CElementTree::OnLButtonDown(POINT pt) {
     InvalidateRow(GetItemInShowPos(oldFocus) - m_nFirstShow);
     InvalidateRow(GetItemInShowPos(id) - m_nFirstShow);
   }
-  return 1;
-}
-
-int CElementTree::OnLButtonUp(POINT pt) {
-  Press(PressEvent::Up, pt);
   return 1;
 }
 

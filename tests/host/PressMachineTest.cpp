@@ -12,6 +12,7 @@ namespace {
 using E = PressEvent;
 constexpr PressPolicy kInside{};  // the plain check box
 constexpr PressPolicy kAnywhere{PressPolicy::Click::ReleaseAnywhere, false, false};
+constexpr PressPolicy kOnPress{PressPolicy::Click::OnPress, false, false};
 constexpr PressPolicy kCancelling{PressPolicy::Click::ReleaseInside, true, false};
 
 // Parts of a three-part element: two that repeat while held (arrows) and one that does not.
@@ -78,6 +79,10 @@ const Row kRows[] = {
     {"release stops the repeat",    kRepeating, {{E::Down, kArrow}, {E::Tick}},       {E::Up, kArrow},           true, false, true, false, false, true, true, 0, true},
     {"cancel stops the repeat",     kRepeating, {{E::Down, kArrow}},                  {E::Cancel},               true, false, true, false, false, true, false, 0, true},
     {"a new press starts over",     kRepeating, {{E::Down, kArrow}, {E::Tick}, {E::Up, kArrow}}, {E::Down, kOtherArrow}, true, true, true, true, true, false, false, 400},
+    // acting on the press: the press is the click and nothing is held
+    {"on press: the press clicks",  kOnPress,  {},                                    {E::Down, kThumb},         true, false, true, false, false, false, true},
+    {"on press: a miss holds none", kOnPress,  {},                                    {E::Down, kOut},           true, false, false, false, false, false, false},
+    {"on press: the release is no click", kOnPress, {{E::Down, kThumb}},              {E::Up, kThumb},           true, false, true, false, false, false, false},
 };
 
 }  // namespace

@@ -64,9 +64,9 @@ TEST_F(TreeInput, AClickOnABoxRepaintsTheRowsItChangedAndLaysOutNothing) {
   EXPECT_EQ(Colors(ScreenPart(screen, onScreen)), partly);
 }
 
-// A press on a row holds the pointer until its release, no longer: the next click, on the
-// scroll bar's track, reaches the bar.
-TEST_F(TreeInput, APressOnARowHoldsThePointerUntilItsRelease) {
+// The tree acts on the press and holds nothing: the next click, on the scroll bar's track,
+// reaches the bar.
+TEST_F(TreeInput, APressOnARowHoldsNothing) {
   Make(240, 205);
   Fill(30);
   ClickAt(TextPoint(2));
