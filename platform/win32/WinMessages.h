@@ -59,7 +59,7 @@ constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
 constexpr UINT WM_MOUSEWHEEL = 0x020A;
-constexpr UINT WM_MOUSELAST = 0x020A;
+constexpr UINT WM_MOUSELAST = 0x020E;
 
 // WM_GETDLGCODE answers: the keys a control wants for itself rather than for navigation.
 constexpr LRESULT DLGC_WANTARROWS = 0x0001;
