@@ -99,6 +99,12 @@ constexpr WORD SB_THUMBTRACK = 5;
 constexpr WORD SB_TOP = 6;
 constexpr WORD SB_BOTTOM = 7;
 constexpr WORD SB_ENDSCROLL = 8;
+constexpr WORD SB_LINELEFT = SB_LINEUP;
+constexpr WORD SB_LINERIGHT = SB_LINEDOWN;
+constexpr WORD SB_PAGELEFT = SB_PAGEUP;
+constexpr WORD SB_PAGERIGHT = SB_PAGEDOWN;
+constexpr WORD SB_LEFT = SB_TOP;
+constexpr WORD SB_RIGHT = SB_BOTTOM;
 
 // ---- records
 struct MSG {

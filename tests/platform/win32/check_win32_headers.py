@@ -70,20 +70,36 @@ def run(command, **kwargs):
     return result.stdout
 
 
-def our_values(root, work, headers, found):
-    """Our constants' values, from a host program that includes our headers."""
-    aliased = [a for a, target in found["aliases"].items() if target in found["constants"]]
-    names = found["constants"] + aliased
+def run_host_program(root, work, name, headers, body):
+    """Compiles `body` (lines of main) with our headers on the host and returns its numbers."""
     lines = [f'#include "platform/win32/{h}"' for h in headers]
-    lines += ["#include <cstdio>", "int main() {"]
-    lines += [f'  std::printf("%lld\\n", (long long)(ULONG_PTR)({n}));' for n in names]
-    lines += ["}"]
-    source = os.path.join(work, "our_values.cpp")
-    program = os.path.join(work, "our_values")
+    lines += ["#include <cstddef>", "#include <cstdio>", "int main() {"] + body + ["}"]
+    source = os.path.join(work, f"{name}.cpp")
+    program = os.path.join(work, name)
     with open(source, "w") as f:
         f.write("\n".join(lines) + "\n")
     run([os.environ.get("CXX", "c++"), "-std=c++20", "-I", root, source, "-o", program])
-    return dict(zip(names, map(int, run([program]).split())))
+    return [int(word) for word in run([program]).split()]
+
+
+def our_values(root, work, headers, found):
+    """Our constants' values, evaluated by the host compiler."""
+    aliased = [a for a, target in found["aliases"].items() if target in found["constants"]]
+    names = found["constants"] + aliased
+    body = [f'  std::printf("%lld\\n", (long long)(ULONG_PTR)({n}));' for n in names]
+    return dict(zip(names, run_host_program(root, work, "our_values", headers, body)))
+
+
+def our_layouts(root, work, headers, found):
+    """Our records' field offsets ("RECORD.field") and sizes ("RECORD")."""
+    keys, body = [], []
+    for record, fields in found["records"].items():
+        for field, _ in fields:
+            keys.append(f"{record}.{field}")
+            body.append(f'  std::printf("%zu\\n", offsetof({record}, {field}));')
+        keys.append(record)
+        body.append(f'  std::printf("%zu\\n", sizeof({record}));')
+    return dict(zip(keys, run_host_program(root, work, "our_layouts", headers, body)))
 
 
 def is_wide(type_name, records):
@@ -161,26 +177,6 @@ def probe_source(found, values):
     includes = "\n".join(f"#include <{h}>" for h in REAL_HEADERS)
     checks = list(constant_checks(found, values)) + list(record_checks(found))
     return PROBE_PREAMBLE.format(includes=includes) + "\n".join(checks) + "\n"
-
-
-def our_layouts(root, work, headers, found):
-    """Our records' field offsets and sizes, from a second host program."""
-    lines = [f'#include "platform/win32/{h}"' for h in headers]
-    lines += ["#include <cstddef>", "#include <cstdio>", "int main() {"]
-    keys = []
-    for record, fields in found["records"].items():
-        for field, _ in fields:
-            keys.append(f"{record}.{field}")
-            lines.append(f'  std::printf("%zu\\n", offsetof({record}, {field}));')
-        keys.append(record)
-        lines.append(f'  std::printf("%zu\\n", sizeof({record}));')
-    lines.append("}")
-    source = os.path.join(work, "our_layouts.cpp")
-    program = os.path.join(work, "our_layouts")
-    with open(source, "w") as f:
-        f.write("\n".join(lines) + "\n")
-    run([os.environ.get("CXX", "c++"), "-std=c++20", "-I", root, source, "-o", program])
-    return dict(zip(keys, map(int, run([program]).split())))
 
 
 def main():
