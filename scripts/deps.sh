@@ -3,8 +3,9 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config python3
   clang-14 libclang-rt-14-dev
+  g++-mingw-w64-x86-64
   libfreetype-dev libfontconfig-dev libpng-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei

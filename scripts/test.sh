@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds Trellis and runs every test twice: in a normal build, then under AddressSanitizer
-# and UBSan; then runs each fuzz target for FUZZ_SECONDS (30) on its corpus. Installs the
-# system packages it needs first.
+# Checks the platform's Win32 declarations against the real Windows headers (compiling only,
+# with MinGW-w64), then builds Trellis and runs every test twice: in a normal build, then under
+# AddressSanitizer and UBSan; then runs each fuzz target for FUZZ_SECONDS (30) on its corpus.
+# Installs the system packages it needs first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 
 jobs=${JOBS:-2}
+python3 tests/platform/win32/check_win32_headers.py . build/win32-headers
 run() {
   local dir=$1
   shift

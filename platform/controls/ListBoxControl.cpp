@@ -36,10 +36,7 @@ LRESULT ListBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: OnButtonDown(PointOf(lParam)); return 0;
     case WM_LBUTTONDBLCLK: OnDoubleClick(); return 0;
     case WM_MOUSEMOVE: OnMouseMove(PointOf(lParam)); return 0;
-    case WM_LBUTTONUP: OnButtonUp(); return 0;
-    case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != m_hwnd) m_captured = false;
-      return 0;
+    case WM_LBUTTONUP: EndPress(); return 0;
     case WM_KEYDOWN: OnKeyDown(UINT(wParam)); return 0;
     case WM_CHAR: OnChar(static_cast<wchar_t>(wParam)); return 0;
     case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
@@ -66,21 +63,31 @@ LRESULT ListBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateView();
       return 0;
     case LB_GETCOUNT: return m_model.Count();
-    case LB_SETCURSEL: {
-      const int old = m_model.Selected(), oldCaret = m_model.Caret();
-      if (!m_model.Select(index)) return LB_ERR;
-      InvalidateRow(old);
-      InvalidateRow(oldCaret);
-      InvalidateRow(index);
-      const int top = m_model.Top();
-      m_model.ScrollIntoView(index);
-      if (m_model.Top() != top) {
-        InvalidateView();
-        UpdateScrollBar();
-      }
-      return index == -1 ? LB_ERR : index;
-    }
+    case LB_SETCURSEL: return SetCurSel(index);
     case LB_GETCURSEL: return m_model.Selected() == -1 ? LB_ERR : m_model.Selected();
+    case LB_GETSEL:
+      if (!m_model.IsRow(index)) return LB_ERR;
+      return m_model.Selected() == index ? 1 : 0;
+    // Choosing several rows, or a count without rows (LBS_NODATA), takes styles this list box
+    // does not have: refused, as the platform refuses them to a single-selection list.
+    case LB_SETSEL:
+    case LB_GETSELCOUNT:
+    case LB_GETSELITEMS:
+    case LB_SELITEMRANGE:
+    case LB_SELITEMRANGEEX:
+    case LB_SETCOUNT: return LB_ERR;
+    case LB_GETCARETINDEX: return std::max(m_model.Caret(), 0);
+    case LB_GETITEMDATA:
+      if (!m_model.IsRow(index)) return LB_ERR;
+      return static_cast<LRESULT>(m_model.RowAt(index).data);
+    case LB_SETITEMDATA:
+      return m_model.SetData(index, static_cast<ULONG_PTR>(lParam)) ? LB_OKAY : LB_ERR;
+    case LB_FINDSTRING: return Find(index, lParam, false);
+    case LB_FINDSTRINGEXACT: return Find(index, lParam, true);
+    case LB_SELECTSTRING: {
+      const LRESULT found = Find(index, lParam, false);
+      return found == LB_ERR ? LB_ERR : SetCurSel(int(found));
+    }
     case LB_GETTEXT: return GetText(index, reinterpret_cast<LPWSTR>(lParam));
     case LB_GETTEXTLEN: return GetTextLength(index);
     case LB_GETTOPINDEX: return m_model.Top();
@@ -118,21 +125,16 @@ LRESULT ListBoxControl::OnCreate() {
 }
 
 LRESULT ListBoxControl::AddOrInsert(int index, LPARAM lParam) {
-  ListBoxModel::Row row;
-  if (HasStrings()) {
-    if (!lParam) return LB_ERR;
-    try {
-      row.text = reinterpret_cast<LPCWSTR>(lParam);
-    } catch (const std::bad_alloc&) {
-      return LB_ERRSPACE;
-    }
-  } else {
-    row.data = static_cast<ULONG_PTR>(lParam);
-  }
+  if (HasStrings() && !lParam) return LB_ERR;
   int added = -1;
   try {
+    ListBoxModel::Row row;
+    if (HasStrings()) row.text = reinterpret_cast<LPCWSTR>(lParam);
+    else row.data = static_cast<ULONG_PTR>(lParam);
     added = index == -1 ? m_model.Add(std::move(row)) : m_model.Insert(index, std::move(row));
   } catch (const std::bad_alloc&) {
+    // The parent hears of it whatever the style, as the platform tells it.
+    Notify(WORD(LBN_ERRSPACE));
     return LB_ERRSPACE;
   }
   if (added < 0) return LB_ERR;
@@ -150,6 +152,38 @@ LRESULT ListBoxControl::Delete(int index) {
   else InvalidateFrom(index);
   UpdateScrollBar();
   return left;
+}
+
+LRESULT ListBoxControl::SetCurSel(int index) {
+  const int old = m_model.Selected(), oldCaret = m_model.Caret();
+  if (!m_model.Select(index)) return LB_ERR;
+  InvalidateRow(old);
+  InvalidateRow(oldCaret);
+  InvalidateRow(index);
+  const int top = m_model.Top();
+  m_model.ScrollIntoView(index);
+  if (m_model.Top() != top) {
+    InvalidateView();
+    UpdateScrollBar();
+  }
+  return index == -1 ? LB_ERR : index;
+}
+
+LRESULT ListBoxControl::Find(int after, LPARAM lParam, bool whole) const {
+  // The search starts below `after` (at the top for -1) and wraps round to `after` itself.
+  const int start = after + 1;
+  if (!HasStrings()) {
+    // Rows without texts are found by their value.
+    const int count = m_model.Count();
+    for (int i = 0; i < count; ++i) {
+      const int row = ((start + i) % count + count) % count;
+      if (m_model.RowAt(row).data == static_cast<ULONG_PTR>(lParam)) return row;
+    }
+    return LB_ERR;
+  }
+  if (!lParam) return LB_ERR;
+  const int row = FindRowWithPrefix(m_model, start, reinterpret_cast<LPCWSTR>(lParam), whole);
+  return row < 0 ? LB_ERR : row;
 }
 
 LRESULT ListBoxControl::GetText(int index, LPWSTR out) const {
@@ -174,7 +208,10 @@ LRESULT ListBoxControl::GetTextLength(int index) const {
 LRESULT ListBoxControl::GetItemRect(int index, RECT* out) const {
   if (!m_model.IsRow(index) || !out) return LB_ERR;
   *out = RowRect(index);
-  return 1;
+  // The rectangle is filled either way; the answer says whether any of it can be seen.
+  RECT client{}, shown{};
+  GetClientRect(m_hwnd, &client);
+  return IntersectRect(&shown, out, &client) ? 1 : 0;
 }
 
 LRESULT ListBoxControl::ItemFromPoint(POINT pt) const {

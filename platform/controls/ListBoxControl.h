@@ -6,7 +6,8 @@
 //   double click             LBN_DBLCLK
 //   move while captured      the selection follows the pointer, scrolling a row at a time
 //                            when it leaves the view
-//   release                  capture released; LBN_SELCHANGE
+//   release, or focus lost   the press ends, even when the capture went elsewhere: capture
+//   while pressed            released if still held; LBN_SELCHANGE
 //   Up, Down, Page Up/Down,  the caret and selection move and are scrolled into view;
 //   Home, End, characters    LBN_SELCHANGE when the selection changed
 //   wheel                    three rows a notch (a page when fewer fit); the selection stays
@@ -32,6 +33,9 @@ class ListBoxControl {
   LRESULT OnCreate();
   LRESULT AddOrInsert(int index, LPARAM lParam);
   LRESULT Delete(int index);
+  LRESULT SetCurSel(int index);
+  // LB_FINDSTRING and LB_FINDSTRINGEXACT: the row's index or LB_ERR.
+  LRESULT Find(int after, LPARAM lParam, bool whole) const;
   LRESULT GetText(int index, LPWSTR out) const;
   LRESULT GetTextLength(int index) const;
   LRESULT GetItemRect(int index, RECT* out) const;
@@ -43,7 +47,8 @@ class ListBoxControl {
   void OnButtonDown(POINT pt);
   void OnDoubleClick();
   void OnMouseMove(POINT pt);
-  void OnButtonUp();
+  // Ends a press: by the release, or by the focus leaving before the release came.
+  void EndPress();
   void OnKeyDown(UINT vk);
   void OnChar(wchar_t ch);
   void OnWheel(short delta);
@@ -77,7 +82,7 @@ class ListBoxControl {
   HFONT m_font = nullptr;  // WM_SETFONT; null draws with the default GUI font
   HWND m_scrollBar = nullptr;  // with WS_VSCROLL
   RECT m_barPlacedFor{};       // the client area the bar was last placed in
-  bool m_captured = false;
+  bool m_pressed = false;  // from a press until its release or the loss of the focus
   bool m_focused = false;
 };
 

@@ -7,7 +7,7 @@ namespace platform {
 
 void ListBoxControl::OnButtonDown(POINT pt) {
   if (GetFocus() != m_hwnd) SetFocus(m_hwnd);
-  m_captured = true;
+  m_pressed = true;
   SetCapture(m_hwnd);
   if (m_model.Count() > 0) MoveSelectionTo(m_model.RowAtY(pt.y));
 }
@@ -18,7 +18,8 @@ void ListBoxControl::OnDoubleClick() {
 }
 
 void ListBoxControl::OnMouseMove(POINT pt) {
-  if (!m_captured || m_model.Count() == 0) return;
+  // Only the press's own capture tracks: once another window took it, moves here are hover.
+  if (!m_pressed || GetCapture() != m_hwnd || m_model.Count() == 0) return;
   // Beyond the view the selection walks one row past its edge, which scrolls the list.
   int row = 0;
   if (pt.y < 0) row = m_model.Top() - 1;
@@ -27,9 +28,9 @@ void ListBoxControl::OnMouseMove(POINT pt) {
   MoveSelectionTo(std::clamp(row, 0, m_model.Count() - 1));
 }
 
-void ListBoxControl::OnButtonUp() {
-  if (!m_captured) return;
-  m_captured = false;
+void ListBoxControl::EndPress() {
+  if (!m_pressed) return;
+  m_pressed = false;
   if (GetCapture() == m_hwnd) ReleaseCapture();
   if ((Style() & LBS_NOTIFY) && m_model.Count() > 0) Notify(LBN_SELCHANGE);
 }
@@ -51,6 +52,7 @@ void ListBoxControl::OnWheel(short delta) {
 }
 
 void ListBoxControl::OnFocus(bool focused) {
+  if (!focused) EndPress();
   m_focused = focused;
   InvalidateRow(m_model.Caret());
   Notify(focused ? LBN_SETFOCUS : LBN_KILLFOCUS);

@@ -38,6 +38,16 @@ int ListBoxModel::Delete(int index) {
   return Count();
 }
 
+bool ListBoxModel::SetData(int index, ULONG_PTR data) {
+  if (index == -1) {
+    for (Row& row : m_rows) row.data = data;
+    return true;
+  }
+  if (!IsRow(index)) return false;
+  m_rows[static_cast<std::size_t>(index)].data = data;
+  return true;
+}
+
 void ListBoxModel::Reset() {
   m_rows.clear();
   m_selected = m_caret = -1;

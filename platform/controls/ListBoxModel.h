@@ -31,6 +31,8 @@ class ListBoxModel {
   int Insert(int index, Row row);
   // The rows left, or -1.
   int Delete(int index);
+  // The value of a row, or with -1 of every row; false for another index.
+  bool SetData(int index, ULONG_PTR data);
   void Reset();
 
   // ---- selection and caret; -1 is none

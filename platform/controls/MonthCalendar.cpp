@@ -267,6 +267,26 @@ LRESULT MonthCalendar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       m_selection = *date;
       return TRUE;
     }
+    case MCM_GETTODAY: {
+      auto* out = reinterpret_cast<SYSTEMTIME*>(lParam);
+      if (!out) return FALSE;
+      *out = SystemTimeOf(m_today);
+      return TRUE;
+    }
+    case MCM_SETTODAY: {
+      SYSTEMTIME now{};
+      GetLocalTime(&now);
+      const auto* in = reinterpret_cast<const SYSTEMTIME*>(lParam);
+      if (const auto date = CalendarDateOf(in ? *in : now)) {
+        m_today = *date;
+        InvalidateRect(m_hwnd, nullptr, FALSE);
+      }
+      return 0;
+    }
+    // A range of days is chosen only in a multiple-selection calendar, which this one is not.
+    case MCM_GETSELRANGE:
+    case MCM_SETSELRANGE:
+    case MCM_SETMAXSELCOUNT: return FALSE;
     case MCM_GETMINREQRECT: {
       auto* out = reinterpret_cast<RECT*>(lParam);
       if (!out) return FALSE;

@@ -26,13 +26,34 @@ LRESULT CALLBACK ScrollBarWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 LRESULT ScrollBarControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case SBM_SETSCROLLINFO:
-      if (!m_state.Apply(reinterpret_cast<const SCROLLINFO*>(lParam))) return 0;
-      if (wParam) InvalidateRect(m_hwnd, nullptr, FALSE);
-      return m_state.pos;
+    case SBM_SETSCROLLINFO: return SetInfo(reinterpret_cast<const SCROLLINFO*>(lParam), wParam);
     case SBM_GETSCROLLINFO:
       return m_state.Fill(reinterpret_cast<SCROLLINFO*>(lParam),
                           m_pressed == ScrollPart::Thumb ? m_trackPos : m_state.pos);
+    case SBM_SETPOS: {
+      const int old = m_state.pos;
+      const SCROLLINFO si{sizeof(si), SIF_POS, 0, 0, 0, static_cast<int>(wParam), 0};
+      SetInfo(&si, lParam != 0);
+      return old;
+    }
+    case SBM_GETPOS: return m_state.pos;
+    case SBM_SETRANGE:
+    case SBM_SETRANGEREDRAW: {
+      const int old = m_state.pos;
+      const SCROLLINFO si{sizeof(si), SIF_RANGE, static_cast<int>(wParam),
+                          static_cast<int>(lParam), 0, 0, 0};
+      SetInfo(&si, message == SBM_SETRANGEREDRAW);
+      return m_state.pos != old ? old : 0;
+    }
+    case SBM_GETRANGE:
+      if (wParam) *reinterpret_cast<LPINT>(wParam) = m_state.min;
+      if (lParam) *reinterpret_cast<LPINT>(lParam) = m_state.max;
+      return 0;
+    case SBM_ENABLE_ARROWS:
+      if ((wParam & ESB_DISABLE_BOTH) == m_disabledArrows) return FALSE;
+      m_disabledArrows = UINT(wParam & ESB_DISABLE_BOTH);
+      InvalidateRect(m_hwnd, nullptr, FALSE);
+      return TRUE;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: OnPress(PointOf(lParam)); return 0;
     case WM_MOUSEMOVE: OnMove(PointOf(lParam)); return 0;
@@ -62,11 +83,33 @@ bool ScrollBarControl::PressedAndOver(ScrollPart part) const {
   return m_pressed == part && Layout().PartAt(Along(m_pointer)) == part;
 }
 
+bool ScrollBarControl::PartEnabled(ScrollPart part) const {
+  if (!IsWindowEnabled(m_hwnd) || m_disabledArrows == ESB_DISABLE_BOTH) return false;
+  if (part == ScrollPart::LineUp) return !(m_disabledArrows & ESB_DISABLE_UP);
+  if (part == ScrollPart::LineDown) return !(m_disabledArrows & ESB_DISABLE_DOWN);
+  return true;
+}
+
+LRESULT ScrollBarControl::SetInfo(const SCROLLINFO* info, bool redraw) {
+  if (!m_state.Apply(info)) return 0;
+  if (info->fMask & SIF_DISABLENOSCROLL) m_disableNoScroll = true;
+  if (redraw) Redraw();
+  return m_state.pos;
+}
+
+void ScrollBarControl::Redraw() {
+  InvalidateRect(m_hwnd, nullptr, FALSE);
+  if (!m_disableNoScroll || !IsWindowVisible(m_hwnd)) return;
+  m_disableNoScroll = false;
+  // The page covers the whole range: the thumb has nowhere to go.
+  EnableWindow(m_hwnd, m_state.MaxPos() != m_state.min);
+}
+
 void ScrollBarControl::OnPress(POINT pt) {
-  if (m_pressed != ScrollPart::None || !IsWindowEnabled(m_hwnd)) return;
+  if (m_pressed != ScrollPart::None) return;
   const ScrollBarLayout layout = Layout();
   const ScrollPart part = layout.PartAt(Along(pt));
-  if (part == ScrollPart::None) return;
+  if (part == ScrollPart::None || !PartEnabled(part)) return;
   m_pressed = part;
   m_pointer = pt;
   SetCapture(m_hwnd);
@@ -134,6 +177,43 @@ void ScrollBarControl::Send(WORD code, int pos) {
 }  // namespace platform
 
 using namespace platform;
+
+int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw) {
+  if (bar != SB_CTL) return 0;
+  return int(SendMessageW(hwnd, SBM_SETPOS, WPARAM(pos), redraw));
+}
+
+int GetScrollPos(HWND hwnd, int bar) {
+  if (bar != SB_CTL) return 0;
+  return int(SendMessageW(hwnd, SBM_GETPOS, 0, 0));
+}
+
+BOOL SetScrollRange(HWND hwnd, int bar, int min, int max, BOOL redraw) {
+  if (bar != SB_CTL || !IsWindow(hwnd)) return FALSE;
+  if (static_cast<long long>(max) - min > 0x7FFFFFFFLL) {
+    SetLastError(ERROR_INVALID_SCROLLBAR_RANGE);
+    return FALSE;
+  }
+  SendMessageW(hwnd, redraw ? SBM_SETRANGEREDRAW : SBM_SETRANGE, WPARAM(min), LPARAM(max));
+  return TRUE;
+}
+
+BOOL GetScrollRange(HWND hwnd, int bar, LPINT min, LPINT max) {
+  if (bar != SB_CTL || !IsWindow(hwnd)) return FALSE;
+  SendMessageW(hwnd, SBM_GETRANGE, reinterpret_cast<WPARAM>(min), reinterpret_cast<LPARAM>(max));
+  return TRUE;
+}
+
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
+  if (bar != SB_CTL || !IsWindow(hwnd)) return FALSE;
+  ShowWindow(hwnd, show ? SW_SHOW : SW_HIDE);
+  return TRUE;
+}
+
+BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
+  if (bar != SB_CTL) return FALSE;
+  return BOOL(SendMessageW(hwnd, SBM_ENABLE_ARROWS, arrows, 0));
+}
 
 int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
   if (bar != SB_CTL) return 0;

@@ -35,6 +35,13 @@ class ScrollBarControl {
   ScrollBarLayout Layout() const;
   // The part the pointer is over and pressed, for the pressed looks.
   bool PressedAndOver(ScrollPart part) const;
+  // Whether a part takes presses and draws enabled: the window and its arrows' ESB_ flags.
+  bool PartEnabled(ScrollPart part) const;
+
+  LRESULT SetInfo(const SCROLLINFO* info, bool redraw);
+  // Repaints; after a SIF_DISABLENOSCROLL request, a visible bar's window is then disabled
+  // while there is nothing to scroll and enabled otherwise.
+  void Redraw();
 
   void OnPress(POINT pt);
   void OnMove(POINT pt);
@@ -54,6 +61,9 @@ class ScrollBarControl {
   POINT m_pointer{};   // client coordinates, while pressed
   int m_grab = 0;      // where the thumb was taken, from its first pixel
   int m_trackPos = 0;  // the position the dragged thumb shows
+  UINT m_disabledArrows = ESB_ENABLE_BOTH;
+  // A SIF_DISABLENOSCROLL request waits for a redraw of the bar while it is visible.
+  bool m_disableNoScroll = false;
 };
 
 }  // namespace platform

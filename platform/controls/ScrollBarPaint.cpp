@@ -25,7 +25,7 @@ void ScrollBarControl::OnPaint() {
   PAINTSTRUCT ps{};
   const HDC hdc = BeginPaint(m_hwnd, &ps);
   if (!hdc) return;
-  const bool enabled = IsWindowEnabled(m_hwnd);
+  const bool enabled = PartEnabled(ScrollPart::Thumb);
   const ScrollBarLayout layout = Layout();
   RECT client{};
   GetClientRect(m_hwnd, &client);
@@ -45,9 +45,10 @@ void ScrollBarControl::OnPaint() {
     FillColor(hdc, thumb, m_pressed == ScrollPart::Thumb ? kScrollThumbPressed : kScrollThumb);
   }
   if (layout.arrow > 0) {
-    PaintArrow(hdc, Span(0, layout.trackStart), true, PressedAndOver(ScrollPart::LineUp), enabled);
+    PaintArrow(hdc, Span(0, layout.trackStart), true, PressedAndOver(ScrollPart::LineUp),
+               PartEnabled(ScrollPart::LineUp));
     PaintArrow(hdc, Span(layout.trackEnd, layout.trackEnd + layout.arrow), false,
-               PressedAndOver(ScrollPart::LineDown), enabled);
+               PressedAndOver(ScrollPart::LineDown), PartEnabled(ScrollPart::LineDown));
   }
   EndPaint(m_hwnd, &ps);
 }

@@ -16,13 +16,15 @@ bool StartsWith(const std::wstring& text, const std::wstring& prefix) {
 
 }  // namespace
 
-int FindRowWithPrefix(const ListBoxModel& model, int start, const std::wstring& prefix) {
+int FindRowWithPrefix(const ListBoxModel& model, int start, const std::wstring& prefix,
+                      bool whole) {
   const int count = model.Count();
   if (count == 0) return -1;
   start = ((start % count) + count) % count;
   for (int i = 0; i < count; ++i) {
     const int row = (start + i) % count;
-    if (StartsWith(model.RowAt(row).text, prefix)) return row;
+    const std::wstring& text = model.RowAt(row).text;
+    if (StartsWith(text, prefix) && (!whole || text.size() == prefix.size())) return row;
   }
   return -1;
 }

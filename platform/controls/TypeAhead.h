@@ -24,7 +24,9 @@ class TypeAhead {
   ULONGLONG m_last = 0;
 };
 
-// The first row from `start` on (wrapping) whose text begins with `prefix`, ignoring case; -1.
-int FindRowWithPrefix(const ListBoxModel& model, int start, const std::wstring& prefix);
+// The first row from `start` on (wrapping) whose text begins with `prefix`, or with `whole`
+// is `prefix`, ignoring case; -1.
+int FindRowWithPrefix(const ListBoxModel& model, int start, const std::wstring& prefix,
+                      bool whole = false);
 
 }  // namespace platform

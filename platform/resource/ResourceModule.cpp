@@ -146,7 +146,7 @@ HRSRC FindResourceW(HMODULE handle, LPCWSTR name, LPCWSTR type) {
   }
   const auto it = module->resources.find(key);
   if (it == module->resources.end()) {
-    SetLastError(ERROR_RESOURCE_NOT_FOUND);
+    SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
     return nullptr;
   }
   return it->second;

@@ -32,15 +32,17 @@ void PaintLines(DeviceContext& dc, FontInstance& font, const std::vector<TextLin
   if (!(format & DT_NOCLIP)) IntersectInto(clip, dc.ToDeviceRect(rect));
   GlyphPainter painter(dc, font, clip);
   const int lineHeight = font.Metrics().height;
+  // DT_HIDEPREFIX drops the underlines the prefixes ask for; DT_PREFIXONLY draws only them.
+  const bool text = !(format & DT_PREFIXONLY), underlines = !(format & DT_HIDEPREFIX);
   std::int64_t y = top;
   for (const TextLine& line : lines) {
     const POINT origin = dc.ToDevice(ClampCoord(LineLeft(rect, line.width, format)), ClampCoord(y));
-    painter.PaintRun(origin, {line.text.data(), line.text.size(), line.advances.data()});
+    if (text) painter.PaintRun(origin, {line.text.data(), line.text.size(), line.advances.data()});
     std::int64_t x = origin.x;
     std::size_t next = 0;
     for (std::size_t mark : line.marks) {
       for (; next < mark; ++next) x += line.advances[next];
-      painter.Underline(x, origin.y, line.advances[mark]);
+      if (underlines) painter.Underline(x, origin.y, line.advances[mark]);
     }
     y += lineHeight;
   }
@@ -73,24 +75,19 @@ int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
   const std::vector<TextLine> lines = LayoutText(font, {text, length}, layoutFormat, width);
   const std::int64_t height = std::int64_t(lines.size()) * lineHeight;
   const std::int64_t top = TextTop(*rect, height, format);
-  // Measuring answers the height of the text, except that a single line placed with DT_VCENTER
-  // or DT_BOTTOM answers where its top would be in the rectangle given, as the platform does;
-  // never 0, which would read as a failure.
+  // A single line placed with DT_VCENTER or DT_BOTTOM answers, measured or drawn, how far
+  // below the rectangle's top the text ends, in the rectangle given; any other text its height.
+  // A line ending on the top answers 1: 0 would read as a failure.
+  const std::int64_t answer =
+      (format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)) ? top - rect->top + height
+                                                                      : height;
   if (format & DT_CALCRECT) {
     std::int64_t widest = 0;
     for (const TextLine& line : lines) widest = std::max(widest, line.width);
-    const std::int64_t offset = top - rect->top;
     rect->right = ClampCoord(rect->left + widest);
     rect->bottom = ClampCoord(rect->top + height);
-    if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
-      return offset == 0 ? 1 : ClampCoord(offset);
-    return ClampCoord(height);
+  } else {
+    PaintLines(*dc, font, lines, *rect, top, format);
   }
-  PaintLines(*dc, font, lines, *rect, top, format);
-  if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM))) {
-    // A line whose bottom sits on the rectangle's top was still drawn: 1, as measuring says.
-    const std::int64_t bottom = top - rect->top + height;
-    return bottom == 0 ? 1 : ClampCoord(bottom);
-  }
-  return ClampCoord(height);
+  return answer == 0 ? 1 : ClampCoord(answer);
 }

@@ -22,6 +22,14 @@ constexpr UINT MCM_FIRST = 0x1000;
 constexpr UINT MCM_GETCURSEL = MCM_FIRST + 1;
 // lParam: SYSTEMTIME* (time fields ignored). FALSE for an invalid date or one outside the range.
 constexpr UINT MCM_SETCURSEL = MCM_FIRST + 2;
+// Always FALSE: a range of days, and its length, belong to a multiple-selection calendar.
+constexpr UINT MCM_SETMAXSELCOUNT = MCM_FIRST + 4;
+constexpr UINT MCM_GETSELRANGE = MCM_FIRST + 5;
+constexpr UINT MCM_SETSELRANGE = MCM_FIRST + 6;
+// lParam: SYSTEMTIME* for the day framed as today, or null for the local date again.
+constexpr UINT MCM_SETTODAY = MCM_FIRST + 12;
+// lParam: SYSTEMTIME* to fill. TRUE.
+constexpr UINT MCM_GETTODAY = MCM_FIRST + 13;
 // lParam: RECT* for the smallest window that shows a whole month, its frame included.
 constexpr UINT MCM_GETMINREQRECT = MCM_FIRST + 9;
 // wParam: an MCSC_ index; lParam: the colour. The previous colour, or -1 for a bad index.

@@ -59,7 +59,7 @@ constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
 constexpr UINT WM_MOUSEWHEEL = 0x020A;
-constexpr UINT WM_MOUSELAST = 0x020A;
+constexpr UINT WM_MOUSELAST = 0x020E;
 
 // WM_GETDLGCODE answers: the keys a control wants for itself rather than for navigation.
 constexpr LRESULT DLGC_WANTARROWS = 0x0001;
@@ -99,6 +99,12 @@ constexpr WORD SB_THUMBTRACK = 5;
 constexpr WORD SB_TOP = 6;
 constexpr WORD SB_BOTTOM = 7;
 constexpr WORD SB_ENDSCROLL = 8;
+constexpr WORD SB_LINELEFT = SB_LINEUP;
+constexpr WORD SB_LINERIGHT = SB_LINEDOWN;
+constexpr WORD SB_PAGELEFT = SB_PAGEUP;
+constexpr WORD SB_PAGERIGHT = SB_PAGEDOWN;
+constexpr WORD SB_LEFT = SB_TOP;
+constexpr WORD SB_RIGHT = SB_BOTTOM;
 
 // ---- records
 struct MSG {

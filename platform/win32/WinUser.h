@@ -39,9 +39,15 @@ constexpr UINT DT_NOCLIP = 0x0100;
 constexpr UINT DT_CALCRECT = 0x0400;
 constexpr UINT DT_NOPREFIX = 0x0800;
 constexpr UINT DT_END_ELLIPSIS = 0x8000;
+// "&x" still gives x, without the underline; or draws the underlines alone.
+constexpr UINT DT_HIDEPREFIX = 0x00100000;
+constexpr UINT DT_PREFIXONLY = 0x00200000;
 
-// Draws text into a rectangle; returns the height of the text (when drawn with DT_VCENTER or
-// DT_BOTTOM, the offset of its bottom from the rectangle's top), 0 on failure. count -1 means a
-// terminated string; a count of 0 or an empty string returns one line's height.
+// Draws text into a rectangle, or with DT_CALCRECT measures it; returns the height of the text
+// (for a single line placed with DT_VCENTER or DT_BOTTOM, the distance from the rectangle's top
+// to the bottom of the text, and 1 when that is 0), 0 on failure. count -1 means a terminated
+// string; a count of 0 or an empty string returns one line's height. Not supported, so not
+// declared: tab stops, external leading, path and word ellipses, DT_MODIFYSTRING, right-to-left
+// reading and the edit control's rules.
 int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format);
 #define DrawText DrawTextW

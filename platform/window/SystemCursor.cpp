@@ -35,7 +35,7 @@ HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR name) {
   if (instance || !IS_INTRESOURCE(name) ||
       std::find(std::begin(kSystemCursorIds), std::end(kSystemCursorIds), id) ==
           std::end(kSystemCursorIds)) {
-    SetLastError(ERROR_RESOURCE_NOT_FOUND);
+    SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
     return nullptr;
   }
   HCURSOR& cursor = SharedCursors()[id];

@@ -128,5 +128,115 @@ TEST_F(ListBoxTest, ItsOwnBarAppearsWhenRowsDoNotFitAndReachesEveryRow) {
   EXPECT_FALSE(IsWindowVisible(bar));
 }
 
+// Searching wraps round from the row after wParam, ignoring case; LB_SELECTSTRING selects what
+// it finds; item values stay with their rows; multiple selection is refused as the platform
+// refuses it to a single-selection list.
+TEST_F(ListBoxTest, SearchesSelectionQueriesAndValuesAnswerAsDocumented) {
+  MakeList(LBS_HASSTRINGS | LBS_NOTIFY, 0);
+  for (const wchar_t* text : {L"apple", L"Banana", L"apricot", L"band", L"Apple"})
+    Send(LB_ADDSTRING, 0, LPARAM(text));
+  const struct {
+    UINT message;
+    int after;
+    const wchar_t* text;
+    LRESULT answer;
+  } searches[] = {
+      {LB_FINDSTRING, -1, L"ap", 0},       {LB_FINDSTRING, 0, L"AP", 2},
+      {LB_FINDSTRING, 2, L"ap", 4},        {LB_FINDSTRING, 4, L"ap", 0},
+      {LB_FINDSTRING, -1, L"ban", 1},      {LB_FINDSTRING, -1, L"cherry", LB_ERR},
+      {LB_FINDSTRINGEXACT, -1, L"BAN", LB_ERR}, {LB_FINDSTRINGEXACT, 1, L"banana", 1},
+      {LB_FINDSTRINGEXACT, 0, L"apple", 4}, {LB_FINDSTRING, -1, nullptr, LB_ERR},
+      {LB_SELECTSTRING, 1, L"ban", 3},     {LB_SELECTSTRING, -1, L"kiwi", LB_ERR},
+  };
+  for (const auto& f : searches) {
+    SCOPED_TRACE(testing::Message() << std::hex << f.message << " " << f.after);
+    EXPECT_EQ(Send(f.message, WPARAM(f.after), LPARAM(f.text)), f.answer);
+  }
+  EXPECT_EQ(Send(LB_GETCURSEL), 3);
+  EXPECT_EQ(Send(LB_GETCARETINDEX), 3);
+  EXPECT_EQ((std::vector<LRESULT>{Send(LB_GETSEL, 3), Send(LB_GETSEL, 2), Send(LB_GETSEL, 5)}),
+            (std::vector<LRESULT>{1, 0, LB_ERR}));
+  const std::pair<UINT, WPARAM> multiple[] = {{LB_SETSEL, TRUE}, {LB_GETSELCOUNT, 0},
+      {LB_GETSELITEMS, 5}, {LB_SELITEMRANGE, TRUE}, {LB_SELITEMRANGEEX, 0}, {LB_SETCOUNT, 9}};
+  int items[5] = {};
+  for (const auto& [message, wParam] : multiple)
+    EXPECT_EQ(Send(message, wParam, LPARAM(items)), LB_ERR) << std::hex << message;
+  EXPECT_EQ(Send(LB_GETCOUNT), 5);
+  EXPECT_EQ(Send(LB_GETCURSEL), 3);
+  EXPECT_EQ(Send(LB_SETITEMDATA, 1, 0xBEEF), LB_OKAY);
+  EXPECT_EQ(Send(LB_SETITEMDATA, 5, 1), LB_ERR);
+  Send(LB_INSERTSTRING, 0, LPARAM(L"fig"));
+  EXPECT_EQ((std::vector<LRESULT>{Send(LB_GETITEMDATA, 0), Send(LB_GETITEMDATA, 2)}),
+            (std::vector<LRESULT>{0, 0xBEEF}));
+  EXPECT_EQ(Send(LB_SETITEMDATA, WPARAM(-1), 7), LB_OKAY);
+  EXPECT_EQ((std::vector<LRESULT>{Send(LB_GETITEMDATA, 0), Send(LB_GETITEMDATA, 5),
+                                  Send(LB_GETITEMDATA, 6)}),
+            (std::vector<LRESULT>{7, 7, LB_ERR}));
+  // None of it was the user's doing.
+  EXPECT_TRUE(Received({WM_COMMAND}).empty());
+  // Rows without texts are found by their values.
+  DestroyWindow(parent);
+  MakeList(LBS_OWNERDRAWFIXED, 0);
+  for (const LPARAM value : {10, 20, 10}) Send(LB_ADDSTRING, 0, value);
+  EXPECT_EQ(Send(LB_FINDSTRING, 0, 10), 2);
+  EXPECT_EQ(Send(LB_FINDSTRINGEXACT, WPARAM(-1), 20), 1);
+  EXPECT_EQ(Send(LB_FINDSTRING, WPARAM(-1), 30), LB_ERR);
+}
+
+// LB_GETITEMRECT fills the rectangle of any row and answers whether any of it is in sight.
+TEST_F(ListBoxTest, ItemRectAnswersOneOnlyForRowsInSight) {
+  MakeList(LBS_HASSTRINGS, 30);
+  Send(LB_SETTOPINDEX, 10);
+  const struct {
+    int row, top, answer;
+  } rows[] = {{9, -kRowHeight, 0}, {10, 0, 1}, {19, 9 * kRowHeight, 1}, {20, 10 * kRowHeight, 0},
+              {0, -10 * kRowHeight, 0}, {29, 19 * kRowHeight, 0}};
+  for (const auto& r : rows) {
+    RECT rect{};
+    EXPECT_EQ(Send(LB_GETITEMRECT, r.row, LPARAM(&rect)), r.answer) << r.row;
+    EXPECT_EQ(rect.top, r.top) << r.row;
+    EXPECT_EQ(rect.bottom - rect.top, kRowHeight) << r.row;
+  }
+  // A row partly shown counts: shrink the list so that row 15 is cut through.
+  MoveWindow(list, 10, 10, 200, 5 * kRowHeight + kRowHeight / 2, TRUE);
+  RECT rect{};
+  EXPECT_EQ(Send(LB_GETITEMRECT, 15, LPARAM(&rect)), 1);
+  EXPECT_EQ(Send(LB_GETITEMRECT, 16, LPARAM(&rect)), 0);
+}
+
+// A press whose release went elsewhere ends when the focus leaves: the capture is let go (when
+// still held) and, with LBS_NOTIFY, the parent hears LBN_SELCHANGE before LBN_KILLFOCUS.
+TEST_F(ListBoxTest, APressNeverReleasedEndsWhenTheFocusLeaves) {
+  for (const bool captureStolen : {false, true}) {
+    for (const DWORD notify : {DWORD(LBS_NOTIFY), DWORD(0)}) {
+      SCOPED_TRACE(testing::Message() << "stolen " << captureStolen << " notify " << notify);
+      MakeList(LBS_HASSTRINGS | notify, 5);
+      HWND other = Make(WS_POPUP | WS_VISIBLE, {500, 100, 550, 150});
+      screen.MouseDown(kListX + 20, kListY + 2 * kRowHeight + 5);
+      screen.PumpUntilIdle();
+      EXPECT_EQ(Send(LB_GETCURSEL), 2);
+      ASSERT_EQ(GetCapture(), list);
+      if (captureStolen) SetCapture(other);
+      ClearLog();
+      SetFocus(other);
+      EXPECT_EQ(GetCapture(), captureStolen ? other : nullptr);
+      std::vector<WPARAM> heard;
+      for (const Logged& m : Received({WM_COMMAND})) heard.push_back(HIWORD(m.wParam));
+      const std::vector<WPARAM> expected =
+          notify ? std::vector<WPARAM>{LBN_SELCHANGE, LBN_KILLFOCUS}
+                 : std::vector<WPARAM>{LBN_KILLFOCUS};
+      EXPECT_EQ(heard, expected);
+      // The press is over: the release that finally comes tells nothing more.
+      ReleaseCapture();
+      ClearLog();
+      screen.MouseUp(kListX + 20, kListY + 2 * kRowHeight + 5);
+      screen.PumpUntilIdle();
+      EXPECT_TRUE(Received({WM_COMMAND}).empty());
+      DestroyWindow(other);
+      DestroyWindow(parent);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace trellis::test

@@ -107,6 +107,31 @@ TEST_F(MonthCalendarTest, ClicksAndKeysMoveAndPickTellingTheOwner) {
   EXPECT_EQ(GetFocus(), owner);
 }
 
+// Today is the local date until a program sets another, and null sets the local date again.
+// A range of days belongs to multiple-selection calendars: refused here.
+TEST_F(MonthCalendarTest, TodayFollowsTheProgramAndDayRangesAreRefused) {
+  const auto today = [this] {
+    SYSTEMTIME st{};
+    EXPECT_TRUE(SendMessageW(calendar, MCM_GETTODAY, 0, reinterpret_cast<LPARAM>(&st)));
+    return CivilDate{st.wYear, st.wMonth, st.wDay};
+  };
+  EXPECT_EQ(today(), (CivilDate{2026, 12, 15}));
+  SYSTEMTIME set{2027, 2, 0, 20, 0, 0, 0, 0};
+  SendMessageW(calendar, MCM_SETTODAY, 0, reinterpret_cast<LPARAM>(&set));
+  EXPECT_EQ(today(), (CivilDate{2027, 2, 20}));
+  SYSTEMTIME bad{2027, 2, 0, 30, 0, 0, 0, 0};
+  SendMessageW(calendar, MCM_SETTODAY, 0, reinterpret_cast<LPARAM>(&bad));
+  EXPECT_EQ(today(), (CivilDate{2027, 2, 20}));
+  SendMessageW(calendar, MCM_SETTODAY, 0, 0);
+  EXPECT_EQ(today(), (CivilDate{2026, 12, 15}));
+  EXPECT_FALSE(SendMessageW(calendar, MCM_GETTODAY, 0, 0));
+  SYSTEMTIME range[2] = {set, set};
+  for (const UINT message : {MCM_GETSELRANGE, MCM_SETSELRANGE})
+    EXPECT_FALSE(SendMessageW(calendar, message, 0, reinterpret_cast<LPARAM>(range)));
+  EXPECT_FALSE(SendMessageW(calendar, MCM_SETMAXSELCOUNT, 7, 0));
+  EXPECT_EQ(Selection(), (CivilDate{2026, 12, 15}));
+}
+
 TEST_F(MonthCalendarTest, LooksLikeItsGoldenImage) {
   SYSTEMTIME st{2026, 12, 0, 24, 0, 0, 0, 0};
   ASSERT_TRUE(SendMessageW(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st)));

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 
 #include "platform/text/FontRegistry.h"
 #include "platform/text/TextLayout.h"
@@ -73,9 +74,31 @@ TEST(TextLayout, LinesForFormatAndWidth) {
             (std::vector<std::size_t>{0, 7}));
 }
 
+// A prefix's underline is the only ink DT_HIDEPREFIX leaves out and DT_PREFIXONLY puts in.
+TEST(DrawTextCall, HidePrefixAndPrefixOnlySplitTheTextFromItsUnderlines) {
+  Canvas plain(120, 30), marked(120, 30), hidden(120, 30), alone(120, 30);
+  const std::tuple<Canvas*, const wchar_t*, UINT> drawings[] = {
+      {&plain, L"File", 0}, {&marked, L"&File", 0}, {&hidden, L"&File", DT_HIDEPREFIX},
+      {&alone, L"&File", DT_PREFIXONLY}};
+  for (const auto& [canvas, text, format] : drawings) {
+    SelectedFont font(canvas->dc());
+    RECT r{5, 5, 115, 25};
+    DrawTextW(canvas->dc(), text, -1, &r, DT_SINGLELINE | format);
+  }
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      EXPECT_EQ(hidden.At(x, y), plain.At(x, y)) << x << "," << y;
+      // Where the underline is, the marked text has it too.
+      const bool underline = alone.At(x, y) != RGB(255, 255, 255);
+      EXPECT_TRUE(!underline || marked.At(x, y) == alone.At(x, y)) << x << "," << y;
+    }
+  }
+  EXPECT_GT(InkCount(alone, {0, 0, 120, 30}), 0);
+}
+
 // What DrawText answers and what it does to the rectangle, edge cases included: an empty text
 // succeeds with one line's height; a single line placed with DT_VCENTER or DT_BOTTOM answers
-// where it ends when drawn and where its top is when measured.
+// where it ends below the rectangle's top, measured or drawn, and 1 rather than 0.
 TEST(DrawTextCall, AnswersAndRectanglesFollowThePlatform) {
   constexpr RECT kBox{10, 20, 200, 100};
   constexpr RECT kPoint{10, 20, 10, 20};
@@ -92,11 +115,14 @@ TEST(DrawTextCall, AnswersAndRectanglesFollowThePlatform) {
       {L"Mid", -1, DT_SINGLELINE | DT_VCENTER, kBox, 33 + kLine, kBox},
       {L"Low", -1, DT_SINGLELINE | DT_BOTTOM, kBox, 80, kBox},
       {L"Top", -1, DT_VCENTER, kBox, kLine, kBox},  // DT_VCENTER places single lines only
-      // Measuring a placed single line answers where its top would be; 1 rather than 0.
-      {L"Trellis draws text", -1, kCalcLine | DT_VCENTER, kBox, 33, {10, 20, 10 + single, 34}},
-      {L"Trellis draws text", -1, kCalcLine | DT_BOTTOM, kBox, 66, {10, 20, 10 + single, 34}},
-      {L"Trellis draws text", -1, kCalcLine | DT_BOTTOM, {10, 20, 200, 20 + kLine}, 1,
+      {L"Trellis draws text", -1, kCalcLine | DT_VCENTER, kBox, 33 + kLine,
        {10, 20, 10 + single, 34}},
+      {L"Trellis draws text", -1, kCalcLine | DT_BOTTOM, kBox, 80, {10, 20, 10 + single, 34}},
+      {L"Trellis draws text", -1, kCalcLine | DT_BOTTOM, {10, 20, 200, 20 + kLine}, kLine,
+       {10, 20, 10 + single, 34}},
+      {L"Trellis draws text", -1, kCalcLine | DT_BOTTOM, kPoint, 1, {10, 20, 10 + single, 34}},
+      {L"Trellis draws text", -1, kCalcLine | DT_VCENTER, {0, kLine, 0, 0}, 1,
+       {0, kLine, single, 2 * kLine}},
       {L"Trellis draws text", -1, kCalcLine | DT_END_ELLIPSIS, kPoint, kLine, {10, 20, 10 + single, 34}},
       {L"aa bb c", -1, DT_CALCRECT | DT_WORDBREAK, {0, 0, Width(L"aa bb") + 3, 0}, 2 * kLine,
        {0, 0, Width(L"aa bb"), 2 * kLine}},
