@@ -3,7 +3,6 @@
 
 #include <tuple>
 
-#include "tests/support/Pixels.h"
 #include "tests/tree/TreeFixture.h"
 #include "tree/CTreeTipWnd.h"
 
@@ -48,7 +47,7 @@ TEST_F(TreeInput, AClickOnABoxRepaintsTheRowsItChangedAndLaysOutNothing) {
   tree->InsertItem(pending, nullptr);
   const int shown = tree->GetShowCount();
   Pump();
-  tree->TakePainted();
+  tree->painted = CRect();
   ClickAt(CheckPoint(1));
   EXPECT_EQ(notices.size(), 1u);
   EXPECT_EQ(ItemById(*tree, 10).nTextLeave, room - CTreeItem::kCheckRoom);
@@ -56,31 +55,20 @@ TEST_F(TreeInput, AClickOnABoxRepaintsTheRowsItChangedAndLaysOutNothing) {
   EXPECT_EQ(tree->GetVScroll()->GetFirstRow(), 7);
   EXPECT_EQ(tree->GetShowCount(), shown);
   const CRect& last = tree->GetShowRects()[3];
-  EXPECT_EQ(tree->TakePainted(), CRect(0, 0, last.right, last.bottom));
+  EXPECT_EQ(tree->painted, CRect(0, 0, last.right, last.bottom));
 
-  const CRect onScreen(ScreenPoint(*tree, 0, 0), tree->GetContainerRect().Size());
-  const std::vector<COLORREF> partly = Colors(ScreenPart(screen, onScreen));
+  const CRect whole(CPoint(), tree->GetContainerRect().Size());
+  const std::vector<COLORREF> partly = Shown(*tree, whole);
   tree->InvalidContainerRect(0, nullptr);
-  EXPECT_EQ(Colors(ScreenPart(screen, onScreen)), partly);
+  EXPECT_EQ(Shown(*tree, whole), partly);
 }
 
-// The tree acts on the press and holds nothing: the next click, on the scroll bar's track,
-// reaches the bar.
-TEST_F(TreeInput, APressOnARowHoldsNothing) {
+// A press on a row focuses it, and keys move the focus on, saying what they did. The tree acts
+// on the press and holds nothing: a click on the scroll bar's track then reaches the bar.
+TEST_F(TreeInput, APressAndKeysMoveTheFocusAndThePressHoldsNothing) {
   Make(240, 205);
   Fill(30);
-  ClickAt(TextPoint(2));
-  EXPECT_EQ(tree->GetFocusItem(), 3);
-  Advance(1000);
-  CVerticalScrollbar& bar = *tree->GetVScroll();
-  Click(bar, 4, bar.GetDrawRect().bottom - 20);
-  EXPECT_EQ(tree->GetFirstShow(), 10);
-}
-
-TEST_F(TreeInput, KeysMoveTheFocusAndSayWhatTheyDid) {
-  Make(240, 205);
-  Fill(30);
-  tree->SetFocusItem(10);  // the last full row
+  ClickAt(TextPoint(9));  // the last full row
   // The key, the focus and first row after it, and whether the parent heard of it.
   const std::tuple<UINT, int, int, bool> steps[] = {
       {VK_DOWN, 11, 1, false},   // the next row is cut: one line down, nothing said
@@ -97,6 +85,9 @@ TEST_F(TreeInput, KeysMoveTheFocusAndSayWhatTheyDid) {
     EXPECT_EQ(tree->GetFirstShow(), first) << "key " << key;
     EXPECT_EQ(notices.size(), before + (notified ? 1 : 0)) << "key " << key;
   }
+  CVerticalScrollbar& bar = *tree->GetVScroll();
+  Click(bar, 4, bar.GetDrawRect().bottom - 20);
+  EXPECT_EQ(tree->GetFirstShow(), 10);
 }
 
 class TreeTips : public TreeFixture {
