@@ -10,8 +10,7 @@
 #include "platform/backend/headless/HeadlessScreen.h"
 #include "tests/host/HostTestSupport.h"
 
-using trellis::test::HostEnvTest;
-using trellis::test::RefCount;
+using namespace trellis::test;
 
 namespace {
 
@@ -29,8 +28,8 @@ using CGlobalEnvTest = HostEnvTest;
 // The theme file is read as the environment is made: not by making an element, which takes its
 // look on first use, but by creating a host window. Each is done while the theme folder is empty.
 TEST_F(CGlobalEnvTest, MadeOnceByAHostWindowNotAnElementWithTheDefaultThemeIfThere) {
-  trellis::test::TempDir empty;
-  std::optional<trellis::test::ThemeDirOverride> noThemes(std::in_place, empty.path());
+  TempDir empty;
+  std::optional<ThemeDirOverride> noThemes(std::in_place, empty.path());
   CElementControl element;
   noThemes.reset();
   CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();

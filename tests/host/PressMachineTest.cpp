@@ -121,9 +121,8 @@ TEST(PressMachine, AStepReportsEveryLookChangeAndNoOther) {
     const PressStep step = machine.On(event, true, part, keys);
     bool changed = false;
     for (int p = 0; p < 4; ++p) changed |= before[p] != PartLook(machine, parts[p], true);
-    EXPECT_EQ(step.changed, changed);
-    EXPECT_EQ(step.hotBefore, hot);
-    EXPECT_EQ(step.activeBefore, active);
+    EXPECT_EQ(std::tuple(step.changed, step.hotBefore, step.activeBefore),
+              std::tuple(changed, hot, active));
     EXPECT_EQ(machine.PushedLook(), PartLook(machine, machine.Active(), true) == COLOR_STATE_PUSH);
     EXPECT_EQ(PartLook(machine, kOut, true), COLOR_STATE_NORMAL);
   }
