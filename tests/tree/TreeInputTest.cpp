@@ -11,11 +11,10 @@ namespace {
 
 class TreeInput : public TreeFixture {};
 
-// A click on a box sets the boxes of its item, the descendants and the ancestors, and lays out
-// nothing: a host's change not yet laid out stays so; only the rows from the parent to the last
-// grandchild are painted again (a row or thumb moved would paint more), and they show what a
-// whole repaint shows; a box that came measures its row's text room again. Clicks cycle a box
-// 2 -> 1 -> 2, and take a half-checked one to unchecked.
+// A box click sets the boxes of the item, its descendants and ancestors, and lays out nothing
+// (a host's insert stays pending). It paints the rows from the parent to the last grandchild
+// alone (a moved row or thumb would paint more), as a whole repaint shows them; a row that gained
+// a box measures its text room again. Clicks cycle a box off, on, off; a half-checked one to off.
 TEST_F(TreeInput, ClicksOnBoxesCycleThemRepaintTheirRowsAndLayOutNothing) {
   Make(240, 205);
   // Item 8 on top in row 0; 9, clicked, under it; 10 (no box yet) and 11 under 9; 12 in row 4.
