@@ -15,9 +15,10 @@ using namespace trellis::test;
 
 namespace {
 
-class EditReentry : public HostFixture, public ReentryCase {
+// The edit, holding "abc", and a probe under it, to see that the window still routes input.
+class TwoEdits : public HostFixture {
  public:
-  EditReentry() {
+  TwoEdits() {
     edit->AddRef();
     for (auto [e, y] : {std::pair{edit, 10}, {&probe, 50}}) {
       _CONTAINER_INFO info = Info(10, y, 200, 24, kId);
@@ -26,13 +27,15 @@ class EditReentry : public HostFixture, public ReentryCase {
     }
     Pump();
   }
-  ~EditReentry() override {
+  ~TwoEdits() override {
     if (edit) edit->ReleaseObject(), edit->Release();
   }
 
   CElementEdit* edit = new CElementEdit;
-  CElementEdit probe;  // a second edit, to see that the window still routes input
+  CElementEdit probe;
 };
+
+class EditReentry : public TwoEdits, public ReentryCase {};
 
 // Each way a user makes the edit (unfocused, holding "abc") notify its parent.
 const struct {
@@ -78,42 +81,31 @@ TEST_P(EditReentry, TheParentMayActInsideEveryNotification) {
 INSTANTIATE_TEST_SUITE_P(Edit, EditReentry, ReentryCases(kProvocations),
                          ReentryCaseNames(kProvocations));
 
-// A control clicked while an edit has the focus takes it from the edit, whose parent hears of
+// A control clicked while the edit has the focus takes it from the edit, whose parent hears of
 // that and may end the clicked control right there: each control then leaves itself alone, and
 // the window goes on routing input.
-TEST_F(HostFixture, ControlsTakingTheFocusMayBeEndedByTheLosersParent) {
-  using Make = CElementControl* (*)();
-  using Provoke = void (*)(HostFixture&, const CElementControl&);
-  const Provoke press = [](HostFixture& t, const CElementControl& v) { t.Press(v, 20, 9); };
+TEST_F(TwoEdits, ControlsTakingTheFocusMayBeEndedByTheLosersParent) {
   const struct {
     const char* name;
-    Make make;
-    Provoke provoke;
+    CElementControl* control;
+    void (HostFixture::*provoke)(const CElementContainer&, int, int);
+    int x;
   } victims[] = {
-      {"TreeClick", []() -> CElementControl* { return new CElementTree; },
-       [](HostFixture& t, const CElementControl& v) { t.Click(v, 20, 9); }},
-      {"DropListPress", []() -> CElementControl* { return new CElementDropList; }, press},
-      {"DropdownPressOnTheArrow", []() -> CElementControl* { return new CElementDropdown; },
-       [](HostFixture& t, const CElementControl& v) { t.Press(v, 190, 9); }},
-      {"RadioPress", []() -> CElementControl* { return new CElementRadio; }, press},
-      {"EditRightClick", []() -> CElementControl* { return new CElementEdit; },
-       [](HostFixture& t, const CElementControl& v) { t.RightClick(v, 20, 9); }},
+      {"TreeClick", new CElementTree, &HostFixture::Click, 20},
+      {"DropListPress", new CElementDropList, &HostFixture::Press, 20},
+      {"DropdownPressOnTheArrow", new CElementDropdown, &HostFixture::Press, 190},
+      {"RadioPress", new CElementRadio, &HostFixture::Press, 20},
+      {"EditRightClick", new CElementEdit, &HostFixture::RightClick, 20},
   };
-  CElementEdit loser, probe;
-  for (auto [e, y, id] : {std::tuple{&loser, 10, kId}, {&probe, 50, kId + 2}}) {
-    _CONTAINER_INFO info = Info(10, y, 200, 24, id);
-    e->InitObject(L"edit", &info);
-  }
-  for (const auto& victim : victims) {
-    SCOPED_TRACE(victim.name);
-    CElementControl* control = victim.make();
+  for (auto [name, control, provoke, x] : victims) {
+    SCOPED_TRACE(name);
     control->AddRef();
     _CONTAINER_INFO info = Info(10, 90, 200, 18, kId + 1);
     control->InitObject(L"victim", &info);
-    Click(loser, 20, 12);
+    Click(*edit, 20, 12);
     parent.ReactOnce([](const Notice& n) { return n.from == kId && n.code == kBlur; },
                      [&] { control->ReleaseObject(), std::exchange(control, nullptr)->Release(); });
-    victim.provoke(*this, *control);
+    (this->*provoke)(*control, x, 9);
     screen.MouseUp(0, 0);
     Pump();
     parent.react = nullptr;

@@ -10,8 +10,7 @@
 #include "platform/backend/headless/HeadlessScreen.h"
 #include "tests/host/HostTestSupport.h"
 
-using trellis::test::HostEnvTest;
-using trellis::test::RefCount;
+using namespace trellis::test;
 
 namespace {
 
@@ -26,7 +25,13 @@ struct Package : CUnknown {
 
 using CGlobalEnvTest = HostEnvTest;
 
-TEST_F(CGlobalEnvTest, DefaultEnvironmentIsMadeOnceWithTheDefaultThemeIfThere) {
+// The theme file is read as the environment is made: not by making an element, which takes its
+// look on first use, but by creating a host window. Each is done while the theme folder is empty.
+TEST_F(CGlobalEnvTest, MadeOnceByAHostWindowNotAnElementWithTheDefaultThemeIfThere) {
+  TempDir empty;
+  std::optional<ThemeDirOverride> noThemes(std::in_place, empty.path());
+  CElementControl element;
+  noThemes.reset();
   CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
   ASSERT_TRUE(env);
   EXPECT_EQ(CGlobalEnv::GetGlobalEnv().p, env.p);
@@ -34,36 +39,19 @@ TEST_F(CGlobalEnvTest, DefaultEnvironmentIsMadeOnceWithTheDefaultThemeIfThere) {
   ASSERT_NE(palette, nullptr);
   EXPECT_EQ(palette->GetColor(L"Edit.TextBack.normal"), RGB(0xFF, 0xFF, 0xFF));
   EXPECT_NE(dynamic_cast<CPngBitmapFactory*>(env->GetBitmapFactory()), nullptr);
+  EXPECT_EQ(element.GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL), RGB(0xF3, 0xF3, 0xF3));
 
   // Made again without its theme, it has no palette but still a bitmap factory.
   CGlobalEnv::ResetGlobalEnv();
-  trellis::test::TempDir empty;
-  trellis::test::ThemeDirOverride override(empty.path());
+  platform::headless::HeadlessScreen screen(200, 100);
+  CElementHostWnd window;
+  noThemes.emplace(empty.path());
+  window.CreateHost(L"host", CRect(0, 0, 100, 50));
+  noThemes.reset();
   CComPtr<CGlobalEnv> again = CGlobalEnv::GetGlobalEnv();
   ASSERT_TRUE(again);
   EXPECT_EQ(again->GetPalette(), nullptr);  // so it is not the first one
   EXPECT_NE(again->GetBitmapFactory(), nullptr);
-}
-
-// The theme file is read as the environment is made, which making an element does not do and
-// creating a host window does. Each is done here while the theme folder is empty: the element
-// still takes the default theme's look on first use, and the window's environment has none.
-TEST_F(CGlobalEnvTest, MakingAnElementReadsNoThemeAndAHostWindowReadsItFirst) {
-  std::optional<CElementControl> element;
-  platform::headless::HeadlessScreen screen(200, 100);
-  CElementHostWnd window;
-  const auto withoutThemes = [](const auto& step) {
-    trellis::test::TempDir empty;
-    trellis::test::ThemeDirOverride override(empty.path());
-    step();
-  };
-  withoutThemes([&] { element.emplace(); });
-  EXPECT_EQ(element->GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL), RGB(0xF3, 0xF3, 0xF3));
-
-  CGlobalEnv::ResetGlobalEnv();
-  withoutThemes([&] { window.CreateHost(L"host", CRect(0, 0, 100, 50)); });
-  ASSERT_TRUE(CGlobalEnv::GetGlobalEnv());
-  EXPECT_EQ(CGlobalEnv::GetGlobalEnv()->GetPalette(), nullptr);
 }
 
 TEST_F(CGlobalEnvTest, SetGlobalEnvInstallsReplacesAndRemoves) {

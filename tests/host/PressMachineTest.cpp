@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "host/PressMachine.h"
@@ -92,17 +93,14 @@ TEST(PressMachine, FollowsTheEventTableRowByRow) {
     SCOPED_TRACE(row.name);
     PressMachine machine(row.policy);
     for (const Input& in : row.before) machine.On(in.event, true, in.part, in.keys);
-    const PressStep step = machine.On(row.event.event, row.enabled, row.event.part, row.event.keys);
-    EXPECT_EQ(step.ignored, !row.enabled && row.event.event != E::Cancel);
-    EXPECT_EQ(machine.Pressed(), row.pressed);
-    EXPECT_EQ(machine.Hover(), row.hover);
-    EXPECT_EQ(machine.PushedLook(), row.pushedLook);
-    EXPECT_EQ(step.takeCapture, row.takeCapture);
-    EXPECT_EQ(step.releaseCapture, row.releaseCapture);
-    EXPECT_EQ(step.click, row.click);
-    EXPECT_EQ(step.startRepeat, row.startRepeat);
-    EXPECT_EQ(step.stopRepeat, row.stopRepeat);
-    EXPECT_EQ(step.repeat, row.repeat);
+    const PressStep s = machine.On(row.event.event, row.enabled, row.event.part, row.event.keys);
+    // Whether it was ignored, then the row's columns in order.
+    EXPECT_EQ(std::tuple(s.ignored, machine.Pressed(), machine.Hover(), machine.PushedLook(),
+                         s.takeCapture, s.releaseCapture, s.click, s.startRepeat, s.stopRepeat,
+                         s.repeat),
+              std::tuple(!row.enabled && row.event.event != E::Cancel, row.pressed, row.hover,
+                         row.pushedLook, row.takeCapture, row.releaseCapture, row.click,
+                         row.startRepeat, row.stopRepeat, row.repeat));
   }
 }
 
@@ -123,9 +121,8 @@ TEST(PressMachine, AStepReportsEveryLookChangeAndNoOther) {
     const PressStep step = machine.On(event, true, part, keys);
     bool changed = false;
     for (int p = 0; p < 4; ++p) changed |= before[p] != PartLook(machine, parts[p], true);
-    EXPECT_EQ(step.changed, changed);
-    EXPECT_EQ(step.hotBefore, hot);
-    EXPECT_EQ(step.activeBefore, active);
+    EXPECT_EQ(std::tuple(step.changed, step.hotBefore, step.activeBefore),
+              std::tuple(changed, hot, active));
     EXPECT_EQ(machine.PushedLook(), PartLook(machine, machine.Active(), true) == COLOR_STATE_PUSH);
     EXPECT_EQ(PartLook(machine, kOut, true), COLOR_STATE_NORMAL);
   }

@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/mfc/CPaintDC.h"
@@ -29,18 +28,13 @@ class TestTree : public CElementTree {
     for (_TREE_ITEM& item : m_vecItems) item.nOpen = 1;
     RecalcAndRefresh();
   }
-  // The bounds of what was painted since the last call, in element coordinates.
-  CRect TakePainted() { return std::exchange(m_painted, CRect()); }
-
- protected:
+  // The bounds of every paint since a test last emptied it, in element coordinates.
+  CRect painted;
   int OnPaint(CPaintDC* dc) override {
     CRect clip;
-    if (dc && dc->GetClipBox(&clip) != NULLREGION) m_painted |= clip;
+    if (dc->GetClipBox(&clip) != NULLREGION) painted |= clip;
     return CElementTree::OnPaint(dc);
   }
-
- private:
-  CRect m_painted;
 };
 
 // One notification, read while the package was alive.

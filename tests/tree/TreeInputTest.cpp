@@ -3,7 +3,6 @@
 
 #include <tuple>
 
-#include "tests/support/Pixels.h"
 #include "tests/tree/TreeFixture.h"
 #include "tree/CTreeTipWnd.h"
 
@@ -12,32 +11,13 @@ namespace {
 
 class TreeInput : public TreeFixture {};
 
-// What the notices do not show: a click on a box cycles it 2 -> 1 -> 2 and pushes a parent's
-// state down; a half-checked parent goes to unchecked.
-TEST_F(TreeInput, ClicksOnBoxesCycleThem) {
+// A box click sets the boxes of the item, its descendants and ancestors, and lays out nothing
+// (a host's insert stays pending). It paints the rows from the parent to the last grandchild
+// alone (a moved row or thumb would paint more), as a whole repaint shows them; a row that gained
+// a box measures its text room again. Clicks cycle a box off, on, off; a half-checked one to off.
+TEST_F(TreeInput, ClicksOnBoxesCycleThemRepaintTheirRowsAndLayOutNothing) {
   Make(240, 205);
-  Fill(3, 2, 0, TREE_CHECK_NO);
-  tree->OpenAll();
-  // The row clicked, its state after, item 1's state after. Rows 1 and 2 are the children 2
-  // and 3 of row 0, item 1.
-  const std::tuple<int, TREE_ITEM_CHECK, TREE_ITEM_CHECK> kSteps[] = {
-      {1, TREE_CHECK_YES, TREE_CHECK_YES_HALF}, {2, TREE_CHECK_YES, TREE_CHECK_YES},
-      {1, TREE_CHECK_NO, TREE_CHECK_YES_HALF},  {0, TREE_CHECK_NO, TREE_CHECK_NO},
-      {0, TREE_CHECK_YES, TREE_CHECK_YES}};
-  for (const auto& [row, own, parentState] : kSteps) {
-    ClickAt(CheckPoint(row));
-    EXPECT_EQ(ItemById(*tree, row + 1).eCheck, own) << "row " << row;
-    EXPECT_EQ(ItemById(*tree, 1).eCheck, parentState) << "row " << row;
-  }
-}
-
-// A box changes the boxes of its item, the descendants and the ancestors, and moves no row:
-// the first row, the scroll bar and a host's change not yet laid out stay as they were; only
-// the rows from the parent to the last grandchild are painted again, and they show what a whole
-// repaint shows; a box that came measures its row's text room again.
-TEST_F(TreeInput, AClickOnABoxRepaintsTheRowsItChangedAndLaysOutNothing) {
-  Make(240, 205);
-  // Item 8 on top in row 0; 9, clicked, under it; 10 (no box yet) and 11 under 9.
+  // Item 8 on top in row 0; 9, clicked, under it; 10 (no box yet) and 11 under 9; 12 in row 4.
   Fill(6, 2, 2, TREE_CHECK_NO);
   tree->SetItemCheck(10, TREE_CHECK_NONE);
   tree->OpenAll();
@@ -46,41 +26,37 @@ TEST_F(TreeInput, AClickOnABoxRepaintsTheRowsItChangedAndLaysOutNothing) {
   const int room = ItemById(*tree, 10).nTextLeave;
   _TREE_ITEM pending;
   tree->InsertItem(pending, nullptr);
-  const int shown = tree->GetShowCount();
   Pump();
-  tree->TakePainted();
+  tree->painted = CRect();
   ClickAt(CheckPoint(1));
   EXPECT_EQ(notices.size(), 1u);
+  EXPECT_EQ(ItemById(*tree, 8).eCheck, TREE_CHECK_YES_HALF);
   EXPECT_EQ(ItemById(*tree, 10).nTextLeave, room - CTreeItem::kCheckRoom);
-  EXPECT_EQ(tree->GetFirstShow(), 7);
-  EXPECT_EQ(tree->GetVScroll()->GetFirstRow(), 7);
-  EXPECT_EQ(tree->GetShowCount(), shown);
+  EXPECT_EQ(tree->GetShowCount(), 42);  // six families of seven, not the pending item
   const CRect& last = tree->GetShowRects()[3];
-  EXPECT_EQ(tree->TakePainted(), CRect(0, 0, last.right, last.bottom));
-
-  const CRect onScreen(ScreenPoint(*tree, 0, 0), tree->GetContainerRect().Size());
-  const std::vector<COLORREF> partly = Colors(ScreenPart(screen, onScreen));
+  EXPECT_EQ(tree->painted, CRect(0, 0, last.right, last.bottom));
+  const CRect whole(CPoint(), tree->GetContainerRect().Size());
+  const std::vector<COLORREF> partly = Shown(*tree, whole);
   tree->InvalidContainerRect(0, nullptr);
-  EXPECT_EQ(Colors(ScreenPart(screen, onScreen)), partly);
+  EXPECT_EQ(Shown(*tree, whole), partly);
+
+  // The row clicked next, its item's state after, item 8's state after.
+  const std::tuple<int, TREE_ITEM_CHECK, TREE_ITEM_CHECK> kSteps[] = {
+      {4, TREE_CHECK_YES, TREE_CHECK_YES}, {1, TREE_CHECK_NO, TREE_CHECK_YES_HALF},
+      {0, TREE_CHECK_NO, TREE_CHECK_NO}, {0, TREE_CHECK_YES, TREE_CHECK_YES}};
+  for (const auto& [row, own, top] : kSteps) {
+    ClickAt(CheckPoint(row));
+    EXPECT_EQ(ItemById(*tree, tree->ShownIds()[7 + row]).eCheck, own) << "row " << row;
+    EXPECT_EQ(ItemById(*tree, 8).eCheck, top) << "row " << row;
+  }
 }
 
-// The tree acts on the press and holds nothing: the next click, on the scroll bar's track,
-// reaches the bar.
-TEST_F(TreeInput, APressOnARowHoldsNothing) {
+// A press on a row focuses it, and keys move the focus on, saying what they did. The tree acts
+// on the press and holds nothing: a click on the scroll bar's track then reaches the bar.
+TEST_F(TreeInput, APressAndKeysMoveTheFocusAndThePressHoldsNothing) {
   Make(240, 205);
   Fill(30);
-  ClickAt(TextPoint(2));
-  EXPECT_EQ(tree->GetFocusItem(), 3);
-  Advance(1000);
-  CVerticalScrollbar& bar = *tree->GetVScroll();
-  Click(bar, 4, bar.GetDrawRect().bottom - 20);
-  EXPECT_EQ(tree->GetFirstShow(), 10);
-}
-
-TEST_F(TreeInput, KeysMoveTheFocusAndSayWhatTheyDid) {
-  Make(240, 205);
-  Fill(30);
-  tree->SetFocusItem(10);  // the last full row
+  ClickAt(TextPoint(9));  // the last full row
   // The key, the focus and first row after it, and whether the parent heard of it.
   const std::tuple<UINT, int, int, bool> steps[] = {
       {VK_DOWN, 11, 1, false},   // the next row is cut: one line down, nothing said
@@ -97,6 +73,9 @@ TEST_F(TreeInput, KeysMoveTheFocusAndSayWhatTheyDid) {
     EXPECT_EQ(tree->GetFirstShow(), first) << "key " << key;
     EXPECT_EQ(notices.size(), before + (notified ? 1 : 0)) << "key " << key;
   }
+  CVerticalScrollbar& bar = *tree->GetVScroll();
+  Click(bar, 4, bar.GetDrawRect().bottom - 20);
+  EXPECT_EQ(tree->GetFirstShow(), 10);
 }
 
 class TreeTips : public TreeFixture {

@@ -6,52 +6,40 @@
 #include <climits>
 #include <random>
 #include <tuple>
-#include <utility>
 
 #include "platform/controls/ScrollThumb.h"
 
 namespace platform {
 namespace {
 
-TEST(ScrollThumb, TakesThePageShareAndSpreadsThePositionsOverTheTravel) {
-  // {what, state, track, shortest, thumb length, thumb offset at the state's position}
-  const std::tuple<const char*, ScrollState, int, int, int, int> cases[] = {
+// Either spread takes the page's share, lengthened to the shortest. The nearest one spreads the
+// positions over the travel; the bitmap bar's puts the thumb at the position's share of the whole
+// track while it has its natural length, of the travel (truncated) once lengthened.
+TEST(ScrollThumb, TakesThePageShareAndSpreadsThePositionsEitherWay) {
+  // {what, state, track, shortest, thumb length, offset at the state's position: nearest, share}
+  const std::tuple<const char*, ScrollState, int, int, int, int, int> cases[] = {
       // 25 rows, 20 shown, in a drop window of 362 pixels: the bar's track is 360 - 28.
-      {"drop list at the end", {0, 24, 20, 5}, 332, 10, 265, 67},
-      {"drop list part way", {0, 24, 20, 3}, 92, 10, 73, 11},
-      {"minimum not zero", {10, 34, 20, 15}, 332, 10, 265, 67},
-      {"page is the whole range", {0, 9, 10, 0}, 100, 8, 100, 0},
+      {"drop list at the top", {0, 24, 20, 0}, 332, 10, 265, 0, 0},
+      {"drop list at the end", {0, 24, 20, 5}, 332, 10, 265, 67, 66},
+      {"drop list part way", {0, 24, 20, 3}, 92, 10, 73, 11, 11},
+      {"minimum not zero", {10, 34, 20, 15}, 332, 10, 265, 67, 66},
+      {"page is the whole range", {0, 9, 10, 0}, 100, 8, 100, 0, 0},
       // Too short to take: lengthened, the positions spread over the travel left.
-      {"long list half way", {0, 99999, 20, 49990}, 332, 12, 12, 160},
-      {"no page", {0, 9, 0, 9}, 100, 8, 8, 92},
-      {"track shorter than the shortest thumb", {0, 99999, 20, 0}, 6, 10, 6, 0},
-      {"no track", {0, 24, 20, 3}, 0, 10, 0, 0},
-      {"empty range", {0, -1, 0, 0}, 332, 10, 0, 0},
-      {"widest range", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX / 4), 0}, 332, 10, 82, 167},
+      {"long list at the top", {0, 99999, 20, 0}, 332, 10, 10, 0, 0},
+      {"long list part way", {0, 99999, 20, 33333}, 332, 10, 10, 107, 107},
+      {"long list half way", {0, 99999, 20, 49990}, 332, 12, 12, 160, 160},
+      {"long list at the end", {0, 99999, 20, 99980}, 332, 10, 10, 322, 322},
+      {"no page", {0, 9, 0, 9}, 100, 8, 8, 92, 92},
+      {"track shorter than the shortest thumb", {0, 99999, 20, 0}, 6, 10, 6, 0, 0},
+      {"no track", {0, 24, 20, 3}, 0, 10, 0, 0, 0},
+      {"empty range", {0, -1, 0, 0}, 332, 10, 0, 0, 0},
+      {"widest range", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX / 4), 0}, 332, 10, 82, 167, 166},
   };
-  for (const auto& [what, state, track, shortest, length, offset] : cases) {
-    const ScrollThumb t(state, track, shortest);
-    EXPECT_EQ(std::pair(t.length, t.OffsetFor(state.pos)), std::pair(length, offset)) << what;
-  }
-}
-
-// The bitmap bar's spread: the position's share of the whole track while the thumb has its
-// natural length, the travel's share (truncated) once lengthened.
-TEST(ScrollThumb, TheShareOfTrackSpreadKeepsTheBitmapBarsPlaces) {
-  // {what, state, track, thumb length, thumb offset at the state's position}
-  const std::tuple<const char*, ScrollState, int, int, int> cases[] = {
-      {"drop list at the top", {0, 24, 20, 0}, 332, 265, 0},
-      {"drop list at the end", {0, 24, 20, 5}, 332, 265, 66},
-      {"long list at the top", {0, 99999, 20, 0}, 332, 10, 0},
-      {"long list at the end", {0, 99999, 20, 99980}, 332, 10, 322},
-      {"long list part way", {0, 99999, 20, 33333}, 332, 10, 107},
-      {"track shorter than the image", {0, 99999, 20, 0}, 6, 6, 0},
-      {"empty range", {0, -1, 0, 0}, 332, 0, 0},
-      {"widest range", {INT_MIN / 2, INT_MAX / 2, UINT(INT_MAX / 4), 0}, 332, 82, 166},
-  };
-  for (const auto& [what, state, track, length, offset] : cases) {
-    const ScrollThumb t(state, track, 10, ThumbSpread::ShareOfTrack);
-    EXPECT_EQ(std::pair(t.length, t.OffsetFor(state.pos)), std::pair(length, offset)) << what;
+  for (const auto& [what, state, track, shortest, length, nearest, share] : cases) {
+    const ScrollThumb n(state, track, shortest);
+    const ScrollThumb s(state, track, shortest, ThumbSpread::ShareOfTrack);
+    EXPECT_EQ(std::tuple(n.length, s.length, n.OffsetFor(state.pos), s.OffsetFor(state.pos)),
+              std::tuple(length, length, nearest, share)) << what;
   }
 }
 
