@@ -1,21 +1,14 @@
 // Prefix widths kept in step by measuring only what changed agree with measuring afresh.
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <random>
 
 #include "edit/EditPrefixWidths.h"
-#include "platform/mfc/CGdiObject.h"
-#include "tests/support/Pixels.h"
+#include "tests/platform/text/TextTestSupport.h"
 
 TEST(EditPrefixWidths, EditsMeasuredInPlaceMatchAFreshMeasure) {
-  LOGFONTW lf{};
-  lf.lfHeight = -12;
-  std::wcscpy(lf.lfFaceName, L"DejaVu Sans");
-  CFont font;
-  ASSERT_TRUE(font.CreateFontIndirect(&lf));
   const trellis::test::Canvas measuring(1, 1);
-  SelectObject(measuring.dc(), font);
+  const trellis::test::SelectedFont font(measuring.dc(), {L"DejaVu Sans"});
   EditPrefixWidths kept;
   std::mt19937 rng(11);
   const std::wstring alphabet = L"aaiiWW  .中文&\t";

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <random>
 #include <string>
 #include <vector>
@@ -8,7 +7,7 @@
 #include "foundation/CLightCanvas.h"
 #include "foundation/CMemDC.h"
 #include "platform/gdi/HandleTable.h"
-#include "tests/support/Pixels.h"
+#include "tests/platform/text/TextTestSupport.h"
 
 using trellis::test::Canvas;
 
@@ -20,13 +19,7 @@ struct Borrowed : CDC {
   ~Borrowed() override { m_hDC = m_hAttribDC = nullptr; }
 };
 
-LOGFONTW Font(LONG height) {
-  LOGFONTW lf{};
-  lf.lfHeight = height;
-  lf.lfWeight = FW_NORMAL;
-  std::wcscpy(lf.lfFaceName, L"DejaVu Sans");
-  return lf;
-}
+LOGFONTW Font(LONG height) { return trellis::test::LogFont({L"DejaVu Sans", height}); }
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
