@@ -12,17 +12,6 @@
 
 using namespace trellis::test;
 
-namespace {
-
-// Counts its own deaths, so a test sees exactly when the last reference went.
-struct Package : CUnknown {
-  explicit Package(int* deaths) : deaths(deaths) {}
-  ~Package() override { ++*deaths; }
-  int* deaths;
-};
-
-}  // namespace
-
 using CGlobalEnvTest = HostEnvTest;
 
 // The theme file is read as the environment is made: not by making an element, which takes its
@@ -79,7 +68,7 @@ TEST_F(CGlobalEnvTest, PackageOutlivesItsSenderUntilTheNextOne) {
 
   LPARAM lParam = 0;
   {
-    CComPtr<Package> sent(new Package(&deaths));
+    CComPtr<DeathCounter> sent(new DeathCounter(&deaths));
     lParam = env->PackageToLParam(sent);
     EXPECT_EQ(CGlobalEnv::PackageFromLParam(lParam), static_cast<CUnknown*>(sent.p));
     EXPECT_EQ(RefCount(sent), 2u);
@@ -88,7 +77,7 @@ TEST_F(CGlobalEnvTest, PackageOutlivesItsSenderUntilTheNextOne) {
   EXPECT_EQ(deaths, 0);
   EXPECT_EQ(RefCount(CGlobalEnv::PackageFromLParam(lParam)), 1u);
 
-  env->PackageToLParam(new Package(&deaths));
+  env->PackageToLParam(new DeathCounter(&deaths));
   EXPECT_EQ(deaths, 1);
   env = nullptr;  // the last package dies with its environment
   EXPECT_EQ(deaths, 2);

@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "host/CUnknown.h"
+#include "tests/host/HostTestSupport.h"
 
 namespace {
-
-// Counts its own destructions so tests can see when Release deletes.
-struct Probe : CUnknown {
-  explicit Probe(int* deaths) : deaths(deaths) {}
-  ~Probe() override { ++*deaths; }
-  int* deaths;
-};
 
 constexpr IID kOther = {0x12345678, 0x1, 0x2, {1, 2, 3, 4, 5, 6, 7, 8}};
 
@@ -17,7 +11,7 @@ constexpr IID kOther = {0x12345678, 0x1, 0x2, {1, 2, 3, 4, 5, 6, 7, 8}};
 
 TEST(CUnknown, CountsReferencesAndAnswersOnlyIUnknown) {
   int deaths = 0;
-  auto* probe = new Probe(&deaths);
+  auto* probe = new trellis::test::DeathCounter(&deaths);
   EXPECT_EQ(probe->AddRef(), 1u);
   EXPECT_EQ(probe->AddRef(), 2u);
   EXPECT_EQ(probe->Release(), 1u);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "host/CGlobalEnv.h"
+#include "host/CUnknown.h"
 #include "platform/com/IUnknown.h"
 #include "platform/mfc/CGdiObject.h"
 
@@ -14,6 +15,13 @@ namespace trellis::test {
 
 // The reference count of a counted object, read without changing it.
 inline ULONG RefCount(IUnknown* object) { object->AddRef(); return object->Release(); }
+
+// Counts its own deaths, so a test sees exactly when the last reference went.
+struct DeathCounter : CUnknown {
+  explicit DeathCounter(int* deaths) : deaths(deaths) {}
+  ~DeathCounter() override { ++*deaths; }
+  int* deaths;
+};
 
 // The pixel size of a bitmap, 0 x 0 for none.
 CSize SizeOf(CBitmap* bitmap);
