@@ -42,14 +42,6 @@ class ButtonSys : public HostFixture {
     if (held) held->ReleaseObject(), held->Release();
   }
   COLORREF Look() { return PixelAt(button, 2, 2); }
-  Heard HeardSoFar() {
-    Heard heard;
-    for (const Notice& n : parent.notices) {
-      EXPECT_TRUE(n.msg == WM_NOTIFY && n.wParam == 0);
-      heard.push_back({n.from, n.code});
-    }
-    return heard;
-  }
 
   CElementButtonSys* held = new CElementButtonSys;  // one reference; null once destroyed
   CElementButtonSys& button = *held;
@@ -83,7 +75,7 @@ TEST_F(ButtonSys, LooksAndNotificationsOfATypicalSession) {
     parent.notices.clear();
     act();
     EXPECT_EQ(Look(), look) << step;
-    EXPECT_EQ(HeardSoFar(), heard) << step;
+    EXPECT_EQ(parent.Notifications(), heard) << step;
   }
   EXPECT_FALSE(button.HasCapture());
 }
@@ -114,7 +106,7 @@ TEST_P(ButtonReentry, TheParentMayActInsideEveryNotification) {
   if (React() == Reaction::EndWindow) return ExpectWindowEnded();
   EXPECT_TRUE(!held || Look() == kDisable);
   Click(probe, 10, 10);
-  EXPECT_EQ(HeardSoFar().back(), std::pair(kProbeId, UINT(BN_CLICKED)));
+  EXPECT_EQ(parent.Notifications().back(), std::pair(kProbeId, UINT(BN_CLICKED)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Button, ButtonReentry, ReentryCases(kProvocations),

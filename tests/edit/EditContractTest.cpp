@@ -143,13 +143,7 @@ TEST_F(EditBox, NotificationSequenceOfATypicalSession) {
       {kId, kFocus},  {kId, kChange},     {kId, kChange}, {kId, kChange},
       {kId, kReturn}, {kId, kChange},     {kId, kChange}, {kId, kBlur},
       {kId + 1, kFocus}, {kId + 1, kBlur}, {kId, kFocus}, {kId, kBlur}};
-  std::vector<std::pair<DWORD, UINT>> heard;
-  for (const Notice& n : parent.notices) {
-    EXPECT_EQ(n.msg, UINT(WM_NOTIFY));
-    EXPECT_EQ(n.wParam, WPARAM(0));
-    heard.push_back({n.from, n.code});
-  }
-  EXPECT_EQ(heard, expected);
+  EXPECT_EQ(parent.Notifications(), expected);
   EXPECT_EQ(Text(), L"abc中");
   EXPECT_FALSE(edit.IsFocus());
 }

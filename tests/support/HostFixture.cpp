@@ -28,6 +28,15 @@ std::vector<UINT> RecordingParent::NotifyCodes() const {
   return codes;
 }
 
+std::vector<std::pair<DWORD, UINT>> RecordingParent::Notifications() const {
+  std::vector<std::pair<DWORD, UINT>> heard;
+  for (const Notice& n : notices) {
+    EXPECT_TRUE(n.msg == WM_NOTIFY && n.wParam == 0);
+    heard.push_back({n.from, n.code});
+  }
+  return heard;
+}
+
 void RecordingParent::ReactOnce(std::function<bool(const Notice&)> matches,
                                 std::function<void()> act) {
   reacted = false;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "host/CElementControl.h"
@@ -31,6 +32,8 @@ class RecordingParent : public CElementControl {
   std::function<void(Notice)> react;
   // Codes of the WM_NOTIFY messages, in order.
   std::vector<UINT> NotifyCodes() const;
+  // Sender and code of each message, every one expected to be a WM_NOTIFY with wParam 0.
+  std::vector<std::pair<DWORD, UINT>> Notifications() const;
   // Runs `act` inside the first notice that `matches`, once; `reacted` tells whether it has.
   void ReactOnce(std::function<bool(const Notice&)> matches, std::function<void()> act);
   bool reacted = false;
