@@ -8,9 +8,7 @@
 
 namespace {
 
-using platform::RegisterResourceModule;
 using platform::ResourceEntry;
-using platform::UnregisterResourceModule;
 using trellis::test::ScopedResourceModule;
 
 const char kAbc[] = "abc";
@@ -60,9 +58,7 @@ TEST(ResourceModule, FindsResourcesByIdAndByNameAndRefusesTheRest) {
 // string, so it repeats the first entry.
 TEST(ResourceModule, RefusedRegistrationLeavesNothingBehind) {
   const auto refused = [](LPCWSTR name, std::initializer_list<ResourceEntry> entries) {
-    HINSTANCE module = RegisterResourceModule(name, entries);
-    if (module) UnregisterResourceModule(module);
-    return module == nullptr;
+    return ScopedResourceModule(name, entries).get() == nullptr;
   };
   const ResourceEntry good{RT_BITMAP, MAKEINTRESOURCEW(5), kAbc, 3};
   EXPECT_TRUE(refused(nullptr, {good}));
