@@ -23,11 +23,6 @@ fs::path TestFile(const std::string& name) {
   return dir / name;
 }
 
-void WriteFile(const fs::path& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              std::streamsize(bytes.size()));
-}
-
 // ---- hand-made PNG files, so the tests control every byte
 
 void PutBigEndian(Bytes& out, std::uint32_t v) {
@@ -129,7 +124,8 @@ TEST(Png, HandMadeFilesLoadAsOpaqueColourOrAreRefused) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    WriteFile(TestFile("hand-made.png"), c.png);
+    std::ofstream(TestFile("hand-made.png"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(c.png.data()), std::streamsize(c.png.size()));
     Surface s;
     ASSERT_EQ(platform::LoadPng(TestFile("hand-made.png"), s), !c.pixels.empty());
     if (c.pixels.empty()) {
