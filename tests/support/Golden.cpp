@@ -35,11 +35,6 @@ bool UpdateRequested() {
   return update && std::string_view(update) == "1";
 }
 
-fs::path OutputDirectory() {
-  const char* dir = std::getenv("TRELLIS_TEST_OUTPUT");
-  return dir && *dir ? fs::path(dir) : fs::current_path() / "test-output";
-}
-
 int ChannelDelta(Pixel a, Pixel b) {
   int delta = 0;
   for (int shift = 0; shift < 24; shift += 8)
@@ -77,7 +72,7 @@ bool SaveCreatingFolders(const Surface& image, const fs::path& path) {
 // Writes what the failure is about next to each other in the output folder and says where.
 AssertionResult Failure(AssertionResult failure, std::string_view name, const Surface& actual,
                         const Surface* diff) {
-  const std::string out = (OutputDirectory() / std::string(name)).string();
+  const std::string out = (TestOutputDirectory() / std::string(name)).string();
   const fs::path actualPath = out + ".actual.png";
   failure << (SaveCreatingFolders(actual, actualPath)
                   ? "; the actual picture is "
@@ -90,6 +85,11 @@ AssertionResult Failure(AssertionResult failure, std::string_view name, const Su
 }
 
 }  // namespace
+
+fs::path TestOutputDirectory() {
+  const char* dir = std::getenv("TRELLIS_TEST_OUTPUT");
+  return dir && *dir ? fs::path(dir) : fs::current_path() / "test-output";
+}
 
 AssertionResult MatchesGolden(const Surface& actual, std::string_view name,
                               GoldenTolerance tolerance) {

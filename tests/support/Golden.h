@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string_view>
 
 #include "platform/gdi/Surface.h"
@@ -27,5 +28,8 @@ struct GoldenTolerance {
                                          GoldenTolerance tolerance = {});
 ::testing::AssertionResult MatchesGolden(HBITMAP actual, std::string_view name,
                                          GoldenTolerance tolerance = {});
+
+// Where tests write what they leave behind: $TRELLIS_TEST_OUTPUT, else ./test-output.
+std::filesystem::path TestOutputDirectory();
 
 }  // namespace trellis::test

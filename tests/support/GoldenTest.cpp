@@ -14,6 +14,7 @@ namespace fs = std::filesystem;
 using platform::Pixel;
 using platform::Surface;
 using trellis::test::MatchesGolden;
+using trellis::test::TestOutputDirectory;
 
 // The picture of tests/golden/support/pattern.png.
 Surface Pattern() {
@@ -22,11 +23,6 @@ Surface Pattern() {
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 16; ++x) s.Row(y)[x] = Pixel(x * 16) << 16 | Pixel(y * 32) << 8 | 0x40;
   return s;
-}
-
-fs::path OutputFile(const std::string& name) {
-  const char* out = std::getenv("TRELLIS_TEST_OUTPUT");
-  return fs::path(out && *out ? out : (fs::current_path() / "test-output").string()) / name;
 }
 
 // These tests compare on purpose with wrong pictures; asked to refresh goldens they would
@@ -61,8 +57,8 @@ TEST_F(Golden, ToleranceMismatchesAndRefusals) {
   picture = Pattern();
   picture.Row(0)[0] = 0xFFFFFF;
   picture.Row(7)[15] = 0x000000;
-  const fs::path actual = OutputFile("support/pattern.actual.png");
-  const fs::path diff = OutputFile("support/pattern.diff.png");
+  const fs::path actual = TestOutputDirectory() / "support/pattern.actual.png";
+  const fs::path diff = TestOutputDirectory() / "support/pattern.diff.png";
   for (const fs::path& stale : {actual, diff}) fs::remove(stale);
   const auto result = MatchesGolden(picture, "support/pattern", {.pixels = 1});
   ASSERT_FALSE(result);
@@ -89,7 +85,7 @@ TEST_F(Golden, ToleranceMismatchesAndRefusals) {
     EXPECT_FALSE(refused) << name;
     EXPECT_NE(std::string(refused.message()).find(words), std::string::npos) << refused.message();
   }
-  EXPECT_TRUE(fs::exists(OutputFile("support/no-such-golden.actual.png")));
+  EXPECT_TRUE(fs::exists(TestOutputDirectory() / "support/no-such-golden.actual.png"));
   EXPECT_FALSE(MatchesGolden(Surface(), "support/pattern"));
   EXPECT_FALSE(MatchesGolden(HBITMAP(nullptr), "support/pattern"));
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "platform/image/Png.h"
+#include "tests/support/Golden.h"
 
 namespace {
 
@@ -17,10 +17,8 @@ using platform::Surface;
 using Bytes = std::vector<unsigned char>;
 
 fs::path TestFile(const std::string& name) {
-  const char* out = std::getenv("TRELLIS_TEST_OUTPUT");
-  const fs::path dir = fs::path(out && *out ? out : fs::temp_directory_path().string()) / "png";
-  fs::create_directories(dir);
-  return dir / name;
+  fs::create_directories(trellis::test::TestOutputDirectory() / "png");
+  return trellis::test::TestOutputDirectory() / "png" / name;
 }
 
 // ---- hand-made PNG files, so the tests control every byte
