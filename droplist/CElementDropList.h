@@ -13,8 +13,8 @@
 //   a row chosen in the pop-up    selection and text follow it            DROPLIST_NM_SELECT,
 //                                                                         DROPLIST_NM_SELECTDONE
 //   key, pop-up open              the pop-up's keys (CDropWnd.h)
-//   key, pop-up closed            nothing                                 WM_KEYDOWN, wParam the
-//                                                                         key (not a WM_NOTIFY)
+//   key, pop-up closed            nothing                                 the key as the code;
+//                                                                         Backspace as WM_KEYDOWN
 //   wheel, pop-up open            the pop-up scrolls
 //   focus lost                    the pop-up closes
 // Opening shows the current selection and tells nobody. Items, their data and the selection
@@ -38,6 +38,21 @@
 class CDropWnd;
 class CLightCanvas;
 
+// WM_NOTIFY codes the drop list sends its parent.
+constexpr UINT DROPLIST_NM_DROPDOWN = 1;
+constexpr UINT DROPLIST_NM_SELECT = 8;
+constexpr UINT DROPLIST_NM_SELECTDONE = 0;
+
+// The parts of the pop-up whose palette key SetDropWndClr sets. Fixed to int, so that every
+// value a host passes is one (those beyond the last are ignored).
+enum ELEMENTDROPWND_CLR : int {
+  DROPWND_CLR_BACKGROUND = 0,
+  DROPWND_CLR_ITEM_NORMAL = 1,
+  DROPWND_CLR_ITEM_SELECTED = 2,
+  DROPWND_CLR_TEXT_NORMAL = 3,
+  DROPWND_CLR_TEXT_SELECTED = 4,
+};
+
 class CElementDropList : public CElementControl {
  public:
   struct DROP_LIST_BMP_ID_INFO {
@@ -54,14 +69,9 @@ class CElementDropList : public CElementControl {
   };
   using BitmapTable = std::map<DWORD, DROP_LIST_BMP_INFO>;
 
-  // Fixed to int, so that every value a host passes is one (those beyond the last are ignored).
-  enum ELEMENTDROPWND_CLR : int {
-    DROPWND_CLR_BACKGROUND = 0,
-    DROPWND_CLR_ITEM_NORMAL = 1,
-    DROPWND_CLR_ITEM_SELECTED = 2,
-    DROPWND_CLR_TEXT_NORMAL = 3,
-    DROPWND_CLR_TEXT_SELECTED = 4,
-  };
+  // The names also as members, for code that spells them through the class.
+  using ELEMENTDROPWND_CLR = ::ELEMENTDROPWND_CLR;
+  using enum ::ELEMENTDROPWND_CLR;
 
   static constexpr int INVALID_SEL_INDEX = -1;
   static constexpr int kFaceHeight = 18;
@@ -75,10 +85,9 @@ class CElementDropList : public CElementControl {
   static BitmapTable& sm_mapDropListStatusDefaultBmp;  // sm_defaultBmp's table
   static std::atomic<UINT>& m_nRef;                    // sm_defaultBmp's count
 
-  // ---- notifications: WM_NOTIFY codes to the parent
-  static constexpr UINT DROPLIST_NM_DROPDOWN = 1;
-  static constexpr UINT DROPLIST_NM_SELECT = 8;
-  static constexpr UINT DROPLIST_NM_SELECTDONE = 0;
+  static constexpr UINT DROPLIST_NM_DROPDOWN = ::DROPLIST_NM_DROPDOWN;
+  static constexpr UINT DROPLIST_NM_SELECT = ::DROPLIST_NM_SELECT;
+  static constexpr UINT DROPLIST_NM_SELECTDONE = ::DROPLIST_NM_SELECTDONE;
 
   CElementDropList();
   // A copy has the same items, data, selection and looks, and no drop window yet.

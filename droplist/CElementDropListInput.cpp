@@ -68,10 +68,10 @@ int CElementDropList::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
     return 1;
   }
   const int result = CElementContainer::OnKeyDown(vk, repeat, flags);
-  // Reported as the key it is: a WM_NOTIFY with the key as its code would be taken for one of
-  // the drop list's own notifications (Backspace, 8, for DROPLIST_NM_SELECT). Notify last
-  // (ElementWatch.h).
-  SendControlMessage(WM_KEYDOWN, vk, MAKELPARAM(repeat, flags));
+  // The parent hears the key as a notification whose code is the key; Backspace alone goes as
+  // the key message, as its code, 8, is DROPLIST_NM_SELECT. Notify last (ElementWatch.h).
+  if (vk == VK_BACK) SendControlMessage(WM_KEYDOWN, vk, MAKELPARAM(repeat, flags));
+  else Notify(vk);
   return result;
 }
 
