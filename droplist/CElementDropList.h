@@ -174,6 +174,9 @@ class CElementDropList : public CElementControl {
   int DrawArrow(CLightCanvas& canvas);
   int DrawTextW(CLightCanvas& canvas);
   const DROP_LIST_BMP_INFO* FindStatusBmp(DWORD state) const;
+  // A point of this control in the open pop-up's client coordinates, and whether it lies in
+  // the pop-up.
+  std::pair<POINT, bool> DropWndPoint(POINT pt) const;
   // Hands a mouse message at a point of this control to the open pop-up.
   void ForwardToDropWnd(UINT msg, POINT pt, DWORD flags);
   // Shows an item just inserted (text given; index -1 appended) or deleted (text null) in the
@@ -181,9 +184,11 @@ class CElementDropList : public CElementControl {
   void ShowItemChange(int index, const wchar_t* inserted);
   // Sends a notification; false when the parent destroyed this control while handling it.
   bool Notify(UINT code);
-  // The pushed look shows while the press lasts; after a release inside, the focus shows over
-  // the hover.
-  static constexpr PressPolicy kPressPolicy{PressPolicy::Click::ReleaseInside, false, true};
+  // The face: pushed while the press lasts, dragged off it too; focused from a release on it
+  // until the pointer moves, then hover; normal once the pointer leaves, focus or not.
+  static constexpr PressPolicy kPressPolicy{.click = PressPolicy::Click::ReleaseInside,
+                                            .pushedWhileHeld = true,
+                                            .focusAfterClickOnly = true};
   static constexpr UINT kMessages[] = {WM_PAINT,     WM_KILLFOCUS, WM_SETFOCUS,   WM_LBUTTONDOWN,
                                        WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_KEYDOWN,
                                        WM_SIZE,      WM_ERASEBKGND};

@@ -36,16 +36,28 @@ int CElementDropList::OnLButtonUp(POINT pt) {
 
 int CElementDropList::OnMouseMove(int x, int y, DWORD flags) {
   if (Press(PressEvent::Move, {x, y}, flags).ignored) return 1;
-  // While the press that opened the pop-up lasts, its rows follow the pointer.
-  if (GetPress().Pressed() && IsDropped()) ForwardToDropWnd(WM_MOUSEMOVE, {x, y}, flags);
+  // While the press that opened the pop-up lasts, its rows follow the pointer once it is over
+  // them. The pop-up then takes the capture and tracks the mouse itself: the face's press is
+  // over. Elsewhere the face keeps the press, and its pushed look.
+  if (GetPress().Pressed() && IsDropped() && DropWndPoint({x, y}).second) {
+    ForwardToDropWnd(WM_MOUSEMOVE, {x, y}, flags);
+    if (!HasCapture()) Press(PressEvent::Cancel);
+  }
   return CElementContainer::OnMouseMove(x, y, flags);
 }
 
-void CElementDropList::ForwardToDropWnd(UINT msg, POINT pt, DWORD flags) {
+std::pair<POINT, bool> CElementDropList::DropWndPoint(POINT pt) const {
   const CRect place = GetContainerRect();
   POINT at{place.left + pt.x, place.top + pt.y};
   ::ClientToScreen(GetVMWindow(), &at);
   ::ScreenToClient(m_pDropWnd->m_hWnd, &at);
+  RECT client{};
+  ::GetClientRect(m_pDropWnd->m_hWnd, &client);
+  return {at, CRect(client).PtInRect(at) != 0};
+}
+
+void CElementDropList::ForwardToDropWnd(UINT msg, POINT pt, DWORD flags) {
+  const POINT at = DropWndPoint(pt).first;
   ::SendMessageW(m_pDropWnd->m_hWnd, msg, flags, MAKELPARAM(at.x, at.y));
 }
 
