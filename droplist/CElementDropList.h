@@ -158,6 +158,12 @@ class CElementDropList : public CElementControl {
   int ResetArrowTextRect(const unsigned int& cx, const unsigned int& cy);
   // Opens the pop-up; 0 when it cannot.
   int TrackDropListWnd();
+  // Where the pop-up of `height` goes, in its parent's (the desktop's) client coordinates: as
+  // wide as the control, below it overlapping its bottom border by a pixel, or above it when
+  // the desktop has no room below. Placed by an empty rectangle without a host window. 1.
+  int QueryDropWndTrackRect(CRect& rc, const unsigned int& height) const;
+  // The pop-up's height for the items and page count now.
+  unsigned int PopupHeight() const;
   // Closes the pop-up when it is open.
   void CloseDropListWnd();
   // In screen coordinates, through the control's own host window. 0 without one.

@@ -88,6 +88,8 @@ TEST_F(DropListTest, ThePopupOpensBelowOrAboveAndFollowsKeysAndTheWheel) {
   Drop(drop);
   const POINT corner = ScreenPoint(drop, 0, 0);
   EXPECT_EQ(PopupRect(drop), CRect(corner.x, corner.y + 17, corner.x + kWidth, corner.y + 379));
+  // Made with the control, the pop-up kept where the control was then.
+  EXPECT_EQ(Popup(drop).m_rcOwnerScreen, CRect(corner, CSize(kWidth, 18)));
   EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(5, 5));
   Key(VK_ESCAPE);
   drop.SetCurSel(0);

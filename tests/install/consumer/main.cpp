@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "datepicker/CMonthCal32.h"
+#include "droplist/CDropWnd.h"
 #include "droplist/CElementDropList.h"
 #include "foundation/CLightCanvas.h"
 #include "foundation/CMemDC.h"
@@ -22,6 +23,7 @@ static_assert(DROPLIST_NM_DROPDOWN == 1 && DROPLIST_NM_SELECT == 8 && DROPLIST_N
 static_assert(DROPWND_CLR_BACKGROUND == 0 && DROPWND_CLR_TEXT_SELECTED == 4 &&
               std::is_enum_v<ELEMENTDROPWND_CLR>);
 static_assert(TREE_TIMER_SHOW == 419 && TREE_TIMER_HIDE == 420);
+static_assert(std::is_same_v<decltype(&CDropWnd::PreTranslateMessage), BOOL (CDropWnd::*)(MSG*)>);
 
 class OwnRowPainter : public CTreeItem {
  public:
