@@ -160,7 +160,8 @@ class CElementDropList : public CElementControl {
   int TrackDropListWnd();
   // Where the pop-up of `height` goes, in its parent's (the desktop's) client coordinates: as
   // wide as the control, below it overlapping its bottom border by a pixel, or above it when
-  // the desktop has no room below. Placed by an empty rectangle without a host window. 1.
+  // the desktop has no room below. Without a host window the control counts as an empty
+  // rectangle. Returns 1.
   int QueryDropWndTrackRect(CRect& rc, const unsigned int& height) const;
   // The pop-up's height for the items and page count now.
   unsigned int PopupHeight() const;
