@@ -2,6 +2,8 @@
 
 #include "datepicker/DateValue.h"
 
+IMPLEMENT_DYNAMIC(CMonthCal32, CMonthCalCtrl)
+
 namespace {
 constexpr DWORD kPopupStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_BORDER;
 }  // namespace

@@ -10,6 +10,8 @@
 #include "platform/mfc/CMonthCalCtrl.h"
 
 class CMonthCal32 : public CMonthCalCtrl {
+  DECLARE_DYNAMIC(CMonthCal32)
+
  public:
   explicit CMonthCal32(ICalInterop* interop = nullptr) : m_pInterop(interop) {}
   ~CMonthCal32() override = default;

@@ -81,29 +81,28 @@ int CDropWnd::OnCreate(LPCREATESTRUCT cs) {
 
 bool CDropWnd::IsOpen() const { return m_hWnd && CWnd::IsWindowVisible(); }
 
-bool CDropWnd::Open(std::span<const std::wstring> items, int selection, int pageCount,
-                    const RECT& controlOnScreen) {
+BOOL CDropWnd::PreTranslateMessage(MSG* msg) { return CWnd::PreTranslateMessage(msg); }
+
+bool CDropWnd::Open(std::span<const std::wstring> items, int selection, const RECT& place) {
   if (!m_hWnd || !m_pList->m_hWnd) return false;
   m_pList->ResetContent();
   for (const std::wstring& text : items) m_pList->AddString(text.c_str());
-  Place(pageCount, controlOnScreen,
-        selection >= 0 && selection < int(items.size()) ? selection : -1);
+  Place(place, selection >= 0 && selection < int(items.size()) ? selection : -1);
   CWnd::ShowWindow(SW_SHOW);
   CWnd::SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   return IsOpen();
 }
 
-void CDropWnd::ItemInserted(int index, const wchar_t* text, int pageCount,
-                            const RECT& controlOnScreen) {
+void CDropWnd::ItemInserted(int index, const wchar_t* text, const RECT& place) {
   if (!IsOpen()) return;
   m_pList->InsertString(index, text);
-  Place(pageCount, controlOnScreen, m_pList->GetCurSel());
+  Place(place, m_pList->GetCurSel());
 }
 
-void CDropWnd::ItemDeleted(int index, int pageCount, const RECT& controlOnScreen) {
+void CDropWnd::ItemDeleted(int index, const RECT& place) {
   if (!IsOpen()) return;
   m_pList->DeleteString(UINT(index));
-  Place(pageCount, controlOnScreen, m_pList->GetCurSel());
+  Place(place, m_pList->GetCurSel());
 }
 
 void CDropWnd::Close() {
@@ -118,12 +117,7 @@ void CDropWnd::Close() {
 
 // ---- layout
 
-void CDropWnd::Place(int pageCount, const RECT& controlOnScreen, int selection) {
-  const int height = DropWndLayout::PopupHeight(m_pList->GetCount(), pageCount);
-  CRect desktop;
-  CWnd::GetDesktopWindow()->GetWindowRect(&desktop);
-  CRect place = DropWndLayout::PlacePopup(controlOnScreen, height, desktop);
-  // The desktop's client coordinates are the screen's.
+void CDropWnd::Place(const RECT& place, int selection) {
   CWnd::MoveWindow(&place, TRUE);
   LayOut(selection);
 }

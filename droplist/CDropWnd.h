@@ -54,18 +54,23 @@ class CDropWnd : public CWnd, public CElementContainer {
   // Makes the hidden pop-up window, a child of the desktop, with its list. FALSE when the
   // window exists already or cannot be made.
   BOOL CreatePopup(const RECT& rect);
+  // Messages reach the pop-up as they reach any window.
+  BOOL PreTranslateMessage(MSG* msg) override;
+
+  // The owner's screen rectangle when it made this window, for hosts; placing the pop-up asks
+  // the owner afresh each time.
+  CRect m_rcOwnerScreen;
   void SetOwner(CElementDropList* owner, SelectedProc selected);
 
-  // Fills the list, places the pop-up under (or above) the control's screen rectangle and shows
-  // it above every other window, with `selection` current and in view. Showing is silent: the
+  // Fills the list, puts the pop-up at `place` (the owner's QueryDropWndTrackRect) and shows it
+  // above every other window, with `selection` current and in view. Showing is silent: the
   // owner hears nothing. False, showing nothing, without a window.
-  bool Open(std::span<const std::wstring> items, int selection, int pageCount,
-            const RECT& controlOnScreen);
+  bool Open(std::span<const std::wstring> items, int selection, const RECT& place);
   // While open, shows an item the owner inserted at `index` (or appended, for -1) or deleted
-  // there, and sizes and places the pop-up for the new count; the current row stays on its
+  // there, and puts the pop-up at its `place` for the new count; the current row stays on its
   // item. Nothing when the pop-up is closed: opening fills the list afresh.
-  void ItemInserted(int index, const wchar_t* text, int pageCount, const RECT& controlOnScreen);
-  void ItemDeleted(int index, int pageCount, const RECT& controlOnScreen);
+  void ItemInserted(int index, const wchar_t* text, const RECT& place);
+  void ItemDeleted(int index, const RECT& place);
   // Hides the pop-up, empties the list and lets the capture go. Nothing when it is closed.
   void Close();
   bool IsOpen() const;
@@ -101,8 +106,8 @@ class CDropWnd : public CWnd, public CElementContainer {
   int OnMouseWheel(UINT flags, int delta, POINT pt) override;
 
  private:
-  // Sizes the pop-up for the list's rows and places it by the control, then lays it out.
-  void Place(int pageCount, const RECT& controlOnScreen, int selection);
+  // Moves the pop-up to `place`, then lays it out.
+  void Place(const RECT& place, int selection);
   // Places the list and the scroll bar for the rows and shows the first row and the selection.
   void LayOut(int selection);
   // The scroll bar follows the first row the list shows.

@@ -5,6 +5,7 @@
 #include "droplist/CElementDropList.h"
 
 #include "droplist/CDropWnd.h"
+#include "droplist/DropWndLayout.h"
 #include "foundation/CTrellisApp.h"
 #include "host/ElementWatch.h"
 #include "host/ThemeColorRows.h"
@@ -161,8 +162,10 @@ int CElementDropList::DeleteString(unsigned int nIndex) {
 void CElementDropList::ShowItemChange(int index, const wchar_t* inserted) {
   CRect screen;
   if (!m_pDropWnd || !m_pDropWnd->IsOpen() || !GetContainerScreenRect(screen)) return;
-  if (inserted) m_pDropWnd->ItemInserted(index, inserted, m_nDropPageCount, screen);
-  else m_pDropWnd->ItemDeleted(index, m_nDropPageCount, screen);
+  CRect place;
+  QueryDropWndTrackRect(place, PopupHeight());
+  if (inserted) m_pDropWnd->ItemInserted(index, inserted, place);
+  else m_pDropWnd->ItemDeleted(index, place);
 }
 
 const std::wstring& CElementDropList::GetItemText(int nIndex) const {
@@ -261,6 +264,7 @@ int CElementDropList::InitDropWnd() {
     drop->InitObject(nullptr, &info);
   }
   drop->SetOwner(this, &CElementDropList::OnDropListSelected);
+  GetContainerScreenRect(drop->m_rcOwnerScreen);
   return 1;
 }
 
@@ -284,7 +288,24 @@ int CElementDropList::TrackDropListWnd() {
   if (!m_pDropWnd || !m_pDropWnd->m_hWnd) InitDropWnd();
   CRect screen;
   if (!m_pDropWnd || !m_pDropWnd->m_hWnd || !GetContainerScreenRect(screen)) return 0;
-  return m_pDropWnd->Open(m_vecItem, m_nCurSel, m_nDropPageCount, screen) ? 1 : 0;
+  CRect place;
+  QueryDropWndTrackRect(place, PopupHeight());
+  return m_pDropWnd->Open(m_vecItem, m_nCurSel, place) ? 1 : 0;
+}
+
+unsigned int CElementDropList::PopupHeight() const {
+  return unsigned(DropWndLayout::PopupHeight(GetCount(), m_nDropPageCount));
+}
+
+int CElementDropList::QueryDropWndTrackRect(CRect& rc, const unsigned int& height) const {
+  if (!GetContainerScreenRect(rc)) rc.SetRectEmpty();
+  CWnd* desktop = CWnd::GetDesktopWindow();
+  CRect bounds;
+  desktop->GetWindowRect(&bounds);
+  rc = DropWndLayout::PlacePopup(rc, int(height), bounds);
+  // The pop-up is the desktop's child: its place is in the desktop's client coordinates.
+  ::MapWindowPoints(nullptr, desktop->m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+  return 1;
 }
 
 void CElementDropList::OnDropListSelected(int nIndex) {

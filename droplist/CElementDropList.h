@@ -13,8 +13,8 @@
 //   a row chosen in the pop-up    selection and text follow it            DROPLIST_NM_SELECT,
 //                                                                         DROPLIST_NM_SELECTDONE
 //   key, pop-up open              the pop-up's keys (CDropWnd.h)
-//   key, pop-up closed            nothing                                 WM_KEYDOWN, wParam the
-//                                                                         key (not a WM_NOTIFY)
+//   key, pop-up closed            nothing                                 the key as the code;
+//                                                                         Backspace as WM_KEYDOWN
 //   wheel, pop-up open            the pop-up scrolls
 //   focus lost                    the pop-up closes
 // Opening shows the current selection and tells nobody. Items, their data and the selection
@@ -38,6 +38,21 @@
 class CDropWnd;
 class CLightCanvas;
 
+// WM_NOTIFY codes the drop list sends its parent.
+constexpr UINT DROPLIST_NM_DROPDOWN = 1;
+constexpr UINT DROPLIST_NM_SELECT = 8;
+constexpr UINT DROPLIST_NM_SELECTDONE = 0;
+
+// The parts of the pop-up whose palette key SetDropWndClr sets. Fixed to int, so that every
+// value a host passes is one (those beyond the last are ignored).
+enum ELEMENTDROPWND_CLR : int {
+  DROPWND_CLR_BACKGROUND = 0,
+  DROPWND_CLR_ITEM_NORMAL = 1,
+  DROPWND_CLR_ITEM_SELECTED = 2,
+  DROPWND_CLR_TEXT_NORMAL = 3,
+  DROPWND_CLR_TEXT_SELECTED = 4,
+};
+
 class CElementDropList : public CElementControl {
  public:
   struct DROP_LIST_BMP_ID_INFO {
@@ -54,14 +69,9 @@ class CElementDropList : public CElementControl {
   };
   using BitmapTable = std::map<DWORD, DROP_LIST_BMP_INFO>;
 
-  // Fixed to int, so that every value a host passes is one (those beyond the last are ignored).
-  enum ELEMENTDROPWND_CLR : int {
-    DROPWND_CLR_BACKGROUND = 0,
-    DROPWND_CLR_ITEM_NORMAL = 1,
-    DROPWND_CLR_ITEM_SELECTED = 2,
-    DROPWND_CLR_TEXT_NORMAL = 3,
-    DROPWND_CLR_TEXT_SELECTED = 4,
-  };
+  // The names also as members, for code that spells them through the class.
+  using ELEMENTDROPWND_CLR = ::ELEMENTDROPWND_CLR;
+  using enum ::ELEMENTDROPWND_CLR;
 
   static constexpr int INVALID_SEL_INDEX = -1;
   static constexpr int kFaceHeight = 18;
@@ -75,10 +85,9 @@ class CElementDropList : public CElementControl {
   static BitmapTable& sm_mapDropListStatusDefaultBmp;  // sm_defaultBmp's table
   static std::atomic<UINT>& m_nRef;                    // sm_defaultBmp's count
 
-  // ---- notifications: WM_NOTIFY codes to the parent
-  static constexpr UINT DROPLIST_NM_DROPDOWN = 1;
-  static constexpr UINT DROPLIST_NM_SELECT = 8;
-  static constexpr UINT DROPLIST_NM_SELECTDONE = 0;
+  static constexpr UINT DROPLIST_NM_DROPDOWN = ::DROPLIST_NM_DROPDOWN;
+  static constexpr UINT DROPLIST_NM_SELECT = ::DROPLIST_NM_SELECT;
+  static constexpr UINT DROPLIST_NM_SELECTDONE = ::DROPLIST_NM_SELECTDONE;
 
   CElementDropList();
   // A copy has the same items, data, selection and looks, and no drop window yet.
@@ -149,6 +158,13 @@ class CElementDropList : public CElementControl {
   int ResetArrowTextRect(const unsigned int& cx, const unsigned int& cy);
   // Opens the pop-up; 0 when it cannot.
   int TrackDropListWnd();
+  // Where the pop-up of `height` goes, in its parent's (the desktop's) client coordinates: as
+  // wide as the control, below it overlapping its bottom border by a pixel, or above it when
+  // the desktop has no room below. Without a host window the control counts as an empty
+  // rectangle. Returns 1.
+  int QueryDropWndTrackRect(CRect& rc, const unsigned int& height) const;
+  // The pop-up's height for the items and page count now.
+  unsigned int PopupHeight() const;
   // Closes the pop-up when it is open.
   void CloseDropListWnd();
   // In screen coordinates, through the control's own host window. 0 without one.
@@ -165,6 +181,9 @@ class CElementDropList : public CElementControl {
   int DrawArrow(CLightCanvas& canvas);
   int DrawTextW(CLightCanvas& canvas);
   const DROP_LIST_BMP_INFO* FindStatusBmp(DWORD state) const;
+  // A point of this control in the open pop-up's client coordinates, and whether it lies in
+  // the pop-up.
+  std::pair<POINT, bool> DropWndPoint(POINT pt) const;
   // Hands a mouse message at a point of this control to the open pop-up.
   void ForwardToDropWnd(UINT msg, POINT pt, DWORD flags);
   // Shows an item just inserted (text given; index -1 appended) or deleted (text null) in the
@@ -172,9 +191,11 @@ class CElementDropList : public CElementControl {
   void ShowItemChange(int index, const wchar_t* inserted);
   // Sends a notification; false when the parent destroyed this control while handling it.
   bool Notify(UINT code);
-  // The pushed look shows while the press lasts; after a release inside, the focus shows over
-  // the hover.
-  static constexpr PressPolicy kPressPolicy{PressPolicy::Click::ReleaseInside, false, true};
+  // The face: pushed while the press lasts, dragged off it too; focused from a release on it
+  // until the pointer moves, then hover; normal once the pointer leaves, focus or not.
+  static constexpr PressPolicy kPressPolicy{.click = PressPolicy::Click::ReleaseInside,
+                                            .pushedWhileHeld = true,
+                                            .focusAfterClickOnly = true};
   static constexpr UINT kMessages[] = {WM_PAINT,     WM_KILLFOCUS, WM_SETFOCUS,   WM_LBUTTONDOWN,
                                        WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_KEYDOWN,
                                        WM_SIZE,      WM_ERASEBKGND};

@@ -36,16 +36,28 @@ int CElementDropList::OnLButtonUp(POINT pt) {
 
 int CElementDropList::OnMouseMove(int x, int y, DWORD flags) {
   if (Press(PressEvent::Move, {x, y}, flags).ignored) return 1;
-  // While the press that opened the pop-up lasts, its rows follow the pointer.
-  if (GetPress().Pressed() && IsDropped()) ForwardToDropWnd(WM_MOUSEMOVE, {x, y}, flags);
+  // While the press that opened the pop-up lasts, its rows follow the pointer once it is over
+  // them. The pop-up then takes the capture and tracks the mouse itself: the face's press is
+  // over. Elsewhere the face keeps the press, and its pushed look.
+  if (GetPress().Pressed() && IsDropped() && DropWndPoint({x, y}).second) {
+    ForwardToDropWnd(WM_MOUSEMOVE, {x, y}, flags);
+    if (!HasCapture()) Press(PressEvent::Cancel);
+  }
   return CElementContainer::OnMouseMove(x, y, flags);
 }
 
-void CElementDropList::ForwardToDropWnd(UINT msg, POINT pt, DWORD flags) {
+std::pair<POINT, bool> CElementDropList::DropWndPoint(POINT pt) const {
   const CRect place = GetContainerRect();
   POINT at{place.left + pt.x, place.top + pt.y};
   ::ClientToScreen(GetVMWindow(), &at);
   ::ScreenToClient(m_pDropWnd->m_hWnd, &at);
+  RECT client{};
+  ::GetClientRect(m_pDropWnd->m_hWnd, &client);
+  return {at, CRect(client).PtInRect(at) != 0};
+}
+
+void CElementDropList::ForwardToDropWnd(UINT msg, POINT pt, DWORD flags) {
+  const POINT at = DropWndPoint(pt).first;
   ::SendMessageW(m_pDropWnd->m_hWnd, msg, flags, MAKELPARAM(at.x, at.y));
 }
 
@@ -68,10 +80,10 @@ int CElementDropList::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
     return 1;
   }
   const int result = CElementContainer::OnKeyDown(vk, repeat, flags);
-  // Reported as the key it is: a WM_NOTIFY with the key as its code would be taken for one of
-  // the drop list's own notifications (Backspace, 8, for DROPLIST_NM_SELECT). Notify last
-  // (ElementWatch.h).
-  SendControlMessage(WM_KEYDOWN, vk, MAKELPARAM(repeat, flags));
+  // The parent hears the key as a notification whose code is the key; Backspace alone goes as
+  // the key message, as its code, 8, is DROPLIST_NM_SELECT. Notify last (ElementWatch.h).
+  if (vk == VK_BACK) SendControlMessage(WM_KEYDOWN, vk, MAKELPARAM(repeat, flags));
+  else Notify(vk);
   return result;
 }
 

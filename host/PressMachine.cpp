@@ -10,7 +10,9 @@ PressStep PressMachine::On(PressEvent event, bool enabled, PressPart part, DWORD
     return step;
   }
   const bool wasPushed = PushedLook();
+  const bool wasClicked = m_bClicked;
   const PressPart wasActive = m_nActive;
+  if (event != PressEvent::Tick) m_bClicked = false;
   switch (event) {
     case PressEvent::Down:
       if (m_policy.click == PressPolicy::Click::OnPress) {
@@ -34,6 +36,7 @@ PressStep PressMachine::On(PressEvent event, bool enabled, PressPart part, DWORD
       m_nHot = part;
       step.click = m_policy.click == PressPolicy::Click::ReleaseAnywhere ||
                    (wasActive != kNoPart && part == wasActive);
+      m_bClicked = step.click && m_policy.focusAfterClickOnly;
       break;
     case PressEvent::Leave: m_nHot = kNoPart; break;
     case PressEvent::Navigate: m_nHot = part; break;
@@ -52,7 +55,8 @@ PressStep PressMachine::On(PressEvent event, bool enabled, PressPart part, DWORD
   }
   step.releaseCapture = wasActive != kNoPart && m_nActive == kNoPart;
   if (step.releaseCapture && Repeats(wasActive)) step.stopRepeat = true;
-  step.changed = wasPushed != PushedLook() || step.hotBefore != m_nHot;
+  step.changed =
+      wasPushed != PushedLook() || step.hotBefore != m_nHot || wasClicked != m_bClicked;
   return step;
 }
 
@@ -60,6 +64,10 @@ DWORD ControlLook(const PressMachine& press, bool enabled, bool focused) {
   if (!enabled) return COLOR_STATE_DISABLE;
   if (press.PushedLook()) return COLOR_STATE_PUSH;
   const bool hover = press.Hover();
+  if (press.Policy().focusAfterClickOnly) {
+    if (press.Clicked()) return COLOR_STATE_FOCUS;
+    return hover ? COLOR_STATE_HOVER : COLOR_STATE_NORMAL;
+  }
   if (press.Policy().focusOverHover) {
     if (focused) return COLOR_STATE_FOCUS;
     if (hover) return COLOR_STATE_HOVER;

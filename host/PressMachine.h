@@ -29,6 +29,9 @@
 //   Tick              active, repeating part    (unchanged)                   -        repeat
 //   (disabled)        any input event           nothing changes; the event is ignored
 //
+// With focusAfterClickOnly the machine also remembers that a release clicked (Clicked), until
+// the next event other than a Tick; the control shows focus for that while.
+//
 // Navigate is the keyboard moving the hot part, as a menu's arrow keys do; the pointer's next
 // move takes the hot part back.
 //
@@ -41,8 +44,8 @@
 // be on it), and a Tick with nothing held, a release or a cancel stops the timer.
 //
 // A look is a pure function of the state: a part is pushed while it is active with the pointer
-// on it (PartLook); a whole control shows disabled, then pushed, then hover and focus in the
-// order the control's policy gives (ControlLook).
+// on it, or anywhere with pushedWhileHeld (PartLook); a whole control shows disabled, then
+// pushed, then hover and focus in the order the control's policy gives (ControlLook).
 #pragma once
 
 #include "host/ColorTable.h"
@@ -70,6 +73,12 @@ struct PressPolicy {
   bool (*repeats)(PressPart part) = nullptr;
   UINT repeatDelay = 0;  // ms from the press to the first repeat
   UINT repeatRate = 0;   // ms between repeats after the first
+  // A part is pushed for as long as its press lasts, with the pointer off it too (the drop
+  // list's face, whose press opens the pop-up that the pointer then moves over).
+  bool pushedWhileHeld = false;
+  // The whole control shows focus only from a click until the pointer next moves or leaves,
+  // and hover or normal otherwise, whatever the focus (the drop list's face).
+  bool focusAfterClickOnly = false;
 };
 
 enum class PressEvent { Down, Move, Up, Leave, Cancel, Tick, Navigate };
@@ -101,8 +110,12 @@ class PressMachine {
   PressPart Active() const { return m_nActive; }
   bool Pressed() const { return m_nActive != kNoPart; }
   bool Hover() const { return m_nHot != kNoPart; }
-  // Pressed, with the pointer back on the pressed part.
-  bool PushedLook() const { return Pressed() && m_nHot == m_nActive; }
+  // Pressed, with the pointer back on the pressed part (or anywhere, with pushedWhileHeld).
+  bool PushedLook() const {
+    return Pressed() && (m_nHot == m_nActive || m_policy.pushedWhileHeld);
+  }
+  // A click just completed, and the pointer has not moved since (focusAfterClickOnly).
+  bool Clicked() const { return m_bClicked; }
   const PressPolicy& Policy() const { return m_policy; }
 
  private:
@@ -114,6 +127,7 @@ class PressMachine {
   PressPart m_nHot = kNoPart;
   PressPart m_nActive = kNoPart;
   bool m_bRepeating = false;  // the repeat timer runs at its rate, past the first delay
+  bool m_bClicked = false;
 };
 
 // The colour state (COLOR_STATE_*) a control shows for its flags.

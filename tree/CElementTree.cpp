@@ -4,14 +4,14 @@
 #include <cwchar>
 
 #include "host/FontCache.h"
+#include "host/FrameworkTheme.h"
 #include "tree/CTreeTipWnd.h"
 
 namespace {
 
 constexpr const wchar_t* kScrollBarSuffix = L"_TreeContainer_VScroll";
 
-// The flat style's dark accordion. Its texts are light on the dark rows and dark on the light
-// focus row, so that a host that sets no colour still gets a readable tree.
+// The flat style's dark accordion.
 struct FlatColor {
   DWORD part, state;
   COLORREF color;
@@ -21,6 +21,10 @@ constexpr FlatColor kFlatColors[] = {
     {COLOR_PART_PANEL, COLOR_STATE_HOVER, 0x3F3F3F},
     {COLOR_PART_PANEL, COLOR_STATE_FOCUS, 0xDDDDDD},
     {COLOR_PART_SHADE, COLOR_STATE_FOCUS, 0xBDBDBD},
+};
+// Light texts on the dark rows and a dark one on the light focus row, so that a host that sets
+// no colour still gets a readable tree; a text colour the host chose before stays.
+constexpr FlatColor kFlatTextColors[] = {
     {COLOR_PART_TEXT, COLOR_STATE_NORMAL, 0xF0F0F0},
     {COLOR_PART_TEXT, COLOR_STATE_HOVER, 0xFFFFFF},
     {COLOR_PART_TEXT, COLOR_STATE_FOCUS, 0x1B1B1B},
@@ -108,8 +112,14 @@ int CElementTree::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   RegisterMessages(kMessages);
   // The store has held its root since construction: a second InitObject adds none.
   m_bitmaps.Load(m_eShowStyle);
-  if (m_eShowStyle == TREE_STYLE_FLAT)
+  if (m_eShowStyle == TREE_STYLE_FLAT) {
     for (const FlatColor& c : kFlatColors) SetColor(c.color, c.part, c.state);
+    // A slot still at the framework's default is one the host left unset.
+    const ColorTable unset = FrameworkColors();
+    for (const FlatColor& c : kFlatTextColors)
+      if (GetColor(c.part, c.state) == unset.Get(c.part, c.state))
+        SetColor(c.color, c.part, c.state);
+  }
   MakeScrollBar(name, *info);
   return 1;
 }

@@ -41,6 +41,10 @@
 
 class CTreeTipWnd;
 
+// The tree's element timers: the tip of the hover item is prepared, and hidden.
+constexpr DWORD TREE_TIMER_SHOW = 419;
+constexpr DWORD TREE_TIMER_HIDE = 420;
+
 class CElementTree : public CElementControl, protected CTreeStore {
  public:
   CElementTree();
@@ -184,8 +188,8 @@ class CElementTree : public CElementControl, protected CTreeStore {
   int MeasureText(const CString& text, const LOGFONTW& font) const;
 
   // ---- timers and the scroll message
-  static constexpr DWORD TREE_TIMER_SHOW = 419;
-  static constexpr DWORD TREE_TIMER_HIDE = 420;
+  static constexpr DWORD TREE_TIMER_SHOW = ::TREE_TIMER_SHOW;
+  static constexpr DWORD TREE_TIMER_HIDE = ::TREE_TIMER_HIDE;
   static constexpr UINT kTipDelay = 500;
   static constexpr UINT kTipHideDelay = 300;
   // OnVScroll codes beyond the platform's SB_ ones.

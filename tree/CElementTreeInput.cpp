@@ -292,10 +292,11 @@ int CElementTree::OnKeyDown(UINT vk, UINT, UINT) {
     }
     case VK_PRIOR: {
       if (p < 1) return 1;
-      if (p <= f) {
+      if (p == f) {
         m_nFocusItem = m_vecShowItems[std::size_t(std::max(p - P, 0))];
         scroll(SB_PAGEUP);
       } else {
+        // Below the first row, or above the screen: the first row shown.
         m_nFocusItem = m_vecShowItems[std::size_t(f)];
         InvalidateAll();
       }
@@ -313,7 +314,10 @@ int CElementTree::OnKeyDown(UINT vk, UINT, UINT) {
       if (f == 0) InvalidateAll();
       else scroll(SB_TOP);
       break;
-    default: break;
+    default:
+      // Not one of the tree's keys: the parent hears it, and the view stays where it is.
+      SendMessageToParent(int(vk), m_nFocusItem, WM_KEYDOWN);
+      return 1;
   }
   if (p >= 0 && !IsFocusItemShow()) EnsureFocusItemShow();
   SendMessageToParent(int(vk), m_nFocusItem, WM_KEYDOWN);

@@ -301,6 +301,39 @@ void CTreeItem::DrawGradient(PaintCanvas& canvas, const CRect& rc, COLORREF from
   }
 }
 
+void CTreeItem::DrawGradient(CDC* dc, const CRect& rc, COLORREF from, COLORREF to, int across) {
+  PaintCanvas canvas(dc);
+  DrawGradient(canvas, rc, from, to, across);
+}
+
+// ---- the helpers on a device context: each on a canvas over it, which puts the context back
+// as it found it
+
+void CTreeItem::DrawPixLine(CRect& rc, CDC* dc) {
+  CLightCanvas canvas(dc);
+  DrawPixLine(rc, canvas);
+}
+
+void CTreeItem::DrawCheckBox(CRect& rc, CDC* dc) {
+  CLightCanvas canvas(dc);
+  DrawCheckBox(rc, canvas);
+}
+
+void CTreeItem::DrawFocusItemFrame(CDC* dc, CRect& rc) {
+  CLightCanvas canvas(dc);
+  DrawFocusItemFrame(canvas, rc);
+}
+
+void CTreeItem::DrawBtnUseBitmap(TREE_SHOW_STYLE style, int cx, CDC* dc, int cy) {
+  CLightCanvas canvas(dc);
+  DrawBtnUseBitmap(style, cx, canvas, cy);
+}
+
+void CTreeItem::DrawGradientItem(CDC* dc, const CRect& rc, COLORREF from, COLORREF to) {
+  CLightCanvas canvas(dc);
+  DrawGradientItem(canvas, rc, from, to);
+}
+
 void CTreeItem::DrawGradientItem(CLightCanvas& canvas, const CRect& rc, COLORREF from,
                                  COLORREF to) {
   CRect band(rc.left, rc.top, rc.right, rc.bottom - 1);

@@ -59,8 +59,7 @@ class CTreeItem {
   TreeRowGeometry GetRowGeometry(const CRect& rc, int textWidth) const;
 
   // Fills `rc` with one stripe per row (across = 0) or column, from `from` to `to`.
-  static void DrawGradient(PaintCanvas& canvas, const CRect& rc, COLORREF from, COLORREF to,
-                           int across);
+  static void DrawGradient(CDC* dc, const CRect& rc, COLORREF from, COLORREF to, int across);
   // Stripe `i` of `n`: `from` at 0, `to` at n - 1; `from` alone when there is one stripe.
   static COLORREF GradientColor(COLORREF from, COLORREF to, int i, int n);
 
@@ -84,17 +83,26 @@ class CTreeItem {
   static constexpr int kTextBandExtra = 6;
 
  protected:
-  // Each draws its part where Draw's geometry of the row puts it; the first two move rc.left
-  // past what they drew.
+  // Each draws its part where the geometry of the row Draw last laid out puts it; the first
+  // two move rc.left past what they drew. A subclass may call them on its own context.
+  void DrawPixLine(CRect& rc, CDC* dc);
+  void DrawCheckBox(CRect& rc, CDC* dc);
+  void DrawFocusItemFrame(CDC* dc, CRect& rc);
+  void DrawBtnUseBitmap(TREE_SHOW_STYLE style, int cx, CDC* dc, int cy);
+  void DrawGradientItem(CDC* dc, const CRect& rc, COLORREF from, COLORREF to);
+  int IsItemEndNode(const _TREE_ITEM& item) const;
+  int BeHaveBtn() const;
+
+ private:
+  // The same on the canvas Draw paints with.
   void DrawPixLine(CRect& rc, CLightCanvas& canvas);
   void DrawCheckBox(CRect& rc, CLightCanvas& canvas);
   void DrawFocusItemFrame(CLightCanvas& canvas, CRect& rc);
   void DrawBtnUseBitmap(TREE_SHOW_STYLE style, int cx, CLightCanvas& canvas, int cy);
   void DrawGradientItem(CLightCanvas& canvas, const CRect& rc, COLORREF from, COLORREF to);
-  int IsItemEndNode(const _TREE_ITEM& item) const;
-  int BeHaveBtn() const;
+  static void DrawGradient(PaintCanvas& canvas, const CRect& rc, COLORREF from, COLORREF to,
+                           int across);
 
- private:
   COLORREF BackColor() const;
   COLORREF TextColor() const;
   // The text the row shows: its own, with " >" on a hovered top-level item that has a tip.

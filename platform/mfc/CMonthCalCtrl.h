@@ -6,6 +6,8 @@
 #include "platform/win32/WinCommCtrl.h"
 
 class CMonthCalCtrl : public CWnd {
+  DECLARE_DYNAMIC(CMonthCalCtrl)
+
  public:
   // A child calendar, as MFC's Create makes one.
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {

@@ -39,6 +39,8 @@ LPCWSTR AfxWndClass() {
 
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CWnd, CObject)
+
 const CWnd CWnd::wndTop(HWND_TOP);
 const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);

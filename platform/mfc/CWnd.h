@@ -12,6 +12,7 @@
 // message loop is idle (AfxDeleteTempMaps).
 #pragma once
 
+#include "platform/mfc/CObject.h"
 #include "platform/mfc/CPoint.h"
 #include "platform/mfc/CRect.h"
 #include "platform/mfc/CString.h"
@@ -22,7 +23,9 @@ class CFont;
 class CScrollBar;
 struct DRAWITEMSTRUCT;
 
-class CWnd {
+class CWnd : public CObject {
+  DECLARE_DYNAMIC(CWnd)
+
  public:
   CWnd() = default;
   // Destroys a window it still owns; the derived part is already gone by then, so its

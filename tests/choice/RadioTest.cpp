@@ -85,6 +85,10 @@ TEST_F(Radio, EachInteractionNotifiesInOrderAndTheGroupFollows) {
          screen.MouseUp(at.x, at.y, platform::MouseButton::Right);
          Pump();
        }, {}, {0, 0}, kFaceNormal},
+      {"press, Shift, release", [&] {
+         PressRadio(30), screen.KeyDown(VK_SHIFT), MoveTo(radio, 32, 10), Release(radio, 32, 10);
+         screen.KeyUp(VK_SHIFT);
+       }, {}, {0, 0}, kFaceNormal},
       {"click", [&] { ClickRadio(); }, {kId}, {1, 0}, kDotChecked},
       {"click the second", [&] { Click(*second, 30, 10); }, {kId + 1}, {0, 1}, kFaceNormal},
       {"drag off and back", [&] { PressRadio(30), MoveTo(radio, 200, 10), MoveTo(radio, 30, 12),

@@ -46,5 +46,20 @@ TEST_F(CMonthCal32Test, OneWindowOnTodayTakingRealDatesWhileOpen) {
   EXPECT_FALSE(picker.calendar.SetCurSelDate(20240229));
 }
 
+// The run-time class names the calendar and leads through its bases to CObject: the object is
+// of each of them and of no class beside them.
+TEST_F(CMonthCal32Test, ItsRunTimeClassLeadsThroughItsBases) {
+  const CObject& calendar = picker.calendar;
+  const CRuntimeClass* cls = calendar.GetRuntimeClass();
+  EXPECT_STREQ(cls->m_lpszClassName, "CMonthCal32");
+  EXPECT_EQ(cls->m_nObjectSize, int(sizeof(CMonthCal32)));
+  EXPECT_EQ(cls->m_pBaseClass, RUNTIME_CLASS(CMonthCalCtrl));
+  for (const CRuntimeClass* base : {RUNTIME_CLASS(CMonthCal32), RUNTIME_CLASS(CMonthCalCtrl),
+                                    RUNTIME_CLASS(CWnd), RUNTIME_CLASS(CObject)})
+    EXPECT_TRUE(calendar.IsKindOf(base)) << base->m_lpszClassName;
+  EXPECT_FALSE(CWnd().IsKindOf(RUNTIME_CLASS(CMonthCalCtrl)));
+  EXPECT_EQ(RUNTIME_CLASS(CObject)->m_pBaseClass, nullptr);
+}
+
 }  // namespace
 }  // namespace trellis::test

@@ -57,6 +57,28 @@ TEST_F(DropListTest, EveryWayOfClosing) {
   }
 }
 
+// The face's state, one background colour each: pushed while the press lasts, dragged off too;
+// focused after a release on it until the pointer moves; then hover, focus or not; normal once
+// the pointer has left.
+TEST_F(DropListTest, TheFaceFollowsThePointer) {
+  for (DWORD state : {COLOR_STATE_NORMAL, COLOR_STATE_FOCUS, COLOR_STATE_HOVER, COLOR_STATE_PUSH})
+    drop.SetColor(RGB(state, 0, 0), COLOR_PART_BACKGROUND, state);
+  Fill(drop, 3);
+  const std::pair<std::function<void()>, DWORD> steps[] = {
+      {[&] { Press(drop, 20, 9); }, COLOR_STATE_PUSH},
+      {[&] { MoveTo(drop, 20, -8); }, COLOR_STATE_PUSH},
+      {[&] { MoveTo(drop, 20, 9); }, COLOR_STATE_PUSH},
+      {[&] { Release(drop, 20, 9); }, COLOR_STATE_FOCUS},
+      {[&] { Key(VK_ESCAPE); }, COLOR_STATE_FOCUS},
+      {[&] { MoveTo(drop, 21, 9); }, COLOR_STATE_HOVER},
+      {[&] { MoveTo(parent, 390, 290); }, COLOR_STATE_NORMAL}};
+  int step = 0;
+  for (const auto& [act, state] : steps) {
+    act();
+    EXPECT_EQ(PixelAt(drop, 2, 9), RGB(state, 0, 0)) << "step " << step++;
+  }
+}
+
 // The arithmetic is DropWndLayout's; here the real window takes it: a page of rows below the
 // control with the selection in view, or above the control near the bottom of the desktop; and
 // the list and its bar follow keys and a notch of the wheel a row, silently.
@@ -66,6 +88,8 @@ TEST_F(DropListTest, ThePopupOpensBelowOrAboveAndFollowsKeysAndTheWheel) {
   Drop(drop);
   const POINT corner = ScreenPoint(drop, 0, 0);
   EXPECT_EQ(PopupRect(drop), CRect(corner.x, corner.y + 17, corner.x + kWidth, corner.y + 379));
+  // Made with the control, the pop-up kept where the control was then.
+  EXPECT_EQ(Popup(drop).m_rcOwnerScreen, CRect(corner, CSize(kWidth, 18)));
   EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(5, 5));
   Key(VK_ESCAPE);
   drop.SetCurSel(0);

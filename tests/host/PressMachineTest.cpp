@@ -15,6 +15,8 @@ constexpr PressPolicy kInside{};  // the plain check box
 constexpr PressPolicy kAnywhere{PressPolicy::Click::ReleaseAnywhere, false, false};
 constexpr PressPolicy kOnPress{PressPolicy::Click::OnPress, false, false};
 constexpr PressPolicy kCancelling{PressPolicy::Click::ReleaseInside, true, false};
+// The drop list's face.
+constexpr PressPolicy kFace{.pushedWhileHeld = true, .focusAfterClickOnly = true};
 
 // Parts of a three-part element: two that repeat while held (arrows) and one that does not.
 constexpr PressPart kArrow = 2, kOtherArrow = 3, kThumb = 4;
@@ -47,6 +49,7 @@ const Row kRows[] = {
     {"down inside",                 kInside,   {},                                    {E::Down},                 true, true, true, true, true, false, false},
     {"down outside (captured)",     kInside,   {},                                    {E::Down, kOut},          true, false, false, false, false, false, false},
     {"move off while pressed",      kInside,   {{E::Down}},                           {E::Move, kOut},          true, true, false, false, false, false, false},
+    {"held: pushed off the part",   kFace,     {{E::Down}},                           {E::Move, kOut},          true, true, false, true, false, false, false},
     {"move back while pressed",     kInside,   {{E::Down}, {E::Move, kOut}},         {E::Move},                 true, true, true, true, false, false, false},
     {"other button keeps press",    kInside,   {{E::Down}},                           {E::Move, true, MK_LBUTTON | MK_RBUTTON}, true, true, true, true, false, false, false},
     {"other button cancels",        kCancelling, {{E::Down}},                         {E::Move, true, MK_LBUTTON | MK_RBUTTON}, true, false, true, false, false, true, false},
@@ -142,4 +145,16 @@ TEST(PressMachine, TheLookFollowsTheFlagsInThePolicysOrder) {
   }
   EXPECT_EQ(ControlLook(hoverFirst, true, true), COLOR_STATE_HOVER);
   EXPECT_EQ(ControlLook(focusFirst, true, true), COLOR_STATE_FOCUS);
+  // Focus only from a click to the next move, pushed off the part, normal after leaving.
+  PressMachine face(kFace);
+  const std::tuple<E, PressPart, DWORD> steps[] = {
+      {E::Down, kWholePart, COLOR_STATE_PUSH},  {E::Move, kOut, COLOR_STATE_PUSH},
+      {E::Move, kWholePart, COLOR_STATE_PUSH},  {E::Up, kWholePart, COLOR_STATE_FOCUS},
+      {E::Tick, kWholePart, COLOR_STATE_FOCUS}, {E::Move, kWholePart, COLOR_STATE_HOVER},
+      {E::Leave, kOut, COLOR_STATE_NORMAL}};
+  for (const auto& [event, part, look] : steps) {
+    const PressStep step = face.On(event, true, part, MK_LBUTTON);
+    EXPECT_EQ(ControlLook(face, true, true), look) << int(event);
+    EXPECT_EQ(step.changed, event != E::Tick) << int(event);  // the clicked look goes too
+  }
 }

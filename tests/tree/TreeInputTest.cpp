@@ -64,7 +64,7 @@ TEST_F(TreeInput, APressAndKeysMoveTheFocusAndThePressHoldsNothing) {
       {VK_UP, 1, 0, false},      // the first row: one line up
       {VK_NEXT, 10, 0, true},    // from the middle: the last full row, no scrolling
       {VK_NEXT, 20, 10, true},   {VK_END, 30, 20, true},  {VK_DOWN, 30, 20, false},
-      {VK_HOME, 1, 0, true},     {'A', 1, 0, true},
+      {VK_HOME, 1, 0, true},     {VK_DOWN, 2, 0, true},   {'A', 2, 0, true},
   };
   for (const auto& [key, focus, first, notified] : steps) {
     const std::size_t before = notices.size();
@@ -76,6 +76,12 @@ TEST_F(TreeInput, APressAndKeysMoveTheFocusAndThePressHoldsNothing) {
   CVerticalScrollbar& bar = *tree->GetVScroll();
   Click(bar, 4, bar.GetDrawRect().bottom - 20);
   EXPECT_EQ(tree->GetFirstShow(), 10);
+  // The focus above the screen: another key leaves the view, Page Up takes the first row.
+  tree->SetFocus();
+  for (const auto& [key, focus] : {std::pair<UINT, int>{'A', 2}, {VK_PRIOR, 11}}) {
+    Key(key);
+    EXPECT_EQ(std::pair(tree->GetFocusItem(), tree->GetFirstShow()), std::pair(focus, 10)) << key;
+  }
 }
 
 class TreeTips : public TreeFixture {

@@ -20,6 +20,19 @@ TEST_F(TreeLook, AFlatChildFocusRowFallsBackToTheTopLevelColour) {
   EXPECT_EQ(PixelAt(*tree, 200, 30), tree->GetFocusBkColor());
 }
 
+// The flat style gives a text colour only to a slot the host left unset.
+TEST_F(TreeLook, TheFlatStyleKeepsTextColoursSetBeforeInitialisation) {
+  DropTree();
+  tree = new TestTree;
+  tree->AddRef();
+  tree->SetShowStyle(TREE_STYLE_FLAT);
+  tree->SetHoverTextColor(RGB(1, 2, 3), 0, 0);
+  _CONTAINER_INFO info = Info(kTreeX, kTreeY, 240, 205);
+  tree->InitObject(L"tree", &info);
+  EXPECT_EQ(std::pair(tree->GetHoverTextColor(), tree->GetFocusTextColor()),
+            std::pair(RGB(1, 2, 3), COLORREF(0x1B1B1B)));
+}
+
 // The table is read at each insert: earlier items keep the colours they were given.
 TEST_F(TreeLook, NewItemsTakeTheirColoursFromTheColourTable) {
   CElementTree plain;

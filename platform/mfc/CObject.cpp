@@ -1,0 +1,17 @@
+// The root of the run-time class records.
+#include "platform/mfc/CObject.h"
+
+const CRuntimeClass CObject::classCObject = {"CObject", int(sizeof(CObject)), 0xFFFF, nullptr,
+                                             nullptr};
+
+CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
+
+BOOL CObject::IsKindOf(const CRuntimeClass* cls) const {
+  return GetRuntimeClass()->IsDerivedFrom(cls);
+}
+
+BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
+  for (const CRuntimeClass* c = this; c; c = c->m_pBaseClass)
+    if (c == base) return TRUE;
+  return FALSE;
+}
