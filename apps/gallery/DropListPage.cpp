@@ -1,6 +1,6 @@
 // The drop list closed, hovered, focused and disabled, open with its skinned scroll bar (more
 // rows than a page), and the drop-down with an edit face, open. Each open look keeps room for
-// its pop-up under it, so the pop-up covers no other cell.
+// its pop-up under it, so the pop-up covers no other cell; the live board has no open looks.
 #include "apps/gallery/DropListPage.h"
 
 #include "droplist/CElementDropdown.h"
@@ -59,10 +59,12 @@ void BuildDropListPage(GalleryBoard& board) {
   board.Pose(MakeDrop<CElementDropList>(board, L"hover"), PoseKind::Hover, {40, 9});
   board.Pose(MakeDrop<CElementDropList>(board, L"focused"), PoseKind::Focused);
   MakeDrop<CElementDropList>(board, L"disabled")->Enable(0);
-  MakeDrop<CElementDropdown>(board, L"drop-down")->GetEdit()->SetText(L"Type or pick");
+  // The edit box has no hint of its own: it starts empty and the caption says what it is for.
+  MakeDrop<CElementDropdown>(board, L"drop-down: type or pick")->GetEdit()->SetText(L"");
+  if (board.Live()) return;
   board.Section(L"Drop lists, open");
   PoseOpen(board, MakeDrop<CElementDropList>(board, L"open, scrolling", kPopupRoom));
   auto* dropdown = MakeDrop<CElementDropdown>(board, L"drop-down, open", kPopupRoom);
-  dropdown->GetEdit()->SetText(L"Type or pick");
+  dropdown->GetEdit()->SetText(L"");
   PoseOpen(board, dropdown);
 }

@@ -37,6 +37,11 @@ void BuildEditPage(GalleryBoard& board) {
   MakeEdit(board, kSample, L"selected")->SelectAllText();
 
   CElementEdit* scrolled = MakeEdit(board, kLongSample, L"scrolled to the end");
+  // Scrolled as the user would, so that it stays scrolled without the focus; the picture shows
+  // it with the focus and the caret at the end.
+  scrolled->SetFocus();
+  ::SendMessageW(scrolled->GetVMWindow(), WM_KEYDOWN, VK_END, 0);
+  DropFocus(scrolled);
   board.PoseCustom(
       scrolled,
       [scrolled](GalleryActor& actor) {

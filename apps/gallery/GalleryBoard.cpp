@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <set>
 
-GalleryBoard::GalleryBoard(CElementContainer* root, int width) : m_root(root), m_width(width) {}
+GalleryBoard::GalleryBoard(CElementContainer* root, int width, bool live)
+    : m_root(root), m_width(width), m_live(live) {}
 
 GalleryBoard::~GalleryBoard() {
   for (auto it = m_owned.rbegin(); it != m_owned.rend(); ++it) {

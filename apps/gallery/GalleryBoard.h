@@ -51,7 +51,8 @@ class GalleryBoard {
   static constexpr int kSectionHeight = 22;
   static constexpr int kMinCellWidth = 90;  // room for a caption
 
-  GalleryBoard(CElementContainer* root, int width);
+  // A live board is used in a window; the other is photographed (Photographer.h).
+  GalleryBoard(CElementContainer* root, int width, bool live = false);
 
   // Starts a new row under a heading.
   void Section(const wchar_t* title);
@@ -78,6 +79,9 @@ class GalleryBoard {
   // right one.
   void NumberElements();
   CElementContainer* Root() const { return m_root; }
+  // The live window leaves out the samples that only show a pop-up open: there every sample
+  // opens its pop-up on a click, and the room a photograph keeps free for one would be a gap.
+  bool Live() const { return m_live; }
   // The size the board needs.
   CSize Extent() const { return {m_width, m_y + m_rowHeight + kMargin}; }
 
@@ -90,6 +94,7 @@ class GalleryBoard {
 
   CElementContainer* m_root;
   int m_width;
+  bool m_live;
   int m_x = kMargin;
   int m_y = kMargin;
   int m_rowHeight = 0;

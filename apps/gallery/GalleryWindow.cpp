@@ -1,11 +1,33 @@
 #include "apps/gallery/GalleryWindow.h"
 
 #include <algorithm>
+#include <climits>
+#include <optional>
 
 #include "apps/gallery/Pages.h"
 
-// The top-level window: it takes the screen's size and turns the wheel turns nobody else
-// wanted into scrolling.
+namespace {
+
+// Where a scroll bar's request moves an offset that shows `page` pixels; nothing for a request
+// that moves nothing. The offset is clamped later.
+std::optional<int> Requested(WPARAM wParam, int offset, int page, int line) {
+  switch (LOWORD(wParam)) {
+    case SB_LEFT: return 0;
+    case SB_RIGHT: return INT_MAX;
+    case SB_LINELEFT: return offset - line;
+    case SB_LINERIGHT: return offset + line;
+    case SB_PAGELEFT: return offset - page;
+    case SB_PAGERIGHT: return offset + page;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: return HIWORD(wParam);
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
+// The top-level window: it takes the screen's size, turns the wheel turns nobody else wanted
+// into scrolling and hears the side bar.
 class GalleryWindow::Viewport : public CElementHostWnd {
  public:
   explicit Viewport(GalleryWindow& owner) : m_owner(owner) {}
@@ -17,8 +39,16 @@ class GalleryWindow::Viewport : public CElementHostWnd {
         MoveWindow(0, 0, LOWORD(lParam), HIWORD(lParam));
         return 0;
       case WM_MOUSEWHEEL: {
-        const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
-        m_owner.ScrollTo(m_owner.ScrollOffset() - notches * kWheelRows * kRowPixels);
+        const int step = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * kWheelRows * kRowPixels;
+        if (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT)
+          m_owner.ScrollSidewaysTo(m_owner.SideOffset() - step);
+        else
+          m_owner.ScrollTo(m_owner.ScrollOffset() - step);
+        return 0;
+      }
+      case WM_HSCROLL: {
+        const auto to = Requested(wParam, m_owner.SideOffset(), m_owner.m_room.cx, kRowPixels);
+        if (to) m_owner.ScrollSidewaysTo(*to);
         return 0;
       }
       case WM_SIZE: {
@@ -50,8 +80,29 @@ class GalleryWindow::BarColumn : public CElementContainer {
   GalleryWindow& m_owner;
 };
 
+// The board's window: a key that moved the focus (Tab, say) brings the new focus into view.
+class GalleryWindow::BoardHost : public CElementHostWnd {
+ public:
+  explicit BoardHost(GalleryWindow& owner) : m_owner(owner) {}
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    CElementContainer* before = Host() ? Host()->Focus() : nullptr;
+    const LRESULT result = CElementHostWnd::WindowProc(message, wParam, lParam);
+    CElementContainer* after = Host() ? Host()->Focus() : nullptr;
+    if (message == WM_KEYDOWN && after && after != before)
+      m_owner.Reveal(after->GetContainerRect());
+    return result;
+  }
+
+ private:
+  GalleryWindow& m_owner;
+};
+
 GalleryWindow::GalleryWindow(int boardWidth)
-    : m_viewport(std::make_unique<Viewport>(*this)), m_column(std::make_unique<BarColumn>(*this)) {
+    : m_viewport(std::make_unique<Viewport>(*this)),
+      m_column(std::make_unique<BarColumn>(*this)),
+      m_boardWnd(std::make_unique<BoardHost>(*this)) {
   const CRect screen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   m_viewport->CreateHost(L"Trellis gallery", screen, WS_POPUP | WS_VISIBLE);
 
@@ -63,10 +114,13 @@ GalleryWindow::GalleryWindow(int boardWidth)
   m_bar.InitObject(L"scroll bar", &info);
   m_bar.InitVScrollBar(VSCROLL_STYLE_ARROWS | VSCROLL_STYLE_FRAME);
   m_bar.SetWidth(kBarWidth);
+  m_sideBar.Create(WS_CHILD | SBS_HORZ, CRect(0, 0, screen.Width(), kBarWidth), m_viewport.get(),
+                   0);
 
-  m_boardWnd.CreateHost(L"board", CRect(0, 0, boardWidth, 1), WS_CHILD | WS_VISIBLE,
-                        m_viewport->GetSafeHwnd());
-  m_board = std::make_unique<GalleryBoard>(m_boardWnd.Root(), boardWidth);
+  m_view.CreateHost(L"view", screen, WS_CHILD | WS_VISIBLE, m_viewport->GetSafeHwnd());
+  m_boardWnd->CreateHost(L"board", CRect(0, 0, boardWidth, 1), WS_CHILD | WS_VISIBLE,
+                         m_view.GetSafeHwnd());
+  m_board = std::make_unique<GalleryBoard>(m_boardWnd->Root(), boardWidth, true);
   BuildAllPages(*m_board);
   Layout();
 }
@@ -77,39 +131,71 @@ GalleryWindow::~GalleryWindow() {
   m_column->ReleaseObject();
 }
 
-int GalleryWindow::MaxOffset() const {
-  CRect client;
-  m_viewport->GetClientRect(&client);
-  return std::max(0, int(m_board ? m_board->Extent().cy : 0) - client.Height());
-}
+CElementHostWnd& GalleryWindow::BoardWindow() { return *m_boardWnd; }
 
 void GalleryWindow::Layout() {
   if (!m_board) return;  // the viewport is sized before there is a board
   CRect client;
   m_viewport->GetClientRect(&client);
   const CSize extent = m_board->Extent();
-  m_column->MoveContainer(client.Width() - kBarWidth, 0, kBarWidth, client.Height());
-  m_bar.MoveContainer(0, 0, kBarWidth, client.Height());
+  // Each bar takes room from the other's direction, so one may bring the other.
+  bool down = false, across = false;
+  for (int pass = 0; pass < 2; ++pass) {
+    down = extent.cy > client.Height() - (across ? kBarWidth : 0);
+    across = extent.cx > client.Width() - (down ? kBarWidth : 0);
+  }
+  m_room = CSize(std::max(0, client.Width() - (down ? kBarWidth : 0)),
+                 std::max(0, client.Height() - (across ? kBarWidth : 0)));
+  m_view.MoveWindow(0, 0, m_room.cx, m_room.cy);
+
+  m_column->MoveContainer(client.Width() - kBarWidth, 0, kBarWidth, m_room.cy);
+  m_bar.MoveContainer(0, 0, kBarWidth, m_room.cy);
   m_bar.SetRowNumber((extent.cy + kRowPixels - 1) / kRowPixels);
-  m_bar.SetPageSize(client.Height() / kRowPixels);
-  m_column->Show(extent.cy > client.Height(), 0);
-  ScrollTo(m_nOffset);
+  m_bar.SetPageSize(m_room.cy / kRowPixels);
+  m_column->Show(down, 0);
+
+  m_sideBar.MoveWindow(0, m_room.cy, m_room.cx, kBarWidth);
+  SCROLLINFO range{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, int(extent.cx) - 1,
+                   UINT(m_room.cx), 0, 0};
+  m_sideBar.SetScrollInfo(&range);
+  m_sideBar.ShowWindow(across ? SW_SHOW : SW_HIDE);
+  PlaceBoard();
 }
 
 void GalleryWindow::ScrollTo(int offset) {
-  m_nOffset = std::clamp(offset, 0, MaxOffset());
-  // The board's window stops short of the scroll bar, which it would cover.
-  CRect client;
-  m_viewport->GetClientRect(&client);
+  m_nOffset = offset;
+  PlaceBoard();
+}
+
+void GalleryWindow::ScrollSidewaysTo(int offset) {
+  m_nSideOffset = offset;
+  PlaceBoard();
+}
+
+void GalleryWindow::PlaceBoard() {
   const CSize extent = m_board->Extent();
-  const int room = client.Width() - (m_column->IsActive() ? kBarWidth : 0);
-  const int width = std::min(int(extent.cx), room);
-  const CRect wanted(0, -m_nOffset, std::max(width, 0), extent.cy - m_nOffset);
+  m_nOffset = std::clamp(m_nOffset, 0, std::max(0, int(extent.cy) - int(m_room.cy)));
+  m_nSideOffset = std::clamp(m_nSideOffset, 0, std::max(0, int(extent.cx) - int(m_room.cx)));
+  const CRect wanted(CPoint(-m_nSideOffset, -m_nOffset), extent);
   CRect place;
-  m_boardWnd.GetWindowRect(&place);
-  m_viewport->ScreenToClient(&place);
-  if (place != wanted) m_boardWnd.MoveWindow(&wanted);
+  m_boardWnd->GetWindowRect(&place);
+  m_view.ScreenToClient(&place);
+  if (place != wanted) m_boardWnd->MoveWindow(&wanted);
   // A row the bar cannot show exactly (the last, partial one) shows as the nearest below.
   m_bar.UpdateThumbPos((m_nOffset + kRowPixels - 1) / kRowPixels);
   m_bar.InvalidContainerRect(0, nullptr);
+  SCROLLINFO pos{sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, m_nSideOffset, 0};
+  m_sideBar.SetScrollInfo(&pos);
+}
+
+void GalleryWindow::Reveal(const CRect& place) {
+  // Room for the caption under a cell and a little more.
+  constexpr int kMargin = GalleryBoard::kCaptionHeight + GalleryBoard::kGap;
+  const auto follow = [](int offset, int from, int to, int room) {
+    if (to + kMargin > offset + room) offset = to + kMargin - room;
+    return std::min(offset, from - kMargin);
+  };
+  m_nOffset = follow(m_nOffset, place.top, place.bottom, m_room.cy);
+  m_nSideOffset = follow(m_nSideOffset, place.left, place.right, m_room.cx);
+  PlaceBoard();
 }

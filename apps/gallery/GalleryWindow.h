@@ -1,7 +1,9 @@
-// The live gallery: the board in a window of its own, as tall as the board, moved up and down
-// inside a viewport that fills the screen, with a scroll bar on the right while the screen is
-// shorter than the board. The viewport follows the screen's size (WM_DISPLAYCHANGE), so the
-// user can resize the OS window; the wheel scrolls wherever no control takes it.
+// The live gallery: the board in a window of its own, the board's full size, moved inside a
+// view that fills the screen, with a scroll bar on the right while the screen is shorter than
+// the board and one along the foot while it is narrower. The view follows the screen's size
+// (WM_DISPLAYCHANGE), so the user can resize the OS window; the wheel scrolls (sideways with
+// Shift) wherever no control takes it, and a key that moves the focus to a control out of
+// view scrolls the board to it.
 #pragma once
 
 #include <memory>
@@ -9,6 +11,7 @@
 #include "apps/gallery/GalleryBoard.h"
 #include "host/CElementHostWnd.h"
 #include "host/CVerticalScrollbar.h"
+#include "platform/mfc/CScrollBar.h"
 
 class GalleryWindow {
  public:
@@ -18,12 +21,17 @@ class GalleryWindow {
   GalleryWindow(const GalleryWindow&) = delete;
   GalleryWindow& operator=(const GalleryWindow&) = delete;
 
-  // How far the board is scrolled, in pixels from its top.
+  // How far the board is scrolled, in pixels from its top and from its left edge.
   int ScrollOffset() const { return m_nOffset; }
+  int SideOffset() const { return m_nSideOffset; }
   void ScrollTo(int offset);
+  void ScrollSidewaysTo(int offset);
   const GalleryBoard& Board() const { return *m_board; }
-  CElementHostWnd& BoardWindow() { return m_boardWnd; }
+  CElementHostWnd& BoardWindow();
+  // The part of the screen the board shows through: everything but the scroll bars.
+  CElementHostWnd& View() { return m_view; }
   CVerticalScrollbar& ScrollBar() { return m_bar; }
+  CScrollBar& SideBar() { return m_sideBar; }
 
   static constexpr int kBarWidth = 14;
   // The scroll bar counts in rows of this many pixels; a wheel notch moves three.
@@ -33,15 +41,23 @@ class GalleryWindow {
  private:
   class Viewport;
   class BarColumn;
+  class BoardHost;
 
-  // Places the scroll bar and the board for the viewport's size.
+  // Places the scroll bars, the view and the board for the viewport's size.
   void Layout();
-  int MaxOffset() const;
+  // Moves the board window to the offsets and the bars' thumbs with it.
+  void PlaceBoard();
+  // Scrolls the least that brings a rectangle of the board, with a margin, into view.
+  void Reveal(const CRect& place);
 
   std::unique_ptr<Viewport> m_viewport;
   std::unique_ptr<BarColumn> m_column;
   CVerticalScrollbar m_bar;
-  CElementHostWnd m_boardWnd;
+  CScrollBar m_sideBar;
+  CElementHostWnd m_view;
+  std::unique_ptr<BoardHost> m_boardWnd;
   std::unique_ptr<GalleryBoard> m_board;  // goes first: its elements leave before the windows
+  CSize m_room;  // the view's size
   int m_nOffset = 0;
+  int m_nSideOffset = 0;
 };

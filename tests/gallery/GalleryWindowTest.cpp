@@ -2,6 +2,7 @@
 // the screen's size, and an id for every control.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "apps/gallery/GalleryWindow.h"
 #include "droplist/CElementDropList.h"
 #include "edit/CElementEdit.h"
+#include "host/CElementHost.h"
 #include "host/CGlobalEnv.h"
 #include "platform/backend/headless/HeadlessScreen.h"
 
@@ -83,18 +85,52 @@ TEST_F(GalleryWindowTest, TheViewportFollowsTheScreensSize) {
   EXPECT_EQ(gallery.ScrollOffset(), 0);
   EXPECT_EQ(BoardPlace(), CRect(0, 0, kBoardWidth, BoardHeight()));
 
-  // Narrower and shorter: the bar stands at the new right edge, the board stops short of it.
+  // Narrower and shorter: the bars stand at the new right edge and foot, the view stops short
+  // of both, and the board scrolls both ways to its ends.
+  constexpr int kBar = GalleryWindow::kBarWidth;
   screen.Resize(600, 300);
   screen.PumpUntilIdle();
+  CRect view;
+  gallery.View().GetWindowRect(&view);
+  EXPECT_EQ(view, CRect(0, 0, 600 - kBar, 300 - kBar));
   EXPECT_TRUE(gallery.ScrollBar().IsActive());
-  EXPECT_EQ(BoardPlace().Width(), 600 - GalleryWindow::kBarWidth);
-  EXPECT_EQ(gallery.ScrollBar().GetContainerRect().left, 600 - GalleryWindow::kBarWidth);
-  Wheel(-1000);
-  EXPECT_EQ(gallery.ScrollOffset(), BoardHeight() - 300);
-  // Growing again keeps the offset within the new limit.
-  screen.Resize(600, BoardHeight() - 100);
+  EXPECT_TRUE(gallery.SideBar().IsWindowVisible());
+  EXPECT_EQ(gallery.ScrollBar().GetContainerRect(), CRect(600 - kBar, 0, 600, 300 - kBar));
+  Wheel(-1000, 600 - kBar / 2);  // over the bar
+  EXPECT_EQ(BoardPlace().bottom, view.bottom);
+  screen.Click(view.right - 2 * kBar, view.bottom + kBar / 2);  // the track left of the arrow
   screen.PumpUntilIdle();
+  EXPECT_EQ(gallery.SideOffset(), kBoardWidth - view.Width());
+  EXPECT_EQ(BoardPlace().right, view.right);
+  // Growing again keeps the offsets within the new limits; wide enough, the side bar goes.
+  screen.Resize(kScreenWidth, BoardHeight() - 100);
+  screen.PumpUntilIdle();
+  EXPECT_FALSE(gallery.SideBar().IsWindowVisible());
+  EXPECT_EQ(gallery.SideOffset(), 0);
   EXPECT_EQ(gallery.ScrollOffset(), 100);
+}
+
+// Tab walks the controls that take the focus, and each, however far off, comes into view whole.
+TEST_F(GalleryWindowTest, TabBringsTheFocusedControlIntoView) {
+  screen.Resize(600, 300);
+  screen.PumpUntilIdle();
+  CRect view;
+  gallery.View().GetWindowRect(&view);
+  CElementHost& host = *gallery.BoardWindow().Host();
+  gallery.BoardWindow().Root()->GetChildren().front()->SetFocus();
+  std::set<CElementContainer*> seen;
+  int widest = 0;
+  while (host.Focus() && seen.insert(host.Focus()).second) {
+    screen.KeyPress(VK_TAB);
+    screen.PumpUntilIdle();
+    ASSERT_NE(host.Focus(), nullptr);
+    CRect place = host.Focus()->GetContainerRect();
+    place.OffsetRect(BoardPlace().TopLeft());
+    EXPECT_EQ(place & view, place) << seen.size();
+    widest = std::max(widest, gallery.SideOffset());
+  }
+  EXPECT_GT(seen.size(), 20u);
+  EXPECT_GT(widest, 0);
 }
 
 TEST_F(GalleryWindowTest, EveryControlHasItsOwnIdAndMenuCommandsReachIt) {
