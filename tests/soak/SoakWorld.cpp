@@ -161,7 +161,7 @@ std::vector<CElementContainer*> SoakWorld::Elements(bool shownOnly) const {
 }
 
 std::vector<HWND> SoakWorld::PopUps() const {
-  const HWND viewport = ::GetParent(m_gallery->BoardWindow().GetSafeHwnd());
+  const HWND viewport = m_gallery->ScrollBar().GetVMWindow();
   std::vector<HWND> found;
   for (platform::Window* w : platform::Desktop::Current().Root().children)
     if (w->Handle() != viewport && ::IsWindowVisible(w->Handle())) found.push_back(w->Handle());
@@ -244,7 +244,7 @@ void SoakWorld::Apply(const Event& e) {
       if (CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
           auto* palette = env ? dynamic_cast<CThemePalette*>(env->GetPalette()) : nullptr)
         palette->LoadFile(FindThemeFile((m_dark = !m_dark) ? L"dark" : L"default"));
-      ::InvalidateRect(::GetParent(m_gallery->BoardWindow().GetSafeHwnd()), nullptr, TRUE);
+      ::InvalidateRect(m_gallery->ScrollBar().GetVMWindow(), nullptr, TRUE);
       break;
     case Kind::Rebuild:
       m_gallery.reset(), m_hidden.clear(), m_disabled.clear();
