@@ -28,7 +28,8 @@ const wchar_t* const kColorKeys[] = {
     // radio, date picker and its drop button, system button
     L"Radio.CLR.BackGroundNormal", L"Radio.CLR.TextNormal", L"Radio.CLR.TextDisable",
     L"Datepicker.frame.normal", L"Datepicker.frame.hover", L"DatePicker.Background",
-    L"DatePicker.Text", L"Button.BackGround",
+    L"DatePicker.Text", L"ComboBox.CLR.BackGroundFocus", L"ComboBox.CLR.TextFocus",
+    L"Button.BackGround",
     // framework: colour table defaults, scroll bar, pop-up menu
     L"Framework.Background", L"Framework.Frame", L"Framework.Panel", L"Framework.Shade",
     L"Framework.Text", L"Framework.Text.diasble", L"Framework.TextBack", L"Framework.SelBack",
