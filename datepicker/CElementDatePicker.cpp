@@ -16,11 +16,17 @@ constexpr ThemeColorRow kThemeFrame[] = {
     {COLOR_PART_FRAME, COLOR_STATE_HOVER, L"Datepicker.frame.hover"},
 };
 // The field, and through it the calendar: a dark background, black text, grey days of the
-// neighbouring months.
+// neighbouring months. Black on that grey is hard to read, so a theme may give the field and its
+// text colours of its own; the constants stay for a theme that does not.
 constexpr COLORREF kBackground = 0x00424242;
 constexpr COLORREF kText = 0x00000000;
 constexpr COLORREF kTextBack = 0x00424242;
 constexpr COLORREF kTrailingDays = 0x00999999;
+constexpr ThemeColorRow kThemeField[] = {
+    {COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL, L"Datepicker.field.normal"},
+    {COLOR_PART_TEXTBACK, COLOR_STATE_NORMAL, L"Datepicker.field.normal"},
+    {COLOR_PART_TEXT, COLOR_STATE_NORMAL, L"Datepicker.fieldtext.normal"},
+};
 
 // A black down-pointing triangle, small.
 constexpr const wchar_t* kDropGlyph = L"\u25BC";
@@ -38,6 +44,7 @@ CElementDatePicker::CElementDatePicker()
   CElementControl::SetColor(kText, COLOR_PART_TEXT, COLOR_STATE_NORMAL);
   CElementControl::SetColor(kTextBack, COLOR_PART_TEXTBACK, COLOR_STATE_NORMAL);
   CElementControl::SetColor(kTrailingDays, COLOR_PART_SHADE, COLOR_STATE_NORMAL);
+  LoadDefinedThemeColors(*this, kThemeField);
 }
 
 CElementDatePicker::CElementDatePicker(const CElementDatePicker& other)

@@ -62,6 +62,16 @@ const std::pair<DropList::DROP_LIST_COLOR_KEY, const wchar_t*>
         {{COLOR_PART_TEXT, COLOR_STATE_PUSH}, L"ComboBox.CLR.TextNormal"},
 };
 
+namespace {
+// The published keys give the focused face the normal colours, so focus would not show; a theme
+// may colour the focused look (the arrow box while the control has the focus, the whole face
+// after a click) with keys of its own.
+constexpr ThemeColorRow kThemeFocus[] = {
+    {COLOR_PART_BACKGROUND, COLOR_STATE_FOCUS, L"ComboBox.CLR.BackGroundFocus"},
+    {COLOR_PART_TEXT, COLOR_STATE_FOCUS, L"ComboBox.CLR.TextFocus"},
+};
+}  // namespace
+
 SharedBitmapTable<DWORD, DropList::DROP_LIST_BMP_INFO> CElementDropList::sm_defaultBmp{
     SharedBitmapTable<DWORD, DROP_LIST_BMP_INFO>::Ownership::Owned};
 CElementDropList::BitmapTable& CElementDropList::sm_mapDropListStatusDefaultBmp =
@@ -203,6 +213,7 @@ void CElementDropList::ResetColorAndBitmap() {
 
 int CElementDropList::InitDropListDefaultColor() {
   LoadThemeColors(*this, sm_pairDropListColorDefault);
+  LoadDefinedThemeColors(*this, kThemeFocus);
   return 1;
 }
 

@@ -24,7 +24,11 @@ CThemePalette::CThemePalette() : m_pTable(std::make_unique<ThemeTable>()) {}
 CThemePalette::~CThemePalette() = default;
 
 COLORREF CThemePalette::GetColor(const wchar_t* key) const {
-  return m_pTable->FindColor(key).value_or(0);
+  return FindColor(key).value_or(0);
+}
+
+std::optional<COLORREF> CThemePalette::FindColor(const wchar_t* key) const {
+  return m_pTable->FindColor(key);
 }
 
 CFont* CThemePalette::GetFont(const wchar_t* key) const { return m_pTable->FindFont(key); }

@@ -22,6 +22,9 @@ class CThemePalette : public CUnknown {
   // Null, empty and unknown keys give 0: no default is substituted, so a missing key shows as
   // black rather than as a plausible colour that hides the gap.
   COLORREF GetColor(const wchar_t* key) const;
+  // The colour of a key the theme defines; nothing for null, empty and unknown keys. For keys a
+  // theme may add to a control's published ones, where the control keeps its own default.
+  std::optional<COLORREF> FindColor(const wchar_t* key) const;
   // Null, empty and unknown keys give null, which callers skip. The palette owns what it hands
   // out, and a reload never frees it: controls keep these pointers (the radio's shared bitmap
   // table does), so they stay valid, showing the old theme, until the palette itself goes.

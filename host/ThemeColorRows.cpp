@@ -6,3 +6,10 @@
 void LoadThemeColors(CElementContainer& element, std::span<const ThemeColorRow> rows) {
   for (const ThemeColorRow& row : rows) element.SetColor(ThemeColor(row.key), row.part, row.state);
 }
+
+void LoadDefinedThemeColors(CElementContainer& element, std::span<const ThemeColorRow> rows) {
+  for (const ThemeColorRow& row : rows) {
+    if (const auto color = DefinedThemeColor(row.key))
+      element.SetColor(*color, row.part, row.state);
+  }
+}

@@ -20,6 +20,10 @@ struct ThemeColorRow {
 // Sets each row's palette colour into the element's colour table with SetColor, in row order.
 // Each key is looked up as ThemeColor does (host/ThemeLookup.h): without a palette, 0.
 void LoadThemeColors(CElementContainer& element, std::span<const ThemeColorRow> rows);
+// Rows of keys a theme may add beyond a control's published ones: a row is set only when the
+// palette defines its key, so a theme without it keeps the colour the control set before (from
+// its published key or a constant), and a host written to the published keys sees no change.
+void LoadDefinedThemeColors(CElementContainer& element, std::span<const ThemeColorRow> rows);
 
 // The exported default tables keep their published shape, pairs of {dwKind, dwStatus} and a key;
 // they load the same way.

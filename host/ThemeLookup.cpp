@@ -5,7 +5,7 @@
 
 namespace {
 
-// The lookup rule, once for the three kinds: Result{} (0 or null) whenever there is no key or
+// The lookup rule, once for every kind: Result{} (0, null or nothing) whenever there is no key or
 // no theme palette. The palette is held by a reference of the lookup's own, so it stays alive
 // for the call even if the environment changes palettes meanwhile.
 template <class Result>
@@ -26,6 +26,10 @@ CComPtr<CThemePalette> ThemePalette() {
 }
 
 COLORREF ThemeColor(const wchar_t* key) { return Lookup(key, &CThemePalette::GetColor); }
+
+std::optional<COLORREF> DefinedThemeColor(const wchar_t* key) {
+  return Lookup(key, &CThemePalette::FindColor);
+}
 
 CFont* ThemeFont(const wchar_t* key) { return Lookup(key, &CThemePalette::GetFont); }
 

@@ -4,6 +4,8 @@
 // The first look-up may make the default environment, which reads its theme file (CGlobalEnv.h).
 #pragma once
 
+#include <optional>
+
 #include "platform/com/CComPtr.h"
 #include "platform/win32/WinDef.h"
 
@@ -17,6 +19,8 @@ class CThemePalette;
 CComPtr<CThemePalette> ThemePalette();
 
 COLORREF ThemeColor(const wchar_t* key);
+// The colour only when the palette defines the key: nothing without a key, a palette or the key.
+std::optional<COLORREF> DefinedThemeColor(const wchar_t* key);
 // The palette keeps fonts and bitmaps; they stay valid while the environment holds that palette.
 CFont* ThemeFont(const wchar_t* key);
 CBitmap* ThemeBitmap(const wchar_t* key);

@@ -10,6 +10,8 @@
 #include "datepicker/DateValue.h"
 #include "host/CElementHost.h"
 #include "host/CGlobalEnv.h"
+#include "host/CThemePalette.h"
+#include "host/ThemeLookup.h"
 #include "platform/controls/MonthCalendarLayout.h"
 #include "platform/controls/MonthGrid.h"
 #include "tests/support/HostFixture.h"
@@ -240,6 +242,21 @@ TEST_F(DatePicker, TheCalendarsOwnerAlwaysHearsThePick) {
     EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{DTN_DROPDOWN, DTN_DATETIMECHANGE}));
   }
   CGlobalEnv::GetGlobalEnv()->SetMainWindow(nullptr);
+}
+
+// The field and its text take the theme's own keys; a theme written to the published keys alone
+// gets the fixed dark field with black text.
+TEST_F(DatePicker, TheFieldTakesTheThemesColoursOrElseTheFixedOnes) {
+  const auto field = [](const CElementDatePicker& p) {
+    return std::pair(p.GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL),
+                     p.GetColor(COLOR_PART_TEXT, COLOR_STATE_NORMAL));
+  };
+  EXPECT_EQ(field(*picker), std::pair(ThemeColor(L"Datepicker.field.normal"),
+                                      ThemeColor(L"Datepicker.fieldtext.normal")));
+  CComPtr<CThemePalette> published(new CThemePalette);
+  ASSERT_FALSE(published->LoadText("Datepicker.frame.normal = #8A8A8A\n", {}));
+  CGlobalEnv::GetGlobalEnv()->SetPalette(published);
+  EXPECT_EQ(field(CElementDatePicker()), std::pair(RGB(0x42, 0x42, 0x42), RGB(0, 0, 0)));
 }
 
 // Made at its final size it is laid out at once; a copy shares its button and date.

@@ -85,8 +85,8 @@ TEST_F(EditBox, ClicksFindTheCharacterUnderThemAndTheViewScrollsToTheCaret) {
 
 TEST_F(EditBox, TheCaretBlinksOnlyWhileFocused) {
   Make(L"abc");
-  const COLORREF field = PixelAt(edit, 150, 12);
   Click(edit, 190, 12);
+  const COLORREF field = PixelAt(edit, 150, 12);  // the focused look, beyond the text
   const int x = BoundaryX(3);
   EXPECT_EQ(PixelAt(edit, x, 12), field);  // first shown at the first tick
   for (bool shown : {true, false, true}) {

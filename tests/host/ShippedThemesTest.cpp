@@ -1,6 +1,8 @@
 // The contract of the shipped themes: every key a control or the framework reads is defined.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -28,7 +30,8 @@ const wchar_t* const kColorKeys[] = {
     // radio, date picker and its drop button, system button
     L"Radio.CLR.BackGroundNormal", L"Radio.CLR.TextNormal", L"Radio.CLR.TextDisable",
     L"Datepicker.frame.normal", L"Datepicker.frame.hover", L"DatePicker.Background",
-    L"DatePicker.Text", L"Button.BackGround",
+    L"DatePicker.Text", L"Datepicker.field.normal", L"Datepicker.fieldtext.normal",
+    L"ComboBox.CLR.BackGroundFocus", L"ComboBox.CLR.TextFocus", L"Button.BackGround",
     // framework: colour table defaults, scroll bar, pop-up menu
     L"Framework.Background", L"Framework.Frame", L"Framework.Panel", L"Framework.Shade",
     L"Framework.Text", L"Framework.Text.diasble", L"Framework.TextBack", L"Framework.SelBack",
@@ -85,6 +88,77 @@ TEST_P(ShippedTheme, LoadsAndDefinesEveryKeyTheControlsRead) {
     EXPECT_EQ(BitmapPixel(*bitmap, 12, 12), kRadioTransparent) << key;
     EXPECT_NE(BitmapPixel(*bitmap, 6, 6), kRadioTransparent) << key;
     EXPECT_NE(BitmapPixel(*bitmap, 6, 1), kRadioTransparent) << key;  // the ring
+  }
+}
+
+namespace {
+
+// Every text colour against the background it is drawn on. Text the user must read needs 4.5:1,
+// disabled text 3:1. Edit text and selections, labels, check boxes and a disabled date picker
+// take the framework's colours.
+struct ContrastRow {
+  const char* what;
+  const wchar_t* text;
+  const wchar_t* back;
+  double least = 4.5;
+};
+constexpr double kDisabled = 3.0;
+const ContrastRow kContrastRows[] = {
+    {"label, check box", L"Framework.Text", L"Framework.Background"},
+    {"framework panel", L"Framework.Text", L"Framework.Panel"},
+    {"framework text back", L"Framework.Text", L"Framework.TextBack"},
+    {"disabled label, date picker", L"Framework.Text.diasble", L"Framework.Background", kDisabled},
+    {"selected text", L"Framework.SelText", L"Framework.SelBack"},
+    {"menu", L"Menu.Text", L"Menu.Background"},
+    {"disabled menu item", L"Menu.Text.diasble", L"Menu.Background", kDisabled},
+    {"selected menu item", L"Menu.SelText", L"Menu.SelBack"},
+    {"edit", L"Framework.Text", L"Edit.TextBack.normal"},
+    {"edit hovered", L"Framework.Text", L"Edit.TextBack.hover"},
+    {"edit pushed", L"Framework.Text", L"Edit.TextBack.push"},
+    {"edit focused", L"Framework.Text", L"Edit.TextBack.focus"},
+    {"disabled edit", L"Framework.Text.diasble", L"Edit.TextBack.diasble", kDisabled},
+    {"drop list face", L"ComboBox.CLR.TextNormal", L"ComboBox.CLR.BackGroundNormal"},
+    {"focused drop list", L"ComboBox.CLR.TextFocus", L"ComboBox.CLR.BackGroundFocus"},
+    {"disabled drop list", L"ComboBox.CLR.TextDisable", L"ComboBox.CLR.BackGroundDisable",
+     kDisabled},
+    {"drop list row", L"DropList.CLR.TextCommon", L"DropList.CLR.ItemNormal"},
+    {"selected drop list row", L"DropList.CLR.TextCommon", L"DropList.CLR.ItemSelected"},
+    {"radio", L"Radio.CLR.TextNormal", L"Radio.CLR.BackGroundNormal"},
+    {"disabled radio", L"Radio.CLR.TextDisable", L"Radio.CLR.BackGroundNormal", kDisabled},
+    {"button", L"Button.text.normal", L"Button.BackGround"},
+    {"button hovered", L"Button.text.hover", L"Button.BackGround"},
+    {"button pushed", L"Button.text.push", L"Button.BackGround"},
+    {"button focused", L"Button.text.focus", L"Button.BackGround"},
+    {"disabled button", L"Button.text.diasble", L"Button.BackGround", kDisabled},
+    {"date picker drop button", L"DatePicker.Text", L"DatePicker.Background"},
+    {"date field, calendar days", L"Datepicker.fieldtext.normal", L"Datepicker.field.normal"},
+    {"calendar title, picked day", L"Datepicker.field.normal", L"Datepicker.fieldtext.normal"},
+};
+
+// WCAG relative luminance of a 0x00BBGGRR colour, and the contrast ratio of two.
+double Luminance(COLORREF c) {
+  const auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(GetRValue(c)) + 0.7152 * channel(GetGValue(c)) +
+         0.0722 * channel(GetBValue(c));
+}
+
+double Contrast(COLORREF a, COLORREF b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+TEST_P(ShippedTheme, EveryTextIsReadableOnWhatItIsDrawnOn) {
+  CComPtr<CThemePalette> palette(new CThemePalette);
+  ASSERT_FALSE(palette->LoadFile(File()));
+  for (const ContrastRow& row : kContrastRows) {
+    const auto text = palette->FindColor(row.text), back = palette->FindColor(row.back);
+    ASSERT_TRUE(text && back) << row.what;
+    EXPECT_GE(Contrast(*text, *back), row.least) << row.what;
   }
 }
 
