@@ -15,8 +15,9 @@
 //   key, pop-up open              the pop-up's keys (CDropWnd.h)
 //   key, pop-up closed            nothing                                 the key as the code;
 //                                                                         Backspace as WM_KEYDOWN
-//   wheel, pop-up open            the pop-up scrolls
-//   focus lost                    the pop-up closes
+//   wheel, pop-up open            the pop-up scrolls; the current row stays on its item
+//   focus lost, or the window's   the pop-up closes
+//   keyboard focus lost
 // Opening shows the current selection and tells nobody. Items, their data and the selection
 // stay together through inserts and deletes.
 //
@@ -141,6 +142,7 @@ class CElementDropList : public CElementControl {
   int OnMouseMove(int x, int y, DWORD flags) override;
   int OnMouseLeave() override;
   int OnSetFocus(int gained) override;
+  int OnSetWndFocus(int gained) override;
   int OnEnable() override;
   // The host window going closes the pop-up.
   int OnBroadcastCommand(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -100,6 +100,13 @@ int CElementDropList::OnSetFocus(int gained) {
   return CElementContainer::OnSetFocus(gained);
 }
 
+int CElementDropList::OnSetWndFocus(int gained) {
+  // Another window took the keyboard (another application, or another of ours): the pop-up
+  // closes as it does on a press outside it.
+  if (!gained) CloseDropListWnd();
+  return CElementControl::OnSetWndFocus(gained);
+}
+
 int CElementDropList::OnBroadcastCommand(UINT msg, WPARAM wParam, LPARAM lParam) {
   // A pop-up left open would stay on the desktop over a window that is gone.
   if (msg == WM_DESTROY) CloseDropListWnd();

@@ -104,11 +104,13 @@ bool CElementHost::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       case WM_KEYUP:
       case WM_CHAR:
       case WM_IME_COMPOSITION: handled = RouteKey(msg, wParam, lParam); break;
-      case WM_SETFOCUS:
-      case WM_KILLFOCUS:
-        if (m_pFocus && m_pFocus->IsRegistered(WM_SETFOCUS))
-          m_pFocus->OnSetWndFocus(msg == WM_SETFOCUS);
+      case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) RememberFocusedChild();
         break;
+      case WM_SETFOCUS:
+        if (!PassFocusToChild()) TellWindowFocus(true);
+        break;
+      case WM_KILLFOCUS: TellWindowFocus(false); break;
       case WM_TIMER: handled = RouteTimer(wParam); break;
       case WM_DESTROY:
         // Elements with windows of their own (pop-ups) close them with the window they live in.
@@ -256,13 +258,42 @@ bool CElementHost::MoveFocusByTab(bool backwards) {
 }
 
 void CElementHost::SetFocus(CElementContainer* element) {
-  if (::GetFocus() != m_hWnd) ::SetFocus(m_hWnd);
+  if (::GetFocus() != m_hWnd) {
+    // The keyboard is wanted here, for an element of this window: no child window takes it.
+    m_hFocusedChild = nullptr;
+    ::SetFocus(m_hWnd);
+  }
   if (element == m_pFocus) return;
   CElementContainer* old = m_pFocus;
   m_pFocus = element;
   if (old && old->IsRegistered(WM_SETFOCUS)) old->OnSetFocus(0);
   // The old element's handler may have moved the focus again.
   if (element && element == m_pFocus && element->IsRegistered(WM_SETFOCUS)) element->OnSetFocus(1);
+}
+
+void CElementHost::TellWindowFocus(bool gained) {
+  // The focused element and the elements holding it: a control whose focus lies in a child
+  // element (a drop-down's box) hears it too.
+  CElementContainer* const focus = m_pFocus;
+  for (CElementContainer* e = focus; e && e != &m_root && m_pFocus == focus; e = e->GetParent())
+    if (e->IsRegistered(WM_SETFOCUS)) e->OnSetWndFocus(gained);
+}
+
+void CElementHost::RememberFocusedChild() {
+  const HWND focus = ::GetFocus();
+  m_hFocusedChild = focus && focus != m_hWnd && ::IsChild(m_hWnd, focus) ? focus : nullptr;
+}
+
+bool CElementHost::PassFocusToChild() {
+  // A top-level window that gets the keyboard back (its pop-up closed, or the user came back to
+  // it) hands it on to the host window inside it that had it, as a frame gives it to its view:
+  // that window's focused element still shows the focus, so it must be the one to get the keys.
+  const HWND child = m_hFocusedChild;
+  if (!child || !::IsChild(m_hWnd, child) || !::IsWindowVisible(child) ||
+      !::IsWindowEnabled(child))
+    return false;
+  ::SetFocus(child);
+  return ::GetFocus() == child;
 }
 
 // ---- paint

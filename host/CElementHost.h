@@ -7,6 +7,10 @@
 //               of a double click reaches an element that did not register WM_LBUTTONDBLCLK as
 //               a press; a right double click is always a press.
 //   keys, chars to the focused element, except Tab and Shift+Tab (below)
+//   focus       the window gaining or losing the keyboard: OnSetWndFocus to the focused element
+//               and its ancestors. A top-level window given the keyboard back passes it on to
+//               the child window that had it when the window lost the activation (a pop-up of
+//               ours opening, another application), so the element showing the focus gets keys.
 //   wheel       to the element under the pointer that registered it, else (or when the pointer
 //               is over another window) the focused element
 //   paint       each shown element in the same walk's order, through the window's paint context
@@ -90,6 +94,12 @@ class CElementHost {
   // Calls the handler of a message; `pt` in the element's coordinates.
   bool Dispatch(CElementContainer* target, UINT msg, WPARAM wParam, LPARAM lParam, POINT pt);
   bool MoveFocusByTab(bool backwards);
+  // The window's keyboard focus came or went: the focused element and its ancestors hear it.
+  void TellWindowFocus(bool gained);
+  // Of a top-level window: which window inside it had the keyboard as it lost the activation,
+  // and giving the keyboard back to it.
+  void RememberFocusedChild();
+  bool PassFocusToChild();
   void UpdateHover(CElementContainer* under);
 
   HWND m_hWnd = nullptr;
@@ -100,6 +110,8 @@ class CElementHost {
   // The elements whose handlers run now, innermost last, for naming a menu's opener; one that
   // goes while its handler runs is left as null.
   std::vector<CElementContainer*> m_vecDelivering;
+  // The child window that had the keyboard when this top-level window lost the activation.
+  HWND m_hFocusedChild = nullptr;
   bool m_bTrackingLeave = false;
   bool m_bSkip = false;
   // A Tab that moved the focus: its character is not typed into the new focus.

@@ -50,6 +50,11 @@ void CTreeTipWnd::Hide() {
   if (IsShown()) ::ShowWindow(m_hWnd, SW_HIDE);
 }
 
+BOOL CTreeTipWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message == WM_ACTIVATEAPP && !wParam) Hide();
+  return CWnd::OnWndMsg(message, wParam, lParam, result);
+}
+
 int CTreeTipWnd::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
 
 void CTreeTipWnd::OnMouseMove(UINT, CPoint) { Hide(); }

@@ -1,6 +1,6 @@
 // The tree's tip: a topmost pop-up that takes neither the focus nor the activation, showing one
 // tip record. The pointer reaching it sends it away, so it never stands between the pointer and
-// the row it covers.
+// the row it covers. It goes too when the application loses the keyboard to another one.
 #pragma once
 
 #include "platform/mfc/CWnd.h"
@@ -31,6 +31,7 @@ class CTreeTipWnd : public CWnd {
 
  protected:
   void OnPaint() override;
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message) override;
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnLButtonDown(UINT flags, CPoint point) override;

@@ -3,7 +3,11 @@
 // Activation belongs to top-level windows that are not WS_CHILD (a WS_CHILD window on the
 // desktop, such as a drop-down list, never takes it). Activating sends WM_ACTIVATE to the old
 // and then the new window; DefWindowProc's WM_ACTIVATE moves the focus into the new one, and
-// the focus change sends WM_KILLFOCUS and then WM_SETFOCUS.
+// the focus change sends WM_KILLFOCUS and then WM_SETFOCUS. The desktop is one application:
+// when nothing becomes active (another program took the keyboard), every top-level window hears
+// WM_ACTIVATEAPP FALSE after the old window's WM_ACTIVATE, and TRUE before the next activation.
+#include <vector>
+
 #include "platform/window/WindowManager.h"
 
 namespace platform {
@@ -26,15 +30,24 @@ Window* NextToActivate(const Window& w) {
   return nullptr;
 }
 
+void TellTopLevels(BOOL active) {
+  std::vector<HWND> tops;
+  for (const Window* top : Desktop::Current().Root().children) tops.push_back(top->Handle());
+  for (const HWND top : tops)
+    if (IsWindow(top)) SendMessageW(top, WM_ACTIVATEAPP, WPARAM(active), 0);
+}
+
 }  // namespace
 
 void Activate(Window* w, WORD how) {
   Desktop& desktop = Desktop::Current();
   const HWND next = w ? w->Handle() : nullptr;
-  const HWND old = desktop.active;
-  if (next == old) return;
+  const HWND old = IsWindow(desktop.active) ? desktop.active : nullptr;
+  if (next == desktop.active) return;
   desktop.active = next;
-  if (IsWindow(old)) SendMessageW(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), LPARAM(next));
+  if (!old && next) TellTopLevels(TRUE);
+  if (old) SendMessageW(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), LPARAM(next));
+  if (old && !next && !desktop.active) TellTopLevels(FALSE);
   if (next && desktop.active == next && IsWindow(next))
     SendMessageW(next, WM_ACTIVATE, MAKEWPARAM(how, 0), LPARAM(old));
   // With nothing active, nothing keeps the keyboard.

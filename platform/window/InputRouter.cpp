@@ -107,7 +107,9 @@ void InputRouter::Push(RawInput input) {
       Press(m_asyncKeys, input.vk, input.kind == RawInput::Kind::KeyDown);
       break;
     case RawInput::Kind::Char:
-    case RawInput::Kind::ImeResult: break;
+    case RawInput::Kind::ImeResult:
+    case RawInput::Kind::FocusLost:
+    case RawInput::Kind::FocusGained: break;
   }
   m_raw.push_back(std::move(input));
 }
@@ -158,6 +160,11 @@ bool InputRouter::CancelLeave(HWND hwnd) {
 
 void InputRouter::Forget(HWND hwnd) {
   if (m_leaveTracked == hwnd) m_leaveTracked = nullptr;
+  // A pop-up closed while the desktop was away: the keyboard comes back to its owner.
+  if (m_activeBeforeLoss == hwnd) {
+    const Window* w = FindWindowObject(hwnd);
+    m_activeBeforeLoss = w ? w->owner : nullptr;
+  }
   if (m_lastClick && m_lastClick->hwnd == hwnd) m_lastClick.reset();
 }
 
@@ -171,8 +178,23 @@ void InputRouter::Route(const RawInput& input) {
     case RawInput::Kind::ImeResult:
       Desktop::Current().inputMethod.DeliverResult(GetFocus(), input.text);
       break;
+    case RawInput::Kind::FocusLost: RouteActivation(false); break;
+    case RawInput::Kind::FocusGained: RouteActivation(true); break;
     default: RoutePointer(input); break;
   }
+}
+
+void InputRouter::RouteActivation(bool gained) {
+  if (!gained) {
+    // Another application has the keyboard: nothing here is active, as when the platform
+    // activates a window of another program.
+    if (const HWND active = GetActiveWindow()) m_activeBeforeLoss = active;
+    Activate(nullptr, WA_INACTIVE);
+    return;
+  }
+  Window* back = FindWindowObject(m_activeBeforeLoss);
+  m_activeBeforeLoss = nullptr;
+  if (!GetActiveWindow() && back && Activatable(*back)) Activate(back, WA_ACTIVE);
 }
 
 void InputRouter::RouteKey(const RawInput& input) {

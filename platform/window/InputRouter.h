@@ -37,7 +37,8 @@ class InputRouter {
   bool TrackLeave(HWND hwnd);
   bool CancelLeave(HWND hwnd);
   HWND LeaveTracked() const { return m_leaveTracked; }
-  // A destroyed window leaves no tracking or double-click memory behind.
+  // A destroyed window leaves no tracking or double-click memory behind; one to activate again
+  // when the desktop regains the keyboard hands that over to its owner.
   void Forget(HWND hwnd);
 
  private:
@@ -48,6 +49,9 @@ class InputRouter {
   void Route(const RawInput& input);
   void RoutePointer(const RawInput& input);
   void RouteKey(const RawInput& input);
+  // The OS window losing the input focus deactivates the desktop; regaining it activates again
+  // the window that was active.
+  void RouteActivation(bool gained);
   void Emit(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, const RawInput& input);
   // The message of a press: its double-click form when it completes one.
   UINT PressMessage(const Window& target, const RawInput& input);
@@ -58,6 +62,7 @@ class InputRouter {
   KeyTable m_asyncKeys{};
   POINT m_cursor{0, 0};
   HWND m_leaveTracked = nullptr;
+  HWND m_activeBeforeLoss = nullptr;
   struct Click {
     HWND hwnd = nullptr;
     MouseButton button = MouseButton::Left;

@@ -11,7 +11,11 @@ namespace platform {
 enum class MouseButton { Left, Right, Middle };
 
 struct RawInput {
-  enum class Kind { MouseMove, ButtonDown, ButtonUp, Wheel, KeyDown, KeyUp, Char, ImeResult };
+  // FocusLost and FocusGained: the OS window showing the screen lost or regained the input
+  // focus, which deactivates the desktop's windows and activates them again.
+  enum class Kind {
+    MouseMove, ButtonDown, ButtonUp, Wheel, KeyDown, KeyUp, Char, ImeResult, FocusLost, FocusGained
+  };
   Kind kind = Kind::MouseMove;
   POINT pt{0, 0};  // where the pointer is (every mouse kind)
   MouseButton button = MouseButton::Left;

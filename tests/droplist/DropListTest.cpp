@@ -101,13 +101,19 @@ TEST_F(DropListTest, ThePopupOpensBelowOrAboveAndFollowsKeysAndTheWheel) {
     Key(key);
     EXPECT_EQ(PopupList(drop).GetCurSel(), row) << key;
   }
+  // The wheel over the list scrolls it under a resting pointer; the row the user pointed at
+  // stays the current one, and Enter chooses it.
+  const int pointed = PopupList(drop).GetTopIndex() + 1;
+  HoverAt(RowPoint(drop, pointed));
   for (int notch = 0; notch < 3; ++notch) screen.MouseWheel(-WHEEL_DELTA);
   screen.MouseWheel(WHEEL_DELTA);
   Pump();
   EXPECT_EQ(std::pair(PopupList(drop).GetTopIndex(), BarPos(drop)), std::pair(2, 2));
   EXPECT_TRUE(IsOpen(drop));
+  EXPECT_EQ(PopupList(drop).GetCurSel(), pointed);
   EXPECT_TRUE(TakeCodes().empty());
-  Key(VK_ESCAPE);
+  Key(VK_RETURN);
+  EXPECT_EQ(drop.GetCurSel(), pointed);
   drop.MoveContainer(10, 270, kWidth, 18);
   ::MoveWindow(window.m_hWnd, kWindowX, 280, kWindowWidth, kWindowHeight, TRUE);
   Pump();

@@ -90,7 +90,9 @@ _CONTAINER_INFO HostFixture::Info(int x, int y, int cx, int cy, DWORD id, ULONG_
 POINT HostFixture::ScreenPoint(const CElementContainer& element, int x, int y) const {
   const CRect place = element.GetContainerRect();
   POINT pt{place.left + x, place.top + y};
-  ::ClientToScreen(window.m_hWnd, &pt);
+  // An element may live in another host window of the test (one nested in `window`, say).
+  const HWND host = element.GetVMWindow();
+  ::ClientToScreen(host ? host : window.m_hWnd, &pt);
   return pt;
 }
 

@@ -137,7 +137,9 @@ TEST_F(TreeTips, TheTipGoesWhenThePointerOrTheUserMovesOn) {
   const std::function<void()> ways[] = {
       [&] { MoveTo(*tree, 40, 30); },         [&] { MoveTo(parent, 390, 290); },
       [&] { Click(*tree, 40, 10); },          [&] { Key(VK_DOWN); },
-      [&] { screen.MouseWheel(-WHEEL_DELTA), Pump(); }, [&] { tree->ReleaseObject(); },
+      [&] { screen.MouseWheel(-WHEEL_DELTA), Pump(); },
+      [&] { screen.KeyboardFocus(false), screen.KeyboardFocus(true), Pump(); },  // another program
+      [&] { tree->ReleaseObject(); },
   };
   for (const auto& way : ways) {
     ASSERT_NE(RestOn(0), nullptr);

@@ -97,6 +97,12 @@ void HeadlessScreen::ImeResult(std::wstring_view text) {
   Queue(std::move(input));
 }
 
+void HeadlessScreen::KeyboardFocus(bool gained) {
+  RawInput input;
+  input.kind = gained ? RawInput::Kind::FocusGained : RawInput::Kind::FocusLost;
+  Queue(input);
+}
+
 ULONGLONG HeadlessScreen::Now() const { return Desktop::Current().Now(); }
 
 void HeadlessScreen::AdvanceTime(DWORD milliseconds) {

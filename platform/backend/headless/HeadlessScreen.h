@@ -60,6 +60,8 @@ class HeadlessScreen {
   // Text an input method committed: the focus window gets it through its input context, with
   // WM_IME_COMPOSITION (GCS_RESULTSTR).
   void ImeResult(std::wstring_view text);
+  // The window showing the screen loses the keyboard to another application, or gets it back.
+  void KeyboardFocus(bool gained);
 
   // ---- time and messages
   ULONGLONG Now() const;

@@ -82,6 +82,13 @@ void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
       // While a button is held the pointer is still ours: a drag goes on outside the window.
       if (event.window.event == SDL_WINDOWEVENT_LEAVE && !AnyButtonDown(router))
         router.Push(Pointer(Kind::MouseMove, kOutside));
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+          event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+        RawInput input;
+        input.kind = event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ? Kind::FocusLost
+                                                                       : Kind::FocusGained;
+        router.Push(input);
+      }
       break;
     default: break;
   }

@@ -130,6 +130,29 @@ TEST_F(SdlScreenTest, MouseKeysAndTextArriveAsWindowMessages) {
   EXPECT_STREQ(result, L"中文");
 }
 
+// The OS window losing the input focus deactivates the desktop: no window is active or hears
+// the keys until it comes back, and then the window that was active is again.
+TEST_F(SdlScreenTest, TheOsWindowsFocusIsTheDesktopsActivation) {
+  SetActiveWindow(window);
+  const auto focus = [id = SDL_GetWindowID(screen.OsWindow())](Uint8 event) {
+    Push({.window = {.type = SDL_WINDOWEVENT, .windowID = id, .event = event}});
+  };
+  g_log.clear();
+  focus(SDL_WINDOWEVENT_FOCUS_LOST);
+  PushKey(SDL_KEYDOWN, SDLK_a);
+  ASSERT_TRUE(screen.PumpUntilIdle());
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+  EXPECT_EQ(Only(WM_ACTIVATE), std::vector<WPARAM>{WA_INACTIVE});
+  EXPECT_EQ(Only(WM_ACTIVATEAPP), std::vector<WPARAM>{FALSE});
+  EXPECT_TRUE(Only(WM_KEYDOWN).empty());
+  focus(SDL_WINDOWEVENT_FOCUS_GAINED);
+  PushKey(SDL_KEYDOWN, SDLK_a);
+  ASSERT_TRUE(screen.PumpUntilIdle());
+  EXPECT_EQ(GetActiveWindow(), window);
+  EXPECT_EQ(Only(WM_ACTIVATEAPP), (std::vector<WPARAM>{FALSE, TRUE}));
+  EXPECT_EQ(Only(WM_KEYDOWN), std::vector<WPARAM>{'A'});
+}
+
 TEST_F(SdlScreenTest, ClipboardTextIsTradedWithSdlAsUtf8) {
   const std::wstring copied = L"复制 copy";
   ASSERT_TRUE(OpenClipboard(nullptr));
