@@ -141,25 +141,17 @@ void CSkinScroll::OnLButtonDown(UINT, CPoint point) {
   m_ptDragStart = point;
   m_nDragStartPos = m_si.nPos;
   if (!GetParent()) return;
+  // The request and the bar's own step share their numbers (SB_LINEUP .. SB_PAGEDOWN).
+  WORD request = 0;
   switch (part) {
-    case kUpArrow:
-      SendScroll(SB_LINEUP);
-      ScrollBy(SkinScrollGeometry::kLineUp);
-      break;
-    case kDownArrow:
-      SendScroll(SB_LINEDOWN);
-      ScrollBy(SkinScrollGeometry::kLineDown);
-      break;
-    case kPageUp:
-      SendScroll(SB_PAGEUP);
-      ScrollBy(SkinScrollGeometry::kPageUp);
-      break;
-    case kPageDown:
-      SendScroll(SB_PAGEDOWN);
-      ScrollBy(SkinScrollGeometry::kPageDown);
-      break;
-    default: break;  // the thumb waits for the pointer to move
+    case kUpArrow: request = SB_LINEUP; break;
+    case kDownArrow: request = SB_LINEDOWN; break;
+    case kPageUp: request = SB_PAGEUP; break;
+    case kPageDown: request = SB_PAGEDOWN; break;
+    default: return;  // the thumb waits for the pointer to move
   }
+  SendScroll(request);
+  ScrollBy(request);
 }
 
 void CSkinScroll::OnMouseMove(UINT flags, CPoint point) {
