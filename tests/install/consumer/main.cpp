@@ -56,8 +56,7 @@ int main() {
   OwnRowPainter().DrawParts(&dc, CRect(0, 0, 8, 8));
   CTreeItem::DrawGradient(&dc, CRect(0, 0, 8, 8), RGB(0, 0, 0), RGB(0, 0, 70), 1);
   ok = ok && dc.GetPixel(0, 4) == RGB(0, 0, 0) && dc.GetPixel(7, 4) == RGB(0, 0, 70);
-  CMonthCal32 calendar;
-  ok = ok && calendar.IsKindOf(RUNTIME_CLASS(CWnd));
+  ok = ok && CMonthCal32().IsKindOf(RUNTIME_CLASS(CWnd));
   dc.SelectObject(old);
   if (!ok) {
     std::puts("consumer: wrong pixel or run-time class");
