@@ -65,6 +65,8 @@ class CElementButtonSys : public CElementControl {
   int OnMouseLeave() override;
   int OnSetFocus(int gained) override;
   int OnEnable() override;
+  // Only with the environment's keyboard operation on (CGlobalEnv.h): Space and Enter click.
+  int OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
 
  private:
   // Only a mouse release clicks the button, wherever it is; hover shows over focus.

@@ -1,5 +1,8 @@
-// The system button's input: the shared press machine with a click on every release.
+// The system button's input: the shared press machine with a click on every release; and, with
+// the environment's keyboard operation on, Space and Enter.
 #include "button/CElementButtonSys.h"
+
+#include "host/CGlobalEnv.h"
 
 namespace {
 void ShowHandCursor() { ::SetCursor(::LoadCursorW(nullptr, IDC_HAND)); }
@@ -53,6 +56,14 @@ int CElementButtonSys::OnSetFocus(int gained) {
   ShowLook();
   Repaint();
   Notify(gained ? BN_SETFOCUS : BN_KILLFOCUS);
+  return 1;
+}
+
+int CElementButtonSys::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
+  const bool clicks = vk == VK_SPACE || vk == VK_RETURN;
+  if (!clicks || !CGlobalEnv::KeyboardOperation() || !IsEnable())
+    return PassKeyDownOn(vk, repeat, flags);
+  Notify(BN_CLICKED);
   return 1;
 }
 

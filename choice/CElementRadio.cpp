@@ -6,6 +6,7 @@
 
 #include "choice/CRatioGroup.h"
 #include "foundation/CTrellisApp.h"
+#include "host/CGlobalEnv.h"
 #include "host/CThemePalette.h"
 #include "host/ThemeColorRows.h"
 #include "host/ThemeLookup.h"
@@ -174,6 +175,7 @@ int CElementRadio::InitRadioDefaultBmp() {
 int CElementRadio::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!info || !CElementControl::InitObject(name, info)) return 0;
   RegisterMessages(kMessages);
+  if (CGlobalEnv::KeyboardOperation()) RegisterMessage(WM_KEYDOWN);
   if (CElementContainer* parent = info->Parent()) SetLayer(parent->GetLayer() + 1);
   InitRadioDefaultColor();
   InitRadioDefaultBmp();

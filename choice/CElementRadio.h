@@ -92,6 +92,9 @@ class CElementRadio : public CElementControl {
   int OnMouseMove(int x, int y, DWORD flags) override;
   int OnMouseLeave() override;
   int OnSetFocus(int gained) override;
+  // Only with the environment's keyboard operation on (CGlobalEnv.h): Space and Enter click,
+  // the arrows click the next or previous radio of the group and give it the focus.
+  int OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
 
  private:
   friend class CRatioGroup;
@@ -116,6 +119,8 @@ class CElementRadio : public CElementControl {
   // The state whose colours fill the background and draw the caption.
   DWORD ColorLook() const { return ControlLook(GetPress(), IsEnable(), false); }
   void InvalidateCheck() { InvalidContainerRect(0, &m_rcCheck); }
+  // What a completed click does: the group, the check, the notification (last).
+  void Choose();
 
   RADIO_CHECK_STATE m_eCheck = RADIO_UNCHECKED;
   CRect m_rcCheck;  // own coordinates

@@ -1,5 +1,8 @@
 #include "choice/CRatioGroup.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "choice/CElementRadio.h"
 
 const DWORD CRatioGroup::INVALID_SEL_RADIO_ID = 0xFFFFFFFF;
@@ -62,4 +65,14 @@ void CRatioGroup::Unlist(CElementRadio* radio) {
   for (const auto& [id, listed] : m_mapRadio)
     if (listed == radio) return;
   radio->m_setListedBy.erase(this);
+}
+
+CElementRadio* CRatioGroup::Neighbour(const CElementRadio* from, int step) const {
+  std::vector<CElementRadio*> order;
+  for (const auto& [id, radio] : m_mapRadio)
+    if (radio == from || radio->IsEnable()) order.push_back(radio);
+  const auto at = std::find(order.begin(), order.end(), from);
+  if (at == order.end() || order.size() < 2) return nullptr;
+  const auto n = std::ptrdiff_t(order.size());
+  return order[std::size_t((((at - order.begin()) + step) % n + n) % n)];
 }

@@ -40,6 +40,9 @@ class CRatioGroup {
   // Called by a radio that goes: no entry may keep pointing at it.
   void ForgetRadio(CElementRadio* radio);
   void Unlist(CElementRadio* radio);
+  // The enabled radio `step` places from `from` in the order of the ids, wrapping around, for
+  // the arrow keys; null when `from` is not listed or no other radio is enabled.
+  CElementRadio* Neighbour(const CElementRadio* from, int step) const;
 
   std::map<DWORD, CElementRadio*> m_mapRadio;  // by id; not owned
   DWORD m_dwSelID = INVALID_SEL_RADIO_ID;

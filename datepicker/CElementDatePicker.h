@@ -69,6 +69,9 @@ class CElementDatePicker : public CElementControl, public ICalInterop {
   int OnSize(UINT type, int cx, int cy) override;
   int OnLButtonDown(POINT pt) override;
   int OnControlMessage(DWORD fromId, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // Only with the environment's keyboard operation on (CGlobalEnv.h): F4 or Alt+Down on the
+  // focused drop button opens the calendar as the button's click does.
+  int OnChildsProc(CElementContainer* child, UINT msg, WPARAM wParam, LPARAM lParam) override;
   int OnEnable() override;
 
  private:

@@ -1,5 +1,6 @@
-// The date picker's calendar pop-up: opened under the field by a click on the drop button,
-// closed by a pick or by a loss of the focus.
+// The date picker's calendar pop-up: opened under the field by a click on the drop button (or,
+// with the environment's keyboard operation on, by F4 or Alt+Down on it), closed by a pick or
+// by a loss of the focus.
 #include "datepicker/CElementDatePicker.h"
 
 #include "datepicker/CalendarPlacement.h"
@@ -17,6 +18,15 @@ int CElementDatePicker::OnControlMessage(DWORD fromId, UINT msg, WPARAM, LPARAM 
   const auto* header = reinterpret_cast<const NMHDR*>(lParam);
   if (msg == WM_NOTIFY && header && header->code == BN_CLICKED && IsEnable() && !IsCalendarShown())
     OpenCalendar();
+  return 1;
+}
+
+int CElementDatePicker::OnChildsProc(CElementContainer* child, UINT msg, WPARAM wParam,
+                                     LPARAM lParam) {
+  const bool opens = wParam == VK_F4 || (wParam == VK_DOWN && ::GetKeyState(VK_MENU) < 0);
+  if (child != m_pDropButton.p || msg != WM_KEYDOWN || !opens || !CGlobalEnv::KeyboardOperation())
+    return CElementControl::OnChildsProc(child, msg, wParam, lParam);
+  if (IsEnable() && !IsCalendarShown()) OpenCalendar();
   return 1;
 }
 

@@ -6,6 +6,7 @@
 #include "droplist/CDropWnd.h"
 #include "droplist/CElementDropList.h"
 #include "host/CElementHost.h"
+#include "host/CGlobalEnv.h"
 #include "host/ElementWatch.h"
 
 int CElementDropList::OnLButtonDown(POINT pt) {
@@ -78,6 +79,13 @@ int CElementDropList::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
     SkipMsg();
     m_pDropWnd->HandleKey(vk);
     return 1;
+  }
+  // With the environment's keyboard operation on, F4 and Alt+Down open the list as a click
+  // does, and the list tracks the mouse at once; the key is still told below.
+  const bool opens = vk == VK_F4 || (vk == VK_DOWN && ::GetKeyState(VK_MENU) < 0);
+  if (opens && IsEnable() && CGlobalEnv::KeyboardOperation() && TrackDropListWnd()) {
+    ::SetCapture(m_pDropWnd->m_hWnd);
+    if (!Notify(DROPLIST_NM_DROPDOWN)) return 1;
   }
   const int result = CElementContainer::OnKeyDown(vk, repeat, flags);
   // The parent hears the key as a notification whose code is the key; Backspace alone goes as

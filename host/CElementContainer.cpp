@@ -354,6 +354,11 @@ LRESULT CElementContainer::SendMessageW(DWORD id, UINT msg, WPARAM wParam, LPARA
   return target ? target->OnUserMessage(msg, wParam, lParam) : 0;
 }
 
+int CElementContainer::PassKeyDownOn(UINT vk, UINT repeat, UINT flags) {
+  CElementHost* host = GetHost();
+  return host && host->PassOn(this, WM_KEYDOWN, vk, MAKELPARAM(repeat, flags)) ? 1 : 0;
+}
+
 LRESULT CElementContainer::SendControlMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   return m_pParent ? m_pParent->OnControlMessage(m_nID, msg, wParam, lParam) : 0;
 }

@@ -158,6 +158,9 @@ class CElementContainer : public CPropertyObject {
   LRESULT SendMessageW(DWORD id, UINT msg, WPARAM wParam, LPARAM lParam);
   // Reaches the parent's OnControlMessage with this element's id.
   LRESULT SendControlMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // A key that this element registered WM_KEYDOWN for but leaves goes on to the nearest
+  // ancestor that registered it, as though this element had not; 1 when that one handled it.
+  int PassKeyDownOn(UINT vk, UINT repeat, UINT flags);
 
   // The element at a point in this element's coordinates: the shown descendant painted on top
   // there, this element itself, or null outside it.

@@ -151,6 +151,10 @@ bool CElementHost::Deliver(CElementContainer* element, UINT msg, WPARAM wParam, 
   return handled;
 }
 
+bool CElementHost::PassOn(CElementContainer* from, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return from && Deliver(from->GetParent(), msg, wParam, lParam, {0, 0});
+}
+
 bool CElementHost::Dispatch(CElementContainer* target, UINT msg, WPARAM wParam, LPARAM lParam,
                             POINT pt) {
   switch (msg) {

@@ -75,6 +75,9 @@ class CElementHost {
   void Forget(CElementContainer* element, bool keepTimers = false);
   void Skip() { m_bSkip = true; }
   CElementContainer* FindById(DWORD id);
+  // A message that `from` registered but leaves: its nearest ancestor that registered it gets
+  // it, as routing would have delivered it had `from` not registered it. True when handled.
+  bool PassOn(CElementContainer* from, UINT msg, WPARAM wParam, LPARAM lParam);
   // Sends a message to every element's OnBroadcastCommand.
   void Broadcast(UINT msg, WPARAM wParam, LPARAM lParam);
 

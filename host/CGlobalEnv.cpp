@@ -35,6 +35,11 @@ void CGlobalEnv::SetGlobalEnv(CGlobalEnv* env) { Replace(env, true); }
 
 void CGlobalEnv::ResetGlobalEnv() { Replace(nullptr, false); }
 
+bool CGlobalEnv::KeyboardOperation() {
+  const CComPtr<CGlobalEnv> env = GetGlobalEnv();
+  return env && env->GetKeyboardOperation();
+}
+
 LPARAM CGlobalEnv::PackageToLParam(CUnknown* package) {
   m_pLastPackage = package;
   return reinterpret_cast<LPARAM>(package);

@@ -45,6 +45,17 @@ class CGlobalEnv : public CUnknown {
   HWND GetMainWindow() const { return m_hMainWindow; }
   void SetMainWindow(HWND window) { m_hMainWindow = window; }
 
+  // Keyboard operation beyond the controls' own keys, off by default: Space and Enter press a
+  // system button or a radio, the arrows move within a radio group, F4 and Alt+Down open a
+  // closed drop list or the date picker's calendar, and in a tree Left/Right (and -/+) close and
+  // open the focus item and Space cycles its check box. Each does what a click does, with the
+  // click's notifications; every key still reaches the parent as before. Set it before the
+  // controls are initialised: a button or a radio takes keys only when it is on at InitObject.
+  void SetKeyboardOperation(bool on) { m_bKeyboardOperation = on; }
+  bool GetKeyboardOperation() const { return m_bKeyboardOperation; }
+  // Whether the current environment has it on: the one place the controls ask.
+  static bool KeyboardOperation();
+
   // Turns a counted notification package into the LPARAM of its message: the pointer itself.
   // The environment adds a reference and keeps it until the next package or until it goes
   // itself, so a receiver may read the package for as long as its handler runs, even when the
@@ -61,5 +72,6 @@ class CGlobalEnv : public CUnknown {
   CComPtr<IUnknown> m_pPalette;
   CComPtr<IBitmapFactory> m_pBitmapFactory;
   HWND m_hMainWindow = nullptr;
+  bool m_bKeyboardOperation = false;
   CComPtr<CUnknown> m_pLastPackage;
 };

@@ -280,6 +280,10 @@ class CElementTree : public CElementControl, protected CTreeStore {
   void Relayout(bool revealFocus);
   // The next check state of a click on a box.
   static TREE_ITEM_CHECK NextCheckOnClick(TREE_ITEM_CHECK state);
+  // With the environment's keyboard operation on (CGlobalEnv.h): Left and Right (- and +) close
+  // and open the focus item, Space cycles its box, each as a click on the expand or check box
+  // does, NM_CLICK included. False when the tree went while its parent heard of that.
+  bool OperateFocusItem(UINT vk);
 
   // ---- tips (CElementTreeTips.cpp)
   int GetHoverItemTip(_TREE_ITEM_TIP& out) const;

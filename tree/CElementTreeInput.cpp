@@ -315,13 +315,36 @@ int CElementTree::OnKeyDown(UINT vk, UINT, UINT) {
       else scroll(SB_TOP);
       break;
     default:
-      // Not one of the tree's keys: the parent hears it, and the view stays where it is.
+      if (CGlobalEnv::KeyboardOperation() && !OperateFocusItem(vk)) return 1;
+      // Not one of the tree's moves: the parent hears it, and the view stays where it is.
       SendMessageToParent(int(vk), m_nFocusItem, WM_KEYDOWN);
       return 1;
   }
   if (p >= 0 && !IsFocusItemShow()) EnsureFocusItemShow();
   SendMessageToParent(int(vk), m_nFocusItem, WM_KEYDOWN);
   return 1;
+}
+
+bool CElementTree::OperateFocusItem(UINT vk) {
+  const int id = m_nFocusItem;
+  if (!IsItem(id)) return true;
+  const _TREE_ITEM& item = m_vecItems[std::size_t(id)];
+  const bool close = vk == VK_LEFT || vk == VK_SUBTRACT || vk == VK_OEM_MINUS;
+  const bool open = vk == VK_RIGHT || vk == VK_ADD || vk == VK_OEM_PLUS;
+  const TREE_ITEM_CHECK next = NextCheckOnClick(item.eCheck);
+  if ((close || open) && item.nChildCount > 0 && (item.nOpen == 1) != open) {
+    ToggleOpen(id);
+    Relayout(open);
+    InvalidateAll();
+  } else if (vk == VK_SPACE && next != item.eCheck) {
+    SetItemCheck(id, next);
+    ShowCheckChange(id, id);
+  } else {
+    return true;
+  }
+  const ElementWatch alive(*this);
+  SendMessageToParent(NM_CLICK, id, WM_NOTIFY);
+  return alive.Alive();
 }
 
 int CElementTree::OnKeyUp(UINT vk, UINT repeat, UINT flags) {

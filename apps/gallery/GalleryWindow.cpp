@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "apps/gallery/Pages.h"
+#include "host/CGlobalEnv.h"
 
 namespace {
 
@@ -99,12 +100,21 @@ class GalleryWindow::BoardHost : public CElementHostWnd {
   GalleryWindow& m_owner;
 };
 
+namespace {
+void SetKeyboardOperation(bool on) {
+  if (const CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv()) env->SetKeyboardOperation(on);
+}
+}  // namespace
+
 GalleryWindow::GalleryWindow(int boardWidth)
     : m_viewport(std::make_unique<Viewport>(*this)),
       m_column(std::make_unique<BarColumn>(*this)),
       m_boardWnd(std::make_unique<BoardHost>(*this)) {
   const CRect screen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   m_viewport->CreateHost(L"Trellis gallery", screen, WS_POPUP | WS_VISIBLE);
+  // A gallery to use from the keyboard too: on before the controls are made, as they decide
+  // then whether they take keys (CGlobalEnv.h); off again with the window.
+  SetKeyboardOperation(true);
 
   _CONTAINER_INFO info;
   info.SetSize(kBarWidth, screen.Height());
@@ -129,6 +139,7 @@ GalleryWindow::~GalleryWindow() {
   m_board.reset();
   m_bar.ReleaseObject();
   m_column->ReleaseObject();
+  SetKeyboardOperation(false);
 }
 
 CElementHostWnd& GalleryWindow::BoardWindow() { return *m_boardWnd; }
