@@ -94,7 +94,7 @@ int CElementButtonSys::GetTextInfo() {
 int CElementButtonSys::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!CElementControl::InitObject(name, info)) return 0;
   RegisterMessages(kMessages);
-  if (CGlobalEnv::KeyboardOperation()) RegisterMessage(WM_KEYDOWN);
+  RegisterOptionalMessage(WM_KEYDOWN, CGlobalEnv::KeyboardOperation());
   m_bPushed = m_bHover = m_bFocus = m_bFifthImage = FALSE;
   SetShowColor(COLOR_STATE_NORMAL);
   if (CElementContainer* parent = info->Parent()) SetLayer(parent->GetLayer() + 1);

@@ -175,7 +175,7 @@ int CElementRadio::InitRadioDefaultBmp() {
 int CElementRadio::InitObject(const wchar_t* name, _CONTAINER_INFO* info) {
   if (!info || !CElementControl::InitObject(name, info)) return 0;
   RegisterMessages(kMessages);
-  if (CGlobalEnv::KeyboardOperation()) RegisterMessage(WM_KEYDOWN);
+  RegisterOptionalMessage(WM_KEYDOWN, CGlobalEnv::KeyboardOperation());
   if (CElementContainer* parent = info->Parent()) SetLayer(parent->GetLayer() + 1);
   InitRadioDefaultColor();
   InitRadioDefaultBmp();

@@ -24,7 +24,8 @@ CElementContainer::CElementContainer(const CElementContainer& other)
       m_bLookTaken(other.m_bLookTaken),
       m_logFont(other.m_logFont),
       m_colors(other.m_colors),
-      m_setMessages(other.m_setMessages) {}
+      m_setMessages(other.m_setMessages),
+      m_setOptionalMessages(other.m_setOptionalMessages) {}
 
 CElementContainer& CElementContainer::operator=(const CElementContainer& other) {
   if (this == &other) return *this;
@@ -42,6 +43,7 @@ CElementContainer& CElementContainer::operator=(const CElementContainer& other) 
   m_logFont = other.m_logFont;
   m_colors = other.m_colors;
   m_setMessages = other.m_setMessages;
+  m_setOptionalMessages = other.m_setOptionalMessages;
   InvalidContainerRect(0, nullptr);
   return *this;
 }
@@ -336,6 +338,11 @@ void CElementContainer::TakeFrameworkLookNow() const {
 void CElementContainer::RegisterMessage(UINT msg) {
   m_setMessages.insert(msg);
   if (msg == WM_MOUSEMOVE) m_setMessages.insert(WM_MOUSELEAVE);
+}
+
+void CElementContainer::RegisterOptionalMessage(UINT msg, bool taken) {
+  m_setOptionalMessages.insert(msg);
+  if (taken) RegisterMessage(msg);
 }
 
 void CElementContainer::RegisterMessages(std::span<const UINT> msgs) {

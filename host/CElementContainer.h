@@ -152,6 +152,10 @@ class CElementContainer : public CPropertyObject {
   // A control declares the messages it handles in one table and registers them in one call.
   void RegisterMessages(std::span<const UINT> msgs);
   int IsRegistered(UINT msg) const { return m_setMessages.count(msg) != 0; }
+  // A message the element takes only behind a host's option (keyboard operation, say): it is
+  // registered when `taken`; either way the element's handler for it is meant, so the debug
+  // check for handlers of unregistered messages leaves it alone.
+  void RegisterOptionalMessage(UINT msg, bool taken);
   // Stops further processing of the message being handled (defaults, parents, the window).
   void SkipMsg();
   // Reaches the element with that id in the same window, through its OnUserMessage.
@@ -206,4 +210,5 @@ class CElementContainer : public CPropertyObject {
   mutable LOGFONTW m_logFont{};
   mutable ColorTable m_colors;
   std::set<UINT> m_setMessages;
+  std::set<UINT> m_setOptionalMessages;  // see RegisterOptionalMessage
 };

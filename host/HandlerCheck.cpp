@@ -59,7 +59,9 @@ bool IsFrameworkHandler(const HandlerSlot& slot, Address address) {
 void CElementContainer::ReportUnregisteredHandlers() const {
   auto& self = const_cast<CElementContainer&>(*this);
   for (const HandlerSlot& slot : kSlots) {
-    if (IsRegistered(slot.msg) || IsFrameworkHandler(slot, slot.resolve(self))) continue;
+    if (IsRegistered(slot.msg) || m_setOptionalMessages.count(slot.msg) ||
+        IsFrameworkHandler(slot, slot.resolve(self)))
+      continue;
     std::fprintf(stderr, "trellis: element \"%ls\" overrides %s but never registered 0x%04X\n",
                  self.GetName() ? self.GetName() : L"", slot.name, slot.msg);
   }
