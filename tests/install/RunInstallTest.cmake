@@ -1,7 +1,7 @@
 # Installs the build into a scratch prefix, then builds and runs programs against it, each
 # once through find_package and once through pkg-config: the consumer (which checks a pixel
-# and the installed themes) and, when EXAMPLE_DIR is given, the README's example host, whose
-# headless picture must match its golden image.
+# and the installed themes) and, when EXAMPLES_DIR is given, each example host in it (a folder
+# whose program has the folder's name), whose headless picture must match its golden image.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK_DIR})
 
@@ -39,12 +39,19 @@ build_both(consumer ${SOURCE_DIR} consumer trellis)
 run("the find_package consumer" ${WORK_DIR}/consumer-cmake)
 run("the pkg-config consumer" ${WORK_DIR}/consumer-pc)
 
-if(EXAMPLE_DIR)
-  build_both(example ${EXAMPLE_DIR} minimal_host trellis-window)
-  foreach(kind IN ITEMS cmake pc)
-    run("the example built with ${kind}" ${WORK_DIR}/example-${kind}
-      --png ${WORK_DIR}/example-${kind}.png)
-    run("comparing the ${kind} example's picture" ${COMPARE_GOLDEN}
-      ${WORK_DIR}/example-${kind}.png examples/minimal_host)
+if(EXAMPLES_DIR)
+  file(GLOB examples LIST_DIRECTORIES true ${EXAMPLES_DIR}/*)
+  foreach(dir IN LISTS examples)
+    if(NOT IS_DIRECTORY ${dir})
+      continue()
+    endif()
+    cmake_path(GET dir FILENAME name)
+    build_both(${name} ${dir} ${name} trellis-window)
+    foreach(kind IN ITEMS cmake pc)
+      run("${name} built with ${kind}" ${WORK_DIR}/${name}-${kind}
+        --png ${WORK_DIR}/${name}-${kind}.png)
+      run("comparing the picture of ${name} built with ${kind}" ${COMPARE_GOLDEN}
+        ${WORK_DIR}/${name}-${kind}.png examples/${name})
+    endforeach()
   endforeach()
 endif()
