@@ -12,38 +12,44 @@ constexpr COLORREF kStatusColour = RGB(0x40, 0x40, 0x40);
 const CRect kTitle(16, 10, 340, 30);
 const CRect kStatus(16, 118, 340, 138);
 
-// The creation record of a child: its place in the parent, its id, its style and its parent.
-_CONTAINER_INFO ChildInfo(CElementContainer* parent, const CRect& place, DWORD id,
-                          ULONG_PTR style, const wchar_t* text) {
-  _CONTAINER_INFO info;
-  info.SetPosition(place.left, place.top);
-  info.SetSize(place.Width(), place.Height());
-  info.SetId(id);
-  info.SetStyle(style);
-  info.SetText(text);
-  info.SetParent(parent);
-  return info;
-}
-
 }  // namespace
 
 int HostPanel::Create(CElementContainer* root) {
-  _CONTAINER_INFO info = ChildInfo(root, CRect(0, 0, kWidth, kHeight), 0, 0, nullptr);
-  if (!InitObject(L"panel", &info)) return 0;
+  // Each element gets a creation record, read once by InitObject: its place and size in its
+  // parent, its id, its style bits, its first text and its parent. Unset words are 0.
+  _CONTAINER_INFO panel;
+  panel.SetSize(kWidth, kHeight);
+  panel.SetParent(root);
+  if (!InitObject(L"panel", &panel)) return 0;
   RegisterMessage(WM_PAINT);  // only registered messages reach an element's handlers
 
   m_name = new CElementEdit;
-  info = ChildInfo(this, CRect(16, 40, 216, 64), kNameId, 0, L"Ada");
-  m_name->InitObject(L"name", &info);
+  _CONTAINER_INFO name;
+  name.SetPosition(16, 40);
+  name.SetSize(200, 24);
+  name.SetId(kNameId);
+  name.SetText(L"Ada");
+  name.SetParent(this);
+  m_name->InitObject(L"name", &name);
 
   m_copy = new CElementCheckBox;
-  info = ChildInfo(this, CRect(16, 78, 216, 100), kCopyId, ELEMENT_STYLE_CHECKBOX,
-                   L"Send me a copy");
-  m_copy->InitObject(L"copy", &info);
+  _CONTAINER_INFO copy;
+  copy.SetPosition(16, 78);
+  copy.SetSize(200, 22);
+  copy.SetId(kCopyId);
+  copy.SetStyle(ELEMENT_STYLE_CHECKBOX);
+  copy.SetText(L"Send me a copy");
+  copy.SetParent(this);
+  m_copy->InitObject(L"copy", &copy);
 
   m_send = new CElementButtonSys;
-  info = ChildInfo(this, CRect(232, 38, 342, 66), kSendId, 0, L"Send");
-  m_send->InitObject(L"send", &info);
+  _CONTAINER_INFO send;
+  send.SetPosition(232, 38);
+  send.SetSize(110, 28);
+  send.SetId(kSendId);
+  send.SetText(L"Send");
+  send.SetParent(this);
+  m_send->InitObject(L"send", &send);
   return 1;
 }
 
