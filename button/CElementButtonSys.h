@@ -4,7 +4,8 @@
 //
 // It tells its parent WM_NOTIFY with an NMHDR of code BN_CLICKED on every left-button release
 // while enabled (wherever the pointer is: there is no hit test), BN_SETFOCUS and BN_KILLFOCUS.
-// There is no keyboard handling. Each is the last thing its handler does (ElementWatch.h).
+// It takes no keys unless the environment's keyboard operation is on (CGlobalEnv.h): then Space
+// and Enter click it. Each notice is the last thing its handler does (ElementWatch.h).
 //
 // What each event shows (a disabled button takes none of the input events):
 //

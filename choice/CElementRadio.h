@@ -4,7 +4,8 @@
 // the radio's own table or, failing that, from a table all radios share, filled from the theme
 // palette's "Radio.bmp.*" keys. A completed click checks the radio (it never unchecks it), tells
 // its group, then the parent: WM_NOTIFY with an NMHDR of code 0. Only the mouse and SetCheck
-// change the check; there is no keyboard handling.
+// change the check, unless the environment's keyboard operation is on (CGlobalEnv.h): then
+// Space and Enter click the radio and the arrows choose the next one of its group.
 //
 // Groups and radios point at each other with plain pointers and neither owns the other. Each
 // side unhooks itself from the other when it goes, so either may be destroyed first.

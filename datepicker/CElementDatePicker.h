@@ -1,7 +1,9 @@
 // A windowless date field: a framed box showing one date as "year-month-day" and, at its right
 // edge, a drop button (a CElementButtonSys) whose click opens a month calendar pop-up
 // (CMonthCal32). The date is one integer, year * 10000 + month * 100 + day (DateValue.h); it
-// changes only through the calendar and SetDate. There is no keyboard handling.
+// changes only through the calendar and SetDate. It takes no keys of its own; with the
+// environment's keyboard operation on (CGlobalEnv.h), F4 or Alt+Down on the focused drop button
+// opens the calendar, and Space or Enter there clicks the button.
 //
 // What happens, and what the parent hears (WM_NOTIFY with an NMHDR of the picker's id):
 //

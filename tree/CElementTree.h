@@ -8,9 +8,11 @@
 //   press on the text or beside   focus moves, no notice           closes the old focus's branch
 //                                                                  and notifies NM_CLICK)
 //   double click on the text      focus, open / close, NM_DBLCLK  as a single press
-//   double click on a button      open / close, NM_DBLCLK
-//   keys (arrows, pages, ends)    focus moves and stays on screen; WM_KEYDOWN with the key code
-//                                 unless the key only scrolled
+//   double click on a button      its first press opens / closes and sends NM_CLICK; the second
+//                                 closes / opens again and sends NM_DBLCLK
+//   keys (arrows, pages, ends)    focus moves and stays on screen; WM_KEYDOWN with the key code,
+//                                 except an Up or Down that scrolled to follow the focus or
+//                                 brought it back on screen, and a move that cannot move
 //   pointer resting 500 ms        -                               the item's tip, or its whole
 //                                                                  text when cut
 //   wheel, scroll bar             three rows a notch; the bar reports its first row
