@@ -48,7 +48,7 @@ class CElementControl : public CElementContainer {
   // control with several parts answers with its own.
   virtual PressPart PressPartAt(POINT pt) const;
   // Repaints after a look change: the whole element. A control with many parts may repaint
-  // only the parts the step names.
+  // only those whose look changed: the step's hotBefore and the machine's hot and active.
   virtual void OnPressLookChanged(const PressStep& step);
   // The colour state the control shows now: a pure function of its flags.
   DWORD GetLook() const { return ControlLook(m_press, IsEnable(), IsFocus()); }

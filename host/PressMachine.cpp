@@ -4,7 +4,6 @@
 PressStep PressMachine::On(PressEvent event, bool enabled, PressPart part, DWORD keys) {
   PressStep step;
   step.hotBefore = m_nHot;
-  step.activeBefore = m_nActive;
   if (!enabled && event != PressEvent::Cancel) {
     step.ignored = true;
     return step;

@@ -89,9 +89,8 @@ struct PressStep {
   bool takeCapture = false;
   bool releaseCapture = false;
   bool click = false;
-  bool changed = false;         // a part's look changed: repaint hot/active before and after
-  PressPart hotBefore = kNoPart;
-  PressPart activeBefore = kNoPart;
+  bool changed = false;         // a part's look changed: repaint
+  PressPart hotBefore = kNoPart;  // the hot part before the event, to repaint it alone
   UINT startRepeat = 0;         // (re)start the repeat timer with this period, in ms
   bool stopRepeat = false;      // stop the repeat timer
   bool repeat = false;          // do the held part's action again
