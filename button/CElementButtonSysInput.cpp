@@ -60,8 +60,7 @@ int CElementButtonSys::OnSetFocus(int gained) {
 }
 
 int CElementButtonSys::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
-  const bool clicks = vk == VK_SPACE || vk == VK_RETURN;
-  if (!clicks || !CGlobalEnv::KeyboardOperation() || !IsEnable())
+  if (!CGlobalEnv::IsPressKey(vk) || !CGlobalEnv::KeyboardOperation() || !IsEnable())
     return PassKeyDownOn(vk, repeat, flags);
   Notify(BN_CLICKED);
   return 1;

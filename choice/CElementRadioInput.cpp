@@ -52,7 +52,7 @@ void CElementRadio::Choose() {
 
 int CElementRadio::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
   if (!CGlobalEnv::KeyboardOperation() || !IsEnable()) return PassKeyDownOn(vk, repeat, flags);
-  if (vk == VK_SPACE || vk == VK_RETURN) {
+  if (CGlobalEnv::IsPressKey(vk)) {
     Choose();
     return 1;
   }

@@ -23,8 +23,8 @@ int CElementDatePicker::OnControlMessage(DWORD fromId, UINT msg, WPARAM, LPARAM 
 
 int CElementDatePicker::OnChildsProc(CElementContainer* child, UINT msg, WPARAM wParam,
                                      LPARAM lParam) {
-  const bool opens = wParam == VK_F4 || (wParam == VK_DOWN && ::GetKeyState(VK_MENU) < 0);
-  if (child != m_pDropButton.p || msg != WM_KEYDOWN || !opens || !CGlobalEnv::KeyboardOperation())
+  if (child != m_pDropButton.p || msg != WM_KEYDOWN || !CGlobalEnv::IsOpenKey(UINT(wParam)) ||
+      !CGlobalEnv::KeyboardOperation())
     return CElementControl::OnChildsProc(child, msg, wParam, lParam);
   if (IsEnable() && !IsCalendarShown()) OpenCalendar();
   return 1;

@@ -82,8 +82,8 @@ int CElementDropList::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
   }
   // With the environment's keyboard operation on, F4 and Alt+Down open the list as a click
   // does, and the list tracks the mouse at once; the key is still told below.
-  const bool opens = vk == VK_F4 || (vk == VK_DOWN && ::GetKeyState(VK_MENU) < 0);
-  if (opens && IsEnable() && CGlobalEnv::KeyboardOperation() && TrackDropListWnd()) {
+  if (CGlobalEnv::IsOpenKey(vk) && IsEnable() && CGlobalEnv::KeyboardOperation() &&
+      TrackDropListWnd()) {
     ::SetCapture(m_pDropWnd->m_hWnd);
     if (!Notify(DROPLIST_NM_DROPDOWN)) return 1;
   }

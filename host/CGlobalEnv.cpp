@@ -3,6 +3,7 @@
 #include "host/CPngBitmapFactory.h"
 #include "host/CThemePalette.h"
 #include "host/ThemeFiles.h"
+#include "platform/win32/WinInput.h"
 
 namespace {
 
@@ -38,6 +39,12 @@ void CGlobalEnv::ResetGlobalEnv() { Replace(nullptr, false); }
 bool CGlobalEnv::KeyboardOperation() {
   const CComPtr<CGlobalEnv> env = GetGlobalEnv();
   return env && env->GetKeyboardOperation();
+}
+
+bool CGlobalEnv::IsPressKey(UINT vk) { return vk == VK_SPACE || vk == VK_RETURN; }
+
+bool CGlobalEnv::IsOpenKey(UINT vk) {
+  return vk == VK_F4 || (vk == VK_DOWN && ::GetKeyState(VK_MENU) < 0);
 }
 
 LPARAM CGlobalEnv::PackageToLParam(CUnknown* package) {

@@ -55,6 +55,10 @@ class CGlobalEnv : public CUnknown {
   bool GetKeyboardOperation() const { return m_bKeyboardOperation; }
   // Whether the current environment has it on: the one place the controls ask.
   static bool KeyboardOperation();
+  // Its keys that several controls share, named once: Space and Enter press a button or a
+  // radio; F4 and Alt+Down open a drop list's or a date picker's pop-up.
+  static bool IsPressKey(UINT vk);
+  static bool IsOpenKey(UINT vk);
 
   // Turns a counted notification package into the LPARAM of its message: the pointer itself.
   // The environment adds a reference and keeps it until the next package or until it goes
