@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,13 +34,20 @@ class CThemePalette : public CUnknown {
 
   // Reads a theme file; relative image paths in it are from the file's folder. A file with a
   // bad line, or a font or image that cannot be made, is refused whole and the palette keeps the
-  // theme it had.
+  // theme it had. A theme this palette loaded before (the same text, images from the same
+  // folder) comes back with the objects it had, its images not read again.
   std::optional<ThemeError> LoadFile(const std::filesystem::path& file);
   // The same for theme text already in memory (UTF-8).
   std::optional<ThemeError> LoadText(std::string_view text, const std::filesystem::path& imageDir);
 
  private:
+  // A theme's source: its image folder and its text.
+  std::string m_strSource;
   std::unique_ptr<ThemeTable> m_pTable;
   // Themes replaced by a reload, kept for the objects they handed out.
-  std::vector<std::unique_ptr<ThemeTable>> m_vecRetired;
+  struct Retired {
+    std::string strSource;
+    std::unique_ptr<ThemeTable> pTable;
+  };
+  std::vector<Retired> m_vecRetired;
 };
