@@ -9,6 +9,7 @@ packages=(
   libfreetype-dev libfontconfig-dev libpng-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei
+  doxygen
 )
 
 missing=()
