@@ -1,4 +1,5 @@
-// Where the radio's box and caption go, as a plain function the tests run without a screen.
+/// @file
+/// Where the radio's box and caption go, as a plain function the tests run without a screen.
 #pragma once
 
 #include "platform/mfc/CRect.h"
@@ -10,9 +11,9 @@ struct Layout {
   CRect rcText;
 };
 
-// The box at the left, as wide as its bitmap and vertically centred when the control is taller
-// than it (else it keeps the control's full height); the caption one pixel right of it to the
-// right edge. Without a bitmap size the box and the caption both cover the whole control.
+/// The box at the left, as wide as its bitmap and vertically centred when the control is taller
+/// than it (else it keeps the control's full height); the caption one pixel right of it to the
+/// right edge. Without a bitmap size the box and the caption both cover the whole control.
 inline Layout LayoutCheckText(int cx, int cy, const SIZE* box) {
   Layout layout{CRect(0, 0, cx, cy), CRect(0, 0, cx, cy)};
   if (!box) return layout;

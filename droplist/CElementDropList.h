@@ -1,29 +1,32 @@
-// A windowless drop list: a list of strings, one item-data value for each, a current
-// selection, and a one-line face (frame, the text centred, a separator and a down arrow at the
-// right). A click on the face opens the drop window (CDropWnd), a real pop-up listing the
-// strings; choosing a row there makes it the selection and the face's text and tells the
-// parent. The face is always 18 pixels high.
-//
-//   event                         what happens                            parent hears (WM_NOTIFY)
-//   press on the face             the face looks pushed; the pop-up       DROPLIST_NM_DROPDOWN,
-//                                 opens (or, open, closes)                only when it opened
-//   drag onto the pop-up          its rows follow the pointer
-//   release                       the pop-up takes the mouse capture; on a
-//                                 row after a drag, that row is chosen
-//   a row chosen in the pop-up    selection and text follow it            DROPLIST_NM_SELECT,
-//                                                                         DROPLIST_NM_SELECTDONE
-//   key, pop-up open              the pop-up's keys (CDropWnd.h)
-//   key, pop-up closed            nothing                                 the key as the code;
-//                                                                         Backspace as WM_KEYDOWN
-//   wheel, pop-up open            the pop-up scrolls; the current row stays on its item
-//   focus lost, or the window's   the pop-up closes
-//   keyboard focus lost
-// Opening shows the current selection and tells nobody. Items, their data and the selection
-// stay together through inserts and deletes.
-//
-// Each control owns its drop window and destroys it when it goes; a copy makes its own when it
-// first opens. The code is split: CElementDropList.cpp (life cycle, items, defaults),
-// CElementDropListInput.cpp (mouse, keys, opening), CElementDropListPaint.cpp.
+/// @class CElementDropList
+/// A windowless drop list: a list of strings, one item-data value for each, a current
+/// selection, and a one-line face (frame, the text centred, a separator and a down arrow at the
+/// right). A click on the face opens the drop window (CDropWnd), a real pop-up listing the
+/// strings; choosing a row there makes it the selection and the face's text and tells the
+/// parent. The face is always 18 pixels high.
+///
+/// @code{.unparsed}
+///  event                         what happens                            parent hears (WM_NOTIFY)
+///  press on the face             the face looks pushed; the pop-up       DROPLIST_NM_DROPDOWN,
+///                                opens (or, open, closes)                only when it opened
+///  drag onto the pop-up          its rows follow the pointer
+///  release                       the pop-up takes the mouse capture; on a
+///                                row after a drag, that row is chosen
+///  a row chosen in the pop-up    selection and text follow it            DROPLIST_NM_SELECT,
+///                                                                        DROPLIST_NM_SELECTDONE
+///  key, pop-up open              the pop-up's keys (CDropWnd.h)
+///  key, pop-up closed            nothing                                 the key as the code;
+///                                                                        Backspace as WM_KEYDOWN
+///  wheel, pop-up open            the pop-up scrolls; the current row stays on its item
+///  focus lost, or the window's   the pop-up closes
+///  keyboard focus lost
+/// @endcode
+/// Opening shows the current selection and tells nobody. Items, their data and the selection
+/// stay together through inserts and deletes.
+///
+/// Each control owns its drop window and destroys it when it goes; a copy makes its own when it
+/// first opens. The code is split: CElementDropList.cpp (life cycle, items, defaults),
+/// CElementDropListInput.cpp (mouse, keys, opening), CElementDropListPaint.cpp.
 #pragma once
 
 #include <atomic>
@@ -39,13 +42,13 @@
 class CDropWnd;
 class CLightCanvas;
 
-// WM_NOTIFY codes the drop list sends its parent.
+/// WM_NOTIFY codes the drop list sends its parent.
 constexpr UINT DROPLIST_NM_DROPDOWN = 1;
 constexpr UINT DROPLIST_NM_SELECT = 8;
 constexpr UINT DROPLIST_NM_SELECTDONE = 0;
 
-// The parts of the pop-up whose palette key SetDropWndClr sets. Fixed to int, so that every
-// value a host passes is one (those beyond the last are ignored).
+/// The parts of the pop-up whose palette key SetDropWndClr sets. Fixed to int, so that every
+/// value a host passes is one (those beyond the last are ignored).
 enum ELEMENTDROPWND_CLR : int {
   DROPWND_CLR_BACKGROUND = 0,
   DROPWND_CLR_ITEM_NORMAL = 1,
@@ -57,7 +60,7 @@ enum ELEMENTDROPWND_CLR : int {
 class CElementDropList : public CElementControl {
  public:
   struct DROP_LIST_BMP_ID_INFO {
-    UINT nBmpID;  // a bitmap resource of the library
+    UINT nBmpID;  ///< a bitmap resource of the library
     COLORREF clrTransparent;
   };
   struct DROP_LIST_BMP_INFO {
@@ -65,33 +68,33 @@ class CElementDropList : public CElementControl {
     COLORREF clrTransparent;
   };
   struct DROP_LIST_COLOR_KEY {
-    DWORD dwKind;    // COLOR_PART_*
-    DWORD dwStatus;  // COLOR_STATE_*
+    DWORD dwKind;    ///< COLOR_PART_*
+    DWORD dwStatus;  ///< COLOR_STATE_*
   };
   using BitmapTable = std::map<DWORD, DROP_LIST_BMP_INFO>;
 
-  // The names also as members, for code that spells them through the class.
+  /// The names also as members, for code that spells them through the class.
   using ELEMENTDROPWND_CLR = ::ELEMENTDROPWND_CLR;
   using enum ::ELEMENTDROPWND_CLR;
 
   static constexpr int INVALID_SEL_INDEX = -1;
   static constexpr int kFaceHeight = 18;
 
-  // The arrow's bitmap resource for each state, and the palette key of each default colour.
+  /// The arrow's bitmap resource for each state, and the palette key of each default colour.
   static const std::pair<DWORD, DROP_LIST_BMP_ID_INFO> sm_pairDropListStatusDefaultBmp[5];
   static const std::pair<DROP_LIST_COLOR_KEY, const wchar_t*> sm_pairDropListColorDefault[15];
-  // The shared default bitmaps, which it owns, and the count of live drop lists that keeps
-  // them: loaded by the first initialisation, freed when the last drop list goes.
+  /// The shared default bitmaps, which it owns, and the count of live drop lists that keeps
+  /// them: loaded by the first initialisation, freed when the last drop list goes.
   static SharedBitmapTable<DWORD, DROP_LIST_BMP_INFO> sm_defaultBmp;
-  static BitmapTable& sm_mapDropListStatusDefaultBmp;  // sm_defaultBmp's table
-  static std::atomic<UINT>& m_nRef;                    // sm_defaultBmp's count
+  static BitmapTable& sm_mapDropListStatusDefaultBmp;  ///< sm_defaultBmp's table
+  static std::atomic<UINT>& m_nRef;                    ///< sm_defaultBmp's count
 
   static constexpr UINT DROPLIST_NM_DROPDOWN = ::DROPLIST_NM_DROPDOWN;
   static constexpr UINT DROPLIST_NM_SELECT = ::DROPLIST_NM_SELECT;
   static constexpr UINT DROPLIST_NM_SELECTDONE = ::DROPLIST_NM_SELECTDONE;
 
   CElementDropList();
-  // A copy has the same items, data, selection and looks, and no drop window yet.
+  /// A copy has the same items, data, selection and looks, and no drop window yet.
   CElementDropList(const CElementDropList& other);
   CElementDropList& operator=(const CElementDropList& other);
   ~CElementDropList() override;
@@ -99,11 +102,11 @@ class CElementDropList : public CElementControl {
   int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;
 
   // ---- items; an index out of range or a null text is refused with -1 and changes nothing
-  // Appends; the new item's index.
+  /// Appends; the new item's index.
   int AddString(const wchar_t* text);
-  // Before the item at nIndex; -1 or the count append. The new item's index.
+  /// Before the item at nIndex; -1 or the count append. The new item's index.
   int InsertString(int nIndex, const wchar_t* text);
-  // The items left.
+  /// The items left.
   int DeleteString(unsigned int nIndex);
   int GetCount() const { return int(m_vecItem.size()); }
   const std::wstring& GetItemText(int nIndex) const;
@@ -112,22 +115,22 @@ class CElementDropList : public CElementControl {
   // sets the text to the item's and repaints the text area. Returns 0.
   int GetCurSel() const { return m_nCurSel; }
   int SetCurSel(int nIndex);
-  // 0 in every case; nothing is stored for an index out of range.
+  /// 0 in every case; nothing is stored for an index out of range.
   int SetItemData(int nIndex, unsigned long dwData);
-  // 0 when nothing is stored under the index.
+  /// 0 when nothing is stored under the index.
   unsigned long GetItemData(int nIndex) const;
 
-  // The most rows the pop-up shows at once; below 1 it shows one.
+  /// The most rows the pop-up shows at once; below 1 it shows one.
   void SetDropPageCount(int n) { m_nDropPageCount = n; }
   int GetDropPageCount() const { return m_nDropPageCount; }
-  // Reads the default colours and the shared bitmaps again.
+  /// Reads the default colours and the shared bitmaps again.
   void ResetColorAndBitmap();
-  // The palette key of a part of the pop-up; applies from its next painting. Nothing before
-  // InitObject or for a value beyond DROPWND_CLR_TEXT_SELECTED.
+  /// The palette key of a part of the pop-up; applies from its next painting. Nothing before
+  /// InitObject or for a value beyond DROPWND_CLR_TEXT_SELECTED.
   void SetDropWndClr(ELEMENTDROPWND_CLR eWhich, const wchar_t* key);
   static COLORREF GetColorEx(const wchar_t* key);
 
-  // The pop-up, for hosts and tests; null before InitObject (or a copy's first opening).
+  /// The pop-up, for hosts and tests; null before InitObject (or a copy's first opening).
   CDropWnd* GetDropWnd() const { return m_pDropWnd.get(); }
   bool IsDropped() const;
 
@@ -144,37 +147,37 @@ class CElementDropList : public CElementControl {
   int OnSetFocus(int gained) override;
   int OnSetWndFocus(int gained) override;
   int OnEnable() override;
-  // The host window going closes the pop-up.
+  /// The host window going closes the pop-up.
   int OnBroadcastCommand(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-  // Makes the drop window (its element and its platform window) when there is none. 0 when it
-  // cannot be made.
+  /// Makes the drop window (its element and its platform window) when there is none. 0 when it
+  /// cannot be made.
   virtual int InitDropWnd();
-  // The drop window calls it with the chosen row: the selection and text follow, the parent
-  // hears DROPLIST_NM_SELECT then DROPLIST_NM_SELECTDONE. The parent may destroy the control
-  // while it handles them.
+  /// The drop window calls it with the chosen row: the selection and text follow, the parent
+  /// hears DROPLIST_NM_SELECT then DROPLIST_NM_SELECTDONE. The parent may destroy the control
+  /// while it handles them.
   virtual void OnDropListSelected(int nIndex);
 
-  // Lays out the arrow and text areas for a face of cx by cy. 0 when there is no bitmap to size
-  // the arrow by: both areas then cover the face.
+  /// Lays out the arrow and text areas for a face of cx by cy. 0 when there is no bitmap to size
+  /// the arrow by: both areas then cover the face.
   int ResetArrowTextRect(const unsigned int& cx, const unsigned int& cy);
-  // Opens the pop-up; 0 when it cannot.
+  /// Opens the pop-up; 0 when it cannot.
   int TrackDropListWnd();
-  // Where the pop-up of `height` goes, in its parent's (the desktop's) client coordinates: as
-  // wide as the control, below it overlapping its bottom border by a pixel, or above it when
-  // the desktop has no room below. Without a host window the control counts as an empty
-  // rectangle. Returns 1.
+  /// Where the pop-up of `height` goes, in its parent's (the desktop's) client coordinates: as
+  /// wide as the control, below it overlapping its bottom border by a pixel, or above it when
+  /// the desktop has no room below. Without a host window the control counts as an empty
+  /// rectangle. Returns 1.
   int QueryDropWndTrackRect(CRect& rc, const unsigned int& height) const;
-  // The pop-up's height for the items and page count now.
+  /// The pop-up's height for the items and page count now.
   unsigned int PopupHeight() const;
-  // Closes the pop-up when it is open.
+  /// Closes the pop-up when it is open.
   void CloseDropListWnd();
-  // In screen coordinates, through the control's own host window. 0 without one.
+  /// In screen coordinates, through the control's own host window. 0 without one.
   int GetContainerScreenRect(CRect& rc) const;
-  // Whether a focus change leaves the focus inside this control (its own children).
+  /// Whether a focus change leaves the focus inside this control (its own children).
   bool FocusStaysInside() const;
 
-  CRect m_rcArrow;  // own coordinates
+  CRect m_rcArrow;  ///< own coordinates
   CRect m_rcText;
 
  private:
@@ -183,18 +186,18 @@ class CElementDropList : public CElementControl {
   int DrawArrow(CLightCanvas& canvas);
   int DrawTextW(CLightCanvas& canvas);
   const DROP_LIST_BMP_INFO* FindStatusBmp(DWORD state) const;
-  // A point of this control in the open pop-up's client coordinates, and whether it lies in
-  // the pop-up.
+  /// A point of this control in the open pop-up's client coordinates, and whether it lies in
+  /// the pop-up.
   std::pair<POINT, bool> DropWndPoint(POINT pt) const;
-  // Hands a mouse message at a point of this control to the open pop-up.
+  /// Hands a mouse message at a point of this control to the open pop-up.
   void ForwardToDropWnd(UINT msg, POINT pt, DWORD flags);
-  // Shows an item just inserted (text given; index -1 appended) or deleted (text null) in the
-  // open pop-up, so that a row chosen there is the item it shows.
+  /// Shows an item just inserted (text given; index -1 appended) or deleted (text null) in the
+  /// open pop-up, so that a row chosen there is the item it shows.
   void ShowItemChange(int index, const wchar_t* inserted);
-  // Sends a notification; false when the parent destroyed this control while handling it.
+  /// Sends a notification; false when the parent destroyed this control while handling it.
   bool Notify(UINT code);
-  // The face: pushed while the press lasts, dragged off it too; focused from a release on it
-  // until the pointer moves, then hover; normal once the pointer leaves, focus or not.
+  /// The face: pushed while the press lasts, dragged off it too; focused from a release on it
+  /// until the pointer moves, then hover; normal once the pointer leaves, focus or not.
   static constexpr PressPolicy kPressPolicy{.click = PressPolicy::Click::ReleaseInside,
                                             .pushedWhileHeld = true,
                                             .focusAfterClickOnly = true};
@@ -204,9 +207,9 @@ class CElementDropList : public CElementControl {
 
   std::unique_ptr<CDropWnd> m_pDropWnd;
   std::vector<std::wstring> m_vecItem;
-  // The record InitObject was given, while InitObject runs; null otherwise.
+  /// The record InitObject was given, while InitObject runs; null otherwise.
   _CONTAINER_INFO* m_pCreateInfo = nullptr;
-  BitmapTable m_mapStatusBmp;  // not owned; consulted before the shared table
+  BitmapTable m_mapStatusBmp;  ///< not owned; consulted before the shared table
   int m_nCurSel = INVALID_SEL_INDEX;
   std::map<unsigned int, unsigned long> m_mapItemData;
   int m_nDropPageCount = 20;

@@ -1,6 +1,7 @@
-// A check box: the framework's plain control made with ELEMENT_STYLE_CHECKBOX in the style word
-// of its creation record. A click or the space bar toggles it, it shows hover, press and focus,
-// and it tells its parent WM_COMMAND with BN_CLICKED.
+/// @class CElementCheckBox
+/// A check box: the framework's plain control made with ELEMENT_STYLE_CHECKBOX in the style word
+/// of its creation record. A click or the space bar toggles it, it shows hover, press and focus,
+/// and it tells its parent WM_COMMAND with BN_CLICKED.
 #pragma once
 
 #include "host/CElementControl.h"

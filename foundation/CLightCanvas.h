@@ -1,6 +1,7 @@
-// The library's drawing aid: a PaintCanvas (host/PaintCanvas.h, where every operation is
-// described) that is also a counted object, with Restore in the slot after the counted base's.
-// Painters build it on the stack over a CMemDC and let it go; Restore runs again on the way out.
+/// @class CLightCanvas
+/// The library's drawing aid: a PaintCanvas (host/PaintCanvas.h, where every operation is
+/// described) that is also a counted object, with Restore in the slot after the counted base's.
+/// Painters build it on the stack over a CMemDC and let it go; Restore runs again on the way out.
 #pragma once
 
 #include "host/CUnknown.h"

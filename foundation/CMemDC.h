@@ -1,5 +1,6 @@
-// The library's memory DC: an OffscreenDC (host/OffscreenDC.h, where buffering is described)
-// under the name painters and hosts use.
+/// @class CMemDC
+/// The library's memory DC: an OffscreenDC (host/OffscreenDC.h, where buffering is described)
+/// under the name painters and hosts use.
 #pragma once
 
 #include "host/OffscreenDC.h"

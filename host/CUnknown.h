@@ -1,9 +1,10 @@
-// The counted base of every element, canvas and notification package. It belongs to the element
-// framework, whose classes derive from it, so it lives here, below the library that uses it.
-//
-// Slot order is part of the contract with the host framework, which calls the slots after the
-// destructor by position: QueryInterface, AddRef, Release, the deleting destructor, GetUnknown,
-// GetName, SetName.
+/// @class CUnknown
+/// The counted base of every element, canvas and notification package. It belongs to the element
+/// framework, whose classes derive from it, so it lives here, below the library that uses it.
+///
+/// Slot order is part of the contract with the host framework, which calls the slots after the
+/// destructor by position: QueryInterface, AddRef, Release, the deleting destructor, GetUnknown,
+/// GetName, SetName.
 #pragma once
 
 #include <atomic>
@@ -14,11 +15,11 @@ template <class I>
 class CUnknownTmp : public I {
  public:
   CUnknownTmp() = default;
-  // A copy is a new object: it starts with no references of its own.
+  /// A copy is a new object: it starts with no references of its own.
   CUnknownTmp(const CUnknownTmp&) : I() {}
   CUnknownTmp& operator=(const CUnknownTmp&) { return *this; }
 
-  // Only IID_IUnknown is answered; anything else fails with E_FAIL and leaves *ppv alone.
+  /// Only IID_IUnknown is answered; anything else fails with E_FAIL and leaves *ppv alone.
   HRESULT QueryInterface(REFIID riid, void** ppv) override {
     if (!ppv || !IsEqualIID(riid, IID_IUnknown)) return E_FAIL;
     AddRef();
@@ -54,5 +55,5 @@ class CUnknown : public CUnknownTmp<IUnknown> {
   virtual int SetName(const wchar_t* name);
 
  private:
-  wchar_t* m_pName = nullptr;  // owned; null until set
+  wchar_t* m_pName = nullptr;  ///< owned; null until set
 };

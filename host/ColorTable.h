@@ -1,6 +1,7 @@
-// An element's colours, one for each pair of a part flag and a state flag. A pair nobody has
-// set reads as the framework's default for it, taken from the theme when the element first uses
-// its colours or font.
+/// @class ColorTable
+/// An element's colours, one for each pair of a part flag and a state flag. A pair nobody has
+/// set reads as the framework's default for it, taken from the theme when the element first uses
+/// its colours or font.
 #pragma once
 
 #include <array>
@@ -22,17 +23,17 @@ constexpr DWORD COLOR_STATE_FOCUS = 0x04;
 constexpr DWORD COLOR_STATE_HOVER = 0x08;
 constexpr DWORD COLOR_STATE_PUSH = 0x10;
 
-// "No colour": painters skip a fill or frame in it.
+/// "No colour": painters skip a fill or frame in it.
 constexpr COLORREF COLOR_NONE = 0xFFFFFFFF;
 
 class ColorTable {
  public:
-  static constexpr int kParts = 9;   // bit positions 0..8 of the part flags
-  static constexpr int kStates = 5;  // bit positions 0..4 of the state flags
+  static constexpr int kParts = 9;   ///< bit positions 0..8 of the part flags
+  static constexpr int kStates = 5;  ///< bit positions 0..4 of the state flags
 
-  // COLOR_NONE for a part or state that is not a single known flag.
+  /// COLOR_NONE for a part or state that is not a single known flag.
   COLORREF Get(DWORD part, DWORD state) const;
-  // Ignores a part or state that is not a single known flag.
+  /// Ignores a part or state that is not a single known flag.
   void Set(COLORREF color, DWORD part, DWORD state);
 
  private:

@@ -1,32 +1,33 @@
-// The creation record handed to InitObject: 13 pointer-wide words. Controls give their
-// children an altered copy (another name, another parent), so every word is plain data.
+/// @file
+/// The creation record handed to InitObject: 13 pointer-wide words. Controls give their
+/// children an altered copy (another name, another parent), so every word is plain data.
 #pragma once
 
 #include "platform/win32/WinDef.h"
 
 class CElementContainer;
 
-// Word positions. Width, height, name and parent are fixed by the controls; the others are the
-// framework's own.
+/// Word positions. Width, height, name and parent are fixed by the controls; the others are the
+/// framework's own.
 enum CONTAINER_INFO_WORD : int {
-  CIW_STYLE = 0,   // element style bits (ELEMENT_STYLE_*)
+  CIW_STYLE = 0,   ///< element style bits (ELEMENT_STYLE_*)
   CIW_WIDTH = 1,
   CIW_HEIGHT = 2,
-  CIW_LEFT = 3,    // position in the parent element
+  CIW_LEFT = 3,    ///< position in the parent element
   CIW_TOP = 4,
   CIW_ID = 5,
-  CIW_NAME = 6,    // const wchar_t*, read during InitObject only
-  CIW_TEXT = 7,    // const wchar_t*, initial text, or null
-  CIW_PARENT = 8,  // CElementContainer*, or null for an element of no window yet
+  CIW_NAME = 6,    ///< const wchar_t*, read during InitObject only
+  CIW_TEXT = 7,    ///< const wchar_t*, initial text, or null
+  CIW_PARENT = 8,  ///< CElementContainer*, or null for an element of no window yet
   CIW_COUNT = 13,
 };
 
-// Style bits of the plain control: what a label or check box made from it does.
+/// Style bits of the plain control: what a label or check box made from it does.
 constexpr ULONG_PTR ELEMENT_STYLE_LABEL = 0x0000;
 constexpr ULONG_PTR ELEMENT_STYLE_CHECKBOX = 0x0001;
 constexpr ULONG_PTR ELEMENT_STYLE_HIDDEN = 0x0100;
 constexpr ULONG_PTR ELEMENT_STYLE_DISABLED = 0x0200;
-// Text alignment of a label.
+/// Text alignment of a label.
 constexpr ULONG_PTR ELEMENT_STYLE_CENTER = 0x1000;
 constexpr ULONG_PTR ELEMENT_STYLE_RIGHT = 0x2000;
 

@@ -1,5 +1,6 @@
-// The framework's own look: the first colour table and font of every element, from the theme's
-// "Framework.*" keys.
+/// @file
+/// The framework's own look: the first colour table and font of every element, from the theme's
+/// "Framework.*" keys.
 #pragma once
 
 #include "host/ColorTable.h"

@@ -1,4 +1,5 @@
-// One row of a pop-up menu, and how the keyboard walks the rows.
+/// @class MenuItem
+/// One row of a pop-up menu, and how the keyboard walks the rows.
 #pragma once
 
 #include <string>
@@ -6,7 +7,7 @@
 
 #include "platform/win32/WinDef.h"
 
-// AppendMenuEx flags, with the platform's menu-flag values. A separator ignores its id and text.
+/// AppendMenuEx flags, with the platform's menu-flag values. A separator ignores its id and text.
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_ENABLED = 0x0000;
 constexpr UINT MF_GRAYED = 0x0001;
@@ -18,11 +19,11 @@ struct MenuItem {
   std::wstring strText;
 
   bool IsSeparator() const { return (nFlags & MF_SEPARATOR) != 0; }
-  // Greyed rows and separators can be neither highlighted nor chosen.
+  /// Greyed rows and separators can be neither highlighted nor chosen.
   bool IsChoosable() const { return (nFlags & (MF_GRAYED | MF_SEPARATOR)) == 0; }
 };
 
-// The choosable row after `from` going down (step > 0) or up (step <= 0), wrapping around the
-// ends. A `from` outside the rows (-1 for "none") starts before the first row going down and
-// after the last going up. -1 when no row can be chosen.
+/// The choosable row after `from` going down (step > 0) or up (step <= 0), wrapping around the
+/// ends. A `from` outside the rows (-1 for "none") starts before the first row going down and
+/// after the last going up. -1 when no row can be chosen.
 int NextChoosableItem(const std::vector<MenuItem>& items, int from, int step);

@@ -1,11 +1,12 @@
-// Flicker-free painting: all drawing goes into an off-screen bitmap of exactly the paint
-// rectangle, which is copied to the target in one transfer when the OffscreenDC goes out of
-// scope. The painter keeps using the target's coordinates (the window origin is moved to the
-// rectangle's corner) and must cover the whole rectangle: the bitmap is not cleared, unless the
-// painter starts from what the target shows (StartFromTarget). On a printing target nothing is
-// buffered and drawing goes straight to the target.
-//
-// The library's face of it is foundation/CMemDC.
+/// @class OffscreenDC
+/// Flicker-free painting: all drawing goes into an off-screen bitmap of exactly the paint
+/// rectangle, which is copied to the target in one transfer when the OffscreenDC goes out of
+/// scope. The painter keeps using the target's coordinates (the window origin is moved to the
+/// rectangle's corner) and must cover the whole rectangle: the bitmap is not cleared, unless the
+/// painter starts from what the target shows (StartFromTarget). On a printing target nothing is
+/// buffered and drawing goes straight to the target.
+///
+/// The library's face of it is foundation/CMemDC.
 #pragma once
 
 #include "platform/mfc/CDC.h"
@@ -18,17 +19,17 @@ class OffscreenDC : public CDC {
   OffscreenDC(const OffscreenDC&) = delete;
   OffscreenDC& operator=(const OffscreenDC&) = delete;
 
-  // The rectangle covered, in the target's logical coordinates.
+  /// The rectangle covered, in the target's logical coordinates.
   const CRect& GetRect() const { return m_rect; }
   bool IsBuffering() const { return m_bMemDC; }
-  // Copies what the target shows into the buffer, for a painter that leaves parts of its
-  // rectangle uncovered (a see-through background).
+  /// Copies what the target shows into the buffer, for a painter that leaves parts of its
+  /// rectangle uncovered (a see-through background).
   void StartFromTarget();
 
  private:
   void Begin(const RECT& rect);
 
-  CDC* m_pDC = nullptr;  // target, not owned
+  CDC* m_pDC = nullptr;  ///< target, not owned
   CBitmap m_bitmap;
   HGDIOBJ m_hOldBitmap = nullptr;
   CRect m_rect;

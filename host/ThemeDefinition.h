@@ -1,4 +1,5 @@
-// What a theme file says, before any font or image is made from it.
+/// @class ThemeDefinition
+/// What a theme file says, before any font or image is made from it.
 #pragma once
 
 #include <functional>
@@ -10,14 +11,14 @@
 struct ThemeDefinition {
   struct FontEntry {
     LOGFONTW logfont{};
-    int nLine = 0;  // where it was defined, for errors found when the font is made
+    int nLine = 0;  ///< where it was defined, for errors found when the font is made
   };
   struct BitmapEntry {
-    std::string strPath;  // UTF-8, as written; relative paths are from the theme file's folder
+    std::string strPath;  ///< UTF-8, as written; relative paths are from the theme file's folder
     int nLine = 0;
   };
 
-  // std::less<> lets a lookup take the caller's key without building a string.
+  /// std::less<> lets a lookup take the caller's key without building a string.
   std::map<std::wstring, COLORREF, std::less<>> mapColors;
   std::map<std::wstring, FontEntry, std::less<>> mapFonts;
   std::map<std::wstring, BitmapEntry, std::less<>> mapBitmaps;

@@ -1,6 +1,7 @@
-// A counted package around one record, for notifications whose record must outlive the sender's
-// stack: the host environment turns it into the message's LPARAM (CGlobalEnv::PackageToLParam)
-// and keeps it alive while the receiver reads it.
+/// @class CPackager
+/// A counted package around one record, for notifications whose record must outlive the sender's
+/// stack: the host environment turns it into the message's LPARAM (CGlobalEnv::PackageToLParam)
+/// and keeps it alive while the receiver reads it.
 #pragma once
 
 #include "host/CGlobalEnv.h"
@@ -15,7 +16,7 @@ class CPackager : public CUnknown {
   T& Value() { return m_value; }
   const T& Value() const { return m_value; }
 
-  // The package behind a notification's LPARAM, or null when there is none.
+  /// The package behind a notification's LPARAM, or null when there is none.
   static const CPackager* FromLParam(LPARAM lParam) {
     return dynamic_cast<const CPackager*>(CGlobalEnv::PackageFromLParam(lParam));
   }

@@ -1,12 +1,13 @@
-// The tree's tip: a topmost pop-up that takes neither the focus nor the activation, showing one
-// tip record. The pointer reaching it sends it away, so it never stands between the pointer and
-// the row it covers. It goes too when the application loses the keyboard to another one.
+/// @class CTreeTipWnd
+/// The tree's tip: a topmost pop-up that takes neither the focus nor the activation, showing one
+/// tip record. The pointer reaching it sends it away, so it never stands between the pointer and
+/// the row it covers. It goes too when the application loses the keyboard to another one.
 #pragma once
 
 #include "platform/mfc/CWnd.h"
 #include "tree/TreeTipLayout.h"
 
-// How a tip looks: its colours and its font.
+/// How a tip looks: its colours and its font.
 struct TreeTipLook {
   COLORREF back = 0;
   COLORREF text = 0;
@@ -22,8 +23,8 @@ class CTreeTipWnd : public CWnd {
   CTreeTipWnd(const CTreeTipWnd&) = delete;
   CTreeTipWnd& operator=(const CTreeTipWnd&) = delete;
 
-  // Shows the tip with its corner at `anchor` (screen coordinates), kept on the screen, owned
-  // by `owner`. False when the window cannot be made.
+  /// Shows the tip with its corner at `anchor` (screen coordinates), kept on the screen, owned
+  /// by `owner`. False when the window cannot be made.
   bool Show(const _TREE_ITEM_TIP& tip, POINT anchor, const TreeTipLook& look, HWND owner);
   void Hide();
   bool IsShown() const { return m_hWnd && ::IsWindowVisible(m_hWnd); }
