@@ -29,23 +29,32 @@ class CDropList : public CListBox {
             const wchar_t* textSelected);
   ~CDropList() override = default;
 
+  /// Paints one row in the colours of its keys: the selected row in the selected pair.
   void DrawItem(LPDRAWITEMSTRUCT dis) override;
   /// Tells the parent window that the current row is chosen; returns that row (LB_ERR: none).
   /// The parent may destroy this list while it handles the report: nothing of it is touched
   /// afterwards.
   int ReportChosen();
 
-  /// The keys a drop list's SetDropWndClr values 1 to 4 replace, in that order.
+  ///@{
+  /// The keys a drop list's SetDropWndClr values 1 to 4 replace, in that order (`role` 0 to 3;
+  /// setting another role changes nothing, reading one answers the first key).
   void SetColorKey(int role, const wchar_t* key);
   const std::wstring& GetColorKey(int role) const;
+  ///@}
+  /// The number of row colour keys.
   static constexpr int kRoleCount = 4;
 
  protected:
+  ///@{
+  /// The list box's messages, as the table above says; the rows paint the whole client area,
+  /// so no background is erased.
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnLButtonDblClk(UINT flags, CPoint point) override;
   void OnLButtonUp(UINT flags, CPoint point) override;
   BOOL OnEraseBkgnd(CDC* dc) override;
+  ///@}
 
  private:
   /// Selects the row under a point of the client area; false outside it.

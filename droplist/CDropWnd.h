@@ -43,11 +43,16 @@ class CDropWnd : public CWnd, public CElementContainer {
   /// control's override runs.
   using SelectedProc = void (CElementDropList::*)(int nIndex);
 
+  ///@{
+  /// The ids of the pop-up window and of its list and scroll bar windows.
   static constexpr UINT kWindowId = 4967;
   static constexpr UINT kListId = 4096;
   static constexpr UINT kScrollId = 4097;
+  ///@}
 
+  /// No window until CreatePopup.
   CDropWnd();
+  /// Destroys the window; the capture goes with it.
   ~CDropWnd() override;
 
   /// Element side: the name the framework sees is the creation record's name followed by
@@ -63,19 +68,24 @@ class CDropWnd : public CWnd, public CElementContainer {
   /// The owner's screen rectangle when it made this window, for hosts; placing the pop-up asks
   /// the owner afresh each time.
   CRect m_rcOwnerScreen;
+  /// The drop list that opened this window and the handler a chosen row goes to (not owned;
+  /// the owner owns this window).
   void SetOwner(CElementDropList* owner, SelectedProc selected);
 
   /// Fills the list, puts the pop-up at `place` (the owner's QueryDropWndTrackRect) and shows it
   /// above every other window, with `selection` current and in view. Showing is silent: the
   /// owner hears nothing. False, showing nothing, without a window.
   bool Open(std::span<const std::wstring> items, int selection, const RECT& place);
+  ///@{
   /// While open, shows an item the owner inserted at `index` (or appended, for -1) or deleted
   /// there, and puts the pop-up at its `place` for the new count; the current row stays on its
   /// item. Nothing when the pop-up is closed: opening fills the list afresh.
   void ItemInserted(int index, const wchar_t* text, const RECT& place);
   void ItemDeleted(int index, const RECT& place);
+  ///@}
   /// Hides the pop-up, empties the list and lets the capture go. Nothing when it is closed.
   void Close();
+  /// The pop-up shows.
   bool IsOpen() const;
   /// A key of the open list (see the table above); false when the key is not the list's or the
   /// pop-up is closed. Enter may destroy this window (the owner's choice).
@@ -83,28 +93,40 @@ class CDropWnd : public CWnd, public CElementContainer {
   /// Scrolls the open list one row: towards the end for a delta below 1, else towards the start.
   void ScrollByWheel(int delta);
 
+  ///@{
   /// The palette key of the background (SetDropWndClr value 0).
   void SetBkKey(const wchar_t* key) { m_strBkKey = key ? key : L""; }
   const std::wstring& GetBkKey() const { return m_strBkKey; }
+  ///@}
+  /// The list window; null before CreatePopup.
   CDropList* GetList() const { return m_pList.get(); }
+  /// The scroll bar beside the list, shown when the rows do not fit.
   CSkinScroll& GetScrollBar() { return m_wndScroll; }
 
  protected:
   // ---- window side
+  ///@{
+  /// The pop-up window's messages, as the table above says: presses and moves go to the list
+  /// or the scroll bar under them, a press outside, the focus or the capture going elsewhere
+  /// closes the pop-up, and the list's report of a chosen row closes it and calls the owner.
   int OnCreate(LPCREATESTRUCT cs) override;
   void OnPaint() override;
   BOOL OnEraseBkgnd(CDC* dc) override;
   void OnKillFocus(CWnd* newWnd) override;
   void OnCaptureChanged(CWnd* wnd) override;
   void OnLButtonDown(UINT flags, CPoint point) override;
+  ///@}
   /// The second press of a double click is a press.
   void OnLButtonDblClk(UINT flags, CPoint point) override;
+  ///@{
+  /// More of the window's messages (see OnCreate).
   void OnLButtonUp(UINT flags, CPoint point) override;
   void OnMouseMove(UINT flags, CPoint point) override;
   BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
   void OnVScroll(UINT code, UINT pos, CScrollBar* bar) override;
   BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  ///@}
   // ---- element side: wheel turns its drop list hands on
   int OnMouseWheel(UINT flags, int delta, POINT pt) override;
 

@@ -42,61 +42,79 @@
 class CDropWnd;
 class CLightCanvas;
 
-/// WM_NOTIFY codes the drop list sends its parent.
+/// WM_NOTIFY codes the drop list sends its parent, with the control's id in wParam and an
+/// NMHDR in lParam: the pop-up opened.
 constexpr UINT DROPLIST_NM_DROPDOWN = 1;
+/// A row was chosen; the selection (GetCurSel) and the face's text already follow it.
 constexpr UINT DROPLIST_NM_SELECT = 8;
+/// Right after DROPLIST_NM_SELECT, unless the parent destroyed the control in it.
 constexpr UINT DROPLIST_NM_SELECTDONE = 0;
 
 /// The parts of the pop-up whose palette key SetDropWndClr sets. Fixed to int, so that every
 /// value a host passes is one (those beyond the last are ignored).
 enum ELEMENTDROPWND_CLR : int {
-  DROPWND_CLR_BACKGROUND = 0,
-  DROPWND_CLR_ITEM_NORMAL = 1,
-  DROPWND_CLR_ITEM_SELECTED = 2,
-  DROPWND_CLR_TEXT_NORMAL = 3,
-  DROPWND_CLR_TEXT_SELECTED = 4,
+  DROPWND_CLR_BACKGROUND = 0,     ///< the pop-up's background
+  DROPWND_CLR_ITEM_NORMAL = 1,    ///< a row's background
+  DROPWND_CLR_ITEM_SELECTED = 2,  ///< the current row's background
+  DROPWND_CLR_TEXT_NORMAL = 3,    ///< a row's text
+  DROPWND_CLR_TEXT_SELECTED = 4,  ///< the current row's text
 };
 
 class CElementDropList : public CElementControl {
  public:
+  /// Where the arrow's picture for a state comes from.
   struct DROP_LIST_BMP_ID_INFO {
     UINT nBmpID;  ///< a bitmap resource of the library
-    COLORREF clrTransparent;
+    COLORREF clrTransparent;  ///< the colour drawn as transparent
   };
+  /// The arrow's picture for a state, loaded.
   struct DROP_LIST_BMP_INFO {
-    CBitmap* pBitmap;
-    COLORREF clrTransparent;
+    CBitmap* pBitmap;  ///< owned by the table that holds it
+    COLORREF clrTransparent;  ///< the colour drawn as transparent
   };
+  /// A colour of the face: a part in a state, as SetColor takes them.
   struct DROP_LIST_COLOR_KEY {
     DWORD dwKind;    ///< COLOR_PART_*
     DWORD dwStatus;  ///< COLOR_STATE_*
   };
+  /// The arrow's pictures by colour state.
   using BitmapTable = std::map<DWORD, DROP_LIST_BMP_INFO>;
 
   /// The names also as members, for code that spells them through the class.
   using ELEMENTDROPWND_CLR = ::ELEMENTDROPWND_CLR;
   using enum ::ELEMENTDROPWND_CLR;
 
+  /// The selection when no item is selected: a new drop list's.
   static constexpr int INVALID_SEL_INDEX = -1;
+  /// The face's height in pixels, whatever height the creation record gives.
   static constexpr int kFaceHeight = 18;
 
+  ///@{
   /// The arrow's bitmap resource for each state, and the palette key of each default colour.
   static const std::pair<DWORD, DROP_LIST_BMP_ID_INFO> sm_pairDropListStatusDefaultBmp[5];
   static const std::pair<DROP_LIST_COLOR_KEY, const wchar_t*> sm_pairDropListColorDefault[15];
+  ///@}
   /// The shared default bitmaps, which it owns, and the count of live drop lists that keeps
   /// them: loaded by the first initialisation, freed when the last drop list goes.
   static SharedBitmapTable<DWORD, DROP_LIST_BMP_INFO> sm_defaultBmp;
   static BitmapTable& sm_mapDropListStatusDefaultBmp;  ///< sm_defaultBmp's table
   static std::atomic<UINT>& m_nRef;                    ///< sm_defaultBmp's count
 
+  ///@{
+  /// The notification codes also as members (see the file-scope names).
   static constexpr UINT DROPLIST_NM_DROPDOWN = ::DROPLIST_NM_DROPDOWN;
   static constexpr UINT DROPLIST_NM_SELECT = ::DROPLIST_NM_SELECT;
   static constexpr UINT DROPLIST_NM_SELECTDONE = ::DROPLIST_NM_SELECTDONE;
+  ///@}
 
+  /// An empty drop list with no selection.
   CElementDropList();
+  ///@{
   /// A copy has the same items, data, selection and looks, and no drop window yet.
   CElementDropList(const CElementDropList& other);
   CElementDropList& operator=(const CElementDropList& other);
+  ///@}
+  /// Destroys its drop window; the last drop list to go frees the shared pictures.
   ~CElementDropList() override;
 
   int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;
@@ -108,30 +126,39 @@ class CElementDropList : public CElementControl {
   int InsertString(int nIndex, const wchar_t* text);
   /// The items left.
   int DeleteString(unsigned int nIndex);
+  /// The number of items.
   int GetCount() const { return int(m_vecItem.size()); }
+  /// The item's text; an empty string for an index out of range.
   const std::wstring& GetItemText(int nIndex) const;
 
   // ---- selection; SetCurSel keeps any value (an index out of range leaves the text alone),
   // sets the text to the item's and repaints the text area. Returns 0.
+  ///@{
+  /// The selected item's index, INVALID_SEL_INDEX (-1) for none. Setting it tells nobody.
   int GetCurSel() const { return m_nCurSel; }
   int SetCurSel(int nIndex);
+  ///@}
   /// 0 in every case; nothing is stored for an index out of range.
   int SetItemData(int nIndex, unsigned long dwData);
   /// 0 when nothing is stored under the index.
   unsigned long GetItemData(int nIndex) const;
 
+  ///@{
   /// The most rows the pop-up shows at once; below 1 it shows one.
   void SetDropPageCount(int n) { m_nDropPageCount = n; }
   int GetDropPageCount() const { return m_nDropPageCount; }
+  ///@}
   /// Reads the default colours and the shared bitmaps again.
   void ResetColorAndBitmap();
   /// The palette key of a part of the pop-up; applies from its next painting. Nothing before
   /// InitObject or for a value beyond DROPWND_CLR_TEXT_SELECTED.
   void SetDropWndClr(ELEMENTDROPWND_CLR eWhich, const wchar_t* key);
+  /// The current theme palette's colour for `key`; 0 without a palette or such a key.
   static COLORREF GetColorEx(const wchar_t* key);
 
   /// The pop-up, for hosts and tests; null before InitObject (or a copy's first opening).
   CDropWnd* GetDropWnd() const { return m_pDropWnd.get(); }
+  /// The pop-up is open.
   bool IsDropped() const;
 
  protected:
@@ -178,7 +205,7 @@ class CElementDropList : public CElementControl {
   bool FocusStaysInside() const;
 
   CRect m_rcArrow;  ///< own coordinates
-  CRect m_rcText;
+  CRect m_rcText;   ///< own coordinates; the face's text is centred in it
 
  private:
   int InitDropListDefaultColor();

@@ -16,10 +16,14 @@
 
 class CElementDropdown : public CElementDropList {
  public:
+  /// An empty drop-down; InitObject makes its edit box.
   CElementDropdown() = default;
+  ///@{
   /// A copy shares the original's edit box.
   CElementDropdown(const CElementDropdown& other) = default;
   CElementDropdown& operator=(const CElementDropdown& other) = default;
+  ///@}
+  /// Drops its reference to the edit box.
   ~CElementDropdown() override = default;
 
   int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;

@@ -8,7 +8,9 @@
 #include "platform/win32/WinInput.h"
 
 struct DropWndLayout {
+  /// Pixels a row of the list takes.
   static constexpr int kRowHeight = 18;
+  /// Pixels the scroll bar takes at the right.
   static constexpr int kScrollWidth = 14;
   /// The pop-up's one-pixel border, above and below the rows.
   static constexpr int kBorder = 1;
@@ -27,10 +29,11 @@ struct DropWndLayout {
   /// How the pop-up's client area is shared: the list, and the scroll bar along the right edge
   /// while the rows do not fit.
   struct Parts {
-    RECT list{};
-    RECT scroll{};
-    bool scrollShown = false;
+    RECT list{};    ///< the list's window, in the pop-up's client coordinates
+    RECT scroll{};  ///< the scroll bar's window; empty while it is hidden
+    bool scrollShown = false;  ///< the rows do not fit: the scroll bar shows
   };
+  /// Shares a client area among `itemCount` rows of `rowHeight`.
   static Parts SplitClient(const RECT& client, int itemCount, int rowHeight);
 
   /// The rows the list shows whole in a view this high.

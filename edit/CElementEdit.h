@@ -24,9 +24,14 @@ class CLightCanvas;
 
 class CElementEdit : public CElementControl {
  public:
+  /// An empty edit in the theme's colours; InitObject places it.
   CElementEdit();
+  ///@{
+  /// A copy has the text, caret, selection and look, but no place in the tree.
   CElementEdit(const CElementEdit& other);
   CElementEdit& operator=(const CElementEdit& other);
+  ///@}
+  /// Leaves the tree; the caret timer stops.
   ~CElementEdit() override;
 
   int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;
@@ -36,35 +41,49 @@ class CElementEdit : public CElementControl {
   /// A read-only edit takes no keys, characters or context menu; the mouse still focuses it and
   /// selects its text.
   int SetReadOnly(int readOnly);
+  /// 1 after SetReadOnly(1).
   int IsReadOnly() const { return m_bReadOnly; }
   /// Loads the colours of a colour state (COLOR_STATE_*) to paint with.
   void SetShowColor(DWORD state);
+  /// The colour state painted now: the edit follows hover, focus and enabling by itself.
   DWORD GetShowState() const { return m_dwShowState; }
   /// Reloads the frame and field colours from the theme palette, after a theme change.
   int ResetDefaultColor();
 
+  ///@{
+  /// Positions in the text, in characters from its start: the caret, and the ends of the
+  /// selection (equal when nothing is selected; the start may lie after the end when the user
+  /// selected backwards).
   int GetCaret() const { return m_model.Caret(); }
   int GetSelectedStart() const { return m_model.SelStart(); }
   int GetSelectedEnd() const { return m_model.SelEnd(); }
+  ///@}
   /// Pixels of text scrolled out of view on the left.
   int GetScrollOffset() const { return m_nScrollOffset; }
 
   // ---- notifications: WM_NOTIFY to the parent with these NMHDR codes, each the last thing its
   // handler does (ElementWatch.h).
+  ///@{
+  /// The edit gained or lost the focus.
   static constexpr UINT EDIT_NOTIFY_SETFOCUS = 0x0100;
   static constexpr UINT EDIT_NOTIFY_KILLFOCUS = 0x0200;
+  ///@}
   /// The text may have changed: sent after the user's edits whether or not they changed it.
   static constexpr UINT EDIT_NOTIFY_CHANGE = 0x0300;
   /// Enter was typed; the text is left as it is.
   static constexpr UINT EDIT_NOTIFY_RETURN = 0x0400;
 
   // ---- context menu command ids, as OnMenuCommand receives them
+  ///@{
+  /// The items of the edit's context menu (undo, cut, copy, paste, delete, select all), as
+  /// OnMenuCommand receives them; each does what the model operation of its name does.
   static constexpr DWORD EDIT_MENU_UNDO = 1;
   static constexpr DWORD EDIT_MENU_CUT = 2;
   static constexpr DWORD EDIT_MENU_COPY = 3;
   static constexpr DWORD EDIT_MENU_PASTE = 4;
   static constexpr DWORD EDIT_MENU_DELETE = 5;
   static constexpr DWORD EDIT_MENU_SELECTALL = 6;
+  ///@}
 
   /// The caret blink timer runs exactly while the edit has the focus.
   static constexpr DWORD EDIT_CARET_TIMER = 0x1011;
@@ -94,10 +113,14 @@ class CElementEdit : public CElementControl {
   int OnSetFont() override;
 
   // ---- model operations; each returns 1 unless it says otherwise
+  /// Types a character at the caret, replacing the selection.
   int InsertChar(UINT ch);
+  /// Erases the selection, or the character before the caret.
   int Backspace();
   /// Erases the selection, or the character after the caret.
   int DeleteSelect();
+  /// Swaps the text with the one before the last edit, the caret at the end; undoing again
+  /// brings the undone text back.
   int Undo();
   /// Copies the selection and erases it; with nothing selected (or no clipboard) nothing is
   /// erased and 0 is returned.
@@ -110,9 +133,11 @@ class CElementEdit : public CElementControl {
   int GetDataFromClipboard(std::wstring& out);
   /// Takes the control text in again; the caret and the selection are kept within it.
   int GetTextInfo();
-  /// 0 (S_OK) when set, E_FAIL for a position outside the text.
+  ///@{
+  /// Moves one end of the selection: 0 (S_OK) when set, E_FAIL for a position outside the text.
   int SetSelectedStart(int pos);
   int SetSelectedEnd(int pos);
+  ///@}
   /// The input method's finished text; 0 when there is no input context.
   int GetIMMString(std::wstring& out);
 

@@ -16,14 +16,19 @@ class PaintCanvas;
 
 class CElementControl : public CElementContainer {
  public:
+  ///@{
+  /// A copy has the same properties, look and check mark, but no place in the tree.
   CElementControl() = default;
   CElementControl(const CElementControl&) = default;
   CElementControl& operator=(const CElementControl&) = default;
   ~CElementControl() override = default;
+  ///@}
 
   int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;
 
+  /// Made with ELEMENT_STYLE_CHECKBOX.
   bool IsCheckBox() const { return (GetStyle() & ELEMENT_STYLE_CHECKBOX) != 0; }
+  /// 1 when the check box is checked: the user's clicks and SetCheck toggle it.
   int GetCheck() const { return m_bChecked; }
   /// Sets the check mark without telling the parent; repaints when it changes.
   void SetCheck(int checked);
@@ -53,6 +58,7 @@ class CElementControl : public CElementContainer {
   virtual void OnPressLookChanged(const PressStep& step);
   /// The colour state the control shows now: a pure function of its flags.
   DWORD GetLook() const { return ControlLook(m_press, IsEnable(), IsFocus()); }
+  /// Which part is hot and which pressed, for painting a part's look.
   const PressMachine& GetPress() const { return m_press; }
   /// Each control picks its policy once, in its constructor.
   void SetPressPolicy(PressPolicy policy) { m_press = PressMachine(policy); }

@@ -48,11 +48,14 @@ constexpr UINT WM_ELEMENT_MENUOPENER = WM_APP + 2;
 
 class CElementHost {
  public:
+  /// The host of `window`'s elements; the window passes its messages to Route.
   explicit CElementHost(HWND window);
+  /// The root's children leave the window; the elements themselves belong to whoever made them.
   ~CElementHost();
   CElementHost(const CElementHost&) = delete;
   CElementHost& operator=(const CElementHost&) = delete;
 
+  /// The window whose client area the root fills.
   HWND Window() const { return m_hWnd; }
   /// The element that fills the client area; top-level elements are its children.
   CElementContainer* Root() { return &m_root; }
@@ -61,22 +64,37 @@ class CElementHost {
   bool Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   // ---- services for elements
+  /// Queues a repaint of a rectangle of the client area.
   void Invalidate(const RECT& clientRect);
+  ///@{
+  /// The element holding the mouse capture (CElementContainer::SetCapture), null for none; the
+  /// window holds the platform's capture for as long as an element does.
   void SetCapture(CElementContainer* element);
   void ReleaseCapture(CElementContainer* element);
   CElementContainer* Capture() const { return m_pCapture; }
+  ///@}
+  ///@{
+  /// The element that keys and characters go to (CElementContainer::SetFocus), null for none.
   void SetFocus(CElementContainer* element);
   CElementContainer* Focus() const { return m_pFocus; }
+  ///@}
+  /// The element under the pointer that last had a move, until the pointer leaves it.
   CElementContainer* Hover() const { return m_pHover; }
+  ///@{
+  /// An element's timer (CElementContainer::StartTimer): one window timer each, routed to the
+  /// element's OnTimer.
   void StartTimer(CElementContainer* element, DWORD id, UINT ms);
   void StopTimer(CElementContainer* element, DWORD id);
+  ///@}
   /// The element timers running now, as (element, its timer id): a host can check that none
   /// belongs to an element that has left.
   std::vector<std::pair<CElementContainer*, DWORD>> Timers() const;
   /// An element and its descendants leave: no focus, capture or hover stays on them, and unless
   /// kept, their timers stop. Calls no handler: the element may be half destroyed.
   void Forget(CElementContainer* element, bool keepTimers = false);
+  /// Marks the message being routed as handled (CElementContainer::SkipMsg).
   void Skip() { m_bSkip = true; }
+  /// The first element in tree order with that id (not the root); null when there is none.
   CElementContainer* FindById(DWORD id);
   /// A message that `from` registered but leaves: its nearest ancestor that registered it gets
   /// it, as routing would have delivered it had `from` not registered it. True when handled.

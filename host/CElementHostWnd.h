@@ -26,9 +26,12 @@ class CElementHostWnd : public CWnd {
                   HWND parent = nullptr);
   /// Null before the window is created and after it is destroyed.
   CElementHost* Host() const { return m_pHost.get(); }
+  /// The parent to give the window's top-level elements in their creation records; null
+  /// before the window is created and after it is destroyed.
   CElementContainer* Root() const { return m_pHost ? m_pHost->Root() : nullptr; }
 
  protected:
+  /// Routes the message to the elements first; what they leave goes to the default handling.
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -34,18 +34,26 @@ class CGlobalEnv : public CUnknown {
   CGlobalEnv(const CGlobalEnv&) = delete;
   CGlobalEnv& operator=(const CGlobalEnv&) = delete;
 
+  ///@{
   /// The palette, usually a CThemePalette, possibly null or something else: callers cast it at
   /// run time. No reference is added; it stays valid while this environment holds it.
   IUnknown* GetPalette() const { return m_pPalette; }
   void SetPalette(IUnknown* palette) { m_pPalette = palette; }
-  /// No reference is added, as for the palette.
+  ///@}
+  ///@{
+  /// The factory the controls load named images from; no reference is added, as for the
+  /// palette.
   IBitmapFactory* GetBitmapFactory() const { return m_pBitmapFactory; }
   void SetBitmapFactory(IBitmapFactory* factory) { m_pBitmapFactory = factory; }
+  ///@}
+  ///@{
   /// The host's main window: owner of pop-ups and the frame of screen conversions. Callers check
   /// it with IsWindow, since the host may have destroyed it.
   HWND GetMainWindow() const { return m_hMainWindow; }
   void SetMainWindow(HWND window) { m_hMainWindow = window; }
+  ///@}
 
+  ///@{
   /// Keyboard operation beyond the controls' own keys, off by default: Space and Enter press a
   /// system button or a radio, the arrows move within a radio group, F4 and Alt+Down open a
   /// closed drop list or the date picker's calendar, and in a tree Left/Right (and -/+) close and
@@ -54,12 +62,15 @@ class CGlobalEnv : public CUnknown {
   /// controls are initialised: a button or a radio takes keys only when it is on at InitObject.
   void SetKeyboardOperation(bool on) { m_bKeyboardOperation = on; }
   bool GetKeyboardOperation() const { return m_bKeyboardOperation; }
+  ///@}
   /// Whether the current environment has it on: the one place the controls ask.
   static bool KeyboardOperation();
+  ///@{
   /// Its keys that several controls share, named once: Space and Enter press a button or a
   /// radio; F4 and Alt+Down open a drop list's or a date picker's pop-up.
   static bool IsPressKey(UINT vk);
   static bool IsOpenKey(UINT vk);
+  ///@}
 
   /// Turns a counted notification package into the LPARAM of its message: the pointer itself.
   /// The environment adds a reference and keeps it until the next package or until it goes

@@ -10,9 +10,12 @@
 
 class CPropertyObject : public CUnknown {
  public:
+  ///@{
+  /// A copy has the same properties.
   CPropertyObject() = default;
   CPropertyObject(const CPropertyObject&) = default;
   CPropertyObject& operator=(const CPropertyObject&) = default;
+  ///@}
   ~CPropertyObject() override = default;
 
   /// Returns 1; a null key is refused with 0, a null value removes the property.

@@ -46,17 +46,23 @@
 
 class CTreeTipWnd;
 
+///@{
 /// The tree's element timers: the tip of the hover item is prepared, and hidden.
 constexpr DWORD TREE_TIMER_SHOW = 419;
 constexpr DWORD TREE_TIMER_HIDE = 420;
+///@}
 
 class CElementTree : public CElementControl, protected CTreeStore {
  public:
+  /// An empty tree in the line style, its own default colours and the framework's font.
   CElementTree();
+  ///@{
   /// A copy has its own painter, pictures and items; it gets a scroll bar of its own when it is
   /// initialised, since a child element can have one parent only.
   CElementTree(const CElementTree& other);
   CElementTree& operator=(const CElementTree& other);
+  ///@}
+  /// The tip window goes with it, and the tree's reference to its scroll bar.
   ~CElementTree() override;
 
   /// Registers the messages, loads the style's pictures and makes the scroll bar. A second call
@@ -71,6 +77,8 @@ class CElementTree : public CElementControl, protected CTreeStore {
   /// Deletions lay the rows out again at once, so no row on screen names a deleted item; the
   /// host still repaints (RecalcAndRefresh) when it has finished.
   void DelAllItems();
+  /// Removes the children of `id` with their descendants and closes `id`, laying the rows out
+  /// again; 0 when `id` is not an item or has no children. Repaint with RecalcAndRefresh.
   int DelItemChild(int id);
   using CTreeStore::GetCheckedItems;
   using CTreeStore::GetFatherItemsBtnNoShow;
@@ -91,14 +99,22 @@ class CElementTree : public CElementControl, protected CTreeStore {
   void RecalcAndRefresh();
   /// Pixels of the rows above the screen.
   int GetScrollPix() const;
+  /// The index, in the list of shown items, of the item in the top row on screen.
   int GetFirstShow() const { return m_nFirstShow; }
+  /// How many items are shown: the top-level items and the children of every open item whose
+  /// ancestors are all open. The scroll bar scrolls through them.
   int GetShowCount() const { return m_nShowCount; }
+  /// How many rows fit on screen in full from the top row: a page for Page Up and Page Down.
   int GetPageCount() const { return m_nPageCount; }
+  /// How many rows are on screen, the last possibly cut.
   int GetScreenCount() const { return m_nScreenCount; }
   /// The rows on screen, in element coordinates: row k shows shown item GetFirstShow() + k.
   const std::vector<CRect>& GetShowRects() const { return m_vecShowRects; }
+  /// The rows area in element coordinates: the element less the scroll bar when it shows.
   const CRect& GetItemsRect() const { return m_rcItems; }
+  /// 1 while the scroll bar shows: when the shown items do not fit on screen.
   int IsVScrollShow() const { return m_bVScrollShow; }
+  /// The tree's scroll bar, a child element made by InitObject; null before.
   CVerticalScrollbar* GetVScroll() const { return m_pVScroll; }
 
   // ---- focus, hover and notifications
@@ -117,72 +133,134 @@ class CElementTree : public CElementControl, protected CTreeStore {
   HWND GetTipWindow() const;
 
   // ---- settings; none repaints (RecalcAndRefresh after what changes layout)
+  ///@{
+  /// The background of rows in the normal state and of the area below the last row.
   void SetBkColor(COLORREF c) { SetColor(c, COLOR_PART_PANEL, COLOR_STATE_NORMAL); }
   COLORREF GetBkColor() const { return GetColor(COLOR_PART_PANEL, COLOR_STATE_NORMAL); }
+  ///@}
+  /// The text of rows in the normal state, for items that leave their own text colour unset.
   void SetTextColor(COLORREF c) { SetColor(c, COLOR_PART_TEXT, COLOR_STATE_NORMAL); }
   /// The focus background of top-level rows, and of child rows in the flat style.
   void SetFocusBgColor(COLORREF c);
+  /// The focus row's background, as SetFocusBgColor set it.
   COLORREF GetFocusBkColor() const { return GetColor(COLOR_PART_PANEL, COLOR_STATE_FOCUS); }
+  ///@{
+  /// The line style paints the focus row with a gradient from the first colour (F, which is
+  /// also the focus background) to the second (T).
   void SetFocusGradientFColor(COLORREF c) { SetColor(c, COLOR_PART_PANEL, COLOR_STATE_FOCUS); }
   COLORREF GetFocusGradientFColor() const { return GetFocusBkColor(); }
   void SetFocusGradientTColor(COLORREF c) { SetColor(c, COLOR_PART_SHADE, COLOR_STATE_FOCUS); }
   COLORREF GetFocusGradientTColor() const { return GetColor(COLOR_PART_SHADE, COLOR_STATE_FOCUS); }
+  ///@}
   /// The second colour is kept for the host only when `useSecond`; otherwise it is `c` as well.
   void SetFocusTextColor(COLORREF c, int useSecond, COLORREF second);
+  ///@{
+  /// The focus row's text colour, and the second colour SetFocusTextColor kept.
   COLORREF GetFocusTextColor() const { return GetColor(COLOR_PART_TEXT, COLOR_STATE_FOCUS); }
   COLORREF GetFocusTextTColor() const { return GetColor(COLOR_PART_TEXTBACK, COLOR_STATE_FOCUS); }
+  ///@}
+  ///@{
+  /// The background of the row under the pointer.
   void SetHoverBgColor(COLORREF c) { SetColor(c, COLOR_PART_PANEL, COLOR_STATE_HOVER); }
   COLORREF GetHoverBgColor() const { return GetColor(COLOR_PART_PANEL, COLOR_STATE_HOVER); }
+  ///@}
+  /// The text of the row under the pointer; the second colour is kept for the host only when
+  /// `useSecond`, otherwise it is `c` as well.
   void SetHoverTextColor(COLORREF c, int useSecond, COLORREF second);
+  ///@{
+  /// The hover row's text colour, and the second colour SetHoverTextColor kept.
   COLORREF GetHoverTextColor() const { return GetColor(COLOR_PART_TEXT, COLOR_STATE_HOVER); }
   COLORREF GetHoverTextTColor() const { return GetColor(COLOR_PART_TEXTBACK, COLOR_STATE_HOVER); }
-  /// The frame of the rows area and the flat style's dividers; unset draws none.
+  ///@}
+  ///@{
+  /// The frame of the rows area and the flat style's dividers; unset (TREE_CLR_UNSET, the
+  /// default) draws none, so call it for a framed tree.
   void SetDivideLineColor(COLORREF c) { m_clrDivideLine = c; }
   COLORREF GetDivideLineColor() const { return m_clrDivideLine; }
+  ///@}
+  ///@{
   /// The focus background of child rows in the flat style; unset falls back to the focus
   /// background of top-level rows.
   void SetFocusBgL2Color(COLORREF c) { m_clrFocusBgL2 = c; }
   COLORREF GetFocusBgL2Color() const { return m_clrFocusBgL2; }
+  ///@}
+  ///@{
+  /// The flat style paints a top-level focus row with this gradient when its two colours
+  /// differ.
   void SetFocusHeadGradient(_COLOR_GRADIENT g) { m_gradFocusHead = g; }
   _COLOR_GRADIENT GetFocusGradient() const { return m_gradFocusHead; }
+  ///@}
+  ///@{
   /// Tip colours: own tips take the tip background and hover text; cut texts the remind pair.
   void SetRemindTipTextColor(COLORREF c) { m_clrRemindTipText = c; }
   void SetRemindTipBgColor(COLORREF c) { m_clrRemindTipBg = c; }
   void SetTipBackgroundColor(COLORREF c) { m_clrTipBackground = c; }
   void SetTipTextHoverColor(COLORREF c) { m_clrTipTextHover = c; }
-  /// Set it before InitObject: the pictures, colours and scroll bar look are the style's.
+  ///@}
+  ///@{
+  /// The look, TREE_STYLE_LINE (the default) or TREE_STYLE_FLAT. Set it before InitObject:
+  /// the pictures, colours and scroll bar look are the style's.
   void SetShowStyle(TREE_SHOW_STYLE style) { m_eShowStyle = style; }
   TREE_SHOW_STYLE GetShowStyle() const { return m_eShowStyle; }
+  ///@}
+  ///@{
+  /// Whether rows with children draw their expand button (on by default); an item may still
+  /// hide its own (bShowBtn).
   void SetBtnShow(int show) { m_bBtnShow = show; }
   int GetBtnShow() const { return m_bBtnShow; }
+  ///@}
+  ///@{
+  /// Pixels between a row's left edge and its indent (3 by default).
   void SetLeftMargin(int margin) { m_nLeftMargin = margin; }
   int GetLeftMargin() const { return m_nLeftMargin; }
+  ///@}
+  ///@{
+  /// The line style draws a line over a top-level focus row's gradient when on (off by
+  /// default).
   void SetDrawGradientLine(int draw) { m_bDrawGradientLine = draw; }
   int GetDrawGradientLine() const { return m_bDrawGradientLine; }
+  ///@}
+  ///@{
   /// Kept for the host; rows take each item's own height.
   void SetItemHeight(int height) { m_nItemHeight = height; }
   int GetItemHeight() const { return m_nItemHeight; }
+  ///@}
+  ///@{
+  /// The pictures of the closed and open expand button and of the check box's states: the
+  /// style's own until replaced. The tree keeps them; never delete one.
   CBitmap* GetBitmapClose() const { return m_bitmaps.Get(CTreeBitmaps::CLOSE); }
   CBitmap* GetBitmapOpen() const { return m_bitmaps.Get(CTreeBitmaps::OPEN); }
   CBitmap* GetBitmapCheckYes() const { return m_bitmaps.Get(CTreeBitmaps::CHECK_YES); }
   CBitmap* GetBitmapCheckNo() const { return m_bitmaps.Get(CTreeBitmaps::CHECK_NO); }
   CBitmap* GetBitmapCheckYesHalf() const { return m_bitmaps.Get(CTreeBitmaps::CHECK_YES_HALF); }
-  /// The tree takes the bitmap's handle: `bitmap` holds none afterwards.
+  ///@}
+  ///@{
+  /// Replaces the closed or open button's picture. The tree takes the bitmap's handle: `bitmap`
+  /// holds none afterwards.
   void SetBitmapClose(CBitmap* bitmap) { m_bitmaps.Adopt(CTreeBitmaps::CLOSE, bitmap); }
   void SetBitmapOpen(CBitmap* bitmap) { m_bitmaps.Adopt(CTreeBitmaps::OPEN, bitmap); }
-  /// The tree copies the picture; the caller keeps its bitmap.
+  ///@}
+  ///@{
+  /// Replaces a check box picture. The tree copies the picture; the caller keeps its bitmap.
   void SetBitmapCheckYes(CBitmap* bitmap) { m_bitmaps.CopyFrom(CTreeBitmaps::CHECK_YES, bitmap); }
   void SetBitmapCheckNo(CBitmap* bitmap) { m_bitmaps.CopyFrom(CTreeBitmaps::CHECK_NO, bitmap); }
   void SetBitmapCheckYesHalf(CBitmap* bitmap) {
     m_bitmaps.CopyFrom(CTreeBitmaps::CHECK_YES_HALF, bitmap);
   }
-  /// Top-level rows, then all others.
+  ///@}
+  /// The fonts of top-level rows, then of all others; the framework's font until set.
   void SetTreeFont(LOGFONTW& father, LOGFONTW& child);
+  ///@{
+  /// The descriptions SetTreeFont set, for top-level rows and for the others; changing one
+  /// changes the rows' font.
   LOGFONTW* GetTreeFatherLogfont() { return &m_lfFather; }
   LOGFONTW* GetTreeChildLogfont() { return &m_lfChild; }
+  ///@}
+  ///@{
   /// Fonts from the shared cache: select them, never delete them.
   CFont* GetTreeFatherFont() const;
   CFont* GetTreeChildFont() const;
+  ///@}
   /// The description of the font a record's row is drawn in.
   const LOGFONTW& GetItemLogfont(const _TREE_ITEM& item) const {
     return item.nParentID != 0 ? m_lfChild : m_lfFather;
@@ -193,13 +271,20 @@ class CElementTree : public CElementControl, protected CTreeStore {
   int MeasureText(const CString& text, const LOGFONTW& font) const;
 
   // ---- timers and the scroll message
+  ///@{
+  /// The tip timers, as the element's OnTimer receives them (see the file-scope names).
   static constexpr DWORD TREE_TIMER_SHOW = ::TREE_TIMER_SHOW;
   static constexpr DWORD TREE_TIMER_HIDE = ::TREE_TIMER_HIDE;
+  ///@}
+  /// Milliseconds the pointer rests on a row before its tip shows.
   static constexpr UINT kTipDelay = 500;
+  /// Milliseconds a tip stays after the pointer leaves the rows.
   static constexpr UINT kTipHideDelay = 300;
-  /// OnVScroll codes beyond the platform's SB_ ones.
+  ///@{
+  /// OnVScroll codes beyond the platform's SB_ ones: a wheel notch up or down.
   static constexpr int TREE_SCROLL_WHEEL_UP = 11;
   static constexpr int TREE_SCROLL_WHEEL_DOWN = 12;
+  ///@}
 
  protected:
   // ---- handlers
@@ -224,22 +309,33 @@ class CElementTree : public CElementControl, protected CTreeStore {
   void CalcScreenItems();
   /// The rows area, the row rectangles, the text room of the rows on screen and the scroll bar.
   void CalcShowRect();
+  /// RecalcAndRefresh without the repaint; returns 1.
   int ReCalcShowRectAndItems();
+  /// Measures how much room each row on screen leaves after its text (nTextLeave), which
+  /// decides whether its tip shows the whole cut text.
   void CalcItemsTextLeave();
+  /// The same for one item in a row `width` pixels wide; returns 1.
   int CalcItemTextLeave(_TREE_ITEM& item, int width);
   /// The row on screen (0 for the first shown) that holds y, or -1.
   int CalcPointItemPos(int y) const;
   /// The indent of an item's text from the left of its row.
   int GetItemOffSetPixById(int id) const;
+  /// The same for a record held by value.
   int GetItemOffsetPixByValue(const _TREE_ITEM& item) const;
+  /// Shows the scroll bar, placed and sized to the shown items, when they do not fit; hides it
+  /// otherwise.
   void ResetScrollBars();
   /// Scrolls so that the focus shows, with `id` (its parent, or itself) as the first row when
   /// both fit on the screen.
   void ResetScrollPos(int id);
+  /// Moves the scroll bar's thumb to the first row on screen.
   void SetVScrollBarPos(int ignored);
+  /// Scrolls by an SB_ code (line, page, top, bottom, SB_THUMBTRACK to lay out the first row
+  /// as set) or a TREE_SCROLL_WHEEL_ code, then lays out and repaints.
   void OnVScroll(int code);
   /// Scrolls the focus onto a full row when it is not on one.
   void EnsureFocusItemShow();
+  /// 1 when the focus item is on a full row on screen.
   int IsFocusItemShow() const;
   /// The largest first row: the last page then ends at the last shown item.
   int GetMaxFirstShow() const;
@@ -254,7 +350,10 @@ class CElementTree : public CElementControl, protected CTreeStore {
   static constexpr int kMaxRowHeight = 32767;
 
   // ---- focus, hover and notifications (CElementTreeInput.cpp)
+  /// Sends the parent `message` (WM_NOTIFY or WM_KEYDOWN) with `code` in wParam and item `id`
+  /// in the package; 0 when `id` names no record.
   long SendMessageToParent(int code, int id, int message);
+  /// Follows the pointer at (x, y): the hover item and its tip. 1 when an item is under it.
   int CalcHoverItem(int x, int y);
   /// The part under a point: an area of a laid-out row (RowPart), hit as the painter draws it.
   PressPart PressPartAt(POINT pt) const override;
@@ -267,17 +366,23 @@ class CElementTree : public CElementControl, protected CTreeStore {
   /// A row's parts are numbered by the item's id, so that a part names the same item however
   /// the rows scroll, and by its area.
   static PressPart RowPart(int id, MOUSE_IN_ITEM_AREA area) { return id * kRowAreas + area; }
+  ///@{
+  /// The item (-1 for none) and the area a part names; RowPart's inverse.
   static int PartItem(PressPart part) { return part == kNoPart ? -1 : part / kRowAreas; }
   static MOUSE_IN_ITEM_AREA PartArea(PressPart part) {
     return MOUSE_IN_ITEM_AREA(part % kRowAreas);
   }
+  ///@}
+  /// The areas of one row a part number makes room for.
   static constexpr int kRowAreas = MOUSE_IN_TEXT + 1;
   /// After a click on the box of `id`: the rows on screen whose boxes changed (the item, its
   /// descendants and its ancestors) and the row the focus left are repainted. No row moves, so
   /// nothing is laid out again; a box that came or went moves its row's text, so the rows on
   /// screen measure their text room again.
   void ShowCheckChange(int id, int oldFocus);
+  /// Repaints laid-out row `row` on screen; nothing for a row that is not laid out.
   void InvalidateRow(int row);
+  /// Repaints the whole tree.
   void InvalidateAll() { InvalidContainerRect(0, nullptr); }
   /// Opens a closed item and closes an open one; true when it is open now.
   bool ToggleOpen(int id);
@@ -291,6 +396,7 @@ class CElementTree : public CElementControl, protected CTreeStore {
   bool OperateFocusItem(UINT vk);
 
   // ---- tips (CElementTreeTips.cpp)
+  /// Copies the hover item's tip record; 0 when it has none.
   int GetHoverItemTip(_TREE_ITEM_TIP& out) const;
   /// Prepares the hover item's tip and shows it beside or over its row.
   void ShowTip();
@@ -300,6 +406,8 @@ class CElementTree : public CElementControl, protected CTreeStore {
   void CloseTip();
 
   // ---- life cycle (CElementTree.cpp)
+  /// Back to the settings of a new tree: the line style, default margins and colours, the
+  /// element's font for both kinds of row. The items stay.
   void ReSet();
 
   /// The container keeps a private list of child elements under the same name.
@@ -317,6 +425,9 @@ class CElementTree : public CElementControl, protected CTreeStore {
   void MakeScrollBar(const wchar_t* name, const _CONTAINER_INFO& info);
 
  protected:
+  ///@{
+  /// What the settings and layout accessors above read and write, for a derived tree: the
+  /// setter or getter of the same meaning documents each.
   int m_nItemHeight = 20;
   int m_nPageCount = 0;
   int m_nScreenCount = 10;
@@ -338,9 +449,11 @@ class CElementTree : public CElementControl, protected CTreeStore {
   COLORREF m_clrRemindTipText = RGB(255, 255, 255);
   COLORREF m_clrTipTextHover = TREE_CLR_UNSET;
   _COLOR_GRADIENT m_gradFocusHead;
+  ///@}
+  /// The row painter: one object, loaded with each row's record in turn.
   std::unique_ptr<CTreeItem> m_pItemPainter;
   /// One per row on screen; row k shows shown item m_nFirstShow + k.
   std::vector<CRect> m_vecShowRects;
-  CComPtr<CVerticalScrollbar> m_pVScroll;
-  std::unique_ptr<CTreeTipWnd> m_pTipWnd;
+  CComPtr<CVerticalScrollbar> m_pVScroll;  ///< see GetVScroll
+  std::unique_ptr<CTreeTipWnd> m_pTipWnd;  ///< made when a tip first shows
 };

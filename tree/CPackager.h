@@ -10,10 +10,14 @@
 template <class T>
 class CPackager : public CUnknown {
  public:
+  /// A package holding a default record.
   CPackager() = default;
+  /// A package holding a copy of `value`.
   explicit CPackager(const T& value) : m_value(value) {}
 
+  /// The record in the package.
   T& Value() { return m_value; }
+  /// The record in the package, read-only, as a receiver sees it.
   const T& Value() const { return m_value; }
 
   /// The package behind a notification's LPARAM, or null when there is none.

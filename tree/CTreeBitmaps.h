@@ -12,11 +12,17 @@
 
 class CTreeBitmaps {
  public:
+  /// The pictures by role: the button closed and open, the check box checked, empty and half
+  /// checked; COUNT is their number.
   enum Kind { CLOSE, OPEN, CHECK_YES, CHECK_NO, CHECK_YES_HALF, COUNT };
 
+  /// Five empty pictures; Load fills them.
   CTreeBitmaps();
+  ///@{
+  /// Copies the pixels into pictures of its own.
   CTreeBitmaps(const CTreeBitmaps& other);
   CTreeBitmaps& operator=(const CTreeBitmaps& other);
+  ///@}
   ~CTreeBitmaps() = default;
 
   /// The library's own pictures; the buttons are the style's. Runs in the library's module state.

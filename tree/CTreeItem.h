@@ -38,22 +38,30 @@ struct TreeRowGeometry {
 
 class CTreeItem {
  public:
+  ///@{
+  /// A painter with no record and no tree; a copy paints the same row for the same tree.
   CTreeItem() = default;
   CTreeItem(const CTreeItem&) = default;
   CTreeItem& operator=(const CTreeItem&) = default;
+  ///@}
   /// Takes the record; the fields derived from the tree (line kind, state) stay at their reset
   /// values until the painter has a tree and is loaded again.
   explicit CTreeItem(_TREE_ITEM& item);
   virtual ~CTreeItem() = default;
 
+  /// The tree whose look and row places the painter reads (not owned); set before loading.
   void SetTree(CElementTree* tree) { m_pTree = tree; }
+  /// Back to a painter with no record and no tree.
   void Reset();
   /// Copies a record and derives the indent level, the connector kind and the state.
   void SetItemValue(const _TREE_ITEM& item);
 
   /// Draws the loaded row into `rc`; returns 1.
+  ///@{
+  /// Draws the loaded row into `rc`; returns 1.
   int Draw(CLightCanvas& canvas, CRect rc);
   int Draw(CDC* dc, CRect rc);
+  ///@}
   /// Which part of the loaded row, drawn in `rc`, holds `pt`. In the flat style a whole row with
   /// children is its button; in the line style the button, box and text areas of the drawing.
   MOUSE_IN_ITEM_AREA GetPointInItemArea(POINT& pt, CRect rc) const;
@@ -66,26 +74,36 @@ class CTreeItem {
   /// Stripe `i` of `n`: `from` at 0, `to` at n - 1; `from` alone when there is one stripe.
   static COLORREF GradientColor(COLORREF from, COLORREF to, int i, int n);
 
+  /// The loaded row's colour state: COLOR_STATE_NORMAL, HOVER or FOCUS.
   int GetState() const { return m_nState; }
+  /// The loaded row's connector kind in the line style (TreeRowPlace::lineKind).
   int GetLineKind() const { return m_nLineKind; }
+  /// The loaded row's indent level: its depth less the ancestors that show no button.
   int GetLevel() const { return m_nLevel; }
 
-  /// Connector dots, box transparency and the focus frame's dots.
+  ///@{
+  /// Connector dots, box transparency and the focus frame's dots and outline.
   static constexpr COLORREF kLineDots = RGB(0x80, 0x80, 0x80);
   static constexpr COLORREF kCheckTransparent = RGB(0xF4, 0xF4, 0xF4);
   static constexpr COLORREF kFocusFrameDots = 0x95DBF5;
   static constexpr COLORREF kFocusFrameOutline = RGB(0, 0, 0);
+  ///@}
+  ///@{
   /// Pixels per indent level, reserved for a button, taken by a check box.
   static constexpr int kIndent = 4;
   static constexpr int kButtonRoom = 7;
   static constexpr int kCheckRoom = 13;
+  ///@}
   /// A level's dotted column runs this far into the level.
   static constexpr int kColumnInset = 3;
+  ///@{
   /// The text starts this far into its band, and its band reaches this far past it.
   static constexpr int kTextInset = 5;
   static constexpr int kTextBandExtra = 6;
+  ///@}
 
  protected:
+  ///@{
   /// Each draws its part where the geometry of the row Draw last laid out puts it; the first
   /// two move rc.left past what they drew. A subclass may call them on its own context.
   void DrawPixLine(CRect& rc, CDC* dc);
@@ -93,7 +111,10 @@ class CTreeItem {
   void DrawFocusItemFrame(CDC* dc, CRect& rc);
   void DrawBtnUseBitmap(TREE_SHOW_STYLE style, int cx, CDC* dc, int cy);
   void DrawGradientItem(CDC* dc, const CRect& rc, COLORREF from, COLORREF to);
+  ///@}
+  /// 1 when `item` is the last child of its parent (or the painter has no tree).
   int IsItemEndNode(const _TREE_ITEM& item) const;
+  /// 1 when the loaded row draws its expand button: the tree's switch and the item's allow it.
   int BeHaveBtn() const;
 
  private:

@@ -26,6 +26,7 @@ class CTreeStore {
     COLORREF clrPanel;  ///< row background of the normal state
   };
 
+  /// A store holding its root alone: focus 1, no hover, no tips.
   CTreeStore();
 
   // Records and look-ups (CTreeStore.cpp).
@@ -34,21 +35,31 @@ class CTreeStore {
   /// values it was given back into `item`; item.nID is the new id. A parent that names no record
   /// is refused: 0, nothing stored, item.nID = -1.
   int InsertItem(_TREE_ITEM& item, const _TREE_ITEM* parent, const ItemColors& colors);
+  /// Copies the record `id` (0 is the root) into `out`; 0, `out` untouched, when there is none.
   int GetItemById(int id, _TREE_ITEM& out) const;
   /// Copies only the four colour fields of `src`.
   int SetItemByID(int id, const _TREE_ITEM* src);
   /// The number of records, the root included.
   int GetItem() const { return m_nItemCount; }
+  /// Copies into `out` the root, `id` itself or its first child, as `what` says; 0 when there
+  /// is no such record (the root asked for itself, an item without children).
   int GetNextItem(TREE_ITEM_NEXT what, int id, _TREE_ITEM& out) const;
+  /// Puts the ids of `id`'s direct children in `out`, in order; `out` is left alone when `id`
+  /// is not an item.
   void GetItemChildItem(int id, std::vector<int>& out) const;
   /// The texts of the ancestors below the root, from the top down, each followed by ".".
   int GetItemParentStr(int id, CString& out) const;
   /// Items from `id` itself up to, not including, the root whose bShowBtn is 0.
   int GetFatherItemsBtnNoShow(int id) const;
+  /// The id of the focus item: the row keys move from and the focus look is drawn on; 0 when
+  /// no item has it. A fresh store names 1, the first item to come.
   int GetFocusItem() const { return m_nFocusItem; }
   /// Copies the focus record when the focus names one; `out` is left alone otherwise.
   void GetFocusItem(_TREE_ITEM& out) const;
+  /// The id of the item under the pointer, or -1.
   int GetHoverItem() const { return m_nHoverItem; }
+  /// Replaces the tips: each record names an item and the text shown when the pointer rests
+  /// on its row. Tips of deleted items are dropped with them.
   void SetTipsValue(std::vector<_TREE_ITEM_TIP> tips) { m_vecTips = std::move(tips); }
 
   // Relations (CTreeStore.cpp).
@@ -57,6 +68,8 @@ class CTreeStore {
   int IsChildItem(int id, int ancestor) const;
   /// 1 when both have the same parent and neither has children.
   int IsBrotherItem(int a, int b) const;
+  /// The position of `id` among its parent's children (0 for the first); -1 when it is not an
+  /// item.
   int GetItemInParentPos(int id) const;
   /// 1 when `item` is the last child of its parent, or its parent names no record.
   int IsLastChild(const _TREE_ITEM& item) const;
@@ -113,7 +126,9 @@ class CTreeStore {
  protected:
   /// Appends the root record (open) and its empty child list.
   void SetRootItemValue();
+  /// `id` names a record: the root or an item.
   bool IsRecord(int id) const { return id >= 0 && id < m_nItemCount; }
+  /// `id` names an item: a record other than the root.
   bool IsItem(int id) const { return id >= 1 && id < m_nItemCount; }
 
  private:
@@ -129,9 +144,9 @@ class CTreeStore {
   /// only the entries of the ids shown before and after, so a tree of many closed items pays
   /// for what it shows, not for what it holds.
   std::vector<int> m_vecShowPos;
-  int m_nShowCount = 0;
+  int m_nShowCount = 0;  ///< the size of m_vecShowItems
   int m_nFirstShow = 0;  ///< index into m_vecShowItems of the first row on screen
-  int m_nFocusItem = 1;
-  int m_nHoverItem = -1;
-  std::vector<_TREE_ITEM_TIP> m_vecTips;
+  int m_nFocusItem = 1;  ///< see GetFocusItem
+  int m_nHoverItem = -1;  ///< see GetHoverItem
+  std::vector<_TREE_ITEM_TIP> m_vecTips;  ///< see SetTipsValue
 };

@@ -10,19 +10,28 @@
 class CTreeBitmaps;
 
 struct TreeRowLook {
-  TREE_SHOW_STYLE style = TREE_STYLE_LINE;
-  int leftMargin = 0;
+  TREE_SHOW_STYLE style = TREE_STYLE_LINE;  ///< CElementTree::SetShowStyle
+  int leftMargin = 0;                       ///< CElementTree::SetLeftMargin
   bool buttons = false;       ///< the tree's button switch; an item may still hide its own
   bool gradientLine = false;  ///< a line over a top-level row's focus gradient
-  COLORREF panel = 0;         ///< row backgrounds: normal, hover and focus
+  ///@{
+  /// Row backgrounds: normal, hover and focus.
+  COLORREF panel = 0;
   COLORREF panelHover = 0;
   COLORREF panelFocus = 0;
+  ///@}
   COLORREF focusBackChild = TREE_CLR_UNSET;  ///< a child's focus background in the flat style
+  ///@{
+  /// Row texts under the pointer and with the focus.
   COLORREF textHover = 0;
   COLORREF textFocus = 0;
-  COLORREF divideLine = TREE_CLR_UNSET;
-  _COLOR_GRADIENT focusHead;
-  LOGFONTW fatherFont{};  ///< top-level rows
+  ///@}
+  COLORREF divideLine = TREE_CLR_UNSET;  ///< CElementTree::SetDivideLineColor
+  _COLOR_GRADIENT focusHead;  ///< CElementTree::SetFocusHeadGradient
+  ///@{
+  /// The fonts of top-level rows and of all others.
+  LOGFONTW fatherFont{};
   LOGFONTW childFont{};
+  ///@}
   const CTreeBitmaps* pictures = nullptr;  ///< the tree's; null draws no picture
 };

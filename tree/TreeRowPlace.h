@@ -13,6 +13,6 @@ struct TreeRowPlace {
   /// Entry k for each indent level k above the row's own: the ancestor there has a later
   /// sibling, so its dotted column runs through this row.
   std::vector<char> columns;
-  bool focus = false;
-  bool hover = false;
+  bool focus = false;  ///< the item has the focus
+  bool hover = false;  ///< the item is under the pointer
 };

@@ -10,13 +10,14 @@
 #include "platform/mfc/CRect.h"
 #include "tree/TreeItem.h"
 
+/// One text of a tip and where it goes.
 struct TreeTipCell {
-  CString text;
+  CString text;  ///< a line, or a cell of the table
   CRect rect;  ///< in the window's client coordinates
 };
 
 struct TreeTipLayout {
-  std::vector<TreeTipCell> cells;
+  std::vector<TreeTipCell> cells;  ///< the texts, in the order they are read
   CSize size;  ///< the whole window, its one-pixel frame included
 };
 
@@ -28,6 +29,8 @@ TreeTipLayout LayoutTreeTip(const _TREE_ITEM_TIP& tip, int lineHeight,
 /// `size` on `screen`, but never off its left or top edge.
 POINT PlaceTreeTip(POINT anchor, SIZE size, const RECT& screen);
 
+///@{
 /// Padding between the frame and the texts, and between the columns of the table.
 constexpr int kTreeTipPadX = 4;
 constexpr int kTreeTipColumnGap = 12;
+///@}
