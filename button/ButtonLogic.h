@@ -10,12 +10,16 @@ namespace button {
 /// The images a picture button draws, bottom to top: the pushed or the hover image, or the
 /// normal one when neither applies and no fifth image is wanted; the fifth over all of them.
 struct PictureLayers {
+  ///@{
+  /// Whether the image of that name is drawn.
   bool bPushed = false;
   bool bHover = false;
   bool bNormal = false;
   bool bFifth = false;
+  ///@}
 };
 
+/// The layers for a button pushed or hovered, and whether its fifth image is wanted.
 inline PictureLayers ChoosePictureLayers(bool pushed, bool hover, bool fifth) {
   return {pushed, hover && !pushed, !fifth && !pushed && !hover, fifth};
 }

@@ -29,18 +29,30 @@
 #include "host/CElementControl.h"
 
 /// Fixed to int, so that every value a host passes is one (any but the picture is a colour).
-enum ButtonType : int { BUTTON_TYPE_COLOR = 0, BUTTON_TYPE_PICTURE = 1 };
+enum ButtonType : int {
+  BUTTON_TYPE_COLOR = 0,    ///< a filled face with the caption centred (the default)
+  BUTTON_TYPE_PICTURE = 1,  ///< images from the bitmap factory (SetImage)
+};
 
 class CElementButtonSys : public CElementControl {
  public:
+  /// A colour button in the palette's "Button.*" colours with a bold caption.
   CElementButtonSys();
+  ///@{
+  /// A copy has the type, colours, images and caption, but no place in the tree.
   CElementButtonSys(const CElementButtonSys&) = default;
   CElementButtonSys& operator=(const CElementButtonSys&) = default;
   ~CElementButtonSys() override = default;
+  ///@}
 
-  /// Any value but BUTTON_TYPE_PICTURE is a colour button. Neither setter repaints.
+  ///@{
+  /// The type, and the background painted behind the face or the images. Any type but
+  /// BUTTON_TYPE_PICTURE is a colour button, whose background the state's colour replaces at
+  /// each change of look; a picture button keeps it, and COLOR_NONE lets its images show over
+  /// what lies beneath. Neither setter repaints.
   void SetButtonType(ButtonType type) { m_eButtonType = type; }
   void SetBKColor(COLORREF color) { m_clrShowBack = color; }
+  ///@}
   /// Shows the colour table's colours of one state (COLOR_STATE_*); nothing in picture mode.
   void SetShowColor(DWORD state);
   /// Reads the palette's "Button.*" colours into the colour table. Returns 1; no repaint.
@@ -55,6 +67,7 @@ class CElementButtonSys : public CElementControl {
   void SetFifthImage(BOOL show) { m_bFifthImage = show; }
   /// Reads the caption into m_strText and m_nTextLen. Returns 1.
   int GetTextInfo();
+  /// Paints the picture button's images for its look now; OnPaint calls it in picture mode.
   int PaintPicType(CPaintDC* dc);
 
   int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;

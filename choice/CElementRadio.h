@@ -32,8 +32,9 @@ class CElementRadio : public CElementControl {
 
   /// A look: one state bit (COLOR_STATE_*) and a check state, ordered by state first.
   struct RADIO_BMP_KEY {
-    DWORD dwStatus;
-    RADIO_CHECK_STATE eCheck;
+    DWORD dwStatus;            ///< COLOR_STATE_*
+    RADIO_CHECK_STATE eCheck;  ///< checked or not
+    /// Orders the looks in a table: by state, then by check.
     bool operator<(const RADIO_BMP_KEY& o) const {
       return dwStatus != o.dwStatus ? dwStatus < o.dwStatus : eCheck < o.eCheck;
     }
@@ -41,37 +42,47 @@ class CElementRadio : public CElementControl {
   /// A bitmap the radio draws but does not own. clrTransparent is the colour left out when it is
   /// drawn, or 0xFFFFFFFF to copy it opaquely.
   struct RADIO_BMP_INFO {
-    CBitmap* pBitmap;
-    COLORREF clrTransparent;
+    CBitmap* pBitmap;         ///< not owned
+    COLORREF clrTransparent;  ///< left out when drawn; 0xFFFFFFFF copies opaquely
   };
+  /// Where a default bitmap of a look comes from.
   struct RADIO_BMP_ID_INFO {
     std::wstring strBmpKey;  ///< the palette's bitmap key
-    COLORREF clrTransparent;
+    COLORREF clrTransparent;  ///< as in RADIO_BMP_INFO
   };
+  /// A colour of the radio: a part in a state, as SetColor takes them.
   struct RADIO_COLOR_KEY {
     DWORD dwKind;    ///< COLOR_PART_*
     DWORD dwStatus;  ///< COLOR_STATE_*
   };
+  /// Bitmaps by look.
   using BitmapTable = std::map<RADIO_BMP_KEY, RADIO_BMP_INFO>;
 
+  ///@{
   /// The palette keys of the shared default bitmaps and of the default colours, one row a look.
   static const std::pair<RADIO_BMP_KEY, RADIO_BMP_ID_INFO> sm_pairRadioStatusDefaultBmp[10];
   static const std::pair<RADIO_COLOR_KEY, const wchar_t*> sm_pairRadioColorDefault[10];
+  ///@}
   /// The shared default bitmaps and the count of live radios that keeps them: filled by every
   /// initialisation, emptied when the last radio goes. The palette keeps the bitmaps.
   static SharedBitmapTable<RADIO_BMP_KEY, RADIO_BMP_INFO> sm_defaultBmp;
   static BitmapTable& sm_mapRadioStatusDefaultBmp;  ///< sm_defaultBmp's table
   static std::atomic<UINT>& m_nRef;                 ///< sm_defaultBmp's count
 
+  /// An unchecked radio in no group.
   CElementRadio();
+  ///@{
   /// A copy calls the same group as the original, but no group's table lists it.
   CElementRadio(const CElementRadio& other);
   CElementRadio& operator=(const CElementRadio& other);
+  ///@}
+  /// Leaves its group's table; the last radio to go empties the shared bitmaps.
   ~CElementRadio() override;
 
   /// Neither tells the group nor notifies; only the box is repainted. A value that is neither
   /// state is ignored.
   void SetCheck(const RADIO_CHECK_STATE& check);
+  /// Whether the radio shows checked: a click on it checks it (and unchecks the group's other).
   RADIO_CHECK_STATE GetCheck() const { return m_eCheck; }
   /// Sets this radio's own bitmap for one look and lays the box out again from the smallest
   /// look it has. The caller keeps the bitmap alive while the radio may paint. No repaint. A

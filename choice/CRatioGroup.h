@@ -19,11 +19,15 @@ class CRatioGroup {
   /// No radio selected.
   static const DWORD INVALID_SEL_RADIO_ID;
 
+  /// A group of no radios, none selected.
   CRatioGroup() = default;
+  ///@{
   /// A copy lists the same radios and selection; the radios keep calling the group that added
   /// them, not the copy.
   CRatioGroup(const CRatioGroup& other);
   CRatioGroup& operator=(const CRatioGroup& other);
+  ///@}
+  /// The listed radios stop calling it; they are not deleted.
   virtual ~CRatioGroup();
 
   /// Lists the radio under its id (replacing one listed under the same id) and makes it call

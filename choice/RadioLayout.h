@@ -6,9 +6,10 @@
 
 namespace radio {
 
+/// The radio's two areas, in its own coordinates.
 struct Layout {
-  CRect rcCheck;
-  CRect rcText;
+  CRect rcCheck;  ///< the box
+  CRect rcText;   ///< the caption
 };
 
 /// The box at the left, as wide as its bitmap and vertically centred when the control is taller

@@ -43,11 +43,18 @@
 
 class CElementDatePicker : public CElementControl, public ICalInterop {
  public:
+  /// A picker showing today's date (0 when the clock cannot be read), in the theme's colours.
   CElementDatePicker();
+  ///@{
+  /// A copy has the date and colours; it shares the drop button and has its own calendar.
   CElementDatePicker(const CElementDatePicker& other);
   CElementDatePicker& operator=(const CElementDatePicker& other);
+  ///@}
+  /// Closes and destroys the calendar once, silently.
   ~CElementDatePicker() override;
 
+  /// The date shown, year * 10000 + month * 100 + day (20261215 for 15 December 2026); split
+  /// it with SplitDate (DateValue.h). It is also the wParam of DTN_DATETIMECHANGE.
   int GetDate() const { return m_nDate; }
   /// 1 and a repaint for a valid date; 0, changing nothing, otherwise. No notice.
   int SetDate(int date);
@@ -56,6 +63,8 @@ class CElementDatePicker : public CElementControl, public ICalInterop {
   /// Colours the drop button from the palette's "DatePicker.Background" and "DatePicker.Text",
   /// and repaints both. Returns 1.
   int ResetColor();
+  /// The field's colour of a part in a state, as the element's; the calendar takes the
+  /// background, text and shade colours when it next opens. Returns 1.
   virtual int SetColor(COLORREF color, DWORD part, DWORD state);
 
   /// 0 for a null creation record.
@@ -68,6 +77,7 @@ class CElementDatePicker : public CElementControl, public ICalInterop {
   void OnLostFocus() override;
 
  protected:
+  /// Sends the parent WM_NOTIFY with `code` (DTN_*) in an NMHDR and `wParam`.
   void _SendNotify(int code, UINT wParam);
 
   int OnPaint(CPaintDC* dc) override;

@@ -14,6 +14,7 @@ class CMonthCal32 : public CMonthCalCtrl {
   DECLARE_DYNAMIC(CMonthCal32)
 
  public:
+  /// A calendar with no window yet that tells `interop` (not owned) of picks and focus loss.
   explicit CMonthCal32(ICalInterop* interop = nullptr) : m_pInterop(interop) {}
   ~CMonthCal32() override = default;
 

@@ -7,12 +7,14 @@
 
 #include "platform/win32/WinTime.h"
 
+/// A date value split into its fields, each as the value holds it (month 1 for January).
 struct DateParts {
-  int year = 0;
-  int month = 0;
-  int day = 0;
+  int year = 0;   ///< 100 to 9999 for a valid date
+  int month = 0;  ///< 1 to 12 for a valid date
+  int day = 0;    ///< 1 to the month's length for a valid date
 };
 
+/// year * 10000 + month * 100 + day; nothing is checked (IsValidDate does).
 int EncodeDate(int year, int month, int day);
 /// Integer division, as the value defines it: 20261215 is 2026, 12, 15.
 DateParts SplitDate(int value);

@@ -17,6 +17,7 @@ class EditPrefixWidths {
 
   /// widths[k]: the width of the first k characters of the text last measured.
   std::span<const int> Widths() const { return m_vecWidths; }
+  /// The text the widths were last measured for.
   const std::wstring& Text() const { return m_strText; }
 
   /// Brings the widths in step with `text`, measuring with the font selected into `dc`.

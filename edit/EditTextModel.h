@@ -17,14 +17,25 @@
 
 class EditTextModel {
  public:
+  ///@{
+  /// The text and its length in characters.
   const std::wstring& Text() const { return m_strText; }
   int Length() const { return static_cast<int>(m_strText.size()); }
+  ///@}
+  ///@{
+  /// The caret, and the selection's anchor and end, in characters from the start.
   int Caret() const { return m_nCaret; }
   int SelStart() const { return m_nSelStart; }
   int SelEnd() const { return m_nSelEnd; }
+  ///@}
+  /// The selection is not empty.
   bool HasSelection() const { return m_nSelStart != m_nSelEnd; }
+  ///@{
+  /// The selection's ends in text order, whichever way it was made.
   int SelMin() const { return m_nSelStart < m_nSelEnd ? m_nSelStart : m_nSelEnd; }
   int SelMax() const { return m_nSelStart < m_nSelEnd ? m_nSelEnd : m_nSelStart; }
+  ///@}
+  /// The characters between SelMin and SelMax.
   std::wstring SelectedText() const;
   /// A position the caret or the selection may take.
   bool IsAccepted(int pos) const { return pos >= 0 && pos <= Length(); }
@@ -45,18 +56,25 @@ class EditTextModel {
   /// Swaps the text with the undo snapshot; the caret goes to the end. A second Undo restores
   /// the text the first replaced.
   void Undo();
+  /// Remembers the text as the one Undo goes back to; the owner calls it before each edit of
+  /// the user's.
   void TakeUndoSnapshot() { m_strUndo = m_strText; }
 
   // ---- caret and selection; none of these writes back
-  /// Left and Right move the caret only.
+  ///@{
+  /// Left and Right move the caret only, one character, stopping at the ends.
   void MoveCaretLeft();
   void MoveCaretRight();
+  ///@}
   /// Caret and an empty selection at one position, clamped to the text.
   void PlaceAt(int pos);
+  /// The caret alone at a position, clamped to the text.
   void SetCaret(int pos);
+  ///@{
   /// Refused (false) when pos is not an accepted position.
   bool SetSelectedStart(int pos);
   bool SetSelectedEnd(int pos);
+  ///@}
   /// Selects the whole text; the caret stays.
   void SelectAll();
   /// Selection start and end at the caret.

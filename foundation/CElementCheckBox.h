@@ -8,8 +8,12 @@
 
 class CElementCheckBox : public CElementControl {
  public:
+  ///@{
+  /// Made as the plain control is: give it the style bits in its creation record. A copy has
+  /// the same text, look and check mark, but no place in the tree.
   CElementCheckBox();
   CElementCheckBox(const CElementCheckBox& other);
   CElementCheckBox& operator=(const CElementCheckBox& other);
   ~CElementCheckBox() override;
+  ///@}
 };

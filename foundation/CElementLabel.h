@@ -7,8 +7,12 @@
 
 class CElementLabel : public CElementControl {
  public:
+  ///@{
+  /// Made as the plain control is: give it the style bits in its creation record. A copy has
+  /// the same text, look and check mark, but no place in the tree.
   CElementLabel();
   CElementLabel(const CElementLabel& other);
   CElementLabel& operator=(const CElementLabel& other);
   ~CElementLabel() override;
+  ///@}
 };

@@ -9,10 +9,12 @@
 
 class CLightCanvas : public CUnknown, public PaintCanvas {
  public:
+  /// A canvas over `dc`, which must outlive it.
   explicit CLightCanvas(CDC* dc) : PaintCanvas(dc) {}
   ~CLightCanvas() override = default;
   CLightCanvas(const CLightCanvas&) = delete;
   CLightCanvas& operator=(const CLightCanvas&) = delete;
 
+  /// Puts back the context state the canvas changed (PaintCanvas::Restore).
   virtual int Restore() { return PaintCanvas::Restore(); }
 };

@@ -13,6 +13,7 @@
 
 class CTrellisApp : public CWinApp {
  public:
+  /// The library has nothing to set up beyond the application's own; returns TRUE.
   BOOL InitInstance() override;
 };
 

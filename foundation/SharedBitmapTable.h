@@ -16,13 +16,19 @@
 template <class Key, class Entry>
 class SharedBitmapTable {
  public:
+  /// Whether the table frees its bitmaps (Owned) or another keeps them (Borrowed: the palette).
   enum class Ownership { Borrowed, Owned };
+  /// The entries by key.
   using Table = std::map<Key, Entry>;
 
+  /// An empty table that owns its bitmaps or not, for the whole of its life.
   explicit SharedBitmapTable(Ownership ownership) : m_ownership(ownership) {}
   SharedBitmapTable(const SharedBitmapTable&) = delete;
   SharedBitmapTable& operator=(const SharedBitmapTable&) = delete;
 
+  ///@{
+  /// A control of the kind was made or copied (Join), or went (Leave); the last to leave
+  /// empties the table.
   void Join() { ++live; }
   void Leave() {
     // Never below zero, even if something unbalanced the count.
@@ -31,6 +37,7 @@ class SharedBitmapTable {
     }
     if (count == 1) Release();
   }
+  ///@}
   /// Sets the entry of `key`, freeing the bitmap it replaces when the table owns its bitmaps.
   void Put(const Key& key, const Entry& entry) {
     Entry& slot = table[key];
@@ -38,7 +45,7 @@ class SharedBitmapTable {
     slot = entry;
   }
 
-  Table table;
+  Table table;  ///< the entries; each kind fills it when a control first needs it
   std::atomic<UINT> live{0};  ///< controls of the kind alive
 
  private:

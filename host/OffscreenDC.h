@@ -13,14 +13,20 @@
 
 class OffscreenDC : public CDC {
  public:
+  ///@{
+  /// A buffer for `rect` of `target` (null: the target's clip box), which must outlive it.
   OffscreenDC(CDC* target, const RECT* rect);
   explicit OffscreenDC(CDC* target);
+  ///@}
+  /// Copies the buffer to the target in one transfer.
   ~OffscreenDC() override;
   OffscreenDC(const OffscreenDC&) = delete;
   OffscreenDC& operator=(const OffscreenDC&) = delete;
 
   /// The rectangle covered, in the target's logical coordinates.
   const CRect& GetRect() const { return m_rect; }
+  /// False on a printing target (or one whose buffer could not be made): drawing goes straight
+  /// to it.
   bool IsBuffering() const { return m_bMemDC; }
   /// Copies what the target shows into the buffer, for a painter that leaves parts of its
   /// rectangle uncovered (a see-through background).

@@ -28,10 +28,13 @@
 
 class CSkinScroll : public CScrollBar {
  public:
+  /// The window timer that repeats a held arrow or track press.
   static constexpr UINT_PTR kRepeatTimer = 256;
   static constexpr UINT kRepeatElapse = 100;  ///< ms, to the first repeat and between repeats
 
+  /// No window until it is created, as a child of the window it scrolls.
   CSkinScroll() = default;
+  /// Frees the bar's bitmaps.
   ~CSkinScroll() override;
 
   /// Sets range, page and position as the mask says, clamped as the platform clamps a scroll
@@ -49,16 +52,22 @@ class CSkinScroll : public CScrollBar {
   /// Draws the up and down arrows. Returns 1.
   int DrawArrows(CDC* dc);
 
+  ///@{
   /// The layout, in client coordinates, for the owner and tests.
   const CRect& GetUpRect() const { return m_rcUp; }
   const CRect& GetDownRect() const { return m_rcDown; }
   const CRect& GetThumbRect() const { return m_rcThumb; }
   const CRect& GetTrackRect() const { return m_rcTrack; }
+  ///@}
 
  protected:
   /// Answers SBM_SETSCROLLINFO and SBM_GETSCROLLINFO from the stored state and swallows
   /// WM_LBUTTONDBLCLK; everything else takes the usual way.
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  ///@{
+  /// The window's messages, as the table above says: the bar loads its bitmaps when created,
+  /// lays out on a new size, and runs presses, drags and repeats through the press machine,
+  /// reporting each move to its parent as WM_VSCROLL.
   int OnCreate(LPCREATESTRUCT cs) override;
   void OnPaint() override;
   void OnSize(UINT type, int cx, int cy) override;
@@ -66,6 +75,7 @@ class CSkinScroll : public CScrollBar {
   void OnLButtonUp(UINT flags, CPoint point) override;
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnTimer(UINT_PTR id) override;
+  ///@}
 
  private:
   /// The parts of the bar. Every point is one, so a press anywhere holds the pointer till its

@@ -8,13 +8,16 @@
 #include "platform/controls/ScrollState.h"
 
 struct SkinScrollGeometry {
+  /// Range, page and position, as the platform's scroll bar keeps them.
   using ScrollState = platform::ScrollState;
 
+  ///@{
   /// The actions of CSkinScroll::ScrollBy, as the scroll requests number them.
   static constexpr int kLineUp = 0;
   static constexpr int kLineDown = 1;
   static constexpr int kPageUp = 2;
   static constexpr int kPageDown = 3;
+  ///@}
 
   /// The position a drag of `dy` pixels means, from `startPos`, when the thumb can travel
   /// `travel` pixels: the range's positions spread over the travel, clamped to the positions

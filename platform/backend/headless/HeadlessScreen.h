@@ -34,30 +34,44 @@ namespace platform::headless {
 
 class HeadlessScreen {
  public:
+  /// A fresh desktop of that size; the windows of any earlier screen are destroyed.
   explicit HeadlessScreen(int width = 1280, int height = 800);
+  /// Destroys the screen's windows and leaves an empty desktop of the default size.
   ~HeadlessScreen();
   HeadlessScreen(const HeadlessScreen&) = delete;
   HeadlessScreen& operator=(const HeadlessScreen&) = delete;
 
+  ///@{
+  /// The screen's size in pixels.
   int Width() const;
   int Height() const;
+  ///@}
   /// The screen takes a new size, as when the user resizes the window showing it: every
   /// top-level window is sent WM_DISPLAYCHANGE. A size a surface cannot have is ignored.
   void Resize(int width, int height);
 
   // ---- pointer, at screen coordinates
+  /// Queues a move of the pointer to (x, y).
   void MouseMove(int x, int y);
-  /// A press or release away from the pointer moves it there first.
+  ///@{
+  /// Queues a press, a release, or a press and release of a button at (x, y). A press or
+  /// release away from the pointer moves it there first.
   void MouseDown(int x, int y, MouseButton button = MouseButton::Left);
   void MouseUp(int x, int y, MouseButton button = MouseButton::Left);
   void Click(int x, int y, MouseButton button = MouseButton::Left);
+  ///@}
   /// Wheel turns at the pointer; one notch is WHEEL_DELTA, positive away from the user.
   void MouseWheel(int delta);
 
   // ---- keyboard
+  ///@{
+  /// Queues a key going down, up, or down and up, for the focus window; the keyboard state
+  /// (GetKeyState) follows, and TranslateMessage makes the characters of the keys that have
+  /// them.
   void KeyDown(UINT vk);
   void KeyUp(UINT vk);
   void KeyPress(UINT vk);
+  ///@}
   /// Characters as a text-input method delivers them: WM_CHAR to the focus window, no keys.
   void TypeText(std::wstring_view text);
   /// Text an input method committed: the focus window gets it through its input context, with
@@ -67,12 +81,14 @@ class HeadlessScreen {
   void KeyboardFocus(bool gained);
 
   // ---- time and messages
+  /// The clock, in milliseconds (what GetTickCount64 answers).
   ULONGLONG Now() const;
   /// Moves the clock forward, stopping at each moment a timer falls due to pump the queue, so
   /// a 100 ms timer fires three times in AdvanceTime(300).
   void AdvanceTime(DWORD milliseconds);
   /// Handles everything ready now; false when WM_QUIT was posted (its code: QuitCode()).
   bool PumpUntilIdle();
+  /// The code of the WM_QUIT posted, once PumpUntilIdle has answered false.
   int QuitCode() const;
   /// The local date and time GetLocalTime and _time64 report from now on, for tests whose
   /// result depends on today; without it they read the machine's clock.

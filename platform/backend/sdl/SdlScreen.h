@@ -51,7 +51,9 @@ class SdlScreen {
   /// Opens the window; false when SDL has no display that shows it (or this screen is open
   /// already).
   bool Open(std::wstring_view title, int width, int height, unsigned flags = 0);
+  /// Closes the window and leaves an empty default desktop; nothing when it is not open.
   void Close();
+  /// Open succeeded and Close has not been called since.
   bool IsOpen() const { return m_session != nullptr; }
   /// Why the last Open failed.
   const std::string& Error() const { return m_error; }
@@ -62,9 +64,11 @@ class SdlScreen {
   /// waiting; false once WM_QUIT was posted.
   bool PumpUntilIdle();
 
+  ///@{
   /// For tests and tools: the OS window, and how many frames it has been shown.
   SDL_Window* OsWindow() const;
   int FramesPresented() const;
+  ///@}
 
  private:
   std::unique_ptr<SdlSession> m_session;
