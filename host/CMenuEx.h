@@ -33,11 +33,13 @@ class CMenuEx {
   /// the top to halfway towards Menu.Separator at the bottom.
   enum MENUBK_MODE { MENUBK_SOLID = 0, MENUBK_GRADIENT = 1 };
 
+  /// An empty menu that opens this way, with this background.
   explicit CMenuEx(OPEN_MODE openMode = OPEN_DOWN, MENUBK_MODE backgroundMode = MENUBK_SOLID);
 
   /// Appends a row: MF_ENABLED (0), MF_GRAYED (1: shown, never chosen) or MF_SEPARATOR (a line;
   /// id and text are ignored). FALSE, and nothing appended, for other flags or a null text.
   BOOL AppendMenuEx(UINT flags, DWORD id, const wchar_t* text);
+  /// The rows appended, separators included.
   int GetMenuItemCount() const { return int(m_vecItems.size()); }
 
   /// Opens the menu at screen (x, y) as the TPM_ alignment flags place it, kept on the screen and

@@ -29,12 +29,12 @@ class PaintCanvas;
 
 /// What a CMenuEx hands to its pop-up.
 struct MenuTrack {
-  std::vector<MenuItem> items;
-  bool gradient = false;
+  std::vector<MenuItem> items;  ///< the rows, copied
+  bool gradient = false;  ///< the gradient background (CMenuEx::MENUBK_GRADIENT)
   UINT tpmFlags = 0;  ///< already resolved against the open mode
   POINT anchor{};     ///< screen coordinates
-  std::optional<RECT> avoid;
-  HWND owner = nullptr;
+  std::optional<RECT> avoid;  ///< a screen rectangle the menu stays off, when given
+  HWND owner = nullptr;  ///< the window WM_ELEMENT_MENUCOMMAND is posted to
   UINT_PTR openerToken = 0;  ///< the owner host's name for the element that opened the menu
 };
 
@@ -52,6 +52,10 @@ class CMenuWnd : public CWnd {
   int GetHotItem() const { return RowOfPart(m_press.Hot()); }
 
  protected:
+  ///@{
+  /// The pop-up's messages, as the table above says: the pointer and the keys move the
+  /// highlight, a release on an enabled item chooses it; a press outside, Escape, losing the
+  /// activation or the capture closes the menu, and the object goes with its window.
   void OnPaint() override;
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnLButtonDown(UINT flags, CPoint point) override;
@@ -66,6 +70,7 @@ class CMenuWnd : public CWnd {
   void OnCaptureChanged(CWnd* wnd) override;
   void OnCancelMode() override;
   void PostNcDestroy() override;
+  ///@}
 
  private:
   /// The menu's colours, read from the theme when it opens.

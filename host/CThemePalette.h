@@ -26,11 +26,14 @@ class CThemePalette : public CUnknown {
   /// The colour of a key the theme defines; nothing for null, empty and unknown keys. For keys a
   /// theme may add to a control's published ones, where the control keeps its own default.
   std::optional<COLORREF> FindColor(const wchar_t* key) const;
-  /// Null, empty and unknown keys give null, which callers skip. The palette owns what it hands
-  /// out, and a reload never frees it: controls keep these pointers (the radio's shared bitmap
-  /// table does), so they stay valid, showing the old theme, until the palette itself goes.
+  ///@{
+  /// The font or bitmap of a key. Null, empty and unknown keys give null, which callers skip.
+  /// The palette owns what it hands out, and a reload never frees it: controls keep these
+  /// pointers (the radio's shared bitmap table does), so they stay valid, showing the old
+  /// theme, until the palette itself goes.
   CFont* GetFont(const wchar_t* key) const;
   CBitmap* GetBitmap(const wchar_t* key) const;
+  ///@}
 
   /// Reads a theme file; relative image paths in it are from the file's folder. A file with a
   /// bad line, or a font or image that cannot be made, is refused whole and the palette keeps the

@@ -19,20 +19,31 @@ constexpr int VSCROLL_STYLE_FRAME = 0x2;   ///< a frame around the track
 
 class CVerticalScrollbar : public CElementControl {
  public:
+  ///@{
+  /// A bar of no rows whose arrows and track repeat while held; a copy has the same rows,
+  /// page, style and first row, but no place in the tree.
   CVerticalScrollbar();
   CVerticalScrollbar(const CVerticalScrollbar&) = default;
   CVerticalScrollbar& operator=(const CVerticalScrollbar&) = default;
   ~CVerticalScrollbar() override = default;
+  ///@}
 
   int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;
+  /// The look: VSCROLL_STYLE_* bits (0: a plain track and thumb). Repaints.
   void InitVScrollBar(int style);
   /// The width the bar asks its parent for.
   void SetWidth(int width);
+  /// The width SetWidth set, at least 1.
   int GetWidth() const { return m_nWidth; }
+  ///@{
+  /// The rows scrolled through and the rows a page shows (negative values count as 0); the
+  /// first row is pulled back into the new range, without reporting. Repaints.
   void SetRowNumber(int rows);
   void SetPageSize(int page);
+  ///@}
   /// Moves the thumb to show `first` as the first row, without reporting.
   void UpdateThumbPos(int first);
+  /// The row the thumb shows first: 0 to rows - page.
   int GetFirstRow() const { return m_nFirst; }
 
  protected:

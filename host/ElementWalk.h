@@ -7,8 +7,9 @@
 
 #include "host/CElementContainer.h"
 
+/// An element of a walk and where it lies.
 struct PlacedElement {
-  CElementContainer* element = nullptr;
+  CElementContainer* element = nullptr;  ///< not owned
   CRect place;    ///< in the coordinates of the walk's root
   CRect visible;  ///< the part of it that its ancestors leave visible
 };

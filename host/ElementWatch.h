@@ -44,9 +44,13 @@ class ElementWatch {
   /// element gives the copy none, and assigning one keeps the watches it has.
   class List {
    public:
+    ///@{
+    /// An empty list; a copy starts empty, and assigning keeps the watches already there.
     List() = default;
     List(const List&) {}
     List& operator=(const List&) { return *this; }
+    ///@}
+    /// Tells every watch on it that the element is gone.
     ~List();
 
    private:

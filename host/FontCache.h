@@ -21,6 +21,7 @@ class FontCache {
   /// The font of a description, made on first use; null when none can be made. The cache owns it:
   /// select it, never delete it.
   CFont* Get(const LOGFONTW& description);
+  /// The number of fonts made so far.
   std::size_t Size() const { return m_mapFonts.size(); }
 
   /// The process's cache, which painters use. Never destroyed, so fonts stay valid for whatever

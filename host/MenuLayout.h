@@ -10,9 +10,11 @@
 
 class MenuLayout {
  public:
+  ///@{
   /// Room to the left of the text (where a check mark would go) and to its right.
   static constexpr int kTextInsetLeft = 24;
   static constexpr int kTextInsetRight = 24;
+  ///@}
   /// Space above and below the text of a row.
   static constexpr int kRowPaddingY = 4;
   /// A separator row, with its one-pixel line in the middle.
@@ -27,12 +29,17 @@ class MenuLayout {
   MenuLayout(const std::vector<MenuItem>& items, const std::vector<int>& textWidths,
              int textHeight);
 
+  /// The size of the window's client area that holds every row.
   CSize ClientSize() const { return m_size; }
+  /// The number of rows.
   int Count() const { return int(m_vecRows.size()); }
-  /// Rectangles in client coordinates; an index outside the rows gives an empty rectangle.
+  ///@{
+  /// Rectangles in client coordinates of a row, of its text and of a separator's line; an
+  /// index outside the rows gives an empty rectangle.
   CRect RowRect(int index) const;
   CRect TextRect(int index) const;
   CRect SeparatorLine(int index) const;
+  ///@}
   /// The row under a client point, -1 for none (padding, frame or outside).
   int RowAt(POINT client) const;
 

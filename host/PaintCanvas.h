@@ -19,25 +19,36 @@
 /// characters (so it has prefixWidths.size() - 1 of them). It starts at x = left, in the band
 /// from top to bottom.
 struct TextLine {
-  const wchar_t* text = nullptr;
-  std::span<const int> prefixWidths;
+  const wchar_t* text = nullptr;      ///< the characters; not owned
+  std::span<const int> prefixWidths;  ///< measured in the font the canvas has selected
+  ///@{
+  /// The line's start, and its band's top and bottom, in the context's coordinates.
   int left = 0;
   int top = 0;
   int bottom = 0;
+  ///@}
 };
 
 /// The characters [first, last) of a line in their own colours; a background of COLOR_NONE lets
 /// what lies under the run show through.
 struct TextRun {
+  ///@{
+  /// The first character of the run and the one after its last.
   int first = 0;
   int last = 0;
+  ///@}
+  ///@{
+  /// The colours of the characters and of the band behind them.
   COLORREF text = 0;
   COLORREF back = COLOR_NONE;
+  ///@}
 };
 
 class PaintCanvas {
  public:
+  /// A canvas over `dc` (not owned; null draws nothing), which must outlive it.
   explicit PaintCanvas(CDC* dc) : m_pDC(dc) {}
+  /// Restores what the canvas changed.
   ~PaintCanvas();
   PaintCanvas(const PaintCanvas&) = delete;
   PaintCanvas& operator=(const PaintCanvas&) = delete;
@@ -45,11 +56,15 @@ class PaintCanvas {
   /// The context drawn on, for measuring with what the canvas selected; null without one.
   HDC GetSafeHdc() const { return m_pDC ? m_pDC->GetSafeHdc() : nullptr; }
 
+  ///@{
+  /// Changes the context's state for what follows, remembering the first value each had, so
+  /// that Restore puts it back. The font comes from the shared cache.
   int SetBkMode(int mode);
   int SetBkColor(COLORREF color);
   int SetTextColor(COLORREF color);
   int SetROP2(int rop);
   int SetFont(const LOGFONTW& logfont);
+  ///@}
   /// Narrows the clip to the rectangle; Restore widens it again.
   int ClipTo(const RECT& rect);
   /// Nothing is drawn in the colour COLOR_NONE.
@@ -75,6 +90,8 @@ class PaintCanvas {
   /// COLOR_NONE copies it opaquely. 0 without a bitmap.
   int DrawBitmapKeyed(int x, int y, CBitmap* bitmap, COLORREF transparent);
 
+  /// Puts back every piece of context state the canvas changed, the clip included, and forgets
+  /// what it saved: drawing may go on, and a later Restore puts back only what changed since.
   int Restore();
 
  private:

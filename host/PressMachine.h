@@ -56,10 +56,12 @@
 
 /// A part of an element, numbered by the element. Parts are compared, never ordered.
 using PressPart = int;
+/// No part: outside every part, nothing hot or pressed.
 constexpr PressPart kNoPart = 0;
 /// The one part of a single-part control: the element's whole rectangle.
 constexpr PressPart kWholePart = 1;
 
+/// How a control's parts behave under the machine; each control picks one in its constructor.
 struct PressPolicy {
   /// Where a release completes a click.
   enum class Click {
@@ -67,7 +69,7 @@ struct PressPolicy {
     ReleaseAnywhere,  ///< every release while enabled, wherever it is (the system button)
     OnPress,          ///< the press on a part is the click, and holds nothing (the tree's rows)
   };
-  Click click = Click::ReleaseInside;
+  Click click = Click::ReleaseInside;  ///< see Click
   /// A move with any button or key besides the left button held ends a press (the radio).
   bool otherButtonsCancel = false;
   /// Focus shows over hover (edit box, radio bitmaps); otherwise hover shows over focus.
@@ -84,14 +86,20 @@ struct PressPolicy {
   bool focusAfterClickOnly = false;
 };
 
+/// The events the machine takes, as the table above names them: a press, a move, a release,
+/// the pointer leaving, a press cancelled (capture lost, disabled), a repeat timer tick, and
+/// the keyboard moving the hot part.
 enum class PressEvent { Down, Move, Up, Leave, Cancel, Tick, Navigate };
 
 /// What an event asks of the element.
 struct PressStep {
   bool ignored = false;         ///< the element is disabled: it does nothing
+  ///@{
+  /// Take the mouse capture, or let it go.
   bool takeCapture = false;
   bool releaseCapture = false;
-  bool click = false;
+  ///@}
+  bool click = false;           ///< a click completed: do the control's action
   bool changed = false;         ///< a part's look changed: repaint
   PressPart hotBefore = kNoPart;  ///< the hot part before the event, to repaint it alone
   UINT startRepeat = 0;         ///< (re)start the repeat timer with this period, in ms
@@ -101,16 +109,23 @@ struct PressStep {
 
 class PressMachine {
  public:
+  ///@{
+  /// A machine with nothing hot or pressed, under the default policy or `policy`.
   PressMachine() = default;
   explicit PressMachine(PressPolicy policy) : m_policy(policy) {}
+  ///@}
 
   /// `part`: the part under the event's point, kNoPart outside every part. `keys`: the MK_ flags
   /// of a move.
   PressStep On(PressEvent event, bool enabled, PressPart part = kNoPart, DWORD keys = 0);
 
+  /// The part under the pointer (or the keyboard's), kNoPart for none.
   PressPart Hot() const { return m_nHot; }
+  /// The part pressed and held, kNoPart for none.
   PressPart Active() const { return m_nActive; }
+  /// A press is held.
   bool Pressed() const { return m_nActive != kNoPart; }
+  /// Some part is hot.
   bool Hover() const { return m_nHot != kNoPart; }
   /// Pressed, with the pointer back on the pressed part (or anywhere, with pushedWhileHeld).
   bool PushedLook() const {
@@ -118,6 +133,7 @@ class PressMachine {
   }
   /// A click just completed, and the pointer has not moved since (focusAfterClickOnly).
   bool Clicked() const { return m_bClicked; }
+  /// The policy the machine was made with.
   const PressPolicy& Policy() const { return m_policy; }
 
  private:

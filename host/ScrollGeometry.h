@@ -14,11 +14,14 @@ struct ScrollGeometry {
   int rows = 0;         ///< rows in all
   int page = 0;         ///< rows that fit
 
+  /// The shortest thumb, in pixels, however many rows there are.
   static constexpr int kMinThumb = 12;
 
   /// The last first row: the page then ends at the last row.
   int MaxFirst() const { return std::max(0, rows - page); }
+  /// The rows do not fit in a page, and the track has room: the thumb can move.
   bool Scrollable() const { return rows > page && page > 0 && trackLength > 0; }
+  /// The thumb's length in pixels; the whole track when nothing scrolls.
   int ThumbLength() const { return Scrollable() ? Thumb().length : trackLength; }
   /// Top pixel of the thumb for a first row (clamped).
   int ThumbTop(int first) const { return trackTop + (Scrollable() ? Thumb().OffsetFor(first) : 0); }

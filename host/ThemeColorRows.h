@@ -12,10 +12,11 @@
 
 class CElementContainer;
 
+/// One colour of an element's table and the palette key it is read from.
 struct ThemeColorRow {
   DWORD part;   ///< COLOR_PART_*
   DWORD state;  ///< COLOR_STATE_*
-  const wchar_t* key;
+  const wchar_t* key;  ///< the palette key, "Edit.TextBack.disable" say
 };
 
 /// Sets each row's palette colour into the element's colour table with SetColor, in row order.

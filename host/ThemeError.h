@@ -10,5 +10,5 @@ struct ThemeError {
   std::wstring Describe() const;
 
   int nLine = 0;  ///< 1-based; 0 when the fault is the file itself
-  std::wstring strReason;
+  std::wstring strReason;  ///< what is wrong, said for a person
 };

@@ -19,9 +19,13 @@ class CThemePalette;
 /// "no such key", or that read many keys at once.
 CComPtr<CThemePalette> ThemePalette();
 
+/// The current palette's colour for `key`; 0 without a key, a palette or the key.
 COLORREF ThemeColor(const wchar_t* key);
 /// The colour only when the palette defines the key: nothing without a key, a palette or the key.
 std::optional<COLORREF> DefinedThemeColor(const wchar_t* key);
-/// The palette keeps fonts and bitmaps; they stay valid while the environment holds that palette.
+///@{
+/// The current palette's font or bitmap for `key`, null without one. The palette keeps fonts
+/// and bitmaps; they stay valid while the environment holds that palette.
 CFont* ThemeFont(const wchar_t* key);
 CBitmap* ThemeBitmap(const wchar_t* key);
+///@}

@@ -21,10 +21,13 @@ class ThemeTable {
   /// left as it was.
   std::optional<ThemeError> Build(const ThemeDefinition& definition, const std::filesystem::path& imageDir);
 
-  /// Null and unknown keys give nothing; the caller decides what that means.
+  ///@{
+  /// The object made for a key. Null and unknown keys give nothing; the caller decides what
+  /// that means. The table owns the fonts and bitmaps.
   std::optional<COLORREF> FindColor(const wchar_t* key) const;
   CFont* FindFont(const wchar_t* key) const;
   CBitmap* FindBitmap(const wchar_t* key) const;
+  ///@}
 
  private:
   std::map<std::wstring, COLORREF, std::less<>> m_mapColors;
