@@ -6,7 +6,8 @@
 /// It tells its parent WM_NOTIFY with an NMHDR of code BN_CLICKED on every left-button release
 /// while enabled (wherever the pointer is: there is no hit test), BN_SETFOCUS and BN_KILLFOCUS.
 /// It takes no keys unless the environment's keyboard operation is on (CGlobalEnv.h): then Space
-/// and Enter click it. Each notice is the last thing its handler does (ElementWatch.h).
+/// and Enter click it. Each notice is the last thing its handler does (ElementWatch.h). The
+/// wParam is 0; see the @ref index "notification reference".
 ///
 /// What each event shows (a disabled button takes none of the input events):
 ///

@@ -31,6 +31,10 @@
 /// each watches the picker across that call and goes no further when it has ended there.
 ///
 /// Copies share the drop button (one more reference) and each has its own calendar.
+///
+/// Set-up: InitObject (it makes the drop button, a child with the picker's id), then SetDate.
+/// The calendar's month and weekday names are Chinese. How to read each notice: the
+/// @ref index "notification reference".
 #pragma once
 
 #include <memory>

@@ -24,6 +24,11 @@
 /// Opening shows the current selection and tells nobody. Items, their data and the selection
 /// stay together through inserts and deletes.
 ///
+/// Set-up: InitObject, then AddString or InsertString, SetItemData, SetCurSel (no notice) and
+/// SetDropPageCount; items may change at any time, the open pop-up following. Each notice is
+/// WM_NOTIFY with the control's id in wParam and an NMHDR in lParam; Escape sends nothing. The
+/// order of the notices for the usual actions: the @ref index "notification reference".
+///
 /// Each control owns its drop window and destroys it when it goes; a copy makes its own when it
 /// first opens. The code is split: CElementDropList.cpp (life cycle, items, defaults),
 /// CElementDropListInput.cpp (mouse, keys, opening), CElementDropListPaint.cpp.

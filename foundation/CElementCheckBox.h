@@ -1,7 +1,8 @@
 /// @class CElementCheckBox
 /// A check box: the framework's plain control made with ELEMENT_STYLE_CHECKBOX in the style word
 /// of its creation record. A click or the space bar toggles it, it shows hover, press and focus,
-/// and it tells its parent WM_COMMAND with BN_CLICKED.
+/// and it tells its parent WM_COMMAND with MAKEWPARAM(id, BN_CLICKED) in wParam and 0 in
+/// lParam; GetCheck then answers the new state. See the @ref index "notification reference".
 #pragma once
 
 #include "host/CElementControl.h"

@@ -27,6 +27,12 @@
 /// WM_KEYDOWN (wParam the key) with a CPackager<tagNM_TREECONTAINER> as the LPARAM. It may delete
 /// items or the tree itself in there: the tree touches nothing of itself after notifying.
 ///
+/// Set-up, in this order: SetShowStyle (before InitObject: the style's pictures and colours
+/// are loaded there); InitObject; SetDivideLineColor, without which no frame is drawn, and the
+/// other settings; InsertItem for each item; RecalcAndRefresh, which lays the rows out and
+/// repaints, after inserting, changing or deleting items. Every code, its package and the
+/// order of the notices for the usual actions: the @ref index "notification reference".
+///
 /// Sections: life cycle; items (the store's operations); layout and scrolling; focus, hover and
 /// notifications; tips; settings; handlers; members. The code is split the same way:
 /// CElementTree.cpp (life cycle and settings), CElementTreeLayout.cpp, CElementTreeInput.cpp,
