@@ -25,6 +25,9 @@
 /// changes the background behind the picture.
 #pragma once
 
+/// @file
+/// The system button and its two kinds.
+
 #include <string>
 
 #include "host/CElementControl.h"

@@ -11,9 +11,9 @@
 /// Groups and radios point at each other with plain pointers and neither owns the other. Each
 /// side unhooks itself from the other when it goes, so either may be destroyed first.
 ///
-/// Set-up: InitObject each radio (the caption is the record's text), then add them to a
-/// CRatioGroup; the notice's wParam is the radio's id. See the
-/// @ref index "notification reference".
+/// Set-up: InitObject() each radio (the caption is the record's text), then add them to a
+/// CRatioGroup with CRatioGroup::AddRadioToGroup(); the notice's wParam is the radio's id.
+/// See the @ref index "notification reference".
 #pragma once
 
 #include <atomic>

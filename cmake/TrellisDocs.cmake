@@ -33,4 +33,5 @@ add_custom_command(OUTPUT ${TRELLIS_DOCS_OUT}/html/index.html
   COMMENT "Building the API reference"
   VERBATIM)
 add_custom_target(docs ALL DEPENDS ${TRELLIS_DOCS_OUT}/html/index.html)
-install(DIRECTORY ${TRELLIS_DOCS_OUT}/html/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/trellis/html)
+install(DIRECTORY ${TRELLIS_DOCS_OUT}/html/
+  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/trellis/html)

@@ -32,8 +32,10 @@
 ///
 /// Copies share the drop button (one more reference) and each has its own calendar.
 ///
-/// Set-up: InitObject (it makes the drop button, a child with the picker's id), then SetDate.
-/// The calendar's month and weekday names are Chinese. How to read each notice: the
+/// Set-up: InitObject() (it makes the drop button, a child with the picker's id), then
+/// SetDate().
+/// The calendar's month and weekday names are Chinese. How to read each notice (DTN_DROPDOWN,
+/// DTN_DATETIMECHANGE with the date in wParam, DTN_CLOSEUP): the
 /// @ref index "notification reference".
 #pragma once
 

@@ -2,6 +2,9 @@
 /// Where the date picker puts its drop button and its text, from its draw rectangle.
 #pragma once
 
+/// @file
+/// Where the date picker's parts go.
+
 #include "platform/mfc/CRect.h"
 
 struct DatePickerLayout {
@@ -9,4 +12,5 @@ struct DatePickerLayout {
   CRect text;        ///< the rest, shrunk by 1 on every side and widened by 1 at the right
 };
 
+/// The parts for a picker drawn in `draw` (its own rectangle).
 DatePickerLayout LayoutDatePicker(const RECT& draw);

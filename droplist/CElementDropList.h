@@ -24,8 +24,9 @@
 /// Opening shows the current selection and tells nobody. Items, their data and the selection
 /// stay together through inserts and deletes.
 ///
-/// Set-up: InitObject, then AddString or InsertString, SetItemData, SetCurSel (no notice) and
-/// SetDropPageCount; items may change at any time, the open pop-up following. Each notice is
+/// Set-up: InitObject(), then AddString() or InsertString(), SetItemData(), SetCurSel() (no
+/// notice) and SetDropPageCount(); items may change at any time, the open pop-up following.
+/// Each notice (DROPLIST_NM_DROPDOWN, DROPLIST_NM_SELECT, DROPLIST_NM_SELECTDONE) is
 /// WM_NOTIFY with the control's id in wParam and an NMHDR in lParam; Escape sends nothing. The
 /// order of the notices for the usual actions: the @ref index "notification reference".
 ///
@@ -33,6 +34,9 @@
 /// first opens. The code is split: CElementDropList.cpp (life cycle, items, defaults),
 /// CElementDropListInput.cpp (mouse, keys, opening), CElementDropListPaint.cpp.
 #pragma once
+
+/// @file
+/// The drop list, its notification codes and the parts of its pop-up that take colours.
 
 #include <atomic>
 #include <map>

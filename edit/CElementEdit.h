@@ -6,7 +6,7 @@
 /// on a local model and writes every change back at once, and a text the host sets is taken in
 /// at once, with the caret and the selection pulled into it.
 ///
-/// Set-up: InitObject with the first text in the creation record (or SetText later). The
+/// Set-up: InitObject() with the first text in the creation record (or SetText() later). The
 /// parent hears WM_NOTIFY with 0 in wParam and an NMHDR whose code is one of EDIT_NOTIFY_*;
 /// the context menu's texts are Chinese. The order of the notices: the
 /// @ref index "notification reference".

@@ -9,6 +9,9 @@
 /// host program has resources with the same ids.
 #pragma once
 
+/// @file
+/// The library's module object and the guard that makes its module state current.
+
 #include "platform/mfc/CWinApp.h"
 
 class CTrellisApp : public CWinApp {

@@ -9,6 +9,9 @@
 /// any other control, calling a CElementControl handler is the element's default handling.
 #pragma once
 
+/// @file
+/// The framework's control element, and the size of its check box.
+
 #include "host/CElementContainer.h"
 #include "host/PressMachine.h"
 

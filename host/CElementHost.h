@@ -32,6 +32,9 @@
 /// and answers DLGC_WANTTAB or DLGC_WANTALLKEYS from OnWindowProc, as a dialog asks its controls.
 #pragma once
 
+/// @file
+/// The element host, and the messages a pop-up menu posts to the window it belongs to.
+
 #include <map>
 #include <utility>
 #include <vector>

@@ -6,11 +6,15 @@
 /// the held part and the repeat.
 #pragma once
 
+/// @file
+/// The scroll bar element, the message it reports with and its style bits.
+
 #include "host/CElementControl.h"
 #include "host/ScrollGeometry.h"
 
-/// The report a scroll bar sends to its parent's OnControlMessage.
+/// The report a scroll bar sends to its parent's OnControlMessage when the user moved it.
 constexpr UINT WM_ELEMENT_VSCROLL = 0x540;
+/// The report's wParam: its lParam is the new first row.
 constexpr WPARAM VSCROLL_REPORT_FIRST_ROW = 1;
 
 /// InitVScrollBar style bits.

@@ -40,14 +40,14 @@ constexpr ULONG_PTR ELEMENT_STYLE_RIGHT = 0x2000;
 /// which reads it once (the name and text are copied). The parent must be an element already
 /// in a window (CElementHostWnd::Root() or one of its descendants) for the control to show.
 ///
-/// @verbatim
+/// @code{.unparsed}
 ///  _CONTAINER_INFO info;
 ///  info.SetSize(200, 24);
 ///  info.SetPosition(10, 10);   // in the parent's coordinates
 ///  info.SetId(kEditId);        // the fromId of its notifications
 ///  info.SetParent(parent);
 ///  edit->InitObject(L"name", &info);
-/// @endverbatim
+/// @endcode
 struct _CONTAINER_INFO {
   /// The raw words, at the positions CONTAINER_INFO_WORD names; the accessors read them.
   ULONG_PTR nWords[CIW_COUNT] = {};

@@ -2,6 +2,9 @@
 /// One row of a pop-up menu, and how the keyboard walks the rows.
 #pragma once
 
+/// @file
+/// A menu row, the flags AppendMenuEx takes, and the keyboard's walk over the rows.
+
 #include <string>
 #include <vector>
 

@@ -51,6 +51,9 @@
 /// pushed, then hover and focus in the order the control's policy gives (ControlLook).
 #pragma once
 
+/// @file
+/// The press machine shared by every control, its parts, policy, events and steps.
+
 #include "host/ColorTable.h"
 #include "platform/win32/WinInput.h"
 

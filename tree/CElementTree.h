@@ -27,17 +27,24 @@
 /// WM_KEYDOWN (wParam the key) with a CPackager<tagNM_TREECONTAINER> as the LPARAM. It may delete
 /// items or the tree itself in there: the tree touches nothing of itself after notifying.
 ///
-/// Set-up, in this order: SetShowStyle (before InitObject: the style's pictures and colours
-/// are loaded there); InitObject; SetDivideLineColor, without which no frame is drawn, and the
-/// other settings; InsertItem for each item; RecalcAndRefresh, which lays the rows out and
-/// repaints, after inserting, changing or deleting items. Every code, its package and the
-/// order of the notices for the usual actions: the @ref index "notification reference".
+/// Set-up, in this order: SetShowStyle() (before InitObject(): the style's pictures and colours
+/// are loaded there); InitObject(); SetDivideLineColor(), without which no frame is drawn, and
+/// the other settings; InsertItem() for each item; RecalcAndRefresh(), which lays the rows out
+/// and repaints, after inserting, changing or deleting items.
+///
+/// Reading a notice: CPackager::FromLParam() on the lParam gives the package, whose Value() is
+/// a tagNM_TREECONTAINER: the code in its hdr (for WM_NOTIFY; wParam holds it too, and the key
+/// for WM_KEYDOWN) and a copy of the item's _TREE_ITEM record. Every code and the order of the
+/// notices for the usual actions: the @ref index "notification reference".
 ///
 /// Sections: life cycle; items (the store's operations); layout and scrolling; focus, hover and
 /// notifications; tips; settings; handlers; members. The code is split the same way:
 /// CElementTree.cpp (life cycle and settings), CElementTreeLayout.cpp, CElementTreeInput.cpp,
 /// CElementTreeTips.cpp, CElementTreePaint.cpp; the row painter is CTreeItem.
 #pragma once
+
+/// @file
+/// The tree element and its timers.
 
 #include <memory>
 #include <vector>

@@ -4,6 +4,9 @@
 /// column as wide as its widest cell. Measuring is the caller's, so this is plain arithmetic.
 #pragma once
 
+/// @file
+/// The tip's layout and placement, apart from any window.
+
 #include <functional>
 #include <vector>
 

@@ -27,6 +27,9 @@
 /// Link Trellis::window (CMake) or trellis-window (pkg-config); this header needs no SDL headers.
 #pragma once
 
+/// @file
+/// The window backend and the flags its Open takes.
+
 #include <memory>
 #include <string>
 #include <string_view>
