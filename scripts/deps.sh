@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei
   xvfb dbus xdotool
+  doxygen
 )
 
 missing=()
