@@ -9,6 +9,7 @@
 #include "host/ElementWalk.h"
 #include "platform/mfc/CPaintDC.h"
 #include "platform/mfc/CWnd.h"
+#include "platform/win32/WinImm.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ CElementHost::CElementHost(HWND window) : m_hWnd(window) {
   RECT client{};
   ::GetClientRect(window, &client);
   m_root.m_rcContainer = client;
+  m_hImc = ::ImmAssociateContext(window, nullptr);
 }
 
 CElementHost::~CElementHost() {
@@ -270,9 +272,16 @@ void CElementHost::SetFocus(CElementContainer* element) {
   if (element == m_pFocus) return;
   CElementContainer* old = m_pFocus;
   m_pFocus = element;
+  FollowInputMethod();
   if (old && old->IsRegistered(WM_SETFOCUS)) old->OnSetFocus(0);
   // The old element's handler may have moved the focus again.
   if (element && element == m_pFocus && element->IsRegistered(WM_SETFOCUS)) element->OnSetFocus(1);
+}
+
+void CElementHost::FollowInputMethod() {
+  CElementContainer* taker = m_pFocus;
+  while (taker && !taker->IsRegistered(WM_IME_COMPOSITION)) taker = taker->GetParent();
+  ::ImmAssociateContext(m_hWnd, taker ? m_hImc : nullptr);
 }
 
 void CElementHost::TellWindowFocus(bool gained) {
@@ -387,7 +396,10 @@ void CElementHost::ReleaseCapture(CElementContainer* element) {
 }
 
 void CElementHost::Forget(CElementContainer* element, bool keepTimers) {
-  if (InSubtree(m_pFocus, element)) m_pFocus = nullptr;
+  if (InSubtree(m_pFocus, element)) {
+    m_pFocus = nullptr;
+    FollowInputMethod();
+  }
   if (InSubtree(m_pHover, element)) m_pHover = nullptr;
   if (InSubtree(m_pCapture, element)) {
     m_pCapture = nullptr;

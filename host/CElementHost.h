@@ -22,6 +22,10 @@
 // nearest ancestor that did receives it. Ancestors see it first in OnChildsProc, the element
 // in OnFilter. SkipMsg stops the default processing of the window.
 //
+// Input method: the window has its input context only while the focused element (or the ancestor
+// that takes its messages) registered WM_IME_COMPOSITION, so an input method composes only for
+// elements that take its text, and every other element's keys reach it directly.
+//
 // Focus order: Tab moves the keyboard focus to the next element, Shift+Tab to the previous, in
 // tree order (parents before children, siblings in their order), wrapping around, among the
 // shown, enabled elements that take the focus (registered WM_SETFOCUS). It happens before the
@@ -104,8 +108,12 @@ class CElementHost {
   void RememberFocusedChild();
   bool PassFocusToChild();
   void UpdateHover(CElementContainer* under);
+  // Gives the window its input context, or takes it away, as the focused element wants.
+  void FollowInputMethod();
 
   HWND m_hWnd = nullptr;
+  // The window's own input context, kept while the window is without it.
+  HIMC m_hImc = nullptr;
   CElementContainer m_root;
   CElementContainer* m_pCapture = nullptr;
   CElementContainer* m_pFocus = nullptr;

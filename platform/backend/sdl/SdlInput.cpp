@@ -1,5 +1,6 @@
 #include "platform/backend/sdl/SdlInput.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -66,7 +67,9 @@ void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
     }
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-      if (event.type == SDL_KEYDOWN) m_composing = false;
+      // A key that reaches us while no pre-edit shows is the user's own: text after it is typed,
+      // not an input method's result. One during a pre-edit the platform hands over as taken.
+      if (event.type == SDL_KEYDOWN && !m_preedit) m_composing = false;
       if (const UINT vk = VirtualKeyFromSdl(event.key.keysym.sym)) {
         RawInput input;
         input.kind = event.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp;
@@ -75,7 +78,11 @@ void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
       }
       break;
     case SDL_TEXTEDITING:
-      if (event.edit.text[0]) m_composing = true;
+      FeedComposition(event.edit.text, event.edit.start, event.edit.length, router);
+      break;
+    case SDL_TEXTEDITING_EXT:
+      FeedComposition(event.editExt.text, event.editExt.start, event.editExt.length, router);
+      SDL_free(event.editExt.text);
       break;
     case SDL_TEXTINPUT: FeedText(event.text.text, router); break;
     case SDL_WINDOWEVENT:
@@ -94,11 +101,26 @@ void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
   }
 }
 
+void SdlInput::FeedComposition(const char* utf8, int start, int length, InputRouter& router) {
+  RawInput input;
+  input.kind = RawInput::Kind::ImeComposition;
+  input.text = WideFromUtf8(utf8 ? utf8 : "");
+  m_preedit = !input.text.empty();
+  if (m_preedit) m_composing = true;
+  // SDL counts in characters; an input method that keeps its caret to itself leaves it at the end.
+  input.imeCaret = start < 0 ? int(input.text.size()) : start;
+  input.imeTargetStart = input.imeCaret;
+  input.imeTargetLength = std::max(length, 0);
+  router.Push(std::move(input));
+}
+
 void SdlInput::FeedText(const char* utf8, InputRouter& router) {
   std::wstring text = WideFromUtf8(utf8);
   if (text.empty()) return;
   RawInput input;
   if (m_composing) {
+    // The result takes the place of the pre-edit.
+    m_preedit = false;
     input.kind = RawInput::Kind::ImeResult;
     input.text = std::move(text);
     router.Push(std::move(input));

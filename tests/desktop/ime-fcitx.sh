@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Types Chinese into an edit box through a real input method: fcitx5 with its pinyin engine,
+# on the display and D-Bus session desktop-session.sh gives, into ime_probe on the window
+# backend. While `nihao` is composing, the composition must show at the edit's caret on the X
+# display; after Space the edit must hold 你好. Every wait is bounded, and when something cannot
+# start or never happens this fails and says why: it never passes by skipping.
+#
+#   tests/desktop/desktop-session.sh tests/desktop/ime-fcitx.sh PATH/TO/ime_probe
+set -euo pipefail
+
+probe=${1:?usage: $0 PATH/TO/ime_probe}
+fail() {
+  echo "ime-fcitx: $*" >&2
+  for log in "$work"/fcitx5.log "$work"/probe.log "$work"/status; do
+    [ -s "$log" ] && { echo "--- $log" >&2; tail -n 40 "$log" >&2; }
+  done
+  exit 1
+}
+for tool in fcitx5 fcitx5-remote xdotool import convert; do
+  command -v "$tool" >/dev/null || { echo "ime-fcitx: $tool is not installed (scripts/deps.sh)" >&2; exit 1; }
+done
+[ -n "${DISPLAY:-}" ] && [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] ||
+  { echo "ime-fcitx: run me through tests/desktop/desktop-session.sh" >&2; exit 1; }
+
+work=$(mktemp -d)
+fcitx_pid=
+probe_pid=
+cleanup() {
+  [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null && wait "$probe_pid" 2>/dev/null
+  [ -n "$fcitx_pid" ] && kill "$fcitx_pid" 2>/dev/null && wait "$fcitx_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Polls COMMAND every 0.1 s for at most SECONDS seconds; true as soon as it succeeds.
+within() {
+  local tries=$(( $1 * 10 )); shift
+  for (( i = 0; i < tries; i++ )); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# A private profile: the keyboard layout first, as fcitx5 wants it, pinyin the input method
+# that is switched to; input contexts start with it active.
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
+mkdir -p "$XDG_CONFIG_HOME/fcitx5" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+cat >"$XDG_CONFIG_HOME/fcitx5/profile" <<'EOF'
+[Groups/0]
+Name=Default
+Default Layout=us
+DefaultIM=pinyin
+
+[Groups/0/Items/0]
+Name=keyboard-us
+Layout=
+
+[Groups/0/Items/1]
+Name=pinyin
+Layout=
+
+[GroupOrder]
+0=Default
+EOF
+cat >"$XDG_CONFIG_HOME/fcitx5/config" <<'EOF'
+[Hotkey/TriggerKeys]
+0=Control+space
+
+[Behavior]
+ActiveByDefault=True
+ShareInputState=All
+EOF
+
+fcitx5 --disable=wayland,waylandim,notificationitem,kimpanel,clipboard,emoji,quickphrase,spell,unicode \
+  >"$work/fcitx5.log" 2>&1 &
+fcitx_pid=$!
+fcitx_up() { kill -0 "$fcitx_pid" 2>/dev/null && fcitx5-remote >/dev/null 2>&1; }
+within 30 fcitx_up || fail "fcitx5 did not start (or does not answer on the session bus)"
+
+export SDL_IM_MODULE=fcitx XMODIFIERS=@im=fcitx
+"$probe" "$work/status" >"$work/probe.log" 2>&1 &
+probe_pid=$!
+window_mapped() { window=$(xdotool search --onlyvisible --name 'Trellis input method probe' | head -n 1); [ -n "$window" ]; }
+within 20 window_mapped || fail "the probe's window never showed"
+within 10 test -s "$work/status" || fail "the probe wrote no status"
+xdotool windowfocus --sync "$window"
+xdotool mousemove --window "$window" 5 5
+
+# Pinyin for the probe's input context: active by default, else Ctrl+Space switches to it.
+pinyin_active() { [ "$(fcitx5-remote -n 2>/dev/null)" = pinyin ]; }
+if ! within 5 pinyin_active; then
+  xdotool key --window "$window" ctrl+space
+  within 5 pinyin_active || fail "pinyin never became the active input method (now: $(fcitx5-remote -n 2>&1))"
+fi
+
+field() { sed -n "s/^$1 //p" "$work/status"; }
+read -r cx cy cw ch <<<"$(field caret)"
+[ "$ch" -gt 0 ] || fail "the probe's caret has no height: $(field caret)"
+# Right of the caret's column, as high as the caret and a few letters wide: the edit's empty
+# field before composing, the composed letters while composing.
+region="40x${ch}+$((cx + 2))+${cy}"
+dark_pixels() {
+  import -window "$window" "$work/shot.png" 2>/dev/null || return 1
+  convert "$work/shot.png" -crop "$region" +repage -colorspace gray -threshold 50% -negate \
+    -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+before=$(dark_pixels) || fail "cannot take a screenshot of the window"
+[ "$before" -eq 0 ] || fail "the field right of the caret is not empty before composing ($before dark pixels)"
+
+xdotool type --window "$window" --delay 60 nihao
+composing() { [ "$(field composing)" = 1 ] && [ -n "$(field composition)" ]; }
+within 10 composing || fail "typing nihao started no composition in the edit"
+shows_composition() { local n; n=$(dark_pixels) && [ "$n" -gt 20 ]; }
+within 5 shows_composition ||
+  fail "the composition \"$(field composition)\" does not show at the caret $(field caret)"
+cp "$work/shot.png" "$work/composing.png"
+[ "$(field text)" = "" ] || fail "the edit's text changed while composing: \"$(field text)\""
+
+xdotool key --window "$window" space
+committed() { [ "$(field text)" = "你好" ] && [ "$(field composing)" = 0 ]; }
+within 10 committed || fail "after Space the edit holds \"$(field text)\", not 你好"
+echo "ime-fcitx: composed \"nihao\" at the caret and committed 你好"
