@@ -1,6 +1,7 @@
 // An edit box with the focus in a real window, for driving the system's input method from a
-// script: after every notification of the edit it writes what the script checks to a status
-// file (written whole, then renamed over the old one):
+// script: whenever it changes, it writes what the script checks to a status file (written
+// whole, then renamed over the old one), looking after every notification of the edit and
+// every 50 ms (a cancelled composition sends none):
 //
 //   caret X Y W H      the caret's column the input method was told, in window pixels
 //   composing 0|1      a composition is in progress
@@ -42,7 +43,9 @@ class ProbePanel : public CElementContainer {
     editInfo.SetSize(kWidth - 40, 26);
     editInfo.SetId(kEditId);
     editInfo.SetParent(this);
-    return m_edit->InitObject(L"edit", &editInfo);
+    if (!m_edit->InitObject(L"edit", &editInfo)) return 0;
+    StartTimer(kStatusTimer, 50);
+    return 1;
   }
   CElementEdit* Edit() const { return m_edit; }
   void WriteStatus() const;
@@ -52,9 +55,15 @@ class ProbePanel : public CElementContainer {
     if (msg == WM_NOTIFY) WriteStatus();
     return 1;
   }
+  int OnTimer(DWORD) override {
+    WriteStatus();
+    return 1;
+  }
 
  private:
+  static constexpr DWORD kStatusTimer = 1;
   std::string m_path;
+  mutable std::string m_written;
   CComPtr<CElementEdit> m_edit;
 };
 
@@ -70,16 +79,20 @@ void ProbePanel::WriteStatus() const {
   }
   const SDL_Rect caret =
       platform::sdl::WindowRectFromScreen(Desktop::Current().inputMethod.CandidateArea());
+  const std::string status =
+      "caret " + std::to_string(caret.x) + " " + std::to_string(caret.y) + " " +
+      std::to_string(caret.w) + " " + std::to_string(caret.h) + "\ncomposing " +
+      (Desktop::Current().inputMethod.ComposingIn(window) ? "1" : "0") + "\ncomposition " +
+      platform::Utf8FromWide(composition) + "\ntext " +
+      platform::Utf8FromWide(m_edit->GetTextString().GetString()) + "\n";
+  if (status == m_written) return;
   const std::string temporary = m_path + ".new";
   FILE* out = std::fopen(temporary.c_str(), "w");
   if (!out) return;
-  std::fprintf(out, "caret %d %d %d %d\n", caret.x, caret.y, caret.w, caret.h);
-  std::fprintf(out, "composing %d\n", Desktop::Current().inputMethod.ComposingIn(window) ? 1 : 0);
-  std::fprintf(out, "composition %s\n", platform::Utf8FromWide(composition).c_str());
-  std::fprintf(out, "text %s\n",
-               platform::Utf8FromWide(m_edit->GetTextString().GetString()).c_str());
+  std::fputs(status.c_str(), out);
   std::fclose(out);
   std::rename(temporary.c_str(), m_path.c_str());
+  m_written = status;
 }
 
 }  // namespace
