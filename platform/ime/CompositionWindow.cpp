@@ -48,13 +48,13 @@ class FontSelection {
   bool m_owned = false;
 };
 
+// widths[k]: the first k characters.
 std::vector<int> PrefixWidths(HDC dc, const std::wstring& text) {
   std::vector<int> widths(text.size() + 1, 0);
-  for (std::size_t k = 1; k <= text.size(); ++k) {
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), int(k), &extent);
-    widths[k] = int(extent.cx);
-  }
+  SIZE extent{};
+  if (!text.empty())
+    GetTextExtentExPointW(dc, text.c_str(), int(text.size()), -1, nullptr, widths.data() + 1,
+                          &extent);
   return widths;
 }
 

@@ -109,7 +109,7 @@ void InputMethod::DeliverResult(HWND hwnd, std::wstring_view text) {
 }
 
 void InputMethod::CancelIn(HWND hwnd) {
-  InputContext* context = Resolve<InputContext>(m_context);
+  InputContext* context = ContextOf(hwnd);
   if (!hwnd || !context || context->composingIn != hwnd) return;
   ++m_cancellations;
   End(*context);

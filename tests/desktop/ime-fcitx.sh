@@ -19,7 +19,8 @@ fail() {
   exit 1
 }
 for tool in fcitx5 fcitx5-remote dbus-send xdotool import convert; do
-  command -v "$tool" >/dev/null || { echo "ime-fcitx: $tool is not installed (scripts/deps.sh)" >&2; exit 1; }
+  command -v "$tool" >/dev/null ||
+    { echo "ime-fcitx: $tool is not installed (scripts/deps.sh)" >&2; exit 1; }
 done
 [ -n "${DISPLAY:-}" ] && [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] ||
   { echo "ime-fcitx: run me through tests/desktop/desktop-session.sh" >&2; exit 1; }
@@ -74,7 +75,8 @@ ActiveByDefault=True
 ShareInputState=All
 EOF
 
-fcitx5 --disable=wayland,waylandim,notificationitem,kimpanel,clipboard,emoji,quickphrase,spell,unicode \
+unused=wayland,waylandim,notificationitem,kimpanel,clipboard,emoji,quickphrase,spell,unicode
+fcitx5 --disable="$unused" \
   >"$work/fcitx5.log" 2>&1 &
 fcitx_pid=$!
 # Asked of the bus itself: asking fcitx5 would have the bus start another one.
@@ -105,7 +107,8 @@ xdotool mousemove --window "$window" 5 5 || fail "the pointer could not be moved
 pinyin_active() { [ "$(fcitx5-remote -n 2>/dev/null)" = pinyin ]; }
 if ! within 5 pinyin_active; then
   xdotool key ctrl+space
-  within 5 pinyin_active || fail "pinyin never became the active input method (now: $(fcitx5-remote -n 2>&1))"
+  within 5 pinyin_active ||
+    fail "pinyin never became the active input method (now: $(fcitx5-remote -n 2>&1))"
 fi
 
 field() { sed -n "s/^$1 //p" "$work/status"; }
@@ -122,7 +125,8 @@ dark_pixels() {
 }
 field_empty() { local n; n=$(dark_pixels) && [ "$n" -eq 0 ]; }
 within 5 field_empty ||
-  fail "the field right of the caret never showed empty before composing ($(dark_pixels) dark pixels)"
+  fail "the field right of the caret never showed empty before composing" \
+    "($(dark_pixels) dark pixels)"
 # Just below the caret's line, where the candidate list must open: its mean grey level.
 below="40x6+${cx}+$((cy + ch + 3))"
 grey_below() { convert "$1" -crop "$below" +repage -colorspace gray -format '%[fx:mean]' info:; }

@@ -117,7 +117,8 @@ TEST_F(Composition, FollowsThePlatformsMessagesAndStringsStepByStep) {
       EXPECT_EQ(heard[i].lParam, step.heard[i].lParam) << i;
     }
     EXPECT_EQ(Read(GCS_COMPSTR), step.composition);
-    EXPECT_EQ(ImmGetCompositionStringW(ImmGetContext(edit), GCS_CURSORPOS, nullptr, 0), step.cursor);
+    EXPECT_EQ(ImmGetCompositionStringW(ImmGetContext(edit), GCS_CURSORPOS, nullptr, 0),
+              step.cursor);
     EXPECT_EQ(Attributes(), step.attributes);
     EXPECT_EQ(Read(GCS_RESULTSTR), step.result);
   }
