@@ -99,8 +99,13 @@ window_mapped() {
 within 20 window_mapped || fail "the probe's window never showed"
 within 10 test -s "$work/status" || fail "the probe wrote no status"
 # Without a window manager the keyboard goes where it is put; the pointer rests on the window.
-focused() { xdotool windowfocus --sync "$window" 2>/dev/null; }
-within 10 focused || fail "the probe's window could not take the keyboard"
+# Each try is short: a waiting `windowfocus --sync` could spend the whole budget on one attempt.
+focused() {
+  xdotool windowfocus "$window" 2>/dev/null
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]
+}
+within 10 focused || fail "the probe's window $window could not take the keyboard" \
+  "(focus: $(xdotool getwindowfocus 2>&1))"
 xdotool mousemove --window "$window" 5 5 || fail "the pointer could not be moved onto the window"
 
 # Pinyin for the probe's input context: active by default, else Ctrl+Space switches to it.
