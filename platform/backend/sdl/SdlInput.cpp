@@ -107,10 +107,14 @@ void SdlInput::FeedComposition(const char* utf8, int start, int length, InputRou
   input.text = WideFromUtf8(utf8 ? utf8 : "");
   m_preedit = !input.text.empty();
   if (m_preedit) m_composing = true;
-  // SDL counts in characters; an input method that keeps its caret to itself leaves it at the end.
-  input.imeCaret = start < 0 ? int(input.text.size()) : start;
-  input.imeTargetStart = input.imeCaret;
-  input.imeTargetLength = std::max(length, 0);
+  // SDL counts in characters and names a selection, the clause being converted, by its start
+  // and length; the caret stands at its end. An input method with only a caret gives a length
+  // of 0, and fcitx gives a start of 0 and its caret as the length. A start below 0 means the
+  // input method keeps its caret to itself: it is at the end.
+  const int size = int(input.text.size());
+  input.imeTargetStart = start < 0 ? size : std::min(start, size);
+  input.imeTargetLength = std::clamp(length, 0, size - input.imeTargetStart);
+  input.imeCaret = input.imeTargetStart + input.imeTargetLength;
   router.Push(std::move(input));
 }
 

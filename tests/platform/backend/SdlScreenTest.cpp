@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -156,7 +157,13 @@ TEST_F(SdlScreenTest, PreeditsAreCompositionsAndTextInputFollowsTheContext) {
                                      DWORD(composed.size() * sizeof(wchar_t))),
             LONG(longText.size() * sizeof(wchar_t)));
   EXPECT_EQ(composed, longText + L"#");
-  EXPECT_EQ(ImmGetCompositionStringW(context, GCS_CURSORPOS, nullptr, 0), 3);
+  // The selection SDL names is the target clause, with the caret at its end.
+  EXPECT_EQ(ImmGetCompositionStringW(context, GCS_CURSORPOS, nullptr, 0), 5);
+  std::vector<BYTE> attributes(longText.size());
+  ImmGetCompositionStringW(context, GCS_COMPATTR, attributes.data(), DWORD(attributes.size()));
+  EXPECT_EQ(std::count(attributes.begin(), attributes.end(), ATTR_TARGET_CONVERTED), 2);
+  EXPECT_EQ(attributes[3], ATTR_TARGET_CONVERTED);
+  EXPECT_EQ(attributes[4], ATTR_TARGET_CONVERTED);
   Push(SDL_Event{.edit = {.type = SDL_TEXTEDITING}});
   PushText(SDL_TEXTINPUT, "你好");
   PushKey(SDL_KEYDOWN, SDLK_b);
