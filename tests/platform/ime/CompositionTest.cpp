@@ -1,6 +1,8 @@
 // Compositions through the focus window's input context, the keys the input method takes, the
 // windows that get none, and the platform's default composition window.
+#include <algorithm>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -203,6 +205,90 @@ TEST_F(Composition, TellsBackendsWhenTextIsWantedAndWhereCandidatesGo) {
   ImmSetCandidateWindow(context, &exclude);
   EXPECT_EQ(CRect(ime.CandidateArea()),
             CRect(corner.x + 40, corner.y + 5, corner.x + 41, corner.y + 21));
+}
+
+// Seeded sequences of compositions, results, keys, focus moves and context changes: the messages
+// keep the platform's order (a start, compositions, at most one result, an end; keys taken only
+// inside), a composition goes only to a focus window with an open context, and the strings and
+// the default window follow what was delivered last.
+TEST_F(Composition, RandomSequencesKeepThePlatformsOrder) {
+  const HWND other = Make(WS_CHILD | WS_VISIBLE, {10, 60, 200, 90}, top);
+  const HWND windows[] = {edit, other, top};
+  const HIMC context = ImmGetContext(edit);
+  const platform::InputMethod& ime = platform::Desktop::Current().inputMethod;
+  const std::wstring letters = L"nihao你好吗";
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    std::mt19937 random(seed);
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    const auto someText = [&](int most) {
+      std::wstring text(std::size_t(pick(most + 1)), L' ');
+      for (wchar_t& c : text) c = letters[std::size_t(pick(int(letters.size())))];
+      return text;
+    };
+    HWND composing = nullptr;
+    for (int step = 0; step < 150; ++step) {
+      const HWND focus = GetFocus();
+      const bool takes = ImmGetContext(focus) && ImmGetOpenStatus(ImmGetContext(focus));
+      std::wstring text;
+      const int op = pick(6);
+      switch (op) {
+        case 0:
+          text = someText(4);
+          screen.ImeComposition(text, pick(6) - 1, pick(5) - 1, pick(5) - 1);
+          break;
+        case 1: text = someText(3), screen.ImeResult(text); break;
+        case 2: screen.KeyPress(UINT('A' + pick(26))); break;
+        case 3: SetFocus(windows[pick(3)]); break;
+        case 4: ImmSetOpenStatus(context, pick(4) != 0); break;
+        default: ImmAssociateContext(windows[pick(3)], pick(3) ? context : nullptr); break;
+      }
+      screen.PumpUntilIdle();
+      for (const Logged& m : Received()) {
+        if (m.message == WM_IME_STARTCOMPOSITION) {
+          ASSERT_EQ(composing, nullptr) << step;
+          composing = m.hwnd;
+        } else if (m.message == WM_IME_COMPOSITION) {
+          ASSERT_EQ(composing, m.hwnd) << step;
+        } else if (m.message == WM_IME_ENDCOMPOSITION) {
+          ASSERT_EQ(composing, m.hwnd) << step;
+          composing = nullptr;
+        } else if (m.message == WM_KEYDOWN) {
+          ASSERT_EQ(m.wParam == VK_PROCESSKEY, composing == m.hwnd) << step;
+        }
+      }
+      ClearLog();
+      // Only the focus window composes, and only through an open context.
+      const HWND now = GetFocus();
+      const HIMC held = ImmGetContext(now);
+      if (composing) {
+        ASSERT_EQ(composing, now) << step;
+        ASSERT_TRUE(held && ImmGetOpenStatus(held)) << step;
+      }
+      EXPECT_EQ(ime.ComposingIn(now), composing != nullptr) << step;
+      EXPECT_EQ(ime.Shown() != nullptr, composing != nullptr) << step;
+      const auto read = [&](DWORD index) {
+        std::wstring out(64, L'\0');
+        const LONG bytes = ImmGetCompositionStringW(held, index, out.data(), 64 * sizeof(wchar_t));
+        out.resize(std::size_t(std::max<LONG>(bytes, 0)) / sizeof(wchar_t));
+        return out;
+      };
+      if (composing) {
+        EXPECT_EQ(read(GCS_RESULTSTR), L"") << step;
+      }
+      if ((op == 0 || op == 1) && takes) {
+        // A composition starts or goes on unless it is empty; a result ends it.
+        EXPECT_EQ(composing != nullptr, op == 0 && !text.empty()) << step;
+        EXPECT_EQ(read(op == 0 ? GCS_COMPSTR : GCS_RESULTSTR), text) << step;
+      }
+    }
+    ImmAssociateContext(edit, context);
+    ImmSetOpenStatus(context, TRUE);
+    SetFocus(edit);
+    screen.ImeComposition(L"", 0);
+    screen.PumpUntilIdle();
+    ClearLog();
+  }
 }
 
 // The layout of the default window: the caret and the target clause at their prefix widths,
