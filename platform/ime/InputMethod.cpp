@@ -230,6 +230,14 @@ BOOL ImmGetOpenStatus(HIMC context) {
   return c && c->open;
 }
 
+BOOL ImmNotifyIME(HIMC context, DWORD action, DWORD index, DWORD value) {
+  const InputContext* c = Resolve<InputContext>(context);
+  if (!c || action != NI_COMPOSITIONSTR || index != CPS_CANCEL || value != 0 || !c->composingIn)
+    return FALSE;
+  Desktop::Current().inputMethod.CancelIn(c->composingIn);
+  return TRUE;
+}
+
 BOOL ImmSetOpenStatus(HIMC context, BOOL open) {
   InputContext* c = Resolve<InputContext>(context);
   if (!c) return FALSE;

@@ -56,7 +56,7 @@ class InputMethod {
   // The result goes to `hwnd` through its open context and ends the composition.
   void DeliverResult(HWND hwnd, std::wstring_view text);
   // A composition in progress in `hwnd` ends without a result (its window loses the keyboard
-  // or its context).
+  // or its context, or asks for it).
   void CancelIn(HWND hwnd);
   // True while a composition is in progress in `hwnd`: its key presses belong to the input
   // method.

@@ -92,3 +92,11 @@ BOOL ImmSetCompositionFontW(HIMC context, LPLOGFONTW font);
 // Contexts are open from the start. Closing one ends its composition.
 BOOL ImmGetOpenStatus(HIMC context);
 BOOL ImmSetOpenStatus(HIMC context, BOOL open);
+
+// ImmNotifyIME: what a window tells the input method about its composition.
+constexpr DWORD NI_COMPOSITIONSTR = 0x0015;
+constexpr DWORD CPS_CANCEL = 0x0004;
+// NI_COMPOSITIONSTR with CPS_CANCEL (value 0) ends the composition in progress in the context
+// without a result. FALSE for a handle that is not a context, another action or index, or when no
+// composition is in progress.
+BOOL ImmNotifyIME(HIMC context, DWORD action, DWORD index, DWORD value);

@@ -127,7 +127,8 @@ TEST_F(Composition, FollowsThePlatformsMessagesAndStringsStepByStep) {
 }
 
 // A composition reaches only a window with an open context; the ways one in progress ends
-// without a result (the context closed or taken away, the keyboard moving) each tell its window.
+// without a result (the context closed or taken away, the keyboard moving, the window asking)
+// each tell its window.
 TEST_F(Composition, NeedsAnOpenContextAndEndsWhenTheWindowLosesIt) {
   const HIMC context = ImmGetContext(edit);
   const auto composeThen = [&](const std::function<void()>& end) {
@@ -163,6 +164,11 @@ TEST_F(Composition, NeedsAnOpenContextAndEndsWhenTheWindowLosesIt) {
 
   EXPECT_EQ(composeThen([&] { SetFocus(top); }), 1u);
   SetFocus(edit);
+  EXPECT_EQ(composeThen([&] {
+              EXPECT_TRUE(ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_CANCEL, 0));
+            }),
+            1u);
+  EXPECT_FALSE(ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_CANCEL, 0));  // none in progress
   // Refusals change nothing.
   EXPECT_EQ(ImmAssociateContext(edit, reinterpret_cast<HIMC>(top)), nullptr);
   EXPECT_EQ(ImmAssociateContext(nullptr, context), nullptr);
@@ -207,10 +213,10 @@ TEST_F(Composition, TellsBackendsWhenTextIsWantedAndWhereCandidatesGo) {
             CRect(corner.x + 40, corner.y + 5, corner.x + 41, corner.y + 21));
 }
 
-// Seeded sequences of compositions, results, keys, focus moves and context changes: the messages
-// keep the platform's order (a start, compositions, at most one result, an end; keys taken only
-// inside), a composition goes only to a focus window with an open context, and the strings and
-// the default window follow what was delivered last.
+// Seeded sequences of compositions, results, keys, focus moves, cancels and context changes: the
+// messages keep the platform's order (a start, compositions, at most one result, an end; keys
+// taken only inside), a composition goes only to a focus window with an open context, and the
+// strings and the default window follow what was delivered last.
 TEST_F(Composition, RandomSequencesKeepThePlatformsOrder) {
   const HWND other = Make(WS_CHILD | WS_VISIBLE, {10, 60, 200, 90}, top);
   const HWND windows[] = {edit, other, top};
@@ -231,7 +237,7 @@ TEST_F(Composition, RandomSequencesKeepThePlatformsOrder) {
       const HWND focus = GetFocus();
       const bool takes = ImmGetContext(focus) && ImmGetOpenStatus(ImmGetContext(focus));
       std::wstring text;
-      const int op = pick(6);
+      const int op = pick(7);
       switch (op) {
         case 0:
           text = someText(4);
@@ -241,6 +247,7 @@ TEST_F(Composition, RandomSequencesKeepThePlatformsOrder) {
         case 2: screen.KeyPress(UINT('A' + pick(26))); break;
         case 3: SetFocus(windows[pick(3)]); break;
         case 4: ImmSetOpenStatus(context, pick(4) != 0); break;
+        case 5: ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_CANCEL, 0); break;
         default: ImmAssociateContext(windows[pick(3)], pick(3) ? context : nullptr); break;
       }
       screen.PumpUntilIdle();
