@@ -272,6 +272,9 @@ void CElementHost::SetFocus(CElementContainer* element) {
   if (element == m_pFocus) return;
   CElementContainer* old = m_pFocus;
   m_pFocus = element;
+  // A composition belongs to the element it was typed into: moving the focus drops it, as the
+  // keyboard moving to another window does.
+  if (::GetFocus() == m_hWnd) ::ImmNotifyIME(m_hImc, NI_COMPOSITIONSTR, CPS_CANCEL, 0);
   FollowInputMethod();
   if (old && old->IsRegistered(WM_SETFOCUS)) old->OnSetFocus(0);
   // The old element's handler may have moved the focus again.

@@ -85,3 +85,28 @@ TEST_F(EditBox, TheWindowHasAContextOnlyWhileTheEditHasTheFocus) {
   Pump();
   EXPECT_EQ(Text(), L"abc");
 }
+
+// A composition belongs to the box it was typed into: a click into another box drops it there
+// and in the input method, and neither text changes; the next commit goes to the new box.
+TEST_F(EditBox, MovingTheFocusToAnotherBoxDropsTheComposition) {
+  Make(L"abc");
+  CElementEdit second;
+  _CONTAINER_INFO info = Info(10, 50, 200, 24, kId + 1);
+  info.SetText(L"xyz");
+  second.InitObject(L"edit", &info);
+  Click(edit, At(3), 12);
+  screen.ImeComposition(L"ni", 2);
+  Pump();
+  ASSERT_NE(Ime().Shown(), nullptr);
+  const unsigned dropped = Ime().Cancellations();
+  Click(second, 5, 12);
+  EXPECT_EQ(Ime().Shown(), nullptr);
+  EXPECT_FALSE(Ime().ComposingIn(window.m_hWnd));
+  EXPECT_EQ(Ime().Cancellations(), dropped + 1);
+  EXPECT_EQ(Text(), L"abc");
+  EXPECT_EQ(std::wstring(second.GetTextString().GetString()), L"xyz");
+  screen.ImeResult(L"你");
+  Pump();
+  EXPECT_EQ(Text(), L"abc");
+  EXPECT_EQ(std::wstring(second.GetTextString().GetString()), L"你xyz");
+}
