@@ -169,8 +169,15 @@ class CElementEdit : public CElementControl {
   /// True when the control text differed from the model's and has replaced it.
   bool TakeInControlText();
   void Notify(UINT code);
-  /// The scroll offset follows the caret, then the whole control is repainted.
+  /// The scroll offset follows the caret, then the whole control is repainted; a focused edit
+  /// tells the input method where its caret went.
   void Redraw();
+  /// The caret's column and rows, in element coordinates: as tall as the font, centred on the
+  /// control (upwards from the top for a negative font height).
+  CRect GetCaretRect();
+  /// The input method shows compositions at the caret, in the edit's font, and its candidates
+  /// below the caret's line.
+  void TellInputMethod();
   void SetIBeamCursor() const;
   /// Loads the colours of the look the flags give.
   void ShowLook() { SetShowColor(GetLook()); }

@@ -10,6 +10,7 @@
 #include "host/HostAccessible.h"
 #include "platform/mfc/CPaintDC.h"
 #include "platform/mfc/CWnd.h"
+#include "platform/win32/WinImm.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ CElementHost::CElementHost(HWND window) : m_hWnd(window), m_announcer(window) {
   RECT client{};
   ::GetClientRect(window, &client);
   m_root.m_rcContainer = client;
+  m_hImc = ::ImmAssociateContext(window, nullptr);
 }
 
 CElementHost::~CElementHost() {
@@ -291,10 +293,20 @@ void CElementHost::SetFocus(CElementContainer* element) {
   if (element == m_pFocus) return;
   CElementContainer* old = m_pFocus;
   m_pFocus = element;
+  // A composition belongs to the element it was typed into: moving the focus drops it, as the
+  // keyboard moving to another window does.
+  if (::GetFocus() == m_hWnd) ::ImmNotifyIME(m_hImc, NI_COMPOSITIONSTR, CPS_CANCEL, 0);
+  FollowInputMethod();
   if (old && old->IsRegistered(WM_SETFOCUS)) old->OnSetFocus(0);
   // The old element's handler may have moved the focus again.
   if (element && element == m_pFocus && element->IsRegistered(WM_SETFOCUS)) element->OnSetFocus(1);
   if (element && element == m_pFocus && ::GetFocus() == m_hWnd) m_announcer.Focused(element);
+}
+
+void CElementHost::FollowInputMethod() {
+  CElementContainer* taker = m_pFocus;
+  while (taker && !taker->IsRegistered(WM_IME_COMPOSITION)) taker = taker->GetParent();
+  ::ImmAssociateContext(m_hWnd, taker ? m_hImc : nullptr);
 }
 
 void CElementHost::TellWindowFocus(bool gained) {
@@ -412,7 +424,10 @@ void CElementHost::ReleaseCapture(CElementContainer* element) {
 void CElementHost::Forget(CElementContainer* element, bool keepTimers) {
   // Only an element leaving the window drops its timers; a hidden one stays described.
   if (!keepTimers) m_announcer.Forget(element);
-  if (InSubtree(m_pFocus, element)) m_pFocus = nullptr;
+  if (InSubtree(m_pFocus, element)) {
+    m_pFocus = nullptr;
+    FollowInputMethod();
+  }
   if (InSubtree(m_pHover, element)) m_pHover = nullptr;
   if (InSubtree(m_pCapture, element)) {
     m_pCapture = nullptr;

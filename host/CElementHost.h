@@ -30,6 +30,10 @@
 /// between elements, and after each routed message what the elements that asked for a repaint
 /// now say differently (AccessibleAnnouncer.h).
 ///
+/// Input method: the window has its input context only while the focused element (or the ancestor
+/// that takes its messages) registered WM_IME_COMPOSITION, so an input method composes only for
+/// elements that take its text, and every other element's keys reach it directly.
+///
 /// Focus order: Tab moves the keyboard focus to the next element, Shift+Tab to the previous, in
 /// tree order (parents before children, siblings in their order), wrapping around, among the
 /// shown, enabled elements that take the focus (registered WM_SETFOCUS). It happens before the
@@ -139,10 +143,14 @@ class CElementHost {
   void RememberFocusedChild();
   bool PassFocusToChild();
   void UpdateHover(CElementContainer* under);
-  // WM_GETOBJECT: the client object for OBJID_CLIENT, 0 (the standard objects) otherwise.
+  /// WM_GETOBJECT: the client object for OBJID_CLIENT, 0 (the standard objects) otherwise.
   LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam);
+  /// Gives the window its input context, or takes it away, as the focused element wants.
+  void FollowInputMethod();
 
   HWND m_hWnd = nullptr;
+  /// The window's own input context, kept while the window is without it.
+  HIMC m_hImc = nullptr;
   CElementContainer m_root;
   CElementContainer* m_pCapture = nullptr;
   CElementContainer* m_pFocus = nullptr;
@@ -160,7 +168,7 @@ class CElementHost {
   std::map<UINT_PTR, CElementContainer*> m_mapMenuOpeners;
   UINT_PTR m_nextTimerId = 1;
   AccessibleAnnouncer m_announcer;
-  CComPtr<HostAccessible> m_pAccessible;  // made at the first WM_GETOBJECT
-  int m_nRouting = 0;  // how deep Route calls are nested
+  CComPtr<HostAccessible> m_pAccessible;  ///< made at the first WM_GETOBJECT
+  int m_nRouting = 0;  ///< how deep Route calls are nested
   std::map<UINT_PTR, std::pair<CElementContainer*, DWORD>> m_mapTimers;
 };

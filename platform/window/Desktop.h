@@ -86,7 +86,9 @@ class Desktop {
   EventSource* events = nullptr;
   // The backend types printable characters itself, from a text-input service that knows the
   // keyboard layout, dead keys and input methods; TranslateMessage then makes only the control
-  // characters (Enter, Tab, Backspace, Escape, Ctrl+letter), which no text input reports.
+  // characters (Enter, Tab, Backspace, Escape, Ctrl+letter), which no text input reports. A
+  // backend whose text input is on only while the focus window takes input-method text says so
+  // as it switches.
   bool backendTypesText = false;
   WinEventHooks winEvents;
   ObjectTokens accessibleObjects;  // LresultFromObject's, until redeemed

@@ -111,6 +111,9 @@ HWND SetFocus(HWND hwnd) {
   // focus, so it cannot drop the gainer's focus on its way out.
   const HWND gainer = IsWindow(hwnd) ? hwnd : nullptr;
   desktop.focus = gainer;
+  // A composition goes with the keyboard: what the loser was composing is dropped.
+  desktop.inputMethod.CancelIn(old);
+  if (desktop.focus != gainer) return old;
   if (IsWindow(old)) {
     SendMessageW(old, WM_KILLFOCUS, WPARAM(hwnd), 0);
     // The loser's handler moved the focus itself; that move stands.

@@ -54,6 +54,8 @@ std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width,
   const char* xDisplay = std::getenv("DISPLAY");
   const bool onlyX = xDisplay && !std::getenv("WAYLAND_DISPLAY");
   if (onlyX) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  // A long composition arrives whole (SDL_TEXTEDITING_EXT) rather than cut at 32 bytes.
+  SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
     const char* driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
@@ -77,7 +79,6 @@ std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width,
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return nullptr;
   }
-  SDL_StartTextInput();
   return std::unique_ptr<SdlSession>(new SdlSession(window));
 }
 
@@ -118,6 +119,7 @@ void SdlSession::Handle(const SDL_Event& event) {
 
 void SdlSession::TakeEvents() {
   FollowClock();
+  m_textInput.Follow();
   SDL_Event event;
   while (SDL_PollEvent(&event)) Handle(event);
 }
@@ -150,6 +152,7 @@ void SdlSession::FollowWindowSize() {
 
 void SdlSession::Present() {
   ShowCursor();
+  m_textInput.Follow();
   const Surface& screen = Desktop::Current().Compose();
   if (screen.Empty()) return;
   const std::size_t count = std::size_t(screen.Width()) * std::size_t(screen.Height());

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/backend/sdl/SdlInput.h"
+#include "platform/backend/sdl/SdlTextInput.h"
 #include "platform/clipboard/SystemClipboard.h"
 #include "platform/gdi/Surface.h"
 #include "platform/window/Desktop.h"
@@ -57,6 +58,7 @@ class SdlSession final : public EventSource, public SystemClipboard {
 
   SDL_Window* m_window = nullptr;
   SdlInput m_input;
+  SdlTextInput m_textInput;
   std::vector<Pixel> m_shown;  // the last frame put on the window
   bool m_presentOwed = true;   // the window lost its picture (first show, exposure)
   bool m_closed = false;
