@@ -186,8 +186,9 @@ class CElementTree : public CElementControl, protected CTreeStore {
   COLORREF GetHoverTextTColor() const { return GetColor(COLOR_PART_TEXTBACK, COLOR_STATE_HOVER); }
   ///@}
   ///@{
-  /// The frame of the rows area and the flat style's dividers; unset (TREE_CLR_UNSET, the
-  /// default) draws none, so call it for a framed tree.
+  /// The frame of the rows area (its top, left and right edges: the area is open at the
+  /// bottom, where a host that wants the box closed draws the line) and the flat style's
+  /// dividers; unset (TREE_CLR_UNSET, the default) draws none, so call it for a framed tree.
   void SetDivideLineColor(COLORREF c) { m_clrDivideLine = c; }
   COLORREF GetDivideLineColor() const { return m_clrDivideLine; }
   ///@}
