@@ -61,8 +61,8 @@ class CElementContainer : public CPropertyObject {
   /// Registered messages that have no handler of their own (WM_IME_COMPOSITION, ...).
   virtual int OnWindowProc(UINT msg, WPARAM wParam, LPARAM lParam, POINT pt);
   /// WM_PAINT: draws the element on `dc`, whose origin is the element's top-left corner and
-  /// whose clip box is its invalid part. Called for every shown element, registered or not, in
-  /// layer order; it only reads state.
+  /// whose clip box is its invalid part (CPaintDC: platform/mfc/CPaintDC.h). Called, in layer
+  /// order, for every shown element that registered WM_PAINT; it only reads state.
   virtual int OnPaint(CPaintDC* dc);
   /// WM_ERASEBKGND, when registered: called just before OnPaint with the same context.
   virtual int OnEraseBackground(CDC* dc);

@@ -5,10 +5,11 @@
 ///
 /// @code{.unparsed}
 ///  event                         line style                      flat style
-///  press on a button             open / close, NM_CLICK          (any press on a row with
-///  press on a check box          2 -> 1, 1 or 3 -> 2, NM_CLICK    children opens / closes it,
-///  press on the text or beside   focus moves, no notice           closes the old focus's branch
-///                                                                 and notifies NM_CLICK)
+///  press on a button             open / close, NM_CLICK          (any press on a row opens /
+///  press on a check box          2 -> 1, 1 or 3 -> 2, NM_CLICK    closes it when it has
+///  press on the text or beside   focus moves, no notice           children, closes the old
+///                                                                 focus's branch and notifies
+///                                                                 NM_CLICK, leaf or not)
 ///  double click on the text      focus, open / close, NM_DBLCLK  as a single press
 ///  double click on a button      its first press opens / closes and sends NM_CLICK; the second
 ///                                closes / opens again and sends NM_DBLCLK
@@ -206,8 +207,9 @@ class CElementTree : public CElementControl, protected CTreeStore {
   COLORREF GetHoverTextTColor() const { return GetColor(COLOR_PART_TEXTBACK, COLOR_STATE_HOVER); }
   ///@}
   ///@{
-  /// The frame of the rows area and the flat style's dividers; unset (TREE_CLR_UNSET, the
-  /// default) draws none, so call it for a framed tree.
+  /// The frame of the rows area (its top, left and right edges: the area is open at the
+  /// bottom, where a host that wants the box closed draws the line) and the flat style's
+  /// dividers; unset (TREE_CLR_UNSET, the default) draws none, so call it for a framed tree.
   void SetDivideLineColor(COLORREF c) { m_clrDivideLine = c; }
   COLORREF GetDivideLineColor() const { return m_clrDivideLine; }
   ///@}

@@ -41,7 +41,7 @@ enum MOUSE_IN_ITEM_AREA : int {
 
 ///@{
 /// The common notification codes the tree sends in WM_NOTIFY: a click on a row's button or
-/// check box (or any row with children, in the flat style), and a double click on a row.
+/// check box (any row, with children or not, in the flat style), and a double click on a row.
 constexpr UINT NM_CLICK = UINT(-2);
 constexpr UINT NM_DBLCLK = UINT(-3);
 ///@}

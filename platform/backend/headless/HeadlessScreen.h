@@ -101,9 +101,13 @@ class HeadlessScreen {
   void FixLocalTime(const SYSTEMTIME& now);
 
   // ---- the picture
-  /// The composed screen at (x, y); CLR_INVALID outside it.
+  /// The composed screen at (x, y); CLR_INVALID outside it. Each call composes the whole
+  /// screen again, so a loop over every pixel is slow: take Composed() once for that.
   COLORREF PixelAt(int x, int y);
   /// The composed screen, valid until the next call that changes windows or pumps messages.
+  /// platform::SavePng(screen.Composed(), path) (platform/image/Png.h) writes it to a file;
+  /// the Surface (platform/gdi/Surface.h) has Width(), Height() and Row(y), whose pixels are
+  /// 0x00RRGGBB (platform::ColorFromPixel turns one into a COLORREF).
   const Surface& Composed();
 
  private:
