@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei
   xvfb dbus xdotool
+  libatk1.0-dev libatk-bridge2.0-dev at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 
 missing=()

@@ -13,6 +13,9 @@
 #include <vector>
 
 #include "platform/backend/sdl/SdlInput.h"
+#ifdef TRELLIS_ATSPI
+#include "platform/backend/atk/AtkBridge.h"
+#endif
 #include "platform/clipboard/SystemClipboard.h"
 #include "platform/gdi/Surface.h"
 #include "platform/window/Desktop.h"
@@ -44,6 +47,13 @@ class SdlSession final : public EventSource, public SystemClipboard {
   // EventSource: presents first, since the program has nothing more to draw before it waits.
   bool WaitForInput(std::optional<ULONGLONG> wakeAt) override;
 
+#ifdef TRELLIS_ATSPI
+  // Publishes the desktop's windows to assistive technology when it listens (AtkBridge.h);
+  // the bridge goes before the windows it describes.
+  void StartAccessibility();
+  void StopAccessibility() { m_bridge.reset(); }
+#endif
+
   // SystemClipboard
   std::wstring Text() override;
   void SetText(std::wstring_view text) override;
@@ -54,6 +64,11 @@ class SdlSession final : public EventSource, public SystemClipboard {
   // The window took a new client size: so does the screen.
   void FollowWindowSize();
   void ShowCursor();
+#ifdef TRELLIS_ATSPI
+  // WaitForInput while the bridge runs: sleeps on the display's connection and GLib's sources.
+  bool WaitWithBridge(int timeoutMs);
+  int DisplayConnection() const;
+#endif
 
   SDL_Window* m_window = nullptr;
   SdlInput m_input;
@@ -63,6 +78,9 @@ class SdlSession final : public EventSource, public SystemClipboard {
   int m_framesPresented = 0;
   std::map<WORD, SDL_Cursor*> m_cursors;  // by IDC_ number, made on first use
   WORD m_cursorShown = 0;
+#ifdef TRELLIS_ATSPI
+  std::unique_ptr<atk::AtkBridge> m_bridge;
+#endif
 };
 
 }  // namespace platform::sdl

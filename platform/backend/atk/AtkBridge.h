@@ -1,0 +1,35 @@
+// The window backend's accessibility bridge: publishes the application's accessible objects on
+// the desktop's accessibility bus through ATK and atk-bridge, as a program that is not built on
+// a toolkit with its own bridge does. It runs on the backend's thread; the backend waits in
+// Loop() so that the bus is answered while the program is idle.
+#pragma once
+
+#include <atk/atk.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/backend/atk/GlibLoop.h"
+
+namespace platform::atk {
+
+class AtkBridge {
+ public:
+  // Starts the bridge when assistive technology listens (AccessibilityBus.h); null when it
+  // does not or atk-bridge cannot reach the bus. One bridge runs at a time.
+  static std::unique_ptr<AtkBridge> Start(const std::string& applicationName);
+  ~AtkBridge();
+  AtkBridge(const AtkBridge&) = delete;
+  AtkBridge& operator=(const AtkBridge&) = delete;
+
+  GlibLoop& Loop() { return m_loop; }
+  AtkObject* Root() const { return m_root; }
+
+ private:
+  explicit AtkBridge(AtkObject* root) : m_root(root) {}
+
+  GlibLoop m_loop;
+  AtkObject* m_root = nullptr;  // counted once by the bridge
+};
+
+}  // namespace platform::atk
