@@ -9,6 +9,9 @@
 // coordinates. Getters answer S_FALSE with an empty result when the object has no such thing
 // (no value, no description, no default action), E_INVALIDARG for a child id they do not know.
 //
+// Scroll bars: the value is the position, and the description the least and the greatest
+// position the bar can take, as "0-90".
+//
 // Text: an object whose role is ROLE_SYSTEM_TEXT also answers QueryInterface for
 // IAccessibleText (AccessibleText.h), which tells the caret and the selection; its value is the
 // text itself.

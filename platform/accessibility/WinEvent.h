@@ -61,3 +61,5 @@ HWINEVENTHOOK SetWinEventHook(DWORD eventMin, DWORD eventMax, HMODULE module, WI
                               DWORD process, DWORD thread, DWORD flags);
 // Stops the hook; events already queued for it are dropped. FALSE for an unknown hook.
 BOOL UnhookWinEvent(HWINEVENTHOOK hook);
+// TRUE when some hook hears `event`: a source may skip working out what changed otherwise.
+BOOL IsWinEventHookInstalled(DWORD event);

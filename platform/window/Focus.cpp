@@ -116,8 +116,10 @@ HWND SetFocus(HWND hwnd) {
     // The loser's handler moved the focus itself; that move stands.
     if (desktop.focus != gainer) return old;
   }
-  if (gainer && IsWindow(gainer))
+  if (gainer && IsWindow(gainer)) {
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, gainer, OBJID_CLIENT, CHILDID_SELF);
     SendMessageW(gainer, WM_SETFOCUS, WPARAM(IsWindow(old) ? old : nullptr), 0);
+  }
   return IsWindow(old) ? old : nullptr;
 }
 
