@@ -3,6 +3,8 @@
 
 #include <atk-bridge.h>
 
+#include <utility>
+
 #include "platform/backend/atk/AccessibilityBus.h"
 #include "platform/backend/atk/AtkRoot.h"
 
@@ -32,10 +34,17 @@ void InstallHooks() {
 
 // ---- starting and stopping
 
-std::unique_ptr<AtkBridge> AtkBridge::Start(const std::string& applicationName) {
+AtkBridge::AtkBridge(AtkObject* root, std::function<POINT()> screenOrigin)
+    : m_root(root), m_tree(root, std::move(screenOrigin)) {
+  SetRootTree(m_root, &m_tree);
+}
+
+std::unique_ptr<AtkBridge> AtkBridge::Start(const std::string& applicationName,
+                                            std::function<POINT()> screenOrigin) {
   if (g_root || !AssistiveTechnologyListening()) return nullptr;
   InstallHooks();
-  std::unique_ptr<AtkBridge> bridge(new AtkBridge(NewAtkRoot(applicationName.c_str())));
+  std::unique_ptr<AtkBridge> bridge(
+      new AtkBridge(NewAtkRoot(applicationName.c_str()), std::move(screenOrigin)));
   g_root = bridge->m_root;
   // atk-bridge registers the root on the accessibility bus and serves it from GLib's default
   // context, which our loop runs.
@@ -48,6 +57,7 @@ AtkBridge::~AtkBridge() {
     atk_bridge_adaptor_cleanup();
     g_root = nullptr;
   }
+  SetRootTree(m_root, nullptr);
   g_object_unref(m_root);
 }
 

@@ -6,9 +6,12 @@
 
 #include <atk/atk.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/backend/atk/AtkEventRelay.h"
+#include "platform/backend/atk/AtkTree.h"
 #include "platform/backend/atk/GlibLoop.h"
 
 namespace platform::atk {
@@ -16,8 +19,10 @@ namespace platform::atk {
 class AtkBridge {
  public:
   // Starts the bridge when assistive technology listens (AccessibilityBus.h); null when it
-  // does not or atk-bridge cannot reach the bus. One bridge runs at a time.
-  static std::unique_ptr<AtkBridge> Start(const std::string& applicationName);
+  // does not or atk-bridge cannot reach the bus. One bridge runs at a time. `screenOrigin`
+  // tells where the platform's screen starts on the real one.
+  static std::unique_ptr<AtkBridge> Start(const std::string& applicationName,
+                                          std::function<POINT()> screenOrigin);
   ~AtkBridge();
   AtkBridge(const AtkBridge&) = delete;
   AtkBridge& operator=(const AtkBridge&) = delete;
@@ -26,10 +31,12 @@ class AtkBridge {
   AtkObject* Root() const { return m_root; }
 
  private:
-  explicit AtkBridge(AtkObject* root) : m_root(root) {}
+  AtkBridge(AtkObject* root, std::function<POINT()> screenOrigin);
 
   GlibLoop m_loop;
   AtkObject* m_root = nullptr;  // counted once by the bridge
+  AtkTree m_tree;
+  AtkEventRelay m_relay{m_tree};
 };
 
 }  // namespace platform::atk

@@ -220,7 +220,12 @@ constexpr int kBlindSliceMs = 20;
 
 void SdlSession::StartAccessibility() {
   const char* name = SDL_GetWindowTitle(m_window);
-  m_bridge = atk::AtkBridge::Start(name ? name : "");
+  SDL_Window* window = m_window;
+  m_bridge = atk::AtkBridge::Start(name ? name : "", [window] {
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    return POINT{x, y};
+  });
 }
 
 int SdlSession::DisplayConnection() const {

@@ -1,0 +1,19 @@
+// The platform's roles and states in ATK's terms. Pure functions of the model's answers, so the
+// tables can be checked without a bus.
+#pragma once
+
+#include <atk/atk.h>
+
+#include <vector>
+
+#include "platform/win32/WinDef.h"
+
+namespace platform::atk {
+
+// ATK's role for a ROLE_SYSTEM_ role; `topLevel` is true for a top-level window's client
+// area, which ATK calls a frame. ATK_ROLE_UNKNOWN for a role it has no match for.
+AtkRole AtkRoleFor(LONG role, bool topLevel);
+// ATK's states for a union of STATE_SYSTEM_ states of an object with that role.
+std::vector<AtkStateType> AtkStatesFor(DWORD state, LONG role);
+
+}  // namespace platform::atk
