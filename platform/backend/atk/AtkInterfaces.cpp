@@ -127,8 +127,24 @@ void GetValueAndText(AtkValue* value, gdouble* number, gchar** text) {
   if (text) *text = g_strdup(shown.c_str());
 }
 
+// A scroll bar's description is its range, "first-last" (either may be negative).
+AtkRange* GetRange(AtkValue* value) {
+  AtkAccessibleData* data = LiveData(value);
+  if (!data) return nullptr;
+  const std::string range = Description(data->node);
+  char* rest = nullptr;
+  const double first = std::strtod(range.c_str(), &rest);
+  if (rest == range.c_str() || *rest != '-') return nullptr;
+  const char* second = rest + 1;
+  const double last = std::strtod(second, &rest);
+  if (rest == second || *rest) return nullptr;
+  return atk_range_new(first, last, range.c_str());
+}
+
 void InitValue(gpointer iface, gpointer) {
-  static_cast<AtkValueIface*>(iface)->get_value_and_text = GetValueAndText;
+  auto* value = static_cast<AtkValueIface*>(iface);
+  value->get_value_and_text = GetValueAndText;
+  value->get_range = GetRange;
 }
 
 // ---- text

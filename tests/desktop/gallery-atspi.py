@@ -1,0 +1,325 @@
+#!/usr/bin/python3
+"""Reads the gallery the way a screen reader does: over AT-SPI, from another process.
+
+Run inside tests/desktop/desktop-session.sh (a private X display and session bus):
+
+    gallery-atspi.py GALLERY
+
+It starts the accessibility bus, says assistive technology is listening, starts the gallery on
+the window backend and then, through pyatspi: walks the application's tree and checks that
+every kind of control is there with its role, name and states; presses a button, checks a
+check box and a tree item, opens a drop list and picks a row; and presses Tab (xdotool) to
+hear the focus events. Every wait is a bounded poll; every failure says what was missing. The
+tree it read is printed.
+"""
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+
+LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+APP_NAME = "Trellis gallery"
+WAIT_SECONDS = 20
+
+
+class Failure(Exception):
+    pass
+
+
+def poll(what, probe, seconds=WAIT_SECONDS):
+    """Calls probe until it answers something true, serving GLib meanwhile; fails saying what."""
+    deadline = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while True:
+        while context.iteration(False):
+            pass
+        found = probe()
+        if found:
+            return found
+        if time.monotonic() > deadline:
+            raise Failure(f"gave up after {seconds} s waiting for {what}")
+        time.sleep(0.05)
+
+
+def session_bus_call(bus, name, path, interface, method, args, reply=None):
+    return bus.call_sync(name, path, interface, method, args,
+                         GLib.VariantType(reply) if reply else None,
+                         Gio.DBusCallFlags.NONE, 2000, None)
+
+
+def start_accessibility_bus():
+    if not os.access(LAUNCHER, os.X_OK):
+        raise Failure(f"{LAUNCHER} is missing (at-spi2-core; scripts/deps.sh installs it)")
+    launcher = subprocess.Popen([LAUNCHER, "--launch-immediately"])
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+
+    def address():
+        try:
+            return session_bus_call(bus, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus",
+                                    "GetAddress", None, "(s)").unpack()[0]
+        except GLib.Error:
+            return None
+
+    poll("the accessibility bus (org.a11y.Bus) to answer", address)
+    # What a screen reader says when it starts; the gallery asks it when its window opens.
+    session_bus_call(bus, "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties",
+                     "Set", GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                                   GLib.Variant("b", True))))
+    return launcher
+
+
+# ---- reading the tree
+
+def states_of(accessible):
+    import pyatspi
+    names = []
+    state_set = accessible.getState()
+    for state in state_set.getStates():
+        names.append(pyatspi.stateToString(state) if hasattr(pyatspi, "stateToString")
+                     else str(state).split("_", 2)[-1].lower().replace("_", " "))
+    return sorted(names)
+
+
+def describe(accessible):
+    line = f"[{accessible.getRoleName()}] {accessible.name!r}"
+    try:
+        value = accessible.queryValue()
+        line += f" value={value.currentValue:g}"
+    except NotImplementedError:
+        pass
+    try:
+        text = accessible.queryText()
+        line += f" text={text.getText(0, -1)!r} caret={text.caretOffset}"
+    except NotImplementedError:
+        pass
+    try:
+        action = accessible.queryAction()
+        if action.nActions:
+            line += f" action={action.getName(0)!r}"
+    except NotImplementedError:
+        pass
+    line += " {" + ", ".join(states_of(accessible)) + "}"
+    return line
+
+
+def walk(accessible, depth=0, into=None):
+    """Every node under accessible, depth first, with its depth."""
+    into = [] if into is None else into
+    into.append((depth, accessible))
+    for i in range(accessible.childCount):
+        child = accessible.getChildAtIndex(i)
+        if child is not None:
+            walk(child, depth + 1, into)
+    return into
+
+
+def find_application():
+    import pyatspi
+    desktop = pyatspi.Registry.getDesktop(0)
+
+    def probe():
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name == APP_NAME and app.childCount > 0:
+                return app
+        return None
+
+    return poll(f"the application {APP_NAME!r} with a window on the accessibility bus", probe)
+
+
+# ---- what must be there
+
+# Every kind of control the gallery shows: (role, a name one of them has, or None). States are
+# checked on the named one when a third entry gives them.
+EXPECTED = [
+    ("frame", APP_NAME, {"active", "showing"}),
+    ("label", "A plain label", {"enabled"}),
+    ("check box", None, None),
+    ("scroll bar", None, None),
+    ("entry", None, {"editable"}),
+    ("radio button", "One", None),
+    ("push button", "Normal", {"enabled", "focusable"}),
+    ("combo box", None, None),
+    ("tree", None, None),
+    ("tree item", "Documents", None),
+]
+
+
+def check_expected(tree):
+    missing = []
+    for role, name, states in EXPECTED:
+        found = [n for _, n in tree
+                 if n.getRoleName() == role and (name is None or n.name == name)]
+        if not found:
+            missing.append(f"no {role}" + (f" named {name!r}" if name else ""))
+        elif states and not states <= set(states_of(found[0])):
+            missing.append(f"the {role} {found[0].name!r} lacks "
+                           f"{sorted(states - set(states_of(found[0])))}")
+    if missing:
+        raise Failure("the tree is not complete: " + "; ".join(missing))
+
+
+def first(tree, what, test):
+    for _, node in tree:
+        if test(node):
+            return node
+    raise Failure(f"no {what} in the tree")
+
+
+def role_named(role, name=None):
+    return lambda n: n.getRoleName() == role and (name is None or n.name == name)
+
+
+def has_state(node, state):
+    return state in states_of(node)
+
+
+# ---- events
+
+class Listener:
+    """Keeps the events of the given kinds that the gallery sends, in order."""
+
+    def __init__(self, *kinds):
+        from gi.repository import Atspi
+        self.events = []
+        self._listener = Atspi.EventListener.new(self._hear)
+        for kind in kinds:
+            self._listener.register(kind)
+
+    def _hear(self, event):
+        try:
+            self.events.append((event.type, event.source.get_role_name(), event.source.get_name(),
+                                event.detail1))
+        except GLib.Error:
+            pass
+
+    def wait_for(self, what, test):
+        def probe():
+            for event in self.events:
+                if test(event):
+                    return event
+            return None
+        return poll(what, probe)
+
+
+def focus_to(role, name=None):
+    return lambda e: (e[0].startswith("object:state-changed:focused") and e[3] == 1 and
+                      e[1] == role and (name is None or e[2] == name))
+
+
+# ---- acting
+
+def do_action(node):
+    action = node.queryAction()
+    if action.nActions < 1:
+        raise Failure(f"the {node.getRoleName()} {node.name!r} has no action")
+    if not action.doAction(0):
+        raise Failure(f"the {node.getRoleName()} {node.name!r} refused its action "
+                      f"{action.getName(0)!r}")
+
+
+def press_button(tree, listener):
+    button = first(tree, "enabled push button", lambda n: n.getRoleName() == "push button"
+                   and has_state(n, "enabled") and n.name)
+    do_action(button)
+    # A click takes the focus.
+    listener.wait_for(f"the focus on the pressed button {button.name!r}",
+                      focus_to("push button", button.name))
+    print(f"pressed the push button {button.name!r}")
+
+
+def toggle_check(tree, role):
+    box = first(tree, f"enabled, unchecked {role}",
+                lambda n: n.getRoleName() == role and has_state(n, "enabled") and
+                has_state(n, "checkable") and not has_state(n, "checked"))
+    do_action(box)
+    poll(f"the {role} {box.name!r} to be checked", lambda: has_state(box, "checked"))
+    print(f"checked the {role} {box.name!r}")
+
+
+def pick_from_drop_list(app, tree):
+    import pyatspi
+    combo = first(tree, "enabled combo box with an action",
+                  lambda n: n.getRoleName() == "combo box" and has_state(n, "enabled") and
+                  n.queryAction().nActions > 0 if hasattr(n, "queryAction") else False)
+    do_action(combo)
+
+    def open_list():
+        for _, node in walk(app):
+            if node.getRoleName() == "list" and has_state(node, "showing"):
+                items = [node.getChildAtIndex(i) for i in range(node.childCount)]
+                if items:
+                    return node, items
+        return None
+
+    listbox, items = poll(f"the list of {combo.name!r} to open", open_list)
+    current = combo.name
+    target = next((i for i in items if i.name and i.name != current), None)
+    if target is None:
+        raise Failure("the open list has no row to pick")
+    listbox.querySelection().selectChild(items.index(target))
+    try:
+        do_action(target)
+    except NotImplementedError:
+        pass
+    poll(f"the combo box to show {target.name!r}",
+         lambda: target.name in (combo.name, combo.queryText().getText(0, -1)
+                                 if "Text" in pyatspi.utils.listInterfaces(combo) else ""))
+    print(f"picked {target.name!r} from the combo box")
+
+
+def tab_through(listener):
+    window = subprocess.run(["xdotool", "search", "--sync", "--name", f"^{APP_NAME}$"],
+                            capture_output=True, text=True, timeout=WAIT_SECONDS)
+    if window.returncode or not window.stdout.split():
+        raise Failure("xdotool found no window named " + APP_NAME)
+    wid = window.stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", wid], check=True, timeout=WAIT_SECONDS)
+    seen = []
+    for _ in range(3):
+        before = len(listener.events)
+        subprocess.run(["xdotool", "key", "--window", wid, "Tab"], check=True,
+                       timeout=WAIT_SECONDS)
+        event = poll("a focus event after Tab", lambda: next(
+            (e for e in listener.events[before:] if focus_to(e[1])(e)), None))
+        seen.append(f"[{event[1]}] {event[2]!r}")
+    print("Tab moved the focus to: " + ", ".join(seen))
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(f"usage: {sys.argv[0]} GALLERY", file=sys.stderr)
+        return 2
+    launcher = start_accessibility_bus()
+    gallery = subprocess.Popen([sys.argv[1]])
+    try:
+        import pyatspi  # noqa: F401  (after the bus is up: it connects on import)
+        app = find_application()
+        listener = Listener("object:state-changed:focused", "object:state-changed:checked")
+        tree = walk(app)
+        for depth, node in tree:
+            print("  " * depth + describe(node))
+        check_expected(tree)
+        press_button(tree, listener)
+        toggle_check(tree, "check box")
+        toggle_check(tree, "tree item")
+        pick_from_drop_list(app, tree)
+        tab_through(listener)
+        return 0
+    except Failure as failure:
+        print(f"gallery-atspi: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        gallery.terminate()
+        gallery.wait()
+        launcher.terminate()
+        launcher.wait()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
