@@ -90,11 +90,15 @@ gboolean RunAction(gpointer pending) {
   return G_SOURCE_REMOVE;
 }
 
+// Runs after the bus has its answer: the action may open a pop-up whose loop runs a while.
+void QueueDefaultAction(const AccessibleNode& node) {
+  g_idle_add(RunAction, new PendingAction{node.object, node.child});
+}
+
 gboolean DoAction(AtkAction* action, gint index) {
   AtkAccessibleData* data = LiveData(action);
   if (!data || index != 0) return FALSE;
-  // After the bus has its answer: the action may open a pop-up whose loop runs for a while.
-  g_idle_add(RunAction, new PendingAction{data->node.object, data->node.child});
+  QueueDefaultAction(data->node);
   return TRUE;
 }
 
@@ -272,10 +276,17 @@ gboolean IsChildSelected(AtkSelection* selection, gint index) {
   return child && selected && SameThing(*child, *selected);
 }
 
+// As the user would: a child that cannot be selected by itself is clicked (its default
+// action), as a row of the platform's list box is.
 gboolean AddSelection(AtkSelection* selection, gint index) {
   const std::optional<AccessibleNode> child = ChildAt(LiveData(selection), index);
-  return child && SUCCEEDED(child->object->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION,
-                                                     ChildVariant(child->child)));
+  if (!child) return FALSE;
+  if (SUCCEEDED(child->object->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION,
+                                         ChildVariant(child->child))))
+    return TRUE;
+  if (DefaultAction(*child).empty()) return FALSE;
+  QueueDefaultAction(*child);
+  return TRUE;
 }
 
 void InitSelection(gpointer iface, gpointer) {
