@@ -67,9 +67,13 @@ bool SameRect(const RECT& a, const RECT& b) {
 
 }  // namespace
 
+bool SameObject(const AccessibleNode& a, const AccessibleNode& b) {
+  return a.child == b.child && Identity(a.object) == Identity(b.object);
+}
+
 bool SameThing(const AccessibleNode& a, const AccessibleNode& b) {
   if (a.child != b.child) return false;
-  if (Identity(a.object) == Identity(b.object)) return true;
+  if (SameObject(a, b)) return true;
   return SameRect(Location(a), Location(b)) && Role(a) == Role(b) && Name(a) == Name(b);
 }
 

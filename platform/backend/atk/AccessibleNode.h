@@ -20,6 +20,8 @@ struct AccessibleNode {
   bool IsSelf() const { return child == CHILDID_SELF; }
 };
 
+// Whether two nodes are the same object and id.
+bool SameObject(const AccessibleNode& a, const AccessibleNode& b);
 // Whether two nodes describe the same thing. The model may hand out a new object each time it
 // is asked, so beyond the same object and id, nodes of the same id, role, place and name are
 // taken for the same.

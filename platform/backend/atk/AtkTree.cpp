@@ -1,6 +1,8 @@
 // Index: making and dropping objects; the shape of the tree.
 #include "platform/backend/atk/AtkTree.h"
 
+#include <algorithm>
+
 #include "platform/backend/atk/AtkAccessible.h"
 #include "platform/win32/WinWindow.h"
 
@@ -25,6 +27,11 @@ AtkTree::~AtkTree() {
 }
 
 std::vector<AtkTree::Made>::iterator AtkTree::Find(const AccessibleNode& node) {
+  // Most things keep their object: a match of the object is enough. Comparing descriptions
+  // (and dropping what has gone) costs more, so it is the second pass.
+  const auto same = std::find_if(m_made.begin(), m_made.end(),
+                                 [&node](const Made& made) { return SameObject(made.node, node); });
+  if (same != m_made.end()) return same;
   for (auto made = m_made.begin(); made != m_made.end();) {
     if (!Alive(made->node)) {
       Orphan(made->object);

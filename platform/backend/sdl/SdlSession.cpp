@@ -124,6 +124,10 @@ void SdlSession::TakeEvents() {
   FollowClock();
   SDL_Event event;
   while (SDL_PollEvent(&event)) Handle(event);
+#ifdef TRELLIS_ATSPI
+  // A program that pumps rather than waits answers the bus all the same.
+  if (m_bridge) m_bridge->Loop().DispatchReady();
+#endif
 }
 
 bool SdlSession::WaitForInput(std::optional<ULONGLONG> wakeAt) {

@@ -38,7 +38,7 @@ class SdlSession final : public EventSource, public SystemClipboard {
   int Width() const;
   int Height() const;
 
-  // Queues every pending event, without waiting.
+  // Queues every pending event, and answers the accessibility bus, without waiting.
   void TakeEvents();
   // Shows the composed screen when it differs from what the window shows, and the cursor.
   void Present();
