@@ -8,7 +8,7 @@
 // Sections: public interface; notifications; handlers; model operations; layout and colours;
 // members. The code is split the same way: CElementEdit.cpp (life cycle and model operations),
 // CElementEditInput.cpp, CElementEditMenu.cpp, CElementEditClipboard.cpp (with input-method
-// results), CElementEditLayout.cpp, CElementEditPaint.cpp.
+// results), CElementEditLayout.cpp, CElementEditPaint.cpp, CElementEditAccessible.cpp.
 #pragma once
 
 #include <functional>
@@ -47,6 +47,12 @@ class CElementEdit : public CElementControl {
   int GetSelectedEnd() const { return m_model.SelEnd(); }
   // Pixels of text scrolled out of view on the left.
   int GetScrollOffset() const { return m_nScrollOffset; }
+
+  /// An editable text whose value is the text, read-only when set so, with no name of its own
+  /// (a label beside it names it to the user).
+  void DescribeAccessible(platform::AccessibleFacts& facts) const override;
+  /// The caret and the selection, as GetCaret, GetSelectedStart and GetSelectedEnd give them.
+  bool GetAccessibleTextCaret(platform::AccessibleTextCaret& caret) const override;
 
   // ---- notifications: WM_NOTIFY to the parent with these NMHDR codes, each the last thing its
   // handler does (ElementWatch.h).

@@ -26,6 +26,14 @@ struct AccessibleFacts {
   RECT screen{};               // where it is on the screen
 };
 
+// Where an editable text's caret and selection stand, in characters from 0 (IAccessibleText).
+struct AccessibleTextCaret {
+  LONG caret = 0;
+  LONG selectionStart = 0;
+  LONG selectionEnd = 0;  // equal to the start: nothing selected
+  bool operator==(const AccessibleTextCaret&) const = default;
+};
+
 // A child as a VARIANT names it: an item by its id, or an object.
 struct AccessibleChild {
   LONG id = CHILDID_SELF;
