@@ -138,15 +138,16 @@ def find_application():
 # checked on the named one when a third entry gives them.
 EXPECTED = [
     ("frame", APP_NAME, {"active", "showing"}),
-    ("label", "A plain label", {"enabled"}),
-    ("check box", None, None),
-    ("scroll bar", None, None),
-    ("entry", None, {"editable"}),
-    ("radio button", "One", None),
+    ("label", "A plain label", {"enabled", "showing"}),
+    ("check box", "选项 Option", {"checkable", "focusable", "enabled"}),
+    ("scroll bar", None, {"enabled"}),
+    ("entry", None, {"editable", "single line"}),
+    ("radio button", "Two", {"checked", "checkable"}),
     ("push button", "Normal", {"enabled", "focusable"}),
-    ("combo box", None, None),
-    ("tree", None, None),
-    ("tree item", "Documents", None),
+    ("combo box", None, {"enabled", "focusable"}),
+    ("tree", None, {"focusable"}),
+    ("tree item", "Documents", {"expanded", "indeterminate", "checkable"}),
+    ("tree item", "Inbox", {"expandable", "selectable"}),
 ]
 
 
@@ -223,20 +224,33 @@ def do_action(node):
                       f"{action.getName(0)!r}")
 
 
-def press_button(tree, listener):
-    button = first(tree, "enabled push button", lambda n: n.getRoleName() == "push button"
-                   and has_state(n, "enabled") and n.name)
+def popups(app):
+    """The application's top-level windows other than the gallery's frame."""
+    return [app.getChildAtIndex(i) for i in range(app.childCount)
+            if app.getChildAtIndex(i).getRoleName() != "frame"]
+
+
+def press_button_for_calendar(app, tree):
+    """Presses a date picker's button, which opens its calendar, and picks a day in it."""
+    button = first(tree, "enabled date picker button",
+                   lambda n: n.getRoleName() == "push button" and n.name == "\u25bc" and
+                   has_state(n, "enabled"))
     do_action(button)
-    # A click takes the focus.
-    listener.wait_for(f"the focus on the pressed button {button.name!r}",
-                      focus_to("push button", button.name))
-    print(f"pressed the push button {button.name!r}")
+    window = poll("the calendar to open in a window of its own", lambda: popups(app))[0]
+    month = first(walk(window), "month table in the calendar", role_named("table"))
+    day = first(walk(month), "day of the month that is not selected",
+                lambda n: n.getRoleName() == "table cell" and n.name == "15")
+    print(f"pressed the date picker's button: the calendar shows {month.name!r}")
+    do_action(day)
+    poll("the calendar to close once a day is picked", lambda: not popups(app))
+    print(f"picked the day {day.name!r}")
 
 
 def toggle_check(tree, role):
-    box = first(tree, f"enabled, unchecked {role}",
+    box = first(tree, f"enabled, empty {role}",
                 lambda n: n.getRoleName() == role and has_state(n, "enabled") and
-                has_state(n, "checkable") and not has_state(n, "checked"))
+                has_state(n, "checkable") and not has_state(n, "checked") and
+                not has_state(n, "indeterminate"))
     do_action(box)
     poll(f"the {role} {box.name!r} to be checked", lambda: has_state(box, "checked"))
     print(f"checked the {role} {box.name!r}")
@@ -305,9 +319,9 @@ def main():
         for depth, node in tree:
             print("  " * depth + describe(node))
         check_expected(tree)
-        press_button(tree, listener)
         toggle_check(tree, "check box")
         toggle_check(tree, "tree item")
+        press_button_for_calendar(app, tree)
         pick_from_drop_list(app, tree)
         tab_through(listener)
         return 0

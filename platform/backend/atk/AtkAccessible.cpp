@@ -27,6 +27,9 @@ struct Class {
 
 GType BaseType();
 
+// The model's verb for a click that ticks a box.
+constexpr const char* kCheckVerb = "Check";
+
 AtkAccessibleData* DataOf(gpointer object) {
   return G_TYPE_CHECK_INSTANCE_TYPE(object, BaseType())
              ? reinterpret_cast<Instance*>(object)->data
@@ -99,6 +102,8 @@ AtkStateSet* RefStateSet(AtkObject* object) {
   }
   for (AtkStateType state : AtkStatesFor(State(data->node), Role(data->node)))
     atk_state_set_add_state(set, state);
+  // An empty box has no state of its own in the model; its action, ticking it, tells it.
+  if (DefaultAction(data->node) == kCheckVerb) atk_state_set_add_state(set, ATK_STATE_CHECKABLE);
   if (data->topLevel) atk_state_set_add_state(set, ATK_STATE_ACTIVE);
   return set;
 }

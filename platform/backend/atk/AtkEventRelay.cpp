@@ -46,12 +46,6 @@ void AnnounceTextSelection(AtkObject* object) {
   g_signal_emit_by_name(object, "text-selection-changed");
 }
 
-void AnnounceSelection(AtkObject* object) {
-  AnnounceStates(object);
-  AtkObject* holder = atk_object_get_parent(object);
-  if (holder && ATK_IS_SELECTION(holder)) g_signal_emit_by_name(holder, "selection-changed");
-}
-
 }  // namespace
 
 // ---- hearing
@@ -93,13 +87,26 @@ void AtkEventRelay::Relay(DWORD event, HWND hwnd, LONG idObject, LONG idChild) {
   AtkObject* target = m_tree.ObjectFor(*node);
   if (!target) return;
   switch (event) {
-    case EVENT_OBJECT_FOCUS: Focus(target); break;
+    case EVENT_OBJECT_FOCUS: {
+      // A control names itself; what holds the focus within it may be one of its items.
+      const std::optional<AccessibleNode> within = Focused(*node);
+      AtkObject* focused = within ? m_tree.ObjectFor(*within) : nullptr;
+      Focus(focused ? focused : target);
+      break;
+    }
     case EVENT_OBJECT_STATECHANGE:
     case EVENT_SYSTEM_MENUPOPUPSTART:
-    case EVENT_SYSTEM_MENUPOPUPEND: AnnounceStates(target); break;
+    case EVENT_SYSTEM_MENUPOPUPEND: AnnounceStatesWithin(*node, target); break;
     case EVENT_OBJECT_NAMECHANGE: g_object_notify(G_OBJECT(target), "accessible-name"); break;
     case EVENT_OBJECT_VALUECHANGE: AnnounceValue(target); break;
-    case EVENT_OBJECT_SELECTION: AnnounceSelection(target); break;
+    case EVENT_OBJECT_SELECTION: {
+      // The control names itself: its selected item changed.
+      AnnounceStatesWithin(*node, target);
+      AtkObject* holder = ATK_IS_SELECTION(target) ? target : atk_object_get_parent(target);
+      if (holder && ATK_IS_SELECTION(holder)) g_signal_emit_by_name(holder, "selection-changed");
+      break;
+    }
+    case EVENT_OBJECT_REORDER: g_signal_emit_by_name(target, "visible-data-changed"); break;
     case EVENT_OBJECT_TEXTSELECTIONCHANGED: AnnounceTextSelection(target); break;
     case EVENT_OBJECT_SHOW:
     case EVENT_OBJECT_HIDE:
@@ -109,6 +116,11 @@ void AtkEventRelay::Relay(DWORD event, HWND hwnd, LONG idObject, LONG idChild) {
       break;
     default: break;
   }
+}
+
+void AtkEventRelay::AnnounceStatesWithin(const AccessibleNode& node, AtkObject* object) {
+  AnnounceStates(object);
+  for (AtkObject* item : m_tree.MadeItemsOf(node)) AnnounceStates(item);
 }
 
 void AtkEventRelay::Focus(AtkObject* object) {

@@ -7,6 +7,7 @@
 #include <atk/atk.h>
 
 #include "platform/accessibility/WinEvent.h"
+#include "platform/backend/atk/AccessibleNode.h"
 
 namespace platform::atk {
 
@@ -24,6 +25,9 @@ class AtkEventRelay {
                    DWORD thread, DWORD time);
   void Relay(DWORD event, HWND hwnd, LONG idObject, LONG idChild);
   void Focus(AtkObject* object);
+  // The states of the node's object and of the items made of it: the model names a control
+  // when one of its items changed.
+  void AnnounceStatesWithin(const AccessibleNode& node, AtkObject* object);
   void Children(DWORD event, AtkObject* object);
 
   AtkTree& m_tree;

@@ -94,7 +94,7 @@ std::vector<AtkStateType> AtkStatesFor(DWORD state, LONG role) {
   // Either says the object opens and closes.
   if (state & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED))
     states.push_back(ATK_STATE_EXPANDABLE);
-  // A tree item with a check box says so by being checked or mixed, or by its action.
+  // A box that is ticked or mixed can be ticked; an empty one says so by its action.
   if (Checkable(role) || (state & (STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED)))
     states.push_back(ATK_STATE_CHECKABLE);
   if (role == LONG(ROLE_SYSTEM_TEXT) && !(state & STATE_SYSTEM_READONLY)) {

@@ -51,13 +51,21 @@ AtkObject* AtkTree::ObjectFor(const AccessibleNode& given) {
   if (IsDesktopClient(node)) return m_root;
   if (!Alive(node)) return nullptr;
   if (const auto found = Find(node); found != m_made.end()) return found->object;
-  const std::optional<AccessibleNode> parent = Parent(node);
-  const bool topLevel = parent && HasRole(*parent, ROLE_SYSTEM_WINDOW) &&
-                        HasRole(node, ROLE_SYSTEM_CLIENT) && Parent(*parent) &&
-                        IsDesktopClient(*Parent(*parent));
-  AtkObject* object = NewAtkAccessible(*this, node, topLevel);
+  const std::optional<AccessibleNode> window = Parent(node);
+  const bool frame = HasRole(node, ROLE_SYSTEM_CLIENT) && window &&
+                     HasRole(*window, ROLE_SYSTEM_WINDOW) && OnDesktop(*window);
+  AtkObject* object = NewAtkAccessible(*this, node, frame);
   m_made.push_back(Made{node, object});
   return object;
+}
+
+std::vector<AtkObject*> AtkTree::MadeItemsOf(const AccessibleNode& node) {
+  std::vector<AtkObject*> items;
+  for (const Made& made : m_made) {
+    if (!made.node.IsSelf() && SameObject({made.node.object, CHILDID_SELF}, node))
+      items.push_back(made.object);
+  }
+  return items;
 }
 
 void AtkTree::Forget(const AccessibleNode& node) {
@@ -72,9 +80,27 @@ void AtkTree::Forget(const AccessibleNode& node) {
 
 AccessibleNode AtkTree::Shown(const AccessibleNode& node) {
   if (!node.IsSelf() || !HasRole(node, ROLE_SYSTEM_WINDOW)) return node;
-  // The window object's one child is its client area, whatever that calls itself.
+  // The window object's one child is its client area. A top-level window whose client area
+  // is a control of its own (a pop-up's calendar or list) stays a window holding it.
   const std::vector<AccessibleNode> children = Children(node);
-  return children.size() == 1 ? children[0] : node;
+  if (children.size() != 1) return node;
+  if (!HasRole(children[0], ROLE_SYSTEM_CLIENT) && OnDesktop(node)) return node;
+  return children[0];
+}
+
+bool AtkTree::OnDesktop(const AccessibleNode& window) {
+  // A pop-up's window names its owner as its parent, so the desktop's list says it.
+  for (const AccessibleNode& top : Children(DesktopClient())) {
+    if (SameThing(top, window)) return true;
+  }
+  return false;
+}
+
+AccessibleNode AtkTree::DesktopClient() {
+  CComPtr<IAccessible> desktop;
+  AccessibleObjectFromWindow(GetDesktopWindow(), DWORD(OBJID_CLIENT), IID_IAccessible,
+                             reinterpret_cast<void**>(&desktop));
+  return AccessibleNode{desktop, CHILDID_SELF};
 }
 
 bool AtkTree::IsDesktopClient(const AccessibleNode& node) {
@@ -85,11 +111,13 @@ bool AtkTree::IsDesktopClient(const AccessibleNode& node) {
 }
 
 AtkObject* AtkTree::ParentOf(const AccessibleNode& node) {
+  if (node.IsSelf() && HasRole(node, ROLE_SYSTEM_WINDOW) && OnDesktop(node)) return m_root;
   std::optional<AccessibleNode> parent = Parent(node);
-  if (!parent) return m_root;
-  // A window object is not shown: its client area's parent is the window's.
-  if (parent->IsSelf() && HasRole(*parent, ROLE_SYSTEM_WINDOW) && Children(*parent).size() == 1)
+  if (parent && parent->IsSelf() && HasRole(*parent, ROLE_SYSTEM_WINDOW)) {
+    // A window object shown as its client area gives it its own place.
+    if (OnDesktop(*parent)) return SameThing(Shown(*parent), node) ? m_root : ObjectFor(*parent);
     parent = Parent(*parent);
+  }
   if (!parent || IsDesktopClient(*parent)) return m_root;
   return ObjectFor(*parent);
 }
@@ -102,11 +130,9 @@ std::vector<AccessibleNode> AtkTree::ChildrenOf(const AccessibleNode& node) {
 
 std::vector<AccessibleNode> AtkTree::TopLevels() {
   std::vector<AccessibleNode> shown;
-  CComPtr<IAccessible> desktop;
-  if (FAILED(AccessibleObjectFromWindow(GetDesktopWindow(), DWORD(OBJID_CLIENT), IID_IAccessible,
-                                        reinterpret_cast<void**>(&desktop))))
-    return shown;
-  for (const AccessibleNode& window : ChildrenOf(AccessibleNode{desktop, CHILDID_SELF})) {
+  const AccessibleNode desktop = DesktopClient();
+  if (!desktop.object) return shown;
+  for (const AccessibleNode& window : ChildrenOf(desktop)) {
     if (!(State(window) & STATE_SYSTEM_INVISIBLE)) shown.push_back(window);
   }
   return shown;

@@ -2,7 +2,8 @@
 // assistive technology first reaches it and kept while its node lives, so that the bus sees
 // the same path for the same thing. The model's top (the desktop window and its client area)
 // becomes the application root, and a window object whose one child is its client area is
-// shown as that client area, as readers expect a frame to hold its controls directly.
+// shown as that client area, as readers expect a frame to hold its controls directly; only a
+// top-level window whose client area is a control (a pop-up's list) stays a window.
 #pragma once
 
 #include <atk/atk.h>
@@ -35,6 +36,8 @@ class AtkTree {
   // root's are the top-level windows that are shown.
   std::vector<AccessibleNode> ChildrenOf(const AccessibleNode& node);
   std::vector<AccessibleNode> TopLevels();
+  // The objects made for the simple children (items) of a node's object.
+  std::vector<AtkObject*> MadeItemsOf(const AccessibleNode& node);
   // The node is gone: its object (if any) says so and is dropped.
   void Forget(const AccessibleNode& node);
 
@@ -47,8 +50,11 @@ class AtkTree {
   // are dropped on the way.
   std::vector<Made>::iterator Find(const AccessibleNode& node);
   // A window object shown as its client area; other nodes as they are.
-  static AccessibleNode Shown(const AccessibleNode& node);
-  bool IsDesktopClient(const AccessibleNode& node);
+  AccessibleNode Shown(const AccessibleNode& node);
+  // Whether a window object is one of the desktop's windows (a top-level one).
+  bool OnDesktop(const AccessibleNode& window);
+  static AccessibleNode DesktopClient();
+  static bool IsDesktopClient(const AccessibleNode& node);
 
   AtkObject* m_root = nullptr;
   std::function<POINT()> m_screenOrigin;
