@@ -118,11 +118,14 @@ def walk(accessible, depth=0, into=None):
     return into
 
 
-def find_application():
+def find_application(gallery):
     import pyatspi
     desktop = pyatspi.Registry.getDesktop(0)
 
     def probe():
+        if gallery.poll() is not None:
+            raise Failure(f"the gallery ended (exit code {gallery.returncode}) before its "
+                          "window reached the accessibility bus")
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
             if app is not None and app.name == APP_NAME and app.childCount > 0:
@@ -241,19 +244,29 @@ def press_button_for_calendar(app, tree):
     day = first(walk(month), "day of the month that is not selected",
                 lambda n: n.getRoleName() == "table cell" and n.name == "15")
     print(f"pressed the date picker's button: the calendar shows {month.name!r}")
+    name = day.name
     do_action(day)
     poll("the calendar to close once a day is picked", lambda: not popups(app))
-    print(f"picked the day {day.name!r}")
+    print(f"picked the day {name!r}")
 
 
-def toggle_check(tree, role):
-    box = first(tree, f"enabled, empty {role}",
+def toggle_check(tree, role, listener):
+    """Checks a box in sight (the action clicks where it is drawn), first clearing it when it
+    is checked, and hears each change announced."""
+    box = first(tree, f"showing, enabled, checkable {role} that is not mixed",
                 lambda n: n.getRoleName() == role and has_state(n, "enabled") and
-                has_state(n, "checkable") and not has_state(n, "checked") and
+                has_state(n, "showing") and has_state(n, "checkable") and
                 not has_state(n, "indeterminate"))
-    do_action(box)
-    poll(f"the {role} {box.name!r} to be checked", lambda: has_state(box, "checked"))
-    print(f"checked the {role} {box.name!r}")
+    steps = [False, True] if has_state(box, "checked") else [True]
+    for checked in steps:
+        before = len(listener.events)
+        do_action(box)
+        poll(f"the {role} {box.name!r} to be {'checked' if checked else 'cleared'}",
+             lambda: has_state(box, "checked") == checked)
+        listener.wait_for(f"the {role} {box.name!r} to announce its check", lambda e: (
+            e in listener.events[before:] and e[0].startswith("object:state-changed:checked")
+            and e[1] == role and e[2] == box.name and e[3] == int(checked)))
+        print(f"{'checked' if checked else 'cleared'} the {role} {box.name!r}")
 
 
 def pick_from_drop_list(app, tree):
@@ -313,14 +326,14 @@ def main():
     gallery = subprocess.Popen([sys.argv[1]])
     try:
         import pyatspi  # noqa: F401  (after the bus is up: it connects on import)
-        app = find_application()
+        app = find_application(gallery)
         listener = Listener("object:state-changed:focused", "object:state-changed:checked")
         tree = walk(app)
         for depth, node in tree:
             print("  " * depth + describe(node))
         check_expected(tree)
-        toggle_check(tree, "check box")
-        toggle_check(tree, "tree item")
+        toggle_check(tree, "check box", listener)
+        toggle_check(tree, "tree item", listener)
         press_button_for_calendar(app, tree)
         pick_from_drop_list(app, tree)
         tab_through(listener)

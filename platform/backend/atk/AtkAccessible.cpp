@@ -9,6 +9,7 @@
 #include "platform/backend/atk/AtkInterfaces.h"
 #include "platform/backend/atk/AtkMapping.h"
 #include "platform/backend/atk/AtkTree.h"
+#include "platform/win32/WinUser.h"
 
 namespace platform::atk {
 
@@ -37,6 +38,19 @@ AtkAccessibleData* DataOf(gpointer object) {
 }
 
 AtkAccessibleData* Live(gpointer object) { return LiveData(object); }
+
+// Whether any of the object's bounds lies within its top-level window's, which clips what a
+// scrolled view holds: a control scrolled out of sight is there (visible) but not showing.
+bool WithinItsWindow(AtkObject* object, const RECT& bounds) {
+  AtkObject* top = object;
+  for (AtkAccessibleData* data = Live(top); data && !data->topLevel; data = Live(top))
+    top = atk_object_get_parent(top);
+  const AtkAccessibleData* window = Live(top);
+  if (!window || top == object || IsRectEmpty(&bounds)) return true;
+  RECT shown;
+  const RECT frame = Location(window->node);
+  return IntersectRect(&shown, &frame, &bounds) != FALSE;
+}
 
 // ---- AtkObject's members
 
@@ -102,6 +116,9 @@ AtkStateSet* RefStateSet(AtkObject* object) {
   }
   for (AtkStateType state : AtkStatesFor(State(data->node), Role(data->node)))
     atk_state_set_add_state(set, state);
+  if (atk_state_set_contains_state(set, ATK_STATE_SHOWING) &&
+      !WithinItsWindow(object, Location(data->node)))
+    atk_state_set_remove_state(set, ATK_STATE_SHOWING);
   // An empty box has no state of its own in the model; its action, ticking it, tells it.
   if (DefaultAction(data->node) == kCheckVerb) atk_state_set_add_state(set, ATK_STATE_CHECKABLE);
   if (data->topLevel) atk_state_set_add_state(set, ATK_STATE_ACTIVE);

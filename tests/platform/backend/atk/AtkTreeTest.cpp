@@ -248,6 +248,35 @@ TEST_F(AtkTreeTest, RowsArePickedThroughAtkAsTheUserWould) {
   EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
 }
 
+// A control is showing while any of it lies within its window; one moved wholly out of the
+// window's sight is still there (visible), and one hidden is neither.
+TEST_F(AtkTreeTest, ControlsOutOfTheWindowsSightAreVisibleButNotShowing) {
+  const int width = kList.right - kList.left, height = kList.bottom - kList.top;
+  const int frameWidth = kFrame.right - kFrame.left, frameHeight = kFrame.bottom - kFrame.top;
+  const struct {
+    POINT at;  // the list's place in the window
+    bool shown, showing;
+  } cases[] = {
+      {{kList.left, kList.top}, true, true},
+      {{frameWidth - width / 2, kList.top}, true, true},
+      {{kList.left, frameHeight - 1}, true, true},
+      {{frameWidth, kList.top}, true, false},
+      {{kList.left, frameHeight + 40}, true, false},
+      {{-width, -height}, true, false},
+      {{kList.left, kList.top}, false, false},
+  };
+  for (const auto& c : cases) {
+    MoveWindow(list, c.at.x, c.at.y, width, height, TRUE);
+    ShowWindow(list, c.shown ? SW_SHOW : SW_HIDE);
+    screen.PumpUntilIdle();
+    AtkObject* listObject = Find(ATK_ROLE_LIST);
+    SCOPED_TRACE(testing::Message() << "at " << c.at.x << "," << c.at.y);
+    EXPECT_EQ(Has(listObject, ATK_STATE_VISIBLE), c.shown);
+    EXPECT_EQ(Has(listObject, ATK_STATE_SHOWING), c.showing);
+    EXPECT_TRUE(Has(Frame(), ATK_STATE_SHOWING));
+  }
+}
+
 TEST_F(AtkTreeTest, AGoneWindowLeavesDefunctObjectsAndTheRootWithoutIt) {
   AtkObject* listObject = Find(ATK_ROLE_LIST);
   g_object_ref(listObject);
