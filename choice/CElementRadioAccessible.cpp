@@ -7,6 +7,8 @@
 void CElementRadio::DescribeAccessible(platform::AccessibleFacts& facts) const {
   CElementControl::DescribeAccessible(facts);
   facts.role = ROLE_SYSTEM_RADIOBUTTON;
+  // The caption is drawn with its access key underlined, its '&' unseen.
+  facts.name = platform::TextWithoutPrefix(GetTextString().GetString());
   facts.state &= ~STATE_SYSTEM_READONLY;
   if (IsRegistered(WM_SETFOCUS)) facts.state |= STATE_SYSTEM_FOCUSABLE;
   if (m_eCheck == RADIO_CHECKED) facts.state |= STATE_SYSTEM_CHECKED;

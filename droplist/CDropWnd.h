@@ -84,6 +84,10 @@ class CDropWnd : public CWnd, public CElementContainer {
   void SetBkKey(const wchar_t* key) { m_strBkKey = key ? key : L""; }
   const std::wstring& GetBkKey() const { return m_strBkKey; }
   CDropList* GetList() const { return m_pList.get(); }
+
+  /// Among its drop list's children, the pop-up stands for the list of its rows: the list
+  /// box's own object, once the pop-up's window exists.
+  CComPtr<IAccessible> GetAccessibleObject() override;
   CSkinScroll& GetScrollBar() { return m_wndScroll; }
 
  protected:

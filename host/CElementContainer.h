@@ -201,15 +201,15 @@ class CElementContainer : public CPropertyObject {
   /// For an element that edits text: fills the caret and the selection and returns true; the
   /// element's text is its value. False (the default) for any other element.
   virtual bool GetAccessibleTextCaret(platform::AccessibleTextCaret& caret) const;
+  /// The objects of pop-up windows the element opens (a calendar), which come after its child
+  /// elements among its children. None by default.
+  virtual std::vector<CComPtr<IAccessible>> GetAccessiblePopups() const;
   /// The object assistive technology reads the element through: the element's own, made on
   /// first use and cut off from the element when it goes. An element that stands for another
   /// object (a pop-up's list) may answer that object instead.
   virtual CComPtr<IAccessible> GetAccessibleObject();
   /// Where the element lies on the screen.
   CRect GetScreenRect() const;
-  /// The element's text as the user reads it: an '&' that marks an access key dropped, "&&"
-  /// read as one '&'.
-  std::wstring GetAccessibleText() const;
 
   // Lays the element out once before it is first painted or hit: an element created at its
   // final size is never resized, so it would get no OnSize otherwise. The framework calls it.

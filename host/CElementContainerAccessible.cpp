@@ -25,19 +25,9 @@ CRect CElementContainer::GetScreenRect() const {
   return r;
 }
 
-std::wstring CElementContainer::GetAccessibleText() const {
-  std::wstring text;
-  const wchar_t* s = m_strText.GetString();
-  for (int i = 0, n = m_strText.GetLength(); i < n; ++i) {
-    if (s[i] == L'&' && i + 1 < n) ++i;
-    text += s[i];
-  }
-  return text;
-}
-
 void CElementContainer::DescribeAccessible(platform::AccessibleFacts& facts) const {
   facts.role = m_vecChildren.empty() ? ROLE_SYSTEM_PANE : ROLE_SYSTEM_GROUPING;
-  facts.name = GetAccessibleText();
+  facts.name = m_strText.GetString();
   facts.state = 0;
   if (!EnabledWithAncestors(*this)) facts.state |= STATE_SYSTEM_UNAVAILABLE;
   if (!IsActive()) facts.state |= STATE_SYSTEM_INVISIBLE;
@@ -49,6 +39,7 @@ void CElementContainer::DescribeAccessible(platform::AccessibleFacts& facts) con
 }
 
 int CElementContainer::GetAccessibleItemCount() const { return 0; }
+std::vector<CComPtr<IAccessible>> CElementContainer::GetAccessiblePopups() const { return {}; }
 void CElementContainer::DescribeAccessibleItem(int, platform::AccessibleFacts&) const {}
 int CElementContainer::GetAccessibleFocusItem() const { return 0; }
 int CElementContainer::GetAccessibleSelectedItem() const { return 0; }

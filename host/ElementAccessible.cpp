@@ -47,6 +47,7 @@ std::vector<CComPtr<IAccessible>> ElementAccessible::ChildObjects() const {
   std::vector<CComPtr<IAccessible>> objects;
   for (CElementContainer* child : m_pElement->GetChildren())
     if (CComPtr<IAccessible> object = child->GetAccessibleObject()) objects.push_back(object);
+  for (CComPtr<IAccessible>& popup : m_pElement->GetAccessiblePopups()) objects.push_back(popup);
   return objects;
 }
 

@@ -17,6 +17,15 @@ bool Contains(const RECT& r, LONG x, LONG y) {
 
 }  // namespace
 
+std::wstring TextWithoutPrefix(std::wstring_view text) {
+  std::wstring shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'&' && i + 1 < text.size()) ++i;
+    shown += text[i];
+  }
+  return shown;
+}
+
 HRESULT ToVariant(const AccessibleChild& child, VARIANT* out) {
   VariantInit(out);
   if (child.none) return S_FALSE;

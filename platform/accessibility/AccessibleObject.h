@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/accessibility/OleAcc.h"
@@ -108,6 +109,10 @@ class AccessibleObject : public IAccessible {
 
   ULONG m_refs = 1;
 };
+
+// A text as the user reads it where it is drawn with access keys: "&&" is one '&', and a single
+// '&' only marks the key under it.
+std::wstring TextWithoutPrefix(std::wstring_view text);
 
 // A scroll bar's description: the least and the greatest position it can take, as "0-90".
 inline std::wstring ScrollRangeText(int min, int maxPos) {
