@@ -58,6 +58,7 @@ const gchar* GetName(AtkObject* object) {
   AtkAccessibleData* data = Live(object);
   if (!data) return nullptr;
   data->name = Name(data->node);
+  if (data->name.empty() && NamedByValue(Role(data->node))) data->name = Value(data->node);
   return data->name.c_str();
 }
 

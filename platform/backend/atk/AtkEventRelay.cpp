@@ -38,6 +38,9 @@ void AnnounceValue(AtkObject* object) {
     if (count > 0) g_signal_emit_by_name(object, "text-changed::insert", 0, count);
   }
   g_object_notify(G_OBJECT(object), "accessible-value");
+  // A combo box is read by what it shows: its name changed with it.
+  if (atk_object_get_role(object) == ATK_ROLE_COMBO_BOX)
+    g_object_notify(G_OBJECT(object), "accessible-name");
 }
 
 void AnnounceTextSelection(AtkObject* object) {

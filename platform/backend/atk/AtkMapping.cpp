@@ -78,6 +78,10 @@ AtkRole AtkRoleFor(LONG role, bool topLevel) {
   return pair == std::end(kRoles) ? ATK_ROLE_UNKNOWN : pair->atk;
 }
 
+bool NamedByValue(LONG role) {
+  return role == LONG(ROLE_SYSTEM_COMBOBOX) || role == LONG(ROLE_SYSTEM_DROPLIST);
+}
+
 std::vector<AtkStateType> AtkStatesFor(DWORD state, LONG role) {
   std::vector<AtkStateType> states;
   for (const StatePair& pair : kStates) {

@@ -13,6 +13,9 @@ namespace platform::atk {
 // ATK's role for a ROLE_SYSTEM_ role; `topLevel` is true for a top-level window's client
 // area, which ATK calls a frame. ATK_ROLE_UNKNOWN for a role it has no match for.
 AtkRole AtkRoleFor(LONG role, bool topLevel);
+// Whether an object of that role without a name of its own is read by its value, as a combo
+// box is read by what it shows.
+bool NamedByValue(LONG role);
 // ATK's states for a union of STATE_SYSTEM_ states of an object with that role.
 std::vector<AtkStateType> AtkStatesFor(DWORD state, LONG role);
 
