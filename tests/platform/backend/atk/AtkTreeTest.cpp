@@ -10,12 +10,10 @@
 #include <vector>
 
 #include "platform/accessibility/OleAcc.h"
-#include "platform/backend/atk/AtkEventRelay.h"
 #include "platform/backend/atk/AtkMapping.h"
-#include "platform/backend/atk/AtkRoot.h"
-#include "platform/backend/atk/AtkTree.h"
 #include "platform/win32/WinListBox.h"
 #include "platform/win32/WinScrollBar.h"
+#include "tests/platform/backend/atk/AtkTesting.h"
 #include "tests/platform/window/WindowTesting.h"
 
 namespace trellis::test {
@@ -29,52 +27,6 @@ constexpr RECT kList = {10, 10, 160, 110};    // in the window: five rows of 20
 constexpr RECT kBar = {200, 10, 216, 210};
 constexpr int kRowHeight = 20;
 const char* const kRows[] = {"Apple", "Banana", "Cherry", "Date", "Elderberry"};
-
-std::string Name(AtkObject* object) {
-  const char* name = atk_object_get_name(object);
-  return name ? name : "";
-}
-
-bool Has(AtkObject* object, AtkStateType state) {
-  AtkStateSet* set = atk_object_ref_state_set(object);
-  const bool has = atk_state_set_contains_state(set, state);
-  g_object_unref(set);
-  return has;
-}
-
-// A child as ATK hands it out, its count dropped (the tree keeps one).
-AtkObject* Child(AtkObject* parent, int index) {
-  AtkObject* child = atk_object_ref_accessible_child(parent, index);
-  if (child) g_object_unref(child);
-  return child;
-}
-
-// Signals heard, as "name what" lines, in order, while this lives.
-struct Heard {
-  std::vector<std::string> lines;
-  std::vector<std::pair<AtkObject*, gulong>> handlers;
-
-  ~Heard() {
-    for (const auto& [object, handler] : handlers) g_signal_handler_disconnect(object, handler);
-  }
-  void Listen(AtkObject* object) {
-    Connect(object, "state-change", G_CALLBACK(OnState));
-    Connect(object, "children-changed", G_CALLBACK(OnChildren));
-    if (ATK_IS_SELECTION(object)) Connect(object, "selection-changed", G_CALLBACK(OnSelection));
-  }
-  void Connect(AtkObject* object, const char* signal, GCallback callback) {
-    handlers.emplace_back(object, g_signal_connect(object, signal, callback, this));
-  }
-  static void OnState(AtkObject* object, const char* state, gboolean on, Heard* heard) {
-    heard->lines.push_back(Name(object) + " " + state + (on ? " on" : " off"));
-  }
-  static void OnChildren(AtkObject* object, guint, gpointer, Heard* heard) {
-    heard->lines.push_back(Name(object) + " children");
-  }
-  static void OnSelection(AtkObject* object, Heard* heard) {
-    heard->lines.push_back(Name(object) + " selection");
-  }
-};
 
 class AtkTreeTest : public WindowTest {
  protected:
@@ -92,10 +44,7 @@ class AtkTreeTest : public WindowTest {
     SCROLLINFO info{sizeof(info), SIF_ALL, 0, 100, 10, 25, 0};
     SetScrollInfo(bar, SB_CTL, &info, TRUE);
     screen.PumpUntilIdle();
-    SetRootTree(root, &tree);
   }
-  void TearDown() override { SetRootTree(root, nullptr); }
-  ~AtkTreeTest() override { g_object_unref(root); }
 
   AtkObject* Frame() { return Child(root, 0); }
   // The frame's child with that role.
@@ -109,9 +58,8 @@ class AtkTreeTest : public WindowTest {
   }
 
   HWND frame = nullptr, list = nullptr, bar = nullptr;
-  AtkObject* root = NewAtkRoot("test");
-  AtkTree tree{root, [] { return kScreenOrigin; }};
-  AtkEventRelay relay{tree};
+  Bridge bridge{kScreenOrigin};
+  AtkObject* const root = bridge.root;
 };
 
 // Every object's children name it as their parent at their own index, and it is one object
@@ -222,13 +170,6 @@ TEST_F(AtkTreeTest, ClickingARowSelectsItAndFocusesTheList) {
                                              " selection"};
   EXPECT_EQ(heard.lines, expected);
   EXPECT_TRUE(Has(Child(listObject, 3), ATK_STATE_SELECTED));
-}
-
-// Actions run from the loop once the bus has had its answer, as the bridge's loop does.
-void RunQueuedActions(platform::headless::HeadlessScreen& screen) {
-  while (g_main_context_iteration(nullptr, FALSE)) {
-  }
-  screen.PumpUntilIdle();
 }
 
 TEST_F(AtkTreeTest, RowsArePickedThroughAtkAsTheUserWould) {
