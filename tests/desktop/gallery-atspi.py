@@ -8,9 +8,9 @@ Run inside tests/desktop/desktop-session.sh (a private X display and session bus
 It starts the accessibility bus, says assistive technology is listening, starts the gallery on
 the window backend and then, through pyatspi: walks the application's tree and checks that
 every kind of control is there with its role, name and states; presses a button, checks a
-check box and a tree item, opens a drop list and picks a row; and presses Tab (xdotool) to
-hear the focus events. Every wait is a bounded poll; every failure says what was missing. The
-tree it read is printed.
+check box and a tree item, opens a drop list and picks a row; presses Tab (xdotool) to hear
+the focus events; and scrolls to the menu's label, opens the menu and executes an item. Every
+wait is a bounded poll; every failure says what was missing. The tree it read is printed.
 """
 import os
 import subprocess
@@ -326,6 +326,39 @@ def tab_through(listener):
     print("Tab moved the focus to: " + ", ".join(seen))
 
 
+def open_menu_and_execute(app, tree):
+    """Scrolls the gallery to the label that opens a menu (the wheel, xdotool), right-clicks
+    it, reads the menu's items (a greyed one not enabled) and executes one by its action."""
+    import pyatspi
+    label = first(tree, "label that opens the menu", role_named("label", "Right-click here"))
+    frame = app.getChildAtIndex(0)
+    fx, fy, fw, fh = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(fx + fw - 30), str(fy + fh // 2)], check=True,
+                   timeout=WAIT_SECONDS)
+
+    def scrolled():
+        subprocess.run(["xdotool", "click", "5"], check=True, timeout=WAIT_SECONDS)
+        return has_state(label, "showing")
+
+    poll(f"the label {label.name!r} to show as the wheel scrolls the gallery", scrolled)
+    x, y, w, h = label.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "3"],
+                   check=True, timeout=WAIT_SECONDS)
+    window = poll("the menu to open in a window of its own", lambda: popups(app))[0]
+    menu = first(walk(window), "menu in the window", role_named("menu"))
+    items = [menu.getChildAtIndex(i) for i in range(menu.childCount)]
+    named = [i for i in items if i.getRoleName() == "menu item"]
+    names = [i.name for i in named]
+    greyed = [i.name for i in named if not has_state(i, "enabled")]
+    if not named or not greyed:
+        raise Failure(f"the menu lacks items or a greyed one: {[describe(i) for i in items]}")
+    chosen = next(i for i in named if has_state(i, "enabled"))
+    name = chosen.name
+    do_action(chosen)
+    poll("the menu to close once an item is executed", lambda: not popups(app))
+    print(f"opened the menu: {names}, greyed {greyed}; executed {name!r}")
+
+
 def main():
     if len(sys.argv) != 2:
         print(f"usage: {sys.argv[0]} GALLERY", file=sys.stderr)
@@ -346,6 +379,7 @@ def main():
         press_button_for_calendar(app, tree)
         pick_from_drop_list(tree, listener)
         tab_through(listener)
+        open_menu_and_execute(app, tree)
         return 0
     except Failure as failure:
         print(f"gallery-atspi: {failure}", file=sys.stderr)
