@@ -44,7 +44,9 @@ void CElementTree::DescribeAccessibleItem(int item, platform::AccessibleFacts& f
   }
   switch (ActionArea(record)) {
     case MOUSE_IN_CHECK:
-      facts.defaultAction = record.eCheck == TREE_CHECK_YES ? L"Uncheck" : L"Check";
+      // A click clears a mixed box as it clears a checked one.
+      facts.defaultAction =
+          NextCheckOnClick(record.eCheck) == TREE_CHECK_YES ? L"Check" : L"Uncheck";
       break;
     case MOUSE_IN_BTN: facts.defaultAction = record.nOpen ? L"Collapse" : L"Expand"; break;
     default: facts.defaultAction = L"Click"; break;

@@ -8,9 +8,11 @@ namespace platform {
 
 namespace {
 
-// The row's text, for a list that keeps strings; an owner's rows have none to read.
+// The row's text, for a list that keeps strings: every list but an owner-drawn one without
+// LBS_HASSTRINGS, whose rows have only their values.
 std::wstring RowText(HWND hwnd, int row) {
-  if (!(GetWindowLongW(hwnd, GWL_STYLE) & LBS_HASSTRINGS)) return {};
+  const auto style = DWORD(GetWindowLongW(hwnd, GWL_STYLE));
+  if (!(style & LBS_HASSTRINGS) && (style & LBS_OWNERDRAWFIXED)) return {};
   const LRESULT length = SendMessageW(hwnd, LB_GETTEXTLEN, WPARAM(row), 0);
   if (length <= 0) return {};
   std::wstring text(std::size_t(length) + 1, L'\0');
