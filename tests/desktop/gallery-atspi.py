@@ -103,6 +103,9 @@ def describe(accessible):
             line += f" action={action.getName(0)!r}"
     except NotImplementedError:
         pass
+    level = [a for a in accessible.getAttributes() if a.startswith("level:")]
+    if level:
+        line += " " + level[0].replace(":", "=")
     line += " {" + ", ".join(states_of(accessible)) + "}"
     return line
 
@@ -138,7 +141,7 @@ def find_application(gallery):
 # ---- what must be there
 
 # Every kind of control the gallery shows: (role, a name one of them has, or None). States are
-# checked on the named one when a third entry gives them.
+# checked on the named one when a third entry gives them, and an attribute when a fourth does.
 EXPECTED = [
     ("frame", APP_NAME, {"active", "showing"}),
     ("label", "A plain label", {"enabled", "showing"}),
@@ -149,14 +152,15 @@ EXPECTED = [
     ("push button", "Normal", {"enabled", "focusable"}),
     ("combo box", "樱桃 Cherry", {"enabled", "focusable", "expandable", "has popup"}),
     ("tree", None, {"focusable"}),
-    ("tree item", "Documents", {"expanded", "indeterminate", "checkable"}),
-    ("tree item", "Inbox", {"expandable", "selectable"}),
+    ("tree item", "Documents", {"expanded", "indeterminate", "checkable"}, "level:1"),
+    ("tree item", "Inbox", {"expandable", "selectable"}, "level:1"),
+    ("tree item", "Quarterly figures", None, "level:3"),
 ]
 
 
 def check_expected(tree):
     missing = []
-    for role, name, states in EXPECTED:
+    for role, name, states, *attribute in EXPECTED:
         found = [n for _, n in tree
                  if n.getRoleName() == role and (name is None or n.name == name)]
         if not found:
@@ -164,6 +168,9 @@ def check_expected(tree):
         elif states and not states <= set(states_of(found[0])):
             missing.append(f"the {role} {found[0].name!r} lacks "
                            f"{sorted(states - set(states_of(found[0])))}")
+        elif attribute and attribute[0] not in found[0].getAttributes():
+            missing.append(f"the {role} {found[0].name!r} lacks {attribute[0]}: "
+                           f"{found[0].getAttributes()}")
     if missing:
         raise Failure("the tree is not complete: " + "; ".join(missing))
 

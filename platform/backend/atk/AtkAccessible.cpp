@@ -2,6 +2,7 @@
 #include "platform/backend/atk/AtkAccessible.h"
 
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -126,6 +127,20 @@ AtkStateSet* RefStateSet(AtkObject* object) {
   return set;
 }
 
+// A tree item's level, counted from 1 as readers count it; the model counts its top items 0.
+AtkAttributeSet* GetAttributes(AtkObject* object) {
+  AtkAccessibleData* data = Live(object);
+  if (!data || Role(data->node) != LONG(ROLE_SYSTEM_OUTLINEITEM)) return nullptr;
+  const std::string value = Value(data->node);
+  char* end = nullptr;
+  const long level = std::strtol(value.c_str(), &end, 10);
+  if (value.empty() || *end) return nullptr;
+  auto* attribute = static_cast<AtkAttribute*>(g_malloc(sizeof(AtkAttribute)));
+  attribute->name = g_strdup("level");
+  attribute->value = g_strdup(std::to_string(level + 1).c_str());
+  return g_slist_append(nullptr, attribute);
+}
+
 void Finalize(GObject* object) {
   AtkAccessibleData* data = DataOf(object);
   if (data->told) g_object_unref(data->told);
@@ -145,6 +160,7 @@ void ClassInit(gpointer klass, gpointer) {
   atk->get_index_in_parent = GetIndexInParent;
   atk->get_role = GetRole;
   atk->ref_state_set = RefStateSet;
+  atk->get_attributes = GetAttributes;
 }
 
 void InstanceInit(GTypeInstance* instance, gpointer) {

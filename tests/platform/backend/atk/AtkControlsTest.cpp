@@ -39,6 +39,17 @@ TEST_F(AtkTreeItemsTest, RandomClicksKeepEveryRowsStatesAndWhatWasHeardTrue) {
   }
   const int count = int(rows.size());
   ASSERT_EQ(count, 9);
+  for (AtkObject* row : rows) {  // "2" is a top item, "2.1" its child
+    const std::string level = Name(row).find('.') == std::string::npos ? "1" : "2";
+    AtkAttributeSet* attributes = atk_object_get_attributes(row);
+    std::string told;
+    for (GSList* at = attributes; at; at = at->next) {
+      const auto* attribute = static_cast<const AtkAttribute*>(at->data);
+      if (std::string(attribute->name) == "level") told = attribute->value;
+    }
+    EXPECT_EQ(told, level) << Name(row);
+    atk_attribute_set_free(attributes);
+  }
   // What a reader knows: what it read first, then what it heard.
   for (AtkObject* row : rows) {
     heard.Listen(row);
