@@ -4,12 +4,16 @@
 // the tests also hold the bridge to one ATK object per thing.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/accessibility/OleAcc.h"
+#include "platform/backend/atk/AccessibilityBus.h"
+#include "platform/backend/atk/AtkBridge.h"
 #include "platform/backend/atk/AtkMapping.h"
 #include "platform/win32/WinListBox.h"
 #include "platform/win32/WinScrollBar.h"
@@ -227,6 +231,54 @@ TEST_F(AtkTreeTest, AGoneWindowLeavesDefunctObjectsAndTheRootWithoutIt) {
   EXPECT_TRUE(Has(listObject, ATK_STATE_DEFUNCT) ||
               atk_object_get_n_accessible_children(listObject) == 0);
   g_object_unref(listObject);
+}
+
+// ---- starting
+
+// An environment variable set (or unset, for null) while this lives.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : m_name(name) {
+    if (const char* was = std::getenv(name)) m_was = was;
+    value ? setenv(name, value, 1) : unsetenv(name);
+  }
+  ~ScopedVariable() { m_was ? setenv(m_name, m_was->c_str(), 1) : unsetenv(m_name); }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const char* m_name;
+  std::optional<std::string> m_was;
+};
+
+// A desktop without assistive technology pays nothing: the bridge starts only when the
+// accessibility bus is named, and asks no session bus that is not there (nor starts one).
+TEST(AtkBridgeTest, StartsOnlyWhenAssistiveTechnologyListens) {
+  const struct {
+    const char* accessibility;  // AT_SPI_BUS_ADDRESS
+    const char* session;        // DBUS_SESSION_BUS_ADDRESS
+    const char* runtime;        // XDG_RUNTIME_DIR, where a session bus may listen
+    bool listening;
+  } cases[] = {
+      {nullptr, nullptr, nullptr, false},
+      {nullptr, "unix:path=/nonexistent/trellis-test-bus", nullptr, false},
+      {nullptr, nullptr, "/nonexistent/trellis-test-runtime", false},
+      {"", nullptr, nullptr, false},
+      {"unix:path=/nonexistent/trellis-test-a11y", nullptr, nullptr, true},
+  };
+  for (const auto& c : cases) {
+    const ScopedVariable accessibility("AT_SPI_BUS_ADDRESS", c.accessibility);
+    const ScopedVariable session("DBUS_SESSION_BUS_ADDRESS", c.session);
+    const ScopedVariable runtime("XDG_RUNTIME_DIR", c.runtime);
+    SCOPED_TRACE(testing::Message() << (c.accessibility ? c.accessibility : "-") << " "
+                                    << (c.session ? c.session : "-") << " "
+                                    << (c.runtime ? c.runtime : "-"));
+    EXPECT_EQ(AssistiveTechnologyListening(), c.listening);
+    // Where nothing listens, nothing starts.
+    if (!c.listening) {
+      EXPECT_EQ(AtkBridge::Start("test", [] { return POINT{0, 0}; }), nullptr);
+    }
+  }
 }
 
 // ---- the tables, against the rules they follow
