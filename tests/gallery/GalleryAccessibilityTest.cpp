@@ -3,6 +3,7 @@
 // actions do what a click does; the events a hook hears follow what the user changes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <random>
@@ -23,6 +24,7 @@
 #include "platform/accessibility/AccessibleText.h"
 #include "platform/controls/MonthCalendarAccessible.h"
 #include "platform/win32/WinCommCtrl.h"
+#include "scroll/CSkinScroll.h"
 #include "platform/backend/headless/HeadlessScreen.h"
 #include "tests/support/AccessibleReader.h"
 #include "tree/CElementTree.h"
@@ -173,6 +175,14 @@ class GalleryAccessibility : public ::testing::Test {
       EXPECT_EQ(r.role, DWORD(ROLE_SYSTEM_RADIOBUTTON));
       EXPECT_EQ(r.name, WithoutAccessKey(e->GetTextString()));
       EXPECT_EQ(Has(r.state, STATE_SYSTEM_CHECKED), radio->GetCheck() == kChecked);
+      // Its place in its group, "2/3", when it has one.
+      if (!r.description.empty()) {
+        const std::size_t slash = r.description.find(L'/');
+        ASSERT_NE(slash, std::wstring::npos);
+        const int place = std::stoi(r.description.substr(0, slash));
+        EXPECT_GE(place, 1);
+        EXPECT_LE(place, std::stoi(r.description.substr(slash + 1)));
+      }
     } else if (dynamic_cast<CElementButtonSys*>(e)) {
       EXPECT_EQ(r.role, DWORD(ROLE_SYSTEM_PUSHBUTTON));
       EXPECT_EQ(r.name, WithoutAccessKey(e->GetTextString()));
@@ -247,8 +257,23 @@ class GalleryAccessibility : public ::testing::Test {
     for (int row = 0; row < box.GetCount(); ++row) {
       const Reading item = Read(list, row + 1);
       EXPECT_EQ(item.role, DWORD(ROLE_SYSTEM_LISTITEM));
+      EXPECT_EQ(item.name, box.GetItemText(row));
       EXPECT_EQ(Has(item.state, STATE_SYSTEM_SELECTED), row == drop->GetList()->GetCurSel());
     }
+    // The skinned scroll bar beside rows that do not fit: its position and range.
+    CSkinScroll& bar = drop->GetScrollBar();
+    if (!bar.m_hWnd || !bar.IsWindowVisible()) return;
+    ++popupBarsShown;
+    CComPtr<IAccessible> object = trellis::test::ClientObject(bar.m_hWnd);
+    ASSERT_TRUE(object);
+    const Reading b = Read(object);
+    EXPECT_EQ(b.role, DWORD(ROLE_SYSTEM_SCROLLBAR));
+    SCROLLINFO info{};
+    ASSERT_TRUE(bar.GetScrollInfo(&info));
+    EXPECT_EQ(b.value, std::to_wstring(info.nPos));
+    // The greatest position leaves a page shown.
+    const int last = info.nMax - std::max<int>(int(info.nPage) - 1, 0);
+    EXPECT_EQ(b.description, std::to_wstring(info.nMin) + L"-" + std::to_wstring(last));
   }
 
   void ExpectModelAgrees() {
@@ -279,6 +304,7 @@ class GalleryAccessibility : public ::testing::Test {
   GalleryWindow gallery{kBoardWidth};
   std::vector<CElementContainer*> elements;
   int calendarsShown = 0;
+  int popupBarsShown = 0;
 };
 
 // Every kind of control is on the board, shown whole, and reads as its getters say.
@@ -384,6 +410,18 @@ TEST_F(GalleryAccessibility, DefaultActionsDoWhatAClickDoes) {
   EXPECT_FALSE(list->IsDropped());
   EXPECT_EQ(list->GetCurSel(), pick);
   EXPECT_EQ(Read(list->GetAccessibleObject()).value, list->GetTextString().GetString());
+
+  // The longest list shows a scroll bar beside its rows.
+  CElementDropList* longest = nullptr;
+  for (CElementDropList* d : All<CElementDropList>())
+    if (d->IsEnable() && (!longest || d->GetCount() > longest->GetCount())) longest = d;
+  EXPECT_EQ(act(longest), S_OK);
+  ASSERT_TRUE(longest->IsDropped());
+  popupBarsShown = 0;
+  ExpectAgrees(longest);
+  EXPECT_EQ(popupBarsShown, 1);
+  EXPECT_EQ(act(longest), S_OK);
+  EXPECT_FALSE(longest->IsDropped());
 
   auto* picker = First<CElementDatePicker>();
   ASSERT_TRUE(picker);
@@ -499,7 +537,8 @@ TEST_F(GalleryAccessibility, HooksHearWhatTheUserChanges) {
   }
 }
 
-// A seeded random sequence of clicks, keys and typing anywhere on the board: after each step
+// A seeded random sequence of clicks, keys, typing and focus taken through the model anywhere on
+// the board: after each step
 // the model agrees with every control's getters, and the focus event names the focused element.
 TEST_F(GalleryAccessibility, AfterEveryStepOfARandomSequenceTheModelAgrees) {
   constexpr unsigned kSeed = 20261207;
@@ -513,7 +552,23 @@ TEST_F(GalleryAccessibility, AfterEveryStepOfARandomSequenceTheModelAgrees) {
   int focusEvents = 0;
   for (int step = 0; step < 120; ++step) {
     SCOPED_TRACE(testing::Message() << "seed " << kSeed << " step " << step);
-    switch (random() % 3) {
+    switch (random() % 4) {
+      case 3: {
+        // Taking the focus through the model: the focusable and available take it.
+        CElementContainer* e = targets[random() % targets.size()];
+        CComPtr<IAccessible> object = e->GetAccessibleObject();
+        const DWORD state = Read(object).state;
+        VARIANT self;
+        VariantInit(&self);
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        const bool can =
+            Has(state, STATE_SYSTEM_FOCUSABLE) && !Has(state, STATE_SYSTEM_UNAVAILABLE);
+        EXPECT_EQ(object->accSelect(SELFLAG_TAKEFOCUS, self) == S_OK, can);
+        screen.PumpUntilIdle();
+        EXPECT_TRUE(!can || e->IsFocus());
+        break;
+      }
       case 0: {
         const CRect r = targets[random() % targets.size()]->GetScreenRect();
         ClickAt({r.left + int(random() % std::max(1, r.Width())),
