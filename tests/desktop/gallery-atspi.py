@@ -103,9 +103,9 @@ def describe(accessible):
             line += f" action={action.getName(0)!r}"
     except NotImplementedError:
         pass
-    level = [a for a in accessible.getAttributes() if a.startswith("level:")]
-    if level:
-        line += " " + level[0].replace(":", "=")
+    for attribute in accessible.getAttributes():
+        if attribute.split(":")[0] in ("level", "posinset", "setsize"):
+            line += " " + attribute.replace(":", "=", 1)
     line += " {" + ", ".join(states_of(accessible)) + "}"
     return line
 
@@ -148,7 +148,7 @@ EXPECTED = [
     ("check box", "选项 Option", {"checkable", "focusable", "enabled"}),
     ("scroll bar", None, {"enabled"}),
     ("entry", None, {"editable", "single line"}),
-    ("radio button", "Two", {"checked", "checkable"}),
+    ("radio button", "Two", {"checked", "checkable"}, "posinset:2"),
     ("push button", "Normal", {"enabled", "focusable"}),
     ("combo box", "樱桃 Cherry", {"enabled", "focusable", "expandable", "has popup"}),
     ("tree", None, {"focusable"}),

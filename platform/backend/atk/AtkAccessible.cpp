@@ -2,7 +2,6 @@
 #include "platform/backend/atk/AtkAccessible.h"
 
 #include <array>
-#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -127,18 +126,18 @@ AtkStateSet* RefStateSet(AtkObject* object) {
   return set;
 }
 
-// A tree item's level, counted from 1 as readers count it; the model counts its top items 0.
 AtkAttributeSet* GetAttributes(AtkObject* object) {
   AtkAccessibleData* data = Live(object);
-  if (!data || Role(data->node) != LONG(ROLE_SYSTEM_OUTLINEITEM)) return nullptr;
-  const std::string value = Value(data->node);
-  char* end = nullptr;
-  const long level = std::strtol(value.c_str(), &end, 10);
-  if (value.empty() || *end) return nullptr;
-  auto* attribute = static_cast<AtkAttribute*>(g_malloc(sizeof(AtkAttribute)));
-  attribute->name = g_strdup("level");
-  attribute->value = g_strdup(std::to_string(level + 1).c_str());
-  return g_slist_append(nullptr, attribute);
+  if (!data) return nullptr;
+  AtkAttributeSet* set = nullptr;
+  for (const auto& [name, value] :
+       AtkAttributesFor(Role(data->node), Value(data->node), Description(data->node))) {
+    auto* attribute = static_cast<AtkAttribute*>(g_malloc(sizeof(AtkAttribute)));
+    attribute->name = g_strdup(name.c_str());
+    attribute->value = g_strdup(value.c_str());
+    set = g_slist_append(set, attribute);
+  }
+  return set;
 }
 
 void Finalize(GObject* object) {

@@ -1,6 +1,7 @@
 #include "platform/backend/atk/AtkMapping.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 
 #include "platform/accessibility/OleAcc.h"
@@ -69,6 +70,14 @@ bool Checkable(LONG role) {
   return role == LONG(ROLE_SYSTEM_CHECKBUTTON) || role == LONG(ROLE_SYSTEM_RADIOBUTTON);
 }
 
+// A whole non-negative number that starts at `from` and ends at `end` (or the text's end).
+bool WholeNumber(const std::string& text, std::size_t from, std::size_t end, long& number) {
+  if (from >= end || end > text.size() || text[from] < '0' || text[from] > '9') return false;
+  char* stop = nullptr;
+  number = std::strtol(text.c_str() + from, &stop, 10);
+  return stop == text.c_str() + end;
+}
+
 }  // namespace
 
 AtkRole AtkRoleFor(LONG role, bool topLevel) {
@@ -76,6 +85,20 @@ AtkRole AtkRoleFor(LONG role, bool topLevel) {
   const auto pair = std::find_if(std::begin(kRoles), std::end(kRoles),
                                  [role](const RolePair& p) { return LONG(p.system) == role; });
   return pair == std::end(kRoles) ? ATK_ROLE_UNKNOWN : pair->atk;
+}
+
+std::vector<std::pair<std::string, std::string>> AtkAttributesFor(
+    LONG role, const std::string& value, const std::string& description) {
+  long first = 0, second = 0;
+  if (role == LONG(ROLE_SYSTEM_OUTLINEITEM) && WholeNumber(value, 0, value.size(), first))
+    return {{"level", std::to_string(first + 1)}};
+  const std::size_t slash = description.find('/');
+  if (role == LONG(ROLE_SYSTEM_RADIOBUTTON) && slash != std::string::npos &&
+      WholeNumber(description, 0, slash, first) &&
+      WholeNumber(description, slash + 1, description.size(), second) && first >= 1 &&
+      first <= second)
+    return {{"posinset", std::to_string(first)}, {"setsize", std::to_string(second)}};
+  return {};
 }
 
 bool NamedByValue(LONG role) {

@@ -303,6 +303,37 @@ TEST(AtkMappingTest, EveryRoleOfTheModelHasAnAtkRoleAndTopLevelClientsAreFrames)
   EXPECT_EQ(AtkRoleFor(0x7777, false), ATK_ROLE_UNKNOWN);
 }
 
+TEST(AtkMappingTest, AttributesTellLevelsAndPlacesInGroupsOnlyWhenWellFormed) {
+  using Attributes = std::vector<std::pair<std::string, std::string>>;
+  const LONG item = LONG(ROLE_SYSTEM_OUTLINEITEM), radio = LONG(ROLE_SYSTEM_RADIOBUTTON);
+  const struct {
+    LONG role;
+    const char* value;
+    const char* description;
+    Attributes attributes;
+  } cases[] = {
+      {item, "0", "", {{"level", "1"}}},
+      {item, "12", "2/3", {{"level", "13"}}},
+      {item, "", "", {}},
+      {item, "1a", "", {}},
+      {item, "-1", "", {}},
+      {radio, "", "2/3", {{"posinset", "2"}, {"setsize", "3"}}},
+      {radio, "", "3/3", {{"posinset", "3"}, {"setsize", "3"}}},
+      {radio, "", "4/3", {}},
+      {radio, "", "0/3", {}},
+      {radio, "", "2/", {}},
+      {radio, "", "/3", {}},
+      {radio, "", "2/3 ", {}},
+      {radio, "", "two of three", {}},
+      {radio, "4", "", {}},
+      {LONG(ROLE_SYSTEM_PUSHBUTTON), "0", "2/3", {}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(AtkAttributesFor(c.role, c.value, c.description), c.attributes)
+        << c.role << " '" << c.value << "' '" << c.description << "'";
+  }
+}
+
 TEST(AtkMappingTest, StatesFollowTheirRulesForRandomUnions) {
   const struct {
     DWORD system;
