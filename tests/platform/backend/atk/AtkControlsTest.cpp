@@ -1,12 +1,17 @@
 // The bridge over the library's own controls on the headless screen: what a reader hears as a
-// user works a tree, and what it reads and does with a drop list through ATK alone.
+// user works a tree or types in an edit box, and what it reads and does with a drop list
+// through ATK alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "platform/text/Utf8.h"
 #include "tests/droplist/DropListFixture.h"
+#include "tests/edit/EditBoxFixture.h"
 #include "tests/platform/backend/atk/AtkTesting.h"
 #include "tests/tree/TreeFixture.h"
 
@@ -77,6 +82,84 @@ TEST_F(AtkTreeItemsTest, RandomClicksKeepEveryRowsStatesAndWhatWasHeardTrue) {
       EXPECT_EQ(known.at("focused"), i == focusRow) << "row " << i;
     }
   }
+}
+
+// ---- the edit box: its text, caret and selection
+
+class AtkEditTest : public EditBox {
+ protected:
+  Bridge bridge;
+};
+
+// What a reader keeps of an edit box's text: the text it read first, changed by each insertion
+// and deletion it hears, and the caret where it last heard it moved.
+struct TextMirror {
+  std::string text;
+  gint caret = -1;
+
+  static void OnInsert(AtkText* object, gint at, gint length, TextMirror* mirror) {
+    gchar* inserted = atk_text_get_text(object, at, at + length);
+    const gchar* place = g_utf8_offset_to_pointer(mirror->text.c_str(), at);
+    mirror->text.insert(std::size_t(place - mirror->text.c_str()), inserted);
+    g_free(inserted);
+  }
+  static void OnDelete(AtkText*, gint at, gint length, TextMirror* mirror) {
+    const gchar* from = g_utf8_offset_to_pointer(mirror->text.c_str(), at);
+    const gchar* to = g_utf8_offset_to_pointer(from, length);
+    mirror->text.erase(std::size_t(from - mirror->text.c_str()), std::size_t(to - from));
+  }
+  static void OnCaret(AtkText*, gint offset, TextMirror* mirror) { mirror->caret = offset; }
+};
+
+// Random typing, moving, selecting and deleting: after every step ATK's text, caret and
+// selection are the edit box's, and the text a reader rebuilt from what it heard is too.
+TEST_F(AtkEditTest, RandomEditingKeepsTheTextCaretAndSelectionAndWhatWasHeardTrue) {
+  Make(L"编辑 box", 300);
+  AtkObject* entry = FindRole(bridge.root, ATK_ROLE_ENTRY);
+  ASSERT_NE(entry, nullptr);
+  ASSERT_TRUE(ATK_IS_TEXT(entry));
+  AtkText* text = ATK_TEXT(entry);
+  TextMirror mirror;
+  gchar* first = atk_text_get_text(text, 0, -1);
+  mirror.text = first;
+  g_free(first);
+  const gulong handlers[] = {
+      g_signal_connect(entry, "text-changed::insert", G_CALLBACK(TextMirror::OnInsert), &mirror),
+      g_signal_connect(entry, "text-changed::delete", G_CALLBACK(TextMirror::OnDelete), &mirror),
+      g_signal_connect(entry, "text-caret-moved", G_CALLBACK(TextMirror::OnCaret), &mirror),
+  };
+  Click(edit, At(0), 12);  // the focus, and the caret at the start
+  Advance(1000);
+
+  const wchar_t* const typed[] = {L"a", L"字", L"xy", L" "};
+  const UINT keys[] = {VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_BACK, VK_DELETE};
+  std::mt19937 random(27);
+  for (int step = 0; step < 80; ++step) {
+    const int length = int(Text().size());
+    const unsigned what = random() % 3;
+    SCOPED_TRACE(testing::Message() << "seed 27, step " << step << ", text '" << platform::Utf8FromWide(Text())
+                                    << "', action " << what);
+    if (what == 0) Type(typed[random() % std::size(typed)]);
+    if (what == 1) Key(keys[random() % std::size(keys)]);
+    if (what == 2) Drag(int(random() % unsigned(length + 1)), int(random() % unsigned(length + 1)));
+    const std::string now = platform::Utf8FromWide(Text());
+    gchar* told = atk_text_get_text(text, 0, -1);
+    EXPECT_EQ(told, now);
+    g_free(told);
+    EXPECT_EQ(atk_text_get_character_count(text), g_utf8_strlen(now.c_str(), -1));
+    EXPECT_EQ(mirror.text, now);
+    EXPECT_EQ(atk_text_get_caret_offset(text), edit.GetCaret());
+    EXPECT_EQ(mirror.caret, edit.GetCaret());
+    const bool selected = edit.GetSelectedStart() != edit.GetSelectedEnd();
+    ASSERT_EQ(atk_text_get_n_selections(text), selected ? 1 : 0);
+    if (selected) {
+      gint start = -1, end = -1;
+      g_free(atk_text_get_selection(text, 0, &start, &end));
+      EXPECT_EQ(std::min(start, end), std::min(edit.GetSelectedStart(), edit.GetSelectedEnd()));
+      EXPECT_EQ(std::max(start, end), std::max(edit.GetSelectedStart(), edit.GetSelectedEnd()));
+    }
+  }
+  for (gulong handler : handlers) g_signal_handler_disconnect(entry, handler);
 }
 
 // ---- the drop list: a combo box read by what it shows, opened and picked through ATK
