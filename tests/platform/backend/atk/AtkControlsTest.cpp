@@ -137,8 +137,8 @@ TEST_F(AtkEditTest, RandomEditingKeepsTheTextCaretAndSelectionAndWhatWasHeardTru
   for (int step = 0; step < 80; ++step) {
     const int length = int(Text().size());
     const unsigned what = random() % 3;
-    SCOPED_TRACE(testing::Message() << "seed 27, step " << step << ", text '" << platform::Utf8FromWide(Text())
-                                    << "', action " << what);
+    SCOPED_TRACE(testing::Message() << "seed 27, step " << step << ", text '"
+                                    << platform::Utf8FromWide(Text()) << "', action " << what);
     if (what == 0) Type(typed[random() % std::size(typed)]);
     if (what == 1) Key(keys[random() % std::size(keys)]);
     if (what == 2) Drag(int(random() % unsigned(length + 1)), int(random() % unsigned(length + 1)));
