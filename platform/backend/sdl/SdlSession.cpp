@@ -210,7 +210,6 @@ std::wstring SdlSession::Text() {
 
 void SdlSession::SetText(std::wstring_view text) { SDL_SetClipboardText(Utf8FromWide(text).c_str()); }
 
-
 #ifdef TRELLIS_ATSPI
 // ---- the accessibility bridge
 
