@@ -209,5 +209,27 @@ TEST_F(AtkDropListTest, AComboBoxReadByWhatItShowsIsOpenedAndPickedFromThroughAt
   EXPECT_EQ(told, expected);
 }
 
+
+// A drop list at the foot of its window opens its list below the window's edge: the rows in
+// the pop-up are in sight all the same.
+TEST_F(AtkDropListTest, RowsOfAListOpenBeyondItsWindowAreShowing) {
+  CElementDropList low;
+  _CONTAINER_INFO info = Info(10, kWindowHeight - 20, kWidth, 18, kId + 1);
+  low.InitObject(L"low", &info);
+  Fill(low, 5);
+  low.SetCurSel(1);
+  Pump();
+  AtkObject* combo = FindRole(bridge.root, ATK_ROLE_COMBO_BOX, "Item 1");
+  ASSERT_NE(combo, nullptr);
+  ASSERT_TRUE(atk_action_do_action(ATK_ACTION(combo), 0));
+  RunQueuedActions(screen);
+  ASSERT_TRUE(IsOpen(low));
+  ASSERT_GT(PopupRect(low).bottom, kWindowY + kWindowHeight) << "the list opened inside";
+  AtkObject* list = FindRole(combo, ATK_ROLE_LIST);
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(atk_object_get_n_accessible_children(list), 5);
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(Has(Child(list, i), ATK_STATE_SHOWING)) << i;
+}
+
 }  // namespace
 }  // namespace trellis::test

@@ -35,12 +35,13 @@ inline AtkObject* Child(AtkObject* parent, int index) {
   return child;
 }
 
-// The first object with that role under `object`, depth first; null when there is none.
-inline AtkObject* FindRole(AtkObject* object, AtkRole role) {
+// The first object with that role (and name, when given) under `object`, depth first; null
+// when there is none.
+inline AtkObject* FindRole(AtkObject* object, AtkRole role, const char* name = nullptr) {
   for (int i = 0; i < atk_object_get_n_accessible_children(object); ++i) {
     AtkObject* child = Child(object, i);
-    if (atk_object_get_role(child) == role) return child;
-    if (AtkObject* found = FindRole(child, role)) return found;
+    if (atk_object_get_role(child) == role && (!name || Name(child) == name)) return child;
+    if (AtkObject* found = FindRole(child, role, name)) return found;
   }
   return nullptr;
 }
