@@ -251,7 +251,14 @@ def press_button_for_calendar(app, tree):
     month = first(walk(window), "month table in the calendar", role_named("table"))
     day = first(walk(month), "day of the month that is not selected",
                 lambda n: n.getRoleName() == "table cell" and n.name == "15")
-    print(f"pressed the date picker's button: the calendar shows {month.name!r}")
+    cells = [n for _, n in walk(month) if n.getRoleName() == "table cell"]
+    headers = [n.name for _, n in walk(month) if n.getRoleName() == "column header"]
+    selected = [describe(n) for n in cells if has_state(n, "selected")]
+    if len(headers) != 7 or len(selected) != 1:
+        raise Failure(f"the calendar's month is not a week of headers over days with one "
+                      f"selected: headers {headers}, selected {selected}")
+    print(f"pressed the date picker's button: {describe(window)} holds {describe(month)}, "
+          f"column headers {headers}, {len(cells)} day cells, selected {selected}")
     name = day.name
     do_action(day)
     poll("the calendar to close once a day is picked", lambda: not popups(app))
