@@ -1,5 +1,6 @@
 #include "host/CThemePalette.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -51,11 +52,23 @@ std::optional<ThemeError> CThemePalette::LoadFile(const std::filesystem::path& f
 
 std::optional<ThemeError> CThemePalette::LoadText(std::string_view text,
                                                   const std::filesystem::path& imageDir) {
+  // A theme loaded before is still whole (its objects live on for whoever holds them), so it
+  // comes back as it was: making its fonts and bitmaps again would add objects to the process
+  // with every switch between two themes, without end.
+  std::string source = imageDir.string() + '\n' + std::string(text);
+  if (source == m_strSource) return std::nullopt;
+  const auto before = std::ranges::find(m_vecRetired, source, &Retired::strSource);
+  if (before != m_vecRetired.end()) {
+    std::swap(before->strSource, m_strSource);
+    std::swap(before->pTable, m_pTable);
+    return std::nullopt;
+  }
   // Everything is built aside and swapped in only when the whole theme is good.
   ThemeDefinition definition;
   if (auto error = ParseTheme(text, definition)) return error;
   auto table = std::make_unique<ThemeTable>();
   if (auto error = table->Build(definition, imageDir)) return error;
-  m_vecRetired.push_back(std::exchange(m_pTable, std::move(table)));
+  m_vecRetired.push_back(
+      {std::exchange(m_strSource, std::move(source)), std::exchange(m_pTable, std::move(table))});
   return std::nullopt;
 }

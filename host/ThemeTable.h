@@ -1,5 +1,6 @@
-// One loaded theme: its colours and the font and bitmap objects made from its definitions.
-// The table owns those objects; the pointers it hands out live as long as the table.
+/// @class ThemeTable
+/// One loaded theme: its colours and the font and bitmap objects made from its definitions.
+/// The table owns those objects; the pointers it hands out live as long as the table.
 #pragma once
 
 #include <filesystem>
@@ -15,15 +16,18 @@
 
 class ThemeTable {
  public:
-  // Makes the objects a parsed theme names; relative image paths are from `imageDir`. A font or
-  // image that cannot be made refuses the theme with the line that named it, and the table is
-  // left as it was.
+  /// Makes the objects a parsed theme names; relative image paths are from `imageDir`. A font or
+  /// image that cannot be made refuses the theme with the line that named it, and the table is
+  /// left as it was.
   std::optional<ThemeError> Build(const ThemeDefinition& definition, const std::filesystem::path& imageDir);
 
-  // Null and unknown keys give nothing; the caller decides what that means.
+  ///@{
+  /// The object made for a key. Null and unknown keys give nothing; the caller decides what
+  /// that means. The table owns the fonts and bitmaps.
   std::optional<COLORREF> FindColor(const wchar_t* key) const;
   CFont* FindFont(const wchar_t* key) const;
   CBitmap* FindBitmap(const wchar_t* key) const;
+  ///@}
 
  private:
   std::map<std::wstring, COLORREF, std::less<>> m_mapColors;

@@ -1,13 +1,14 @@
-// The depth-first walk over the tree's child lists that the shown list, the checks and the
-// collection of checked items share. It keeps its own stack, so a tree as deep as it is long
-// cannot exhaust the call stack.
+/// @file
+/// The depth-first walk over the tree's child lists that the shown list, the checks and the
+/// collection of checked items share. It keeps its own stack, so a tree as deep as it is long
+/// cannot exhaust the call stack.
 #pragma once
 
 #include <span>
 #include <vector>
 
-// Visits every id of `list` in order and, right after an id whose enter(id) is true, the ids
-// reached through that item's own child list: the order in which the tree shows them.
+/// Visits every id of `list` in order and, right after an id whose enter(id) is true, the ids
+/// reached through that item's own child list: the order in which the tree shows them.
 template <class Visit, class Enter>
 void WalkDown(const std::vector<std::vector<int>>& children, std::span<const int> list, Visit visit,
               Enter enter) {

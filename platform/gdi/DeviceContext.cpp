@@ -16,7 +16,7 @@ GdiBitmap* DefaultBitmap() {
   static GdiBitmap* bitmap = [] {
     auto owned = std::make_unique<GdiBitmap>();
     owned->surface.Allocate(1, 1);
-    owned->stock = true;
+    owned->shared = true;
     GdiBitmap* raw = owned.get();
     Handles().Insert(std::move(owned));
     return raw;
@@ -54,7 +54,7 @@ GdiObject* DeviceContext::Select(GdiObject* object) {
     case ObjectKind::Bitmap:
       if (!memory) return nullptr;
       // A bitmap may be selected into one DC at a time.
-      if (object != state.bitmap && object->selections > 0 && !object->stock) return nullptr;
+      if (object != state.bitmap && object->selections > 0 && !object->shared) return nullptr;
       slot = reinterpret_cast<GdiObject**>(&state.bitmap);
       break;
     default: return nullptr;

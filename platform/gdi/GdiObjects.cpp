@@ -11,7 +11,7 @@ namespace {
 
 template <class T>
 T* MakeStock(std::unique_ptr<T> object) {
-  object->stock = true;
+  object->shared = true;
   T* raw = object.get();
   Handles().Insert(std::move(object));
   return raw;
@@ -98,7 +98,7 @@ BOOL DeleteObject(HGDIOBJ h) {
     default: return FALSE;
   }
   auto* gdi = static_cast<GdiObject*>(object);
-  if (gdi->stock) return TRUE;  // deleting a stock object is harmless and does nothing
+  if (gdi->shared) return TRUE;  // deleting a stock object is harmless and does nothing
   if (gdi->selections > 0) return FALSE;  // still selected into a DC
   return Handles().Erase(h);
 }

@@ -16,7 +16,6 @@ class FontInstance;
 struct GdiObject : PlatformObject {
   using PlatformObject::PlatformObject;
   int selections = 0;  // device contexts that have it selected; it cannot be deleted before 0
-  bool stock = false;  // stock objects are never deleted
 };
 
 struct GdiBitmap : GdiObject {

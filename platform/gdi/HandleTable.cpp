@@ -1,6 +1,35 @@
 #include "platform/gdi/HandleTable.h"
 
+#include <algorithm>
+
 namespace platform {
+
+namespace {
+
+GuiCount GuiCountOf(ObjectKind kind) {
+  switch (kind) {
+    case ObjectKind::Bitmap:
+    case ObjectKind::Pen:
+    case ObjectKind::Brush:
+    case ObjectKind::Font:
+    case ObjectKind::Region:
+    case ObjectKind::DeviceContext: return GuiCount::Gdi;
+    case ObjectKind::Window:
+    case ObjectKind::Cursor:
+    case ObjectKind::InputContext: return GuiCount::User;
+    case ObjectKind::Module:
+    case ObjectKind::Resource:
+    case ObjectKind::Global: return GuiCount::None;
+  }
+  return GuiCount::None;
+}
+
+}  // namespace
+
+HandleTable::Tally* HandleTable::TallyOf(const PlatformObject& object) {
+  const GuiCount count = GuiCountOf(object.kind);
+  return count == GuiCount::None || object.shared ? nullptr : &m_gui[std::size_t(count)];
+}
 
 void* HandleTable::Insert(std::unique_ptr<PlatformObject> object) {
   std::uint32_t index;
@@ -14,6 +43,7 @@ void* HandleTable::Insert(std::unique_ptr<PlatformObject> object) {
   Slot& slot = m_slots[index];
   const auto value = ((std::uintptr_t(index) + 1) << kGenerationBits) | slot.generation;
   object->handle = reinterpret_cast<void*>(value);
+  if (Tally* tally = TallyOf(*object)) tally->peak = std::max(tally->peak, ++tally->live);
   slot.object = std::move(object);
   ++m_live;
   return reinterpret_cast<void*>(value);
@@ -30,6 +60,7 @@ bool HandleTable::Erase(const void* handle) {
   slot.generation = (slot.generation & kGenerationMask) == kGenerationMask ? 1 : slot.generation + 1;
   m_free.push_back(static_cast<std::uint32_t>(index));
   --m_live;
+  if (Tally* tally = TallyOf(*object)) --tally->live;
   object.reset();
   return true;
 }

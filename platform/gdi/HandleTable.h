@@ -4,6 +4,7 @@
 // made) resolves to null instead of to freed memory.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -25,6 +26,10 @@ enum class ObjectKind : std::uint8_t {
   InputContext,
 };
 
+// What the platform's GetGuiResources counts an object as: GDI objects, USER objects, or
+// neither (kernel and module objects).
+enum class GuiCount : std::uint8_t { Gdi, User, None };
+
 struct PlatformObject {
   explicit PlatformObject(ObjectKind k) : kind(k) {}
   virtual ~PlatformObject() = default;
@@ -32,6 +37,10 @@ struct PlatformObject {
   PlatformObject& operator=(const PlatformObject&) = delete;
 
   const ObjectKind kind;
+  // Made once for every process (stock objects, system cursors, the desktop and its input
+  // context): never deleted, and no process's GUI counts include it. Set before the table
+  // takes the object.
+  bool shared = false;
   void* handle = nullptr;  // the handle the table gave this object
 };
 
@@ -51,8 +60,17 @@ class HandleTable {
   // Destroys the object behind a live handle; false when the handle is not live.
   bool Erase(const void* handle);
   std::size_t LiveCount() const { return m_live; }
+  // Live objects of a count that are not shared, and the most there have ever been at once.
+  std::size_t GuiObjects(GuiCount count) const { return m_gui[std::size_t(count)].live; }
+  std::size_t GuiObjectsPeak(GuiCount count) const { return m_gui[std::size_t(count)].peak; }
 
  private:
+  struct Tally {
+    std::size_t live = 0, peak = 0;
+  };
+  // The GUI count an object adds to; null for shared objects and those of no GUI count.
+  Tally* TallyOf(const PlatformObject& object);
+
   static constexpr unsigned kGenerationBits = 12;
   static constexpr std::uintptr_t kGenerationMask = (std::uintptr_t(1) << kGenerationBits) - 1;
   struct Slot {
@@ -62,6 +80,7 @@ class HandleTable {
   std::vector<Slot> m_slots;
   std::vector<std::uint32_t> m_free;
   std::size_t m_live = 0;
+  std::array<Tally, 3> m_gui;  // by GuiCount; None's stays 0
 };
 
 // The process's one table. It is never destroyed, so objects that outlive main's statics (a

@@ -11,7 +11,8 @@ namespace platform {
 
 struct InputContext : PlatformObject {
   static constexpr ObjectKind kKind = ObjectKind::InputContext;
-  InputContext() : PlatformObject(kKind) {}
+  // The only one is the desktop's, shared as the desktop is.
+  InputContext() : PlatformObject(kKind) { shared = true; }
   std::wstring result;
 };
 

@@ -1,4 +1,4 @@
-// The KERNEL subset: global memory, the currency of the clipboard.
+// The KERNEL subset: the current process, and global memory, the currency of the clipboard.
 //
 // Only movable blocks exist: GlobalAlloc wants GMEM_MOVEABLE (optionally with GMEM_ZEROINIT) and
 // refuses fixed memory, because a handle here never doubles as the block's address. Every block
@@ -6,6 +6,10 @@
 #pragma once
 
 #include "platform/win32/WinDef.h"
+
+// The pseudo handle that names the calling process wherever a process handle is taken;
+// closing it is not needed.
+HANDLE GetCurrentProcess();
 
 constexpr UINT GMEM_MOVEABLE = 0x0002;
 constexpr UINT GMEM_ZEROINIT = 0x0040;

@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/win32/WinBase.h"
+
 int MulDiv(int number, int numerator, int denominator) {
   if (denominator == 0) return -1;
   const long long product = static_cast<long long>(number) * numerator;
@@ -21,3 +23,5 @@ thread_local DWORD t_lastError = 0;
 
 DWORD GetLastError() { return t_lastError; }
 void SetLastError(DWORD error) { t_lastError = error; }
+
+HANDLE GetCurrentProcess() { return reinterpret_cast<HANDLE>(-1); }

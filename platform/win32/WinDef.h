@@ -38,6 +38,7 @@ using LPCWSTR = const wchar_t*;
 using LPSTR = char*;
 using LPCSTR = const char*;
 using LPVOID = void*;
+using HANDLE = void*;
 using LPCVOID = const void*;
 using PVOID = void*;
 using LPBYTE = BYTE*;

@@ -1,6 +1,6 @@
-// The USER subset: rectangles, brush fills and text layout here; windows (WinWindow.h),
-// messages and painting (WinMessages.h), input, focus, cursors and timers (WinInput.h), and the
-// clipboard (WinClipboard.h).
+// The USER subset: rectangles, brush fills, text layout and GUI resource counts here; windows
+// (WinWindow.h), messages and painting (WinMessages.h), input, focus, cursors and timers
+// (WinInput.h), and the clipboard (WinClipboard.h).
 #pragma once
 
 #include "platform/win32/WinClipboard.h"
@@ -51,3 +51,16 @@ constexpr UINT DT_PREFIXONLY = 0x00200000;
 // reading and the edit control's rules.
 int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format);
 #define DrawText DrawTextW
+
+// ---- GUI resource counts
+constexpr DWORD GR_GDIOBJECTS = 0;
+constexpr DWORD GR_USEROBJECTS = 1;
+constexpr DWORD GR_GDIOBJECTS_PEAK = 2;
+constexpr DWORD GR_USEROBJECTS_PEAK = 4;
+
+// How many GDI objects (bitmaps, pens, brushes, fonts, regions, device contexts) or USER
+// objects (windows) the process holds now, or the most it has held at once. Objects every
+// process shares (stock objects, system cursors, the desktop) are nobody's. 0 on failure:
+// ERROR_INVALID_HANDLE unless `process` is GetCurrentProcess(), the only process there is;
+// ERROR_INVALID_PARAMETER for another flag. Not supported, so not declared: GR_GLOBAL.
+DWORD GetGuiResources(HANDLE process, DWORD flags);

@@ -58,6 +58,7 @@ Desktop::Desktop(int width, int height) {
   root->proc = DefWindowProcW;
   root->style = WS_VISIBLE | WS_CLIPCHILDREN;
   root->backing = std::make_unique<Surface>();
+  root->shared = true;
   m_root = root.get();
   Handles().Insert(std::move(root));
   if (!ShapeRoot(width, height)) ShapeRoot(kDefaultWidth, kDefaultHeight);

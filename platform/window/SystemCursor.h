@@ -9,7 +9,7 @@ namespace platform {
 
 struct SystemCursor : PlatformObject {
   static constexpr ObjectKind kKind = ObjectKind::Cursor;
-  explicit SystemCursor(WORD cursorId) : PlatformObject(kKind), id(cursorId) {}
+  explicit SystemCursor(WORD cursorId) : PlatformObject(kKind), id(cursorId) { shared = true; }
   const WORD id;  // the IDC_ number
 };
 

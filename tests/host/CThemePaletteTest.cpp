@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/CThemePalette.h"
+#include "platform/win32/WinBase.h"
+#include "platform/win32/WinUser.h"
 #include "tests/host/HostTestSupport.h"
 
 using trellis::test::SizeOf;
@@ -84,4 +88,30 @@ TEST(CThemePalette, FilesAndTheirBitmapsLoadOrAreRefusedLeavingTheOldTheme) {
   const HGDIOBJ handle = a->GetSafeHandle();
   palette = nullptr;
   EXPECT_EQ(GetObjectType(handle), 0);
+}
+
+// Switching back and forth between themes, as a host's light and dark toggle does, brings each
+// theme back with the objects it had: after each theme's first load the process holds no more.
+TEST(CThemePalette, SwitchingBetweenThemesMakesEachThemesObjectsOnce) {
+  TempDir dir;
+  trellis::test::WritePng(dir.path() / "a.png", 2, 2, RGB(1, 2, 3));
+  const std::string themes[] = {"font F = DejaVu Sans, 12, 400\nbitmap B = a.png\n",
+                                "font F = DejaVu Sans, 14, 700\nbitmap B = a.png\n"};
+  CComPtr<CThemePalette> palette(new CThemePalette);
+  std::vector<std::pair<CFont*, CBitmap*>> first;
+  for (const std::string& theme : themes) {
+    ASSERT_FALSE(palette->LoadText(theme, dir.path()));
+    first.emplace_back(palette->GetFont(L"F"), palette->GetBitmap(L"B"));
+  }
+  const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  for (int round = 0; round < 6; ++round) {
+    ASSERT_FALSE(palette->LoadText(themes[round % 2], dir.path()));
+    EXPECT_EQ(palette->GetFont(L"F"), first[round % 2].first) << round;
+    EXPECT_EQ(palette->GetBitmap(L"B"), first[round % 2].second) << round;
+  }
+  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+  // The same text with images from another folder is another theme.
+  trellis::test::WritePng(dir.path() / "other" / "a.png", 2, 2, RGB(4, 5, 6));
+  ASSERT_FALSE(palette->LoadText(themes[0], dir.path() / "other"));
+  EXPECT_NE(palette->GetBitmap(L"B"), first[0].second);
 }

@@ -5,12 +5,16 @@
 #include <set>
 
 #include "datepicker/CElementDatePicker.h"
+#include "droplist/CDropWnd.h"
 #include "droplist/CElementDropList.h"
 #include "host/CElementHost.h"
 #include "host/CGlobalEnv.h"
 #include "host/CThemePalette.h"
+#include "host/FontCache.h"
 #include "host/ThemeFiles.h"
+#include "platform/win32/WinBase.h"
 #include "platform/window/Desktop.h"
+#include "platform/window/Window.h"
 #include "tree/CElementTree.h"
 
 namespace soak {
@@ -149,9 +153,47 @@ Event EventAt(uint64_t seed, uint64_t index) {
 
 std::string KindName(Kind kind) { return kKinds[size_t(kind)].name; }
 
-SoakWorld::SoakWorld() : m_gallery(std::make_unique<GalleryWindow>(kBoardWidth)) { m_screen.PumpUntilIdle(); }
+// The palette keeps every theme it loaded, objects and all, for the controls that still hold
+// them, and brings one back when it is loaded again. Both are loaded here, so that a switch in
+// the stream makes no object and the counts before and after a batch compare as they are.
+SoakWorld::SoakWorld() : m_gallery(std::make_unique<GalleryWindow>(kBoardWidth)) {
+  LoadTheme(true), LoadTheme(false);
+  m_screen.PumpUntilIdle();
+}
+
+void SoakWorld::LoadTheme(bool dark) {
+  if (CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
+      auto* palette = env ? dynamic_cast<CThemePalette*>(env->GetPalette()) : nullptr)
+    palette->LoadFile(FindThemeFile(dark ? L"dark" : L"default"));
+}
 
 SoakWorld::~SoakWorld() { m_gallery.reset(), CGlobalEnv::ResetGlobalEnv(); }
+
+// What the gallery may keep from one batch to the next, made the first time it is needed and
+// kept for good (or until its control goes with a rebuild):
+// - the shared font cache: a font for each description painted, so a batch that first shows a
+//   face or a size ends with more fonts;
+// - a drop list's scroll bar, made the first time its pop-up has more rows than it shows and
+//   then hidden when not needed: its window and its four bitmaps (arrows, thumb, track);
+// - a tree's tip window, made the first time a tip shows and then hidden between tips: a
+//   hidden pop-up of the gallery with no children, one for each tree at most.
+// Everything else a batch makes, its controls delete.
+GuiObjects SoakWorld::HeldObjects() const {
+  constexpr unsigned long kScrollBarBitmaps = 4;
+  const HANDLE self = ::GetCurrentProcess();
+  GuiObjects held{::GetGuiResources(self, GR_GDIOBJECTS) - FontCache::Shared().Size(),
+                  ::GetGuiResources(self, GR_USEROBJECTS)};
+  const std::vector<CElementContainer*> all = Elements(false);
+  for (CElementDropList* list : OfType<CElementDropList>(all))
+    if (CDropWnd* drop = list->GetDropWnd(); drop && drop->GetScrollBar().m_hWnd)
+      held.gdi -= kScrollBarBitmaps, held.user -= 1;
+  unsigned long tips = 0;
+  for (const platform::Window* w : platform::Desktop::Current().Root().children)
+    tips += w->owner == m_gallery->ScrollBar().GetVMWindow() && w->children.empty() &&
+            !::IsWindowVisible(w->Handle());
+  held.user -= std::min<unsigned long>(tips, OfType<CElementTree>(all).size());
+  return held;
+}
 
 std::vector<CElementContainer*> SoakWorld::Elements(bool shownOnly) const {
   std::vector<CElementContainer*> all;
@@ -241,9 +283,7 @@ void SoakWorld::Apply(const Event& e) {
         picker->SetDate(e.b % 4 ? int(19000000 + e.c % 2000 * 10000 + e.d % 13 * 100 + e.a % 32) : int(e.c));
       break;
     case Kind::Theme:
-      if (CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
-          auto* palette = env ? dynamic_cast<CThemePalette*>(env->GetPalette()) : nullptr)
-        palette->LoadFile(FindThemeFile((m_dark = !m_dark) ? L"dark" : L"default"));
+      LoadTheme(m_dark = !m_dark);
       ::InvalidateRect(m_gallery->ScrollBar().GetVMWindow(), nullptr, TRUE);
       break;
     case Kind::Rebuild:

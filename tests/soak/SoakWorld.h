@@ -28,6 +28,11 @@ struct Event {
   uint32_t a = 0, b = 0, c = 0, d = 0;
 };
 
+// The GDI and USER objects the process holds, as GetGuiResources counts them.
+struct GuiObjects {
+  unsigned long gdi = 0, user = 0;
+};
+
 Event EventAt(uint64_t seed, uint64_t index);
 std::string KindName(Kind kind);
 
@@ -43,12 +48,16 @@ class SoakWorld {
   // The first invariant that does not hold, described; `settled` adds the ones that need a
   // Settle first (no capture, no pop-up).
   std::optional<std::string> Check(bool settled);
+  // The objects the process holds now, less what the gallery may keep from one batch to the
+  // next (see the .cpp).
+  GuiObjects HeldObjects() const;
 
  private:
   std::vector<CElementContainer*> Elements(bool shownOnly) const;
   std::vector<HWND> PopUps() const;
   POINT Target(uint32_t how, uint32_t u, uint32_t v);
   void Drag(const Event& e);
+  void LoadTheme(bool dark);
 
   platform::headless::HeadlessScreen m_screen;
   std::unique_ptr<GalleryWindow> m_gallery;

@@ -73,26 +73,96 @@ std::optional<Options> Parse(int argc, char** argv) {
 
 // ---- one run
 // Written by the child as it goes, read by the parent when it is gone: where in the list of
-// indices it was, and what it found there.
+// indices it was, what it found there, and the figures behind it (which differ between the
+// shrinker's tries, so only `what` must match).
 struct Finding {
   uint64_t position;
   char what[256];
+  char detail[256];
 };
 
-std::optional<std::string> RunStream(uint64_t seed, const Indices& indices, size_t batch,
-                                     Finding& shared, bool progress) {
+struct Fault {
+  std::string what, detail;
+};
+
+// The resident size in bytes. In a sanitizer build the allocator first gives back what it
+// holds for its own checks (freed blocks kept to catch late uses, caches), which would
+// otherwise grow to its quarantine's size whatever the soak does.
+extern "C" __attribute__((weak)) void __sanitizer_purge_allocator();
+uint64_t ResidentBytes() {
+  if (__sanitizer_purge_allocator) __sanitizer_purge_allocator();
+  unsigned long long pages = 0, resident = 0;
+  FILE* statm = std::fopen("/proc/self/statm", "r");
+  if (statm && std::fscanf(statm, "%llu %llu", &pages, &resident) != 2) resident = 0;
+  if (statm) std::fclose(statm);
+  return resident * uint64_t(sysconf(_SC_PAGESIZE));
+}
+
+// How much the resident size may grow from the end of the first batch (when the caches of
+// fonts, glyphs and themes are warm) to the end of the run. Release runs of 100,000 events grow
+// by 1 to 2 MB (the allocator's free lists as the gallery's items and texts come and go); a
+// leak of a few hundred bytes an event passes this within such a run.
+constexpr uint64_t kResidentGrowthBound = 16ull << 20;
+
+double Megabytes(uint64_t bytes) { return double(bytes) / (1 << 20); }
+
+// After a settle every object a batch made is gone again: a count above the one before the
+// batch is a control that makes an object and never deletes it.
+std::optional<Fault> CheckHeldObjects(const soak::SoakWorld& world,
+                                      const soak::GuiObjects& before) {
+  const soak::GuiObjects now = world.HeldObjects();
+  const auto figures = [&](const char* what, unsigned long from, unsigned long to) {
+    return std::string(what) + " objects " + std::to_string(from) + " before the batch, " +
+           std::to_string(to) + " after the settle";
+  };
+  if (now.gdi > before.gdi)
+    return Fault{"GDI objects leak: more after the settle than before the batch",
+                 figures("GDI", before.gdi, now.gdi)};
+  if (now.user > before.user)
+    return Fault{"USER objects leak: more after the settle than before the batch",
+                 figures("USER", before.user, now.user)};
+  return std::nullopt;
+}
+
+std::optional<Fault> RunStream(uint64_t seed, const Indices& indices, size_t batch,
+                               Finding& shared, bool progress) {
   soak::SoakWorld world;
   const auto start = std::chrono::steady_clock::now();
+  soak::GuiObjects held = world.HeldObjects();
+  uint64_t warm = 0;  // the resident size at the end of the first batch
   for (uint64_t& i = shared.position; i < indices.size(); ++i) {
     world.Apply(soak::EventAt(seed, indices[i]));
     const bool end = (i + 1) % batch == 0 || i + 1 == indices.size();
-    auto fault = world.Check(false);
-    if (!fault && end && world.Settle()) fault = world.Check(true);
-    if (!fault && end && Leaked()) fault = "LeakSanitizer found a leak";
+    std::optional<Fault> fault;
+    if (auto broken = world.Check(false)) fault = Fault{*broken, ""};
+    const bool settled = !fault && end && world.Settle();
+    if (settled) {
+      if (auto broken = world.Check(true)) fault = Fault{*broken, ""};
+      else fault = CheckHeldObjects(world, held);
+      held = world.HeldObjects();
+    }
+    if (!fault && end && Leaked()) fault = Fault{"LeakSanitizer found a leak", ""};
     if (fault) return fault;
+    if (end && !warm) warm = ResidentBytes();
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (progress && (i + 1) % 10000 == 0)
-      std::printf("soak: %llu events, %.0f s, %.0f events/s\n", (unsigned long long)(i + 1), s, (i + 1) / s), std::fflush(stdout);
+      std::printf("soak: %llu events, %.0f s, %.0f events/s, resident %.1f MB, held after the "
+                  "last settle %lu GDI and %lu USER objects\n",
+                  (unsigned long long)(i + 1), s, (i + 1) / s, Megabytes(ResidentBytes()),
+                  held.gdi, held.user), std::fflush(stdout);
+  }
+  // A run of a single batch has no warm size to compare with.
+  if (indices.size() <= batch) return std::nullopt;
+  const uint64_t last = ResidentBytes();
+  if (progress)
+    std::printf("soak: resident %.1f MB after the first batch, %.1f MB at the end (bound: "
+                "%.0f MB more)\n", Megabytes(warm), Megabytes(last),
+                Megabytes(kResidentGrowthBound));
+  if (last > warm + kResidentGrowthBound) {
+    char figures[128];
+    std::snprintf(figures, sizeof figures, "%.1f MB after the first batch, %.1f MB at the end",
+                  Megabytes(warm), Megabytes(last));
+    return Fault{"the resident size grew beyond its bound", figures};
   }
   return std::nullopt;
 }
@@ -105,8 +175,9 @@ std::optional<Finding> RunIsolated(uint64_t seed, const Indices& indices, size_t
   std::fflush(nullptr);
   if (fork() == 0) {
     if (quiet) dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
-    if (const auto what = RunStream(seed, indices, batch, *shared, progress)) {
-      std::snprintf(shared->what, sizeof shared->what, "%s", what->c_str());
+    if (const auto fault = RunStream(seed, indices, batch, *shared, progress)) {
+      std::snprintf(shared->what, sizeof shared->what, "%s", fault->what.c_str());
+      std::snprintf(shared->detail, sizeof shared->detail, "%s", fault->detail.c_str());
       _exit(1);  // the finding is told; a leak check at exit would only add noise
     }
     std::exit(0);  // LeakSanitizer's last check runs here
@@ -149,8 +220,10 @@ Indices Shrink(uint64_t seed, Indices list, size_t batch, const std::string& wha
 bool Run(uint64_t seed, const Indices& list, size_t batch, bool progress) {
   const auto f = RunIsolated(seed, list, batch, false, progress);
   if (!f) return true;
-  std::printf("soak: FINDING with seed %llu at event index %llu: %s\nsoak: shrinking...\n",
+  std::printf("soak: FINDING with seed %llu at event index %llu: %s\n",
               (unsigned long long)seed, (unsigned long long)list[f->position], f->what);
+  if (f->detail[0]) std::printf("soak: %s\n", f->detail);
+  std::printf("soak: shrinking...\n");
   std::fflush(stdout);
   const Indices small = Shrink(seed, Indices(list.begin(), list.begin() + f->position + 1), batch, f->what);
   std::ostringstream kinds, indices;
