@@ -66,7 +66,12 @@ void AccessibleAnnouncer::Begin(CElementContainer& root) {
 }
 
 void AccessibleAnnouncer::Changed(CElementContainer* element) {
-  if (m_bListening) m_setChanged.insert(element);
+  if (!m_bListening) return;
+  // A control made of parts may describe itself from them without repainting itself: the date
+  // picker is expanded as its drop button opens the calendar, a drop-down's value is its edit
+  // box's text. The root is no one's part.
+  for (; element && element->GetParent(); element = element->GetParent())
+    m_setChanged.insert(element);
 }
 
 void AccessibleAnnouncer::Announce() {

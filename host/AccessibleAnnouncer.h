@@ -2,8 +2,8 @@
 /// Announces what changed in a host window's elements, so that no control has to.
 ///
 /// Every change a user could notice repaints the element, so a repaint request marks the
-/// element; after the host has routed a message, each marked element is described again and
-/// compared with what it said before:
+/// element and the elements it is a part of; after the host has routed a message, each marked
+/// element is described again and compared with what it said before:
 /// @code{.unparsed}
 ///   invisible state           EVENT_OBJECT_SHOW or EVENT_OBJECT_HIDE
 ///   any other state, or an    EVENT_OBJECT_STATECHANGE

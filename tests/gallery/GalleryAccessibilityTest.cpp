@@ -474,7 +474,13 @@ TEST_F(GalleryAccessibility, HooksHearWhatTheUserChanges) {
   auto* edit = First<CElementEdit>([](CElementEdit* e) { return !e->IsReadOnly(); });
   auto* list = First<CElementDropList>([](CElementDropList* d) { return d->GetCount() > 1; });
   auto* bar = First<CVerticalScrollbar>();
-  ASSERT_TRUE(box && radio && edit && list && bar);
+  auto* tree = First<CElementTree>([](CElementTree* t) { return t->GetAccessibleItemCount() > 2; });
+  auto* picker = First<CElementDatePicker>();
+  auto* dropdown = First<CElementDropdown>([](CElementDropdown* d) { return d->GetEdit(); });
+  ASSERT_TRUE(box && radio && edit && list && bar && tree && picker && dropdown);
+  const auto DropButton = [](const CElementDatePicker& p) {
+    return p.GetDropButton()->GetScreenRect().CenterPoint();
+  };
   const struct {
     const char* what;
     CElementContainer* element;  // null: the element holding the focus afterwards
@@ -507,6 +513,23 @@ TEST_F(GalleryAccessibility, HooksHearWhatTheUserChanges) {
          screen.PumpUntilIdle();
        },
        {EVENT_OBJECT_VALUECHANGE}},
+      {"type into a drop-down", dropdown,
+       [&] {
+         ClickAt(Centre(*dropdown->GetEdit()));
+         screen.TypeText(L"5");
+         screen.PumpUntilIdle();
+       },
+       {EVENT_OBJECT_VALUECHANGE}},
+      {"click a tree", tree, [&] { ClickAt(Centre(*tree)); }, {EVENT_OBJECT_FOCUS}},
+      {"Down in it", tree, [&] { Key(VK_DOWN); }, {EVENT_OBJECT_SELECTION, EVENT_OBJECT_FOCUS}},
+      {"open a date picker", picker, [&] { ClickAt(DropButton(*picker)); },
+       {EVENT_OBJECT_STATECHANGE}},
+      {"pick the next day", picker,
+       [&] {
+         Key(VK_RIGHT);
+         Key(VK_RETURN);
+       },
+       {EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_STATECHANGE}},
   };
   EventLog log;
   for (const auto& c : kCases) {
