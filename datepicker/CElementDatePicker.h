@@ -63,7 +63,7 @@ class CElementDatePicker : public CElementControl, public ICalInterop {
   /// it with SplitDate (DateValue.h). It is also the wParam of DTN_DATETIMECHANGE.
   int GetDate() const { return m_nDate; }
 
-  /// A drop list whose value is the date as the field shows it ("2026-12-07"), with a pop-up,
+  /// A drop list whose value is the date as the field shows it ("2026-12-7"), with a pop-up,
   /// expanded while the calendar is shown; its default action ("Open") clicks the drop button,
   /// which is its child.
   void DescribeAccessible(platform::AccessibleFacts& facts) const override;
