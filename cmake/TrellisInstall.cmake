@@ -9,11 +9,12 @@ install(TARGETS trellis EXPORT TrellisTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The window library's one public header opens a window and runs its loop; the rest of the
-# backend includes SDL's headers, which a host need not have.
+# backend includes SDL's and ATK's headers, which a host need not have.
 foreach(folder IN ITEMS platform host foundation edit tree droplist scroll choice datepicker button resources)
   if(EXISTS ${PROJECT_SOURCE_DIR}/${folder})
     install(DIRECTORY ${folder}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/trellis/${folder}
-      FILES_MATCHING PATTERN "*.h" PATTERN "backend/sdl" EXCLUDE)
+      FILES_MATCHING PATTERN "*.h" PATTERN "backend/sdl" EXCLUDE
+      PATTERN "backend/atk" EXCLUDE)
   endif()
 endforeach()
 install(EXPORT TrellisTargets NAMESPACE Trellis:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Trellis)

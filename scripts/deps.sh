@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-wqy-microhei
   xvfb dbus xdotool imagemagick
   fcitx5 fcitx5-chinese-addons
+  libatk1.0-dev libatk-bridge2.0-dev at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   doxygen
 )
 

@@ -22,11 +22,17 @@ bool SdlScreen::Open(std::wstring_view title, int width, int height, unsigned fl
   desktop.events = m_session.get();
   desktop.clipboard.AttachSystem(m_session.get());
   desktop.SetNow(SDL_GetTicks64());
+#ifdef TRELLIS_ATSPI
+  m_session->StartAccessibility();
+#endif
   return true;
 }
 
 void SdlScreen::Close() {
   if (!m_session) return;
+#ifdef TRELLIS_ATSPI
+  m_session->StopAccessibility();
+#endif
   // The windows go while the session can still take what they say to the clipboard.
   Desktop::Reset(Desktop::kDefaultWidth, Desktop::kDefaultHeight);
   m_session.reset();

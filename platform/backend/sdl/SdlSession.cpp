@@ -1,4 +1,5 @@
-// Index: opening and closing; events and waiting; presenting and the pointer; the clipboard.
+// Index: opening and closing; events and waiting; presenting and the pointer; the clipboard;
+// the accessibility bridge.
 #include "platform/backend/sdl/SdlSession.h"
 
 #include <algorithm>
@@ -6,6 +7,9 @@
 #include <cstdlib>
 
 #include "platform/backend/sdl/SdlScreen.h"
+#ifdef TRELLIS_ATSPI
+#include <SDL_syswm.h>
+#endif
 #include "platform/text/Utf8.h"
 #include "platform/win32/WinUser.h"
 #include "platform/window/SystemCursor.h"
@@ -122,6 +126,10 @@ void SdlSession::TakeEvents() {
   m_textInput.Follow();
   SDL_Event event;
   while (SDL_PollEvent(&event)) Handle(event);
+#ifdef TRELLIS_ATSPI
+  // A program that pumps rather than waits answers the bus all the same.
+  if (m_bridge) m_bridge->Loop().DispatchReady();
+#endif
 }
 
 bool SdlSession::WaitForInput(std::optional<ULONGLONG> wakeAt) {
@@ -130,6 +138,9 @@ bool SdlSession::WaitForInput(std::optional<ULONGLONG> wakeAt) {
   const ULONGLONG now = Desktop::Current().Now();
   if (wakeAt && *wakeAt <= now) return true;
   const int timeout = wakeAt ? int(std::min<ULONGLONG>(*wakeAt - now, INT_MAX)) : -1;
+#ifdef TRELLIS_ATSPI
+  if (m_bridge) return WaitWithBridge(timeout);
+#endif
   SDL_Event event;
   if (SDL_WaitEventTimeout(&event, timeout)) {
     FollowClock();
@@ -201,5 +212,55 @@ std::wstring SdlSession::Text() {
 }
 
 void SdlSession::SetText(std::wstring_view text) { SDL_SetClipboardText(Utf8FromWide(text).c_str()); }
+
+#ifdef TRELLIS_ATSPI
+// ---- the accessibility bridge
+
+namespace {
+
+// A display connection that cannot be polled: the wait is cut into slices this long, so that
+// the window's events are taken while the bus is served.
+constexpr int kBlindSliceMs = 20;
+
+}  // namespace
+
+void SdlSession::StartAccessibility() {
+  const char* name = SDL_GetWindowTitle(m_window);
+  SDL_Window* window = m_window;
+  m_bridge = atk::AtkBridge::Start(name ? name : "", [window] {
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    return POINT{x, y};
+  });
+}
+
+int SdlSession::DisplayConnection() const {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(m_window, &info)) return -1;
+#ifdef SDL_VIDEO_DRIVER_X11
+  if (info.subsystem == SDL_SYSWM_X11) return ConnectionNumber(info.info.x11.display);
+#endif
+  return -1;
+}
+
+bool SdlSession::WaitWithBridge(int timeoutMs) {
+  atk::GlibLoop& loop = m_bridge->Loop();
+  // What the bus asked may have posted work for the loop; and events SDL has read already are
+  // not on the connection any more. Either is handled before sleeping.
+  const bool served = loop.DispatchReady();
+  SDL_PumpEvents();
+  if (served || SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+    TakeEvents();
+    return true;
+  }
+  const int fd = DisplayConnection();
+  int timeout = timeoutMs;
+  if (fd < 0) timeout = timeout < 0 ? kBlindSliceMs : std::min(timeout, kBlindSliceMs);
+  const bool polled = loop.Wait(timeout, fd);
+  TakeEvents();
+  return polled;
+}
+#endif
 
 }  // namespace platform::sdl

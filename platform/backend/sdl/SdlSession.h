@@ -14,6 +14,9 @@
 
 #include "platform/backend/sdl/SdlInput.h"
 #include "platform/backend/sdl/SdlTextInput.h"
+#ifdef TRELLIS_ATSPI
+#include "platform/backend/atk/AtkBridge.h"
+#endif
 #include "platform/clipboard/SystemClipboard.h"
 #include "platform/gdi/Surface.h"
 #include "platform/window/Desktop.h"
@@ -36,7 +39,7 @@ class SdlSession final : public EventSource, public SystemClipboard {
   int Width() const;
   int Height() const;
 
-  // Queues every pending event, without waiting.
+  // Queues every pending event, and answers the accessibility bus, without waiting.
   void TakeEvents();
   // Shows the composed screen when it differs from what the window shows, and the cursor.
   void Present();
@@ -44,6 +47,13 @@ class SdlSession final : public EventSource, public SystemClipboard {
 
   // EventSource: presents first, since the program has nothing more to draw before it waits.
   bool WaitForInput(std::optional<ULONGLONG> wakeAt) override;
+
+#ifdef TRELLIS_ATSPI
+  // Publishes the desktop's windows to assistive technology when it listens (AtkBridge.h);
+  // the bridge goes before the windows it describes.
+  void StartAccessibility();
+  void StopAccessibility() { m_bridge.reset(); }
+#endif
 
   // SystemClipboard
   std::wstring Text() override;
@@ -55,6 +65,11 @@ class SdlSession final : public EventSource, public SystemClipboard {
   // The window took a new client size: so does the screen.
   void FollowWindowSize();
   void ShowCursor();
+#ifdef TRELLIS_ATSPI
+  // WaitForInput while the bridge runs: sleeps on the display's connection and GLib's sources.
+  bool WaitWithBridge(int timeoutMs);
+  int DisplayConnection() const;
+#endif
 
   SDL_Window* m_window = nullptr;
   SdlInput m_input;
@@ -65,6 +80,9 @@ class SdlSession final : public EventSource, public SystemClipboard {
   int m_framesPresented = 0;
   std::map<WORD, SDL_Cursor*> m_cursors;  // by IDC_ number, made on first use
   WORD m_cursorShown = 0;
+#ifdef TRELLIS_ATSPI
+  std::unique_ptr<atk::AtkBridge> m_bridge;
+#endif
 };
 
 }  // namespace platform::sdl
