@@ -44,7 +44,10 @@ int CElementEdit::SetReadOnly(int readOnly) {
 // ---- model operations
 
 void CElementEdit::WriteBack() {
-  if (m_model.TakeWriteBack()) SetText(m_model.Text().c_str());
+  if (!m_model.TakeWriteBack()) return;
+  m_bWritingBack = true;
+  SetText(m_model.Text().c_str());
+  m_bWritingBack = false;
 }
 
 void CElementEdit::Notify(UINT code) {
@@ -89,8 +92,8 @@ int CElementEdit::GetTextInfo() {
 }
 
 int CElementEdit::OnSetText() {
-  // Our own write-back finds the text in the model already and changes nothing.
-  if (TakeInControlText()) Redraw();
+  // Our own write-back brings the model's text, which it need not compare with itself.
+  if (!m_bWritingBack && TakeInControlText()) Redraw();
   return 1;
 }
 

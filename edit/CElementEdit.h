@@ -134,6 +134,10 @@ class CElementEdit : public CElementControl {
   void Notify(UINT code);
   // The scroll offset follows the caret, then the whole control is repainted.
   void Redraw();
+  // The same after an edit that changed the text from character `first` on, the scroll offset
+  // having been `scrollBefore`: when the text did not scroll, only what lies from that
+  // character to the right edge is repainted, as nothing left of it moved.
+  void RedrawFrom(int first, int scrollBefore);
   void SetIBeamCursor() const;
   // Loads the colours of the look the flags give.
   void ShowLook() { SetShowColor(GetLook()); }
@@ -176,4 +180,7 @@ class CElementEdit : public CElementControl {
   EditPrefixWidths m_widths;
   // The model revision the widths were measured for; -1 (none) after a font change.
   long long m_nMeasuredRevision = -1;
+  // Set while the model's text is written to the control, whose text change then brings
+  // nothing new.
+  bool m_bWritingBack = false;
 };

@@ -2,8 +2,9 @@
 //
 // A disabled edit takes no input at all; a read-only one takes no keys or characters (and shows
 // no context menu) but can still be focused and have its text selected with the mouse.
-#include "edit/CElementEdit.h"
+#include <algorithm>
 
+#include "edit/CElementEdit.h"
 #include "platform/win32/WinInput.h"
 
 namespace {
@@ -68,6 +69,10 @@ int CElementEdit::OnKeyDown(UINT vk, UINT, UINT) {
 int CElementEdit::OnChar(UINT ch, int, int) {
   if (!IsEnable() || m_bReadOnly) return 0;
   bool changed = false;
+  // Typing replaces the selection or goes in at the caret; erasing takes the selection or the
+  // character before the caret: nothing before the earliest of those changes.
+  const int first = std::min(m_model.SelMin(), m_model.Caret() - (ch == VK_BACK ? 1 : 0));
+  const int scrollBefore = m_nScrollOffset;
   if (ch == VK_BACK) {
     Backspace();
     changed = true;
@@ -75,7 +80,8 @@ int CElementEdit::OnChar(UINT ch, int, int) {
     InsertChar(ch);
     changed = true;
   }
-  Redraw();
+  if (changed) RedrawFrom(first, scrollBefore);
+  else Redraw();
   SkipMsg();
   // Notify last (ElementWatch.h).
   if (changed)
