@@ -43,11 +43,14 @@ int CElementEdit::SetReadOnly(int readOnly) {
 
 // ---- model operations
 
+bool CElementEdit::KeepModelText() {
+  if (!m_model.TakeWriteBack()) return false;
+  KeepText(m_model.Text().c_str());
+  return true;
+}
+
 void CElementEdit::WriteBack() {
-  if (!m_model.TakeWriteBack()) return;
-  m_bWritingBack = true;
-  SetText(m_model.Text().c_str());
-  m_bWritingBack = false;
+  if (KeepModelText()) InvalidContainerRect(0, nullptr);
 }
 
 void CElementEdit::Notify(UINT code) {
@@ -92,8 +95,7 @@ int CElementEdit::GetTextInfo() {
 }
 
 int CElementEdit::OnSetText() {
-  // Our own write-back brings the model's text, which it need not compare with itself.
-  if (!m_bWritingBack && TakeInControlText()) Redraw();
+  if (TakeInControlText()) Redraw();
   return 1;
 }
 

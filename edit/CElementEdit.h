@@ -128,7 +128,10 @@ class CElementEdit : public CElementControl {
   COLORREF GetColorEx(const wchar_t* key) const;
 
  private:
+  // The model's text, when an edit changed it, becomes the control text; WriteBack repaints
+  // the whole control as a host's SetText does, KeepModelText leaves the repaint to its caller.
   void WriteBack();
+  bool KeepModelText();
   // True when the control text differed from the model's and has replaced it.
   bool TakeInControlText();
   void Notify(UINT code);
@@ -180,7 +183,4 @@ class CElementEdit : public CElementControl {
   EditPrefixWidths m_widths;
   // The model revision the widths were measured for; -1 (none) after a font change.
   long long m_nMeasuredRevision = -1;
-  // Set while the model's text is written to the control, whose text change then brings
-  // nothing new.
-  bool m_bWritingBack = false;
 };

@@ -74,13 +74,14 @@ int CElementEdit::OnChar(UINT ch, int, int) {
   const int first = std::min(m_model.SelMin(), m_model.Caret() - (ch == VK_BACK ? 1 : 0));
   const int scrollBefore = m_nScrollOffset;
   if (ch == VK_BACK) {
-    Backspace();
+    m_model.Backspace();
     changed = true;
   } else if (IsTypedCharacter(ch)) {
-    InsertChar(ch);
+    m_model.InsertChar(static_cast<wchar_t>(ch));
     changed = true;
   }
-  if (changed) RedrawFrom(first, scrollBefore);
+  // The text changed from `first` on at most, and that is all there is to repaint.
+  if (changed && KeepModelText()) RedrawFrom(first, scrollBefore);
   else Redraw();
   SkipMsg();
   // Notify last (ElementWatch.h).

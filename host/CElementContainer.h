@@ -137,6 +137,9 @@ class CElementContainer : public CPropertyObject {
   int GetText(wchar_t* buffer, int cap) const;
   const CString& GetTextString() const { return m_strText; }
   void SetText(const wchar_t* text);
+  // The text alone, with no OnSetText and no repaint: for an element whose own editing changed
+  // it and that repaints just the part that changed.
+  void KeepText(const wchar_t* text) { m_strText = text ? text : L""; }
   int GetFont(LOGFONTW* out) const;
   void SetFont(const LOGFONTW& font);
   COLORREF GetColor(DWORD part, DWORD state) const {
