@@ -98,6 +98,10 @@ class CElementContainer : public CPropertyObject {
   void MoveContainer(int x, int y, int cx, int cy) { MoveContainer(CRect(x, y, x + cx, y + cy)); }
   // Queues a repaint of a rectangle in element coordinates; null means the whole element.
   void InvalidContainerRect(int erase, const RECT* rect);
+  // An element whose OnPaint sets every pixel of its rectangle (an off-screen picture copied
+  // whole) says so, and the host leaves the window's background under it unfilled.
+  bool IsOpaque() const { return m_bOpaque; }
+  void SetOpaque(bool opaque) { m_bOpaque = opaque; }
 
   // ---- tree
   CElementContainer* GetParent() const { return m_pParent; }
@@ -206,6 +210,7 @@ class CElementContainer : public CPropertyObject {
   bool m_bShow = true;
   bool m_bEnable = true;
   bool m_bDebugView = false;
+  bool m_bOpaque = false;
   bool m_bLaidOut = false;  // OnSize has run for the current size
   CString m_strText;
   // The look, filled on first use (TakeFrameworkLook).
