@@ -86,6 +86,8 @@ BOOL CDropWnd::PreTranslateMessage(MSG* msg) { return CWnd::PreTranslateMessage(
 bool CDropWnd::Open(std::span<const std::wstring> items, int selection, const RECT& place) {
   if (!m_hWnd || !m_pList->m_hWnd) return false;
   m_pList->ResetContent();
+  // Room for every row first, so that a long list is filled without moving its rows.
+  m_pList->InitStorage(int(items.size()), 0);
   for (const std::wstring& text : items) m_pList->AddString(text.c_str());
   Place(place, selection >= 0 && selection < int(items.size()) ? selection : -1);
   CWnd::ShowWindow(SW_SHOW);

@@ -43,8 +43,14 @@ int CElementEdit::SetReadOnly(int readOnly) {
 
 // ---- model operations
 
+bool CElementEdit::KeepModelText() {
+  if (!m_model.TakeWriteBack()) return false;
+  KeepText(m_model.Text().c_str());
+  return true;
+}
+
 void CElementEdit::WriteBack() {
-  if (m_model.TakeWriteBack()) SetText(m_model.Text().c_str());
+  if (KeepModelText()) InvalidContainerRect(0, nullptr);
 }
 
 void CElementEdit::Notify(UINT code) {
@@ -89,7 +95,6 @@ int CElementEdit::GetTextInfo() {
 }
 
 int CElementEdit::OnSetText() {
-  // Our own write-back finds the text in the model already and changes nothing.
   if (TakeInControlText()) Redraw();
   return 1;
 }

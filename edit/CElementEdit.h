@@ -165,13 +165,20 @@ class CElementEdit : public CElementControl {
   COLORREF GetColorEx(const wchar_t* key) const;
 
  private:
+  /// The model's text, when an edit changed it, becomes the control text; WriteBack repaints
+  /// the whole control as a host's SetText does, KeepModelText leaves the repaint to its caller.
   void WriteBack();
+  bool KeepModelText();
   /// True when the control text differed from the model's and has replaced it.
   bool TakeInControlText();
   void Notify(UINT code);
   /// The scroll offset follows the caret, then the whole control is repainted; a focused edit
   /// tells the input method where its caret went.
   void Redraw();
+  /// The same after an edit that changed the text from character `first` on, the scroll offset
+  /// having been `scrollBefore`: when the text did not scroll, only what lies from that
+  /// character to the right edge is repainted, as nothing left of it moved.
+  void RedrawFrom(int first, int scrollBefore);
   /// The caret's column and rows, in element coordinates: as tall as the font, centred on the
   /// control (upwards from the top for a negative font height).
   CRect GetCaretRect();

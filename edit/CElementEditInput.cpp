@@ -2,8 +2,9 @@
 //
 // A disabled edit takes no input at all; a read-only one takes no keys or characters (and shows
 // no context menu) but can still be focused and have its text selected with the mouse.
-#include "edit/CElementEdit.h"
+#include <algorithm>
 
+#include "edit/CElementEdit.h"
 #include "platform/win32/WinInput.h"
 
 namespace {
@@ -68,14 +69,20 @@ int CElementEdit::OnKeyDown(UINT vk, UINT, UINT) {
 int CElementEdit::OnChar(UINT ch, int, int) {
   if (!IsEnable() || m_bReadOnly) return 0;
   bool changed = false;
+  // Typing replaces the selection or goes in at the caret; erasing takes the selection or the
+  // character before the caret: nothing before the earliest of those changes.
+  const int first = std::min(m_model.SelMin(), m_model.Caret() - (ch == VK_BACK ? 1 : 0));
+  const int scrollBefore = m_nScrollOffset;
   if (ch == VK_BACK) {
-    Backspace();
+    m_model.Backspace();
     changed = true;
   } else if (IsTypedCharacter(ch)) {
-    InsertChar(ch);
+    m_model.InsertChar(static_cast<wchar_t>(ch));
     changed = true;
   }
-  Redraw();
+  // The text changed from `first` on at most, and that is all there is to repaint.
+  if (changed && KeepModelText()) RedrawFrom(first, scrollBefore);
+  else Redraw();
   SkipMsg();
   // Notify last (ElementWatch.h).
   if (changed)

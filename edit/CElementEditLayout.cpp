@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 #include "edit/EditGeometry.h"
 #include "foundation/CLightCanvas.h"
@@ -21,6 +22,8 @@ constexpr int kTextInsetX = 4;
 constexpr int kTextInsetY = 3;
 // Hit testing counts from the left of the draw rectangle shrunk by this on every side.
 constexpr int kHitInset = 4;
+// How far a glyph's ink may reach past its advance, beyond the font's height.
+constexpr int kInkMargin = 16;
 
 // The theme's colours, state by state in the order they are loaded: the border has one colour
 // in every state, the field one of its own in each.
@@ -153,6 +156,25 @@ void CElementEdit::TellInputMethod() {
   GetFont(&lf);
   ::ImmSetCompositionFontW(context, &lf);
   ::ImmReleaseContext(window, context);
+}
+
+void CElementEdit::RedrawFrom(int first, int scrollBefore) {
+  m_nScrollOffset = ShowTextScrollOffset(GetTextArea().Width());
+  if (m_bFocused) TellInputMethod();
+  if (m_nScrollOffset != scrollBefore) return InvalidContainerRect(0, nullptr);
+  const std::span<const int> widths = PrefixWidths();
+  const int start = widths[std::size_t(std::clamp(first, 0, int(widths.size()) - 1))];
+  // Ink reaches past a character's advance on either side (italics, wide bearings): the
+  // characters before the change may reach into it and the new ones out of it.
+  LOGFONTW lf{};
+  GetFont(&lf);
+  const int margin = kInkMargin + std::abs(int(lf.lfHeight));
+  const CRect all = GetDrawRect();
+  const long long left = static_cast<long long>(GetTextArea().left) - m_nScrollOffset + start -
+                         margin;
+  CRect changed(int(std::clamp<long long>(left, all.left, all.right)), all.top, all.right,
+                all.bottom);
+  if (!changed.IsRectEmpty()) InvalidContainerRect(0, &changed);
 }
 
 // ---- colours

@@ -29,9 +29,22 @@ int CElementEdit::OnPaint(CPaintDC* paintDC) {
   const CRect all = GetDrawRect();
   CMemDC dc(paintDC, &all);
   CLightCanvas canvas(&dc);
-  canvas.FillRect(all, m_clrBackground);
-  canvas.FillRect(all, m_clrFrame);
-  canvas.FillRect(GetFieldRect(), m_clrTextBack);
+  // Each pixel once: the background shows only through a see-through frame, and the frame only
+  // around the field, unless the field is see-through too.
+  const CRect field = GetFieldRect();
+  if (m_clrFrame == COLOR_NONE || m_clrTextBack == COLOR_NONE)
+    canvas.FillRect(all, m_clrBackground);
+  if (m_clrTextBack == COLOR_NONE) {
+    canvas.FillRect(all, m_clrFrame);
+  } else {
+    const CRect ring[] = {{all.left, all.top, all.right, field.top},
+                          {all.left, field.bottom, all.right, all.bottom},
+                          {all.left, field.top, field.left, field.bottom},
+                          {field.right, field.top, all.right, field.bottom}};
+    for (const CRect& side : ring)
+      if (!side.IsRectEmpty()) canvas.FillRect(side, m_clrFrame);
+  }
+  canvas.FillRect(field, m_clrTextBack);
 
   LOGFONTW lf{};
   GetFont(&lf);

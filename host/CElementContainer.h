@@ -154,6 +154,12 @@ class CElementContainer : public CPropertyObject {
   ///@}
   /// Queues a repaint of a rectangle in element coordinates; null means the whole element.
   void InvalidContainerRect(int erase, const RECT* rect);
+  ///@{
+  /// An element whose OnPaint sets every pixel of its rectangle (an off-screen picture copied
+  /// whole) says so, and the host leaves the window's background under it unfilled.
+  bool IsOpaque() const { return m_bOpaque; }
+  void SetOpaque(bool opaque) { m_bOpaque = opaque; }
+  ///@}
 
   // ---- tree
   /// The element named as parent in the creation record; null out of the tree.
@@ -231,6 +237,9 @@ class CElementContainer : public CPropertyObject {
   const CString& GetTextString() const { return m_strText; }
   /// Replaces the text (null: empty), tells OnSetText and repaints.
   void SetText(const wchar_t* text);
+  /// The text alone, with no OnSetText and no repaint: for an element whose own editing changed
+  /// it and that repaints just the part that changed.
+  void KeepText(const wchar_t* text) { m_strText = text ? text : L""; }
   /// Copies the font into `out`; 0 when it is null. Until SetFont, the framework's font.
   int GetFont(LOGFONTW* out) const;
   /// Replaces the font, tells OnSetFont and repaints.
@@ -342,6 +351,7 @@ class CElementContainer : public CPropertyObject {
   bool m_bShow = true;
   bool m_bEnable = true;
   bool m_bDebugView = false;
+  bool m_bOpaque = false;
   bool m_bLaidOut = false;  ///< OnSize has run for the current size
   CString m_strText;
   /// The look, filled on first use (TakeFrameworkLook).

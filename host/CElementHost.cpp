@@ -14,6 +14,34 @@
 
 namespace {
 
+// The parts of `update` that no opaque element's visible part covers: what the window's
+// background must be filled into before the elements paint.
+std::vector<CRect> BackgroundParts(const CRect& update, const std::vector<PlacedElement>& order,
+                                   const CElementContainer* root) {
+  std::vector<CRect> parts{update};
+  for (const PlacedElement& placed : order) {
+    const CElementContainer* e = placed.element;
+    if (e == root || !e->IsOpaque() || !e->IsRegistered(WM_PAINT)) continue;
+    std::vector<CRect> left;
+    for (const CRect& part : parts) {
+      const CRect covered = placed.visible & part;
+      if (covered.IsRectEmpty()) {
+        left.push_back(part);
+        continue;
+      }
+      // Above, below, and beside the covered part.
+      const CRect around[] = {{part.left, part.top, part.right, covered.top},
+                              {part.left, covered.bottom, part.right, part.bottom},
+                              {part.left, covered.top, covered.left, covered.bottom},
+                              {covered.right, covered.top, part.right, covered.bottom}};
+      for (const CRect& piece : around)
+        if (!piece.IsRectEmpty()) left.push_back(piece);
+    }
+    parts = std::move(left);
+  }
+  return parts;
+}
+
 // Elements in tree order: parents before children, siblings in their order. With shownOnly,
 // a hidden element and everything under it are left out.
 std::vector<CElementContainer*> TreeOrder(CElementContainer* root, bool shownOnly) {
@@ -342,9 +370,12 @@ bool CElementHost::RoutePaint() {
   CPaintDC dc(wnd);
   const CRect update = dc.m_ps.rcPaint;
   if (update.IsRectEmpty()) return true;
-  // The root is the window's background.
-  dc.FillSolidRect(&update, m_root.GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL));
-  for (const auto& [e, place, visible] : PaintOrder(&m_root)) {
+  // The root is the window's background, wherever an element will not paint over it whole.
+  const std::vector<PlacedElement> order = PaintOrder(&m_root);
+  const COLORREF background = m_root.GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
+  for (const CRect& part : BackgroundParts(update, order, &m_root))
+    dc.FillSolidRect(&part, background);
+  for (const auto& [e, place, visible] : order) {
     if (e == &m_root || !e->IsRegistered(WM_PAINT)) continue;
     // An element is seen only inside its ancestors.
     CRect clip = visible & update;

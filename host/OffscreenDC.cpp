@@ -1,5 +1,7 @@
 #include "host/OffscreenDC.h"
 
+#include "host/OffscreenBuffers.h"
+
 OffscreenDC::OffscreenDC(CDC* target, const RECT* rect) : m_pDC(target) {
   if (rect) {
     Begin(*rect);
@@ -25,13 +27,14 @@ void OffscreenDC::Begin(const RECT& rect) {
   }
   // When the off-screen context cannot be made, drawing goes nowhere rather than to the screen
   // unbuffered: a half-drawn frame would flicker exactly as the buffer is meant to prevent.
-  if (!CreateCompatibleDC(m_pDC) ||
-      !m_bitmap.CreateCompatibleBitmap(m_pDC, m_rect.Width(), m_rect.Height())) {
+  if (CreateCompatibleDC(m_pDC))
+    m_pBitmap = OffscreenBuffers::Shared().Take(m_pDC, m_rect.Width(), m_rect.Height());
+  if (!m_pBitmap) {
     m_bMemDC = false;
     DeleteDC();
     return;
   }
-  m_hOldBitmap = ::SelectObject(m_hDC, m_bitmap.m_hObject);
+  m_hOldBitmap = ::SelectObject(m_hDC, m_pBitmap->m_hObject);
   SetWindowOrg(m_rect.left, m_rect.top);
 }
 
@@ -46,7 +49,8 @@ OffscreenDC::~OffscreenDC() {
     m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left,
                   m_rect.top, SRCCOPY);
     ::SelectObject(m_hDC, m_hOldBitmap);
-    // The bitmap member and CDC's destructor release the bitmap and the context.
+    OffscreenBuffers::Shared().Give(std::move(m_pBitmap), m_rect.Width(), m_rect.Height());
+    // CDC's destructor releases the context.
   } else if (m_bPrinting) {
     // Shared handles belong to the target.
     m_hDC = m_hAttribDC = nullptr;

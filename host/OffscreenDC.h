@@ -2,12 +2,15 @@
 /// Flicker-free painting: all drawing goes into an off-screen bitmap of exactly the paint
 /// rectangle, which is copied to the target in one transfer when the OffscreenDC goes out of
 /// scope. The painter keeps using the target's coordinates (the window origin is moved to the
-/// rectangle's corner) and must cover the whole rectangle: the bitmap is not cleared, unless the
-/// painter starts from what the target shows (StartFromTarget). On a printing target nothing is
-/// buffered and drawing goes straight to the target.
+/// rectangle's corner) and must cover the whole rectangle: the bitmap is not cleared, and holds
+/// what an earlier paint of the same size left (OffscreenBuffers), unless the painter starts from
+/// what the target shows (StartFromTarget). On a printing target nothing is buffered and drawing
+/// goes straight to the target.
 ///
 /// The library's face of it is foundation/CMemDC.
 #pragma once
+
+#include <memory>
 
 #include "platform/mfc/CDC.h"
 
@@ -36,7 +39,7 @@ class OffscreenDC : public CDC {
   void Begin(const RECT& rect);
 
   CDC* m_pDC = nullptr;  ///< target, not owned
-  CBitmap m_bitmap;
+  std::unique_ptr<CBitmap> m_pBitmap;  ///< from OffscreenBuffers, given back at the end
   HGDIOBJ m_hOldBitmap = nullptr;
   CRect m_rect;
   bool m_bMemDC = false;

@@ -35,6 +35,8 @@ constexpr FlatColor kFlatTextColors[] = {
 CElementTree::CElementTree() {
   // The tree acts on the press itself: a press holds nothing, and the release is not its own.
   SetPressPolicy({PressPolicy::Click::OnPress});
+  // Its paint goes through an off-screen picture of the whole tree.
+  SetOpaque(true);
   ReSet();
 }
 

@@ -57,6 +57,7 @@
 #include "tree/CTreeBitmaps.h"
 #include "tree/CTreeItem.h"
 #include "tree/CTreeStore.h"
+#include "tree/TreeTextWidths.h"
 
 class CTreeTipWnd;
 
@@ -302,7 +303,8 @@ class CElementTree : public CElementControl, protected CTreeStore {
   }
   /// What the painter draws every row with: the style, switches, colours, fonts and pictures.
   TreeRowLook GetRowLook() const;
-  /// The width of a text in a font, measured on the element's measuring context.
+  /// The width of a text in a font, measured on the element's measuring context when the
+  /// tree's widths do not know it yet.
   int MeasureText(const CString& text, const LOGFONTW& font) const;
 
   // ---- timers and the scroll message
@@ -458,6 +460,15 @@ class CElementTree : public CElementControl, protected CTreeStore {
 
   void CopySettings(const CElementTree& other);
   void MakeScrollBar(const wchar_t* name, const _CONTAINER_INFO& info);
+  /// The panel's colour wherever rows `first` to `last`, the ones painted, leave uncovered
+  /// within `shown`.
+  void PaintPanelAroundRows(CLightCanvas& canvas, const CRect& shown, int first, int last,
+                            COLORREF panel) const;
+  /// MeasureText through a measuring context a batch of measurements shares.
+  template <class Measurer>
+  int MeasureText(Measurer& measurer, const CString& text, const LOGFONTW& font) const;
+  /// Filled by measuring, whatever the const callers: a cache, not state.
+  mutable TreeTextWidths m_textWidths;
 
  protected:
   ///@{

@@ -11,12 +11,13 @@
 
 namespace {
 
-// A measuring context with fonts selected from the cache, for a batch of measurements.
+// A measuring context with fonts selected from the cache, for a batch of measurements; the
+// element's context is fetched by the first measurement the tree's widths do not know.
 class TextMeasurer {
  public:
-  explicit TextMeasurer(const CElementContainer& element)
-      : m_element(element), m_pDC(element.GetDC()) {}
+  explicit TextMeasurer(const CElementContainer& element) : m_element(element) {}
   ~TextMeasurer() {
+    if (!m_bFetched) return;
     if (m_hOldFont) ::SelectObject(m_pDC->GetSafeHdc(), m_hOldFont);
     m_element.ReleaseDC(m_pDC);
   }
@@ -24,6 +25,10 @@ class TextMeasurer {
   TextMeasurer& operator=(const TextMeasurer&) = delete;
 
   int Width(const CString& text, const LOGFONTW& font) {
+    if (!m_bFetched) {
+      m_pDC = m_element.GetDC();
+      m_bFetched = true;
+    }
     CFont* cached = FontCache::Shared().Get(font);
     if (!m_pDC || !cached) return 0;
     const HGDIOBJ old = ::SelectObject(m_pDC->GetSafeHdc(), cached->m_hObject);
@@ -35,7 +40,8 @@ class TextMeasurer {
 
  private:
   const CElementContainer& m_element;
-  CDC* m_pDC;
+  CDC* m_pDC = nullptr;
+  bool m_bFetched = false;
   HGDIOBJ m_hOldFont = nullptr;
 };
 
@@ -58,7 +64,14 @@ int CElementTree::RowHeight(int showIndex) const {
 
 int CElementTree::MeasureText(const CString& text, const LOGFONTW& font) const {
   TextMeasurer measurer(*this);
-  return measurer.Width(text, font);
+  return MeasureText(measurer, text, font);
+}
+
+template <class Measurer>
+int CElementTree::MeasureText(Measurer& measurer, const CString& text,
+                              const LOGFONTW& font) const {
+  const std::wstring_view view(text.GetString(), std::size_t(text.GetLength()));
+  return m_textWidths.Width(font, view, [&] { return measurer.Width(text, font); });
 }
 
 int CElementTree::GetMaxFirstShow() const { return std::max(m_nShowCount - m_nPageCount, 0); }
@@ -151,7 +164,7 @@ void CElementTree::CalcItemsTextLeave() {
   const int rows = std::min(m_nScreenCount, m_nShowCount - m_nFirstShow);
   for (int k = 0; k < rows; ++k) {
     _TREE_ITEM& item = m_vecItems[std::size_t(m_vecShowItems[std::size_t(m_nFirstShow + k)])];
-    item.nTextLeave = width - measurer.Width(item.strText, GetItemLogfont(item)) -
+    item.nTextLeave = width - MeasureText(measurer, item.strText, GetItemLogfont(item)) -
                       GetItemOffsetPixByValue(item) - 3;
   }
 }

@@ -33,6 +33,11 @@ CTreeItem::CTreeItem(_TREE_ITEM& item) { SetItemValue(item); }
 void CTreeItem::Reset() { *this = CTreeItem(); }
 
 void CTreeItem::SetItemValue(const _TREE_ITEM& item) {
+  if (m_pTree) SetItemValue(item, m_pTree->GetRowLook());
+  else SetItemValue(item, m_look);
+}
+
+void CTreeItem::SetItemValue(const _TREE_ITEM& item, const TreeRowLook& look) {
   m_strText = item.strText;
   m_clrText = item.clrText;
   m_clrTextT = item.clrTextT;
@@ -51,7 +56,7 @@ void CTreeItem::SetItemValue(const _TREE_ITEM& item) {
   m_nLevel = item.nLevel - item.nFatherBtnNoShow;
   m_nState = COLOR_STATE_NORMAL;
   if (!m_pTree) return;
-  m_look = m_pTree->GetRowLook();
+  m_look = look;
   m_pTree->GetRowPlace(item, m_place);
   if (m_place.inStore) m_nLineKind = m_place.lineKind;
   if (m_place.hover) m_nState = COLOR_STATE_HOVER;
@@ -91,9 +96,8 @@ CRect CTreeItem::ButtonPictureRect(TREE_SHOW_STYLE style, int cx, int cy, CSize 
 
 TreeRowGeometry CTreeItem::GetRowGeometry(const CRect& rowRect, int textWidth) const {
   TreeRowGeometry g;
-  CRect rc = rowRect;
   const TREE_SHOW_STYLE style = m_look.style;
-  if (style == TREE_STYLE_FLAT) rc.bottom -= 1;  // the divider's line
+  const CRect rc = FilledPart(style, rowRect);
   g.mid = (rc.top + rc.bottom) / 2;
   g.indent = rc.left + m_look.leftMargin;
   int left = g.indent + kIndent * m_nLevel;
@@ -157,6 +161,12 @@ COLORREF CTreeItem::TextColor() const {
   }
 }
 
+CRect CTreeItem::FilledPart(TREE_SHOW_STYLE style, const CRect& rc) {
+  CRect filled = rc;
+  if (style == TREE_STYLE_FLAT) filled.bottom -= 1;  // the divider's line
+  return filled;
+}
+
 int CTreeItem::Draw(CDC* dc, CRect rc) {
   CLightCanvas canvas(dc);
   return Draw(canvas, rc);
@@ -169,11 +179,9 @@ int CTreeItem::Draw(CLightCanvas& canvas, CRect rc) {
   canvas.SetBkMode(TRANSPARENT);
   const CString text = ShownText();
   canvas.SetFont(TextFont());
-  SIZE extent{};
-  ::GetTextExtentPoint32W(canvas.GetSafeHdc(), text.GetString(), text.GetLength(), &extent);
-  m_drawn = GetRowGeometry(row, int(extent.cx));
+  m_drawn = GetRowGeometry(row, m_pTree->MeasureText(text, TextFont()));
 
-  if (style == TREE_STYLE_FLAT) rc.bottom -= 1;
+  rc = FilledPart(style, row);
   canvas.FillRect(rc, BackColor());
   if (style == TREE_STYLE_FLAT && m_nState == COLOR_STATE_FOCUS &&
       m_look.focusHead.clrFrom != m_look.focusHead.clrTo)

@@ -55,6 +55,8 @@ class CTreeItem {
   void Reset();
   /// Copies a record and derives the indent level, the connector kind and the state.
   void SetItemValue(const _TREE_ITEM& item);
+  /// The same with the tree's look fetched once for a batch of rows (CElementTree::GetRowLook).
+  void SetItemValue(const _TREE_ITEM& item, const TreeRowLook& look);
 
   /// Draws the loaded row into `rc`; returns 1.
   ///@{
@@ -69,6 +71,9 @@ class CTreeItem {
   /// place that says where a row's parts go.
   TreeRowGeometry GetRowGeometry(const CRect& rc, int textWidth) const;
 
+  /// The part of a row drawn in `rc` that the row fills with its background: all of it but the
+  /// divider's line at the bottom in the flat style. The tree paints its panel around these.
+  static CRect FilledPart(TREE_SHOW_STYLE style, const CRect& rc);
   /// Fills `rc` with one stripe per row (across = 0) or column, from `from` to `to`.
   static void DrawGradient(CDC* dc, const CRect& rc, COLORREF from, COLORREF to, int across);
   /// Stripe `i` of `n`: `from` at 0, `to` at n - 1; `from` alone when there is one stripe.

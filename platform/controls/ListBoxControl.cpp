@@ -56,6 +56,7 @@ LRESULT ListBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 
     case LB_ADDSTRING: return AddOrInsert(-1, lParam);
+    case LB_INITSTORAGE: return InitStorage(index);
     case LB_INSERTSTRING: return AddOrInsert(index, lParam);
     case LB_DELETESTRING: return Delete(index);
     case LB_RESETCONTENT:
@@ -127,11 +128,12 @@ LRESULT ListBoxControl::OnCreate() {
 }
 
 LRESULT ListBoxControl::AddOrInsert(int index, LPARAM lParam) {
-  if (HasStrings() && !lParam) return LB_ERR;
+  const bool strings = HasStrings();
+  if (strings && !lParam) return LB_ERR;
   int added = -1;
   try {
     ListBoxModel::Row row;
-    if (HasStrings()) row.text = reinterpret_cast<LPCWSTR>(lParam);
+    if (strings) row.text = reinterpret_cast<LPCWSTR>(lParam);
     else row.data = static_cast<ULONG_PTR>(lParam);
     added = index == -1 ? m_model.Add(std::move(row)) : m_model.Insert(index, std::move(row));
   } catch (const std::bad_alloc&) {
@@ -144,6 +146,14 @@ LRESULT ListBoxControl::AddOrInsert(int index, LPARAM lParam) {
   if (added <= m_model.LastShown()) InvalidateFrom(added);
   UpdateScrollBar();
   return added;
+}
+
+LRESULT ListBoxControl::InitStorage(int rows) {
+  try {
+    return m_model.Reserve(rows);
+  } catch (const std::bad_alloc&) {
+    return LB_ERRSPACE;
+  }
 }
 
 LRESULT ListBoxControl::Delete(int index) {

@@ -1,6 +1,7 @@
 #include "platform/controls/ListBoxModel.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "platform/win32/WinInput.h"
 
@@ -16,6 +17,11 @@ constexpr int kMaxItemHeight = 255;
 int ListBoxModel::Add(Row row) {
   m_rows.push_back(std::move(row));
   return Count() - 1;
+}
+
+int ListBoxModel::Reserve(int more) {
+  if (more > 0) m_rows.reserve(m_rows.size() + std::size_t(more));
+  return static_cast<int>(std::min<std::size_t>(m_rows.capacity(), INT_MAX));
 }
 
 int ListBoxModel::Insert(int index, Row row) {

@@ -27,6 +27,9 @@ class ListBoxModel {
   const Row& RowAt(int index) const { return m_rows[static_cast<std::size_t>(index)]; }
   // Appends; the new row's index.
   int Add(Row row);
+  // Room for `more` rows beyond the ones there are; the rows there is room for. May throw
+  // std::bad_alloc, changing nothing.
+  int Reserve(int more);
   // Before `index`; -1 or Count() append. The new row's index, or -1.
   int Insert(int index, Row row);
   // The rows left, or -1.

@@ -155,13 +155,14 @@ bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceCon
   const RECT& sb = src.bounds;
   // Unscaled columns of a plain copy need no column map: each row is a straight copy.
   const int firstColumn = int(sStartX + (r.left - d.x));
-  const bool rowCopy = key == kNoKey && rop == SRCCOPY && scxs == dcx &&
-                       firstColumn >= sb.left && firstColumn + width <= sb.right;
+  const bool unscaledColumns =
+      scxs == dcx && firstColumn >= sb.left && firstColumn + width <= sb.right;
+  const bool rowCopy = key == kNoKey && rop == SRCCOPY && unscaledColumns;
   std::vector<int> xmap;
   // A row that replaces every pixel it covers can be repeated by copying it; one that keeps some
   // (transparent, outside the source) or combines with them must be drawn over each row.
   bool repeatable = key == kNoKey && rop == SRCCOPY;
-  if (!rowCopy) {
+  if (!unscaledColumns) {
     xmap.resize(std::size_t(width));
     SampleWalk columns(r.left - d.x, int(dcx), int(sStartX), int(scxs));
     for (int& column : xmap) {
@@ -201,6 +202,13 @@ bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceCon
     }
     for (int again = 0; again < (repeatable ? 1 : run); ++again) {
       Pixel* line = out + stride * again;
+      if (unscaledColumns) {
+        // Column for column, as a keyed picture drawn at its own size is: no map to look up.
+        const Pixel* in = srcRow + firstColumn;
+        for (int col = 0; col < width; ++col)
+          if (in[col] != key) line[col] = CombineSource(rop, in[col], line[col]);
+        continue;
+      }
       for (int col = 0; col < width; ++col) {
         const int sxx = xmap[col];
         if (sxx < sb.left || sxx >= sb.right) continue;

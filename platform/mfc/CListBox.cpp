@@ -1,5 +1,9 @@
 #include "platform/mfc/CListBox.h"
 
+int CListBox::InitStorage(int items, UINT bytes) {
+  return int(Send(LB_INITSTORAGE, WPARAM(items), LPARAM(bytes)));
+}
+
 int CListBox::AddString(LPCWSTR text) {
   return int(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
 }

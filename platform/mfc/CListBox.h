@@ -14,6 +14,8 @@ class CListBox : public CWnd {
 
   // Results are the messages' own: LB_ERR for an index out of range or a null string.
   int AddString(LPCWSTR text);
+  // Room for `items` more rows before adding them; LB_ERRSPACE when there is none.
+  int InitStorage(int items, UINT bytes);
   int InsertString(int index, LPCWSTR text);
   int DeleteString(UINT index);
   void ResetContent();

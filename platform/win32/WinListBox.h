@@ -20,8 +20,7 @@ constexpr DWORD WS_VSCROLL = 0x00200000;
 
 // ---- messages
 // Not declared, because this list box has no use for them: directory listings (LB_DIR,
-// LB_ADDFILE), tab stops, columns, horizontal extents, locales, storage hints and
-// LB_GETLISTBOXINFO.
+// LB_ADDFILE), tab stops, columns, horizontal extents, locales and LB_GETLISTBOXINFO.
 constexpr UINT LB_ADDSTRING = 0x0180;
 constexpr UINT LB_INSERTSTRING = 0x0181;
 constexpr UINT LB_DELETESTRING = 0x0182;
@@ -60,6 +59,10 @@ constexpr UINT LB_GETCARETINDEX = 0x019F;
 constexpr UINT LB_SETITEMHEIGHT = 0x01A0;
 constexpr UINT LB_GETITEMHEIGHT = 0x01A1;
 constexpr UINT LB_ITEMFROMPOINT = 0x01A9;
+// Room for wParam more rows before a long fill, so that adding them moves no row; the string
+// bytes of lParam are a hint each row's own text makes moot. The rows there is room for, or
+// LB_ERRSPACE.
+constexpr UINT LB_INITSTORAGE = 0x01A8;
 
 // Results. LB_SETCURSEL with -1 clears the selection and still answers LB_ERR, as documented.
 constexpr LRESULT LB_OKAY = 0;

@@ -7,6 +7,7 @@
 
 #include "edit/CElementEdit.h"
 #include "host/CElementHost.h"
+#include "platform/mfc/CPaintDC.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/Pixels.h"
 
@@ -24,6 +25,12 @@ class OpenEdit : public CElementEdit {
  public:
   using CElementEdit::CalcTextPos, CElementEdit::OnMenuCommand, CElementEdit::SetSelectedEnd,
       CElementEdit::SetSelectedStart;
+  // The bounds of the latest paint, in element coordinates.
+  CRect painted;
+  int OnPaint(CPaintDC* dc) override {
+    dc->GetClipBox(&painted);
+    return CElementEdit::OnPaint(dc);
+  }
 };
 
 class EditBox : public HostFixture {

@@ -2,6 +2,7 @@
 // through the host window, the platform clock, and pixels read back.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ class Probe : public CElementControl {
   LRESULT dialogCode = 0;  // the answer to WM_GETDLGCODE
   int paints = 0;
   COLORREF fill = RGB(0, 128, 0);
+  int inset = 0;  // how far inside its edges the paint stops
 
   using CElementContainer::RegisterMessage;
 
@@ -48,7 +50,8 @@ class Probe : public CElementControl {
   int OnPaint(CPaintDC* dc) override {
     dc->GetClipBox(&lastClip);
     lastOrigin = dc->GetViewportOrg();
-    const CRect all = GetDrawRect();
+    CRect all = GetDrawRect();
+    all.DeflateRect(inset, inset);
     dc->FillSolidRect(&all, fill);
     ++paints;
     return 1;
@@ -179,6 +182,49 @@ TEST_F(Routing, PaintGetsTheOriginAndInvalidPartAndTheElementPaintedOnTopGetsThe
   Advance(1000);  // not a double click
   Click(sibling, 4, 4);
   EXPECT_EQ(sibling.log, (Log{"down@4,4"}));
+}
+
+// Elements that paint every pixel of their rectangle spare the host the background under them.
+// Seeded random places, some overlapping, some beyond the window, one not opaque: after
+// every move, each pixel shows the topmost element over it, or else the window's background.
+TEST_F(Routing, TheBackgroundShowsWhereNoElementPaintsAndNowhereElse) {
+  constexpr unsigned kSeed = 20261207;
+  std::mt19937 random(kSeed);
+  const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+  // Straight on the window's root, the fixture's parent out of sight: nothing else paints.
+  parent.Show(0, 0);
+  Probe probes[4];
+  const COLORREF fills[] = {RGB(200, 0, 0), RGB(0, 0, 200), RGB(0, 160, 0), RGB(90, 90, 0)};
+  for (int k = 0; k < 4; ++k) {
+    probes[k].fill = fills[k];
+    // The last one leaves a ring unpainted, and says so.
+    probes[k].SetOpaque(k != 3);
+    probes[k].inset = k == 3 ? 3 : 0;
+    Place(probes[k], 0, 0, 10, 10, {WM_PAINT}, 0, window.Root());
+  }
+  const COLORREF background = window.Root()->GetColor(COLOR_PART_BACKGROUND, COLOR_STATE_NORMAL);
+  const CRect client = window.Root()->GetDrawRect();
+  for (int round = 0; round < 30; ++round) {
+    CRect places[4];
+    for (int k = 0; k < 4; ++k) {
+      const int x = pick(client.Width() + 40) - 20, y = pick(client.Height() + 40) - 20;
+      places[k] = CRect(x, y, x + 8 + pick(160), y + 8 + pick(120));
+      probes[k].MoveContainer(places[k]);
+    }
+    const std::vector<COLORREF> shown = Shown(*window.Root(), client);
+    for (int y = 0; y < client.Height(); ++y) {
+      for (int x = 0; x < client.Width(); ++x) {
+        COLORREF expected = background;
+        for (int k = 0; k < 4; ++k) {
+          CRect painted = places[k];
+          painted.DeflateRect(probes[k].inset, probes[k].inset);
+          if (painted.PtInRect({x, y})) expected = fills[k];
+        }
+        ASSERT_EQ(shown[std::size_t(y * client.Width() + x)], expected)
+            << "seed " << kSeed << ", round " << round << ", at " << x << "," << y;
+      }
+    }
+  }
 }
 
 TEST_F(Routing, TheWheelGoesToTheElementUnderThePointerOrOverAPopupToTheFocus) {

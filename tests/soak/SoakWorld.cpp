@@ -11,6 +11,7 @@
 #include "host/CGlobalEnv.h"
 #include "host/CThemePalette.h"
 #include "host/FontCache.h"
+#include "host/OffscreenBuffers.h"
 #include "host/ThemeFiles.h"
 #include "platform/win32/WinBase.h"
 #include "platform/window/Desktop.h"
@@ -173,6 +174,7 @@ SoakWorld::~SoakWorld() { m_gallery.reset(), CGlobalEnv::ResetGlobalEnv(); }
 // kept for good (or until its control goes with a rebuild):
 // - the shared font cache: a font for each description painted, so a batch that first shows a
 //   face or a size ends with more fonts;
+// - the off-screen bitmaps kept between paints, a few of the sizes painted last;
 // - a drop list's scroll bar, made the first time its pop-up has more rows than it shows and
 //   then hidden when not needed: its window and its four bitmaps (arrows, thumb, track);
 // - a tree's tip window, made the first time a tip shows and then hidden between tips: a
@@ -181,7 +183,8 @@ SoakWorld::~SoakWorld() { m_gallery.reset(), CGlobalEnv::ResetGlobalEnv(); }
 GuiObjects SoakWorld::HeldObjects() const {
   constexpr unsigned long kScrollBarBitmaps = 4;
   const HANDLE self = ::GetCurrentProcess();
-  GuiObjects held{::GetGuiResources(self, GR_GDIOBJECTS) - FontCache::Shared().Size(),
+  GuiObjects held{::GetGuiResources(self, GR_GDIOBJECTS) - FontCache::Shared().Size() -
+                      OffscreenBuffers::Shared().KeptCount(),
                   ::GetGuiResources(self, GR_USEROBJECTS)};
   const std::vector<CElementContainer*> all = Elements(false);
   for (CElementDropList* list : OfType<CElementDropList>(all))

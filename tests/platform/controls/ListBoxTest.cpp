@@ -129,8 +129,8 @@ TEST_F(ListBoxTest, ItsOwnBarAppearsWhenRowsDoNotFitAndReachesEveryRow) {
 }
 
 // Searching wraps round from the row after wParam, ignoring case; LB_SELECTSTRING selects what
-// it finds; item values stay with their rows; multiple selection is refused as the platform
-// refuses it to a single-selection list.
+// it finds; item values stay with their rows; a storage hint only makes room; multiple
+// selection is refused as the platform refuses it to a single-selection list.
 TEST_F(ListBoxTest, SearchesSelectionQueriesAndValuesAnswerAsDocumented) {
   MakeList(LBS_HASSTRINGS | LBS_NOTIFY, 0);
   for (const wchar_t* text : {L"apple", L"Banana", L"apricot", L"band", L"Apple"})
@@ -163,6 +163,11 @@ TEST_F(ListBoxTest, SearchesSelectionQueriesAndValuesAnswerAsDocumented) {
     EXPECT_EQ(Send(message, wParam, LPARAM(items)), LB_ERR) << std::hex << message;
   EXPECT_EQ(Send(LB_GETCOUNT), 5);
   EXPECT_EQ(Send(LB_GETCURSEL), 3);
+  // A storage hint makes room beyond the rows there are and touches none of them.
+  EXPECT_GE(Send(LB_INITSTORAGE, 1000, 64), 1005);
+  EXPECT_EQ(Send(LB_GETCOUNT), 5);
+  EXPECT_EQ(Send(LB_GETCURSEL), 3);
+  EXPECT_EQ(Send(LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(L"band")), 3);
   EXPECT_EQ(Send(LB_SETITEMDATA, 1, 0xBEEF), LB_OKAY);
   EXPECT_EQ(Send(LB_SETITEMDATA, 5, 1), LB_ERR);
   Send(LB_INSERTSTRING, 0, LPARAM(L"fig"));

@@ -275,5 +275,42 @@ TEST(RasterDifferential, BlitsCopyAndCombineFromAnySource) {
   });
 }
 
+
+// One-pixel lines, solid and dotted, through a random binary raster operation: across, down and
+// slanted, in either direction, from inside the canvas or far outside it. The reference walks
+// Bresenham's steps from the start, end left out, lighting every step or every other one.
+TEST(RasterDifferential, LinesLightBresenhamsPixelsThroughOriginsAndClip) {
+  RunCases(3, [](Random& random, Target& t, std::ostringstream& log) {
+    const bool dotted = random.OneIn(2);
+    const COLORREF color = random.Color();
+    const int rop2 = random.Between(R2_BLACK, R2_WHITE);
+    const POINT a = t.Point(random, 30);
+    POINT b = t.Point(random, 30);
+    const int shape = random.Between(0, 2);  // across, down, slanted
+    if (shape == 0) b.y = a.y;
+    if (shape == 1) b.x = a.x;
+    log << (dotted ? "dotted" : "solid") << " rop2 " << rop2 << " from " << a.x << "," << a.y
+        << " to " << b.x << "," << b.y;
+    HPEN pen = CreatePen(dotted ? PS_DOT : PS_SOLID, 1, color);
+    SelectObject(t.dc(), pen);
+    SetROP2(t.dc(), rop2);
+    MoveToEx(t.dc(), a.x, a.y, nullptr);
+    EXPECT_TRUE(LineTo(t.dc(), b.x, b.y)) << log.str();
+    const POINT from = t.Device(a), to = t.Device(b);
+    const int dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
+    const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
+    int x = from.x, y = from.y, err = dx + dy;
+    for (int step = 0; step < std::max(dx, -dy); ++step) {
+      if ((!dotted || step % 2 == 0) && t.Visible(x, y))
+        t.image.At(x, y) = Rop2(rop2, color, t.image.At(x, y));
+      const int e2 = 2 * err;
+      if (e2 >= dy) err += dy, x += sx;
+      if (e2 <= dx) err += dx, y += sy;
+    }
+    SelectObject(t.dc(), GetStockObject(BLACK_PEN));
+    DeleteObject(pen);
+  });
+}
+
 }  // namespace
 }  // namespace trellis::test
