@@ -57,7 +57,7 @@ class AccessibleAnnouncer {
  private:
   struct Snapshot {
     platform::AccessibleFacts facts;
-    std::vector<std::pair<DWORD, std::wstring>> items;  // state and name of each
+    std::vector<std::pair<DWORD, std::wstring>> items;  ///< state and name of each
     int focusItem = 0;
     int selectedItem = 0;
     std::optional<platform::AccessibleTextCaret> caret;

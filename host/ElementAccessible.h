@@ -54,10 +54,10 @@ class ElementAccessible : public platform::AccessibleObject, public IAccessibleT
   ///@}
 
  private:
-  // The text and its caret; false when the element is gone or edits no text.
+  /// The text and its caret; false when the element is gone or edits no text.
   bool TextState(std::wstring& text, platform::AccessibleTextCaret& caret) const;
 
-  CElementContainer* m_pElement;  // null once the element has gone
+  CElementContainer* m_pElement;  ///< null once the element has gone
 };
 
 /// The object of the element holding the host's focus when `within` holds it (the element

@@ -29,5 +29,5 @@ class HostAccessible : public platform::ClientAccessible {
   ///@}
 
  private:
-  CElementHost* m_pHost;  // null once the host has gone
+  CElementHost* m_pHost;  ///< null once the host has gone
 };

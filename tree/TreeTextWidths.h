@@ -1,8 +1,9 @@
-// The widths of the texts the tree's rows show, by font and text. A row's text is measured when
-// the rows are laid out, when it is painted and when it is hit; with the font and the text as
-// the key, a width is measured again exactly when its row's text or font changed, and nothing
-// has to be told of either. Only the rows of a screen or so are asked about between changes, so
-// the memo is dropped whole when it outgrows that, rather than aged entry by entry.
+/// @class TreeTextWidths
+/// The widths of the texts the tree's rows show, by font and text. A row's text is measured when
+/// the rows are laid out, when it is painted and when it is hit; with the font and the text as
+/// the key, a width is measured again exactly when its row's text or font changed, and nothing
+/// has to be told of either. Only the rows of a screen or so are asked about between changes, so
+/// the memo is dropped whole when it outgrows that, rather than aged entry by entry.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +16,7 @@
 
 class TreeTextWidths {
  public:
-  // The width of `text` in `font`: the one kept, or what `measure()` says, kept from then on.
+  /// The width of `text` in `font`: the one kept, or what `measure()` says, kept from then on.
   template <class Measure>
   int Width(const LOGFONTW& font, std::wstring_view text, Measure&& measure) {
     Widths& widths = ForFont(font);
@@ -27,11 +28,11 @@ class TreeTextWidths {
     return width;
   }
 
-  // Thousands of rows' texts: far more than a screen shows, little memory.
+  /// Thousands of rows' texts: far more than a screen shows, little memory.
   static constexpr std::size_t kMaxTexts = 4096;
 
  private:
-  // Hashing a view finds a kept string without building one.
+  /// Hashing a view finds a kept string without building one.
   struct Hash {
     using is_transparent = void;
     std::size_t operator()(std::wstring_view text) const {
@@ -43,7 +44,7 @@ class TreeTextWidths {
     LOGFONTW font{};
     Widths widths;
   };
-  // A tree draws in two fonts; a third description (a host's SetTreeFont) adds one more.
+  /// A tree draws in two fonts; a third description (a host's SetTreeFont) adds one more.
   Widths& ForFont(const LOGFONTW& font);
 
   std::vector<FontWidths> m_fonts;
