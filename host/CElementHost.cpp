@@ -367,6 +367,27 @@ bool CElementHost::RoutePaint() {
 
 void CElementHost::Invalidate(const RECT& clientRect) { ::InvalidateRect(m_hWnd, &clientRect, FALSE); }
 
+void CElementHost::Scroll(CElementContainer* element, const RECT& clientRect, int dy) {
+  const std::vector<PlacedElement> order = PaintOrder(&m_root);
+  const auto self = std::find_if(order.begin(), order.end(),
+                                 [&](const PlacedElement& p) { return p.element == element; });
+  const CRect rect(clientRect);
+  CRect shown;
+  // Copied pixels must be the element's own: nothing of another element, nor the debug frame.
+  bool copyable = self != order.end() && !element->m_bDebugView &&
+                  shown.IntersectRect(&rect, &self->visible) && shown == rect;
+  for (auto later = self; copyable && ++later != order.end();) {
+    CRect common;
+    copyable = !later->element->IsRegistered(WM_PAINT) ||
+               !common.IntersectRect(&later->visible, &rect);
+  }
+  if (!copyable) {
+    Invalidate(rect);
+    return;
+  }
+  ::ScrollWindowEx(m_hWnd, 0, dy, &rect, &rect, nullptr, nullptr, SW_INVALIDATE);
+}
+
 // ---- timers
 
 void CElementHost::StartTimer(CElementContainer* element, DWORD id, UINT ms) {
