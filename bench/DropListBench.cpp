@@ -125,6 +125,6 @@ BENCHMARK(BM_ThumbDragStep)->Arg(100)->Arg(100000);
 }  // namespace
 
 int main(int argc, char** argv) {
-  return trellis::bench::RunAndPrintGoals(argc, argv, {},
-                                          {{"BM_OpenDropList/100000", 4e6, "open drop list 100k"}});
+  return trellis::bench::RunAndPrintGoals(
+      argc, argv, {}, {{"BM_OpenDropList/100000", 4e6, "open drop list 100k"}});
 }

@@ -118,6 +118,6 @@ BENCHMARK(BM_ArrowKey)->Arg(10000)->Arg(100000);
 }  // namespace
 
 int main(int argc, char** argv) {
-  return trellis::bench::RunAndPrintGoals(argc, argv, {},
-                                          {{"BM_OpenList/100000", 4e6, "open list (list box) 100k"}});
+  return trellis::bench::RunAndPrintGoals(
+      argc, argv, {}, {{"BM_OpenList/100000", 4e6, "open list (list box) 100k"}});
 }
