@@ -155,9 +155,9 @@ class CElementContainer : public CPropertyObject {
   /// Queues a repaint of a rectangle in element coordinates; null means the whole element.
   void InvalidContainerRect(int erase, const RECT* rect);
   /// Moves what the element shows in a rectangle (element coordinates) by dy pixels, where
-  /// nothing else paints over it, and queues a repaint of what came in; otherwise queues a
-  /// repaint of the whole rectangle. For an element that paints all of the rectangle itself
-  /// with content that only moves.
+  /// nothing else paints over it, and paints what came in at once; otherwise queues a repaint
+  /// of the whole rectangle. For an element that paints all of the rectangle itself with
+  /// content that only moves, its state already as it will be painted.
   void ScrollContainerRect(const RECT& rect, int dy);
 
   // ---- tree

@@ -386,6 +386,10 @@ void CElementHost::Scroll(CElementContainer* element, const RECT& clientRect, in
     return;
   }
   ::ScrollWindowEx(m_hWnd, 0, dy, &rect, &rect, nullptr, nullptr, SW_INVALIDATE);
+  // The window's invalid area is one rectangle: what the scroll brought in is painted now, so
+  // that what changes with it (the hover under a pointer that stayed, the focus) repaints its
+  // own few rows afterwards instead of stretching one rectangle over every row in between.
+  ::UpdateWindow(m_hWnd);
 }
 
 // ---- timers
