@@ -74,8 +74,9 @@ void CTreeStore::RemoveChildren(int owner, std::size_t first, std::size_t last) 
   siblings.erase(siblings.begin() + std::ptrdiff_t(first), siblings.begin() + std::ptrdiff_t(last));
   m_vecItems[owner].nChildCount = int(siblings.size());
   // Lists are ascending, so only their tails hold ids that moved.
-  for (std::vector<int>& list : m_vecChildren.Lists())
+  m_vecChildren.ForEachList([&](std::vector<int>& list) {
     for (auto it = list.rbegin(); it != list.rend() && *it >= lowest; ++it) *it = renumber(*it);
+  });
   for (std::size_t k = first; k < siblings.size(); ++k) m_vecItems[siblings[k]].nIndex = int(k);
 
   m_nFocusItem = isGone(m_nFocusItem) ? owner : renumber(m_nFocusItem);
