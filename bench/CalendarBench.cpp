@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/GoalCounter.h"
+#include "bench/RatioReporter.h"
 #include "datepicker/CElementDatePicker.h"
 #include "host/CElementHostWnd.h"
 #include "platform/backend/headless/HeadlessScreen.h"
@@ -83,4 +84,8 @@ BENCHMARK(BM_PaintPicker);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return trellis::bench::RunAndPrintGoals(argc, argv, {},
+                                          {{"BM_OpenCalendar", 1e6, "open the calendar"},
+                                           {"BM_PaintPicker", 20e3, "paint the picker"}});
+}

@@ -114,18 +114,16 @@ BENCHMARK(TransparentBlt);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  trellis::bench::RatioReporter reporter({
-      {"FillSolidRect/0", "Memset/0", 0.95, "fill 1920x1080 vs memset"},
-      {"FillSolidRect/1", "Memset/1", 0.95, "fill 300x24 vs memset"},
-      {"FillSolidRect/2", "Memset/2", 1.0, "fill 13x16 vs memset"},
-      {"BitBlt/0", "Memcpy/0", 1.0, "BitBlt 1920x1080 vs memcpy"},
-      {"BitBlt/1", "Memcpy/1", 1.0, "BitBlt 300x24 vs memcpy"},
-      {"BitBlt/2", "Memcpy/2", 0.8, "BitBlt 13x16 vs memcpy"},
-      {"StretchRow", "RowCopies", 0.8, "StretchBlt 14x1 to 14x300 vs row copies"},
-  });
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
+  return trellis::bench::RunAndPrintGoals(
+      argc, argv,
+      {
+          {"FillSolidRect/0", "Memset/0", 0.95, "fill 1920x1080 vs memset"},
+          {"FillSolidRect/1", "Memset/1", 0.95, "fill 300x24 vs memset"},
+          {"FillSolidRect/2", "Memset/2", 1.0, "fill 13x16 vs memset"},
+          {"BitBlt/0", "Memcpy/0", 1.0, "BitBlt 1920x1080 vs memcpy"},
+          {"BitBlt/1", "Memcpy/1", 1.0, "BitBlt 300x24 vs memcpy"},
+          {"BitBlt/2", "Memcpy/2", 0.8, "BitBlt 13x16 vs memcpy"},
+          {"StretchRow", "RowCopies", 0.8, "StretchBlt 14x1 to 14x300 vs row copies"},
+      },
+      {});
 }

@@ -6,6 +6,8 @@
 
 #include <cwchar>
 
+#include "bench/GoalCounter.h"
+#include "bench/RatioReporter.h"
 #include "platform/win32/WinUser.h"
 
 namespace {
@@ -49,11 +51,7 @@ class TextCanvas {
   HGDIOBJ m_oldFont = nullptr;
 };
 
-void ReportGoal(benchmark::State& state) {
-  state.counters["x_goal"] =
-      benchmark::Counter(double(state.iterations()) * kGoalSeconds,
-                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
+void ReportGoal(benchmark::State& state) { trellis::bench::ReportGoal(state, kGoalSeconds); }
 
 void BM_DrawTextLatinLine(benchmark::State& state) {
   TextCanvas canvas;
@@ -105,4 +103,7 @@ BENCHMARK(BM_DrawTextWrapped);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return trellis::bench::RunAndPrintGoals(
+      argc, argv, {}, {{"BM_DrawTextLatinLine", kGoalSeconds * 1e9, "DrawText, a 40-char line"}});
+}

@@ -189,6 +189,15 @@ void CElementContainer::InvalidContainerRect(int, const RECT* rect) {
   host->Invalidate(r);
 }
 
+void CElementContainer::ScrollContainerRect(const RECT& rect, int dy) {
+  CElementHost* host = GetHost();
+  if (!host) return;
+  CRect r(rect);
+  const CRect place = GetContainerRect();
+  r.OffsetRect(place.left, place.top);
+  host->Scroll(this, r, dy);
+}
+
 CElementHost* CElementContainer::GetHost() const {
   const CElementContainer* root = this;
   while (root->m_pParent) root = root->m_pParent;

@@ -160,6 +160,11 @@ class CElementContainer : public CPropertyObject {
   bool IsOpaque() const { return m_bOpaque; }
   void SetOpaque(bool opaque) { m_bOpaque = opaque; }
   ///@}
+  /// Moves what the element shows in a rectangle (element coordinates) by dy pixels, where
+  /// nothing else paints over it, and paints what came in at once; otherwise queues a repaint
+  /// of the whole rectangle. For an element that paints all of the rectangle itself with
+  /// content that only moves, its state already as it will be painted.
+  void ScrollContainerRect(const RECT& rect, int dy);
 
   // ---- tree
   /// The element named as parent in the creation record; null out of the tree.

@@ -398,6 +398,31 @@ bool CElementHost::RoutePaint() {
 
 void CElementHost::Invalidate(const RECT& clientRect) { ::InvalidateRect(m_hWnd, &clientRect, FALSE); }
 
+void CElementHost::Scroll(CElementContainer* element, const RECT& clientRect, int dy) {
+  const std::vector<PlacedElement> order = PaintOrder(&m_root);
+  const auto self = std::find_if(order.begin(), order.end(),
+                                 [&](const PlacedElement& p) { return p.element == element; });
+  const CRect rect(clientRect);
+  CRect shown;
+  // Copied pixels must be the element's own: nothing of another element, nor the debug frame.
+  bool copyable = self != order.end() && !element->m_bDebugView &&
+                  shown.IntersectRect(&rect, &self->visible) && shown == rect;
+  for (auto later = self; copyable && ++later != order.end();) {
+    CRect common;
+    copyable = !later->element->IsRegistered(WM_PAINT) ||
+               !common.IntersectRect(&later->visible, &rect);
+  }
+  if (!copyable) {
+    Invalidate(rect);
+    return;
+  }
+  ::ScrollWindowEx(m_hWnd, 0, dy, &rect, &rect, nullptr, nullptr, SW_INVALIDATE);
+  // The window's invalid area is one rectangle: what the scroll brought in is painted now, so
+  // that what changes with it (the hover under a pointer that stayed, the focus) repaints its
+  // own few rows afterwards instead of stretching one rectangle over every row in between.
+  ::UpdateWindow(m_hWnd);
+}
+
 // ---- timers
 
 void CElementHost::StartTimer(CElementContainer* element, DWORD id, UINT ms) {

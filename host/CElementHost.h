@@ -81,6 +81,10 @@ class CElementHost {
   // ---- services for elements
   /// Queues a repaint of a rectangle of the client area.
   void Invalidate(const RECT& clientRect);
+  /// Moves what `element` shows in a client rectangle by dy pixels and paints what came in at
+  /// once. Where the element is not all on screen there, or anything paints over the rectangle
+  /// after it, the whole rectangle repaints instead (queued).
+  void Scroll(CElementContainer* element, const RECT& clientRect, int dy);
   ///@{
   /// The element holding the mouse capture (CElementContainer::SetCapture), null for none; the
   /// window holds the platform's capture for as long as an element does.

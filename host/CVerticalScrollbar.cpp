@@ -23,14 +23,20 @@ void CVerticalScrollbar::InitVScrollBar(int style) {
 
 void CVerticalScrollbar::SetWidth(int width) { m_nWidth = std::max(1, width); }
 
+// An owner sets the rows and the page again with each layout: only a change repaints, so a
+// scrolling owner repaints no more than it must.
 void CVerticalScrollbar::SetRowNumber(int rows) {
-  m_nRows = std::max(0, rows);
+  rows = std::max(0, rows);
+  if (rows == m_nRows) return;
+  m_nRows = rows;
   m_nFirst = std::clamp(m_nFirst, 0, Geometry().MaxFirst());
   InvalidContainerRect(0, nullptr);
 }
 
 void CVerticalScrollbar::SetPageSize(int page) {
-  m_nPage = std::max(0, page);
+  page = std::max(0, page);
+  if (page == m_nPage) return;
+  m_nPage = page;
   m_nFirst = std::clamp(m_nFirst, 0, Geometry().MaxFirst());
   InvalidContainerRect(0, nullptr);
 }
@@ -38,8 +44,14 @@ void CVerticalScrollbar::SetPageSize(int page) {
 void CVerticalScrollbar::UpdateThumbPos(int first) {
   const int clamped = std::clamp(first, 0, Geometry().MaxFirst());
   if (clamped == m_nFirst) return;
+  const CRect before = ThumbRect();
   m_nFirst = clamped;
-  InvalidContainerRect(0, nullptr);
+  const CRect after = ThumbRect();
+  // Only the thumb moved, over a plain track; in a long list it often stays on its pixel.
+  if (after == before) return;
+  CRect changed;
+  changed.UnionRect(&before, &after);
+  InvalidContainerRect(0, &changed);
 }
 
 int CVerticalScrollbar::ArrowSize() const {

@@ -370,6 +370,13 @@ class CElementTree : public CElementControl, protected CTreeStore {
   /// Scrolls by an SB_ code (line, page, top, bottom, SB_THUMBTRACK to lay out the first row
   /// as set) or a TREE_SCROLL_WHEEL_ code, then lays out and repaints.
   void OnVScroll(int code);
+  /// OnVScroll for rows that show `shownFirst` as their first row on screen.
+  void ScrollFrom(int code, int shownFirst);
+  /// After the first row moved from `oldFirst` over the rows area `oldItems`: the rows still on
+  /// screen move by copying their pixels, and only the rows that came in repaint.
+  void ShowMovedRows(int oldFirst, const CRect& oldItems);
+  /// The flat style's top-level rows draw their divider on the line above them as well.
+  bool DrawsDividerAbove(int showIndex) const;
   /// Scrolls the focus onto a full row when it is not on one.
   void EnsureFocusItemShow();
   /// 1 when the focus item is on a full row on screen.
@@ -419,6 +426,8 @@ class CElementTree : public CElementControl, protected CTreeStore {
   void ShowCheckChange(int id, int oldFocus);
   /// Repaints laid-out row `row` on screen; nothing for a row that is not laid out.
   void InvalidateRow(int row);
+  /// The same for the row of item `id`, wherever it is.
+  void InvalidateItemRow(int id) { InvalidateRow(GetItemInShowPos(id) - m_nFirstShow); }
   /// Repaints the whole tree.
   void InvalidateAll() { InvalidContainerRect(0, nullptr); }
   /// Opens a closed item and closes an open one; true when it is open now.

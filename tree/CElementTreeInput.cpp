@@ -241,13 +241,19 @@ int CElementTree::OnSetCursor(UINT, LPARAM) {
 int CElementTree::OnKeyDown(UINT vk, UINT, UINT) {
   SetFocus();
   CloseTip();
+  const int oldFocus = m_nFocusItem;
   const int p = GetItemInShowPos(m_nFocusItem);
   const int f = m_nFirstShow, S = m_nShowCount, P = m_nPageCount, C = m_nScreenCount;
   const auto scroll = [this](int code) { OnUserMessage(WM_ELEMENT_VSCROLL, WPARAM(code), 0); };
+  // The rows the focus left and entered, wherever scrolling put them.
+  const auto showFocusMove = [this, oldFocus] {
+    InvalidateItemRow(oldFocus);
+    InvalidateItemRow(m_nFocusItem);
+  };
   // Ends a move that must not notify: the focus on a full row, repainted.
-  const auto revealQuietly = [this] {
-    if (IsFocusItemShow()) InvalidateAll();
-    else EnsureFocusItemShow();
+  const auto revealQuietly = [this, &showFocusMove] {
+    if (!IsFocusItemShow()) EnsureFocusItemShow();
+    showFocusMove();
     return 1;
   };
   switch (vk) {
@@ -261,8 +267,6 @@ int CElementTree::OnKeyDown(UINT vk, UINT, UINT) {
         scroll(SB_LINEDOWN);
         return revealQuietly();
       }
-      InvalidateRow(p - f);
-      InvalidateRow(p + 1 - f);
       break;
     }
     case VK_UP: {
@@ -273,8 +277,6 @@ int CElementTree::OnKeyDown(UINT vk, UINT, UINT) {
         scroll(SB_LINEUP);
         return revealQuietly();
       }
-      InvalidateRow(p - 1 - f);
-      InvalidateRow(p - f);
       break;
     }
     case VK_NEXT: {
@@ -321,6 +323,7 @@ int CElementTree::OnKeyDown(UINT vk, UINT, UINT) {
       return 1;
   }
   if (p >= 0 && !IsFocusItemShow()) EnsureFocusItemShow();
+  showFocusMove();
   SendMessageToParent(int(vk), m_nFocusItem, WM_KEYDOWN);
   return 1;
 }

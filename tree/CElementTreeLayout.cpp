@@ -220,16 +220,21 @@ int CElementTree::OnControlMessage(DWORD, UINT msg, WPARAM wParam, LPARAM lParam
   const int first = int(std::clamp<LPARAM>(lParam, 0, GetMaxFirstShow()));
   if (first == m_nFirstShow) return 1;
   CloseTip();
+  const int oldFirst = m_nFirstShow;
+  const CRect oldItems = m_rcItems;
   m_nFirstShow = first;
   CalcShowRect();
-  InvalidateAll();
+  ShowMovedRows(oldFirst, oldItems);
   return 1;
 }
 
 // ---- scrolling
 
-void CElementTree::OnVScroll(int code) {
+void CElementTree::OnVScroll(int code) { ScrollFrom(code, m_nFirstShow); }
+
+void CElementTree::ScrollFrom(int code, int shownFirst) {
   CloseTip();
+  const CRect oldItems = m_rcItems;
   CalcScreenItems();
   const int S = m_nShowCount, P = m_nPageCount;
   int f = m_nFirstShow;
@@ -264,7 +269,47 @@ void CElementTree::OnVScroll(int code) {
   m_nFirstShow = std::clamp(f, 0, std::max(S - 1, 0));
   CalcShowRect();
   SetVScrollBarPos(m_nFirstShow);
-  InvalidateAll();
+  ShowMovedRows(shownFirst, oldItems);
+}
+
+void CElementTree::ShowMovedRows(int oldFirst, const CRect& oldItems) {
+  const int first = m_nFirstShow;
+  if (first == oldFirst && oldItems == m_rcItems) return;
+  CRect area = m_rcItems;
+  // The frame's top edge is drawn over the first row and stays where it is.
+  if (m_clrDivideLine != TREE_CLR_UNSET) ++area.top;
+  long long dy = 0;
+  const bool copyable = oldItems == m_rcItems && area.Height() > 0 &&
+                        std::abs(first - oldFirst) < int(m_vecShowRects.size());
+  for (int i = std::min(first, oldFirst); copyable && i < std::max(first, oldFirst); ++i)
+    dy += RowHeight(i);
+  if (!copyable || dy >= area.Height()) {
+    InvalidateAll();
+    return;
+  }
+  if (first > oldFirst) dy = -dy;
+  ScrollContainerRect(area, int(dy));
+  // A flat top-level row draws a divider on the line above it, but only while it is laid out:
+  // the line above the first row off the screen shows none. That line moved with the copy.
+  const int rows = int(m_vecShowRects.size());
+  const int lineAfterRows = m_vecShowRects.back().bottom - 1;
+  if (dy > 0 && lineAfterRows == area.bottom - 1 && DrawsDividerAbove(first + rows)) {
+    const CRect last(area.left, lineAfterRows, area.right, area.bottom);
+    InvalidContainerRect(0, &last);
+  }
+  for (int k = 0; dy < 0 && k < rows; ++k) {
+    // Where a row comes in right below the old last line, its divider goes on that line.
+    if (m_vecShowRects[std::size_t(k)].top == area.bottom + dy && DrawsDividerAbove(first + k)) {
+      const CRect above(area.left, area.bottom + int(dy) - 1, area.right, area.bottom + int(dy));
+      InvalidContainerRect(0, &above);
+    }
+  }
+}
+
+bool CElementTree::DrawsDividerAbove(int showIndex) const {
+  return m_eShowStyle == TREE_STYLE_FLAT && m_clrDivideLine != TREE_CLR_UNSET &&
+         showIndex >= 0 && showIndex < m_nShowCount &&
+         m_vecItems[std::size_t(m_vecShowItems[std::size_t(showIndex)])].nParentID == 0;
 }
 
 int CElementTree::OnUserMessage(UINT msg, WPARAM wParam, LPARAM) {
@@ -300,8 +345,9 @@ void CElementTree::EnsureFocusItemShow() {
   if (p < 0 || IsFocusItemShow()) return;
   // A page down when that shows it, else just far enough.
   const int f = p >= m_nFirstShow ? m_nFirstShow + m_nPageCount : p;
+  const int shownFirst = m_nFirstShow;
   m_nFirstShow = FirstRowShowing(p, f, m_nPageCount);
-  OnVScroll(SB_THUMBTRACK);
+  ScrollFrom(SB_THUMBTRACK, shownFirst);
 }
 
 // ---- handlers
@@ -332,6 +378,8 @@ int CElementTree::OnMouseWheel(UINT, int delta, POINT) {
     // The rows moved under a pointer that did not: the hover follows the rows.
     const POINT pt = GetMousePoint();
     if (m_rcItems.PtInRect(pt)) {
+      // The row that had the hover moved with the copied pixels, its look with it.
+      if (m_nHoverItem != -1) InvalidateItemRow(m_nHoverItem);
       m_nHoverItem = -1;
       CalcHoverItem(pt.x, pt.y);
     }

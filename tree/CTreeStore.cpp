@@ -10,7 +10,7 @@ void CTreeStore::SetRootItemValue() {
   _TREE_ITEM root;
   root.nOpen = 1;
   m_vecItems.push_back(root);
-  m_vecChildren.emplace_back();
+  m_vecChildren.AddRecord();
   m_nItemCount = int(m_vecItems.size());
 }
 
@@ -40,9 +40,9 @@ int CTreeStore::InsertItem(_TREE_ITEM& item, const _TREE_ITEM* parent, const Ite
     item.clrBkFrom = item.clrBkTo = colors.clrPanel;
 
   ++owner.nChildCount;
-  m_vecChildren[p].push_back(item.nID);
+  m_vecChildren.Own(p).push_back(item.nID);
   m_vecItems.push_back(item);
-  m_vecChildren.emplace_back();
+  m_vecChildren.AddRecord();
   ++m_nItemCount;
   return 1;
 }

@@ -1,7 +1,7 @@
 /// @class CTreeStore
-/// The tree's items: a flat store of records addressed by dense ids, one child list per record,
-/// the list of shown items, and the ids kept beside the store (focus, hover, tips) that must keep
-/// naming the same items when records go.
+/// The tree's items: a flat store of records addressed by dense ids, the child lists of
+/// records, the list of shown items, and the ids kept beside the store (focus, hover, tips) that
+/// must keep naming the same items when records go.
 ///
 /// The store holds its root, record 0, from construction on, so every id check has a record to
 /// stand on. Parents are always older than their children: every nParentID is below its nID, which
@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "tree/TreeChildLists.h"
 #include "tree/TreeItem.h"
 #include "tree/TreeRowPlace.h"
 
@@ -137,7 +138,7 @@ class CTreeStore {
 
  protected:
   std::vector<_TREE_ITEM> m_vecItems;           ///< record i has nID i; record 0 is the root
-  std::vector<std::vector<int>> m_vecChildren;  ///< direct children of record i, ascending
+  TreeChildLists m_vecChildren;                 ///< direct children of record i, ascending
   int m_nItemCount = 1;                         ///< records, the root included
   std::vector<int> m_vecShowItems;              ///< shown ids in display order
   /// m_vecShowPos[id]: the index of id in m_vecShowItems, or -1. Rebuilt with the list, touching

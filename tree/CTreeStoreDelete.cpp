@@ -8,7 +8,7 @@
 
 void CTreeStore::DelAllItems() {
   m_vecItems.clear();
-  m_vecChildren.clear();
+  m_vecChildren.Clear();
   SetRootItemValue();
   m_nFocusItem = 1;
   m_nHoverItem = -1;
@@ -30,7 +30,7 @@ void CTreeStore::DelItemValue(int id) {
 }
 
 void CTreeStore::RemoveChildren(int owner, std::size_t first, std::size_t last) {
-  std::vector<int>& siblings = m_vecChildren[owner];
+  std::vector<int>& siblings = m_vecChildren.Own(owner);
   const int oldCount = m_nItemCount;
   // Children are younger than their parents, so nothing below the first removed child moves.
   const int lowest = siblings[first];
@@ -47,6 +47,7 @@ void CTreeStore::RemoveChildren(int owner, std::size_t first, std::size_t last) 
                           : p >= lowest && remap[p - lowest] < 0;
     if (gone) {
       remap[i - lowest] = -1;
+      m_vecChildren.Drop(i);
       continue;
     }
     remap[i - lowest] = next;
@@ -54,13 +55,13 @@ void CTreeStore::RemoveChildren(int owner, std::size_t first, std::size_t last) 
     if (p >= lowest) item.nParentID = remap[p - lowest];
     if (next != i) {
       m_vecItems[next] = std::move(item);
-      m_vecChildren[next] = std::move(m_vecChildren[i]);
+      m_vecChildren.Move(i, next);
     }
     ++next;
   }
   const int removed = oldCount - next;
   m_vecItems.erase(m_vecItems.begin() + next, m_vecItems.end());
-  m_vecChildren.erase(m_vecChildren.begin() + next, m_vecChildren.end());
+  m_vecChildren.Truncate(std::size_t(next));
   m_nItemCount = next;
 
   const auto isGone = [&](int id) {
@@ -73,8 +74,9 @@ void CTreeStore::RemoveChildren(int owner, std::size_t first, std::size_t last) 
   siblings.erase(siblings.begin() + std::ptrdiff_t(first), siblings.begin() + std::ptrdiff_t(last));
   m_vecItems[owner].nChildCount = int(siblings.size());
   // Lists are ascending, so only their tails hold ids that moved.
-  for (std::vector<int>& list : m_vecChildren)
+  m_vecChildren.ForEachList([&](std::vector<int>& list) {
     for (auto it = list.rbegin(); it != list.rend() && *it >= lowest; ++it) *it = renumber(*it);
+  });
   for (std::size_t k = first; k < siblings.size(); ++k) m_vecItems[siblings[k]].nIndex = int(k);
 
   m_nFocusItem = isGone(m_nFocusItem) ? owner : renumber(m_nFocusItem);

@@ -9,9 +9,9 @@
 
 /// Visits every id of `list` in order and, right after an id whose enter(id) is true, the ids
 /// reached through that item's own child list: the order in which the tree shows them.
-template <class Visit, class Enter>
-void WalkDown(const std::vector<std::vector<int>>& children, std::span<const int> list, Visit visit,
-              Enter enter) {
+/// `children[id]` is the child list of record id.
+template <class Children, class Visit, class Enter>
+void WalkDown(const Children& children, std::span<const int> list, Visit visit, Enter enter) {
   std::vector<std::span<const int>> pending{list};
   while (!pending.empty()) {
     std::span<const int>& rest = pending.back();

@@ -170,15 +170,15 @@ LRESULT ListBoxControl::SetCurSel(int index) {
   const int old = m_model.Selected(), oldCaret = m_model.Caret();
   if (!m_model.Select(index)) return LB_ERR;
   if (index != old) AnnounceSelection();
-  InvalidateRow(old);
-  InvalidateRow(oldCaret);
-  InvalidateRow(index);
   const int top = m_model.Top();
   m_model.ScrollIntoView(index);
   if (m_model.Top() != top) {
-    InvalidateView();
+    ScrollView(top);
     UpdateScrollBar();
   }
+  InvalidateRow(old);
+  InvalidateRow(oldCaret);
+  InvalidateRow(index);
   return index == -1 ? LB_ERR : index;
 }
 
@@ -302,8 +302,18 @@ void ListBoxControl::SetTop(int top) {
   const int old = m_model.Top();
   m_model.SetTop(top);
   if (m_model.Top() == old) return;
-  InvalidateView();
+  ScrollView(old);
   UpdateScrollBar();
+}
+
+void ListBoxControl::ScrollView(int oldTop) {
+  const long long dy = (static_cast<long long>(oldTop) - m_model.Top()) * m_model.ItemHeight();
+  const RECT view{0, 0, ViewWidth(), m_model.ViewHeight()};
+  if (dy >= view.bottom || -dy >= view.bottom) {
+    InvalidateView();
+    return;
+  }
+  ScrollWindowEx(m_hwnd, 0, int(dy), &view, &view, nullptr, nullptr, SW_INVALIDATE);
 }
 
 void ListBoxControl::UpdateScrollBar() {

@@ -12,6 +12,7 @@
 //   Home, End, characters    LBN_SELCHANGE when the selection changed
 //   wheel                    three rows a notch (a page when fewer fit); the selection stays
 //   WM_VSCROLL               from the WS_VSCROLL child or anyone: the first row shown moves
+// Scrolling copies the rows that stay in view and repaints only the rows that came in.
 #pragma once
 
 #include "platform/controls/ListBoxModel.h"
@@ -74,6 +75,9 @@ class ListBoxControl {
   void InvalidateFrom(int index);
   void InvalidateView();
   void SetTop(int top);
+  // After the first row moved from `oldTop`: the rows still in view move by copying, and only
+  // the rows that came in repaint.
+  void ScrollView(int oldTop);
   // Shows, hides and sets the WS_VSCROLL child to match the rows.
   void UpdateScrollBar();
   void Notify(WORD code);

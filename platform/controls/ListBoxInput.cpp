@@ -65,13 +65,12 @@ bool ListBoxControl::MoveSelectionTo(int index) {
   const int top = m_model.Top();
   m_model.ScrollIntoView(index);
   if (m_model.Top() != top) {
-    InvalidateView();
+    ScrollView(top);
     UpdateScrollBar();
-  } else {
-    InvalidateRow(old);
-    InvalidateRow(oldCaret);
-    InvalidateRow(index);
   }
+  InvalidateRow(old);
+  InvalidateRow(oldCaret);
+  InvalidateRow(index);
   return old != index;
 }
 

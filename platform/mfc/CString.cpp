@@ -8,42 +8,97 @@
 #include <vector>
 
 CString::CString(const wchar_t* s, int length) {
-  if (s && length > 0) m_text.assign(s, std::size_t(length));
+  if (s && length > 0) Assign(std::wstring_view(s, std::size_t(length)));
 }
 
+CString::CString(wchar_t ch, int repeat) {
+  if (repeat <= 0) return;
+  SetLength(std::size_t(repeat));
+  std::fill_n(m_chars, repeat, ch);
+}
+
+// ---- the block
+
+void CString::Release() {
+  if (m_chars) ::operator delete(reinterpret_cast<BlockHeader*>(m_chars) - 1);
+  m_chars = nullptr;
+}
+
+void CString::Reserve(std::size_t length) {
+  const std::size_t capacity = Capacity();
+  if (m_chars && length <= capacity) return;
+  // An empty string gets exactly its first text: most never change again.
+  const std::size_t grown = m_chars ? std::max(length, capacity + capacity / 2) : length;
+  void* block = ::operator new(sizeof(BlockHeader) + (grown + 1) * sizeof(wchar_t));
+  auto* header = static_cast<BlockHeader*>(block);
+  auto* chars = reinterpret_cast<wchar_t*>(header + 1);
+  const std::size_t kept = std::size_t(GetLength());
+  std::copy_n(GetString(), kept + 1, chars);
+  *header = {std::uint32_t(kept), std::uint32_t(grown)};
+  Release();
+  m_chars = chars;
+}
+
+void CString::SetLength(std::size_t length) {
+  Reserve(length);
+  Header().length = std::uint32_t(length);
+  m_chars[length] = L'\0';
+}
+
+void CString::Splice(std::size_t at, std::size_t count, std::wstring_view text) {
+  const std::size_t length = std::size_t(GetLength());
+  const std::size_t total = length - count + text.size();
+  if (total == 0 && !m_chars) return;
+  // The text may be part of this string: copy it aside when the block moves or shifts under it.
+  const bool inside = m_chars && text.data() >= m_chars && text.data() < m_chars + length;
+  const std::wstring copy = inside ? std::wstring(text) : std::wstring();
+  if (inside) text = copy;
+  Reserve(total);
+  std::copy(m_chars + at + count, m_chars + length + 1, m_chars + at + text.size());
+  std::copy(text.begin(), text.end(), m_chars + at);
+  Header().length = std::uint32_t(total);
+}
+
+// ---- MFC's operations
+
 wchar_t* CString::GetBuffer(int minLength) {
-  if (minLength > GetLength()) m_text.resize(std::size_t(minLength));
-  return m_text.data();
+  if (minLength > GetLength()) {
+    const std::size_t from = std::size_t(GetLength());
+    SetLength(std::size_t(minLength));
+    std::fill(m_chars + from, m_chars + minLength, L'\0');
+  }
+  Reserve(std::size_t(GetLength()));
+  return m_chars;
 }
 
 wchar_t* CString::GetBufferSetLength(int length) {
-  m_text.resize(std::size_t(std::max(length, 0)));
-  return m_text.data();
+  const std::size_t from = std::size_t(GetLength()), to = std::size_t(std::max(length, 0));
+  SetLength(to);
+  if (to > from) std::fill(m_chars + from, m_chars + to, L'\0');
+  return m_chars;
 }
 
 void CString::ReleaseBuffer(int newLength) {
-  if (newLength < 0) newLength = static_cast<int>(std::wcslen(m_text.c_str()));
-  m_text.resize(std::min<std::size_t>(std::size_t(newLength), m_text.size()));
+  if (!m_chars) return;
+  if (newLength < 0) newLength = static_cast<int>(std::wcslen(m_chars));
+  SetLength(std::min<std::size_t>(std::size_t(newLength), std::size_t(GetLength())));
 }
 
 void CString::Append(const wchar_t* s, int length) {
-  if (s && length > 0) m_text.append(s, std::size_t(length));
+  if (s && length > 0) AppendView(std::wstring_view(s, std::size_t(length)));
 }
 
-int CString::Compare(const wchar_t* s) const { return std::wcscmp(m_text.c_str(), s ? s : L""); }
+int CString::Compare(const wchar_t* s) const { return std::wcscmp(GetString(), s ? s : L""); }
 
 int CString::CompareNoCase(const wchar_t* s) const {
-  return ::wcscasecmp(m_text.c_str(), s ? s : L"");
+  return ::wcscasecmp(GetString(), s ? s : L"");
 }
 
-CString CString::Left(int count) const {
-  count = std::clamp(count, 0, GetLength());
-  return CString(m_text.substr(0, std::size_t(count)));
-}
+CString CString::Left(int count) const { return Mid(0, count); }
 
 CString CString::Right(int count) const {
   count = std::clamp(count, 0, GetLength());
-  return CString(m_text.substr(m_text.size() - std::size_t(count)));
+  return Mid(GetLength() - count, count);
 }
 
 CString CString::Mid(int first) const { return Mid(first, GetLength()); }
@@ -51,50 +106,50 @@ CString CString::Mid(int first) const { return Mid(first, GetLength()); }
 CString CString::Mid(int first, int count) const {
   first = std::clamp(first, 0, GetLength());
   count = std::clamp(count, 0, GetLength() - first);
-  return CString(m_text.substr(std::size_t(first), std::size_t(count)));
+  return CString(GetString() + first, count);
 }
 
 int CString::Insert(int index, wchar_t ch) {
   index = std::clamp(index, 0, GetLength());
-  m_text.insert(std::size_t(index), 1, ch);
+  Splice(std::size_t(index), 0, std::wstring_view(&ch, 1));
   return GetLength();
 }
 
 int CString::Insert(int index, const wchar_t* s) {
   index = std::clamp(index, 0, GetLength());
-  if (s) m_text.insert(std::size_t(index), s);
+  if (s) Splice(std::size_t(index), 0, s);
   return GetLength();
 }
 
 int CString::Delete(int index, int count) {
   index = std::max(index, 0);
   if (count > 0 && index < GetLength())
-    m_text.erase(std::size_t(index), std::size_t(std::min(count, GetLength() - index)));
+    Splice(std::size_t(index), std::size_t(std::min(count, GetLength() - index)), {});
   return GetLength();
 }
 
 int CString::Find(wchar_t ch, int start) const {
   if (start < 0 || start > GetLength()) return -1;
-  const auto at = m_text.find(ch, std::size_t(start));
-  return at == std::wstring::npos ? -1 : static_cast<int>(at);
+  const auto at = View().find(ch, std::size_t(start));
+  return at == std::wstring_view::npos ? -1 : static_cast<int>(at);
 }
 
 int CString::Find(const wchar_t* s, int start) const {
   if (!s || start < 0 || start > GetLength()) return -1;
-  const auto at = m_text.find(s, std::size_t(start));
-  return at == std::wstring::npos ? -1 : static_cast<int>(at);
+  const auto at = View().find(s, std::size_t(start));
+  return at == std::wstring_view::npos ? -1 : static_cast<int>(at);
 }
 
 int CString::ReverseFind(wchar_t ch) const {
-  const auto at = m_text.rfind(ch);
-  return at == std::wstring::npos ? -1 : static_cast<int>(at);
+  const auto at = View().rfind(ch);
+  return at == std::wstring_view::npos ? -1 : static_cast<int>(at);
 }
 
 int CString::Replace(wchar_t from, wchar_t to) {
   int count = 0;
-  for (wchar_t& c : m_text)
-    if (c == from) {
-      c = to;
+  for (int i = 0; i < GetLength(); ++i)
+    if (m_chars[i] == from) {
+      m_chars[i] = to;
       ++count;
     }
   return count;
@@ -104,38 +159,47 @@ int CString::Replace(const wchar_t* from, const wchar_t* to) {
   if (!from || !*from) return 0;
   const std::wstring f(from), t(to ? to : L"");
   int count = 0;
-  for (std::size_t at = m_text.find(f); at != std::wstring::npos; at = m_text.find(f, at + t.size())) {
-    m_text.replace(at, f.size(), t);
+  for (std::size_t at = View().find(f); at != std::wstring_view::npos;
+       at = View().find(f, at + t.size())) {
+    Splice(at, f.size(), t);
     ++count;
   }
   return count;
 }
 
 int CString::Remove(wchar_t ch) {
-  const auto before = m_text.size();
-  std::erase(m_text, ch);
-  return static_cast<int>(before - m_text.size());
+  const int before = GetLength();
+  if (!m_chars) return 0;
+  const wchar_t* end = std::remove(m_chars, m_chars + before, ch);
+  SetLength(std::size_t(end - m_chars));
+  return before - GetLength();
 }
 
 CString& CString::MakeUpper() {
-  for (wchar_t& c : m_text) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+  for (int i = 0; i < GetLength(); ++i)
+    m_chars[i] = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(m_chars[i])));
   return *this;
 }
 
 CString& CString::MakeLower() {
-  for (wchar_t& c : m_text) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  for (int i = 0; i < GetLength(); ++i)
+    m_chars[i] = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(m_chars[i])));
   return *this;
 }
 
 CString& CString::TrimLeft() {
-  const auto first = std::find_if_not(m_text.begin(), m_text.end(),
-                                      [](wchar_t c) { return std::iswspace(static_cast<wint_t>(c)); });
-  m_text.erase(m_text.begin(), first);
+  const std::wstring_view text = View();
+  const auto first = std::find_if_not(text.begin(), text.end(), [](wchar_t c) {
+    return std::iswspace(static_cast<wint_t>(c));
+  });
+  Splice(0, std::size_t(first - text.begin()), {});
   return *this;
 }
 
 CString& CString::TrimRight() {
-  while (!m_text.empty() && std::iswspace(static_cast<wint_t>(m_text.back()))) m_text.pop_back();
+  int length = GetLength();
+  while (length > 0 && std::iswspace(static_cast<wint_t>(m_chars[length - 1]))) --length;
+  if (length < GetLength()) SetLength(std::size_t(length));
   return *this;
 }
 
@@ -193,13 +257,13 @@ std::wstring FormatV(const wchar_t* format, va_list args) {
 void CString::Format(const wchar_t* format, ...) {
   va_list args;
   va_start(args, format);
-  m_text = FormatV(format, args);
+  Assign(FormatV(format, args));
   va_end(args);
 }
 
 void CString::AppendFormat(const wchar_t* format, ...) {
   va_list args;
   va_start(args, format);
-  m_text += FormatV(format, args);
+  AppendView(FormatV(format, args));
   va_end(args);
 }

@@ -1,29 +1,43 @@
-// MFC's wide string (CStringW) over std::wstring, with MFC's clamping rules: positions and counts
-// out of range are clamped, never an error.
+// MFC's wide string (CStringW), with MFC's clamping rules: positions and counts out of range are
+// clamped, never an error.
 #pragma once
 
 #include <compare>
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "platform/win32/WinDef.h"
 
 class CString {
  public:
   CString() = default;
-  CString(const wchar_t* s) : m_text(s ? s : L"") {}  // NOLINT: converts as MFC's does
+  CString(const wchar_t* s) { Assign(s ? std::wstring_view(s) : std::wstring_view()); }  // NOLINT
   CString(const wchar_t* s, int length);
-  CString(wchar_t ch, int repeat = 1) : m_text(repeat > 0 ? std::size_t(repeat) : 0, ch) {}
-  CString(const std::wstring& s) : m_text(s) {}  // NOLINT
+  CString(wchar_t ch, int repeat = 1);
+  CString(const std::wstring& s) { Assign(s); }  // NOLINT
+  CString(const CString& other) { Assign(other.View()); }
+  CString(CString&& other) noexcept : m_chars(std::exchange(other.m_chars, nullptr)) {}
+  CString& operator=(const CString& other) {
+    if (this != &other) Assign(other.View());
+    return *this;
+  }
+  CString& operator=(CString&& other) noexcept {
+    std::swap(m_chars, other.m_chars);
+    return *this;
+  }
+  ~CString() { Release(); }
 
-  int GetLength() const { return static_cast<int>(m_text.size()); }
-  bool IsEmpty() const { return m_text.empty(); }
-  void Empty() { m_text.clear(); }
-  const wchar_t* GetString() const { return m_text.c_str(); }
-  operator const wchar_t*() const { return m_text.c_str(); }  // NOLINT
-  const std::wstring& Str() const { return m_text; }
-  wchar_t GetAt(int i) const { return InRange(i) ? m_text[std::size_t(i)] : L'\0'; }
+  int GetLength() const { return m_chars ? int(Header().length) : 0; }
+  bool IsEmpty() const { return GetLength() == 0; }
+  void Empty() { Splice(0, std::size_t(GetLength()), {}); }
+  const wchar_t* GetString() const { return m_chars ? m_chars : L""; }
+  operator const wchar_t*() const { return GetString(); }  // NOLINT
+  std::wstring_view View() const { return {GetString(), std::size_t(GetLength())}; }
+  wchar_t GetAt(int i) const { return InRange(i) ? m_chars[i] : L'\0'; }
   void SetAt(int i, wchar_t ch) {
-    if (InRange(i)) m_text[std::size_t(i)] = ch;
+    if (InRange(i)) m_chars[i] = ch;
   }
   wchar_t operator[](int i) const { return GetAt(i); }
 
@@ -34,36 +48,42 @@ class CString {
   void ReleaseBuffer(int newLength = -1);
 
   CString& operator=(const wchar_t* s) {
-    m_text = s ? s : L"";
+    Assign(s ? std::wstring_view(s) : std::wstring_view());
     return *this;
   }
   CString& operator=(wchar_t ch) {
-    m_text.assign(1, ch);
+    Assign(std::wstring_view(&ch, 1));
     return *this;
   }
   CString& operator+=(const CString& s) {
-    m_text += s.m_text;
+    AppendView(s.View());
     return *this;
   }
   CString& operator+=(const wchar_t* s) {
-    if (s) m_text += s;
+    if (s) AppendView(s);
     return *this;
   }
   CString& operator+=(wchar_t ch) {
-    m_text += ch;
+    AppendView(std::wstring_view(&ch, 1));
     return *this;
   }
   void Append(const wchar_t* s, int length);
-  void AppendChar(wchar_t ch) { m_text += ch; }
+  void AppendChar(wchar_t ch) { *this += ch; }
 
-  friend CString operator+(const CString& a, const CString& b) { return CString(a.m_text + b.m_text); }
+  friend CString operator+(const CString& a, const CString& b) {
+    CString sum(a);
+    return sum += b;
+  }
   friend CString operator+(const CString& a, const wchar_t* b) { return a + CString(b); }
   friend CString operator+(const wchar_t* a, const CString& b) { return CString(a) + b; }
-  friend CString operator+(const CString& a, wchar_t b) { return CString(a.m_text + b); }
-  friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
+  friend CString operator+(const CString& a, wchar_t b) {
+    CString sum(a);
+    return sum += b;
+  }
+  friend bool operator==(const CString& a, const CString& b) { return a.View() == b.View(); }
   friend bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }
   friend std::strong_ordering operator<=>(const CString& a, const CString& b) {
-    return a.m_text <=> b.m_text;
+    return a.View() <=> b.View();
   }
 
   int Compare(const wchar_t* s) const;
@@ -93,6 +113,27 @@ class CString {
   void AppendFormat(const wchar_t* format, ...);
 
  private:
+  // The characters live in one block behind a header, as MFC keeps them: a string is a single
+  // pointer, and an empty one owns nothing. Records that hold many texts (a tree's million
+  // items) pay one pointer each, not a whole std::wstring.
+  struct BlockHeader {
+    std::uint32_t length;
+    std::uint32_t capacity;  // characters, the terminator not counted
+  };
+
   bool InRange(int i) const { return i >= 0 && i < GetLength(); }
-  std::wstring m_text;
+  const BlockHeader& Header() const { return reinterpret_cast<const BlockHeader*>(m_chars)[-1]; }
+  BlockHeader& Header() { return reinterpret_cast<BlockHeader*>(m_chars)[-1]; }
+  std::size_t Capacity() const { return m_chars ? Header().capacity : 0; }
+  void Assign(std::wstring_view text) { Splice(0, std::size_t(GetLength()), text); }
+  void AppendView(std::wstring_view text) { Splice(std::size_t(GetLength()), 0, text); }
+  // Replaces `count` characters at `at` (both within the text) by `text`, which may be part of
+  // this string.
+  void Splice(std::size_t at, std::size_t count, std::wstring_view text);
+  // Room for `length` characters and the terminator, keeping the text; grows geometrically.
+  void Reserve(std::size_t length);
+  void SetLength(std::size_t length);
+  void Release();
+
+  wchar_t* m_chars = nullptr;  // behind a BlockHeader; null while the string has never held text
 };

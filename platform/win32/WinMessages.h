@@ -179,6 +179,24 @@ BOOL UpdateWindow(HWND hwnd);
 // The DC draws only inside the invalid area, which BeginPaint validates.
 HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps);
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
+// Moving what a window or DC shows instead of painting it again. The pixels in the scroll
+// rectangle (all of the client area or DC when null) move by (dx, dy); only pixels inside the
+// clip rectangle (likewise) change. What the move leaves to repaint, the part of both rectangles
+// that received no pixel, comes back as its bounding rectangle and as a region set to it.
+// ScrollWindowEx answers that area's shape (NULLREGION, SIMPLEREGION, COMPLEXREGION; ERROR for
+// a bad window), moves the window's invalid area along and, with SW_INVALIDATE, invalidates the
+// uncovered area (erasing it too with SW_ERASE). SW_SCROLLCHILDREN moves the child windows
+// that meet the scroll rectangle. Smooth scrolling is off as a system setting here, so
+// SW_SMOOTHSCROLL scrolls at once, as the platform does with the setting off.
+constexpr UINT SW_SCROLLCHILDREN = 0x0001;
+constexpr UINT SW_INVALIDATE = 0x0002;
+constexpr UINT SW_ERASE = 0x0004;
+constexpr UINT SW_SMOOTHSCROLL = 0x0010;
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
+                   LPRECT updateRect, UINT flags);
+// Rectangles in the DC's logical coordinates; what comes back is in its device coordinates.
+BOOL ScrollDC(HDC hdc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
+              LPRECT updateRect);
 // A DC on the client area (GetDC) or on the whole window with its frame (GetWindowDC); a null
 // window means the screen. Return it with ReleaseDC.
 HDC GetDC(HWND hwnd);

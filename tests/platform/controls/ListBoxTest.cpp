@@ -2,12 +2,14 @@
 // notifications its parent does not receive, and its own scroll bar. Keys, hover and the wheel reach it
 // through the drop list's tests; where rows go is the model's random sequence.
 #include <climits>
+#include <random>
 #include <string>
 
 #include "platform/win32/WinListBox.h"
 #include "platform/win32/WinScrollBar.h"
 #include "platform/window/Window.h"
 #include "tests/platform/window/WindowTesting.h"
+#include "tests/support/Pixels.h"
 
 namespace trellis::test {
 namespace {
@@ -240,6 +242,71 @@ TEST_F(ListBoxTest, APressNeverReleasedEndsWhenTheFocusLeaves) {
       DestroyWindow(other);
       DestroyWindow(parent);
     }
+  }
+}
+
+// Scrolling copies the rows that stay and repaints those that came in: after every step of a
+// seeded random sequence (wheel, keys, clicks, drags past the edges, the bar, top and selection
+// set by the program) the list looks exactly as a full repaint draws it, drawn by the list or
+// by its owner, with a cut row at the bottom.
+TEST_F(ListBoxTest, ScrolledPixelsEqualAFullRepaint) {
+  constexpr unsigned kSeed = 20261207;
+  std::mt19937 random(kSeed);
+  const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+  const UINT keys[] = {VK_DOWN, VK_UP, VK_NEXT, VK_PRIOR, VK_HOME, VK_END};
+  for (DWORD drawing : {DWORD(LBS_HASSTRINGS), DWORD(LBS_OWNERDRAWFIXED)}) {
+    SCOPED_TRACE(drawing);
+    parent = Make(WS_POPUP | WS_VISIBLE, {100, 100, 400, 400});
+    // The owner paints each row in a colour of its own, darker when selected, framed with focus.
+    On(parent, WM_DRAWITEM, [](WPARAM, LPARAM lParam) {
+      const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      const int shade = (d->itemState & ODS_SELECTED) ? 2 : 5;
+      HBRUSH brush = CreateSolidBrush(RGB(d->itemID * 37 % 256 / shade, 90, 200));
+      FillRect(d->hDC, &d->rcItem, brush);
+      DeleteObject(brush);
+      if (d->itemState & ODS_FOCUS)
+        FrameRect(d->hDC, &d->rcItem, HBRUSH(GetStockObject(BLACK_BRUSH)));
+      return LRESULT(TRUE);
+    });
+    const int height = 10 * kRowHeight + 7;
+    list = Make(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | drawing,
+                {10, 10, 210, 10 + height}, parent, 0, WC_LISTBOXW, kListId);
+    Send(LB_SETITEMHEIGHT, 0, kRowHeight);
+    for (int i = 0; i < 60; ++i)
+      Send(LB_ADDSTRING, 0, LPARAM((L"Row " + std::to_wstring(i)).c_str()));
+    screen.PumpUntilIdle();
+    const RECT shown{kListX, kListY, kListX + 200, kListY + height};
+    const int barX = kListX + 200 - GetSystemMetrics(SM_CXVSCROLL) / 2;
+    for (int step = 0; step < 250; ++step) {
+      const int op = pick(7), x = kListX + pick(150), y = kListY + pick(height);
+      switch (op) {
+        case 0:
+          screen.MouseMove(x, y);
+          screen.MouseWheel(pick(2) ? WHEEL_DELTA : -WHEEL_DELTA);
+          break;
+        case 1: screen.KeyPress(keys[pick(6)]); break;
+        case 2: screen.Click(x, y); break;
+        case 3:  // a press dragged past an edge, a row at a time
+          screen.MouseDown(x, y);
+          screen.MouseMove(x, pick(2) ? kListY - 5 : kListY + height + 5);
+          screen.PumpUntilIdle();
+          screen.MouseUp(x, y);
+          break;
+        case 4:
+          screen.Click(barX, y);
+          screen.AdvanceTime(1000);
+          break;
+        case 5: Send(LB_SETTOPINDEX, WPARAM(pick(60))); break;
+        default: Send(LB_SETCURSEL, WPARAM(pick(61) - 1)); break;
+      }
+      screen.PumpUntilIdle();
+      const std::vector<COLORREF> scrolled = Colors(ScreenPart(screen, shown));
+      InvalidateRect(list, nullptr, FALSE);
+      screen.PumpUntilIdle();
+      ASSERT_EQ(scrolled, Colors(ScreenPart(screen, shown)))
+          << "seed " << kSeed << ", step " << step << ", op " << op;
+    }
+    DestroyWindow(parent);
   }
 }
 
