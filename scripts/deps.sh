@@ -9,7 +9,7 @@ packages=(
   libfreetype-dev libfontconfig-dev libpng-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei
-  xvfb dbus xdotool
+  xvfb dbus xdotool libx11-dev libxtst-dev
   doxygen
 )
 

@@ -55,6 +55,11 @@ SIZE DisplayScale::WindowSize(int screenWidth, int screenHeight) const {
           Clamped(CeilDiv(std::int64_t(screenHeight) * m_thousandths, kOne))};
 }
 
+POINT DisplayScale::ToWindow(POINT screen) const {
+  return {Clamped(CeilDiv(std::int64_t(screen.x) * m_thousandths, kOne)),
+          Clamped(CeilDiv(std::int64_t(screen.y) * m_thousandths, kOne))};
+}
+
 RECT DisplayScale::ToWindow(const RECT& screen) const {
   const auto lower = [this](LONG v) {
     return Clamped(FloorDiv(std::int64_t(v) * m_thousandths, kOne));

@@ -41,6 +41,9 @@ class DisplayScale {
   SIZE ScreenSize(int windowWidth, int windowHeight) const;
   // The smallest window showing a screen of this size.
   SIZE WindowSize(int screenWidth, int screenHeight) const;
+  // The first window pixel that shows a screen pixel (the pixels that cover a screen pixel's
+  // edge partly show its neighbour, so only the first is sure to map back to it).
+  POINT ToWindow(POINT screen) const;
   // The window pixels that show a rectangle of the screen (an input method's candidate list is
   // placed beside what the program drew there).
   RECT ToWindow(const RECT& screen) const;

@@ -37,8 +37,8 @@ TEST(DisplayScaleTest, TakesDecimalFactorsFromOneToFour) {
 }
 
 // Every window pixel (outside the window too) lies within the window pixels that show the
-// screen pixel it maps to; a screen size survives the trip through the smallest window that
-// shows it; whole factors map exactly.
+// screen pixel it maps to, of which the first maps back to it; a screen size survives the trip
+// through the smallest window that shows it; whole factors map exactly.
 TEST(DisplayScaleTest, WindowAndScreenMapBackAndForth) {
   std::mt19937 random(23);
   for (int step = 0; step < 20000; ++step) {
@@ -52,6 +52,11 @@ TEST(DisplayScaleTest, WindowAndScreenMapBackAndForth) {
                 window.y < shows.bottom)
         << "step " << step << " scale " << thousandths;
     ASSERT_LE(shows.right - shows.left, int(std::ceil(scale.Factor())) + 1);
+    const POINT first = scale.ToWindow(screen);
+    const POINT firstShows = scale.ToScreen(first);
+    ASSERT_TRUE(firstShows.x == screen.x && firstShows.y == screen.y && first.x >= shows.left &&
+                first.y >= shows.top && first.x <= window.x && first.y <= window.y)
+        << "step " << step << " scale " << thousandths;
 
     const int width = int(1 + random() % 5000), height = int(1 + random() % 5000);
     const SIZE windowSize = scale.WindowSize(width, height);
