@@ -57,6 +57,10 @@ std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width,
   const char* xDisplay = std::getenv("DISPLAY");
   const bool onlyX = xDisplay && !std::getenv("WAYLAND_DISPLAY");
   if (onlyX) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  // The screen is drawn in memory and copied: SDL's own way of copying to the window is enough.
+  // Through OpenGL instead, SDL would load a GL driver (a software one where there is no GPU) and
+  // make the window anew after its first frame. SDL_FRAMEBUFFER_ACCELERATION still wins.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
     const char* driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
