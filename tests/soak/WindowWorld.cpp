@@ -196,6 +196,14 @@ std::optional<std::string> WindowWorld::CheckGallery(bool settled) {
 std::optional<std::string> WindowWorld::SettleAndCheck() {
   m_driver->FocusTarget();
   m_driver->ReleaseAll();
+  // SDL tells of a window gaining the focus a little after the server does (it waits to see
+  // whether the focus only passes through): keys sent before then would be heard by none.
+  const auto deadline = std::chrono::steady_clock::now() + kAnswerTime;
+  while (SDL_GetKeyboardFocus() != m_screen.OsWindow()) {
+    if (std::chrono::steady_clock::now() > deadline) return "the window never got the focus back";
+    if (auto fault = RoundTrip()) return fault;
+    SDL_WaitEventTimeout(nullptr, 10);
+  }
   m_driver->Key(XK_Escape, true);
   m_driver->Key(XK_Escape, false);
   if (auto fault = RoundTrip()) return fault;
