@@ -74,6 +74,16 @@ std::unique_ptr<WindowWorld> WindowWorld::Open(int width, int height,
     error = *fault;
     return nullptr;
   }
+  // Input goes only where the display is: a window past its edge could not be played.
+  const XTestDriver::Place& place = world->m_place;
+  if (place.x < 0 || place.y < 0 || place.x + place.width > world->m_driver->RootWidth() ||
+      place.y + place.height > world->m_driver->RootHeight()) {
+    error = "the window (" + std::to_string(place.width) + "x" + std::to_string(place.height) +
+            ") does not fit on the display (" + std::to_string(world->m_driver->RootWidth()) +
+            "x" + std::to_string(world->m_driver->RootHeight()) +
+            "): a smaller --size or --scale, or a larger display";
+    return nullptr;
+  }
   return world;
 }
 
@@ -210,6 +220,10 @@ std::optional<std::string> WindowWorld::SettleAndCheck() {
   const CRect screen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   const auto spot = soak::EmptySpot(*m_gallery, screen);
   if (!spot) return CheckGallery(false);  // a window too small to show an empty spot
+  // SDL never hears the pointer leave when a drag ends outside the window, and then drops the
+  // first motion that brings it back: the pointer comes to the spot in two moves, as a hand
+  // does, so that the program hears the second.
+  MoveTo({spot->x + 1, spot->y});
   MoveTo(*spot);
   Click(1);
   if (auto fault = RoundTrip()) return fault;
