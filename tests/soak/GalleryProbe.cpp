@@ -107,9 +107,14 @@ std::optional<std::string> CheckGallery(GalleryWindow& gallery, bool settled) {
   if (!settled) return std::nullopt;
   if (::GetCapture()) return "a window holds the capture after the settle";
   for (HWND popUp : OpenPopUps(gallery)) {
+    // Its class alone rarely tells which control left it: its place and size do.
     wchar_t name[64] = L"";
     ::GetClassNameW(popUp, name, 64);
-    return "a pop-up is open after the settle: " + std::string(name, name + wcslen(name));
+    CRect r;
+    ::GetWindowRect(popUp, &r);
+    return "a pop-up is open after the settle: " + std::string(name, name + wcslen(name)) +
+           " at " + std::to_string(r.left) + "," + std::to_string(r.top) + " size " +
+           std::to_string(r.Width()) + "x" + std::to_string(r.Height());
   }
   return std::nullopt;
 }
