@@ -76,6 +76,10 @@ class CElementButtonSys : public CElementControl {
 
   int InitObject(const wchar_t* name, _CONTAINER_INFO* info) override;
 
+  /// A push button named by its caption, whose default action ("Press") is the click that
+  /// sends BN_CLICKED.
+  void DescribeAccessible(platform::AccessibleFacts& facts) const override;
+
  protected:
   int OnPaint(CPaintDC* dc) override;
   int OnEraseBackground(CDC* dc) override;

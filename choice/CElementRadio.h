@@ -88,6 +88,11 @@ class CElementRadio : public CElementControl {
   void SetCheck(const RADIO_CHECK_STATE& check);
   /// Whether the radio shows checked: a click on it checks it (and unchecks the group's other).
   RADIO_CHECK_STATE GetCheck() const { return m_eCheck; }
+
+  /// A radio button named by its caption, checked or not, whose default action ("Check") is
+  /// the click that checks it. Its description places it in its group as "2/3": the second of
+  /// the group's three radios in the order of their ids; none outside a group.
+  void DescribeAccessible(platform::AccessibleFacts& facts) const override;
   /// Sets this radio's own bitmap for one look and lays the box out again from the smallest
   /// look it has. The caller keeps the bitmap alive while the radio may paint. No repaint. A
   /// status that is not one COLOR_STATE_* bit, or a check that is neither state, is ignored.

@@ -62,6 +62,15 @@ class CElementDatePicker : public CElementControl, public ICalInterop {
   /// The date shown, year * 10000 + month * 100 + day (20261215 for 15 December 2026); split
   /// it with SplitDate (DateValue.h). It is also the wParam of DTN_DATETIMECHANGE.
   int GetDate() const { return m_nDate; }
+
+  /// A drop list whose value is the date as the field shows it ("2026-12-7"), with a pop-up,
+  /// expanded while the calendar is shown; its default action ("Open") clicks the drop button,
+  /// which is its child.
+  void DescribeAccessible(platform::AccessibleFacts& facts) const override;
+  /// Clicks the drop button.
+  HRESULT DoAccessibleAction(int item) override;
+  /// The calendar while it is shown: its month as a table of days.
+  std::vector<CComPtr<IAccessible>> GetAccessiblePopups() const override;
   /// 1 and a repaint for a valid date; 0, changing nothing, otherwise. No notice.
   int SetDate(int date);
   /// No reference is taken for the caller.

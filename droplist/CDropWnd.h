@@ -100,6 +100,10 @@ class CDropWnd : public CWnd, public CElementContainer {
   ///@}
   /// The list window; null before CreatePopup.
   CDropList* GetList() const { return m_pList.get(); }
+
+  /// Among its drop list's children, the pop-up stands for the list of its rows: the list
+  /// box's own object, once the pop-up's window exists.
+  CComPtr<IAccessible> GetAccessibleObject() override;
   /// The scroll bar beside the list, shown when the rows do not fit.
   CSkinScroll& GetScrollBar() { return m_wndScroll; }
 

@@ -32,7 +32,8 @@
 ///
 /// Each control owns its drop window and destroys it when it goes; a copy makes its own when it
 /// first opens. The code is split: CElementDropList.cpp (life cycle, items, defaults),
-/// CElementDropListInput.cpp (mouse, keys, opening), CElementDropListPaint.cpp.
+/// CElementDropListInput.cpp (mouse, keys, opening), CElementDropListPaint.cpp,
+/// CElementDropListAccessible.cpp.
 #pragma once
 
 /// @file
@@ -169,6 +170,14 @@ class CElementDropList : public CElementControl {
   CDropWnd* GetDropWnd() const { return m_pDropWnd.get(); }
   /// The pop-up is open.
   bool IsDropped() const;
+
+  /// A combo box whose value is the text its face shows, with a pop-up, expanded while the
+  /// pop-up is open and collapsed otherwise; its default action ("Open", "Close") is the
+  /// click on the arrow. The pop-up's rows are the list among its children
+  /// (CDropWnd::GetAccessibleObject).
+  void DescribeAccessible(platform::AccessibleFacts& facts) const override;
+  /// Clicks the arrow, which opens a closed pop-up and closes an open one.
+  HRESULT DoAccessibleAction(int item) override;
 
  protected:
   int OnPaint(CPaintDC* dc) override;

@@ -30,6 +30,10 @@ class CElementDropdown : public CElementDropList {
   /// The edit box; null before InitObject.
   CElementEdit* GetEdit() const { return m_pEdit; }
 
+  /// The drop list's description, with the edit box's text as the value; the edit box is a
+  /// child of its own.
+  void DescribeAccessible(platform::AccessibleFacts& facts) const override;
+
  protected:
   int OnLButtonDown(POINT pt) override;
   int OnSize(UINT type, int cx, int cy) override;

@@ -14,7 +14,7 @@
 /// Sections: public interface; notifications; handlers; model operations; layout and colours;
 /// members. The code is split the same way: CElementEdit.cpp (life cycle and model operations),
 /// CElementEditInput.cpp, CElementEditMenu.cpp, CElementEditClipboard.cpp (with input-method
-/// results), CElementEditLayout.cpp, CElementEditPaint.cpp.
+/// results), CElementEditLayout.cpp, CElementEditPaint.cpp, CElementEditAccessible.cpp.
 #pragma once
 
 #include <functional>
@@ -65,6 +65,12 @@ class CElementEdit : public CElementControl {
   ///@}
   /// Pixels of text scrolled out of view on the left.
   int GetScrollOffset() const { return m_nScrollOffset; }
+
+  /// An editable text whose value is the text, read-only when set so, with no name of its own
+  /// (a label beside it names it to the user).
+  void DescribeAccessible(platform::AccessibleFacts& facts) const override;
+  /// The caret and the selection, as GetCaret, GetSelectedStart and GetSelectedEnd give them.
+  bool GetAccessibleTextCaret(platform::AccessibleTextCaret& caret) const override;
 
   // ---- notifications: WM_NOTIFY to the parent with these NMHDR codes, each the last thing its
   // handler does (ElementWatch.h).
@@ -163,8 +169,15 @@ class CElementEdit : public CElementControl {
   /// True when the control text differed from the model's and has replaced it.
   bool TakeInControlText();
   void Notify(UINT code);
-  /// The scroll offset follows the caret, then the whole control is repainted.
+  /// The scroll offset follows the caret, then the whole control is repainted; a focused edit
+  /// tells the input method where its caret went.
   void Redraw();
+  /// The caret's column and rows, in element coordinates: as tall as the font, centred on the
+  /// control (upwards from the top for a negative font height).
+  CRect GetCaretRect();
+  /// The input method shows compositions at the caret, in the edit's font, and its candidates
+  /// below the caret's line.
+  void TellInputMethod();
   void SetIBeamCursor() const;
   /// Loads the colours of the look the flags give.
   void ShowLook() { SetShowColor(GetLook()); }

@@ -9,6 +9,7 @@
 #include "foundation/CLightCanvas.h"
 #include "host/ThemeColorRows.h"
 #include "host/ThemeLookup.h"
+#include "platform/win32/WinImm.h"
 
 namespace {
 
@@ -125,6 +126,33 @@ int CElementEdit::CalcDrawPos(CLightCanvas& canvas, const CRect& area, const wch
 void CElementEdit::Redraw() {
   m_nScrollOffset = ShowTextScrollOffset(GetTextArea().Width());
   InvalidContainerRect(0, nullptr);
+  if (m_bFocused) TellInputMethod();
+}
+
+CRect CElementEdit::GetCaretRect() {
+  LOGFONTW lf{};
+  GetFont(&lf);
+  const int x = GetTextArea().left - m_nScrollOffset + PrefixWidths()[std::size_t(m_model.Caret())];
+  const int top = (GetDrawRect().Height() - int(lf.lfHeight)) / 2;
+  return CRect(x, top, x + 1, top + int(lf.lfHeight));
+}
+
+void CElementEdit::TellInputMethod() {
+  const HWND window = GetVMWindow();
+  const HIMC context = ::ImmGetContext(window);
+  if (!context) return;
+  CRect caret = GetCaretRect();
+  caret.NormalizeRect();
+  const CRect place = GetContainerRect();
+  caret.OffsetRect(place.left, place.top);
+  COMPOSITIONFORM composition{CFS_POINT, caret.TopLeft(), {0, 0, 0, 0}};
+  ::ImmSetCompositionWindow(context, &composition);
+  CANDIDATEFORM candidates{0, CFS_EXCLUDE, caret.TopLeft(), caret};
+  ::ImmSetCandidateWindow(context, &candidates);
+  LOGFONTW lf{};
+  GetFont(&lf);
+  ::ImmSetCompositionFontW(context, &lf);
+  ::ImmReleaseContext(window, context);
 }
 
 // ---- colours

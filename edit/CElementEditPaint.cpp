@@ -47,10 +47,10 @@ int CElementEdit::OnPaint(CPaintDC* paintDC) {
   canvas.DrawTextRuns({m_model.Text().c_str(), widths, origin, area.top, area.bottom}, runs,
                       kTextFormat);
 
-  // As tall as the font, centred on the control.
-  if (m_bCaretVisible)
-    DrawCaret(canvas, origin + widths[std::size_t(m_model.Caret())],
-              (all.Height() - int(lf.lfHeight)) / 2, int(lf.lfHeight));
+  if (m_bCaretVisible) {
+    const CRect caret = GetCaretRect();
+    DrawCaret(canvas, caret.left, caret.top, caret.Height());
+  }
   canvas.Restore();
   return 1;
 }

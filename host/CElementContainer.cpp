@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "host/CElementHost.h"
+#include "host/ElementAccessible.h"
 #include "host/ElementWalk.h"
 #include "host/FrameworkTheme.h"
 #include "platform/mfc/CWnd.h"
@@ -49,6 +50,7 @@ CElementContainer& CElementContainer::operator=(const CElementContainer& other) 
 }
 
 CElementContainer::~CElementContainer() {
+  if (m_pAccessible) m_pAccessible->Disconnect();
   // Children outlive a parent that goes first: they simply leave the tree.
   for (CElementContainer* child : std::vector(m_vecChildren)) child->Detach();
   Detach();
@@ -180,6 +182,7 @@ void CElementContainer::EnsureLaidOut() {
 void CElementContainer::InvalidContainerRect(int, const RECT* rect) {
   CElementHost* host = GetHost();
   if (!host) return;
+  host->Accessibility().Changed(this);
   CRect r = rect ? CRect(*rect) : GetDrawRect();
   const CRect place = GetContainerRect();
   r.OffsetRect(place.left, place.top);

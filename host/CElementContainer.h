@@ -13,7 +13,7 @@
 /// further: not to the element's ancestors, not to the window's default handling.
 ///
 /// Sections: life cycle; the handler slots; geometry; showing and enabling; input state; text,
-/// font and colours; messages; members.
+/// font and colours; messages; accessibility; members.
 #pragma once
 
 #include <set>
@@ -24,10 +24,12 @@
 #include "host/ColorTable.h"
 #include "host/ContainerInfo.h"
 #include "host/ElementWatch.h"
+#include "platform/accessibility/AccessibleObject.h"
 #include "platform/mfc/CDC.h"
 #include "platform/mfc/CString.h"
 
 class CElementHost;
+class ElementAccessible;
 class CPaintDC;
 class CWnd;
 
@@ -268,6 +270,45 @@ class CElementContainer : public CPropertyObject {
   /// there, this element itself, or null outside it.
   CElementContainer* HitTest(POINT pt);
 
+  // ---- accessibility (CElementContainerAccessible.cpp)
+  // Assistive technology reads an element through its IAccessible object, a child of the host
+  // window's client object; what the object says comes from the members below, which each
+  // control refines. Changes need no call of their own: the host compares what the members say
+  // after each repaint request and announces the differences (CElementHost.h).
+
+  /// Fills what assistive technology reads of the element itself. The framework's default: a
+  /// pane (a grouping when the element has children) named by the element's text, unavailable
+  /// when it or an ancestor is disabled, invisible when it or an ancestor is hidden, focusable
+  /// when it takes the focus and focused when it has it in the focused window, at its place on
+  /// the screen, with no value and no default action.
+  virtual void DescribeAccessible(platform::AccessibleFacts& facts) const;
+  /// The number of simple children the element describes itself (a tree's rows, a menu's
+  /// items), numbered from 1; they come before the child elements. None by default.
+  virtual int GetAccessibleItemCount() const;
+  /// Fills what assistive technology reads of item `item` (1 to GetAccessibleItemCount()).
+  virtual void DescribeAccessibleItem(int item, platform::AccessibleFacts& facts) const;
+  /// The item holding the focus within the element while the element has it; 0 (the default)
+  /// when the element itself holds it.
+  virtual int GetAccessibleFocusItem() const;
+  /// The selected item; 0 (the default) when no item is selected.
+  virtual int GetAccessibleSelectedItem() const;
+  /// Does the default action of the element (item 0) or of an item: what a click does. The
+  /// default clicks the middle of the element's or the item's place on the screen, through
+  /// the window's own mouse routing. S_OK, or an error when nothing could be done.
+  virtual HRESULT DoAccessibleAction(int item);
+  /// For an element that edits text: fills the caret and the selection and returns true; the
+  /// element's text is its value. False (the default) for any other element.
+  virtual bool GetAccessibleTextCaret(platform::AccessibleTextCaret& caret) const;
+  /// The objects of pop-up windows the element opens (a calendar), which come after its child
+  /// elements among its children. None by default.
+  virtual std::vector<CComPtr<IAccessible>> GetAccessiblePopups() const;
+  /// The object assistive technology reads the element through: the element's own, made on
+  /// first use and cut off from the element when it goes. An element that stands for another
+  /// object (a pop-up's list) may answer that object instead.
+  virtual CComPtr<IAccessible> GetAccessibleObject();
+  /// Where the element lies on the screen.
+  CRect GetScreenRect() const;
+
   /// Lays the element out once before it is first painted or hit: an element created at its
   /// final size is never resized, so it would get no OnSize otherwise. The framework calls it.
   void EnsureLaidOut();
@@ -309,4 +350,5 @@ class CElementContainer : public CPropertyObject {
   mutable ColorTable m_colors;
   std::set<UINT> m_setMessages;
   std::set<UINT> m_setOptionalMessages;  ///< see RegisterOptionalMessage
+  CComPtr<ElementAccessible> m_pAccessible;  ///< made on first use; cut off when the element goes
 };

@@ -36,6 +36,11 @@ class CElementControl : public CElementContainer {
   /// Sets the check mark without telling the parent; repaints when it changes.
   void SetCheck(int checked);
 
+  /// A check box is a check button, checked or not, whose default action ("Check" or
+  /// "Uncheck") is the click that toggles it; a label, with no children, is a static text
+  /// named by its caption; an element holding others keeps the framework's description.
+  void DescribeAccessible(platform::AccessibleFacts& facts) const override;
+
  protected:
   int OnPaint(CPaintDC* dc) override;
   int OnLButtonDown(POINT pt) override;

@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "host/ElementWalk.h"
+#include "host/HostAccessible.h"
 #include "platform/mfc/CPaintDC.h"
 #include "platform/mfc/CWnd.h"
+#include "platform/win32/WinImm.h"
 
 namespace {
 
@@ -56,12 +58,13 @@ bool IsMouseMessage(UINT msg) {
 
 // ---- life cycle
 
-CElementHost::CElementHost(HWND window) : m_hWnd(window) {
+CElementHost::CElementHost(HWND window) : m_hWnd(window), m_announcer(window) {
   m_root.m_pHost = this;
   m_root.SetName(L"root");
   RECT client{};
   ::GetClientRect(window, &client);
   m_root.m_rcContainer = client;
+  m_hImc = ::ImmAssociateContext(window, nullptr);
 }
 
 CElementHost::~CElementHost() {
@@ -69,11 +72,27 @@ CElementHost::~CElementHost() {
   // Elements still in the tree outlive the window: they simply leave it.
   for (CElementContainer* child : std::vector(m_root.GetChildren())) child->Detach();
   m_root.m_pHost = nullptr;
+  if (m_pAccessible) m_pAccessible->Disconnect();
+}
+
+LRESULT CElementHost::AnswerGetObject(WPARAM wParam, LPARAM lParam) {
+  if (LONG(lParam) != OBJID_CLIENT) return 0;
+  if (!m_pAccessible) m_pAccessible.Attach(new HostAccessible(m_hWnd, this));
+  return LresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(m_pAccessible.p));
 }
 
 // ---- routing
 
 bool CElementHost::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (m_nRouting == 0) m_announcer.Begin(m_root);
+  ++m_nRouting;
+  const bool handled = RouteMessage(msg, wParam, lParam, result);
+  // Announced once the outermost message is done, when the elements have settled.
+  if (--m_nRouting == 0) m_announcer.Announce();
+  return handled;
+}
+
+bool CElementHost::RouteMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const bool outerSkip = m_bSkip;
   m_bSkip = false;
   bool handled = false;
@@ -127,6 +146,10 @@ bool CElementHost::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       case WM_SETCURSOR:
         handled = RouteSetCursor(wParam, lParam);
         result = handled;
+        break;
+      case WM_GETOBJECT:
+        result = AnswerGetObject(wParam, lParam);
+        handled = result != 0;
         break;
       default: break;
     }
@@ -270,9 +293,20 @@ void CElementHost::SetFocus(CElementContainer* element) {
   if (element == m_pFocus) return;
   CElementContainer* old = m_pFocus;
   m_pFocus = element;
+  // A composition belongs to the element it was typed into: moving the focus drops it, as the
+  // keyboard moving to another window does.
+  if (::GetFocus() == m_hWnd) ::ImmNotifyIME(m_hImc, NI_COMPOSITIONSTR, CPS_CANCEL, 0);
+  FollowInputMethod();
   if (old && old->IsRegistered(WM_SETFOCUS)) old->OnSetFocus(0);
   // The old element's handler may have moved the focus again.
   if (element && element == m_pFocus && element->IsRegistered(WM_SETFOCUS)) element->OnSetFocus(1);
+  if (element && element == m_pFocus && ::GetFocus() == m_hWnd) m_announcer.Focused(element);
+}
+
+void CElementHost::FollowInputMethod() {
+  CElementContainer* taker = m_pFocus;
+  while (taker && !taker->IsRegistered(WM_IME_COMPOSITION)) taker = taker->GetParent();
+  ::ImmAssociateContext(m_hWnd, taker ? m_hImc : nullptr);
 }
 
 void CElementHost::TellWindowFocus(bool gained) {
@@ -281,6 +315,7 @@ void CElementHost::TellWindowFocus(bool gained) {
   CElementContainer* const focus = m_pFocus;
   for (CElementContainer* e = focus; e && e != &m_root && m_pFocus == focus; e = e->GetParent())
     if (e->IsRegistered(WM_SETFOCUS)) e->OnSetWndFocus(gained);
+  if (gained && focus && focus == m_pFocus) m_announcer.Focused(focus);
 }
 
 void CElementHost::RememberFocusedChild() {
@@ -387,7 +422,12 @@ void CElementHost::ReleaseCapture(CElementContainer* element) {
 }
 
 void CElementHost::Forget(CElementContainer* element, bool keepTimers) {
-  if (InSubtree(m_pFocus, element)) m_pFocus = nullptr;
+  // Only an element leaving the window drops its timers; a hidden one stays described.
+  if (!keepTimers) m_announcer.Forget(element);
+  if (InSubtree(m_pFocus, element)) {
+    m_pFocus = nullptr;
+    FollowInputMethod();
+  }
   if (InSubtree(m_pHover, element)) m_pHover = nullptr;
   if (InSubtree(m_pCapture, element)) {
     m_pCapture = nullptr;

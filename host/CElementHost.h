@@ -25,6 +25,15 @@
 /// nearest ancestor that did receives it. Ancestors see it first in OnChildsProc, the element
 /// in OnFilter. SkipMsg stops the default processing of the window.
 ///
+/// Accessibility: the window answers WM_GETOBJECT for its client object (HostAccessible.h),
+/// whose children are the top-level elements' objects. The host announces the focus moving
+/// between elements, and after each routed message what the elements that asked for a repaint
+/// now say differently (AccessibleAnnouncer.h).
+///
+/// Input method: the window has its input context only while the focused element (or the ancestor
+/// that takes its messages) registered WM_IME_COMPOSITION, so an input method composes only for
+/// elements that take its text, and every other element's keys reach it directly.
+///
 /// Focus order: Tab moves the keyboard focus to the next element, Shift+Tab to the previous, in
 /// tree order (parents before children, siblings in their order), wrapping around, among the
 /// shown, enabled elements that take the focus (registered WM_SETFOCUS). It happens before the
@@ -39,7 +48,10 @@
 #include <utility>
 #include <vector>
 
+#include "host/AccessibleAnnouncer.h"
 #include "host/CElementContainer.h"
+
+class HostAccessible;
 
 /// A choice from a pop-up menu: wParam is the token of its opener (WM_ELEMENT_MENUOPENER), lParam
 /// the item id for the opener's OnMenuCommand.
@@ -104,8 +116,11 @@ class CElementHost {
   bool PassOn(CElementContainer* from, UINT msg, WPARAM wParam, LPARAM lParam);
   /// Sends a message to every element's OnBroadcastCommand.
   void Broadcast(UINT msg, WPARAM wParam, LPARAM lParam);
+  /// The elements' accessibility ids and change announcements.
+  AccessibleAnnouncer& Accessibility() { return m_announcer; }
 
  private:
+  bool RouteMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool RouteMouse(UINT msg, WPARAM wParam, POINT client);
   bool RouteWheel(WPARAM wParam, LPARAM lParam);
   bool RouteKey(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -128,8 +143,14 @@ class CElementHost {
   void RememberFocusedChild();
   bool PassFocusToChild();
   void UpdateHover(CElementContainer* under);
+  /// WM_GETOBJECT: the client object for OBJID_CLIENT, 0 (the standard objects) otherwise.
+  LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam);
+  /// Gives the window its input context, or takes it away, as the focused element wants.
+  void FollowInputMethod();
 
   HWND m_hWnd = nullptr;
+  /// The window's own input context, kept while the window is without it.
+  HIMC m_hImc = nullptr;
   CElementContainer m_root;
   CElementContainer* m_pCapture = nullptr;
   CElementContainer* m_pFocus = nullptr;
@@ -146,5 +167,8 @@ class CElementHost {
   UINT_PTR m_nextMenuToken = 1;
   std::map<UINT_PTR, CElementContainer*> m_mapMenuOpeners;
   UINT_PTR m_nextTimerId = 1;
+  AccessibleAnnouncer m_announcer;
+  CComPtr<HostAccessible> m_pAccessible;  ///< made at the first WM_GETOBJECT
+  int m_nRouting = 0;  ///< how deep Route calls are nested
   std::map<UINT_PTR, std::pair<CElementContainer*, DWORD>> m_mapTimers;
 };

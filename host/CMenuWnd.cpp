@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "host/CElementHost.h"
+#include "host/MenuAccessible.h"
 #include "host/MenuPlacement.h"
 #include "platform/win32/WinInput.h"
 
@@ -28,6 +29,7 @@ bool CMenuWnd::Open(MenuTrack track) {
   self->m_bOwnsSelf = true;
   const HWND hwnd = self->m_hWnd;
   ::ShowWindow(hwnd, SW_SHOW);
+  NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, hwnd, OBJID_CLIENT, CHILDID_SELF);
   ::SetFocus(hwnd);
   ::SetCapture(hwnd);
   // Whatever the owner did on losing the focus may have closed the menu already.
@@ -69,6 +71,8 @@ PressStep CMenuWnd::Carry(PressEvent event, PressPart part, DWORD keys) {
       const CRect row = m_layout.RowRect(RowOfPart(changed));
       if (!row.IsRectEmpty()) InvalidateRect(&row, FALSE);
     }
+    if (m_press.Hot() != kNoPart)
+      NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT, LONG(m_press.Hot()));
   }
   return step;
 }
@@ -140,11 +144,19 @@ void CMenuWnd::Close(std::optional<DWORD> command) {
   const bool active = ::GetActiveWindow() == self;
   if (::GetCapture() == self) ::ReleaseCapture();
   ::ShowWindow(self, SW_HIDE);
+  NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPEND, self, OBJID_CLIENT, CHILDID_SELF);
   if (::IsWindow(owner)) {
     if (active) ::SetFocus(owner);
     if (command) ::PostMessageW(owner, WM_ELEMENT_MENUCOMMAND, opener, LPARAM(*command));
   }
   ::DestroyWindow(self);
+}
+
+LRESULT CMenuWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETOBJECT)
+    if (const LRESULT answer = platform::AnswerClientObject<MenuAccessible>(m_hWnd, wParam, lParam))
+      return answer;
+  return CWnd::WindowProc(message, wParam, lParam);
 }
 
 void CMenuWnd::PostNcDestroy() {

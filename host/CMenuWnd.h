@@ -12,6 +12,9 @@
 ///  Escape; losing capture or activation closes without a choice
 /// @endcode
 /// Closing hands the focus back to the owner. The owner's destruction takes the menu with it.
+/// Assistive technology reads the window as a pop-up menu of items (MenuAccessible.h); opening
+/// and closing are announced as the platform's menu pop-up start and end, and the highlighted
+/// row as the focus.
 /// The rows are the parts of the shared press machine (PressMachine.h), which keeps the
 /// highlighted row: the pointer's and the keyboard's alike.
 #pragma once
@@ -50,8 +53,12 @@ class CMenuWnd : public CWnd {
   CRect GetItemRect(int index) const;
   /// The highlighted item, -1 for none.
   int GetHotItem() const { return RowOfPart(m_press.Hot()); }
+  /// The rows, as the menu was opened with them.
+  const std::vector<MenuItem>& GetItems() const { return m_track.items; }
 
  protected:
+  /// Answers WM_GETOBJECT with the menu's own client object (MenuAccessible.h).
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   ///@{
   /// The pop-up's messages, as the table above says: the pointer and the keys move the
   /// highlight, a release on an enabled item chooses it; a press outside, Escape, losing the

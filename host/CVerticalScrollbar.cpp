@@ -150,3 +150,11 @@ int CVerticalScrollbar::OnTimer(DWORD id) {
   if (step.repeat) Step(GetPress().Active());
   return 1;
 }
+
+void CVerticalScrollbar::DescribeAccessible(platform::AccessibleFacts& facts) const {
+  CElementControl::DescribeAccessible(facts);
+  facts.role = ROLE_SYSTEM_SCROLLBAR;
+  facts.state &= ~(STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE);
+  facts.value = std::to_wstring(m_nFirst);
+  facts.description = platform::ScrollRangeText(0, Geometry().MaxFirst());
+}

@@ -50,6 +50,10 @@ class CVerticalScrollbar : public CElementControl {
   /// The row the thumb shows first: 0 to rows - page.
   int GetFirstRow() const { return m_nFirst; }
 
+  /// A scroll bar whose value is the first row shown and whose description is the range of
+  /// first rows ("0-12": from none scrolled to the last page shown).
+  void DescribeAccessible(platform::AccessibleFacts& facts) const override;
+
  protected:
   int OnPaint(CPaintDC* dc) override;
   int OnLButtonDown(POINT pt) override;

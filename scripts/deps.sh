@@ -9,7 +9,8 @@ packages=(
   libfreetype-dev libfontconfig-dev libpng-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei
-  xvfb dbus xdotool libx11-dev libxtst-dev
+  xvfb dbus xdotool imagemagick libx11-dev libxtst-dev
+  fcitx5 fcitx5-chinese-addons
   doxygen
 )
 

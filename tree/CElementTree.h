@@ -140,6 +140,26 @@ class CElementTree : public CElementControl, protected CTreeStore {
 
   // ---- tips
   using CTreeStore::SetTipsValue;
+
+  // ---- accessibility (CElementTreeAccessible.cpp)
+  /// An outline, with the rows shown (the items whose ancestors are all open, on screen or
+  /// scrolled off it) as its items, in display order, and its scroll bar as its child.
+  void DescribeAccessible(platform::AccessibleFacts& facts) const override;
+  /// The number of rows shown.
+  int GetAccessibleItemCount() const override;
+  /// An outline item named by its text, whose value is its level (top-level items "0"),
+  /// expanded or collapsed when it has children, checked when its box is checked and mixed
+  /// when it is half checked, selected when it is the focus item (focused too while the tree
+  /// has the focus), off screen when scrolled out of view. Its default action is the click
+  /// on its check box ("Check", "Uncheck") when it has one, else on its expand button
+  /// ("Expand", "Collapse"), else on its text ("Click").
+  void DescribeAccessibleItem(int item, platform::AccessibleFacts& facts) const override;
+  /// The focus item's row.
+  int GetAccessibleFocusItem() const override;
+  /// The focus item's row: the tree's selection is its focus.
+  int GetAccessibleSelectedItem() const override;
+  /// Clicks the part the item's default action names, scrolling the item on screen first.
+  HRESULT DoAccessibleAction(int item) override;
   /// Replaces the first record of the same item; 1 whether or not there was one.
   int ChangeItemTip(_TREE_ITEM_TIP tip);
   /// The tip window while it shows, else null.

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "platform/controls/ControlWindow.h"
+#include "platform/controls/ListBoxAccessible.h"
 #include "platform/win32/WinScrollBar.h"
 
 namespace platform {
@@ -26,6 +27,7 @@ LRESULT ListBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   const int index = static_cast<int>(wParam);
   switch (message) {
     case WM_CREATE: return OnCreate();
+    case WM_GETOBJECT: return AnswerClientObject<ListBoxAccessible>(m_hwnd, wParam, lParam);
     case WM_SIZE: OnSize(); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_SETFONT: SetFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0); return 0;
@@ -157,6 +159,7 @@ LRESULT ListBoxControl::Delete(int index) {
 LRESULT ListBoxControl::SetCurSel(int index) {
   const int old = m_model.Selected(), oldCaret = m_model.Caret();
   if (!m_model.Select(index)) return LB_ERR;
+  if (index != old) AnnounceSelection();
   InvalidateRow(old);
   InvalidateRow(oldCaret);
   InvalidateRow(index);
@@ -315,6 +318,13 @@ void ListBoxControl::UpdateScrollBar() {
   }
   // The rows just became narrower or wider.
   InvalidateView();
+}
+
+void ListBoxControl::AnnounceSelection() const {
+  const int selected = m_model.Selected();
+  if (selected < 0) return;
+  NotifyWinEvent(EVENT_OBJECT_SELECTION, m_hwnd, OBJID_CLIENT, selected + 1);
+  if (m_focused) NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hwnd, OBJID_CLIENT, selected + 1);
 }
 
 void ListBoxControl::Notify(WORD code) {

@@ -53,6 +53,8 @@ class ListBoxControl {
   void OnChar(wchar_t ch);
   void OnWheel(short delta);
   void OnFocus(bool focused);
+  // Tells assistive technology of the new selection (and of the focus on it while focused).
+  void AnnounceSelection() const;
   // Selects a row as the user did, scrolls it into view and repaints; true when the selection
   // changed.
   bool MoveSelectionTo(int index);

@@ -61,6 +61,7 @@ void ListBoxControl::OnFocus(bool focused) {
 bool ListBoxControl::MoveSelectionTo(int index) {
   const int old = m_model.Selected(), oldCaret = m_model.Caret();
   m_model.Select(index);
+  if (index != old) AnnounceSelection();
   const int top = m_model.Top();
   m_model.ScrollIntoView(index);
   if (m_model.Top() != top) {

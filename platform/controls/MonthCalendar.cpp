@@ -9,8 +9,10 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "platform/controls/ControlWindow.h"
+#include "platform/controls/MonthCalendarAccessible.h"
 #include "platform/controls/MonthCalendarLayout.h"
 #include "platform/controls/MonthCalendarText.h"
 #include "platform/controls/MonthGrid.h"
@@ -58,6 +60,8 @@ class MonthCalendar {
   // False when the calendar did not survive the notification.
   bool Select(const CivilDate& date);
   bool Notify(UINT code);
+  // Tells assistive technology of the selection that replaced `before`.
+  void Announce(const CivilDate& before) const;
   void Pick();
 
   void OnButtonDown(POINT pt);
@@ -97,10 +101,17 @@ bool MonthCalendar::Notify(UINT code) {
   return Of(hwnd) == this;
 }
 
+void MonthCalendar::Announce(const CivilDate& before) const {
+  if (before.year != m_selection.year || before.month != m_selection.month)
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
+  const int cell = GridCellOf(m_selection.year, m_selection.month, m_selection);
+  NotifyWinEvent(EVENT_OBJECT_SELECTION, m_hwnd, OBJID_CLIENT, CalendarDayItem(cell));
+}
+
 bool MonthCalendar::Select(const CivilDate& date) {
   const CivilDate next = m_range.Clamp(date);
   if (next == m_selection) return true;
-  m_selection = next;
+  Announce(std::exchange(m_selection, next));
   InvalidateRect(m_hwnd, nullptr, FALSE);
   return Notify(MCN_SELCHANGE);
 }
@@ -252,6 +263,8 @@ LRESULT MonthCalendar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam) InvalidateRect(m_hwnd, nullptr, FALSE);
       return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(m_font);
+    case WM_GETOBJECT:
+      return AnswerClientObject<MonthCalendarAccessible>(m_hwnd, wParam, lParam);
     case WM_ENABLE: InvalidateRect(m_hwnd, nullptr, FALSE); return 0;
     case MCM_GETCURSEL: {
       auto* out = reinterpret_cast<SYSTEMTIME*>(lParam);
@@ -263,8 +276,10 @@ LRESULT MonthCalendar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       const auto* in = reinterpret_cast<const SYSTEMTIME*>(lParam);
       const auto date = in ? CalendarDateOf(*in) : std::nullopt;
       if (!date || !m_range.Contains(*date)) return FALSE;
-      if (*date != m_selection) InvalidateRect(m_hwnd, nullptr, FALSE);
-      m_selection = *date;
+      if (*date != m_selection) {
+        InvalidateRect(m_hwnd, nullptr, FALSE);
+        Announce(std::exchange(m_selection, *date));
+      }
       return TRUE;
     }
     case MCM_GETTODAY: {

@@ -2,6 +2,7 @@
 #include "platform/controls/ScrollBarControl.h"
 
 #include "platform/controls/ControlWindow.h"
+#include "platform/controls/ScrollBarAccessible.h"
 
 namespace platform {
 
@@ -37,6 +38,7 @@ LRESULT ScrollBarControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return old;
     }
     case SBM_GETPOS: return m_state.pos;
+    case WM_GETOBJECT: return AnswerClientObject<ScrollBarAccessible>(m_hwnd, wParam, lParam);
     case SBM_SETRANGE:
     case SBM_SETRANGEREDRAW: {
       const int old = m_state.pos;
@@ -91,7 +93,11 @@ bool ScrollBarControl::PartEnabled(ScrollPart part) const {
 }
 
 LRESULT ScrollBarControl::SetInfo(const SCROLLINFO* info, bool redraw) {
+  const ScrollState before = m_state;
   if (!m_state.Apply(info)) return 0;
+  if (m_state.pos != before.pos || m_state.min != before.min ||
+      m_state.MaxPos() != before.MaxPos())
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
   if (info->fMask & SIF_DISABLENOSCROLL) m_disableNoScroll = true;
   if (redraw) Redraw();
   return m_state.pos;

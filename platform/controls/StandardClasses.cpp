@@ -3,6 +3,7 @@
 #include "platform/controls/ListBoxControl.h"
 #include "platform/controls/MonthCalendar.h"
 #include "platform/controls/ScrollBarControl.h"
+#include "platform/ime/CompositionWindow.h"
 #include "platform/win32/WinCommCtrl.h"
 
 namespace platform {
@@ -20,6 +21,7 @@ constexpr StandardClass kStandardClasses[] = {
     {WC_LISTBOXW, &ListBoxWndProc, WHITE_BRUSH},
     {WC_SCROLLBARW, &ScrollBarWndProc, -1},
     {MONTHCAL_CLASSW, &MonthCalendarWndProc, -1},
+    {kCompositionWindowClass, &CompositionWindowProc, -1},
 };
 
 }  // namespace

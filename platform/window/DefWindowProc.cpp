@@ -73,6 +73,10 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       if (IsChildWindow(*w))
         if (LRESULT r = SendMessageW(w->parent->Handle(), WM_MOUSEACTIVATE, wParam, lParam)) return r;
       return MA_ACTIVATE;
+    // The window leaves its composition to the platform to show.
+    case WM_IME_STARTCOMPOSITION:
+      Desktop::Current().inputMethod.ShowDefaultWindowFor(hwnd);
+      return 0;
     case WM_MOUSEWHEEL:
       // An unhandled wheel turn goes up to the parent.
       if (IsChildWindow(*w)) return SendMessageW(w->parent->Handle(), message, wParam, lParam);

@@ -1,6 +1,7 @@
 // The screen and everything the window manager keeps about it: the desktop window and its
 // tree, the message queue, input, focus, activation, capture, timers, the clock, the device
-// contexts handed out on windows, the clipboard, the input method, and the composed picture.
+// contexts handed out on windows, the clipboard, the input method, the accessibility events and
+// objects in transit, and the composed picture.
 //
 // There is one current desktop. A backend makes a fresh one (Reset) with its screen size; code
 // that runs before any backend gets a default 1280 x 800 desktop.
@@ -11,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/accessibility/ObjectTokens.h"
+#include "platform/accessibility/WinEventHooks.h"
 #include "platform/clipboard/Clipboard.h"
 #include "platform/ime/InputMethod.h"
 #include "platform/win32/WinTime.h"
@@ -83,8 +86,12 @@ class Desktop {
   EventSource* events = nullptr;
   // The backend types printable characters itself, from a text-input service that knows the
   // keyboard layout, dead keys and input methods; TranslateMessage then makes only the control
-  // characters (Enter, Tab, Backspace, Escape, Ctrl+letter), which no text input reports.
+  // characters (Enter, Tab, Backspace, Escape, Ctrl+letter), which no text input reports. A
+  // backend whose text input is on only while the focus window takes input-method text says so
+  // as it switches.
   bool backendTypesText = false;
+  WinEventHooks winEvents;
+  ObjectTokens accessibleObjects;  // LresultFromObject's, until redeemed
   // A local time that a test fixed, which GetLocalTime and _time64 report instead of the clock.
   std::optional<SYSTEMTIME> fixedLocalTime;
 

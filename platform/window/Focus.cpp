@@ -111,13 +111,18 @@ HWND SetFocus(HWND hwnd) {
   // focus, so it cannot drop the gainer's focus on its way out.
   const HWND gainer = IsWindow(hwnd) ? hwnd : nullptr;
   desktop.focus = gainer;
+  // A composition goes with the keyboard: what the loser was composing is dropped.
+  desktop.inputMethod.CancelIn(old);
+  if (desktop.focus != gainer) return old;
   if (IsWindow(old)) {
     SendMessageW(old, WM_KILLFOCUS, WPARAM(hwnd), 0);
     // The loser's handler moved the focus itself; that move stands.
     if (desktop.focus != gainer) return old;
   }
-  if (gainer && IsWindow(gainer))
+  if (gainer && IsWindow(gainer)) {
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, gainer, OBJID_CLIENT, CHILDID_SELF);
     SendMessageW(gainer, WM_SETFOCUS, WPARAM(IsWindow(old) ? old : nullptr), 0);
+  }
   return IsWindow(old) ? old : nullptr;
 }
 

@@ -107,6 +107,7 @@ void InputRouter::Push(RawInput input) {
       Press(m_asyncKeys, input.vk, input.kind == RawInput::Kind::KeyDown);
       break;
     case RawInput::Kind::Char:
+    case RawInput::Kind::ImeComposition:
     case RawInput::Kind::ImeResult:
     case RawInput::Kind::FocusLost:
     case RawInput::Kind::FocusGained: break;
@@ -173,8 +174,12 @@ void InputRouter::Route(const RawInput& input) {
     case RawInput::Kind::KeyDown:
     case RawInput::Kind::KeyUp:
     case RawInput::Kind::Char: RouteKey(input); break;
-    // Sent at once, as the input method's own window does: the context holds one result, so
-    // it must be read before the next one is routed.
+    // Sent at once, as the input method's own window does: the context holds one composition
+    // or result, so it must be read before the next one is routed.
+    case RawInput::Kind::ImeComposition:
+      Desktop::Current().inputMethod.DeliverComposition(
+          GetFocus(), {input.text, input.imeCaret, input.imeTargetStart, input.imeTargetLength});
+      break;
     case RawInput::Kind::ImeResult:
       Desktop::Current().inputMethod.DeliverResult(GetFocus(), input.text);
       break;
@@ -205,10 +210,13 @@ void InputRouter::RouteKey(const RawInput& input) {
   const bool down = input.kind == RawInput::Kind::KeyDown;
   const bool wasDown = KeyState(int(Sided(input.vk))) < 0;
   Press(m_keys, input.vk, down);
-  // Without a focus window the keyboard has no listener.
-  if (const HWND focus = GetFocus())
-    Emit(focus, down ? WM_KEYDOWN : WM_KEYUP, Neutral(input.vk), KeyLParam(input.vk, down, wasDown),
-         input);
+  // Without a focus window the keyboard has no listener. A press during a composition belongs
+  // to the input method; its window hears only that one happened.
+  if (const HWND focus = GetFocus()) {
+    const bool taken = down && Desktop::Current().inputMethod.ComposingIn(focus);
+    Emit(focus, down ? WM_KEYDOWN : WM_KEYUP, taken ? VK_PROCESSKEY : Neutral(input.vk),
+         KeyLParam(input.vk, down, wasDown), input);
+  }
 }
 
 void InputRouter::RoutePointer(const RawInput& input) {

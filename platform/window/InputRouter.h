@@ -5,8 +5,8 @@
 // Routing a pointer event: leave-tracking first (WM_MOUSELEAVE), then WM_SETCURSOR to the window
 // under the pointer when nothing holds the capture, then mouse activation for a press on an
 // inactive top-level window (WM_MOUSEACTIVATE), then the client message with a double-click
-// check for classes with CS_DBLCLKS. Input-method results are sent to the focus window as they
-// are routed (WM_IME_COMPOSITION), with the result string in the input context.
+// check for classes with CS_DBLCLKS. Input-method compositions and results are sent to the focus
+// window as they are routed (WinImm.h); a key pressed while it composes arrives as VK_PROCESSKEY.
 #pragma once
 
 #include <array>

@@ -36,6 +36,8 @@ std::optional<MSG> NextMessage(HWND filter, UINT min, UINT max, bool remove) {
 }
 
 std::optional<MSG> Retrieve(HWND filter, UINT min, UINT max, bool remove) {
+  // Out-of-context win event hooks run here, as the thread takes its next message.
+  Desktop::Current().winEvents.Deliver();
   auto msg = NextMessage(filter, min, max, remove);
   if (msg) Desktop::Current().lastMessage = *msg;
   return msg;

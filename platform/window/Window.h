@@ -11,6 +11,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,8 @@ struct Window : PlatformObject {
   std::unique_ptr<Surface> backing;  // top-level windows and the desktop
 
   bool destroying = false;  // DestroyWindow has begun: no new children, no second destroy
+  // What ImmAssociateContext gave the window (null: none); the desktop's default until then.
+  std::optional<HIMC> inputContext;
 };
 
 // The window behind a live handle, or null.

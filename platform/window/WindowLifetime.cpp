@@ -126,6 +126,7 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
   }
   w = FindWindowObject(hwnd);
   if (!w) return nullptr;
+  NotifyWinEvent(EVENT_OBJECT_CREATE, hwnd, OBJID_WINDOW, CHILDID_SELF);
   const RECT client = ClientRectOf(*w);
   SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
   if ((w = FindWindowObject(hwnd))) {
@@ -152,6 +153,7 @@ BOOL DestroyWindow(HWND hwnd) {
     if (!IsTopLevel(*w)) InvalidateUncovered(*w->parent, w->rect);
   }
   if ((w = FindWindowObject(hwnd))) LetGoOf(*w, true);
+  NotifyWinEvent(EVENT_OBJECT_DESTROY, hwnd, OBJID_WINDOW, CHILDID_SELF);
   SendDestroy(hwnd);
   SendNcDestroyAndFree(hwnd);
   RefreshWindowDcs();

@@ -86,6 +86,7 @@ BOOL ShowWindow(HWND hwnd, int command) {
   if (show != wasVisible) {
     SendMessageW(hwnd, WM_SHOWWINDOW, show, 0);
     if (!(w = FindWindowObject(hwnd))) return wasVisible;
+    NotifyWinEvent(show ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE, hwnd, OBJID_WINDOW, CHILDID_SELF);
     if (show) {
       w->style |= WS_VISIBLE;
       InvalidateWhole(*w);

@@ -1,6 +1,7 @@
 // The drop-down with an edit face: where its box sits, typing around the pop-up, the pop-up's
 // keys while the box has the focus, and a picked row replacing the typed text.
 #include "droplist/CElementDropdown.h"
+#include "platform/window/Desktop.h"
 #include "tests/droplist/DropListFixture.h"
 
 namespace trellis::test {
@@ -81,6 +82,29 @@ TEST_F(DropdownTest, TheOpenListTakesItsKeysFromTheBoxAndOnlyAPickReplacesTheTex
   Drop(combo);
   ClickAt(RowPoint(combo, 2));
   EXPECT_EQ(EditText(), L"Cherry");
+}
+
+// The box tells the input method where its caret is, as an edit box does: the composition
+// shows inside the box and the commit goes into its text.
+TEST_F(DropdownTest, TheBoxComposesAtItsCaretAndTakesTheCommit) {
+  const platform::InputMethod& ime = platform::Desktop::Current().inputMethod;
+  EXPECT_FALSE(ime.TextInputWanted());
+  Click(*combo.GetEdit(), 20, 9);
+  Key(VK_END);
+  ASSERT_TRUE(ime.TextInputWanted());
+  screen.ImeComposition(L"li", 2);
+  Pump();
+  ASSERT_NE(ime.Shown(), nullptr);
+  const RECT area = ime.CandidateArea();
+  const POINT start = ScreenPoint(*combo.GetEdit(), 0, 0);
+  const CRect box(start, combo.GetEdit()->GetContainerRect().Size());
+  EXPECT_TRUE(box.PtInRect({area.left, area.top})) << area.left << "," << area.top;
+  EXPECT_GT(area.left, start.x + 4);  // after the text "combo"
+  EXPECT_EQ(EditText(), L"combo");
+  screen.ImeResult(L"梨");
+  Pump();
+  EXPECT_EQ(EditText(), L"combo梨");
+  EXPECT_EQ(ime.Shown(), nullptr);
 }
 
 }  // namespace

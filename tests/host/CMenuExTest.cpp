@@ -9,6 +9,7 @@
 #include "host/CMenuEx.h"
 #include "host/CMenuWnd.h"
 #include "host/ThemeLookup.h"
+#include "tests/support/AccessibleReader.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/Golden.h"
 #include "tests/support/Pixels.h"
@@ -246,6 +247,73 @@ TEST_F(MenuTest, TheOpenerOrTheWindowMayGoAtAnyTime) {
     // A menu whose opener or window went before the choice delivers nothing.
     EXPECT_TRUE(c.onChoice || !opener || opener->commands.empty());
   }
+}
+
+// A screen reader reads the open menu as a pop-up menu of its rows, hears it open, the
+// highlighted row as the focus and the close; a row's default action chooses it.
+TEST_F(MenuTest, ReadsAsAPopupMenuWhoseRowsAreItemsAndWhoseActionChooses) {
+  using trellis::test::EventLog;
+  using trellis::test::Read;
+  EventLog log;
+  CMenuWnd* menu = OpenAt(150, 120);
+  ASSERT_NE(menu, nullptr);
+  CComPtr<IAccessible> object = trellis::test::ClientObject(m_hMenu);
+  ASSERT_TRUE(object);
+  EXPECT_EQ(Read(object).role, DWORD(ROLE_SYSTEM_MENUPOPUP));
+  const struct {
+    const wchar_t* name;
+    DWORD role;
+    DWORD state;
+    const wchar_t* action;
+  } kRows[] = {{L"撤销", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_FOCUSABLE, L"Execute"},
+               {L"剪切", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_UNAVAILABLE, L""},
+               {L"拷贝", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_FOCUSABLE, L"Execute"},
+               {L"", ROLE_SYSTEM_SEPARATOR, 0, L""},
+               {L"粘贴", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_FOCUSABLE, L"Execute"},
+               {L"全选 Select all", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_FOCUSABLE, L"Execute"}};
+  ASSERT_EQ(Read(object).childCount, LONG(std::size(kRows)));
+  for (LONG item = 1; item <= LONG(std::size(kRows)); ++item) {
+    const auto& row = kRows[item - 1];
+    const trellis::test::Reading r = Read(object, item);
+    EXPECT_EQ(r.name, row.name);
+    EXPECT_EQ(r.role, row.role);
+    EXPECT_EQ(r.state, row.state);
+    EXPECT_EQ(r.action, row.action);
+    CRect place = menu->GetItemRect(int(item - 1));
+    EXPECT_TRUE(EqualRect(&r.place, &place)) << "row " << item;
+  }
+  // A window's object is made afresh for each asker: events are told by window and row.
+  std::vector<trellis::test::Heard> heard;
+  const auto heardOn = [&](DWORD event, LONG row) {
+    for (const auto& h : heard)
+      if (h.event == event && h.hwnd == m_hMenu && h.child == row) return true;
+    return false;
+  };
+  heard = log.Take();
+  EXPECT_TRUE(heardOn(EVENT_SYSTEM_MENUPOPUPSTART, CHILDID_SELF));
+  // The keyboard's highlight is the focus, on its row.
+  Key(VK_DOWN);
+  heard = log.Take();
+  EXPECT_TRUE(heardOn(EVENT_OBJECT_FOCUS, menu->GetHotItem() + 1));
+  EXPECT_TRUE(Read(object, menu->GetHotItem() + 1).state & STATE_SYSTEM_FOCUSED);
+  VARIANT id;
+  VariantInit(&id);
+  id.vt = VT_I4;
+  id.lVal = kCutGreyed + 1;
+  EXPECT_NE(object->accDoDefaultAction(id), S_OK);  // a greyed row does nothing
+  id.lVal = kPaste + 1;
+  EXPECT_EQ(object->accDoDefaultAction(id), S_OK);
+  Pump();
+  EXPECT_EQ(opener->commands, Commands{4});
+  EXPECT_TRUE(ClosedBackToHost());
+  heard = log.Take();
+  bool ended = false;
+  for (const auto& h : heard) ended = ended || h.event == EVENT_SYSTEM_MENUPOPUPEND;
+  EXPECT_TRUE(ended);
+  // The object outlives its window, describing nothing.
+  VARIANT role;
+  VariantInit(&role);
+  EXPECT_EQ(object->get_accRole(id, &role), E_FAIL);
 }
 
 TEST_F(MenuTest, RefusesBadInput) {

@@ -90,6 +90,17 @@ void HeadlessScreen::TypeText(std::wstring_view text) {
   }
 }
 
+void HeadlessScreen::ImeComposition(std::wstring_view text, int caret, int targetStart,
+                                    int targetLength) {
+  RawInput input;
+  input.kind = RawInput::Kind::ImeComposition;
+  input.text = text;
+  input.imeCaret = caret;
+  input.imeTargetStart = targetStart;
+  input.imeTargetLength = targetLength;
+  Queue(std::move(input));
+}
+
 void HeadlessScreen::ImeResult(std::wstring_view text) {
   RawInput input;
   input.kind = RawInput::Kind::ImeResult;

@@ -10,6 +10,7 @@
 ///  screen.Click(40, 30);                 // queue a press and release at screen (40, 30)
 ///  screen.KeyPress(VK_DOWN);             // queue a key press and release
 ///  screen.TypeText(L"abc");              // queue characters for the focus window
+///  screen.ImeComposition(L"zhong", 5);   // queue an input method's composition, caret at 5
 ///  screen.ImeResult(L"中文");            // queue text committed by an input method
 ///  screen.PumpUntilIdle();
 ///  screen.AdvanceTime(250);              // move the clock; due timers fire as it passes them
@@ -74,8 +75,13 @@ class HeadlessScreen {
   ///@}
   /// Characters as a text-input method delivers them: WM_CHAR to the focus window, no keys.
   void TypeText(std::wstring_view text);
+  /// An input method's composition as it stands, with the caret and the clause being converted
+  /// (characters of `text`): the focus window gets it through its input context (WinImm.h). An
+  /// empty text ends the composition without a result.
+  void ImeComposition(std::wstring_view text, int caret, int targetStart = 0,
+                      int targetLength = 0);
   /// Text an input method committed: the focus window gets it through its input context, with
-  /// WM_IME_COMPOSITION (GCS_RESULTSTR).
+  /// WM_IME_COMPOSITION (GCS_RESULTSTR), and the composition ends.
   void ImeResult(std::wstring_view text);
   /// The window showing the screen loses the keyboard to another application, or gets it back.
   void KeyboardFocus(bool gained);

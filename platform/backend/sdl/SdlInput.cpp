@@ -1,5 +1,6 @@
 #include "platform/backend/sdl/SdlInput.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -66,7 +67,9 @@ void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
     }
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-      if (event.type == SDL_KEYDOWN) m_composing = false;
+      // A key that reaches us while no pre-edit shows is the user's own: text after it is typed,
+      // not an input method's result. One during a pre-edit the platform hands over as taken.
+      if (event.type == SDL_KEYDOWN && !m_preedit) m_composing = false;
       if (const UINT vk = VirtualKeyFromSdl(event.key.keysym.sym)) {
         RawInput input;
         input.kind = event.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp;
@@ -75,7 +78,11 @@ void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
       }
       break;
     case SDL_TEXTEDITING:
-      if (event.edit.text[0]) m_composing = true;
+      FeedComposition(event.edit.text, event.edit.start, event.edit.length, router);
+      break;
+    case SDL_TEXTEDITING_EXT:
+      FeedComposition(event.editExt.text, event.editExt.start, event.editExt.length, router);
+      SDL_free(event.editExt.text);
       break;
     case SDL_TEXTINPUT: FeedText(event.text.text, router); break;
     case SDL_WINDOWEVENT:
@@ -94,11 +101,30 @@ void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
   }
 }
 
+void SdlInput::FeedComposition(const char* utf8, int start, int length, InputRouter& router) {
+  RawInput input;
+  input.kind = RawInput::Kind::ImeComposition;
+  input.text = WideFromUtf8(utf8 ? utf8 : "");
+  m_preedit = !input.text.empty();
+  if (m_preedit) m_composing = true;
+  // SDL counts in characters and names a selection, the clause being converted, by its start
+  // and length; the caret stands at its end. An input method with only a caret gives a length
+  // of 0, and fcitx gives a start of 0 and its caret as the length. A start below 0 means the
+  // input method keeps its caret to itself: it is at the end.
+  const int size = int(input.text.size());
+  input.imeTargetStart = start < 0 ? size : std::min(start, size);
+  input.imeTargetLength = std::clamp(length, 0, size - input.imeTargetStart);
+  input.imeCaret = input.imeTargetStart + input.imeTargetLength;
+  router.Push(std::move(input));
+}
+
 void SdlInput::FeedText(const char* utf8, InputRouter& router) {
   std::wstring text = WideFromUtf8(utf8);
   if (text.empty()) return;
   RawInput input;
   if (m_composing) {
+    // The result takes the place of the pre-edit.
+    m_preedit = false;
     input.kind = RawInput::Kind::ImeResult;
     input.text = std::move(text);
     router.Push(std::move(input));

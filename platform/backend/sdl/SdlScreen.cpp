@@ -22,7 +22,6 @@ bool SdlScreen::Open(std::wstring_view title, int width, int height, unsigned fl
   Desktop& desktop = Desktop::Current();
   desktop.events = m_session.get();
   desktop.clipboard.AttachSystem(m_session.get());
-  desktop.backendTypesText = true;
   desktop.SetNow(SDL_GetTicks64());
   return true;
 }

@@ -21,9 +21,11 @@
 /// The message loop is the platform's: Run pumps it, and GetMessageW (a CWinApp's loop, for
 /// example) waits on the window's events and the next timer. The window shows a new frame only
 /// when the composed screen changed, just before the loop waits. Closing the window posts
-/// WM_QUIT (code 0). Text arrives as SDL types it: printable characters come from its text
-/// input (WM_CHAR, or WM_IME_COMPOSITION when an input method composed them), and
-/// TranslateMessage adds only control characters. Like HeadlessScreen, one screen exists at a
+/// WM_QUIT (code 0). SDL's text input is on only while the focus window has an open input
+/// context (WinImm.h): then printable characters come from it (WM_CHAR), the system's input
+/// method composes into the platform's compositions with its candidates below the caret the
+/// window gave, and TranslateMessage adds only control characters; otherwise TranslateMessage
+/// types the keys itself. Like HeadlessScreen, one screen exists at a
 /// time: opening makes a fresh desktop, and destroying or closing it leaves an empty default one.
 ///
 /// Link Trellis::window (CMake) or trellis-window (pkg-config); this header needs no SDL headers.

@@ -61,6 +61,8 @@ std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width,
   // Through OpenGL instead, SDL would load a GL driver (a software one where there is no GPU) and
   // make the window anew after its first frame. SDL_FRAMEBUFFER_ACCELERATION still wins.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // A long composition arrives whole (SDL_TEXTEDITING_EXT) rather than cut at 32 bytes.
+  SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
     const char* driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
@@ -95,7 +97,6 @@ std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width,
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return nullptr;
   }
-  SDL_StartTextInput();
   return std::unique_ptr<SdlSession>(new SdlSession(window, *scale));
 }
 
@@ -144,6 +145,7 @@ SDL_Event SdlSession::ToScreen(const SDL_Event& event) const {
 
 void SdlSession::TakeEvents() {
   FollowClock();
+  m_textInput.Follow();
   SDL_Event event;
   while (SDL_PollEvent(&event)) Handle(event);
 }
@@ -176,6 +178,7 @@ void SdlSession::FollowWindowSize() {
 
 void SdlSession::Present() {
   ShowCursor();
+  m_textInput.Follow();
   const Surface& screen = Desktop::Current().Compose();
   if (screen.Empty()) return;
   const std::size_t count = std::size_t(screen.Width()) * std::size_t(screen.Height());

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/backend/sdl/SdlInput.h"
+#include "platform/backend/sdl/SdlTextInput.h"
 #include "platform/clipboard/SystemClipboard.h"
 #include "platform/gdi/Surface.h"
 #include "platform/window/Desktop.h"
@@ -34,7 +35,7 @@ class SdlSession final : public EventSource, public SystemClipboard {
   SdlSession& operator=(const SdlSession&) = delete;
 
   SDL_Window* Window() const { return m_window; }
-  // Window pixels per screen pixel; the IME's candidate rectangle goes through ToWindow.
+  // Window pixels per screen pixel; the input method's candidate area goes through ToWindow.
   DisplayScale Scale() const { return m_scale; }
   // The screen's size: the window's client size over the scale.
   int Width() const { return ScreenSize().cx; }
@@ -54,7 +55,8 @@ class SdlSession final : public EventSource, public SystemClipboard {
   void SetText(std::wstring_view text) override;
 
  private:
-  SdlSession(SDL_Window* window, DisplayScale scale) : m_window(window), m_scale(scale) {}
+  SdlSession(SDL_Window* window, DisplayScale scale)
+      : m_window(window), m_scale(scale), m_textInput(scale) {}
   SIZE ScreenSize() const;
   void Handle(const SDL_Event& event);
   // The pointer's window pixels in an event, as the screen pixels they show.
@@ -66,6 +68,7 @@ class SdlSession final : public EventSource, public SystemClipboard {
   SDL_Window* m_window = nullptr;
   DisplayScale m_scale;
   SdlInput m_input;
+  SdlTextInput m_textInput;
   std::vector<Pixel> m_shown;   // the last screen put on the window
   std::vector<Pixel> m_scaled;  // that screen at the window's scale
   bool m_presentOwed = true;   // the window lost its picture (first show, exposure)

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -124,10 +125,76 @@ TEST_F(SdlScreenTest, MouseKeysAndTextArriveAsWindowMessages) {
   std::wstring typed;
   for (WPARAM c : Only(WM_CHAR)) typed.push_back(wchar_t(c));
   EXPECT_EQ(typed, L"a\réb");
-  EXPECT_EQ(Only(WM_IME_COMPOSITION).size(), 1u);
+  EXPECT_EQ(Only(WM_IME_COMPOSITION, true), (std::vector<WPARAM>{
+                                                GCS_COMPSTR | GCS_COMPATTR | GCS_CURSORPOS,
+                                                GCS_RESULTSTR}));
   wchar_t result[3] = {};
   ImmGetCompositionStringW(ImmGetContext(window), GCS_RESULTSTR, result, 2 * sizeof(wchar_t));
   EXPECT_STREQ(result, L"中文");
+}
+
+// An input method's pre-edit is the platform's composition, a long one whole; a key SDL reports
+// during it reaches the window as taken; the commit after the pre-edit ends is its result; and
+// plain typing follows once. Text input is on only while the focus window has an open context:
+// without one, keys type through the platform.
+TEST_F(SdlScreenTest, PreeditsAreCompositionsAndTextInputFollowsTheContext) {
+  ASSERT_TRUE(screen.PumpUntilIdle());
+  ASSERT_TRUE(SDL_IsTextInputActive());
+  g_log.clear();
+  SDL_Event edit{.edit = {.type = SDL_TEXTEDITING, .start = 2}};
+  SDL_strlcpy(edit.edit.text, "ni", sizeof(edit.edit.text));
+  Push(edit);
+  PushKey(SDL_KEYDOWN, SDLK_h);
+  const std::wstring longText(20, L'字');  // 60 bytes of UTF-8: more than an SDL_TEXTEDITING holds
+  std::string longUtf8;
+  for (int i = 0; i < 20; ++i) longUtf8 += "\xE5\xAD\x97";
+  Push({.editExt = {.type = SDL_TEXTEDITING_EXT, .text = SDL_strdup(longUtf8.c_str()),
+                    .start = 3, .length = 2}});
+  ASSERT_TRUE(screen.PumpUntilIdle());
+  const HIMC context = ImmGetContext(window);
+  std::wstring composed(longText.size() + 1, L'#');
+  EXPECT_EQ(ImmGetCompositionStringW(context, GCS_COMPSTR, composed.data(),
+                                     DWORD(composed.size() * sizeof(wchar_t))),
+            LONG(longText.size() * sizeof(wchar_t)));
+  EXPECT_EQ(composed, longText + L"#");
+  // The selection SDL names is the target clause, with the caret at its end.
+  EXPECT_EQ(ImmGetCompositionStringW(context, GCS_CURSORPOS, nullptr, 0), 5);
+  std::vector<BYTE> attributes(longText.size());
+  ImmGetCompositionStringW(context, GCS_COMPATTR, attributes.data(), DWORD(attributes.size()));
+  EXPECT_EQ(std::count(attributes.begin(), attributes.end(), ATTR_TARGET_CONVERTED), 2);
+  EXPECT_EQ(attributes[3], ATTR_TARGET_CONVERTED);
+  EXPECT_EQ(attributes[4], ATTR_TARGET_CONVERTED);
+  Push(SDL_Event{.edit = {.type = SDL_TEXTEDITING}});
+  PushText(SDL_TEXTINPUT, "你好");
+  PushKey(SDL_KEYDOWN, SDLK_b);
+  PushText(SDL_TEXTINPUT, "b");
+  ASSERT_TRUE(screen.PumpUntilIdle());
+  std::vector<std::pair<UINT, WPARAM>> heard;
+  for (const MSG& m : g_log)
+    if (m.message == WM_IME_STARTCOMPOSITION || m.message == WM_IME_COMPOSITION ||
+        m.message == WM_IME_ENDCOMPOSITION || m.message == WM_KEYDOWN || m.message == WM_CHAR)
+      heard.push_back({m.message, m.message == WM_IME_COMPOSITION ? WPARAM(m.lParam) : m.wParam});
+  constexpr WPARAM kComposing = GCS_COMPSTR | GCS_COMPATTR | GCS_CURSORPOS;
+  const std::vector<std::pair<UINT, WPARAM>> expected = {
+      {WM_IME_STARTCOMPOSITION, 0}, {WM_IME_COMPOSITION, kComposing}, {WM_KEYDOWN, VK_PROCESSKEY},
+      {WM_IME_COMPOSITION, kComposing}, {WM_IME_ENDCOMPOSITION, 0},
+      {WM_IME_STARTCOMPOSITION, 0}, {WM_IME_COMPOSITION, GCS_RESULTSTR},
+      {WM_IME_ENDCOMPOSITION, 0}, {WM_KEYDOWN, 'B'}, {WM_CHAR, L'b'}};
+  EXPECT_EQ(heard, expected);
+  wchar_t result[3] = {};
+  ImmGetCompositionStringW(context, GCS_RESULTSTR, result, 2 * sizeof(wchar_t));
+  EXPECT_STREQ(result, L"你好");
+
+  ImmAssociateContext(window, nullptr);
+  ASSERT_TRUE(screen.PumpUntilIdle());
+  EXPECT_FALSE(SDL_IsTextInputActive());
+  g_log.clear();
+  PushKey(SDL_KEYDOWN, SDLK_a);
+  ASSERT_TRUE(screen.PumpUntilIdle());
+  EXPECT_EQ(Only(WM_CHAR), std::vector<WPARAM>{L'a'});
+  ImmAssociateContext(window, context);
+  ASSERT_TRUE(screen.PumpUntilIdle());
+  EXPECT_TRUE(SDL_IsTextInputActive());
 }
 
 // The OS window losing the input focus deactivates the desktop: no window is active or hears

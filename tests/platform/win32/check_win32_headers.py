@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Checks platform/win32/ against the real Windows headers, compiling only.
+"""Checks the platform's declarations against the real Windows headers, compiling only.
 
-Every constant our headers declare must have the real headers' value, every record the real
+Covers the headers of platform/win32/, platform/com/ and platform/accessibility/. Every
+integer constant our headers declare must have the real headers' value, every record the real
 record's fields in the same order, at the same offsets up to the first wide character (ours is
-4 bytes on Linux, the platform's 2), and every alias macro (SendMessage) the same expansion.
+4 bytes on Linux, the platform's 2), members of an anonymous union at one offset, and every alias macro (SendMessage) the same expansion.
 
   1. Parse our headers for constants, alias macros and records.
   2. Compile and run a small host program that prints our constants' values, so expressions
@@ -23,7 +24,8 @@ import sys
 DELIBERATE_DIFFERENCES = {
 }
 
-REAL_HEADERS = ["windows.h", "windowsx.h", "commctrl.h", "imm.h", "oleauto.h"]
+REAL_HEADERS = ["windows.h", "windowsx.h", "commctrl.h", "imm.h", "oleauto.h", "oleacc.h"]
+HEADER_FOLDERS = ["win32", "com", "accessibility"]
 WIDE_TYPES = {"WCHAR", "wchar_t", "TCHAR"}
 
 
@@ -37,6 +39,8 @@ def parse_header(text, found):
     text = strip_comments(text)
     for m in re.finditer(r"\bconstexpr\s+[\w:<>\s]+?\s(\w+)\s*(\[\])?\s*=\s*([^;]+);", text):
         name, is_array, value = m.group(1), m.group(2), m.group(3).strip()
+        if value.startswith("{"):
+            continue  # interface ids: the real headers declare them as link-time objects
         if is_array:
             found["strings"][name] = value
         else:
@@ -51,14 +55,20 @@ def parse_header(text, found):
             found["aliases"][name] = value
         else:
             found["constants"].append(name)
-    for m in re.finditer(r"\bstruct\s+(\w+)\s*\{([^{}]*)\};", text):
+    union = r"union\s*\{[^{}]*\}\s*;"
+    for m in re.finditer(r"\bstruct\s+(\w+)\s*\{((?:[^{}]|" + union + r")*)\};", text):
         name, body = m.group(1), m.group(2)
-        if name.endswith("__"):
-            continue  # handle tags
+        if name.endswith("__") or "(" in body:
+            continue  # handle tags, and interfaces (their members are functions)
         fields = []
-        for decl in filter(None, (d.strip() for d in body.split(";"))):
-            field = re.match(r"(.*?)\b(\w+)\s*(\[[^\]]*\])?$", decl, flags=re.S)
-            fields.append((field.group(2), field.group(1).split()[-1].rstrip("*")))
+        for part in re.split(r"(" + union + r")", body):
+            in_union = part.startswith("union")
+            if in_union:
+                part = part[part.index("{") + 1:part.rindex("}")]
+            for decl in filter(None, (d.strip() for d in part.split(";"))):
+                field = re.match(r"(.*?)\b(\w+)\s*(\[[^\]]*\])?$", decl, flags=re.S)
+                type_name = field.group(1).split()[-1].rstrip("*")
+                fields.append((field.group(2), type_name, in_union))
         found["records"][name] = fields
 
 
@@ -72,7 +82,7 @@ def run(command, **kwargs):
 
 def run_host_program(root, work, name, headers, body):
     """Compiles `body` (lines of main) with our headers on the host and returns its numbers."""
-    lines = [f'#include "platform/win32/{h}"' for h in headers]
+    lines = [f'#include "platform/{h}"' for h in headers]
     lines += ["#include <cstddef>", "#include <cstdio>", "int main() {"] + body + ["}"]
     source = os.path.join(work, f"{name}.cpp")
     program = os.path.join(work, name)
@@ -94,7 +104,7 @@ def our_layouts(root, work, headers, found):
     """Our records' field offsets ("RECORD.field") and sizes ("RECORD")."""
     keys, body = [], []
     for record, fields in found["records"].items():
-        for field, _ in fields:
+        for field, _, _ in fields:
             keys.append(f"{record}.{field}")
             body.append(f'  std::printf("%zu\\n", offsetof({record}, {field}));')
         keys.append(record)
@@ -105,7 +115,7 @@ def our_layouts(root, work, headers, found):
 def is_wide(type_name, records):
     if type_name in WIDE_TYPES:
         return True
-    return any(is_wide(t, records) for _, t in records.get(type_name, []))
+    return any(is_wide(t, records) for _, t, _ in records.get(type_name, []))
 
 
 PROBE_PREAMBLE = """\
@@ -157,18 +167,21 @@ def constant_checks(found, values):
 def record_checks(found):
     for record, fields in found["records"].items():
         wide = False
-        for i, (field, type_name) in enumerate(fields):
+        for i, (field, type_name, in_union) in enumerate(fields):
             if i > 0:
-                before = fields[i - 1][0]
-                order = f"offsetof({record}, {before}) < offsetof({record}, {field})"
-                yield f'static_assert({order}, "{record}: {before} before {field}");'
+                before, _, before_in_union = fields[i - 1]
+                # Members of one union share its offset.
+                relation = "==" if in_union and before_in_union else "<"
+                order = f"offsetof({record}, {before}) {relation} offsetof({record}, {field})"
+                yield f'static_assert({order}, "{record}: {before} then {field}");'
             # Offsets agree until the first wide character, which is 2 bytes there.
             if not wide:
                 offset = found["offsets"][f"{record}.{field}"]
                 at = f"offsetof({record}, {field}) == {offset}"
                 yield f'static_assert({at}, "{record}.{field}");'
             wide = wide or is_wide(type_name, found["records"])
-        if not wide:
+        # A union holds only the members we use, so such a record may be smaller.
+        if not wide and not any(in_union for _, _, in_union in fields):
             size = found["offsets"][record]
             yield f'static_assert(sizeof({record}) == {size}, "sizeof({record})");'
 
@@ -182,11 +195,13 @@ def probe_source(found, values):
 def main():
     root, work = sys.argv[1], sys.argv[2]
     os.makedirs(work, exist_ok=True)
-    header_dir = os.path.join(root, "platform", "win32")
-    headers = sorted(h for h in os.listdir(header_dir) if h.endswith(".h"))
+    headers = []
+    for folder in HEADER_FOLDERS:
+        names = sorted(os.listdir(os.path.join(root, "platform", folder)))
+        headers += [f"{folder}/{h}" for h in names if h.endswith(".h")]
     found = {"constants": [], "strings": {}, "aliases": {}, "records": {}}
     for h in headers:
-        with open(os.path.join(header_dir, h)) as f:
+        with open(os.path.join(root, "platform", h)) as f:
             parse_header(f.read(), found)
     values = our_values(root, work, headers, found)
     found["offsets"] = our_layouts(root, work, headers, found)
@@ -198,9 +213,9 @@ def main():
                             capture_output=True, text=True)
     if result.returncode != 0:
         sys.stderr.write(result.stderr)
-        sys.exit(f"win32 headers differ from the platform's: see {probe}")
+        sys.exit(f"platform headers differ from the platform's: see {probe}")
     fields = sum(len(f) for f in found["records"].values())
-    print(f"win32 headers agree with the platform's: {len(values)} constants, "
+    print(f"platform headers agree with the platform's: {len(values)} constants, "
           f"{len(found['strings'])} strings, {len(found['aliases'])} aliases, "
           f"{len(found['records'])} records ({fields} fields), "
           f"{len(DELIBERATE_DIFFERENCES)} deliberate differences")
