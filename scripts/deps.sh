@@ -9,7 +9,7 @@ packages=(
   libfreetype-dev libfontconfig-dev libpng-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei
-  xvfb dbus xdotool imagemagick
+  xvfb dbus xdotool imagemagick libx11-dev libxtst-dev
   fcitx5 fcitx5-chinese-addons
   libatk1.0-dev libatk-bridge2.0-dev at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   doxygen

@@ -44,14 +44,14 @@ int RunPicture(const std::string& dir, const std::string& why) {
 #ifdef TRELLIS_HAVE_SDL
 // Shows the gallery in a window until it is closed. Without a display that shows it, returns
 // false with the reason.
-bool RunWindow(int& code, std::string& why) {
+bool RunWindow(const GalleryCommand& command, int& code, std::string& why) {
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
     why = "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
     return false;
   }
   platform::sdl::SdlScreen screen;
   if (!screen.Open(L"Trellis gallery", kWidth + GalleryWindow::kBarWidth, kHeight,
-                   platform::sdl::kSdlResizable)) {
+                   platform::sdl::kSdlResizable, command.scale)) {
     why = "no window (" + screen.Error() + ")";
     return false;
   }
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
   std::string why = "this gallery was built without its window library";
 #ifdef TRELLIS_HAVE_SDL
   int code = 0;
-  if (RunWindow(code, why)) return code;
+  if (RunWindow(command, code, why)) return code;
 #endif
   return RunPicture(kDefaultDir, why + ", so ");
 }

@@ -30,7 +30,9 @@ constexpr DWORD kEditId = 1;
 
 class ProbePanel : public CElementContainer {
  public:
-  explicit ProbePanel(std::string path) : m_path(std::move(path)) {}
+  // `scale`: the window's, so that the caret is told in the pixels a screenshot shows.
+  ProbePanel(std::string path, platform::DisplayScale scale)
+      : m_path(std::move(path)), m_scale(scale) {}
 
   int Create(CElementContainer* root) {
     _CONTAINER_INFO info;
@@ -63,6 +65,7 @@ class ProbePanel : public CElementContainer {
  private:
   static constexpr DWORD kStatusTimer = 1;
   std::string m_path;
+  platform::DisplayScale m_scale;
   mutable std::string m_written;
   CComPtr<CElementEdit> m_edit;
 };
@@ -78,7 +81,7 @@ void ProbePanel::WriteStatus() const {
     ::ImmGetCompositionStringW(context, GCS_COMPSTR, composition.data(), DWORD(bytes));
   }
   const SDL_Rect caret =
-      platform::sdl::WindowRectFromScreen(Desktop::Current().inputMethod.CandidateArea());
+      platform::sdl::WindowRectFromScreen(Desktop::Current().inputMethod.CandidateArea(), m_scale);
   const std::string status =
       "caret " + std::to_string(caret.x) + " " + std::to_string(caret.y) + " " +
       std::to_string(caret.w) + " " + std::to_string(caret.h) + "\ncomposing " +
@@ -109,7 +112,7 @@ int main(int argc, char** argv) {
   }
   CElementHostWnd window;
   window.CreateHost(kTitle, CRect(0, 0, kWidth, kHeight), WS_POPUP | WS_VISIBLE);
-  ProbePanel panel(argv[1]);
+  ProbePanel panel(argv[1], screen.Scale());
   if (!panel.Create(window.Root())) return 1;
   panel.Edit()->SetFocus();
   panel.WriteStatus();

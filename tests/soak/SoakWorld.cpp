@@ -1,13 +1,10 @@
 #include "tests/soak/SoakWorld.h"
 
 #include <algorithm>
-#include <cwchar>
-#include <set>
 
 #include "datepicker/CElementDatePicker.h"
 #include "droplist/CDropWnd.h"
 #include "droplist/CElementDropList.h"
-#include "host/CElementHost.h"
 #include "host/CGlobalEnv.h"
 #include "host/CThemePalette.h"
 #include "host/FontCache.h"
@@ -16,17 +13,11 @@
 #include "platform/win32/WinBase.h"
 #include "platform/window/Desktop.h"
 #include "platform/window/Window.h"
+#include "tests/soak/GalleryProbe.h"
 #include "tree/CElementTree.h"
 
 namespace soak {
 namespace {
-
-uint64_t Mix(uint64_t x) {
-  x += 0x9E3779B97F4A7C15ull;
-  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-  x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-  return x ^ (x >> 31);
-}
 
 // Each kind's name and share of the stream, in 2000ths, in the order of Kind. Rebuilding the
 // whole gallery is the slowest event by far, so it is the rarest.
@@ -53,46 +44,12 @@ const wchar_t* const kTexts[] = {
     L"0123456789012345678901234567890123456789012345678901234567890123456789"};
 constexpr DWORD kDelays[] = {1, 10, 16, 50, 100, 250, 400, 500, 800, 1000, 1500, 3000};
 
-template <class T, size_t N>
-const T& Pick(const T (&table)[N], uint32_t r) { return table[r % N]; }
-
-POINT PointIn(const CRect& r, uint32_t u, uint32_t v) {
-  return {r.left + int(u % uint32_t(std::max(1, r.Width()))), r.top + int(v % uint32_t(std::max(1, r.Height())))};
-}
-
-void Collect(CElementContainer* e, bool shownOnly, std::vector<CElementContainer*>& out) {
-  for (CElementContainer* child : e->GetChildren())
-    if (!shownOnly || child->IsActive()) out.push_back(child), Collect(child, shownOnly, out);
-}
-
 template <class T>
 std::vector<T*> OfType(const std::vector<CElementContainer*>& all) {
   std::vector<T*> found;
   for (CElementContainer* e : all)
     if (auto* t = dynamic_cast<T*>(e)) found.push_back(t);
   return found;
-}
-
-std::optional<std::string> CheckHost(CElementHost* host, bool settled) {
-  std::set<CElementContainer*> seen{host->Root()};
-  std::vector<CElementContainer*> todo{host->Root()};
-  while (!todo.empty()) {
-    CElementContainer* e = todo.back();
-    todo.pop_back();
-    if (e->GetHost() != host) return "an element reports another host";
-    for (CElementContainer* child : e->GetChildren()) {
-      if (child->GetParent() != e) return "a child names another parent";
-      if (!seen.insert(child).second) return "an element is in the tree twice";
-      todo.push_back(child);
-    }
-  }
-  const auto absent = [&](CElementContainer* e) { return e && !seen.count(e); };
-  for (CElementContainer* e : {host->Focus(), host->Hover(), host->Capture()})
-    if (absent(e)) return "the focus, hover or capture is on an element out of the tree";
-  if (settled && host->Capture()) return "an element holds the capture after the settle";
-  for (const auto& [element, id] : host->Timers())
-    if (absent(element)) return "a timer runs for an element out of the tree";
-  return std::nullopt;
 }
 
 // Turns an element off (hides or disables it, by the event's kind), or one it turned off back on.
@@ -199,40 +156,11 @@ GuiObjects SoakWorld::HeldObjects() const {
 }
 
 std::vector<CElementContainer*> SoakWorld::Elements(bool shownOnly) const {
-  std::vector<CElementContainer*> all;
-  Collect(m_gallery->BoardWindow().Root(), shownOnly, all);
-  Collect(m_gallery->ScrollBar().GetHost()->Root(), shownOnly, all);
-  return all;
+  return GalleryElements(*m_gallery, shownOnly);
 }
 
-std::vector<HWND> SoakWorld::PopUps() const {
-  const HWND viewport = m_gallery->ScrollBar().GetVMWindow();
-  std::vector<HWND> found;
-  for (platform::Window* w : platform::Desktop::Current().Root().children)
-    if (w->Handle() != viewport && ::IsWindowVisible(w->Handle())) found.push_back(w->Handle());
-  return found;
-}
-
-// Mostly a shown element (scrolled to), else an open pop-up, anywhere, or off the screen.
 POINT SoakWorld::Target(uint32_t how, uint32_t u, uint32_t v) {
-  const CRect screen(0, 0, m_screen.Width(), m_screen.Height());
-  const std::vector<HWND> popUps = PopUps();
-  const std::vector<CElementContainer*> shown = Elements(true);
-  CRect r;
-  if (how % 20 >= 12 && how % 20 < 16 && !popUps.empty())
-    return ::GetWindowRect(popUps[how / 20 % popUps.size()], &r), PointIn(r, u, v);
-  if (how % 20 == 18) return {(u & 1) ? -1 - int(v % 60) : screen.right + int(v % 60), PointIn(screen, 0, u / 2).y};
-  if (how % 20 == 16 || how % 20 == 17 || shown.empty()) return PointIn(screen, u, v);
-  CElementContainer* e = shown[how / 20 % shown.size()];
-  const CRect place = e->GetContainerRect();
-  // Scrolls the board as a person would to reach a control below the fold.
-  const int offset = m_gallery->ScrollOffset();
-  if (e->GetVMWindow() == m_gallery->BoardWindow().GetSafeHwnd() &&
-      (place.top < offset || place.bottom > offset + m_screen.Height()))
-    m_gallery->ScrollTo(place.top - 8);
-  POINT pt = PointIn(place, u, v);
-  ::ClientToScreen(e->GetVMWindow(), &pt);
-  return pt;
+  return Aim(*m_gallery, CRect(0, 0, m_screen.Width(), m_screen.Height()), how, u, v);
 }
 
 void SoakWorld::Drag(const Event& e) {
@@ -299,30 +227,12 @@ void SoakWorld::Apply(const Event& e) {
 
 bool SoakWorld::Settle() {
   m_screen.KeyPress(VK_ESCAPE), m_screen.PumpUntilIdle();
-  CElementContainer* board = m_gallery->BoardWindow().Root();
-  const HWND boardWnd = m_gallery->BoardWindow().GetSafeHwnd();
-  // The board's left margin is empty wherever it is scrolled to.
-  for (int y = 2; y < m_screen.Height(); y += 7)
-    for (int x = 2; x < 16 && x < m_screen.Width(); x += 4) {
-      POINT client{x, y};
-      ::ScreenToClient(boardWnd, &client);
-      if (::WindowFromPoint({x, y}) != boardWnd || board->HitTest(client) != board) continue;
-      m_screen.MouseUp(x, y), m_screen.Click(x, y), m_screen.PumpUntilIdle();
-      return true;
-    }
-  return false;
+  const auto spot = EmptySpot(*m_gallery, CRect(0, 0, m_screen.Width(), m_screen.Height()));
+  if (!spot) return false;
+  m_screen.MouseUp(spot->x, spot->y), m_screen.Click(spot->x, spot->y), m_screen.PumpUntilIdle();
+  return true;
 }
 
-std::optional<std::string> SoakWorld::Check(bool settled) {
-  for (CElementHost* host : {m_gallery->BoardWindow().Host(), m_gallery->ScrollBar().GetHost()})
-    if (auto fault = CheckHost(host, settled)) return fault;
-  if (!settled) return std::nullopt;
-  if (::GetCapture()) return "a window holds the capture after the settle";
-  for (HWND popUp : PopUps()) {
-    wchar_t name[64] = L"";
-    return ::GetClassNameW(popUp, name, 64), "a pop-up is open after the settle: " + std::string(name, name + wcslen(name));
-  }
-  return std::nullopt;
-}
+std::optional<std::string> SoakWorld::Check(bool settled) { return CheckGallery(*m_gallery, settled); }
 
 }  // namespace soak

@@ -54,7 +54,6 @@ class SoakWorld {
 
  private:
   std::vector<CElementContainer*> Elements(bool shownOnly) const;
-  std::vector<HWND> PopUps() const;
   POINT Target(uint32_t how, uint32_t u, uint32_t v);
   void Drag(const Event& e);
   void LoadTheme(bool dark);

@@ -9,12 +9,13 @@ SdlScreen::SdlScreen() = default;
 
 SdlScreen::~SdlScreen() { Close(); }
 
-bool SdlScreen::Open(std::wstring_view title, int width, int height, unsigned flags) {
+bool SdlScreen::Open(std::wstring_view title, int width, int height, unsigned flags,
+                     std::optional<DisplayScale> scale) {
   if (m_session) {
     m_error = "already open";
     return false;
   }
-  m_session = SdlSession::Open(title, width, height, flags, m_error);
+  m_session = SdlSession::Open(title, width, height, flags, scale, m_error);
   if (!m_session) return false;
   m_error.clear();
   Desktop::Reset(m_session->Width(), m_session->Height());
@@ -57,6 +58,10 @@ bool SdlScreen::PumpUntilIdle() {
   const bool running = platform::PumpUntilIdle();
   m_session->Present();
   return running || !Desktop::Current().quitCode;
+}
+
+DisplayScale SdlScreen::Scale() const {
+  return m_session ? m_session->Scale() : DisplayScale();
 }
 
 SDL_Window* SdlScreen::OsWindow() const { return m_session ? m_session->Window() : nullptr; }

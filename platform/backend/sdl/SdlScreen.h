@@ -1,9 +1,11 @@
 /// @class platform::sdl::SdlScreen
-/// The window backend: one OS window showing the screen pixel for pixel, on the real clock,
-/// with the real mouse, keyboard, text input and input methods, the system clipboard (as UTF-8)
-/// and system cursors. The screen is exactly as big as the window's client area; when the user
-/// resizes the window, the screen follows and every top-level window receives WM_DISPLAYCHANGE
-/// with the new size.
+/// The window backend: one OS window showing the screen, on the real clock, with the real
+/// mouse, keyboard, text input and input methods, the system clipboard (as UTF-8) and system
+/// cursors. The window shows the screen at a scale (DisplayScale.h): each screen pixel is
+/// `scale` window pixels wide and high, and the pointer's window pixels map back to the screen
+/// pixels they show, so programs and the platform's metrics stay at 96 DPI. The screen is the
+/// window's client area over the scale; when the user resizes the window, the screen follows
+/// and every top-level window receives WM_DISPLAYCHANGE with the new size.
 ///
 /// @code{.unparsed}
 ///  SdlScreen screen;
@@ -33,8 +35,11 @@
 /// The window backend and the flags its Open takes.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/window/DisplayScale.h"
 
 struct SDL_Window;
 
@@ -53,9 +58,12 @@ class SdlScreen {
   SdlScreen(const SdlScreen&) = delete;
   SdlScreen& operator=(const SdlScreen&) = delete;
 
-  /// Opens the window; false when SDL has no display that shows it (or this screen is open
-  /// already).
-  bool Open(std::wstring_view title, int width, int height, unsigned flags = 0);
+  /// Opens a window showing a screen of width x height at `scale`; without one, at the scale
+  /// the environment variable TRELLIS_SCALE names, else the desktop's (its X resource Xft.dpi
+  /// over 96), else 1. False when SDL has no display that shows it, TRELLIS_SCALE is set but
+  /// not a scale, or this screen is open already.
+  bool Open(std::wstring_view title, int width, int height, unsigned flags = 0,
+            std::optional<DisplayScale> scale = std::nullopt);
   /// Closes the window and leaves an empty default desktop; nothing when it is not open.
   void Close();
   /// Open succeeded and Close has not been called since.
@@ -68,6 +76,9 @@ class SdlScreen {
   /// Takes the window's pending events, handles everything ready and shows the result, without
   /// waiting; false once WM_QUIT was posted.
   bool PumpUntilIdle();
+
+  /// The scale the open window shows the screen at (1 when it is not open).
+  DisplayScale Scale() const;
 
   ///@{
   /// For tests and tools: the OS window, and how many frames it has been shown.

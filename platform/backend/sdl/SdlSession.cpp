@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/backend/sdl/DesktopScale.h"
+#include "platform/backend/sdl/ScalePicture.h"
 #include "platform/backend/sdl/SdlScreen.h"
 #ifdef TRELLIS_ATSPI
 #include <SDL_syswm.h>
@@ -48,7 +50,8 @@ bool ShowsNothing(const char* driver) {
 // ---- opening and closing
 
 std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width, int height,
-                                             unsigned flags, std::string& error) {
+                                             unsigned flags, std::optional<DisplayScale> scale,
+                                             std::string& error) {
   if (!Surface::SizeAllowed(width, height)) {
     error = "window size not allowed";
     return nullptr;
@@ -58,6 +61,10 @@ std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width,
   const char* xDisplay = std::getenv("DISPLAY");
   const bool onlyX = xDisplay && !std::getenv("WAYLAND_DISPLAY");
   if (onlyX) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  // The screen is drawn in memory and copied: SDL's own way of copying to the window is enough.
+  // Through OpenGL instead, SDL would load a GL driver (a software one where there is no GPU) and
+  // make the window anew after its first frame. SDL_FRAMEBUFFER_ACCELERATION still wins.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // A long composition arrives whole (SDL_TEXTEDITING_EXT) rather than cut at 32 bytes.
   SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -74,16 +81,27 @@ std::unique_ptr<SdlSession> SdlSession::Open(std::wstring_view title, int width,
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return nullptr;
   }
+  if (!scale) scale = DesktopScale(error);
+  const SIZE windowSize = scale ? scale->WindowSize(width, height) : SIZE{};
+  if (scale && !Surface::SizeAllowed(windowSize.cx, windowSize.cy)) {
+    error = "window size not allowed at that scale";
+    scale.reset();
+  }
+  if (!scale) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return nullptr;
+  }
   Uint32 windowFlags = SDL_WINDOW_SHOWN;
   if (flags & kSdlResizable) windowFlags |= SDL_WINDOW_RESIZABLE;
-  SDL_Window* window = SDL_CreateWindow(Utf8FromWide(title).c_str(), SDL_WINDOWPOS_CENTERED,
-                                        SDL_WINDOWPOS_CENTERED, width, height, windowFlags);
+  SDL_Window* window =
+      SDL_CreateWindow(Utf8FromWide(title).c_str(), SDL_WINDOWPOS_CENTERED,
+                       SDL_WINDOWPOS_CENTERED, windowSize.cx, windowSize.cy, windowFlags);
   if (!window) {
     error = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return nullptr;
   }
-  return std::unique_ptr<SdlSession>(new SdlSession(window));
+  return std::unique_ptr<SdlSession>(new SdlSession(window, *scale));
 }
 
 SdlSession::~SdlSession() {
@@ -93,16 +111,10 @@ SdlSession::~SdlSession() {
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-int SdlSession::Width() const {
+SIZE SdlSession::ScreenSize() const {
   int w = 0, h = 0;
   SDL_GetWindowSize(m_window, &w, &h);
-  return w;
-}
-
-int SdlSession::Height() const {
-  int w = 0, h = 0;
-  SDL_GetWindowSize(m_window, &w, &h);
-  return h;
+  return m_scale.ScreenSize(w, h);
 }
 
 // ---- events and waiting
@@ -118,7 +130,21 @@ void SdlSession::Handle(const SDL_Event& event) {
   }
   if (ours && event.window.event == SDL_WINDOWEVENT_EXPOSED) m_presentOwed = true;
   if (ours && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) FollowWindowSize();
-  m_input.Feed(event, Desktop::Current().input);
+  m_input.Feed(ToScreen(event), Desktop::Current().input);
+}
+
+SDL_Event SdlSession::ToScreen(const SDL_Event& event) const {
+  SDL_Event mapped = event;
+  const auto map = [this](Sint32& x, Sint32& y) {
+    const POINT pt = m_scale.ToScreen({x, y});
+    x = pt.x;
+    y = pt.y;
+  };
+  if (event.type == SDL_MOUSEMOTION) map(mapped.motion.x, mapped.motion.y);
+  if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
+    map(mapped.button.x, mapped.button.y);
+  if (event.type == SDL_MOUSEWHEEL) map(mapped.wheel.mouseX, mapped.wheel.mouseY);
+  return mapped;
 }
 
 void SdlSession::TakeEvents() {
@@ -173,12 +199,14 @@ void SdlSession::Present() {
   m_shown.assign(pixels, pixels + count);
   SDL_Surface* target = SDL_GetWindowSurface(m_window);
   if (!target) return;
-  // A window manager may have sized the window otherwise: show what fits.
-  const int width = std::min(screen.Width(), target->w);
-  const int height = std::min(screen.Height(), target->h);
+  // The window is a whole number of screen pixels only by chance (a window manager sizes it as
+  // it likes): every window pixel shows the screen pixel under it, or the nearest edge.
+  m_scaled.resize(std::size_t(target->w) * std::size_t(target->h));
+  ScalePicture(screen, m_scale, m_scaled.data(), target->w, target->h);
   if (SDL_LockSurface(target) != 0) return;
-  SDL_ConvertPixels(width, height, kScreenFormat, m_shown.data(), screen.Width() * int(sizeof(Pixel)),
-                    target->format->format, target->pixels, target->pitch);
+  SDL_ConvertPixels(target->w, target->h, kScreenFormat, m_scaled.data(),
+                    target->w * int(sizeof(Pixel)), target->format->format, target->pixels,
+                    target->pitch);
   SDL_UnlockSurface(target);
   if (SDL_UpdateWindowSurface(m_window) != 0) return;
   m_presentOwed = false;

@@ -4,13 +4,14 @@
 
 namespace platform::sdl {
 
-SDL_Rect WindowRectFromScreen(const RECT& screen) {
-  // The window shows the screen from its top-left corner, one pixel for one.
-  return {int(screen.left), int(screen.top), int(screen.right - screen.left),
-          int(screen.bottom - screen.top)};
+SDL_Rect WindowRectFromScreen(const RECT& screen, DisplayScale scale) {
+  // The window shows the screen from its top-left corner, magnified.
+  const RECT window = scale.ToWindow(screen);
+  return {int(window.left), int(window.top), int(window.right - window.left),
+          int(window.bottom - window.top)};
 }
 
-SdlTextInput::SdlTextInput() { SDL_StopTextInput(); }
+SdlTextInput::SdlTextInput(DisplayScale scale) : m_scale(scale) { SDL_StopTextInput(); }
 
 void SdlTextInput::Switch(bool on) {
   if (on)
@@ -33,7 +34,7 @@ void SdlTextInput::Follow() {
   const bool wanted = ime.TextInputWanted();
   if (wanted != m_on) Switch(wanted);
   if (!m_on) return;
-  const SDL_Rect area = WindowRectFromScreen(ime.CandidateArea());
+  const SDL_Rect area = WindowRectFromScreen(ime.CandidateArea(), m_scale);
   if (m_areaSent && SDL_RectEquals(&area, &m_area)) return;
   m_area = area;
   m_areaSent = true;

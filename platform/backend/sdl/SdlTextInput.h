@@ -7,16 +7,18 @@
 #include <SDL.h>
 
 #include "platform/win32/WinDef.h"
+#include "platform/window/DisplayScale.h"
 
 namespace platform::sdl {
 
-// A rectangle of the platform's screen in the OS window's pixels.
-SDL_Rect WindowRectFromScreen(const RECT& screen);
+// A rectangle of the platform's screen in the pixels of an OS window showing it at `scale`.
+SDL_Rect WindowRectFromScreen(const RECT& screen, DisplayScale scale);
 
 class SdlTextInput {
  public:
-  // Starts with text input off, whatever SDL began with.
-  SdlTextInput();
+  // Starts with text input off, whatever SDL began with; the window shows the screen at
+  // `scale`.
+  explicit SdlTextInput(DisplayScale scale);
   // Makes SDL's text input what the platform wants now. Called before SDL reads the system's
   // events, so each key it reads is translated under the state it was typed in.
   void Follow();
@@ -25,6 +27,7 @@ class SdlTextInput {
  private:
   void Switch(bool on);
 
+  DisplayScale m_scale;
   bool m_on = false;
   SDL_Rect m_area{0, 0, 0, 0};  // the candidates' place SDL was last told
   bool m_areaSent = false;
