@@ -4,8 +4,6 @@
 // the tests also hold the bridge to one ATK object per thing.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -19,6 +17,7 @@
 #include "platform/win32/WinScrollBar.h"
 #include "tests/platform/backend/atk/AtkTesting.h"
 #include "tests/platform/window/WindowTesting.h"
+#include "tests/support/ScopedVariable.h"
 
 namespace trellis::test {
 namespace {
@@ -256,22 +255,6 @@ TEST_F(AtkTreeTest, AGoneWindowLeavesDefunctObjectsAndTheRootWithoutIt) {
 }
 
 // ---- starting
-
-// An environment variable set (or unset, for null) while this lives.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value) : m_name(name) {
-    if (const char* was = std::getenv(name)) m_was = was;
-    value ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~ScopedVariable() { m_was ? setenv(m_name, m_was->c_str(), 1) : unsetenv(m_name); }
-  ScopedVariable(const ScopedVariable&) = delete;
-  ScopedVariable& operator=(const ScopedVariable&) = delete;
-
- private:
-  const char* m_name;
-  std::optional<std::string> m_was;
-};
 
 // A desktop without assistive technology pays nothing: the bridge starts only when the
 // accessibility bus is named, and asks no session bus that is not there (nor starts one).
