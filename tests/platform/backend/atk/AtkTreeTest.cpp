@@ -221,28 +221,6 @@ TEST_F(AtkTreeTest, ControlsOutOfTheWindowsSightAreVisibleButNotShowing) {
   }
 }
 
-// A pop-up is a window of its own: what it shows beyond its owner's window is showing.
-TEST_F(AtkTreeTest, APopupHangingOutOfItsOwnersWindowShowsItsRows) {
-  const RECT below = {kFrame.left, kFrame.bottom - 20, kFrame.left + 150, kFrame.bottom + 80};
-  HWND popup = Make(WS_POPUP | WS_VISIBLE, below, frame);
-  HWND rows = Make(WS_CHILD | WS_VISIBLE | LBS_HASSTRINGS, {0, 0, 150, 100}, popup, 0,
-                   WC_LISTBOXW, 9);
-  SendMessageW(rows, LB_SETITEMHEIGHT, 0, kRowHeight);
-  for (const wchar_t* row : {L"Near", L"Far", L"Farther"})
-    SendMessageW(rows, LB_ADDSTRING, 0, LPARAM(row));
-  screen.PumpUntilIdle();
-  AtkObject* popupList = nullptr;
-  for (int i = 0; i < atk_object_get_n_accessible_children(root) && !popupList; ++i) {
-    AtkObject* top = Child(root, i);
-    if (Name(top) != "Fruit") popupList = FindRole(top, ATK_ROLE_LIST);
-  }
-  ASSERT_NE(popupList, nullptr) << "the pop-up is not one of the application's windows";
-  ASSERT_EQ(atk_object_get_n_accessible_children(popupList), 3);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_TRUE(Has(Child(popupList, i), ATK_STATE_SHOWING)) << Name(Child(popupList, i));
-  }
-}
-
 TEST_F(AtkTreeTest, AGoneWindowLeavesDefunctObjectsAndTheRootWithoutIt) {
   AtkObject* listObject = Find(ATK_ROLE_LIST);
   g_object_ref(listObject);
