@@ -260,6 +260,10 @@ class GalleryAccessibility : public ::testing::Test {
       EXPECT_EQ(item.name, box.GetItemText(row));
       EXPECT_EQ(Has(item.state, STATE_SYSTEM_SELECTED), row == drop->GetList()->GetCurSel());
     }
+    VARIANT selected;
+    VariantInit(&selected);
+    list->get_accSelection(&selected);
+    EXPECT_EQ(selected.vt == VT_I4 ? selected.lVal - 1 : -1, drop->GetList()->GetCurSel());
     // The skinned scroll bar beside rows that do not fit: its position and range.
     CSkinScroll& bar = drop->GetScrollBar();
     if (!bar.m_hWnd || !bar.IsWindowVisible()) return;
