@@ -39,13 +39,6 @@ class DatePicker : public HostFixture {
     return made;
   }
   void ClickDropButton() { Click(*picker, kWidth - 8, kHeight / 2); }
-  // The open calendar: the visible pop-up of the month calendar's class that has the focus.
-  static HWND Calendar() {
-    const HWND focus = ::GetFocus();
-    wchar_t name[32]{};
-    ::GetClassNameW(focus, name, 32);
-    return std::wstring(name) == MONTHCAL_CLASSW && ::IsWindowVisible(focus) ? focus : nullptr;
-  }
   static int Selection(HWND calendar) {
     SYSTEMTIME st{};
     ::SendMessageW(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
@@ -88,7 +81,7 @@ TEST_F(DatePicker, OpensUnderTheFieldAndEachWayOfClosingClosesIt) {
     UINT code;
     int date;
   } kWays[] = {
-      {"a click on a day", [&] { ClickDay(Calendar(), 2026, 12, 3); }, DTN_DATETIMECHANGE,
+      {"a click on a day", [&] { ClickDay(OpenCalendar(), 2026, 12, 3); }, DTN_DATETIMECHANGE,
        20261203},
       {"Enter on the next day", [&] { Key(VK_RIGHT), Key(VK_RETURN); }, DTN_DATETIMECHANGE,
        20261216},
@@ -104,7 +97,7 @@ TEST_F(DatePicker, OpensUnderTheFieldAndEachWayOfClosingClosesIt) {
   for (const auto& way : kWays) {
     SCOPED_TRACE(way.how);
     ClickDropButton();
-    const HWND calendar = Calendar();
+    const HWND calendar = OpenCalendar();
     ASSERT_NE(calendar, nullptr);
     EXPECT_EQ(Selection(calendar), kToday);
     RECT at{};
@@ -118,8 +111,8 @@ TEST_F(DatePicker, OpensUnderTheFieldAndEachWayOfClosingClosesIt) {
     EXPECT_FALSE(::IsWindow(calendar));
     EXPECT_FALSE(MouseHeld());
     ClickDropButton();
-    ASSERT_EQ(Calendar() != nullptr, picker->IsEnable() != 0);
-    EXPECT_EQ(Calendar() ? Selection(Calendar()) : way.date, way.date);
+    ASSERT_EQ(OpenCalendar() != nullptr, picker->IsEnable() != 0);
+    EXPECT_EQ(OpenCalendar() ? Selection(OpenCalendar()) : way.date, way.date);
     Key(VK_ESCAPE);
     picker->Enable(1);
     ASSERT_EQ(picker->SetDate(kToday), 1);
@@ -168,14 +161,14 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
       if (n.code == kNoticeOf[then]) carryOut();
     };
     ClickDropButton();
-    const HWND opened = Calendar();
+    const HWND opened = OpenCalendar();
     if (then == Pick) Key(VK_RETURN);
     if (then == Escape) Key(VK_ESCAPE);
     if (then == DisableIt) picker->Enable(0);
     if (then == Outside) carryOut(), Pump();
     parent.react = nullptr;
     EXPECT_TRUE(acted);
-    const HWND calendar = Calendar();
+    const HWND calendar = OpenCalendar();
     // Only a new date set while the calendar opens leaves it open.
     EXPECT_EQ(calendar != nullptr, then == Nothing && act == NewDate);
     if (then == Outside) {
@@ -207,18 +200,18 @@ TEST_F(DatePicker, AParentMayEndOrChangeThePickerInEveryNotice) {
 TEST_F(DatePicker, SetDateRefusesWhatIsNotADateAndMovesAnOpenCalendar) {
   EXPECT_EQ(picker->SetDate(20240229), 1);
   ClickDropButton();
-  ASSERT_NE(Calendar(), nullptr);
+  ASSERT_NE(OpenCalendar(), nullptr);
   const int ink = TextInk();
   for (const int bad : {-1, 0, INT_MIN, INT_MAX, 20230229, 991231, 100000101, 20261301, 20261232,
                         20260100, -20240229}) {
     EXPECT_EQ(picker->SetDate(bad), 0) << bad;
     EXPECT_EQ(picker->GetDate(), 20240229);
-    EXPECT_EQ(Selection(Calendar()), 20240229);
+    EXPECT_EQ(Selection(OpenCalendar()), 20240229);
   }
   EXPECT_EQ(TextInk(), ink);
   for (const int good : {1000101, 99991231, 20250301}) {
     EXPECT_EQ(picker->SetDate(good), 1);
-    EXPECT_EQ(Selection(Calendar()), good);
+    EXPECT_EQ(Selection(OpenCalendar()), good);
   }
   EXPECT_EQ(parent.NotifyCodes(), std::vector<UINT>{DTN_DROPDOWN});
 }
@@ -236,8 +229,8 @@ TEST_F(DatePicker, TheCalendarsOwnerAlwaysHearsThePick) {
     CGlobalEnv::GetGlobalEnv()->SetMainWindow(mainWindow);
     parent.notices.clear();
     ClickDropButton();
-    ASSERT_NE(Calendar(), nullptr);
-    EXPECT_EQ(::GetParent(Calendar()), owner);
+    ASSERT_NE(OpenCalendar(), nullptr);
+    EXPECT_EQ(::GetParent(OpenCalendar()), owner);
     Key(VK_RETURN);
     EXPECT_EQ(parent.NotifyCodes(), (std::vector<UINT>{DTN_DROPDOWN, DTN_DATETIMECHANGE}));
   }
@@ -282,8 +275,8 @@ TEST_F(DatePicker, WithoutADateItShowsNoneAndOpensOnTheCalendarsToday) {
   EXPECT_EQ(picker->GetDate(), 0);
   EXPECT_EQ(TextInk(), 0);
   ClickDropButton();
-  ASSERT_NE(Calendar(), nullptr);
-  EXPECT_EQ(Selection(Calendar()), 19690601);
+  ASSERT_NE(OpenCalendar(), nullptr);
+  EXPECT_EQ(Selection(OpenCalendar()), 19690601);
 }
 
 }  // namespace

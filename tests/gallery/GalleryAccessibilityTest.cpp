@@ -27,11 +27,13 @@
 #include "scroll/CSkinScroll.h"
 #include "platform/backend/headless/HeadlessScreen.h"
 #include "tests/support/AccessibleReader.h"
+#include "tests/support/HostFixture.h"
 #include "tree/CElementTree.h"
 
 namespace {
 
 using trellis::test::EventLog;
+using trellis::test::OpenCalendar;
 using trellis::test::Heard;
 using trellis::test::Read;
 using trellis::test::Reading;
@@ -106,13 +108,6 @@ class GalleryAccessibility : public ::testing::Test {
   template <class T>
   T* First() const {
     return First<T>([](T*) { return true; });
-  }
-  // The open calendar: a shown pop-up of the month calendar's class holds the focus.
-  static HWND OpenCalendar() {
-    const HWND focus = ::GetFocus();
-    wchar_t name[32]{};
-    ::GetClassNameW(focus, name, 32);
-    return std::wstring(name) == MONTHCAL_CLASSW && ::IsWindowVisible(focus) ? focus : nullptr;
   }
   HWND BoardHwnd() { return gallery.BoardWindow().m_hWnd; }
   POINT Centre(const CElementContainer& e) const { return e.GetScreenRect().CenterPoint(); }
@@ -260,6 +255,10 @@ class GalleryAccessibility : public ::testing::Test {
       EXPECT_EQ(item.name, box.GetItemText(row));
       EXPECT_EQ(Has(item.state, STATE_SYSTEM_SELECTED), row == drop->GetList()->GetCurSel());
     }
+    VARIANT selected;
+    VariantInit(&selected);
+    list->get_accSelection(&selected);
+    EXPECT_EQ(selected.vt == VT_I4 ? selected.lVal - 1 : -1, drop->GetList()->GetCurSel());
     // The skinned scroll bar beside rows that do not fit: its position and range.
     CSkinScroll& bar = drop->GetScrollBar();
     if (!bar.m_hWnd || !bar.IsWindowVisible()) return;

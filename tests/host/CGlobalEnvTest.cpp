@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "host/CElementControl.h"
 #include "host/CElementHostWnd.h"
 #include "host/CGlobalEnv.h"
@@ -9,6 +7,7 @@
 #include "host/CThemePalette.h"
 #include "platform/backend/headless/HeadlessScreen.h"
 #include "tests/host/HostTestSupport.h"
+#include "tests/support/ScopedVariable.h"
 
 using namespace trellis::test;
 
@@ -18,9 +17,9 @@ using CGlobalEnvTest = HostEnvTest;
 // look on first use, but by creating a host window. Each is done while the theme folder is empty.
 TEST_F(CGlobalEnvTest, MadeOnceByAHostWindowNotAnElementWithTheDefaultThemeIfThere) {
   TempDir empty;
-  std::optional<ThemeDirOverride> noThemes(std::in_place, empty.path());
+  const ScopedVariable themes("TRELLIS_THEME_DIR", empty.path().c_str());
   CElementControl element;
-  noThemes.reset();
+  themes.Set(nullptr);
   CComPtr<CGlobalEnv> env = CGlobalEnv::GetGlobalEnv();
   ASSERT_TRUE(env);
   EXPECT_EQ(CGlobalEnv::GetGlobalEnv().p, env.p);
@@ -34,9 +33,9 @@ TEST_F(CGlobalEnvTest, MadeOnceByAHostWindowNotAnElementWithTheDefaultThemeIfThe
   CGlobalEnv::ResetGlobalEnv();
   platform::headless::HeadlessScreen screen(200, 100);
   CElementHostWnd window;
-  noThemes.emplace(empty.path());
+  themes.Set(empty.path().c_str());
   window.CreateHost(L"host", CRect(0, 0, 100, 50));
-  noThemes.reset();
+  themes.Set(nullptr);
   CComPtr<CGlobalEnv> again = CGlobalEnv::GetGlobalEnv();
   ASSERT_TRUE(again);
   EXPECT_EQ(again->GetPalette(), nullptr);  // so it is not the first one

@@ -1,7 +1,6 @@
 #include "tests/host/HostTestSupport.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <random>
 
@@ -44,11 +43,5 @@ std::filesystem::path TempDir::Write(const std::filesystem::path& relative,
   std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
   return file;
 }
-
-ThemeDirOverride::ThemeDirOverride(const std::filesystem::path& dir) {
-  setenv("TRELLIS_THEME_DIR", dir.c_str(), 1);
-}
-
-ThemeDirOverride::~ThemeDirOverride() { unsetenv("TRELLIS_THEME_DIR"); }
 
 }  // namespace trellis::test

@@ -50,13 +50,4 @@ class TempDir {
   std::filesystem::path m_path;
 };
 
-// Points TRELLIS_THEME_DIR at a folder for one test and removes it after.
-class ThemeDirOverride {
- public:
-  explicit ThemeDirOverride(const std::filesystem::path& dir);
-  ~ThemeDirOverride();
-  ThemeDirOverride(const ThemeDirOverride&) = delete;
-  ThemeDirOverride& operator=(const ThemeDirOverride&) = delete;
-};
-
 }  // namespace trellis::test

@@ -2,6 +2,7 @@
 
 #include "host/ThemeFiles.h"
 #include "tests/host/HostTestSupport.h"
+#include "tests/support/ScopedVariable.h"
 
 TEST(ThemeFiles, PlainNamesFindShippedThemesOrOnlyThoseOfTheOverrideFolder) {
   for (const wchar_t* name : {L"default", L"dark"})
@@ -13,7 +14,7 @@ TEST(ThemeFiles, PlainNamesFindShippedThemesOrOnlyThoseOfTheOverrideFolder) {
   }
   trellis::test::TempDir dir;
   const auto own = dir.Write("own.theme", "A = #000000\n");
-  trellis::test::ThemeDirOverride override(dir.path());
+  const trellis::test::ScopedVariable themes("TRELLIS_THEME_DIR", dir.path().c_str());
   EXPECT_EQ(FindThemeFile(L"own"), own);
   // The shipped theme is not in the override folder, and is not looked for elsewhere.
   EXPECT_TRUE(FindThemeFile(L"default").empty());

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "platform/image/Png.h"
+#include "tests/support/ScopedVariable.h"
 
 namespace {
 
@@ -28,16 +28,8 @@ Surface Pattern() {
 // These tests compare on purpose with wrong pictures; asked to refresh goldens they would
 // overwrite them, so they always compare.
 class Golden : public ::testing::Test {
- protected:
-  Golden() { unsetenv(kUpdate); }
-  ~Golden() override {
-    if (!m_update.empty()) setenv(kUpdate, m_update.c_str(), 1);
-  }
-
  private:
-  static constexpr const char* kUpdate = "TRELLIS_UPDATE_GOLDEN";
-  // An empty value updates nothing, as no value does.
-  const std::string m_update = std::getenv(kUpdate) ? std::getenv(kUpdate) : "";
+  const trellis::test::ScopedVariable m_noUpdate{"TRELLIS_UPDATE_GOLDEN", nullptr};
 };
 
 }  // namespace

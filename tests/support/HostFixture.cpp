@@ -1,8 +1,10 @@
 #include "tests/support/HostFixture.h"
 
 #include <algorithm>
+#include <string>
 
 #include "host/CGlobalEnv.h"
+#include "platform/win32/WinCommCtrl.h"
 #include "tests/support/Pixels.h"
 
 namespace trellis::test {
@@ -131,6 +133,13 @@ std::vector<COLORREF> HostFixture::Shown(const CElementContainer& e, const RECT&
 int HostFixture::PixelsOtherThan(const CElementContainer& e, const RECT& rect, COLORREF color) {
   const std::vector<COLORREF> shown = Shown(e, rect);
   return int(std::count_if(shown.begin(), shown.end(), [color](COLORREF c) { return c != color; }));
+}
+
+HWND OpenCalendar() {
+  const HWND focus = ::GetFocus();
+  wchar_t name[32]{};
+  ::GetClassNameW(focus, name, 32);
+  return std::wstring(name) == MONTHCAL_CLASSW && ::IsWindowVisible(focus) ? focus : nullptr;
 }
 
 }  // namespace trellis::test

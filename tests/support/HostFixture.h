@@ -83,4 +83,8 @@ class HostFixture : public ::testing::Test {
   RecordingParent parent;
 };
 
+// The open calendar: the visible pop-up of the month calendar's class that holds the focus;
+// null when none is open.
+HWND OpenCalendar();
+
 }  // namespace trellis::test

@@ -12,8 +12,6 @@
 
 #include "platform/accessibility/OleAcc.h"
 #include "platform/accessibility/WinEvent.h"
-#include "platform/win32/WinListBox.h"
-#include "platform/win32/WinScrollBar.h"
 #include "tests/platform/window/WindowTesting.h"
 #include "tests/support/AccessibleReader.h"
 
@@ -198,43 +196,6 @@ TEST_F(AccessibilityPlatform, StandardObjectsFollowARandomTreeOfWindows) {
     }
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) ::DestroyWindow(*it);
   }
-}
-
-// The platform's list box and scroll bar describe their rows, selection, position and range.
-TEST_F(AccessibilityPlatform, ListBoxRowsAndScrollBarPositionAndRange) {
-  const HWND top = Make(WS_VISIBLE | WS_POPUP, {0, 0, 300, 200});
-  const HWND list = ::CreateWindowExW(0, WC_LISTBOXW, L"", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 0, 0,
-                                      120, 100, top, nullptr, nullptr, nullptr);
-  for (const wchar_t* row : {L"一", L"two", L"三"})
-    ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
-  ::SendMessageW(list, LB_SETCURSEL, 2, 0);
-  CComPtr<IAccessible> rows = trellis::test::ClientObject(list);
-  ASSERT_TRUE(rows);
-  EXPECT_EQ(Read(rows).role, DWORD(ROLE_SYSTEM_LIST));
-  ASSERT_EQ(Read(rows).childCount, 3);
-  const wchar_t* names[] = {L"一", L"two", L"三"};
-  for (LONG item = 1; item <= 3; ++item) {
-    const trellis::test::Reading r = Read(rows, item);
-    EXPECT_EQ(r.role, DWORD(ROLE_SYSTEM_LISTITEM));
-    EXPECT_EQ(r.name, names[item - 1]);
-    EXPECT_EQ((r.state & STATE_SYSTEM_SELECTED) != 0, item == 3);
-  }
-  VARIANT selected;
-  VariantInit(&selected);
-  ASSERT_EQ(rows->get_accSelection(&selected), S_OK);
-  EXPECT_EQ(selected.vt, VT_I4);
-  EXPECT_EQ(selected.lVal, 3);
-
-  const HWND bar = ::CreateWindowExW(0, WC_SCROLLBARW, L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 150,
-                                     0, 16, 150, top, nullptr, nullptr, nullptr);
-  SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, 0, 99, 10, 42, 0};
-  ::SetScrollInfo(bar, SB_CTL, &info, TRUE);
-  CComPtr<IAccessible> scroll = trellis::test::ClientObject(bar);
-  ASSERT_TRUE(scroll);
-  const trellis::test::Reading r = Read(scroll);
-  EXPECT_EQ(r.role, DWORD(ROLE_SYSTEM_SCROLLBAR));
-  EXPECT_EQ(r.value, L"42");
-  EXPECT_EQ(r.description, L"0-90");
 }
 
 }  // namespace

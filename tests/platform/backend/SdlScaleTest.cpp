@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "platform/backend/sdl/SdlScreen.h"
 #include "platform/win32/WinGdi.h"
 #include "platform/win32/WinUser.h"
+#include "tests/support/ScopedVariable.h"
 
 // Events and messages are built naming only the fields that matter; the rest are zero.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -240,20 +240,17 @@ TEST_F(SdlScaleTest, InputAndTheWindowsSizeMapBackToTheScreen) {
 // Without a scale from the program, TRELLIS_SCALE names it; a value that is not one keeps the
 // window from opening and says why. SDL's dummy driver has no X resources, so 1 is left.
 TEST_F(SdlScaleTest, TheEnvironmentNamesTheScaleWhenTheProgramDoesNot) {
-  const char* saved = std::getenv(platform::sdl::kScaleVariable);
-  const std::string kept = saved ? saved : "";
-  setenv(platform::sdl::kScaleVariable, "1.25", 1);
+  const trellis::test::ScopedVariable scale(platform::sdl::kScaleVariable, "1.25");
   EXPECT_TRUE(OpenWith(std::nullopt)) << screen.Error();
   EXPECT_EQ(screen.Scale(), Scale(1250));
   EXPECT_TRUE(OpenWith(Scale(3000)));  // the program's own wins
   EXPECT_EQ(screen.Scale(), Scale(3000));
-  setenv(platform::sdl::kScaleVariable, "huge", 1);
+  scale.Set("huge");
   EXPECT_FALSE(OpenWith(std::nullopt));
   EXPECT_EQ(screen.Error(), "TRELLIS_SCALE=\"huge\" is not a scale from 1 to 4");
-  unsetenv(platform::sdl::kScaleVariable);
+  scale.Set(nullptr);
   EXPECT_TRUE(OpenWith(std::nullopt)) << screen.Error();
   EXPECT_EQ(screen.Scale(), Scale(1000));
-  if (saved) setenv(platform::sdl::kScaleVariable, kept.c_str(), 1);
 }
 
 }  // namespace
