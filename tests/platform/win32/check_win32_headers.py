@@ -34,9 +34,25 @@ def strip_comments(text):
     return re.sub(r"//[^\n]*", "", text)
 
 
+def strip_namespaces(text):
+    """The text without the bodies of namespaces: what they declare is ours, not the platform's
+    (the accessibility folder keeps its objects and hooks in namespace platform)."""
+    out, at = [], 0
+    for m in re.finditer(r"\bnamespace\s+[\w:]*\s*\{", text):
+        if m.start() < at:
+            continue  # nested in a namespace already left out
+        out.append(text[at:m.start()])
+        depth, i = 1, m.end()
+        while depth and i < len(text):
+            depth += {"{": 1, "}": -1}.get(text[i], 0)
+            i += 1
+        at = i
+    return "".join(out) + text[at:]
+
+
 def parse_header(text, found):
     """Adds the header's constants, strings, aliases and records to `found`."""
-    text = strip_comments(text)
+    text = strip_namespaces(strip_comments(text))
     for m in re.finditer(r"\bconstexpr\s+[\w:<>\s]+?\s(\w+)\s*(\[\])?\s*=\s*([^;]+);", text):
         name, is_array, value = m.group(1), m.group(2), m.group(3).strip()
         if value.startswith("{"):
