@@ -22,6 +22,7 @@
 #include "host/CElementHost.h"
 #include "host/CGlobalEnv.h"
 #include "platform/accessibility/AccessibleText.h"
+#include "platform/com/CComVariant.h"
 #include "platform/controls/MonthCalendarAccessible.h"
 #include "platform/win32/WinCommCtrl.h"
 #include "scroll/CSkinScroll.h"
@@ -372,11 +373,7 @@ TEST_F(GalleryAccessibility, TheModelTreeIsTheElementTreeAndHitTestingFindsEachE
 // open pop-up chooses that row; a disabled control's action changes nothing.
 TEST_F(GalleryAccessibility, DefaultActionsDoWhatAClickDoes) {
   auto act = [&](CElementContainer* e, LONG child = CHILDID_SELF) {
-    VARIANT id;
-    VariantInit(&id);
-    id.vt = VT_I4;
-    id.lVal = child;
-    const HRESULT hr = e->GetAccessibleObject()->accDoDefaultAction(id);
+    const HRESULT hr = e->GetAccessibleObject()->accDoDefaultAction(CComVariant(child));
     screen.PumpUntilIdle();
     return hr;
   };

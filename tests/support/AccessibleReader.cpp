@@ -4,21 +4,15 @@
 
 #include <utility>
 
+#include "platform/com/CComVariant.h"
+
 namespace trellis::test {
 
 namespace {
 
-VARIANT Id(LONG child) {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
-  v.lVal = child;
-  return v;
-}
-
 std::wstring Text(HRESULT (IAccessible::*get)(VARIANT, BSTR*), IAccessible* object, LONG child) {
   BSTR text = nullptr;
-  const HRESULT hr = (object->*get)(Id(child), &text);
+  const HRESULT hr = (object->*get)(CComVariant(child), &text);
   std::wstring read = SUCCEEDED(hr) && text ? std::wstring(text, SysStringLen(text)) : L"";
   SysFreeString(text);
   return read;
@@ -27,7 +21,7 @@ std::wstring Text(HRESULT (IAccessible::*get)(VARIANT, BSTR*), IAccessible* obje
 DWORD Number(HRESULT (IAccessible::*get)(VARIANT, VARIANT*), IAccessible* object, LONG child) {
   VARIANT v;
   VariantInit(&v);
-  const HRESULT hr = (object->*get)(Id(child), &v);
+  const HRESULT hr = (object->*get)(CComVariant(child), &v);
   EXPECT_TRUE(SUCCEEDED(hr) && v.vt == VT_I4) << "child " << child;
   return v.vt == VT_I4 ? DWORD(v.lVal) : 0;
 }
@@ -48,7 +42,8 @@ Reading Read(IAccessible* object, LONG child) {
   r.description = Text(&IAccessible::get_accDescription, object, child);
   r.action = Text(&IAccessible::get_accDefaultAction, object, child);
   LONG x = 0, y = 0, cx = 0, cy = 0;
-  if (SUCCEEDED(object->accLocation(&x, &y, &cx, &cy, Id(child)))) r.place = {x, y, x + cx, y + cy};
+  if (SUCCEEDED(object->accLocation(&x, &y, &cx, &cy, CComVariant(child))))
+    r.place = {x, y, x + cx, y + cy};
   if (child == CHILDID_SELF) object->get_accChildCount(&r.childCount);
   return r;
 }

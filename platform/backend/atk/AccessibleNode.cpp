@@ -1,19 +1,12 @@
 // Index: identity; texts; numbers; the tree.
 #include "platform/backend/atk/AccessibleNode.h"
 
+#include "platform/com/CComVariant.h"
 #include "platform/text/Utf8.h"
 
 namespace platform::atk {
 
 namespace {
-
-VARIANT ChildVariant(LONG child) {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
-  v.lVal = child;
-  return v;
-}
 
 // A BSTR handed to us, as UTF-8, freed.
 std::string Take(HRESULT hr, BSTR text) {
@@ -26,14 +19,14 @@ std::string Take(HRESULT hr, BSTR text) {
 template <class Getter>
 std::string Text(const AccessibleNode& node, Getter getter) {
   BSTR text = nullptr;
-  const HRESULT hr = (node.object.p->*getter)(ChildVariant(node.child), &text);
+  const HRESULT hr = (node.object.p->*getter)(CComVariant(node.child), &text);
   return Take(hr, text);
 }
 
 LONG Number(const AccessibleNode& node, HRESULT (IAccessible::*getter)(VARIANT, VARIANT*)) {
   VARIANT v;
   VariantInit(&v);
-  if (FAILED((node.object.p->*getter)(ChildVariant(node.child), &v))) return 0;
+  if (FAILED((node.object.p->*getter)(CComVariant(node.child), &v))) return 0;
   const LONG number = v.vt == VT_I4 ? v.lVal : 0;
   VariantClear(&v);
   return number;
@@ -80,7 +73,7 @@ bool SameThing(const AccessibleNode& a, const AccessibleNode& b) {
 bool Alive(const AccessibleNode& node) {
   VARIANT role;
   VariantInit(&role);
-  const VARIANT self = ChildVariant(node.child);
+  const CComVariant self(node.child);
   if (!node.object || FAILED(node.object->get_accRole(self, &role))) return false;
   VariantClear(&role);
   return true;
@@ -119,7 +112,7 @@ DWORD State(const AccessibleNode& node) {
 
 RECT Location(const AccessibleNode& node) {
   LONG left = 0, top = 0, width = 0, height = 0;
-  if (FAILED(node.object->accLocation(&left, &top, &width, &height, ChildVariant(node.child))))
+  if (FAILED(node.object->accLocation(&left, &top, &width, &height, CComVariant(node.child))))
     return RECT{};
   return RECT{left, top, left + width, top + height};
 }

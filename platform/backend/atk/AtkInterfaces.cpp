@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/accessibility/AccessibleText.h"
+#include "platform/com/CComVariant.h"
 #include "platform/backend/atk/AtkAccessible.h"
 #include "platform/backend/atk/AtkTree.h"
 #include "platform/text/Utf8.h"
@@ -16,14 +17,6 @@
 namespace platform::atk {
 
 namespace {
-
-VARIANT ChildVariant(LONG child) {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
-  v.lVal = child;
-  return v;
-}
 
 // ---- component
 
@@ -67,7 +60,7 @@ void GetExtents(AtkComponent* component, gint* x, gint* y, gint* width, gint* he
 gboolean GrabFocus(AtkComponent* component) {
   AtkAccessibleData* data = LiveData(component);
   return data && SUCCEEDED(data->node.object->accSelect(SELFLAG_TAKEFOCUS,
-                                                        ChildVariant(data->node.child)));
+                                                        CComVariant(data->node.child)));
 }
 
 void InitComponent(gpointer iface, gpointer) {
@@ -85,7 +78,7 @@ struct PendingAction {
 
 gboolean RunAction(gpointer pending) {
   auto* action = static_cast<PendingAction*>(pending);
-  action->object->accDoDefaultAction(ChildVariant(action->child));
+  action->object->accDoDefaultAction(CComVariant(action->child));
   delete action;
   return G_SOURCE_REMOVE;
 }
@@ -282,7 +275,7 @@ gboolean AddSelection(AtkSelection* selection, gint index) {
   const std::optional<AccessibleNode> child = ChildAt(LiveData(selection), index);
   if (!child) return FALSE;
   if (SUCCEEDED(child->object->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION,
-                                         ChildVariant(child->child))))
+                                         CComVariant(child->child))))
     return TRUE;
   if (DefaultAction(*child).empty()) return FALSE;
   QueueDefaultAction(*child);

@@ -12,6 +12,7 @@
 
 #include "platform/accessibility/OleAcc.h"
 #include "platform/accessibility/WinEvent.h"
+#include "platform/com/CComVariant.h"
 #include "tests/platform/window/WindowTesting.h"
 #include "tests/support/AccessibleReader.h"
 
@@ -174,12 +175,8 @@ TEST_F(AccessibilityPlatform, StandardObjectsFollowARandomTreeOfWindows) {
         up->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&parent));
         EXPECT_EQ(Read(parent).name, r.name);
         // Siblings follow one another in the children's order.
-        VARIANT from, next;
-        VariantInit(&from);
-        VariantInit(&next);
-        from.vt = VT_I4;
-        from.lVal = LONG(i + 1);
-        const HRESULT hr = client->accNavigate(NAVDIR_NEXT, from, &next);
+        CComVariant next;
+        const HRESULT hr = client->accNavigate(NAVDIR_NEXT, CComVariant(LONG(i + 1)), &next);
         if (i + 1 < children.size()) {
           ASSERT_EQ(hr, S_OK);
           ASSERT_EQ(next.vt, VT_DISPATCH);
@@ -190,7 +187,6 @@ TEST_F(AccessibilityPlatform, StandardObjectsFollowARandomTreeOfWindows) {
         } else {
           EXPECT_EQ(hr, S_FALSE);
         }
-        VariantClear(&next);
       }
       EXPECT_EQ(got, want);
     }
