@@ -9,7 +9,9 @@ namespace {
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-BSTR MakeText(const std::wstring& text) { return SysAllocStringLen(text.data(), UINT(text.size())); }
+BSTR MakeText(const std::wstring& text) {
+  return SysAllocStringLen(text.data(), UINT(text.size()));
+}
 
 bool Contains(const RECT& r, LONG x, LONG y) {
   return x >= r.left && x < r.right && y >= r.top && y < r.bottom;

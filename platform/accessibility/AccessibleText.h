@@ -5,9 +5,10 @@
 // (EM_GETSEL) and watches the system caret. A windowless edit box has neither window nor
 // system caret, so its accessible object answers QueryInterface for this interface instead,
 // whose members carry the names that the common accessible-text interface of assistive
-// technology gives them (only its reading members, under an id of our own). Offsets count characters from 0; a selection runs
-// from its start up to, not including, its end. The caret or the selection moving is
-// announced as EVENT_OBJECT_TEXTSELECTIONCHANGED on the edit box's object.
+// technology gives them (only its reading members, under an id of our own). Offsets count
+// characters from 0; a selection runs from its start up to, not including, its end. The caret
+// or the selection moving is announced as EVENT_OBJECT_TEXTSELECTIONCHANGED on the edit box's
+// object.
 #pragma once
 
 #include "platform/com/OleAuto.h"

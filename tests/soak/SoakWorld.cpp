@@ -233,6 +233,8 @@ bool SoakWorld::Settle() {
   return true;
 }
 
-std::optional<std::string> SoakWorld::Check(bool settled) { return CheckGallery(*m_gallery, settled); }
+std::optional<std::string> SoakWorld::Check(bool settled) {
+  return CheckGallery(*m_gallery, settled);
+}
 
 }  // namespace soak
