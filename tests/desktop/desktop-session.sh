@@ -27,7 +27,11 @@ done
 work=$(mktemp -d)
 mkfifo "$work/display"
 # -displayfd lets the server pick a free display and tell its number once it takes clients.
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: by default the server resets whenever its last client leaves, and a client that
+# connects during the reset is refused; short-lived clients (the accessibility bus launcher,
+# xdotool) made the program started next fail to open the display now and then.
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" \
+  2>"$work/xvfb.log" &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$work"' EXIT
 
