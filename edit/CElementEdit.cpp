@@ -5,6 +5,8 @@
 
 CElementEdit::CElementEdit() {
   SetPressPolicy(kPressPolicy);
+  // Its paint goes through an off-screen picture of the whole edit, copied whole.
+  SetOpaque(true);
   ResetDefaultColor();
 }
 
@@ -45,7 +47,7 @@ int CElementEdit::SetReadOnly(int readOnly) {
 
 bool CElementEdit::KeepModelText() {
   if (!m_model.TakeWriteBack()) return false;
-  KeepText(m_model.Text().c_str());
+  KeepText(m_model.Text());
   return true;
 }
 

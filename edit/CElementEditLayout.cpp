@@ -91,8 +91,12 @@ bool CElementEdit::MeasureWithFont(const std::function<void(HDC)>& measure) {
 }
 
 std::span<const int> CElementEdit::PrefixWidths() {
-  if (m_nMeasuredRevision != m_model.Revision() &&
-      MeasureWithFont([this](HDC dc) { m_widths.Update(dc, m_model.Text()); }))
+  if (m_nMeasuredRevision != m_model.Revision() && MeasureWithFont([this](HDC dc) {
+        // What changed since the widths were last in step; all of it without widths to keep.
+        const std::optional<EditTextModel::Change> change = m_model.TakeChange();
+        if (m_nMeasuredRevision < 0) m_widths.Measure(dc, m_model.Text());
+        else if (change) m_widths.Update(dc, m_model.Text(), *change);
+      }))
     m_nMeasuredRevision = m_model.Revision();
   return m_widths.Widths();
 }

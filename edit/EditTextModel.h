@@ -12,8 +12,11 @@
 /// copy lives (the element's control text) and learns of it through TakeWriteBack().
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class EditTextModel {
  public:
@@ -86,8 +89,22 @@ class EditTextModel {
   /// True once after each edit that must be written back.
   bool TakeWriteBack();
 
+  /// How the text differs from the one it was at the last TakeChange(): the two share their
+  /// first `head` and their last `tail` characters, which do not overlap in either text.
+  struct Change {
+    std::size_t head = 0;
+    std::size_t tail = 0;
+  };
+  /// What changed since the last call, nothing when the text is the same; for the one owner
+  /// that keeps what it derives from the text in step by redoing only the changed part.
+  std::optional<Change> TakeChange() { return std::exchange(m_change, std::nullopt); }
+
  private:
   void Erase(int from, int count);
+  /// Notes, before it happens, that `removed` characters at `at` give way to others.
+  void NoteSplice(std::size_t at, std::size_t removed);
+  /// Notes that the whole text was replaced by `now`, before it is.
+  void NoteReplacement(std::wstring_view now);
   void MarkWritten();
   void ClampPositions();
 
@@ -98,4 +115,5 @@ class EditTextModel {
   int m_nSelEnd = 0;
   unsigned m_nRevision = 0;
   bool m_bWriteBack = false;
+  std::optional<Change> m_change;
 };

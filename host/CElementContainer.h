@@ -18,6 +18,7 @@
 
 #include <set>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "host/CPropertyObject.h"
@@ -244,7 +245,7 @@ class CElementContainer : public CPropertyObject {
   void SetText(const wchar_t* text);
   /// The text alone, with no OnSetText and no repaint: for an element whose own editing changed
   /// it and that repaints just the part that changed.
-  void KeepText(const wchar_t* text) { m_strText = text ? text : L""; }
+  void KeepText(std::wstring_view text) { m_strText.SetString(text.data(), int(text.size())); }
   /// Copies the font into `out`; 0 when it is null. Until SetFont, the framework's font.
   int GetFont(LOGFONTW* out) const;
   /// Replaces the font, tells OnSetFont and repaints.
