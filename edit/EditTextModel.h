@@ -92,8 +92,8 @@ class EditTextModel {
   /// How the text differs from the one it was at the last TakeChange(): the two share their
   /// first `head` and their last `tail` characters, which do not overlap in either text.
   struct Change {
-    std::size_t head = 0;
-    std::size_t tail = 0;
+    std::size_t head = 0;  ///< characters alike at the start
+    std::size_t tail = 0;  ///< characters alike at the end
   };
   /// What changed since the last call, nothing when the text is the same; for the one owner
   /// that keeps what it derives from the text in step by redoing only the changed part.

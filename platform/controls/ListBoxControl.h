@@ -33,7 +33,7 @@ class ListBoxControl {
   // ---- messages (ListBoxControl.cpp)
   LRESULT OnCreate();
   LRESULT AddOrInsert(int index, LPARAM lParam);
-  LRESULT InitStorage(int rows);
+  LRESULT InitStorage(int rows, LPARAM bytes);
   LRESULT Delete(int index);
   LRESULT SetCurSel(int index);
   // LB_FINDSTRING and LB_FINDSTRINGEXACT: the row's index or LB_ERR.
