@@ -17,11 +17,19 @@ namespace {
 
 POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
+// Owner-drawn rows keep texts only when asked to; drawn rows always do.
+bool HasStringsStyle(DWORD style) {
+  return (style & LBS_HASSTRINGS) || !(style & LBS_OWNERDRAWFIXED);
+}
+
 }  // namespace
 
 LRESULT CALLBACK ListBoxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return ControlWndProc<ListBoxControl>(hwnd, message, wParam, lParam);
 }
+
+ListBoxControl::ListBoxControl(HWND hwnd)
+    : m_hwnd(hwnd), m_hasStrings(HasStringsStyle(DWORD(GetWindowLongW(hwnd, GWL_STYLE)))) {}
 
 LRESULT ListBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   const int index = static_cast<int>(wParam);
@@ -142,7 +150,7 @@ LRESULT ListBoxControl::AddOrInsert(int index, LPARAM lParam) {
   }
   if (added < 0) return LB_ERR;
   // Rows appended below the view cost no painting: filling a long list stays cheap.
-  if (added <= m_model.LastShown()) InvalidateFrom(added);
+  if (m_model.StartsAboveViewBottom(added)) InvalidateFrom(added);
   UpdateScrollBar();
   return added;
 }
@@ -265,10 +273,6 @@ void ListBoxControl::OnSize() {
 
 // ---- the view
 
-bool ListBoxControl::HasStrings() const {
-  const DWORD style = Style();
-  return (style & LBS_HASSTRINGS) || !(style & LBS_OWNERDRAWFIXED);
-}
 
 HFONT ListBoxControl::Font() const {
   return m_font ? m_font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

@@ -64,6 +64,11 @@ class ListBoxModel {
   int MaxTop() const;
   // The rows at least partly shown: Top() to LastShown() inclusive (LastShown() < Top() when none).
   int LastShown() const;
+  // The row starts above the bottom of the view: it shows unless it lies above the top. The
+  // same as index <= LastShown() for a row, without a division.
+  bool StartsAboveViewBottom(int index) const {
+    return static_cast<long long>(index - m_top) * m_itemHeight < m_viewHeight;
+  }
   // Scrolls the least that shows the whole row.
   void ScrollIntoView(int index);
   // The row at a height in the view: the nearest row, clamped to the rows there are, and whether

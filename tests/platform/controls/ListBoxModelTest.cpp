@@ -73,6 +73,10 @@ TEST(ListBoxModel, RandomOperationsKeepTheInvariants) {
     ASSERT_TRUE(m.Caret() >= -1 && m.Caret() < m.Count());
     ASSERT_TRUE(m.Top() >= 0 && m.Top() <= m.MaxTop());
     ASSERT_LE(m.LastShown(), m.Count() - 1);
+    if (m.Count() > 0) {
+      const int row = int(rng() % unsigned(m.Count()));
+      ASSERT_EQ(m.StartsAboveViewBottom(row), row <= m.LastShown()) << row;
+    }
     if (rowsChanged && !selectedText.empty()) {
       ASSERT_GE(m.Selected(), 0);
       ASSERT_EQ(m.TextAt(m.Selected()), selectedText);
