@@ -46,8 +46,10 @@ int CElementEdit::SetReadOnly(int readOnly) {
 // ---- model operations
 
 bool CElementEdit::KeepModelText() {
-  if (!m_model.TakeWriteBack()) return false;
-  KeepText(m_model.Text());
+  std::optional<EditTextModel::Change> change;
+  if (!m_model.TakeWriteBack(&change)) return false;
+  // Only the changed part is copied; an unchanged text needs nothing.
+  if (change) KeepText(m_model.Text(), change->head, change->tail);
   return true;
 }
 

@@ -121,12 +121,19 @@ bool EditTextModel::ReplaceText(std::wstring_view text) {
   if (text == m_strText) return false;
   NoteReplacement(text);
   m_strText.assign(text);
+  // The text came from where it is written back to: the two are alike again.
+  m_writeBackChange.reset();
   ++m_nRevision;
   ClampPositions();
   return true;
 }
 
-bool EditTextModel::TakeWriteBack() { return std::exchange(m_bWriteBack, false); }
+bool EditTextModel::TakeWriteBack(std::optional<Change>* changed) {
+  const std::optional<Change> change = std::exchange(m_writeBackChange, std::nullopt);
+  if (!std::exchange(m_bWriteBack, false)) return false;
+  if (changed) *changed = change;
+  return true;
+}
 
 void EditTextModel::Erase(int from, int count) {
   NoteSplice(std::size_t(from), std::size_t(count));
@@ -146,14 +153,12 @@ void EditTextModel::ClampPositions() {
 
 void EditTextModel::NoteSplice(std::size_t at, std::size_t removed) {
   // What lay before `at` and after the removed run stays, counted from either end; of that,
-  // only what every change since the last TakeChange left alone is still shared.
+  // only what every change since the earlier text left alone is still shared.
   const std::size_t after = m_strText.size() - at - removed;
-  if (!m_change) {
-    m_change = Change{at, after};
-    return;
+  for (std::optional<Change>* since : {&m_change, &m_writeBackChange}) {
+    if (*since) **since = {std::min((*since)->head, at), std::min((*since)->tail, after)};
+    else *since = Change{at, after};
   }
-  m_change->head = std::min(m_change->head, at);
-  m_change->tail = std::min(m_change->tail, after);
 }
 
 void EditTextModel::NoteReplacement(std::wstring_view now) {

@@ -55,10 +55,6 @@ class CString {
     Assign(std::wstring_view(&ch, 1));
     return *this;
   }
-  // The first `length` characters of `s`, which need no terminator.
-  void SetString(const wchar_t* s, int length) {
-    Assign(s && length > 0 ? std::wstring_view(s, std::size_t(length)) : std::wstring_view());
-  }
   CString& operator+=(const CString& s) {
     AppendView(s.View());
     return *this;
