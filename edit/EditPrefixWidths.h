@@ -3,8 +3,12 @@
 /// measuring only what changed: an edit replaces one run of characters, so the unchanged start
 /// and end of the text keep their widths (the end shifted by the difference). The text model
 /// says what changed (EditTextModel::TakeChange), so nothing here compares or keeps texts.
+/// Widths are sums of advances, and the advances of characters met lately are remembered, so
+/// that typing them needs no measuring at all.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -24,7 +28,10 @@ class EditPrefixWidths {
   /// Brings the widths of the text last measured in step with `text`, which differs from it
   /// only as `change` says, measuring with the font selected into `dc`.
   void Update(HDC dc, std::wstring_view text, const EditTextModel::Change& change);
-  /// Forgets every width, for when the font changes.
+  /// The same without measuring, when the advance of every character of the new run is known;
+  /// false, changing nothing, when one is not.
+  bool UpdateFromKnownAdvances(std::wstring_view text, const EditTextModel::Change& change);
+  /// Forgets every width and advance, for when the font changes.
   void Clear();
 
   /// The prefix widths of any text, measured whole with the font selected into `dc`: one more
@@ -32,8 +39,20 @@ class EditPrefixWidths {
   static std::vector<int> MeasureAll(HDC dc, std::wstring_view text);
 
  private:
-  /// Prefix widths of `count` characters, each counted from 0, written to `out`.
-  static void MeasureInto(HDC dc, const wchar_t* text, std::size_t count, int* out);
+  /// Prefix widths of `count` characters, each counted from 0, written to `out`; zeros and
+  /// false when they cannot be measured.
+  static bool MeasureInto(HDC dc, const wchar_t* text, std::size_t count, int* out);
+  /// Puts the new run, whose prefix widths counted from 0 are `run`, in place of the old one.
+  void Splice(std::size_t newLength, const EditTextModel::Change& change, std::span<const int> run);
+  /// Remembers the advances of `text`, whose prefix widths counted from 0 are `widths`.
+  void RememberAdvances(std::wstring_view text, const int* widths);
 
   std::vector<int> m_vecWidths{0};
+  /// The advances of characters met lately, by the character's low bits; -1 unknown.
+  struct KnownAdvance {
+    wchar_t ch = 0;     ///< the character whose advance this is
+    int advance = -1;   ///< in pixels; -1 for none yet
+  };
+  static constexpr std::size_t kKnownCount = 256;
+  std::array<KnownAdvance, kKnownCount> m_known{};
 };
