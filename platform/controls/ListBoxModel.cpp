@@ -36,6 +36,8 @@ int ListBoxModel::Add(std::wstring_view text, ULONG_PTR data) {
 }
 
 int ListBoxModel::Reserve(int more, std::size_t characters) {
+  // Room past what a string can hold is room there is not.
+  if (characters > m_texts.max_size() - m_texts.size()) throw std::bad_alloc();
   if (more > 0) m_rows.reserve(m_rows.size() + std::size_t(more));
   m_texts.reserve(m_texts.size() + characters);
   return static_cast<int>(std::min<std::size_t>(m_rows.capacity(), INT_MAX));

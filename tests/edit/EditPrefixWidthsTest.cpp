@@ -1,6 +1,7 @@
 // Prefix widths kept in step by measuring only what the text model says changed (or by adding
-// up advances already measured) agree with measuring afresh, whatever edits came between two updates; what the model says changed since
-// the last write-back is all that differs from the text written back.
+// up advances already measured) agree with measuring afresh, whatever edits came between two
+// updates; what the model says changed since the last write-back is all that differs from the
+// text written back.
 #include <gtest/gtest.h>
 
 #include <random>

@@ -23,8 +23,8 @@ ListBoxModel Rows(int rows, int visible) {
 }
 
 // Every step of a seeded random sequence keeps the model's promises: rows (texts and values)
-// where a mirror says, however often deleted texts made room in the pool, indexes in range, refusals of bad indexes, and the selection following its row or going
-// with it.
+// where a mirror says, however often deleted texts made room in the pool, indexes in range,
+// refusals of bad indexes, and the selection following its row or going with it.
 TEST(ListBoxModel, RandomOperationsKeepTheInvariants) {
   std::mt19937 rng(20261206);
   ListBoxModel m;
