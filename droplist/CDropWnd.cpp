@@ -2,6 +2,9 @@
 // and scrolling.
 #include "droplist/CDropWnd.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "droplist/DropWndLayout.h"
 #include "foundation/CLightCanvas.h"
 #include "foundation/CMemDC.h"
@@ -86,8 +89,11 @@ BOOL CDropWnd::PreTranslateMessage(MSG* msg) { return CWnd::PreTranslateMessage(
 bool CDropWnd::Open(std::span<const std::wstring> items, int selection, const RECT& place) {
   if (!m_hWnd || !m_pList->m_hWnd) return false;
   m_pList->ResetContent();
-  // Room for every row first, so that a long list is filled without moving its rows.
-  m_pList->InitStorage(int(items.size()), 0);
+  // Room for every row and its text first, so that a long list is filled without moving them.
+  std::size_t characters = 0;
+  for (const std::wstring& text : items) characters += text.size();
+  m_pList->InitStorage(int(items.size()), UINT(std::min<std::size_t>(
+                                              characters * sizeof(wchar_t), UINT_MAX)));
   for (const std::wstring& text : items) m_pList->AddString(text.c_str());
   Place(place, selection >= 0 && selection < int(items.size()) ? selection : -1);
   CWnd::ShowWindow(SW_SHOW);

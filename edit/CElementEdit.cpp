@@ -5,6 +5,8 @@
 
 CElementEdit::CElementEdit() {
   SetPressPolicy(kPressPolicy);
+  // Its paint goes through an off-screen picture of the whole edit, copied whole.
+  SetOpaque(true);
   ResetDefaultColor();
 }
 
@@ -44,8 +46,10 @@ int CElementEdit::SetReadOnly(int readOnly) {
 // ---- model operations
 
 bool CElementEdit::KeepModelText() {
-  if (!m_model.TakeWriteBack()) return false;
-  KeepText(m_model.Text().c_str());
+  std::optional<EditTextModel::Change> change;
+  if (!m_model.TakeWriteBack(&change)) return false;
+  // Only the changed part is copied; an unchanged text needs nothing.
+  if (change) KeepText(m_model.Text(), change->head, change->tail);
   return true;
 }
 

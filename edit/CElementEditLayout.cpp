@@ -91,9 +91,21 @@ bool CElementEdit::MeasureWithFont(const std::function<void(HDC)>& measure) {
 }
 
 std::span<const int> CElementEdit::PrefixWidths() {
-  if (m_nMeasuredRevision != m_model.Revision() &&
-      MeasureWithFont([this](HDC dc) { m_widths.Update(dc, m_model.Text()); }))
+  if (m_nMeasuredRevision == m_model.Revision()) return m_widths.Widths();
+  // What changed since the widths were last in step; all of it without widths to keep.
+  const std::optional<EditTextModel::Change> change = m_model.TakeChange();
+  const bool inStep = m_nMeasuredRevision >= 0;
+  // Typing characters the widths have met needs no measuring context.
+  if (inStep && (!change || m_widths.UpdateFromKnownAdvances(m_model.Text(), *change))) {
     m_nMeasuredRevision = m_model.Revision();
+    return m_widths.Widths();
+  }
+  const bool measured = MeasureWithFont([&](HDC dc) {
+    if (inStep) m_widths.Update(dc, m_model.Text(), *change);
+    else m_widths.Measure(dc, m_model.Text());
+  });
+  // Without a context the change is lost with the widths: the next call measures the whole text.
+  m_nMeasuredRevision = measured ? m_model.Revision() : -1;
   return m_widths.Widths();
 }
 

@@ -54,8 +54,9 @@ int CElementEdit::OnPaint(CPaintDC* paintDC) {
   const CRect area = GetTextArea();
   const std::span<const int> widths = PrefixWidths();
   const int origin = area.left - m_nScrollOffset;
-  // The selection is drawn over the plain text, in its own colours.
-  const TextRun runs[] = {{0, m_model.Length(), m_clrText, m_clrTextBack},
+  // The selection is drawn over the plain text, in its own colours; the plain text's back is
+  // the field, filled already.
+  const TextRun runs[] = {{0, m_model.Length(), m_clrText, COLOR_NONE},
                           {m_model.SelMin(), m_model.SelMax(), m_clrSelText, m_clrSelBack}};
   canvas.DrawTextRuns({m_model.Text().c_str(), widths, origin, area.top, area.bottom}, runs,
                       kTextFormat);

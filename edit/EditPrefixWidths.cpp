@@ -1,84 +1,82 @@
 #include "edit/EditPrefixWidths.h"
 
-#include <algorithm>
-#include <cwchar>
-
 #include "platform/win32/WinGdi.h"
 
-namespace {
-
-// Texts are compared a block at a time first: the library's compare of a block costs about what
-// a loop spends on a few characters, and an edit leaves thousands of them alike.
-constexpr std::size_t kCompareBlock = 64;
-
-// How many characters the two texts of at least `n` characters share at their start.
-std::size_t CommonHead(const wchar_t* a, const wchar_t* b, std::size_t n) {
-  std::size_t same = 0;
-  while (same + kCompareBlock <= n && std::wmemcmp(a + same, b + same, kCompareBlock) == 0)
-    same += kCompareBlock;
-  while (same < n && a[same] == b[same]) ++same;
-  return same;
-}
-
-// How many characters the texts ending just before `aEnd` and `bEnd` share at their end, at
-// most `n`.
-std::size_t CommonTail(const wchar_t* aEnd, const wchar_t* bEnd, std::size_t n) {
-  std::size_t same = 0;
-  while (same + kCompareBlock <= n &&
-         std::wmemcmp(aEnd - same - kCompareBlock, bEnd - same - kCompareBlock, kCompareBlock) == 0)
-    same += kCompareBlock;
-  while (same < n && aEnd[-1 - std::ptrdiff_t(same)] == bEnd[-1 - std::ptrdiff_t(same)]) ++same;
-  return same;
-}
-
-}  // namespace
-
 void EditPrefixWidths::Clear() {
-  m_strText.clear();
   m_vecWidths.assign(1, 0);
+  m_known.fill({});
 }
 
-std::vector<int> EditPrefixWidths::Measure(HDC dc, const wchar_t* text, std::size_t count) {
-  std::vector<int> widths(count, 0);
+bool EditPrefixWidths::MeasureInto(HDC dc, const wchar_t* text, std::size_t count, int* out) {
   SIZE size{};
-  if (count > 0 && !::GetTextExtentExPointW(dc, text, static_cast<int>(count), -1, nullptr,
-                                            widths.data(), &size))
-    std::fill(widths.begin(), widths.end(), 0);
-  return widths;
+  if (count == 0 ||
+      ::GetTextExtentExPointW(dc, text, static_cast<int>(count), -1, nullptr, out, &size))
+    return true;
+  for (std::size_t k = 0; k < count; ++k) out[k] = 0;
+  return false;
 }
 
 std::vector<int> EditPrefixWidths::MeasureAll(HDC dc, std::wstring_view text) {
-  std::vector<int> widths = Measure(dc, text.data(), text.size());
-  widths.insert(widths.begin(), 0);
+  std::vector<int> widths(text.size() + 1, 0);
+  MeasureInto(dc, text.data(), text.size(), widths.data() + 1);
   return widths;
 }
 
-void EditPrefixWidths::Update(HDC dc, const std::wstring& text) {
-  const std::size_t oldSize = m_strText.size(), newSize = text.size();
-  const std::size_t head = CommonHead(m_strText.data(), text.data(), std::min(oldSize, newSize));
-  if (head == oldSize && head == newSize) return;
-  // The common end may not overlap the common start in either text.
-  const std::size_t tail = CommonTail(m_strText.data() + oldSize, text.data() + newSize,
-                                      std::min(oldSize, newSize) - head);
+void EditPrefixWidths::Measure(HDC dc, std::wstring_view text) {
+  m_vecWidths.assign(text.size() + 1, 0);
+  if (MeasureInto(dc, text.data(), text.size(), m_vecWidths.data() + 1))
+    RememberAdvances(text, m_vecWidths.data() + 1);
+}
 
-  const std::size_t oldEnd = oldSize - tail, newEnd = newSize - tail;
-  const int base = m_vecWidths[head];
-  std::vector<int> middle = Measure(dc, text.data() + head, newEnd - head);
-  for (int& w : middle) w += base;
-  const int shift = (middle.empty() ? base : middle.back()) - m_vecWidths[oldEnd];
-  // widths[k] for k in (head, oldEnd] belong to the replaced run and give way to the middle's;
-  // those after it move along by the difference in count, then by the difference in width.
+void EditPrefixWidths::RememberAdvances(std::wstring_view text, const int* widths) {
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    const int advance = widths[k] - (k > 0 ? widths[k - 1] : 0);
+    m_known[std::size_t(text[k]) % kKnownCount] = {text[k], advance};
+  }
+}
+
+bool EditPrefixWidths::UpdateFromKnownAdvances(std::wstring_view text,
+                                               const EditTextModel::Change& change) {
+  const std::size_t count = text.size() - change.tail - change.head;
+  std::vector<int> run(count);
+  int width = 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    const wchar_t ch = text[change.head + k];
+    const KnownAdvance& known = m_known[std::size_t(ch) % kKnownCount];
+    if (known.ch != ch || known.advance < 0) return false;
+    run[k] = width += known.advance;
+  }
+  Splice(text.size(), change, run);
+  return true;
+}
+
+void EditPrefixWidths::Update(HDC dc, std::wstring_view text, const EditTextModel::Change& change) {
+  std::vector<int> run(text.size() - change.tail - change.head);
+  if (MeasureInto(dc, text.data() + change.head, run.size(), run.data()))
+    RememberAdvances(text.substr(change.head, run.size()), run.data());
+  Splice(text.size(), change, run);
+}
+
+void EditPrefixWidths::Splice(std::size_t newLength, const EditTextModel::Change& change,
+                              std::span<const int> run) {
   std::vector<int>& all = m_vecWidths;
+  const std::size_t head = change.head, tail = change.tail;
+  const std::size_t oldEnd = all.size() - 1 - tail, newEnd = newLength - tail;
+  const int base = all[head];
+  const int shift = (run.empty() ? base : base + run.back()) - all[oldEnd];
+  // widths[k] for k in (head, oldEnd] belong to the replaced run and give way to the new run's;
+  // those after it move along by the difference in count and in width, in one pass that walks
+  // away from where they move to, so that none is overwritten before it is read.
   const std::ptrdiff_t after = std::ptrdiff_t(oldEnd) + 1;
   const std::ptrdiff_t moved = std::ptrdiff_t(newEnd) - std::ptrdiff_t(oldEnd);
+  const std::ptrdiff_t last = std::ptrdiff_t(all.size());
+  if (moved > 0) all.resize(all.size() + std::size_t(moved));
+  int* const w = all.data();
   if (moved > 0) {
-    all.resize(all.size() + std::size_t(moved));
-    std::copy_backward(all.begin() + after, all.end() - moved, all.end());
-  } else if (moved < 0) {
-    std::copy(all.begin() + after, all.end(), all.begin() + after + moved);
-    all.resize(all.size() - std::size_t(-moved));
+    for (std::ptrdiff_t k = last - 1; k >= after; --k) w[k + moved] = w[k] + shift;
+  } else {
+    for (std::ptrdiff_t k = after; k < last; ++k) w[k + moved] = w[k] + shift;
+    all.erase(all.end() + moved, all.end());
   }
-  for (auto it = all.begin() + after + moved; it != all.end(); ++it) *it += shift;
-  std::copy(middle.begin(), middle.end(), all.begin() + std::ptrdiff_t(head + 1));
-  m_strText.replace(head, oldEnd - head, text, head, newEnd - head);
+  for (std::size_t k = 0; k < run.size(); ++k) all[head + 1 + k] = base + run[k];
 }

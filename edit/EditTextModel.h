@@ -12,11 +12,21 @@
 /// copy lives (the element's control text) and learns of it through TakeWriteBack().
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class EditTextModel {
  public:
+  /// How the text differs from an earlier one: the two share their first `head` and their last
+  /// `tail` characters, which do not overlap in either text.
+  struct Change {
+    std::size_t head = 0;  ///< characters alike at the start
+    std::size_t tail = 0;  ///< characters alike at the end
+  };
+
   ///@{
   /// The text and its length in characters.
   const std::wstring& Text() const { return m_strText; }
@@ -83,11 +93,20 @@ class EditTextModel {
   /// The text as it now stands elsewhere (the host replaced it); caret and selection are pulled
   /// into it. Returns false, changing nothing, when it is the text already held.
   bool ReplaceText(std::wstring_view text);
-  /// True once after each edit that must be written back.
-  bool TakeWriteBack();
+  /// True once after each edit that must be written back; `changed`, when given, then says
+  /// how the text differs from the one last written back or taken in (nothing when it does not).
+  bool TakeWriteBack(std::optional<Change>* changed = nullptr);
+
+  /// What changed since the last call, nothing when the text is the same; for the one owner
+  /// that keeps what it derives from the text in step by redoing only the changed part.
+  std::optional<Change> TakeChange() { return std::exchange(m_change, std::nullopt); }
 
  private:
   void Erase(int from, int count);
+  /// Notes, before it happens, that `removed` characters at `at` give way to others.
+  void NoteSplice(std::size_t at, std::size_t removed);
+  /// Notes that the whole text was replaced by `now`, before it is.
+  void NoteReplacement(std::wstring_view now);
   void MarkWritten();
   void ClampPositions();
 
@@ -98,4 +117,7 @@ class EditTextModel {
   int m_nSelEnd = 0;
   unsigned m_nRevision = 0;
   bool m_bWriteBack = false;
+  /// Since the last TakeChange, and since the last write-back or text taken in.
+  std::optional<Change> m_change;
+  std::optional<Change> m_writeBackChange;
 };

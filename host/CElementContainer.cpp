@@ -313,6 +313,17 @@ int CElementContainer::GetText(wchar_t* buffer, int cap) const {
   return length;
 }
 
+void CElementContainer::KeepText(std::wstring_view text, std::size_t head, std::size_t tail) {
+  const std::size_t before = std::size_t(m_strText.GetLength()), after = text.size();
+  if (head + tail > std::min(before, after)) head = tail = 0;
+  // Room for the longer of the two texts, the unchanged end moved to where it ends now, the
+  // changed part copied in, and the length set last, so that nothing is cut before it moved.
+  wchar_t* chars = m_strText.GetBufferSetLength(int(std::max(before, after)));
+  std::wmemmove(chars + after - tail, chars + before - tail, tail);
+  std::wmemcpy(chars + head, text.data() + head, after - tail - head);
+  m_strText.ReleaseBuffer(int(after));
+}
+
 void CElementContainer::SetText(const wchar_t* text) {
   m_strText = text ? text : L"";
   OnSetText();

@@ -18,6 +18,7 @@
 
 #include <set>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "host/CPropertyObject.h"
@@ -243,8 +244,9 @@ class CElementContainer : public CPropertyObject {
   /// Replaces the text (null: empty), tells OnSetText and repaints.
   void SetText(const wchar_t* text);
   /// The text alone, with no OnSetText and no repaint: for an element whose own editing changed
-  /// it and that repaints just the part that changed.
-  void KeepText(const wchar_t* text) { m_strText = text ? text : L""; }
+  /// it and that repaints just the part that changed. The element's text already has the first
+  /// `head` and the last `tail` characters of the new one, and only what lies between is copied.
+  void KeepText(std::wstring_view text, std::size_t head = 0, std::size_t tail = 0);
   /// Copies the font into `out`; 0 when it is null. Until SetFont, the framework's font.
   int GetFont(LOGFONTW* out) const;
   /// Replaces the font, tells OnSetFont and repaints.

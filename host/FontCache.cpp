@@ -15,13 +15,31 @@ std::wstring FontCache::KeyOf(const LOGFONTW& lf) {
   return key;
 }
 
+bool FontCache::SameKey(const LOGFONTW& a, const LOGFONTW& b) {
+  return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth &&
+         a.lfEscapement == b.lfEscapement && a.lfOrientation == b.lfOrientation &&
+         a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
+         a.lfUnderline == b.lfUnderline && a.lfStrikeOut == b.lfStrikeOut &&
+         a.lfCharSet == b.lfCharSet && a.lfOutPrecision == b.lfOutPrecision &&
+         a.lfClipPrecision == b.lfClipPrecision && a.lfQuality == b.lfQuality &&
+         a.lfPitchAndFamily == b.lfPitchAndFamily &&
+         ::wcsncmp(a.lfFaceName, b.lfFaceName, LF_FACESIZE) == 0;
+}
+
 CFont* FontCache::Get(const LOGFONTW& description) {
+  if (m_pLastFont && SameKey(description, m_lastDescription)) return m_pLastFont;
   std::wstring key = KeyOf(description);
-  if (const auto found = m_mapFonts.find(key); found != m_mapFonts.end())
-    return found->second.get();
-  auto font = std::make_unique<CFont>();
-  if (!font->CreateFontIndirect(&description)) return nullptr;
-  return m_mapFonts.emplace(std::move(key), std::move(font)).first->second.get();
+  CFont* font = nullptr;
+  if (const auto found = m_mapFonts.find(key); found != m_mapFonts.end()) {
+    font = found->second.get();
+  } else {
+    auto made = std::make_unique<CFont>();
+    if (!made->CreateFontIndirect(&description)) return nullptr;
+    font = m_mapFonts.emplace(std::move(key), std::move(made)).first->second.get();
+  }
+  m_lastDescription = description;
+  m_pLastFont = font;
+  return font;
 }
 
 FontCache& FontCache::Shared() {

@@ -31,6 +31,13 @@ class FontCache {
  private:
   /// The description's bytes, with the face name cut at its terminator.
   static std::wstring KeyOf(const LOGFONTW& description);
+  /// The two descriptions have one key.
+  static bool SameKey(const LOGFONTW& a, const LOGFONTW& b);
 
   std::map<std::wstring, std::unique_ptr<CFont>> m_mapFonts;
+  /// The last description asked for and its font: a painter asks for one font again and again,
+  /// and comparing the fields costs less than making the key. Fonts are never evicted, so the
+  /// font stays right for its description.
+  LOGFONTW m_lastDescription{};
+  CFont* m_pLastFont = nullptr;
 };

@@ -17,11 +17,19 @@ namespace {
 
 POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
+// Owner-drawn rows keep texts only when asked to; drawn rows always do.
+bool HasStringsStyle(DWORD style) {
+  return (style & LBS_HASSTRINGS) || !(style & LBS_OWNERDRAWFIXED);
+}
+
 }  // namespace
 
 LRESULT CALLBACK ListBoxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return ControlWndProc<ListBoxControl>(hwnd, message, wParam, lParam);
 }
+
+ListBoxControl::ListBoxControl(HWND hwnd)
+    : m_hwnd(hwnd), m_hasStrings(HasStringsStyle(DWORD(GetWindowLongW(hwnd, GWL_STYLE)))) {}
 
 LRESULT ListBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   const int index = static_cast<int>(wParam);
@@ -56,7 +64,7 @@ LRESULT ListBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 
     case LB_ADDSTRING: return AddOrInsert(-1, lParam);
-    case LB_INITSTORAGE: return InitStorage(index);
+    case LB_INITSTORAGE: return InitStorage(index, lParam);
     case LB_INSERTSTRING: return AddOrInsert(index, lParam);
     case LB_DELETESTRING: return Delete(index);
     case LB_RESETCONTENT:
@@ -82,7 +90,7 @@ LRESULT ListBoxControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case LB_GETCARETINDEX: return std::max(m_model.Caret(), 0);
     case LB_GETITEMDATA:
       if (!m_model.IsRow(index)) return LB_ERR;
-      return static_cast<LRESULT>(m_model.RowAt(index).data);
+      return static_cast<LRESULT>(m_model.DataAt(index));
     case LB_SETITEMDATA:
       return m_model.SetData(index, static_cast<ULONG_PTR>(lParam)) ? LB_OKAY : LB_ERR;
     case LB_FINDSTRING: return Find(index, lParam, false);
@@ -132,10 +140,9 @@ LRESULT ListBoxControl::AddOrInsert(int index, LPARAM lParam) {
   if (strings && !lParam) return LB_ERR;
   int added = -1;
   try {
-    ListBoxModel::Row row;
-    if (strings) row.text = reinterpret_cast<LPCWSTR>(lParam);
-    else row.data = static_cast<ULONG_PTR>(lParam);
-    added = index == -1 ? m_model.Add(std::move(row)) : m_model.Insert(index, std::move(row));
+    const std::wstring_view text = strings ? reinterpret_cast<LPCWSTR>(lParam) : L"";
+    const ULONG_PTR data = strings ? 0 : static_cast<ULONG_PTR>(lParam);
+    added = index == -1 ? m_model.Add(text, data) : m_model.Insert(index, text, data);
   } catch (const std::bad_alloc&) {
     // The parent hears of it whatever the style, as the platform tells it.
     Notify(WORD(LBN_ERRSPACE));
@@ -143,14 +150,15 @@ LRESULT ListBoxControl::AddOrInsert(int index, LPARAM lParam) {
   }
   if (added < 0) return LB_ERR;
   // Rows appended below the view cost no painting: filling a long list stays cheap.
-  if (added <= m_model.LastShown()) InvalidateFrom(added);
+  if (m_model.StartsAboveViewBottom(added)) InvalidateFrom(added);
   UpdateScrollBar();
   return added;
 }
 
-LRESULT ListBoxControl::InitStorage(int rows) {
+LRESULT ListBoxControl::InitStorage(int rows, LPARAM bytes) {
   try {
-    return m_model.Reserve(rows);
+    // The bytes are for the rows' texts.
+    return m_model.Reserve(rows, bytes > 0 ? std::size_t(bytes) / sizeof(wchar_t) : 0);
   } catch (const std::bad_alloc&) {
     return LB_ERRSPACE;
   }
@@ -190,7 +198,7 @@ LRESULT ListBoxControl::Find(int after, LPARAM lParam, bool whole) const {
     const int count = m_model.Count();
     for (int i = 0; i < count; ++i) {
       const int row = ((start + i) % count + count) % count;
-      if (m_model.RowAt(row).data == static_cast<ULONG_PTR>(lParam)) return row;
+      if (m_model.DataAt(row) == static_cast<ULONG_PTR>(lParam)) return row;
     }
     return LB_ERR;
   }
@@ -201,21 +209,22 @@ LRESULT ListBoxControl::Find(int after, LPARAM lParam, bool whole) const {
 
 LRESULT ListBoxControl::GetText(int index, LPWSTR out) const {
   if (!m_model.IsRow(index) || !out) return LB_ERR;
-  const ListBoxModel::Row& row = m_model.RowAt(index);
   if (!HasStrings()) {
     // Without texts the buffer receives the row's value, as the platform does.
-    std::memcpy(out, &row.data, sizeof row.data);
-    return sizeof row.data;
+    const ULONG_PTR data = m_model.DataAt(index);
+    std::memcpy(out, &data, sizeof data);
+    return sizeof data;
   }
-  std::copy(row.text.begin(), row.text.end(), out);
-  out[row.text.size()] = L'\0';
-  return static_cast<LRESULT>(row.text.size());
+  const std::wstring_view text = m_model.TextAt(index);
+  std::copy(text.begin(), text.end(), out);
+  out[text.size()] = L'\0';
+  return static_cast<LRESULT>(text.size());
 }
 
 LRESULT ListBoxControl::GetTextLength(int index) const {
   if (!m_model.IsRow(index)) return LB_ERR;
   if (!HasStrings()) return sizeof(ULONG_PTR);
-  return static_cast<LRESULT>(m_model.RowAt(index).text.size());
+  return static_cast<LRESULT>(m_model.TextAt(index).size());
 }
 
 LRESULT ListBoxControl::GetItemRect(int index, RECT* out) const {
@@ -264,10 +273,6 @@ void ListBoxControl::OnSize() {
 
 // ---- the view
 
-bool ListBoxControl::HasStrings() const {
-  const DWORD style = Style();
-  return (style & LBS_HASSTRINGS) || !(style & LBS_OWNERDRAWFIXED);
-}
 
 HFONT ListBoxControl::Font() const {
   return m_font ? m_font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

@@ -26,14 +26,14 @@ LRESULT CALLBACK ListBoxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 class ListBoxControl {
  public:
-  explicit ListBoxControl(HWND hwnd) : m_hwnd(hwnd) {}
+  explicit ListBoxControl(HWND hwnd);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   // ---- messages (ListBoxControl.cpp)
   LRESULT OnCreate();
   LRESULT AddOrInsert(int index, LPARAM lParam);
-  LRESULT InitStorage(int rows);
+  LRESULT InitStorage(int rows, LPARAM bytes);
   LRESULT Delete(int index);
   LRESULT SetCurSel(int index);
   // LB_FINDSTRING and LB_FINDSTRINGEXACT: the row's index or LB_ERR.
@@ -67,7 +67,9 @@ class ListBoxControl {
 
   // ---- the view
   DWORD Style() const { return DWORD(GetWindowLongW(m_hwnd, GWL_STYLE)); }
-  bool HasStrings() const;
+  // Whether the rows have texts is settled when the window is made, as the platform's list box
+  // settles it: a later change of the style changes nothing.
+  bool HasStrings() const { return m_hasStrings; }
   bool OwnerDraw() const { return Style() & LBS_OWNERDRAWFIXED; }
   int ViewWidth() const;
   RECT RowRect(int index) const;
@@ -84,6 +86,7 @@ class ListBoxControl {
   HFONT Font() const;
 
   HWND m_hwnd;
+  const bool m_hasStrings;
   ListBoxModel m_model;
   TypeAhead m_typeAhead;
   HFONT m_font = nullptr;  // WM_SETFONT; null draws with the default GUI font

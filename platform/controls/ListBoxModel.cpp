@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <new>
 
 #include "platform/win32/WinInput.h"
 
@@ -14,20 +15,39 @@ constexpr int kMaxItemHeight = 255;
 
 }  // namespace
 
-int ListBoxModel::Add(Row row) {
-  m_rows.push_back(std::move(row));
+void ListBoxModel::RoomForOneRow() {
+  // Made before the text goes into the pool, so that running out of room changes nothing.
+  if (m_rows.size() == m_rows.capacity())
+    m_rows.reserve(std::max<std::size_t>(16, 2 * m_rows.size()));
+}
+
+ListBoxModel::Row ListBoxModel::Store(std::wstring_view text, ULONG_PTR data) {
+  // Offsets and lengths are 32 bits: a pool that would outgrow them is out of room.
+  if (m_texts.size() + text.size() > UINT32_MAX) throw std::bad_alloc();
+  const Row row{std::uint32_t(m_texts.size()), std::uint32_t(text.size()), data};
+  m_texts.append(text);
+  return row;
+}
+
+int ListBoxModel::Add(std::wstring_view text, ULONG_PTR data) {
+  RoomForOneRow();
+  m_rows.push_back(Store(text, data));
   return Count() - 1;
 }
 
-int ListBoxModel::Reserve(int more) {
+int ListBoxModel::Reserve(int more, std::size_t characters) {
+  // Room past what a string can hold is room there is not.
+  if (characters > m_texts.max_size() - m_texts.size()) throw std::bad_alloc();
   if (more > 0) m_rows.reserve(m_rows.size() + std::size_t(more));
+  m_texts.reserve(m_texts.size() + characters);
   return static_cast<int>(std::min<std::size_t>(m_rows.capacity(), INT_MAX));
 }
 
-int ListBoxModel::Insert(int index, Row row) {
+int ListBoxModel::Insert(int index, std::wstring_view text, ULONG_PTR data) {
   if (index == -1) index = Count();
   if (index < 0 || index > Count()) return -1;
-  m_rows.insert(m_rows.begin() + index, std::move(row));
+  RoomForOneRow();
+  m_rows.insert(m_rows.begin() + index, Store(text, data));
   // The selected row keeps its text: it moves down with the rows after the insertion.
   if (m_selected >= index) ++m_selected;
   if (m_caret >= index) ++m_caret;
@@ -36,7 +56,15 @@ int ListBoxModel::Insert(int index, Row row) {
 
 int ListBoxModel::Delete(int index) {
   if (!IsRow(index)) return -1;
+  m_deadCharacters += m_rows[std::size_t(index)].length;
   m_rows.erase(m_rows.begin() + index);
+  if (m_deadCharacters > m_texts.size() / 2) {
+    try {
+      DropDeadTexts();
+    } catch (const std::bad_alloc&) {
+      // The dead texts stay a while longer; the next deletion tries again.
+    }
+  }
   if (m_selected == index) m_selected = -1;
   else if (m_selected > index) --m_selected;
   if (m_caret > index || m_caret >= Count()) --m_caret;
@@ -54,8 +82,23 @@ bool ListBoxModel::SetData(int index, ULONG_PTR data) {
   return true;
 }
 
+void ListBoxModel::DropDeadTexts() {
+  std::wstring live;
+  live.reserve(m_texts.size() - m_deadCharacters);
+  for (Row& row : m_rows) {
+    const std::size_t offset = live.size();
+    live.append(m_texts, row.offset, row.length);
+    row.offset = std::uint32_t(offset);
+  }
+  m_texts = std::move(live);
+  m_deadCharacters = 0;
+}
+
 void ListBoxModel::Reset() {
   m_rows.clear();
+  // The pool keeps its room, as the rows do, for the list that is filled again.
+  m_texts.clear();
+  m_deadCharacters = 0;
   m_selected = m_caret = -1;
   m_top = 0;
 }

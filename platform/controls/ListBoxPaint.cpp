@@ -52,7 +52,7 @@ void ListBoxControl::PaintRow(HDC hdc, int index, const RECT& rect, bool ownerDr
     if (m_focused && index == m_model.Caret()) state |= ODS_FOCUS;
     const UINT id = UINT(GetDlgCtrlID(m_hwnd));
     DRAWITEMSTRUCT dis{ODT_LISTBOX, id, UINT(index), ODA_DRAWENTIRE, state, m_hwnd, hdc, rect,
-                       m_model.RowAt(index).data};
+                       m_model.DataAt(index)};
     // What the owner selects into the DC stays with its row.
     const int saved = SaveDC(hdc);
     SendMessageW(GetParent(m_hwnd), WM_DRAWITEM, id, reinterpret_cast<LPARAM>(&dis));
@@ -64,8 +64,8 @@ void ListBoxControl::PaintRow(HDC hdc, int index, const RECT& rect, bool ownerDr
   SetTextColor(hdc, !enabled ? kDisabledText : selected ? kHighlightText : kWindowText);
   RECT text = rect;
   text.left += kTextIndent;
-  const std::wstring& s = m_model.RowAt(index).text;
-  DrawTextW(hdc, s.c_str(), int(s.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  const std::wstring_view s = m_model.TextAt(index);
+  DrawTextW(hdc, s.data(), int(s.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 }  // namespace platform

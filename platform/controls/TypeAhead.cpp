@@ -9,7 +9,7 @@ namespace {
 
 bool SameLetter(wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); }
 
-bool StartsWith(const std::wstring& text, const std::wstring& prefix) {
+bool StartsWith(std::wstring_view text, const std::wstring& prefix) {
   return text.size() >= prefix.size() &&
          std::equal(prefix.begin(), prefix.end(), text.begin(), SameLetter);
 }
@@ -23,7 +23,7 @@ int FindRowWithPrefix(const ListBoxModel& model, int start, const std::wstring& 
   start = ((start % count) + count) % count;
   for (int i = 0; i < count; ++i) {
     const int row = (start + i) % count;
-    const std::wstring& text = model.RowAt(row).text;
+    const std::wstring_view text = model.TextAt(row);
     if (StartsWith(text, prefix) && (!whole || text.size() == prefix.size())) return row;
   }
   return -1;

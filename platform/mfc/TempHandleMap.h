@@ -17,12 +17,23 @@ class TempHandleMap {
       : m_make(std::move(make)), m_detach(std::move(detach)), m_alive(std::move(alive)) {}
   ~TempHandleMap() { DeleteTemps(); }
 
-  void SetPermanent(void* h, Wrapper* w) { m_permanent[h] = w; }
-  void RemovePermanent(void* h) { m_permanent.erase(h); }
+  void SetPermanent(void* h, Wrapper* w) {
+    m_permanent[h] = w;
+    m_last = {};
+  }
+  void RemovePermanent(void* h) {
+    m_permanent.erase(h);
+    m_last = {};
+  }
   // The permanent wrapper of a handle, or null; never makes a temporary one.
   Wrapper* Permanent(void* h) const {
+    // Every message a window procedure dispatches asks for its window's wrapper, and a run of
+    // messages mostly goes to one window: the last answer is kept until the map changes.
+    if (h && h == m_last.handle) return m_last.wrapper;
     const auto it = m_permanent.find(h);
-    return it == m_permanent.end() ? nullptr : it->second;
+    if (it == m_permanent.end()) return nullptr;
+    m_last = {h, it->second};
+    return it->second;
   }
 
   Wrapper* FromHandle(void* h) {
@@ -56,5 +67,10 @@ class TempHandleMap {
   Detacher m_detach;
   Alive m_alive;
   std::unordered_map<void*, Wrapper*> m_permanent;
+  struct Found {
+    void* handle = nullptr;
+    Wrapper* wrapper = nullptr;
+  };
+  mutable Found m_last;  // the last handle Permanent found, while the map is unchanged
   std::unordered_map<void*, std::unique_ptr<Wrapper>> m_temporary;
 };

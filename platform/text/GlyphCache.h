@@ -1,9 +1,13 @@
 // The glyphs a font instance has looked up: which face draws each code point, its advance, and
 // once drawn, its grey coverage. Entries never move, so callers may hold on to them while they
 // draw a run. Code points below kDirectCount (Latin, with the Latin extensions) sit in a table
-// indexed directly; the rest in a hash map.
+// indexed directly; the rest in a hash map, in front of which a small table remembers where
+// the code points last looked up lie (a Chinese line asks for the same few hundred again and
+// again, and the map's look-up divides).
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
@@ -35,12 +39,23 @@ class GlyphCache {
       if (!m_direct) m_direct = std::make_unique<Glyph[]>(kDirectCount);
       return m_direct[cp];
     }
-    return m_others[cp];
+    // Entries never move nor go, so a remembered one is the map's for good.
+    Recent& recent = m_recent[cp % kRecentCount];
+    if (recent.cp != cp) recent = {cp, &m_others[cp]};
+    return *recent.glyph;
   }
 
  private:
+  static constexpr std::size_t kRecentCount = 256;
+  // A code point below kDirectCount marks an empty slot: those never reach the map.
+  struct Recent {
+    char32_t cp = 0;
+    Glyph* glyph = nullptr;
+  };
+
   std::unique_ptr<Glyph[]> m_direct;
   std::unordered_map<char32_t, Glyph> m_others;
+  std::array<Recent, kRecentCount> m_recent{};
 };
 
 }  // namespace platform::text

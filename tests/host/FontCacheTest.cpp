@@ -2,6 +2,8 @@
 
 #include <cwchar>
 #include <functional>
+#include <random>
+#include <vector>
 
 #include "host/FontCache.h"
 
@@ -29,9 +31,11 @@ TEST(FontCache, OneFontPerDescriptionAndEveryFieldCounts) {
       [](LOGFONTW& f) { f.lfPitchAndFamily = 1; },   [](LOGFONTW& f) { f.lfFaceName[0] = L'E'; },
       [](LOGFONTW& f) { std::wcscpy(f.lfFaceName, L"DejaVu Sans Mono"); },
   };
+  std::vector<LOGFONTW> descriptions{base, trailing};
   for (const auto& change : changes) {
     LOGFONTW other = base;
     change(other);
+    descriptions.push_back(other);
     CFont* made = cache.Get(other);
     ASSERT_NE(made, nullptr);
     EXPECT_NE(made, font);
@@ -42,4 +46,15 @@ TEST(FontCache, OneFontPerDescriptionAndEveryFieldCounts) {
     EXPECT_STREQ(back.lfFaceName, other.lfFaceName);
   }
   EXPECT_EQ(cache.Size(), 1 + std::size(changes));
+
+  // Asked again in any order, each description gets the font it got first, whatever was asked
+  // just before it (the cache keeps the last answer).
+  std::vector<CFont*> first;
+  for (const LOGFONTW& description : descriptions) first.push_back(cache.Get(description));
+  std::mt19937 rng(5);
+  for (int step = 0; step < 500; ++step) {
+    const std::size_t pick = rng() % descriptions.size();
+    ASSERT_EQ(cache.Get(descriptions[pick]), first[pick]) << step;
+  }
+  EXPECT_EQ(first[1], font);
 }

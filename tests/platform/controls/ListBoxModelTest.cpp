@@ -4,6 +4,7 @@
 #include <climits>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "platform/controls/ListBoxModel.h"
 #include "platform/controls/TypeAhead.h"
@@ -12,39 +13,37 @@
 namespace platform {
 namespace {
 
-ListBoxModel::Row Text(std::wstring text) { return {std::move(text), 0}; }
-
 // `rows` rows named "r0", "r1", ... in a view of `visible` rows of 10 pixels.
 ListBoxModel Rows(int rows, int visible) {
   ListBoxModel m;
   m.SetItemHeight(10);
   m.SetViewHeight(visible * 10);
-  for (int i = 0; i < rows; ++i) m.Add(Text(L"r" + std::to_wstring(i)));
+  for (int i = 0; i < rows; ++i) m.Add(L"r" + std::to_wstring(i), 0);
   return m;
 }
 
-// Every step of a seeded random sequence keeps the model's promises: rows where a mirror says,
-// indexes in range, refusals of bad indexes, and the selection following its row or going
-// with it.
+// Every step of a seeded random sequence keeps the model's promises: rows (texts and values)
+// where a mirror says, however often deleted texts made room in the pool, indexes in range,
+// refusals of bad indexes, and the selection following its row or going with it.
 TEST(ListBoxModel, RandomOperationsKeepTheInvariants) {
   std::mt19937 rng(20261206);
   ListBoxModel m;
-  std::vector<std::wstring> mirror;
+  std::vector<std::pair<std::wstring, ULONG_PTR>> mirror;
   for (int step = 0; step < 4000; ++step) {
     const int count = m.Count();
     const int extremes[] = {INT_MIN, INT_MAX};
     const int at = rng() % 50 ? std::uniform_int_distribution<int>(-2, count + 1)(rng)
                               : extremes[rng() % 2];
     const int selectedBefore = m.Selected();
-    const std::wstring selectedText = selectedBefore >= 0 ? m.RowAt(selectedBefore).text : L"";
+    const std::wstring selectedText(selectedBefore >= 0 ? m.TextAt(selectedBefore) : L"");
     bool rowsChanged = false;
     switch (rng() % 8) {
       case 0:
       case 1: {
         const std::wstring t = L"t" + std::to_wstring(step);
         const bool valid = at == -1 || (at >= 0 && at <= count);
-        ASSERT_EQ(m.Insert(at, Text(t)), valid ? (at == -1 ? count : at) : -1);
-        if (valid) mirror.insert(mirror.begin() + (at == -1 ? count : at), t);
+        ASSERT_EQ(m.Insert(at, t, ULONG_PTR(step)), valid ? (at == -1 ? count : at) : -1);
+        if (valid) mirror.insert(mirror.begin() + (at == -1 ? count : at), {t, ULONG_PTR(step)});
         rowsChanged = valid;
         break;
       }
@@ -66,14 +65,21 @@ TEST(ListBoxModel, RandomOperationsKeepTheInvariants) {
       }
     }
     ASSERT_EQ(m.Count(), int(mirror.size()));
-    for (int i = 0; i < m.Count(); ++i) ASSERT_EQ(m.RowAt(i).text, mirror[std::size_t(i)]);
+    for (int i = 0; i < m.Count(); ++i) {
+      ASSERT_EQ(m.TextAt(i), mirror[std::size_t(i)].first);
+      ASSERT_EQ(m.DataAt(i), mirror[std::size_t(i)].second);
+    }
     ASSERT_TRUE(m.Selected() >= -1 && m.Selected() < m.Count());
     ASSERT_TRUE(m.Caret() >= -1 && m.Caret() < m.Count());
     ASSERT_TRUE(m.Top() >= 0 && m.Top() <= m.MaxTop());
     ASSERT_LE(m.LastShown(), m.Count() - 1);
+    if (m.Count() > 0) {
+      const int row = int(rng() % unsigned(m.Count()));
+      ASSERT_EQ(m.StartsAboveViewBottom(row), row <= m.LastShown()) << row;
+    }
     if (rowsChanged && !selectedText.empty()) {
       ASSERT_GE(m.Selected(), 0);
-      ASSERT_EQ(m.RowAt(m.Selected()).text, selectedText);
+      ASSERT_EQ(m.TextAt(m.Selected()), selectedText);
     }
   }
 }
@@ -111,7 +117,7 @@ TEST(ListBoxModel, NavigationKeysScrollRequestsAndTheWheel) {
 TEST(TypeAhead, PrefixesWithinThePauseAndRepeatedLetters) {
   ListBoxModel m;
   for (const wchar_t* t : {L"Apple", L"apricot", L"Banana", L"berry", L"Blueberry", L"cherry"})
-    m.Add(Text(t));
+    m.Add(t, 0);
   TypeAhead typing;
   const struct {
     wchar_t letter;
