@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "host/CElementHost.h"
 #include "host/FontCache.h"
 #include "tree/CElementTree.h"
 
@@ -374,8 +375,12 @@ int CElementTree::OnShow(int show) {
 
 int CElementTree::OnMouseWheel(UINT, int delta, POINT) {
   OnUserMessage(WM_ELEMENT_VSCROLL, delta >= 1 ? TREE_SCROLL_WHEEL_UP : TREE_SCROLL_WHEEL_DOWN, 0);
-  if (m_eShowStyle == TREE_STYLE_FLAT) {
-    // The rows moved under a pointer that did not: the hover follows the rows.
+  // The rows moved under a pointer that did not: the hover follows the rows. Only while the
+  // pointer is over the tree as its host knows it, though: the turn also reaches a focused tree
+  // from over a pop-up or another element, and a hover taken there would never hear a leave,
+  // so its tip would open wherever the pointer went.
+  const CElementHost* host = GetHost();
+  if (m_eShowStyle == TREE_STYLE_FLAT && host && host->Hover() == this) {
     const POINT pt = GetMousePoint();
     if (m_rcItems.PtInRect(pt)) {
       // The row that had the hover moved with the copied pixels, its look with it.

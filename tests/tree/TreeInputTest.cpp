@@ -156,5 +156,24 @@ TEST_F(TreeTips, TheTipGoesWhenThePointerOrTheUserMovesOn) {
   EXPECT_FALSE(::IsWindow(last));
 }
 
+// A turn of the wheel reaches the focused tree from over a pop-up lying on its rows. The hover
+// is the pointer's, and the pointer is not on the tree: no tip may open when it moves on.
+TEST_F(TreeTips, AWheelTurnedFromOverAPopUpLeavesNoTipBehind) {
+  Click(*tree, 40, 30);
+  CWnd cover;
+  const POINT corner = ScreenPoint(*tree, 0, 0);
+  ASSERT_TRUE(cover.CreateEx(WS_EX_TOOLWINDOW, nullptr, L"", WS_POPUP, corner.x, corner.y, 120,
+                             60, nullptr, nullptr));
+  cover.ShowWindow(SW_SHOWNOACTIVATE);
+  const POINT overRow = ScreenPoint(*tree, 40, 10);
+  screen.MouseMove(overRow.x, overRow.y);
+  screen.MouseWheel(-WHEEL_DELTA);
+  Pump();
+  cover.DestroyWindow();
+  MoveTo(parent, 390, 290);
+  Advance(CElementTree::kTipDelay * 2);
+  EXPECT_EQ(tree->GetTipWindow(), nullptr);
+}
+
 }  // namespace
 }  // namespace trellis::test

@@ -15,18 +15,25 @@ namespace {
 // Where the pointer goes when it leaves the OS window: off every window, so hover ends.
 constexpr POINT kOutside{-10000, -10000};
 
+// The buttons the platform knows, by SDL number.
+struct ButtonPair {
+  Uint8 sdl;
+  MouseButton button;
+  int vk;
+};
+constexpr ButtonPair kButtons[] = {{SDL_BUTTON_LEFT, MouseButton::Left, VK_LBUTTON},
+                                   {SDL_BUTTON_RIGHT, MouseButton::Right, VK_RBUTTON},
+                                   {SDL_BUTTON_MIDDLE, MouseButton::Middle, VK_MBUTTON}};
+
 std::optional<MouseButton> ButtonFromSdl(Uint8 button) {
-  switch (button) {
-    case SDL_BUTTON_LEFT: return MouseButton::Left;
-    case SDL_BUTTON_RIGHT: return MouseButton::Right;
-    case SDL_BUTTON_MIDDLE: return MouseButton::Middle;
-    default: return std::nullopt;
-  }
+  for (const ButtonPair& b : kButtons)
+    if (b.sdl == button) return b.button;
+  return std::nullopt;
 }
 
 bool AnyButtonDown(const InputRouter& router) {
-  return router.AsyncKeyState(VK_LBUTTON) < 0 || router.AsyncKeyState(VK_RBUTTON) < 0 ||
-         router.AsyncKeyState(VK_MBUTTON) < 0;
+  return std::any_of(std::begin(kButtons), std::end(kButtons),
+                     [&router](const ButtonPair& b) { return router.AsyncKeyState(b.vk) < 0; });
 }
 
 RawInput Pointer(RawInput::Kind kind, POINT pt) {
@@ -47,6 +54,11 @@ void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       if (const auto button = ButtonFromSdl(event.button.button)) {
+        const Uint32 mask = SDL_BUTTON(event.button.button);
+        const bool early = m_releasedEarly & mask;
+        m_releasedEarly &= ~mask;
+        // The release made when the window came back, told by SDL at last.
+        if (early && event.type == SDL_MOUSEBUTTONUP) break;
         const POINT pt{event.button.x, event.button.y};
         const POINT at = router.Cursor();
         if (at.x != pt.x || at.y != pt.y) router.Push(Pointer(Kind::MouseMove, pt));
@@ -89,6 +101,9 @@ void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
       // While a button is held the pointer is still ours: a drag goes on outside the window.
       if (event.window.event == SDL_WINDOWEVENT_LEAVE && !AnyButtonDown(router))
         router.Push(Pointer(Kind::MouseMove, kOutside));
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
+          event.window.event == SDL_WINDOWEVENT_ENTER)
+        ReleaseButtonsUpOutside(router);
       if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
           event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
         RawInput input;
@@ -98,6 +113,17 @@ void SdlInput::Feed(const SDL_Event& event, InputRouter& router) {
       }
       break;
     default: break;
+  }
+}
+
+void SdlInput::ReleaseButtonsUpOutside(InputRouter& router) {
+  const Uint32 held = SDL_GetGlobalMouseState(nullptr, nullptr);
+  for (const ButtonPair& b : kButtons) {
+    if (router.AsyncKeyState(b.vk) >= 0 || (held & SDL_BUTTON(b.sdl))) continue;
+    RawInput input = Pointer(RawInput::Kind::ButtonUp, router.Cursor());
+    input.button = b.button;
+    router.Push(input);
+    m_releasedEarly |= SDL_BUTTON(b.sdl);
   }
 }
 

@@ -25,6 +25,13 @@ class SdlInput {
   void Feed(const SDL_Event& event, InputRouter& router);
 
  private:
+  // SDL tells of a button's release only when the window hears it: one made elsewhere after
+  // the focus or the pointer left (a drag ended over another window, SDL's grab lost with the
+  // focus) never comes, and the platform would hold the button, and the capture with it, until
+  // the next release ended a press long gone. When the window regains the keyboard or the
+  // pointer, the buttons the system has up are released, as the platform's capture hears a
+  // release wherever it is made.
+  void ReleaseButtonsUpOutside(InputRouter& router);
   void FeedComposition(const char* utf8, int start, int length, InputRouter& router);
   void FeedText(const char* utf8, InputRouter& router);
 
@@ -33,6 +40,9 @@ class SdlInput {
   bool m_composing = false;
   // The input method shows a pre-edit now.
   bool m_preedit = false;
+  // SDL_BUTTON masks released above: SDL still holds them, so it drops their next press and
+  // reports only the release, which the platform has had already.
+  Uint32 m_releasedEarly = 0;
 };
 
 }  // namespace platform::sdl

@@ -208,6 +208,33 @@ TEST_F(SdlScreenTest, TheOsWindowsFocusIsTheDesktopsActivation) {
   EXPECT_EQ(Only(WM_KEYDOWN), std::vector<WPARAM>{'A'});  // the key typed while away heard by none
 }
 
+// A release made while the window had neither the keyboard nor the pointer never comes from
+// SDL: when either comes back, the buttons the system has up are released where the pointer
+// is, once, and SDL's own late report of that release adds nothing.
+TEST_F(SdlScreenTest, AReleaseMadeAwayIsHeardWhenTheWindowComesBack) {
+  const auto press = [](Uint32 type) {
+    Push({.button = {.type = type, .button = SDL_BUTTON_LEFT, .x = 30, .y = 25}});
+  };
+  const auto osWindow = [id = SDL_GetWindowID(screen.OsWindow())](Uint8 event) {
+    Push({.window = {.type = SDL_WINDOWEVENT, .windowID = id, .event = event}});
+  };
+  for (const Uint8 back : {SDL_WINDOWEVENT_FOCUS_GAINED, SDL_WINDOWEVENT_ENTER}) {
+    g_log.clear();
+    press(SDL_MOUSEBUTTONDOWN);
+    osWindow(SDL_WINDOWEVENT_FOCUS_LOST);
+    osWindow(back);
+    ASSERT_TRUE(screen.PumpUntilIdle());
+    EXPECT_EQ(Only(WM_LBUTTONUP, true), std::vector<WPARAM>{WPARAM(MAKELPARAM(10, 15))});
+    EXPECT_GE(GetKeyState(VK_LBUTTON), 0);
+    press(SDL_MOUSEBUTTONUP);
+    press(SDL_MOUSEBUTTONDOWN);
+    press(SDL_MOUSEBUTTONUP);
+    ASSERT_TRUE(screen.PumpUntilIdle());
+    EXPECT_EQ(Only(WM_LBUTTONDOWN).size(), 2u);
+    EXPECT_EQ(Only(WM_LBUTTONUP).size(), 2u);
+  }
+}
+
 TEST_F(SdlScreenTest, ClipboardTextIsTradedWithSdlAsUtf8) {
   const std::wstring copied = L"复制 copy";
   ASSERT_TRUE(OpenClipboard(nullptr));
