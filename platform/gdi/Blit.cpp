@@ -54,6 +54,14 @@ class SampleWalk {
         m_sign(srcExtent < 0 ? -1 : 1),
         m_srcStart(srcStart) {
     const std::int64_t s = srcExtent < 0 ? -std::int64_t(srcExtent) : srcExtent;
+    if (s == dstExtent) {
+      // Unscaled, the most common case (a picture at its own size): one source pixel per
+      // destination pixel, with no divisions to find that out.
+      m_quotient = first;
+      m_remainder = s;
+      m_stepQuotient = 1;
+      return;
+    }
     const std::int64_t start = (2 * std::int64_t(first) + 1) * s;
     m_quotient = start / m_d2;
     m_remainder = start % m_d2;
@@ -79,8 +87,12 @@ class SampleWalk {
   }
   void Advance(int count) {
     m_remainder += count * m_stepRemainder;
-    m_quotient += count * m_stepQuotient + m_remainder / m_d2;
-    m_remainder %= m_d2;
+    m_quotient += count * m_stepQuotient;
+    // A division per row only when the remainder overflows: never when unscaled.
+    if (m_remainder >= m_d2) {
+      m_quotient += m_remainder / m_d2;
+      m_remainder %= m_d2;
+    }
   }
 
  private:
@@ -205,6 +217,15 @@ bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceCon
       if (unscaledColumns) {
         // Column for column, as a keyed picture drawn at its own size is: no map to look up.
         const Pixel* in = srcRow + firstColumn;
+        if (rop == SRCCOPY) {
+          // A plain copy here is keyed (else it would be a row copy). Written as a select
+          // rather than a skip, so that it compiles to compares and masks, not a branch a
+          // picture's pattern would mispredict.
+          const Pixel transparent = Pixel(key);
+          for (int col = 0; col < width; ++col)
+            line[col] = in[col] == transparent ? line[col] : in[col];
+          continue;
+        }
         for (int col = 0; col < width; ++col)
           if (in[col] != key) line[col] = CombineSource(rop, in[col], line[col]);
         continue;
