@@ -182,7 +182,18 @@ int CTreeItem::Draw(CLightCanvas& canvas, CRect rc) {
   m_drawn = GetRowGeometry(row, m_pTree->MeasureText(text, TextFont()));
 
   rc = FilledPart(style, row);
-  canvas.FillRect(rc, BackColor());
+  const COLORREF bandBack = m_nState == COLOR_STATE_FOCUS ? m_look.panelFocus : m_clrBkFrom;
+  const CRect& textBand = m_drawn.text;
+  if (style == TREE_STYLE_LINE && bandBack != COLOR_NONE && textBand.left < textBand.right) {
+    // The text's band gets its own fill below, over nothing drawn before it: the row's fill
+    // goes beside the band, so that each pixel is filled once.
+    const int bandLeft = std::clamp(int(textBand.left), int(rc.left), int(rc.right));
+    const int bandRight = std::clamp(int(textBand.right), int(rc.left), int(rc.right));
+    canvas.FillRect(CRect(rc.left, rc.top, bandLeft, rc.bottom), BackColor());
+    canvas.FillRect(CRect(bandRight, rc.top, rc.right, rc.bottom), BackColor());
+  } else {
+    canvas.FillRect(rc, BackColor());
+  }
   if (style == TREE_STYLE_FLAT && m_nState == COLOR_STATE_FOCUS &&
       m_look.focusHead.clrFrom != m_look.focusHead.clrTo)
     DrawGradientItem(canvas, rc, m_look.focusHead.clrFrom, m_look.focusHead.clrTo);
@@ -193,7 +204,7 @@ int CTreeItem::Draw(CLightCanvas& canvas, CRect rc) {
 
   CRect band = m_drawn.text;
   if (style == TREE_STYLE_LINE) {
-    canvas.FillRect(band, m_nState == COLOR_STATE_FOCUS ? m_look.panelFocus : m_clrBkFrom);
+    canvas.FillRect(band, bandBack);
     if (m_nState == COLOR_STATE_FOCUS) DrawFocusItemFrame(canvas, band);
   }
 
