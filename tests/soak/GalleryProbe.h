@@ -18,6 +18,22 @@ uint64_t Mix(uint64_t x);
 template <class T, size_t N>
 const T& Pick(const T (&table)[N], uint32_t r) { return table[r % N]; }
 
+// A kind of event and its share of a stream.
+struct Weighted {
+  const char* name;
+  int weight;
+};
+// The index of the kind a raw number picks, each kind as likely as its share of the weights.
+template <size_t N>
+size_t PickWeighted(const Weighted (&kinds)[N], uint64_t r) {
+  int total = 0;
+  for (const Weighted& w : kinds) total += w.weight;
+  int pick = int(r % uint64_t(total));
+  size_t k = 0;
+  while (pick >= kinds[k].weight) pick -= kinds[k++].weight;
+  return k;
+}
+
 // Every element of the board and of the scroll bar's column, depth first; `shownOnly` leaves
 // out hidden ones and what they hold.
 std::vector<CElementContainer*> GalleryElements(GalleryWindow& gallery, bool shownOnly);

@@ -21,10 +21,6 @@ namespace {
 
 // Each kind's name and share of the stream, in 2000ths, in the order of Kind. Rebuilding the
 // whole gallery is the slowest event by far, so it is the rarest.
-struct Weighted {
-  const char* name;
-  int weight;
-};
 constexpr Weighted kKinds[] = {
     {"move", 300},  {"click", 240}, {"double", 70}, {"right", 70},  {"press", 60},
     {"release", 60}, {"drag", 80},  {"wheel", 90},  {"key", 300},   {"text", 110},
@@ -101,11 +97,7 @@ void ChangeItems(const std::vector<CElementContainer*>& all, const Event& e) {
 Event EventAt(uint64_t seed, uint64_t index) {
   uint64_t state = Mix(Mix(seed) ^ index);
   auto next = [&state] { return state = Mix(state); };
-  int total = 0;
-  for (const Weighted& w : kKinds) total += w.weight;
-  int pick = int(next() % uint64_t(total));
-  size_t k = 0;
-  while (pick >= kKinds[k].weight) pick -= kKinds[k++].weight;
+  const size_t k = PickWeighted(kKinds, next());
   return {Kind(k), uint32_t(next()), uint32_t(next()), uint32_t(next()), uint32_t(next())};
 }
 

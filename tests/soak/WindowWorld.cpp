@@ -16,10 +16,6 @@ namespace soak {
 namespace {
 
 // ---- the stream
-struct Weighted {
-  const char* name;
-  int weight;
-};
 // Each kind's name and share of the stream, in the order of WindowKind.
 constexpr Weighted kKinds[] = {
     {"move", 300}, {"click", 260}, {"double", 80}, {"right", 80}, {"press", 60}, {"release", 60},
@@ -45,11 +41,7 @@ constexpr int kSmallestSide = 120;
 WindowEvent WindowEventAt(uint64_t seed, uint64_t index) {
   uint64_t state = Mix(Mix(seed ^ 0x5749u) ^ index);
   auto next = [&state] { return state = Mix(state); };
-  int total = 0;
-  for (const Weighted& w : kKinds) total += w.weight;
-  int pick = int(next() % uint64_t(total));
-  size_t k = 0;
-  while (pick >= kKinds[k].weight) pick -= kKinds[k++].weight;
+  const size_t k = PickWeighted(kKinds, next());
   return {WindowKind(k), uint32_t(next()), uint32_t(next()), uint32_t(next()), uint32_t(next())};
 }
 
