@@ -276,7 +276,10 @@ BOOL BitBlt(HDC hdst, int x, int y, int cx, int cy, HDC hsrc, int sx, int sy, DW
     outStride = -outStride;
     inStride = -inStride;
   }
-  if (rop == SRCCOPY && !sameSurface) {
+  if (rop == SRCCOPY && !sameSurface && width == outStride && width == inStride) {
+    // Whole rows of both surfaces lie end to end: one copy of the block.
+    std::memcpy(out, in, sizeof(Pixel) * std::size_t(width) * std::size_t(height));
+  } else if (rop == SRCCOPY && !sameSurface) {
     for (int row = 0; row < height; ++row, out += outStride, in += inStride)
       CopyPixels(out, in, width);
   } else if (rop == SRCCOPY) {
