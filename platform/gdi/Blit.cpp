@@ -133,6 +133,32 @@ void CopyRun(Pixel* out, std::ptrdiff_t stride, int count, const Pixel* in, int 
   for (int i = 0; i < count; ++i, out += stride) CopyPixels(out, line, width);
 }
 
+// Copies the pixels of a row that are not `key`, keeping the others. With four or more, in
+// blocks of four chosen by a compare; a width that is no multiple of four ends in a block that
+// overlaps the one before, worked out from the row as it was before any store, so that its load
+// does not wait on those stores (the overlapping pixels get the same value either way).
+void CopyUnlessKey(Pixel* out, const Pixel* in, int width, Pixel key) {
+#if defined(__SSE2__)
+  if (width >= 4) {
+    const __m128i transparent = _mm_set1_epi32(static_cast<int>(key));
+    const auto blend = [&](int at) {
+      const __m128i from = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+      const __m128i under = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + at));
+      const __m128i keep = _mm_cmpeq_epi32(from, transparent);
+      return _mm_or_si128(_mm_and_si128(keep, under), _mm_andnot_si128(keep, from));
+    };
+    const auto store = [&](int at, __m128i pixels) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), pixels);
+    };
+    const __m128i last = blend(width - 4);
+    for (int at = 0; at + 4 < width; at += 4) store(at, blend(at));
+    store(width - 4, last);
+    return;
+  }
+#endif
+  for (int col = 0; col < width; ++col) out[col] = in[col] == key ? out[col] : in[col];
+}
+
 // Copies pixels for a stretch with nearest-neighbour sampling. `transparent` skips source pixels
 // of that value; kNoKey copies all.
 constexpr std::uint64_t kNoKey = ~std::uint64_t(0);
@@ -218,12 +244,8 @@ bool StretchTransfer(DeviceContext& dst, int x, int y, int cx, int cy, DeviceCon
         // Column for column, as a keyed picture drawn at its own size is: no map to look up.
         const Pixel* in = srcRow + firstColumn;
         if (rop == SRCCOPY) {
-          // A plain copy here is keyed (else it would be a row copy). Written as a select
-          // rather than a skip, so that it compiles to compares and masks, not a branch a
-          // picture's pattern would mispredict.
-          const Pixel transparent = Pixel(key);
-          for (int col = 0; col < width; ++col)
-            line[col] = in[col] == transparent ? line[col] : in[col];
+          // A plain copy here is keyed (else it would be a row copy).
+          CopyUnlessKey(line, in, width, Pixel(key));
           continue;
         }
         for (int col = 0; col < width; ++col)
