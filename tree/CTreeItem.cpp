@@ -184,7 +184,9 @@ int CTreeItem::Draw(CLightCanvas& canvas, CRect rc) {
   rc = FilledPart(style, row);
   const COLORREF bandBack = m_nState == COLOR_STATE_FOCUS ? m_look.panelFocus : m_clrBkFrom;
   const CRect& textBand = m_drawn.text;
-  if (style == TREE_STYLE_LINE && bandBack != COLOR_NONE && textBand.left < textBand.right) {
+  // A band of the row's own colour is filled with the row, in one fill.
+  const bool bandFilled = style == TREE_STYLE_LINE && bandBack != BackColor();
+  if (bandFilled && bandBack != COLOR_NONE && textBand.left < textBand.right) {
     // The text's band gets its own fill below, over nothing drawn before it: the row's fill
     // goes beside the band, so that each pixel is filled once.
     const int bandLeft = std::clamp(int(textBand.left), int(rc.left), int(rc.right));
@@ -203,10 +205,8 @@ int CTreeItem::Draw(CLightCanvas& canvas, CRect rc) {
   if (m_eCheck != TREE_CHECK_NONE) DrawCheckBox(rc, canvas);
 
   CRect band = m_drawn.text;
-  if (style == TREE_STYLE_LINE) {
-    canvas.FillRect(band, bandBack);
-    if (m_nState == COLOR_STATE_FOCUS) DrawFocusItemFrame(canvas, band);
-  }
+  if (bandFilled) canvas.FillRect(band, bandBack);
+  if (style == TREE_STYLE_LINE && m_nState == COLOR_STATE_FOCUS) DrawFocusItemFrame(canvas, band);
 
   band.left = m_drawn.textX;
   band.top += 1;
