@@ -1,9 +1,12 @@
 // DrawText: text laid out in a rectangle (TextLayout), then painted line by line.
+#include <algorithm>
+#include <array>
 #include <cwchar>
 
 #include "platform/text/FontRegistry.h"
 #include "platform/text/GlyphPainter.h"
 #include "platform/text/TextLayout.h"
+#include "platform/text/TextMeasure.h"
 #include "platform/win32/WinUser.h"
 
 using namespace platform;
@@ -26,11 +29,16 @@ std::int64_t TextTop(const RECT& rect, std::int64_t height, UINT format) {
   return rect.top;
 }
 
-void PaintLines(DeviceContext& dc, FontInstance& font, const std::vector<TextLine>& lines,
-                const RECT& rect, std::int64_t top, UINT format) {
+// A painter clipped to the rectangle unless DT_NOCLIP.
+GlyphPainter Painter(DeviceContext& dc, FontInstance& font, const RECT& rect, UINT format) {
   RECT clip = dc.DeviceClip();
   if (!(format & DT_NOCLIP)) IntersectInto(clip, dc.ToDeviceRect(rect));
-  GlyphPainter painter(dc, font, clip);
+  return GlyphPainter(dc, font, clip);
+}
+
+void PaintLines(DeviceContext& dc, FontInstance& font, const std::vector<TextLine>& lines,
+                const RECT& rect, std::int64_t top, UINT format) {
+  GlyphPainter painter = Painter(dc, font, rect, format);
   const int lineHeight = font.Metrics().height;
   // DT_HIDEPREFIX drops the underlines the prefixes ask for; DT_PREFIXONLY draws only them.
   const bool text = !(format & DT_PREFIXONLY), underlines = !(format & DT_HIDEPREFIX);
@@ -47,6 +55,33 @@ void PaintLines(DeviceContext& dc, FontInstance& font, const std::vector<TextLin
     y += lineHeight;
   }
 }
+
+// A text that is one line drawn as it stands: a single line with no prefix to take out, no tab
+// to expand and no ellipsis to put in, which is most text drawn, and short enough that its
+// advances fit here. Such a text needs no layout, nor any of its allocations.
+class PlainLine {
+ public:
+  static constexpr std::size_t kMostChars = 256;
+
+  PlainLine(FontInstance& font, std::wstring_view text, UINT format, std::int64_t room) {
+    if (!(format & DT_SINGLELINE) || text.size() > kMostChars) return;
+    if (!(format & DT_NOPREFIX) && text.find(L'&') != std::wstring_view::npos) return;
+    if ((format & DT_EXPANDTABS) && text.find(L'\t') != std::wstring_view::npos) return;
+    std::int64_t width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+      width += m_advances[i] = font.Advance(CodePoint(text[i]));
+    if ((format & DT_END_ELLIPSIS) && width > room) return;
+    m_width = width;
+  }
+  // False when the text needs the layout.
+  bool Plain() const { return m_width >= 0; }
+  std::int64_t Width() const { return m_width; }
+  const int* Advances() const { return m_advances.data(); }
+
+ private:
+  std::int64_t m_width = -1;
+  std::array<int, kMostChars> m_advances;
+};
 
 }  // namespace
 
@@ -72,8 +107,11 @@ int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
   // Measuring reports the whole text: callers size a rectangle with it, often starting from an
   // empty one that any ellipsis would shrink the text into.
   const UINT layoutFormat = format & DT_CALCRECT ? format & ~DT_END_ELLIPSIS : format;
-  const std::vector<TextLine> lines = LayoutText(font, {text, length}, layoutFormat, width);
-  const std::int64_t height = std::int64_t(lines.size()) * lineHeight;
+  const PlainLine plain(font, {text, length}, layoutFormat, width);
+  const std::vector<TextLine> lines = plain.Plain()
+                                          ? std::vector<TextLine>{}
+                                          : LayoutText(font, {text, length}, layoutFormat, width);
+  const std::int64_t height = (plain.Plain() ? 1 : std::int64_t(lines.size())) * lineHeight;
   const std::int64_t top = TextTop(*rect, height, format);
   // A single line placed with DT_VCENTER or DT_BOTTOM answers, measured or drawn, how far
   // below the rectangle's top the text ends, in the rectangle given; any other text its height.
@@ -82,10 +120,15 @@ int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
       (format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)) ? top - rect->top + height
                                                                       : height;
   if (format & DT_CALCRECT) {
-    std::int64_t widest = 0;
+    std::int64_t widest = std::max<std::int64_t>(plain.Width(), 0);
     for (const TextLine& line : lines) widest = std::max(widest, line.width);
     rect->right = ClampCoord(rect->left + widest);
     rect->bottom = ClampCoord(rect->top + height);
+  } else if (plain.Plain()) {
+    const POINT origin =
+        dc->ToDevice(ClampCoord(LineLeft(*rect, plain.Width(), format)), ClampCoord(top));
+    if (!(format & DT_PREFIXONLY))
+      Painter(*dc, font, *rect, format).PaintRun(origin, {text, length, plain.Advances()});
   } else {
     PaintLines(*dc, font, lines, *rect, top, format);
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <random>
 #include <string>
 #include <tuple>
 
@@ -158,4 +159,42 @@ TEST(DrawTextCall, AnswersAndRectanglesFollowThePlatform) {
   EXPECT_GT(DrawTextW(canvas.dc(), L"big", -1, &huge, DT_SINGLELINE | DT_VCENTER | DT_CENTER), 0);
   RECT far{INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX};
   EXPECT_EQ(DrawTextW(canvas.dc(), L"far\nfar", -1, &far, DT_CALCRECT), 2 * kLine);
+}
+
+// A single line with nothing to take out, expand or cut is drawn without the layout; a text of
+// one paragraph drawn as many lines goes through it. Over seeded texts, alignments, clips and
+// background modes the two give the same pixels and the same answer.
+TEST(DrawTextCall, OneLineDrawsAsTheLayoutWould) {
+  std::mt19937 rng(20261207);
+  const auto pick = [&](int n) { return int(rng() % unsigned(n)); };
+  constexpr UINT kAligns[] = {DT_LEFT, DT_CENTER, DT_RIGHT};
+  for (int round = 0; round < 150; ++round) {
+    const UINT format = kAligns[pick(3)] | (pick(2) ? DT_NOPREFIX : 0) | (pick(3) ? 0 : DT_NOCLIP) |
+                        (pick(3) ? 0 : DT_END_ELLIPSIS) | (pick(3) ? 0 : DT_EXPANDTABS);
+    // A prefix only where it stands as it is; tabs as they are or expanded.
+    const std::wstring alphabet =
+        std::wstring(L"aWiq 09.,-文字编辑\x3000\t") + ((format & DT_NOPREFIX) ? L"&" : L"");
+    std::wstring text;
+    const int length = pick(4) == 0 ? 250 + pick(20) : pick(30);  // some past any short buffer
+    for (int i = 0; i < length; ++i) text.push_back(alphabet[std::size_t(pick(int(alphabet.size())))]);
+    const RECT box{pick(40) - 20, pick(20) - 5, 60 + pick(200), 20 + pick(20)};
+    const bool opaque = pick(2);
+    SCOPED_TRACE(testing::Message() << "round " << round << " format " << format);
+    Canvas single(220, 40), layout(220, 40);
+    int answers[2] = {};
+    Canvas* canvases[2] = {&single, &layout};
+    for (int k = 0; k < 2; ++k) {
+      SelectedFont font(canvases[k]->dc());
+      SetBkMode(canvases[k]->dc(), opaque ? OPAQUE : TRANSPARENT);
+      SetBkColor(canvases[k]->dc(), RGB(200, 220, 0));
+      // With room for the whole text, an ellipsis never comes in either way.
+      RECT r = box;
+      if (format & DT_END_ELLIPSIS) r.right = r.left + 10000;
+      answers[k] = DrawTextW(canvases[k]->dc(), text.c_str(), -1, &r, format | (k ? 0 : DT_SINGLELINE));
+    }
+    EXPECT_EQ(answers[0], answers[1]);
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 220; ++x)
+        ASSERT_EQ(single.At(x, y), layout.At(x, y)) << x << "," << y;
+  }
 }
