@@ -17,6 +17,12 @@ constexpr int kCheckHalf = 6;
 
 bool IsSet(COLORREF color) { return color != TREE_CLR_UNSET; }
 
+// A picture's size in pixels; 0 x 0 for a bitmap that cannot be read.
+CSize PictureSize(const CBitmap& bitmap) {
+  BITMAP bm{};
+  return bitmap.GetBitmap(&bm) ? CSize(bm.bmWidth, bm.bmHeight) : CSize();
+}
+
 int Channel(COLORREF color, int shift) { return int((color >> shift) & 0xFF); }
 
 // a * b / c rounded to the nearest, halves away from zero, as the platform's MulDiv.
@@ -107,7 +113,7 @@ TreeRowGeometry CTreeItem::GetRowGeometry(const CRect& rowRect, int textWidth) c
     if (m_nChildCount > 0)
       if (CBitmap* bitmap = ButtonBitmap())
         g.button = ButtonPictureRect(style, g.buttonCentre.x, g.buttonCentre.y,
-                                     bitmap->GetBitmapDimension());
+                                     PictureSize(*bitmap));
     left += kButtonRoom;
   }
   if (m_eCheck != TREE_CHECK_NONE) {
@@ -258,7 +264,7 @@ void CTreeItem::DrawPixLine(CRect& rc, CLightCanvas& canvas) {
 void CTreeItem::DrawBtnUseBitmap(TREE_SHOW_STYLE style, int cx, CLightCanvas& canvas, int cy) {
   CBitmap* bitmap = ButtonBitmap();
   if (!bitmap || !bitmap->m_hObject) return;
-  const CRect place = ButtonPictureRect(style, cx, cy, bitmap->GetBitmapDimension());
+  const CRect place = ButtonPictureRect(style, cx, cy, PictureSize(*bitmap));
   canvas.DrawBitmapKeyed(place.left, place.top, bitmap, m_look.panel);
 }
 

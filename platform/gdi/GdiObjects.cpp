@@ -216,3 +216,18 @@ HBITMAP CreateBitmapIndirect(const BITMAP* bm) {
   if (!bm) return nullptr;
   return CreateBitmap(bm->bmWidth, bm->bmHeight, bm->bmPlanes, bm->bmBitsPixel, bm->bmBits);
 }
+
+BOOL GetBitmapDimensionEx(HBITMAP bitmap, LPSIZE out) {
+  const GdiBitmap* b = Resolve<GdiBitmap>(bitmap);
+  if (!b || !out) return FALSE;
+  *out = b->dimension;
+  return TRUE;
+}
+
+BOOL SetBitmapDimensionEx(HBITMAP bitmap, int width, int height, LPSIZE old) {
+  GdiBitmap* b = Resolve<GdiBitmap>(bitmap);
+  if (!b) return FALSE;
+  if (old) *old = b->dimension;
+  b->dimension = {width, height};
+  return TRUE;
+}

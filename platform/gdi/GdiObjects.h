@@ -22,6 +22,7 @@ struct GdiBitmap : GdiObject {
   static constexpr ObjectKind kKind = ObjectKind::Bitmap;
   GdiBitmap() : GdiObject(kKind) {}
   Surface surface;
+  SIZE dimension{};  // SetBitmapDimensionEx's record
 };
 
 struct GdiPen : GdiObject {

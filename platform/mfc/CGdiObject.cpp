@@ -70,7 +70,13 @@ BOOL CBitmap::LoadBitmap(LPCWSTR name) {
 }
 
 CSize CBitmap::GetBitmapDimension() const {
-  BITMAP bm{};
-  if (!GetBitmap(&bm)) return {0, 0};
-  return {bm.bmWidth, bm.bmHeight};
+  SIZE size{};
+  if (!::GetBitmapDimensionEx(static_cast<HBITMAP>(m_hObject), &size)) return {0, 0};
+  return size;
+}
+
+CSize CBitmap::SetBitmapDimension(int width, int height) {
+  SIZE old{};
+  ::SetBitmapDimensionEx(static_cast<HBITMAP>(m_hObject), width, height, &old);
+  return old;
 }

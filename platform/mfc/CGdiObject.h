@@ -69,7 +69,11 @@ class CBitmap : public CGdiObject {
   BOOL LoadBitmap(UINT id);
   BOOL LoadBitmap(LPCWSTR name);
   int GetBitmap(BITMAP* out) const { return GetObject(sizeof(BITMAP), out); }
+  /// The size recorded with SetBitmapDimension, in 0.1 mm (0 x 0 until set); GetBitmap gives
+  /// the size in pixels.
   CSize GetBitmapDimension() const;
+  /// Records a size with the bitmap; answers the one recorded before.
+  CSize SetBitmapDimension(int width, int height);
   operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }  // NOLINT
   static CBitmap* FromHandle(HBITMAP h) { return static_cast<CBitmap*>(CGdiObject::FromHandle(h)); }
 };

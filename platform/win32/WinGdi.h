@@ -254,6 +254,10 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
 HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy);
 HBITMAP CreateBitmap(int cx, int cy, UINT planes, UINT bitsPerPixel, const void* bits);
 HBITMAP CreateBitmapIndirect(const BITMAP* bm);
+// The size recorded with a bitmap for whoever asks, in 0.1 mm; the platform neither sets nor
+// uses it (0 x 0 until set).
+BOOL GetBitmapDimensionEx(HBITMAP bitmap, LPSIZE out);
+BOOL SetBitmapDimensionEx(HBITMAP bitmap, int width, int height, LPSIZE old);
 int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO info,
               UINT usage);
 int SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,

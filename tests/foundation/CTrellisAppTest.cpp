@@ -16,7 +16,8 @@ using trellis::test::ScopedResourceModule;
 
 CSize LoadedSize(UINT id) {
   CBitmap bitmap;
-  return bitmap.LoadBitmap(id) ? bitmap.GetBitmapDimension() : CSize(0, 0);
+  BITMAP bm{};
+  return bitmap.LoadBitmap(id) && bitmap.GetBitmap(&bm) ? CSize(bm.bmWidth, bm.bmHeight) : CSize(0, 0);
 }
 
 }  // namespace

@@ -57,7 +57,9 @@ TEST_F(TreeLook, InitialisingAgainKeepsTheItems) {
   tree->InsertItem(item, nullptr);
   EXPECT_EQ(item.nID, 3);
   tree->SetShowStyle(TREE_STYLE_LINE);
-  EXPECT_EQ(tree->GetBitmapOpen()->GetBitmapDimension(), CSize(11, 11));
+  BITMAP open{};
+  ASSERT_TRUE(tree->GetBitmapOpen()->GetBitmap(&open));
+  EXPECT_EQ(CSize(open.bmWidth, open.bmHeight), CSize(11, 11));
 }
 
 TEST_F(TreeLook, BitmapSettersCopyOrTakeThePicture) {

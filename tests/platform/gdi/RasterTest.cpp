@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gdi/HandleTable.h"
+#include "platform/mfc/CGdiObject.h"
 #include "tests/support/Pixels.h"
 
 using trellis::test::Canvas;
@@ -147,6 +148,26 @@ TEST(BitBlt, BlocksOfWholeRowsAndPartsOfRowsLandWhereTheyBelong) {
             << "case " << (&c - cases) << " at " << x << "," << y;
       }
   }
+}
+
+// A bitmap's dimension is a record kept for whoever sets it, in 0.1 mm, not its size in pixels;
+// a handle that is no bitmap is refused.
+TEST(Bitmaps, DimensionIsARecordKeptBesideTheSize) {
+  CBitmap bitmap;
+  ASSERT_TRUE(bitmap.CreateBitmap(7, 5, 1, 32, nullptr));
+  EXPECT_EQ(bitmap.GetBitmapDimension(), CSize(0, 0));
+  EXPECT_EQ(bitmap.SetBitmapDimension(185, 132), CSize(0, 0));
+  EXPECT_EQ(bitmap.SetBitmapDimension(20, 10), CSize(185, 132));
+  EXPECT_EQ(bitmap.GetBitmapDimension(), CSize(20, 10));
+  BITMAP bm{};
+  ASSERT_TRUE(bitmap.GetBitmap(&bm));
+  EXPECT_EQ(CSize(bm.bmWidth, bm.bmHeight), CSize(7, 5));
+  SIZE size{1, 1};
+  HBRUSH brush = CreateSolidBrush(kRed);
+  EXPECT_FALSE(GetBitmapDimensionEx(reinterpret_cast<HBITMAP>(brush), &size));
+  EXPECT_FALSE(SetBitmapDimensionEx(reinterpret_cast<HBITMAP>(brush), 1, 1, &size));
+  EXPECT_EQ(size.cx, 1);
+  DeleteObject(brush);
 }
 
 TEST(GetDIBits, RowsComeBottomUpUnlessAskedTopDown) {
