@@ -333,8 +333,23 @@ BOOL TransparentBlt(HDC hdst, int x, int y, int cx, int cy, HDC hsrc, int sx, in
   DeviceContext* src = ResolveDC(hsrc);
   // The platform refuses mirroring here.
   if (!dst || !src || cx < 0 || cy < 0 || scx < 0 || scy < 0) return FALSE;
-  return StretchTransfer(*dst, x, y, cx, cy, *src, sx, sy, scx, scy, SRCCOPY,
-                         PixelFromColor(transparent & 0x00FFFFFF))
+  const Pixel key = PixelFromColor(transparent & 0x00FFFFFF);
+  if (cx == scx && cy == scy && dst->surface && src->surface && dst->surface != src->surface) {
+    // A picture at its own size from another surface, the common case: row by row, with no
+    // sampling to work out.
+    Transfer t;
+    if (cx == 0 || cy == 0 ||
+        !ClipTransfer(*dst, dst->ToDevice(x, y), *src, src->ToDevice(sx, sy), cx, cy, t))
+      return TRUE;
+    const int width = t.dst.right - t.dst.left;
+    const std::ptrdiff_t outStride = dst->surface->Width(), inStride = src->surface->Width();
+    Pixel* out = dst->SurfacePixel(t.dst.left, t.dst.top);
+    const Pixel* in = src->SurfacePixel(t.srcX, t.srcY);
+    for (int row = t.dst.top; row < t.dst.bottom; ++row, out += outStride, in += inStride)
+      CopyUnlessKey(out, in, width, key);
+    return TRUE;
+  }
+  return StretchTransfer(*dst, x, y, cx, cy, *src, sx, sy, scx, scy, SRCCOPY, key)
              ? TRUE
              : FALSE;
 }
