@@ -338,8 +338,7 @@ BOOL TransparentBlt(HDC hdst, int x, int y, int cx, int cy, HDC hsrc, int sx, in
     // A picture at its own size from another surface, the common case: row by row, with no
     // sampling to work out.
     Transfer t;
-    if (cx == 0 || cy == 0 ||
-        !ClipTransfer(*dst, dst->ToDevice(x, y), *src, src->ToDevice(sx, sy), cx, cy, t))
+    if (!ClipTransfer(*dst, dst->ToDevice(x, y), *src, src->ToDevice(sx, sy), cx, cy, t))
       return TRUE;
     const int width = t.dst.right - t.dst.left;
     const std::ptrdiff_t outStride = dst->surface->Width(), inStride = src->surface->Width();

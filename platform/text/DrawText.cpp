@@ -1,4 +1,5 @@
-// DrawText: text laid out in a rectangle (TextLayout), then painted line by line.
+// DrawText: text laid out in a rectangle (TextLayout), then painted line by line; a plain single
+// line, the most common text, is painted as it stands.
 #include <algorithm>
 #include <array>
 #include <cwchar>
