@@ -112,8 +112,8 @@ TreeRowGeometry CTreeItem::GetRowGeometry(const CRect& rowRect, int textWidth) c
     g.buttonCentre = CPoint(style == TREE_STYLE_FLAT ? left + 3 : left + 4, g.mid);
     if (m_nChildCount > 0)
       if (CBitmap* bitmap = ButtonBitmap())
-        g.button = ButtonPictureRect(style, g.buttonCentre.x, g.buttonCentre.y,
-                                     PictureSize(*bitmap));
+        g.button =
+            ButtonPictureRect(style, g.buttonCentre.x, g.buttonCentre.y, PictureSize(*bitmap));
     left += kButtonRoom;
   }
   if (m_eCheck != TREE_CHECK_NONE) {

@@ -348,9 +348,7 @@ BOOL TransparentBlt(HDC hdst, int x, int y, int cx, int cy, HDC hsrc, int sx, in
       CopyUnlessKey(out, in, width, key);
     return TRUE;
   }
-  return StretchTransfer(*dst, x, y, cx, cy, *src, sx, sy, scx, scy, SRCCOPY, key)
-             ? TRUE
-             : FALSE;
+  return StretchTransfer(*dst, x, y, cx, cy, *src, sx, sy, scx, scy, SRCCOPY, key) ? TRUE : FALSE;
 }
 
 namespace {

@@ -17,7 +17,8 @@ using trellis::test::ScopedResourceModule;
 CSize LoadedSize(UINT id) {
   CBitmap bitmap;
   BITMAP bm{};
-  return bitmap.LoadBitmap(id) && bitmap.GetBitmap(&bm) ? CSize(bm.bmWidth, bm.bmHeight) : CSize(0, 0);
+  return bitmap.LoadBitmap(id) && bitmap.GetBitmap(&bm) ? CSize(bm.bmWidth, bm.bmHeight)
+                                                        : CSize(0, 0);
 }
 
 }  // namespace

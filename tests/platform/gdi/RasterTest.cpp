@@ -119,13 +119,13 @@ TEST(BitBlt, BlocksOfWholeRowsAndPartsOfRowsLandWhereTheyBelong) {
     POINT from;
     RECT clip;  // device clip of the destination; empty for none
   } cases[] = {
-      {7, 7, {0, 0, 7, 5}, {0, 0}, {}},        // every row, end to end
-      {7, 7, {0, 1, 7, 3}, {0, 2}, {}},        // whole rows in the middle, shifted
-      {7, 7, {0, 0, 9, 9}, {0, 0}, {}},        // more than either surface holds
-      {7, 7, {-2, 0, 9, 5}, {0, 0}, {}},       // whole rows reached from outside
-      {7, 7, {0, 0, 6, 5}, {1, 0}, {}},        // one column short
-      {9, 7, {0, 0, 7, 5}, {0, 0}, {}},        // a wider destination
-      {7, 9, {0, 0, 7, 5}, {0, 0}, {}},        // a wider source
+      {7, 7, {0, 0, 7, 5}, {0, 0}, {}},            // every row, end to end
+      {7, 7, {0, 1, 7, 3}, {0, 2}, {}},            // whole rows in the middle, shifted
+      {7, 7, {0, 0, 9, 9}, {0, 0}, {}},            // more than either surface holds
+      {7, 7, {-2, 0, 9, 5}, {0, 0}, {}},           // whole rows reached from outside
+      {7, 7, {0, 0, 6, 5}, {1, 0}, {}},            // one column short
+      {9, 7, {0, 0, 7, 5}, {0, 0}, {}},            // a wider destination
+      {7, 9, {0, 0, 7, 5}, {0, 0}, {}},            // a wider source
       {7, 7, {0, 0, 7, 5}, {0, 0}, {0, 1, 7, 4}},  // whole rows clipped above and below
       {7, 7, {0, 0, 7, 5}, {0, 0}, {1, 0, 7, 5}},  // clipped on the left
   };
@@ -134,16 +134,18 @@ TEST(BitBlt, BlocksOfWholeRowsAndPartsOfRowsLandWhereTheyBelong) {
     Canvas from(c.srcWidth, 5), to(c.dstWidth, 5);
     for (int y = 0; y < 5; ++y)
       for (int x = 0; x < c.srcWidth; ++x) SetPixel(from.dc(), x, y, source(x, y));
-    if (c.clip.right > c.clip.left) IntersectClipRect(to.dc(), c.clip.left, c.clip.top, c.clip.right, c.clip.bottom);
+    if (c.clip.right > c.clip.left)
+      IntersectClipRect(to.dc(), c.clip.left, c.clip.top, c.clip.right, c.clip.bottom);
     ASSERT_TRUE(BitBlt(to.dc(), c.to.left, c.to.top, c.to.right, c.to.bottom, from.dc(), c.from.x,
                        c.from.y, SRCCOPY));
     for (int y = 0; y < 5; ++y)
       for (int x = 0; x < c.dstWidth; ++x) {
         const int sx = x - c.to.left + c.from.x, sy = y - c.to.top + c.from.y;
-        const bool inClip = c.clip.right <= c.clip.left ||
-                            (x >= c.clip.left && x < c.clip.right && y >= c.clip.top && y < c.clip.bottom);
-        const bool copied = inClip && x >= c.to.left && x < c.to.left + c.to.right && y >= c.to.top &&
-                            y < c.to.top + c.to.bottom && sx >= 0 && sx < c.srcWidth && sy >= 0 && sy < 5;
+        const bool inClip = c.clip.right <= c.clip.left || (x >= c.clip.left && x < c.clip.right &&
+                                                            y >= c.clip.top && y < c.clip.bottom);
+        const bool copied = inClip && x >= c.to.left && x < c.to.left + c.to.right &&
+                            y >= c.to.top && y < c.to.top + c.to.bottom && sx >= 0 &&
+                            sx < c.srcWidth && sy >= 0 && sy < 5;
         ASSERT_EQ(to.At(x, y), copied ? source(sx, sy) : kWhite)
             << "case " << (&c - cases) << " at " << x << "," << y;
       }

@@ -33,9 +33,11 @@ int Width(const wchar_t* text) {
 // The canvas's pixels, top row first.
 std::vector<BYTE> Rows(const Canvas& canvas) {
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), canvas.width(), -canvas.height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  info.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), canvas.width(), -canvas.height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   std::vector<BYTE> bits(std::size_t(canvas.width()) * canvas.height() * 4);
-  GetDIBits(canvas.dc(), canvas.bitmap(), 0, UINT(canvas.height()), bits.data(), &info, DIB_RGB_COLORS);
+  GetDIBits(canvas.dc(), canvas.bitmap(), 0, UINT(canvas.height()), bits.data(), &info,
+            DIB_RGB_COLORS);
   return bits;
 }
 
@@ -185,7 +187,8 @@ TEST(DrawTextCall, OneLineDrawsAsTheLayoutWould) {
         std::wstring(L"aWiq 09.,-文字编辑\x3000\t") + ((format & DT_NOPREFIX) ? L"&" : L"");
     std::wstring text;
     const int length = pick(4) == 0 ? 250 + pick(20) : pick(30);  // some past any short buffer
-    for (int i = 0; i < length; ++i) text.push_back(alphabet[std::size_t(pick(int(alphabet.size())))]);
+    for (int i = 0; i < length; ++i)
+      text.push_back(alphabet[std::size_t(pick(int(alphabet.size())))]);
     const RECT box{pick(40) - 20, pick(20) - 5, 60 + pick(200), 20 + pick(20)};
     const bool opaque = pick(2);
     SCOPED_TRACE(testing::Message() << "round " << round << " format " << format);
@@ -199,7 +202,8 @@ TEST(DrawTextCall, OneLineDrawsAsTheLayoutWould) {
       // With room for the whole text, an ellipsis never comes in either way.
       RECT r = box;
       if (format & DT_END_ELLIPSIS) r.right = r.left + 10000;
-      answers[k] = DrawTextW(canvases[k]->dc(), text.c_str(), -1, &r, format | (k ? 0 : DT_SINGLELINE));
+      answers[k] =
+          DrawTextW(canvases[k]->dc(), text.c_str(), -1, &r, format | (k ? 0 : DT_SINGLELINE));
     }
     EXPECT_EQ(answers[0], answers[1]);
     ASSERT_EQ(Rows(single), Rows(layout));
