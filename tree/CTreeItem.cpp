@@ -188,19 +188,20 @@ int CTreeItem::Draw(CLightCanvas& canvas, CRect rc) {
   m_drawn = GetRowGeometry(row, m_pTree->MeasureText(text, TextFont()));
 
   rc = FilledPart(style, row);
+  const COLORREF back = BackColor();
   const COLORREF bandBack = m_nState == COLOR_STATE_FOCUS ? m_look.panelFocus : m_clrBkFrom;
   const CRect& textBand = m_drawn.text;
   // A band of the row's own colour is filled with the row, in one fill.
-  const bool bandFilled = style == TREE_STYLE_LINE && bandBack != BackColor();
+  const bool bandFilled = style == TREE_STYLE_LINE && bandBack != back;
   if (bandFilled && bandBack != COLOR_NONE && textBand.left < textBand.right) {
     // The text's band gets its own fill below, over nothing drawn before it: the row's fill
     // goes beside the band, so that each pixel is filled once.
     const int bandLeft = std::clamp(int(textBand.left), int(rc.left), int(rc.right));
     const int bandRight = std::clamp(int(textBand.right), int(rc.left), int(rc.right));
-    canvas.FillRect(CRect(rc.left, rc.top, bandLeft, rc.bottom), BackColor());
-    canvas.FillRect(CRect(bandRight, rc.top, rc.right, rc.bottom), BackColor());
+    canvas.FillRect(CRect(rc.left, rc.top, bandLeft, rc.bottom), back);
+    canvas.FillRect(CRect(bandRight, rc.top, rc.right, rc.bottom), back);
   } else {
-    canvas.FillRect(rc, BackColor());
+    canvas.FillRect(rc, back);
   }
   if (style == TREE_STYLE_FLAT && m_nState == COLOR_STATE_FOCUS &&
       m_look.focusHead.clrFrom != m_look.focusHead.clrTo)

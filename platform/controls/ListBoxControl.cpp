@@ -273,7 +273,6 @@ void ListBoxControl::OnSize() {
 
 // ---- the view
 
-
 HFONT ListBoxControl::Font() const {
   return m_font ? m_font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
